@@ -1,0 +1,12 @@
+// The JSON description of an opened wing for `--calc --json`: one object per file, members in
+// a fixed order so scripts and people can diff the output.
+#pragma once
+
+#include "OpenedWing.h"
+
+#include <nlohmann/json.hpp>
+#include <string_view>
+
+nlohmann::ordered_json WingJson(const OpenedWing& wing, std::string_view decimalSeparator);
+
+std::string_view OutcomeName(const OpenedWing& wing);

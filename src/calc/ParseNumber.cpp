@@ -1,0 +1,83 @@
+#include "ParseNumber.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace {
+
+bool IsAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Collects digits, signs and decimal points (as ".") until the first other character.
+std::string ScanNumberCharacters(std::string_view text, std::string_view decimalSeparator) {
+    std::string work;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const char c = text[pos];
+        if (IsAsciiDigit(c) || c == '+' || c == '-') {
+            work += c;
+            ++pos;
+        } else if (c == '.' || c == ',') {
+            work += '.';
+            ++pos;
+        } else if (!decimalSeparator.empty() && text.substr(pos).starts_with(decimalSeparator)) {
+            work += '.';
+            pos += decimalSeparator.size();
+        } else {
+            break;
+        }
+    }
+    return work;
+}
+
+// The longest "[sign]digits[.digits]" at the start of the work string, without the "+".
+std::string LeadingNumber(std::string_view work) {
+    std::string number;
+    std::size_t pos = 0;
+    if (pos < work.size() && (work[pos] == '+' || work[pos] == '-')) {
+        if (work[pos] == '-')
+            number += '-';
+        ++pos;
+    }
+    bool seenPoint = false;
+    bool seenDigit = false;
+    for (; pos < work.size(); ++pos) {
+        const char c = work[pos];
+        if (IsAsciiDigit(c)) {
+            seenDigit = true;
+        } else if (c == '.' && !seenPoint) {
+            seenPoint = true;
+        } else {
+            break;
+        }
+        number += c;
+    }
+    return seenDigit ? number : std::string{};
+}
+
+// from_chars reports both overflow and underflow as out of range; tell them apart by whether
+// any non-zero digit stands before the point.
+double OutOfRangeValue(std::string_view number) {
+    const bool negative = number.starts_with('-');
+    const auto point = number.find('.');
+    const std::string_view integerPart = number.substr(negative ? 1 : 0, point);
+    const bool large = integerPart.find_first_not_of('0') != std::string_view::npos;
+    const double magnitude = large ? HUGE_VAL : 0.0;
+    return negative ? -magnitude : magnitude;
+}
+
+} // namespace
+
+double ParseNumber(std::string_view text, std::string_view decimalSeparator) {
+    const std::string number = LeadingNumber(ScanNumberCharacters(text, decimalSeparator));
+    if (number.empty())
+        return 0.0;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
+                                              std::chars_format::fixed);
+    if (error == std::errc::result_out_of_range)
+        return OutOfRangeValue(number);
+    return value;
+}

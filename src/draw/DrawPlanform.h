@@ -1,0 +1,24 @@
+// The screen preview: the half-wing drawn to one integer scale of twips per millimetre, centred
+// in the preview area, with the mean-chord station, the balance point and the root reference.
+#pragma once
+
+#include "PlanformCanvas.h"
+#include "WingModel.h"
+
+#include <cstdint>
+#include <string>
+
+// The preview area in twips: 537 by 153 pixels at 15 twips per pixel.
+inline constexpr float kPreviewWidthTwips = 8055;
+inline constexpr float kPreviewHeightTwips = 2295;
+
+struct PreviewOutcome {
+    bool drawn = false;
+    std::int16_t drawScale = 0; // twips per millimetre; 0 when no scale could be formed
+    std::string skippedReason;  // why nothing was drawn, empty when drawn
+};
+
+// Clears the canvas, then draws panels 0..lastPanel and the five marks. When the scale or a
+// coordinate cannot be formed the canvas is left blank and the outcome says why.
+PreviewOutcome DrawPlanform(const WingPlanform& planform, const WingResults& results,
+                            PlanformCanvas& canvas);

@@ -1,0 +1,134 @@
+#include "PlanformFigure.h"
+
+#include "CanvasNumbers.h"
+
+#include <cmath>
+
+namespace {
+
+bool IsFinite(CanvasPoint point) {
+    return std::isfinite(point.x) && std::isfinite(point.y);
+}
+
+// The canvas adds the offsets in single precision; the corners must stay finite there too.
+bool CornersStayFinite(const PanelStrokes& strokes) {
+    const CanvasPoint rootLeading{strokes.rootTrailing.x,
+                                  strokes.rootTrailing.y + strokes.rootChordRise};
+    const CanvasPoint tipLeading{rootLeading.x + strokes.leadingDx,
+                                 rootLeading.y + strokes.leadingDy};
+    const CanvasPoint tipTrailing{tipLeading.x, tipLeading.y + strokes.tipChordDrop};
+    return IsFinite(rootLeading) && IsFinite(tipLeading) && IsFinite(tipTrailing);
+}
+
+std::optional<PanelStrokes> MakePanelStrokes(const WingPlanform& planform, int panel,
+                                             RootTrailingPoint root, double scale) {
+    const double sweepAlongPanel =
+        planform.sweepOffset[panel] - LeadingEdgeAtTip(planform, panel - 1);
+    const auto x = ToCanvasCoordinate(root.x);
+    const auto y = ToCanvasCoordinate(root.y);
+    const auto rise = ToCanvasCoordinate(-planform.rootChord[panel] * scale);
+    const auto dx = ToCanvasCoordinate(planform.panelLength[panel] * scale);
+    const auto dy = ToCanvasCoordinate(sweepAlongPanel * scale);
+    const auto drop = ToCanvasCoordinate(planform.tipChord[panel] * scale);
+    if (!(x && y && rise && dx && dy && drop)) {
+        return std::nullopt;
+    }
+    const PanelStrokes strokes{{*x, *y}, *rise, *dx, *dy, *drop};
+    if (!CornersStayFinite(strokes)) {
+        return std::nullopt;
+    }
+    return strokes;
+}
+
+std::optional<MarkStroke> NarrowMark(double fromX, double fromY, double toX, double toY,
+                                     Rgb colour) {
+    const auto x1 = ToCanvasCoordinate(fromX);
+    const auto y1 = ToCanvasCoordinate(fromY);
+    const auto x2 = ToCanvasCoordinate(toX);
+    const auto y2 = ToCanvasCoordinate(toY);
+    if (!(x1 && y1 && x2 && y2)) {
+        return std::nullopt;
+    }
+    return MarkStroke{{*x1, *y1}, {*x2, *y2}, colour};
+}
+
+// The mean chord is drawn through the balance point, half a chord ahead and a full chord behind;
+// the fixed offsets are twips and do not scale.
+std::optional<std::array<MarkStroke, kMarkCount>> MakeMarkStrokes(const WingPlanform& planform,
+                                                                  const WingResults& results,
+                                                                  RootTrailingPoint wingRoot,
+                                                                  double scale) {
+    const int n = planform.lastPanel;
+    const double rootLeadingY = wingRoot.y - planform.rootChord[0] * scale;
+    const double meanChordCanvasX = wingRoot.x + results.meanChordY[n] * scale;
+    const double balanceCanvasY = rootLeadingY + results.balanceX[n] * scale;
+    const double meanChordLength = results.meanChord[n] * scale;
+    const std::array<std::optional<MarkStroke>, kMarkCount> marks{
+        NarrowMark(meanChordCanvasX - 200, balanceCanvasY, meanChordCanvasX + 200, balanceCanvasY,
+                   kBlue),
+        NarrowMark(meanChordCanvasX, balanceCanvasY - meanChordLength / 2, meanChordCanvasX,
+                   balanceCanvasY + meanChordLength, kRed),
+        NarrowMark(wingRoot.x, rootLeadingY - 300, wingRoot.x, rootLeadingY - 20, kRed),
+        NarrowMark(wingRoot.x, wingRoot.y + 20, wingRoot.x, wingRoot.y + 400, kRed),
+        NarrowMark(wingRoot.x + 50, rootLeadingY, meanChordCanvasX + 100, rootLeadingY, kBlue),
+    };
+    std::array<MarkStroke, kMarkCount> strokes{};
+    for (int mark = 0; mark < kMarkCount; ++mark) {
+        if (!marks[mark]) {
+            return std::nullopt;
+        }
+        strokes[mark] = *marks[mark];
+    }
+    return strokes;
+}
+
+void DrawPanel(const PanelStrokes& panel, PlanformCanvas& canvas) {
+    canvas.lineBy(panel.rootTrailing, 0, panel.rootChordRise);
+    canvas.lineByFromPen(panel.leadingDx, panel.leadingDy);
+    canvas.lineByFromPen(0, panel.tipChordDrop);
+    canvas.lineToFromPen(panel.rootTrailing);
+}
+
+} // namespace
+
+bool LastPanelInRange(const WingPlanform& planform) {
+    return planform.lastPanel >= 0 && planform.lastPanel < kPanelCount;
+}
+
+double LeadingEdgeAtTip(const WingPlanform& planform, int panel) {
+    return panel < 0 ? 0.0 : planform.sweepOffset[panel];
+}
+
+std::optional<PlanformFigure> BuildFigure(const WingPlanform& planform, const WingResults& results,
+                                          RootTrailingPoint wingRoot, double scale,
+                                          NextRootPoint nextRoot) {
+    PlanformFigure figure;
+    RootTrailingPoint root = wingRoot;
+    for (int panel = 0; panel <= planform.lastPanel; ++panel) {
+        if (panel > 0) {
+            root = nextRoot(planform, panel, root, scale);
+        }
+        const auto strokes = MakePanelStrokes(planform, panel, root, scale);
+        if (!strokes) {
+            return std::nullopt;
+        }
+        figure.panels.push_back(*strokes);
+    }
+    const auto marks = MakeMarkStrokes(planform, results, wingRoot, scale);
+    if (!marks) {
+        return std::nullopt;
+    }
+    figure.marks = *marks;
+    return figure;
+}
+
+void DrawFigure(const PlanformFigure& figure, PlanformCanvas& canvas) {
+    for (const PanelStrokes& panel : figure.panels) {
+        DrawPanel(panel, canvas);
+    }
+    canvas.setLineStyle(LineStyle::DashDotDot);
+    for (const MarkStroke& mark : figure.marks) {
+        canvas.lineInColour(mark.from, mark.to, mark.colour);
+    }
+    canvas.setLineStyle(LineStyle::Solid);
+}

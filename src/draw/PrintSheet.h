@@ -1,0 +1,21 @@
+// The printed A4 landscape sheet: header, table of inputs and results, and the half-wing at a
+// standard scale, laid out on a SheetCanvas in page twips. Messages and pointer are the caller's.
+#pragma once
+
+#include "SheetCanvas.h"
+#include "SheetInputs.h"
+#include "WingModel.h"
+
+#include <string>
+
+struct SheetOutcome {
+    bool printed = false;
+    std::string failure;   // why the sheet stopped; the document was not ended
+    int denominator = 0;   // 50, 20, 10 or 5; 0 when no scale was chosen
+    double sheetScale = 0; // page twips per millimetre of wing
+};
+
+// Lays out the whole page and ends the document. On a failure (a panel index out of range, a
+// coordinate that overflows or is not a number) it stops at once and leaves the document open.
+SheetOutcome PrintSheet(const WingPlanform& planform, const WingResults& results,
+                        const SheetInputs& inputs, SheetCanvas& canvas);

@@ -1,0 +1,114 @@
+#include "QPainterCanvas.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QTransform>
+#include <cmath>
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440;
+constexpr double kScreenDpi = 96;
+
+QColor ToQColor(Rgb colour) {
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+// Leaves the painter as the caller set it up, whatever a drawing step changes.
+class SavedPainterState {
+public:
+    explicit SavedPainterState(QPainter& painter)
+        : painter_(painter) {
+        painter_.save();
+    }
+    ~SavedPainterState() { painter_.restore(); }
+    SavedPainterState(const SavedPainterState&) = delete;
+    SavedPainterState& operator=(const SavedPainterState&) = delete;
+
+private:
+    QPainter& painter_;
+};
+
+// Width 0 makes the pen cosmetic: one device pixel at any scale. A cosmetic dash pattern counts in
+// device pixels too, so on a printer or PDF it is stretched to keep the length it has on screen.
+QPen LinePen(Rgb colour, LineStyle style, double deviceDpi) {
+    QPen pen(ToQColor(colour), 0);
+    if (style == LineStyle::Solid) {
+        return pen;
+    }
+    pen.setStyle(Qt::DashDotDotLine);
+    const double stretch = deviceDpi / kScreenDpi;
+    if (stretch > 1) {
+        QList<qreal> pattern = pen.dashPattern();
+        for (qreal& length : pattern) {
+            length *= stretch;
+        }
+        pen.setDashPattern(pattern);
+    }
+    return pen;
+}
+
+} // namespace
+
+QPainterCanvas::QPainterCanvas(QPainter& painter, QSizeF surfaceTwips)
+    : painter_(painter)
+    , surfaceTwips_(surfaceTwips) {}
+
+double QPainterCanvas::pixelsPerTwipX() const {
+    return painter_.device()->logicalDpiX() / kTwipsPerInch;
+}
+
+double QPainterCanvas::pixelsPerTwipY() const {
+    return painter_.device()->logicalDpiY() / kTwipsPerInch;
+}
+
+QFont QPainterCanvas::qtFont(const SheetFont& font) const {
+    QFont qt(QString::fromStdString(font.name));
+    qt.setPointSizeF(font.points);
+    qt.setBold(font.bold);
+    qt.setUnderline(font.underline);
+    return qt;
+}
+
+double QPainterCanvas::textWidth(const std::string& utf8) const {
+    const QFontMetricsF metrics(qtFont(font()), painter_.device());
+    return metrics.horizontalAdvance(QString::fromStdString(utf8)) / pixelsPerTwipX();
+}
+
+double QPainterCanvas::lineHeight() const {
+    const QFontMetricsF metrics(qtFont(font()), painter_.device());
+    return metrics.lineSpacing() / pixelsPerTwipY();
+}
+
+void QPainterCanvas::eraseSurface() {
+    const SavedPainterState saved(painter_);
+    painter_.scale(pixelsPerTwipX(), pixelsPerTwipY());
+    painter_.fillRect(QRectF(QPointF(0, 0), surfaceTwips_), Qt::white);
+}
+
+void QPainterCanvas::strokeLine(CanvasPoint from, CanvasPoint to, Rgb colour, LineStyle style) {
+    // A line that left float's range cannot be placed on any device.
+    if (!std::isfinite(from.x) || !std::isfinite(from.y) || !std::isfinite(to.x) ||
+        !std::isfinite(to.y)) {
+        return;
+    }
+    const SavedPainterState saved(painter_);
+    painter_.scale(pixelsPerTwipX(), pixelsPerTwipY());
+    painter_.setPen(LinePen(colour, style, painter_.device()->logicalDpiX()));
+    painter_.drawLine(QPointF(from.x, from.y), QPointF(to.x, to.y));
+}
+
+// Text is drawn untransformed so the point size means the device's points; the twip position is
+// mapped by hand and the baseline put one ascent below the cell's top.
+void QPainterCanvas::drawText(CanvasPoint topLeft, const std::string& utf8, const SheetFont& font,
+                              Rgb colour) {
+    const SavedPainterState saved(painter_);
+    const QFont qt = qtFont(font);
+    const QFontMetricsF metrics(qt, painter_.device());
+    const QPointF baseline(topLeft.x * pixelsPerTwipX(),
+                           topLeft.y * pixelsPerTwipY() + metrics.ascent());
+    painter_.setFont(qt);
+    painter_.setPen(ToQColor(colour));
+    painter_.drawText(baseline, QString::fromStdString(utf8));
+}

@@ -1,0 +1,50 @@
+#include "RecordingCanvas.h"
+
+#include <algorithm>
+
+namespace {
+
+// Counts code points: every byte except UTF-8 continuation bytes starts one.
+double CharacterCount(const std::string& utf8) {
+    return static_cast<double>(std::count_if(utf8.begin(), utf8.end(), [](char byte) {
+        return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+    }));
+}
+
+} // namespace
+
+TextMetrics FakeTextMetrics() {
+    return {
+        [](const std::string& utf8, const SheetFont& font) {
+            return CharacterCount(utf8) * font.points * 10;
+        },
+        [](const SheetFont& font) { return font.points * 23.0; },
+    };
+}
+
+RecordingCanvas::RecordingCanvas(TextMetrics metrics)
+    : metrics_(std::move(metrics)) {}
+
+double RecordingCanvas::textWidth(const std::string& utf8) const {
+    return metrics_.width(utf8, font());
+}
+
+double RecordingCanvas::lineHeight() const {
+    return metrics_.lineHeight(font());
+}
+
+void RecordingCanvas::eraseSurface() {
+    lines_.clear();
+    texts_.clear();
+    ++clearCount_;
+}
+
+void RecordingCanvas::strokeLine(CanvasPoint from, CanvasPoint to, Rgb colour, LineStyle style) {
+    lines_.push_back({from, to, colour, style});
+}
+
+void RecordingCanvas::drawText(CanvasPoint topLeft, const std::string& utf8, const SheetFont& font,
+                               Rgb colour) {
+    texts_.push_back(
+        {topLeft.x, topLeft.y, utf8, font.points, font.bold, font.underline, colour, font.name});
+}

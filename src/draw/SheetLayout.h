@@ -1,0 +1,20 @@
+// Where the printed sheet puts the half-wing: one of the standard scales 1/50 to 1/5 chosen
+// from the wing's size, and the outline centred in the 14000 by 7200 twip band under the table.
+#pragma once
+
+#include "PlanformFigure.h"
+#include "WingModel.h"
+
+#include <optional>
+
+// Printer twips per millimetre of paper, as the sheet has always measured them.
+inline constexpr double kPageUnitsPerMm = 56.7;
+
+// 50, 20, 10 or 5; 0 when none applies (a half-span of zero or less that fits 1/10).
+// lastPanel must be in range.
+int ChooseSheetDenominator(const WingPlanform& planform, const WingResults& results);
+
+// The outline and marks at sheetScale page units per wing millimetre; nothing when a coordinate
+// overflows or is not a number. lastPanel must be in range.
+std::optional<PlanformFigure> PlaceSheetFigure(const WingPlanform& planform,
+                                               const WingResults& results, double sheetScale);

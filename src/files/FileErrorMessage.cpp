@@ -1,0 +1,10 @@
+#include "FileErrorMessage.h"
+
+#include "Language.h"
+
+#include <string>
+
+std::string FileErrorMessage(const FileError& error) {
+    return GetINIFile("Message", "8") + " # " + std::to_string(error.number) + " " +
+           GetINIFile("Message", "9") + " " + GetINIFile("Label", "0") + "\r" + error.description;
+}

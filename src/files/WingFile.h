@@ -1,0 +1,33 @@
+// The wing file: the texts of the 22 input fields, one per line after a header, exactly as typed.
+// Reading replays the field assignments so the tip-chord chaining runs as in the window.
+#pragma once
+
+#include "TextFile.h"
+#include "WingFilePath.h"
+#include "WingModel.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+inline constexpr std::string_view kWingFileHeader = "V2M-Please don't Delete ....";
+
+// Only these first characters of the header say whether the block carries a mass line.
+inline constexpr std::string_view kMassHeaderTag = "V2M";
+
+// What the file layer reports when a block ends early.
+inline const FileError kInputPastEndOfFile{62, "Input past end of file"};
+
+// The 23 lines, each ended by CRLF, as UTF-8.
+std::string WingFileText(const WingFields& fields);
+
+// Windows-1252 when every text has a byte there, else UTF-8 without BOM. Atomic: a failed save
+// leaves any earlier file of that name intact and no partial file behind.
+std::optional<FileError> SaveWingFile(const std::string& path, const WingFields& fields);
+
+// Reads block after block into fields, which arrive as Clear left them. On error the fields
+// hold whatever was read so far; the caller clears the form.
+std::optional<FileError> LoadWingFile(const std::string& path, WingFields& fields);
+
+// Loads from text already decoded to UTF-8.
+std::optional<FileError> LoadWingFileText(std::string_view content, WingFields& fields);

@@ -1,0 +1,147 @@
+#include "IniText.h"
+
+#include "TextLines.h"
+
+#include <algorithm>
+
+namespace {
+
+enum class LineKind { Other, Section, Key };
+
+struct IniLine {
+    LineKind kind = LineKind::Other;
+    std::string_view name;  // section or key name
+    std::string_view value; // trimmed, quotes still on
+};
+
+struct IniLocation {
+    std::optional<TextLine> header;  // first section of the wanted name
+    std::optional<TextLine> lastKey; // last key line seen in that section
+    std::optional<TextLine> keyLine; // first key of the wanted name in it
+    std::string_view keyName;        // that key's name as the file spells it
+};
+
+constexpr std::string_view kBlanks = " \t";
+
+std::string_view TrimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos)
+        return {};
+    const std::size_t last = text.find_last_not_of(kBlanks);
+    return text.substr(first, last - first + 1);
+}
+
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+}
+
+// One pair of matching outer quotes is part of the syntax, not of the value.
+std::string_view StripQuotes(std::string_view value) {
+    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                        value.back() == value.front();
+    return quoted ? value.substr(1, value.size() - 2) : value;
+}
+
+// Only a ";" opening a line makes a comment; a "[" line needs its "]" to open a section.
+IniLine ClassifyLine(std::string_view text) {
+    const std::string_view trimmed = TrimBlanks(text);
+    if (trimmed.empty() || trimmed.front() == ';')
+        return {};
+    if (trimmed.front() == '[') {
+        const std::size_t close = trimmed.find(']');
+        if (close != std::string_view::npos)
+            return {LineKind::Section, trimmed.substr(1, close - 1), {}};
+    }
+    const std::size_t equals = trimmed.find('=');
+    if (equals == std::string_view::npos)
+        return {};
+    return {LineKind::Key, TrimBlanks(trimmed.substr(0, equals)),
+            TrimBlanks(trimmed.substr(equals + 1))};
+}
+
+// One pass that stops at the wanted key or at the end of the first section of the wanted name.
+IniLocation Locate(std::string_view content, std::string_view section, std::string_view key) {
+    section = TrimBlanks(section);
+    key = TrimBlanks(key);
+    IniLocation where;
+    TextLineReader reader(content);
+    while (const std::optional<TextLine> line = reader.Next()) {
+        const IniLine parsed = ClassifyLine(line->text);
+        if (parsed.kind == LineKind::Section) {
+            if (where.header)
+                break;
+            if (EqualsIgnoringCase(parsed.name, section))
+                where.header = line;
+            continue;
+        }
+        if (!where.header || parsed.kind != LineKind::Key)
+            continue;
+        where.lastKey = line;
+        if (EqualsIgnoringCase(parsed.name, key)) {
+            where.keyLine = line;
+            where.keyName = parsed.name;
+            break;
+        }
+    }
+    return where;
+}
+
+std::string InsertLineAfter(std::string_view content, const TextLine& anchor,
+                            std::string_view newLine, std::string_view ending) {
+    std::string result(content.substr(0, anchor.end));
+    if (anchor.ending.empty())
+        result += ending;
+    result += newLine;
+    result += ending;
+    result += content.substr(anchor.end);
+    return result;
+}
+
+std::string AppendSection(std::string_view content, std::string_view section,
+                          std::string_view newLine, std::string_view ending) {
+    std::string result(content);
+    if (!result.empty() && result.back() != '\n' && result.back() != '\r')
+        result += ending;
+    result += '[';
+    result += section;
+    result += ']';
+    result += ending;
+    result += newLine;
+    result += ending;
+    return result;
+}
+
+} // namespace
+
+std::optional<std::string> FindIniValue(std::string_view content, std::string_view section,
+                                        std::string_view key) {
+    const IniLocation where = Locate(content, section, key);
+    if (!where.keyLine)
+        return std::nullopt;
+    return std::string(StripQuotes(ClassifyLine(where.keyLine->text).value));
+}
+
+std::string SetIniValue(std::string_view content, std::string_view section, std::string_view key,
+                        std::string_view value) {
+    std::string_view ending = FirstLineEnding(content);
+    if (ending.empty())
+        ending = "\r\n";
+    const IniLocation where = Locate(content, section, key);
+    if (where.keyLine) {
+        const TextLine& line = *where.keyLine;
+        const std::size_t indent = line.text.find_first_not_of(kBlanks);
+        std::string result(content.substr(0, line.begin + indent));
+        result.append(where.keyName).append("=").append(value);
+        result += content.substr(line.begin + line.text.size());
+        return result;
+    }
+    const std::string newLine = std::string(key) + "=" + std::string(value);
+    if (where.header)
+        return InsertLineAfter(content, where.lastKey ? *where.lastKey : *where.header, newLine,
+                               ending);
+    return AppendSection(content, section, newLine, ending);
+}

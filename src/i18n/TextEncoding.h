@@ -1,0 +1,28 @@
+// Conversion between the 8-bit Windows-1252 text of language and wing files and the UTF-8
+// strings the program works with, plus the character counting the length limits need.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates, at most U+10FFFF).
+bool IsValidUtf8(std::string_view bytes);
+
+// A UTF-8 byte-order mark is stripped; otherwise valid UTF-8 is kept and anything else is read
+// as Windows-1252. Its five unassigned bytes become U+0081, U+008D, ... so they round-trip.
+std::string DecodeText(std::string_view bytes);
+
+std::string Windows1252ToUtf8(std::string_view bytes);
+
+// nullopt when a character has no Windows-1252 byte or the text is not valid UTF-8.
+std::optional<std::string> EncodeWindows1252(std::string_view utf8);
+
+// Counts and cuts by Unicode characters, never splitting a multi-byte sequence.
+std::size_t CountCharacters(std::string_view utf8);
+std::string_view FirstCharacters(std::string_view utf8, std::size_t count);
+std::string_view DropLastCharacters(std::string_view utf8, std::size_t count);
+std::string_view LastCharacters(std::string_view utf8, std::size_t count);

@@ -1,0 +1,140 @@
+#include "TextFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Closes the descriptor on every path out of a function.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd)
+        : fd_(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() { Close(); }
+
+    int Get() const { return fd_; }
+    bool IsOpen() const { return fd_ >= 0; }
+
+    // The close result matters after writing: some file systems report write errors only here.
+    bool Close() {
+        if (fd_ < 0)
+            return true;
+        const bool closed = ::close(fd_) == 0;
+        fd_ = -1;
+        return closed;
+    }
+
+private:
+    int fd_;
+};
+
+std::optional<FileError> LastError() {
+    return ErrorFromErrno(errno);
+}
+
+std::optional<FileError> WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
+            return LastError();
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return std::nullopt;
+}
+
+// The umask can only be read by setting it; /proc avoids even that brief change.
+mode_t CurrentUmask() {
+    std::ifstream status("/proc/self/status");
+    std::string word;
+    while (status >> word) {
+        if (word == "Umask:") {
+            unsigned value = 0;
+            if (status >> std::oct >> value)
+                return static_cast<mode_t>(value);
+            break;
+        }
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+// A replaced file keeps its permissions; a new one gets what open() would have given it.
+mode_t ModeForTarget(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
+        return info.st_mode & 07777;
+    return 0666 & ~CurrentUmask();
+}
+
+std::optional<FileError> FillTemporary(FileDescriptor& file, mode_t mode, std::string_view bytes) {
+    if (::fchmod(file.Get(), mode) != 0)
+        return LastError();
+    if (auto error = WriteAll(file.Get(), bytes))
+        return error;
+    if (::fsync(file.Get()) != 0)
+        return LastError();
+    if (!file.Close())
+        return LastError();
+    return std::nullopt;
+}
+
+// The rename is durable only once the folder itself is flushed; a failure here loses nothing.
+void SyncFolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    FileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.IsOpen())
+        ::fsync(directory.Get());
+}
+
+} // namespace
+
+FileError ErrorFromErrno(int number) {
+    return {number, std::strerror(number)};
+}
+
+std::optional<FileError> ReadFileBytes(const std::string& path, std::string& bytes) {
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.IsOpen())
+        return LastError();
+    bytes.clear();
+    char buffer[16384];
+    for (;;) {
+        const ssize_t count = ::read(file.Get(), buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return LastError();
+        if (count == 0)
+            return std::nullopt;
+        bytes.append(buffer, static_cast<std::size_t>(count));
+    }
+}
+
+std::optional<FileError> WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    const mode_t mode = ModeForTarget(path);
+    std::string temporaryPath = path + ".tmp-XXXXXX";
+    FileDescriptor file(::mkstemp(temporaryPath.data()));
+    if (!file.IsOpen())
+        return LastError();
+    std::optional<FileError> error = FillTemporary(file, mode, bytes);
+    if (!error && ::rename(temporaryPath.c_str(), path.c_str()) != 0)
+        error = LastError();
+    if (error) {
+        file.Close();
+        ::unlink(temporaryPath.c_str());
+        return error;
+    }
+    SyncFolderOf(path);
+    return std::nullopt;
+}

@@ -1,0 +1,27 @@
+// The picture box `plan`: it keeps the last drawing as a picture and paints it whenever the
+// window is exposed, so the planform survives being covered or minimised.
+#pragma once
+
+#include <QPicture>
+#include <QWidget>
+
+struct WingPlanform;
+struct WingResults;
+
+class PlanPreview : public QWidget {
+    Q_OBJECT
+public:
+    explicit PlanPreview(QWidget* parent);
+
+    // Redraws the half-wing to scale; a wing whose scale cannot be produced leaves it blank.
+    void DrawPlanform(const WingPlanform& planform, const WingResults& results);
+    void erase();
+    bool isBlank() const { return blank_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPicture picture_;
+    bool blank_ = true;
+};

@@ -1,0 +1,90 @@
+#include "QtPrompter.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon IconOf(int style) {
+    switch (style & 0x70) {
+    case MessageStyle::Critical:
+        return QMessageBox::Critical;
+    case MessageStyle::Question:
+        return QMessageBox::Question;
+    case MessageStyle::Exclamation:
+        return QMessageBox::Warning;
+    case MessageStyle::Information:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+QMessageBox::StandardButtons ButtonsOf(int style) {
+    switch (style & 0x0F) {
+    case 1:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageStyle::RetryCancel:
+        return QMessageBox::Retry | QMessageBox::Cancel;
+    default:
+        return QMessageBox::Ok;
+    }
+}
+
+int AnswerOf(int button) {
+    switch (button) {
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    case QMessageBox::Retry:
+        return MessageAnswer::Retry;
+    default:
+        return MessageAnswer::Ok;
+    }
+}
+
+QString FileFromDialog(QWidget* owner, const FileDialogRequest& request,
+                       QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(owner, request.title, request.folder, request.filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.suggestedName.isEmpty())
+        dialog.selectFile(request.suggestedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+int QtPrompter::messageBox(const QString& text, int style, const QString& title) {
+    QMessageBox box(IconOf(style), title.isEmpty() ? QApplication::applicationDisplayName() : title,
+                    text, ButtonsOf(style), owner_);
+    // A "\r" alone breaks the line too, as in the file error messages.
+    box.setText(QString(text).replace("\r\n", "\n").replace('\r', '\n'));
+    return AnswerOf(box.exec());
+}
+
+QString QtPrompter::inputBox(const QString& prompt, const QString& title,
+                             const QString& defaultText) {
+    bool accepted = false;
+    const QString text = QInputDialog::getText(owner_, title, QString(prompt).remove('\r'),
+                                               QLineEdit::Normal, defaultText, &accepted);
+    return accepted ? text : QString();
+}
+
+QString QtPrompter::saveFileName(const FileDialogRequest& request) {
+    return FileFromDialog(owner_, request, QFileDialog::AcceptSave);
+}
+
+QString QtPrompter::openFileName(const FileDialogRequest& request) {
+    return FileFromDialog(owner_, request, QFileDialog::AcceptOpen);
+}
+
+void QtPrompter::runModal(QDialog& dialog) {
+    dialog.exec();
+}

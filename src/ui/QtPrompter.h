@@ -1,0 +1,23 @@
+// The real dialogs of the seam, each modal to the main window.
+#pragma once
+
+#include "Prompter.h"
+
+class QWidget;
+
+class QtPrompter : public Prompter {
+public:
+    explicit QtPrompter(QWidget* owner = nullptr)
+        : owner_(owner) {}
+    void setOwner(QWidget* owner) { owner_ = owner; }
+
+    int messageBox(const QString& text, int style, const QString& title) override;
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+    QString saveFileName(const FileDialogRequest& request) override;
+    QString openFileName(const FileDialogRequest& request) override;
+    void runModal(QDialog& dialog) override;
+
+private:
+    QWidget* owner_;
+};

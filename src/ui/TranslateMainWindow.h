@@ -1,0 +1,8 @@
+// Gives every translatable text of the main window its words from the current language file.
+// A missing text shows empty: there is no fall-back to the built-in French.
+#pragma once
+
+struct MainWindowControls;
+class QMainWindow;
+
+void TranslateMainWindow(QMainWindow& frmMain, MainWindowControls& controls);

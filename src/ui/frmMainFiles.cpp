@@ -1,0 +1,70 @@
+// Save as and Open: the wing's field texts to and from a wing file, with the file's name in the
+// window's caption.
+#include "FileErrorMessage.h"
+#include "LanguageText.h"
+#include "Prompter.h"
+#include "WingFile.h"
+#include "frmMain.h"
+
+#include <QFileInfo>
+
+QString frmMain::fileFilter() const {
+    return Text("Message", "5") + QStringLiteral(" (*.txt)");
+}
+
+void frmMain::mnusave_Click() {
+    if (!calcValid_) {
+        prompter_.messageBox(Text("Message", "3"), MessageStyle::Exclamation, Text("Message", "4"));
+        return;
+    }
+    const QString path = prompter_.saveFileName(
+        {Text("Message", "4"),
+         fileFilter(),
+         lastWingFolder_.isEmpty() ? QString::fromStdString(ProgramFolder()) : lastWingFolder_,
+         {},
+         QStringLiteral("txt")});
+    if (path.isEmpty())
+        return;
+    wingFilePath = path;
+    if (const auto error = SaveWingFile(path.toStdString(), ReadFields())) {
+        ShowFileError(*error);
+        return;
+    }
+    lastWingFolder_ = QFileInfo(path).absolutePath();
+    prompter_.messageBox(Text("Message", "6") + path, MessageStyle::OkOnly, QString());
+    ShowFileCaption();
+}
+
+void frmMain::mnuopen_Click() {
+    const QString path = prompter_.openFileName(
+        {Text("Message", "7"),
+         fileFilter(),
+         lastWingFolder_.isEmpty() ? QString::fromStdString(ProgramFolder()) : lastWingFolder_,
+         {},
+         QStringLiteral("txt")});
+    if (path.isEmpty())
+        return;
+    wingFilePath = path;
+    cmdClear_Click();
+    WingFields fields = ClearedFields();
+    if (const auto error = LoadWingFile(path.toStdString(), fields)) {
+        ShowFileError(*error);
+        cmdClear_Click();
+        return;
+    }
+    lastWingFolder_ = QFileInfo(path).absolutePath();
+    ShowFields(fields);
+    cmdCalcul_Click();
+    ShowFileCaption();
+}
+
+void frmMain::ShowFileError(const FileError& error) {
+    prompter_.messageBox(QString::fromStdString(FileErrorMessage(error)), MessageStyle::Information,
+                         Text("Label", "0"));
+}
+
+void frmMain::ShowFileCaption() {
+    wingFilePath = QString::fromStdString(BareFileName(wingFilePath.toStdString()));
+    setWindowTitle(Text("Label", "0") + QStringLiteral(" - ") + Text("Message", "5") +
+                   QStringLiteral(" : ") + wingFilePath);
+}

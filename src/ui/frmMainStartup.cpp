@@ -1,0 +1,37 @@
+// The language part of the start-up: ask until tz.ini names a language, then translate.
+#include "Language.h"
+#include "Prompter.h"
+#include "frmMain.h"
+#include "lang.h"
+
+namespace {
+
+const std::string kSettingsFile = std::string(1, kPathSeparator) + "tz.ini";
+
+} // namespace
+
+bool frmMain::StartLanguage() {
+    for (;;) {
+        if (GetINI("Langue", "1", kSettingsFile).empty()) {
+            ChoosingAtStartup = true;
+            lang chooser(this, [this] { TranslateMainWindow(); });
+            prompter_.runModal(chooser);
+        }
+        CurrentLanguageName = GetINI("Langue", "1", kSettingsFile);
+        if (!CurrentLanguageName.empty())
+            break;
+        // No language file can be read yet, so this one message is built in. Cancel is the way
+        // out for a user who cannot or will not pick one (an empty program folder, say).
+        const int answer =
+            prompter_.messageBox(QStringLiteral("Please select a language"),
+                                 MessageStyle::Critical | MessageStyle::RetryCancel, QString());
+        if (answer == MessageAnswer::Cancel) {
+            ChoosingAtStartup = false;
+            return false;
+        }
+    }
+    SelectLanguage(CurrentLanguageName);
+    TranslateMainWindow();
+    ChoosingAtStartup = false;
+    return true;
+}

@@ -1,0 +1,59 @@
+#include "lang.h"
+
+#include "Language.h"
+#include "Twips.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+namespace {
+
+const std::string kSettingsFile = std::string(1, kPathSeparator) + "tz.ini";
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+lang::lang(QWidget* owner, std::function<void()> translateMainWindow)
+    : QDialog(owner)
+    , Combo1_(new QComboBox(this))
+    , ok_(new QPushButton(QStringLiteral("OK"), this))
+    , translateMainWindow_(std::move(translateMainWindow)) {
+    setWindowTitle(QStringLiteral("Select your Language"));
+    setFixedSize(TwipsToPixels(3255), TwipsToPixels(705));
+    Combo1_->setGeometry(TwipsRect(120, 240, 2055, 315));
+    ok_->setGeometry(TwipsRect(2280, 240, 855, 315));
+    ok_->setDefault(true);
+    // Nothing is picked yet: the box shows a hint instead of an entry.
+    Combo1_->setPlaceholderText(QStringLiteral("Select"));
+    connect(Combo1_, &QComboBox::activated, this, &lang::Combo1_click);
+    connect(ok_, &QPushButton::clicked, this, &lang::ok_Click);
+    Form_Load();
+}
+
+void lang::Form_Load() {
+    SelectionMade_ = false;
+    for (const std::string& name : ListLanguageFiles(ProgramFolder() + kPathSeparator, "*.lng"))
+        Combo1_->addItem(FromUtf8(name));
+    Combo1_->setCurrentIndex(-1);
+    if (ChoosingAtStartup)
+        return;
+    setWindowTitle(FromUtf8(GetINIFile("LANGUAGE", "2")));
+    CurrentLanguageName = GetINI("Langue", "1", kSettingsFile);
+    Combo1_->setPlaceholderText(FromUtf8(CurrentLanguageName));
+}
+
+void lang::Combo1_click() {
+    SelectionMade_ = true;
+}
+
+void lang::ok_Click() {
+    if (SelectionMade_ && Combo1_->currentIndex() >= 0) {
+        SelectLanguage(Combo1_->currentText().toStdString());
+        WriteINI("Langue", "1", CurrentLanguageName, kSettingsFile);
+        translateMainWindow_();
+    }
+    close();
+}

@@ -1,0 +1,56 @@
+#include "ParseNumber.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ParseCase {
+    const char* text;
+    const char* separator;
+    double value;
+};
+
+const ParseCase kCases[] = {
+    {"", ".", 0},
+    {"12,5", ".", 12.5},
+    {"12.5", ".", 12.5},
+    {" 12", ".", 0}, // a leading blank ends the scan at once
+    {"12 345", ".", 12},
+    {"1.234,5", ".", 1.234}, // the second point ends the number
+    {"12abc", ".", 12},
+    {"-3", ".", -3},
+    {"+3", ".", 3},
+    {"3-4", ".", 3},
+    {",5", ".", 0.5},
+    {"abc", ".", 0},
+    {"-", ".", 0},
+    {".", ".", 0},
+    {"+-3", ".", 0}, // two signs: no number
+    {"5.", ".", 5},
+    {"-.25", ".", -0.25},
+    {"250mm", ".", 250},
+    {"250\xc2\xb2", ".", 250}, // "²" ends the scan
+    {"\xd9\xa3", ".", 0},      // other scripts' digits are not digits here
+    {"12\xd9\xab"
+     "5",
+     "\xd9\xab", 12.5}, // a multi-byte locale separator
+    {"12;5", ";", 12.5},
+    {"007", ".", 7},
+};
+
+TEST(ParseNumber, ReadsTheLongestLeadingNumber) {
+    for (const auto& c : kCases)
+        EXPECT_DOUBLE_EQ(ParseNumber(c.text, c.separator), c.value) << '"' << c.text << '"';
+}
+
+TEST(ParseNumber, HugeAndTinyNumbersDoNotThrowOrWrap) {
+    const std::string hugeDigits(10000, '9');
+    EXPECT_TRUE(std::isinf(ParseNumber(hugeDigits, ".")));
+    EXPECT_TRUE(std::isinf(ParseNumber("-" + hugeDigits, ".")));
+    EXPECT_LT(ParseNumber("-" + hugeDigits, "."), 0);
+    EXPECT_EQ(ParseNumber("0." + std::string(400, '0') + "1", "."), 0.0);
+    EXPECT_EQ(ParseNumber("1e308", "."), 1.0); // the exponent letter ends the scan
+}
+
+} // namespace

@@ -1,0 +1,185 @@
+#include "DrawPlanform.h"
+
+#include "TestWings.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ScaleCase {
+    const char* name;
+    PanelInput panel;
+    std::int16_t expectedScale;
+};
+
+const ScaleCase kScaleCases[] = {
+    {"worked_wing_limited_by_span", {250, 150, 1000, 50}, 7},
+    {"root_280_rounds_7_5_up_to_8", {280, 150, 500, 50}, 8},
+    {"root_840_rounds_2_5_down_to_2", {840, 150, 500, 50}, 2},
+    {"root_4200_rounds_0_5_down_to_0", {4200, 100, 1000, 0}, 0},
+    {"root_2800_rounds_0_75_up_to_1", {2800, 100, 1000, 0}, 1},
+    {"tip_extent_beyond_root_is_floored", {200, 200, 500, 80}, 7},
+    {"tip_extent_equal_to_root_is_floored", {280, 200, 500, 80}, 7},
+    {"forward_sweep_uses_2300", {200, 100, 500, -50}, 9},
+    {"forward_sweep_beyond_2300_gives_0", {2000, 100, 500, -400}, 0},
+    {"half_span_beyond_7800_gives_0", {250, 150, 8000, 50}, 0},
+};
+
+void PrintTo(const ScaleCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class PreviewScale : public testing::TestWithParam<ScaleCase> {};
+
+TEST_P(PreviewScale, IsTheSmallerOfTheTwoLimits) {
+    const TestWing wing = MakeWing({GetParam().panel});
+    RecordingCanvas canvas;
+    const PreviewOutcome outcome = DrawPlanform(wing.planform, wing.results, canvas);
+    EXPECT_TRUE(outcome.drawn);
+    EXPECT_EQ(outcome.drawScale, GetParam().expectedScale);
+    EXPECT_EQ(canvas.lines().size(), 4u + 5u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PreviewScale, testing::ValuesIn(kScaleCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct OutlineCase {
+    const char* name;
+    TestWing wing;
+    std::vector<std::array<CanvasPoint, 4>> panels;
+};
+
+const OutlineCase kOutlineCases[] = {
+    {"worked_wing", WorkedWing(), {{{{525, 1995}, {525, 245}, {7525, 595}, {7525, 1645}}}}},
+    {"root_280",
+     MakeWing({{280, 150, 500, 50}}),
+     {{{{2025, 2240}, {2025, 0}, {6025, 400}, {6025, 1600}}}}},
+    {"root_2800",
+     MakeWing({{2800, 100, 1000, 0}}),
+     {{{{3525, 2520}, {3525, -280}, {4525, -280}, {4525, -180}}}}},
+    {"forward_sweep_pokes_above_the_top",
+     MakeWing({{200, 100, 500, -50}}),
+     {{{{1775, 2245}, {1775, 445}, {6275, -5}, {6275, 895}}}}},
+    {"three_panels_chained_at_the_tip_trailing_edges",
+     MakeWing({{250, 200, 400, 30}, {180, 120, 300, 80}, {120, 60, 100, 150}}),
+     {{{{825, 2120}, {825, 120}, {4025, 360}, {4025, 1960}}},
+      {{{4025, 1960}, {4025, 520}, {6425, 920}, {6425, 1880}}},
+      {{{6425, 1880}, {6425, 920}, {7225, 1480}, {7225, 1960}}}}},
+};
+
+void PrintTo(const OutlineCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class PreviewOutline : public testing::TestWithParam<OutlineCase> {};
+
+TEST_P(PreviewOutline, DrawsFourSolidBlackLinesPerPanel) {
+    RecordingCanvas canvas;
+    DrawPlanform(GetParam().wing.planform, GetParam().wing.results, canvas);
+    std::vector<RecordedLine> expected;
+    for (const auto& corners : GetParam().panels) {
+        const auto panel = Quadrilateral(corners);
+        expected.insert(expected.end(), panel.begin(), panel.end());
+    }
+    ASSERT_EQ(canvas.lines().size(), expected.size() + 5);
+    const std::vector<RecordedLine> outline(canvas.lines().begin(),
+                                            canvas.lines().begin() + expected.size());
+    EXPECT_EQ(outline, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PreviewOutline, testing::ValuesIn(kOutlineCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+std::vector<RecordedLine> Marks(const RecordingCanvas& canvas) {
+    return {canvas.lines().end() - 5, canvas.lines().end()};
+}
+
+TEST(PreviewMarks, WorkedWingMarksInOrderThenSolidAgain) {
+    const TestWing wing = WorkedWing(); // mean chord 200 at 460 mm, balance 85 mm, scale 7
+    RecordingCanvas canvas;
+    DrawPlanform(wing.planform, wing.results, canvas);
+    const std::vector<RecordedLine> expected{
+        Mark({3545, 840}, {3945, 840}, kBlue), Mark({3745, 140}, {3745, 2240}, kRed),
+        Mark({525, -55}, {525, 225}, kRed),    Mark({525, 2015}, {525, 2395}, kRed),
+        Mark({575, 245}, {3845, 245}, kBlue),
+    };
+    EXPECT_EQ(Marks(canvas), expected);
+    EXPECT_EQ(canvas.lineStyle(), LineStyle::Solid);
+}
+
+// At scale 0 every outline collapses to the centre while the fixed-length marks remain.
+TEST(PreviewMarks, ScaleZeroCollapsesTheOutlineButKeepsTheMarks) {
+    for (const TestWing& wing : {MakeWing({{4200, 100, 1000, 0}}, 460, 85, 200),
+                                 MakeWing({{250, 150, 8000, 50}}, 460, 85, 200)}) {
+        RecordingCanvas canvas;
+        const PreviewOutcome outcome = DrawPlanform(wing.planform, wing.results, canvas);
+        EXPECT_EQ(outcome.drawScale, 0);
+        const CanvasPoint centre{4025, 1120};
+        const std::vector<RecordedLine> expected{
+            {centre, centre, kBlack, LineStyle::Solid}, {centre, centre, kBlack, LineStyle::Solid},
+            {centre, centre, kBlack, LineStyle::Solid}, {centre, centre, kBlack, LineStyle::Solid},
+            Mark({3825, 1120}, {4225, 1120}, kBlue),    Mark(centre, centre, kRed),
+            Mark({4025, 820}, {4025, 1100}, kRed),      Mark({4025, 1140}, {4025, 1520}, kRed),
+            Mark({4075, 1120}, {4125, 1120}, kBlue),
+        };
+        EXPECT_EQ(canvas.lines(), expected);
+    }
+}
+
+struct SkipCase {
+    const char* name;
+    TestWing wing;
+};
+
+TestWing WithTipStation(TestWing wing, int panel, double station) {
+    wing.results.tipStation[panel] = station;
+    return wing;
+}
+
+TestWing WithLastPanel(TestWing wing, std::int16_t lastPanel) {
+    wing.planform.lastPanel = lastPanel;
+    return wing;
+}
+
+TestWing WithMeanChord(TestWing wing, double meanChord) {
+    wing.results.meanChord[wing.planform.lastPanel] = meanChord;
+    return wing;
+}
+
+const SkipCase kSkipCases[] = {
+    {"half_span_0_1_mm_overflows_16_bits", MakeWing({{250, 150, 0.1, 50}})},
+    {"half_span_zero", MakeWing({{250, 150, 100, 50}, {150, 100, -100, 60}})},
+    {"half_span_nan", WithTipStation(WorkedWing(), 0, kNaN)},
+    {"tip_extent_0_01_mm_overflows_before_the_root_replaces_it", MakeWing({{250, 0.01, 1000, 0}})},
+    {"tip_extent_zero", MakeWing({{250, -50, 1000, 50}})},
+    {"forward_extent_zero", MakeWing({{-50, 100, 1000, -50}})},
+    {"last_panel_below_0", WithLastPanel(WorkedWing(), -1)},
+    {"last_panel_above_4", WithLastPanel(WorkedWing(), 5)},
+    {"mean_chord_nan", WithMeanChord(WorkedWing(), kNaN)},
+    {"coordinate_beyond_single_precision",
+     WithTipStation(MakeWing({{250, 150, 1e39, 50}, {150, 100, 1000, 60}}), 1, 1000)},
+};
+
+void PrintTo(const SkipCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class PreviewSkip : public testing::TestWithParam<SkipCase> {};
+
+TEST_P(PreviewSkip, LeavesTheCanvasBlankAndSaysWhy) {
+    RecordingCanvas canvas;
+    const TestWing worked = WorkedWing();
+    DrawPlanform(worked.planform, worked.results, canvas);
+
+    const PreviewOutcome outcome =
+        DrawPlanform(GetParam().wing.planform, GetParam().wing.results, canvas);
+    EXPECT_FALSE(outcome.drawn);
+    EXPECT_FALSE(outcome.skippedReason.empty());
+    EXPECT_EQ(canvas.clearCount(), 2);
+    EXPECT_TRUE(canvas.lines().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PreviewSkip, testing::ValuesIn(kSkipCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,0 +1,337 @@
+#include "PrintSheet.h"
+
+#include "TestWings.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Every text names its own section and key, so the test sees which caption went where.
+std::string SectionSlashKey(std::string_view section, std::string_view key) {
+    return std::string(section) + "/" + std::string(key);
+}
+
+SheetInputs TestInputs() {
+    SheetInputs inputs;
+    inputs.lookup = SectionSlashKey;
+    inputs.lengthUnit = " mm  ";
+    inputs.areaUnit = " dm\u00b2  ";
+    inputs.loadingCaption = "12.34 g/dm\u00b2";
+    inputs.title = "Test wing";
+    inputs.date = "2024-03-01";
+    inputs.decimalSeparator = ".";
+    return inputs;
+}
+
+// The worked wing with the values its table prints: 30 % balance, 1500 g, 40 dm², ratio 10.
+TestWing WorkedSheetWing() {
+    TestWing wing = WorkedWing();
+    wing.planform.balancePercent = 30;
+    wing.planform.massGrams = 1500;
+    wing.results.halfArea = 200000;
+    wing.results.aspectRatio = 10;
+    return wing;
+}
+
+struct Printed {
+    SheetOutcome outcome;
+    RecordingCanvas canvas;
+};
+
+void Print(const TestWing& wing, const SheetInputs& inputs, Printed& printed) {
+    printed.outcome = PrintSheet(wing.planform, wing.results, inputs, printed.canvas);
+}
+
+std::vector<RecordedText> TextsAtY(const RecordingCanvas& canvas, float y) {
+    std::vector<RecordedText> found;
+    for (const RecordedText& text : canvas.texts()) {
+        if (std::abs(text.y - y) < 0.01f) {
+            found.push_back(text);
+        }
+    }
+    return found;
+}
+
+struct ExpectedText {
+    float x;
+    float y;
+    const char* text;
+    float size;
+    bool bold;
+    bool underline;
+    Rgb colour;
+};
+
+void ExpectTexts(const std::vector<RecordedText>& actual,
+                 const std::vector<ExpectedText>& expected) {
+    ASSERT_EQ(actual.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(expected[i].text);
+        EXPECT_NEAR(actual[i].x, expected[i].x, 0.01);
+        EXPECT_NEAR(actual[i].y, expected[i].y, 0.01);
+        EXPECT_EQ(actual[i].text, expected[i].text);
+        EXPECT_EQ(actual[i].size, expected[i].size);
+        EXPECT_EQ(actual[i].bold, expected[i].bold);
+        EXPECT_EQ(actual[i].underline, expected[i].underline);
+        EXPECT_EQ(actual[i].colour, expected[i].colour);
+        EXPECT_EQ(actual[i].fontName, "Arial");
+    }
+}
+
+// Fake metrics: 10 twips per character per point, lines 23 twips per point apart. The version
+// note starts where the 18-character date text ends at 10 points: 11340 + 1800.
+TEST(PrintSheet, OnePanelSheetPrintsEveryTextInOrder) {
+    Printed printed;
+    Print(WorkedSheetWing(), TestInputs(), printed);
+    const std::vector<ExpectedText> expected{
+        {1134, 907.2f, "Print/2 Test wing", 10, false, false, kBlack},
+        {11340, 907.2f, "Print/3 2024-03-01", 10, false, false, kBlack},
+        {13140, 907.2f, "Wingsheet V. 3.1.0", 5, false, false, kBlack},
+        {0, 1022.2f, "", 10, false, false, kBlack},
+        {1134, 1252.2f, "Label/13", 12, false, true, kBlack},
+        {8221.5f, 1252.2f, "Label/14", 12, false, true, kBlack},
+        {2551.5f, 1644.3f, "Label/12 1", 9, false, false, kBlack},
+        {1134, 1871.1f, "Label/1", 9, false, false, kBlack},
+        {2835, 1871.1f, " 250 ", 9, false, false, kBlack},
+        {8051.4f, 1871.1f, "Label/6", 9, false, false, kBlack},
+        {9355.5f, 1871.1f, "2 000.00 mm  ", 9, false, false, kBlack},
+        {12020.4f, 1871.1f, "Label/9", 9, false, false, kRed},
+        {13324.5f, 1871.1f, " 460.00 mm  ", 9, false, false, kRed},
+        {1134, 2097.9f, "Label/2", 9, false, false, kBlack},
+        {2835, 2097.9f, " 150 ", 9, false, false, kBlack},
+        {850.5f, 2324.7f, "Label/3", 9, false, false, kBlack},
+        {2835, 2324.7f, " 1000 ", 9, false, false, kBlack},
+        {8391.6f, 2324.7f, "Label/7", 9, false, false, kBlack},
+        {9355.5f, 2324.7f, " 40.00 dm\u00b2  ", 9, false, false, kBlack},
+        {11680.2f, 2324.7f, "Label/10", 9, false, false, kBlack},
+        {13324.5f, 2324.7f, " 200.00 mm  ", 9, false, false, kBlack},
+        {1134, 2551.5f, "Label/4", 9, false, false, kBlack},
+        {2835, 2551.5f, " 50 ", 9, false, false, kBlack},
+        {1020.6f, 2778.3f, "Label/5", 9, false, false, kBlack},
+        {2835, 2778.3f, " 30 ", 9, false, false, kBlack},
+        {7711.2f, 2778.3f, "Label/8", 9, false, false, kBlack},
+        {9355.5f, 2778.3f, " 10.00", 9, false, false, kBlack},
+        {11283.3f, 2778.3f, "Label/11", 9, false, false, kBlue},
+        {13324.5f, 2778.3f, " 85.00 mm  ", 9, false, false, kBlue},
+        {1984.5f, 3118.5f, "Label/15 : 1500 g     Label/16 : 12.34 g/dm\u00b2", 9, false, false,
+         kBlack},
+        {1134, 3685, "Print/1 1/5", 9, true, true, kBlack},
+    };
+    ExpectTexts(printed.canvas.texts(), expected);
+}
+
+TEST(PrintSheet, WorkedWingAtOneFifthWithItsMarks) {
+    Printed printed;
+    Print(WorkedSheetWing(), TestInputs(), printed);
+    EXPECT_TRUE(printed.outcome.printed);
+    EXPECT_EQ(printed.outcome.denominator, 5);
+    EXPECT_NEAR(printed.outcome.sheetScale, 11.34, 1e-12);
+
+    auto expected =
+        Quadrilateral({{{2464, 8702.5f}, {2464, 5867.5f}, {13804, 6434.5f}, {13804, 8135.5f}}});
+    for (const RecordedLine& mark : {
+             Mark({7480.4f, 6831.4f}, {7880.4f, 6831.4f}, kBlue),
+             Mark({7680.4f, 5697.4f}, {7680.4f, 9099.4f}, kRed),
+             Mark({2464, 5567.5f}, {2464, 5847.5f}, kRed),
+             Mark({2464, 8722.5f}, {2464, 9102.5f}, kRed),
+             Mark({2514, 5867.5f}, {7780.4f, 5867.5f}, kBlue),
+         }) {
+        expected.push_back(mark);
+    }
+    const auto& lines = printed.canvas.lines();
+    ASSERT_EQ(lines.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_NEAR(lines[i].from.x, expected[i].from.x, 0.01);
+        EXPECT_NEAR(lines[i].from.y, expected[i].from.y, 0.01);
+        EXPECT_NEAR(lines[i].to.x, expected[i].to.x, 0.01);
+        EXPECT_NEAR(lines[i].to.y, expected[i].to.y, 0.01);
+        EXPECT_EQ(lines[i].colour, expected[i].colour);
+        EXPECT_EQ(lines[i].style, expected[i].style);
+    }
+}
+
+TEST(PrintSheet, LeavesThePageInItsFinalStateAndEndsTheDocument) {
+    Printed printed;
+    Print(WorkedSheetWing(), TestInputs(), printed);
+    const RecordingCanvas& canvas = printed.canvas;
+    EXPECT_TRUE(canvas.isLandscape());
+    EXPECT_TRUE(canvas.documentEnded());
+    EXPECT_EQ(canvas.font(), (SheetFont{"Arial", 9, false, false}));
+    EXPECT_EQ(canvas.textColour(), kBlack);
+    EXPECT_EQ(canvas.lineStyle(), LineStyle::Solid);
+}
+
+// Five panels with a decimal comma: a zero sweep leaves its cell empty, a negative one keeps
+// its sign and loses the leading space.
+TEST(PrintSheet, FivePanelColumns) {
+    TestWing wing = MakeWing({{300, 250, 200, 0},
+                              {250, 200, 200, -20},
+                              {200, 150, 200, 10},
+                              {150, 100, 200, 30.5},
+                              {100, 50, 100.5, 60}});
+    SheetInputs inputs = TestInputs();
+    inputs.decimalSeparator = ",";
+    Printed printed;
+    Print(wing, inputs, printed);
+
+    const float columns[] = {2835, 3798.9f, 4762.8f, 5726.7f, 6690.6f};
+    ExpectTexts(TextsAtY(printed.canvas, 1644.3f),
+                {{2551.5f, 1644.3f, "Label/12 1", 9, false, false, kBlack},
+                 {3515.4f, 1644.3f, "Label/12 2", 9, false, false, kBlack},
+                 {4479.3f, 1644.3f, "Label/12 3", 9, false, false, kBlack},
+                 {5443.2f, 1644.3f, "Label/12 4", 9, false, false, kBlack},
+                 {6407.1f, 1644.3f, "Label/12 5", 9, false, false, kBlack}});
+    ExpectTexts(TextsAtY(printed.canvas, 2324.7f),
+                {{850.5f, 2324.7f, "Label/3", 9, false, false, kBlack},
+                 {columns[0], 2324.7f, " 200 ", 9, false, false, kBlack},
+                 {columns[1], 2324.7f, " 200 ", 9, false, false, kBlack},
+                 {columns[2], 2324.7f, " 200 ", 9, false, false, kBlack},
+                 {columns[3], 2324.7f, " 200 ", 9, false, false, kBlack},
+                 {columns[4], 2324.7f, " 100,5 ", 9, false, false, kBlack},
+                 {8391.6f, 2324.7f, "Label/7", 9, false, false, kBlack},
+                 {9355.5f, 2324.7f, " 0,00 dm\u00b2  ", 9, false, false, kBlack},
+                 {11680.2f, 2324.7f, "Label/10", 9, false, false, kBlack},
+                 {13324.5f, 2324.7f, " 0,00 mm  ", 9, false, false, kBlack}});
+    ExpectTexts(TextsAtY(printed.canvas, 2551.5f),
+                {{1134, 2551.5f, "Label/4", 9, false, false, kBlack},
+                 {columns[0], 2551.5f, "", 9, false, false, kBlack},
+                 {columns[1], 2551.5f, "-20 ", 9, false, false, kBlack},
+                 {columns[2], 2551.5f, " 10 ", 9, false, false, kBlack},
+                 {columns[3], 2551.5f, " 30,5 ", 9, false, false, kBlack},
+                 {columns[4], 2551.5f, " 60 ", 9, false, false, kBlack}});
+    EXPECT_EQ(printed.canvas.lines().size(), 5u * 4u + 5u);
+}
+
+struct MassCase {
+    const char* name;
+    double massGrams;
+    const char* decimalSeparator;
+    const char* loadingCaption;
+    const char* expected;
+};
+
+const MassCase kMassCases[] = {
+    {"whole_grams", 1500, ".", "45.67 g/dm\u00b2",
+     "Label/15 : 1500 g     Label/16 : 45.67 g/dm\u00b2"},
+    {"decimal_comma", 1234.5, ",", "9,87 g/dm\u00b2",
+     "Label/15 : 1234,5 g     Label/16 : 9,87 g/dm\u00b2"},
+    {"caption_as_shown_even_if_empty", 800, ".", "", "Label/15 : 800 g     Label/16 : "},
+};
+
+void PrintTo(const MassCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class SheetMassLine : public testing::TestWithParam<MassCase> {};
+
+TEST_P(SheetMassLine, JoinsMassAndTheLoadingLabelsCaption) {
+    TestWing wing = WorkedSheetWing();
+    wing.planform.massGrams = GetParam().massGrams;
+    SheetInputs inputs = TestInputs();
+    inputs.decimalSeparator = GetParam().decimalSeparator;
+    inputs.loadingCaption = GetParam().loadingCaption;
+    Printed printed;
+    Print(wing, inputs, printed);
+    const auto line = TextsAtY(printed.canvas, 3118.5f);
+    ASSERT_EQ(line.size(), 1u);
+    EXPECT_EQ(line[0].text, GetParam().expected);
+    EXPECT_NEAR(line[0].x, 1984.5, 0.01);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SheetMassLine, testing::ValuesIn(kMassCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PrintSheet, WithoutAPrintSectionTheCaptionsAreEmptyButTheSheetPrints) {
+    SheetInputs inputs = TestInputs();
+    inputs.lookup = [](std::string_view section, std::string_view key) {
+        return section == "Print" ? std::string{} : SectionSlashKey(section, key);
+    };
+    Printed printed;
+    Print(WorkedSheetWing(), inputs, printed);
+    EXPECT_TRUE(printed.outcome.printed);
+    EXPECT_TRUE(printed.canvas.documentEnded());
+    const auto& texts = printed.canvas.texts();
+    ASSERT_GE(texts.size(), 2u);
+    EXPECT_EQ(texts[0].text, " Test wing");
+    EXPECT_EQ(texts[1].text, " 2024-03-01");
+    EXPECT_EQ(texts.back().text, " 1/5");
+}
+
+TEST(PrintSheet, WithoutALookupEveryCaptionIsEmpty) {
+    SheetInputs inputs = TestInputs();
+    inputs.lookup = nullptr;
+    Printed printed;
+    Print(WorkedSheetWing(), inputs, printed);
+    EXPECT_TRUE(printed.outcome.printed);
+    EXPECT_EQ(printed.canvas.texts()[4].text, "");
+}
+
+// No scale: no caption, sheetScale 0, and the outline collapses to the band's centre.
+TEST(PrintSheet, HalfSpanZeroPrintsNoScaleCaption) {
+    const TestWing wing = MakeWing({{250, 150, 0, 50}}, 460, 85, 200);
+    Printed printed;
+    Print(wing, TestInputs(), printed);
+    EXPECT_TRUE(printed.outcome.printed);
+    EXPECT_EQ(printed.outcome.denominator, 0);
+    EXPECT_EQ(printed.outcome.sheetScale, 0);
+    EXPECT_TRUE(TextsAtY(printed.canvas, 3685).empty());
+    EXPECT_EQ(printed.canvas.texts().back().text.rfind("Label/15", 0), 0u);
+
+    const CanvasPoint centre{8134, 7285};
+    const std::vector<RecordedLine> expected{
+        {centre, centre, kBlack, LineStyle::Solid}, {centre, centre, kBlack, LineStyle::Solid},
+        {centre, centre, kBlack, LineStyle::Solid}, {centre, centre, kBlack, LineStyle::Solid},
+        Mark({7934, 7285}, {8334, 7285}, kBlue),    Mark(centre, centre, kRed),
+        Mark({8134, 6985}, {8134, 7265}, kRed),     Mark({8134, 7305}, {8134, 7685}, kRed),
+        Mark({8184, 7285}, {8234, 7285}, kBlue),
+    };
+    EXPECT_EQ(printed.canvas.lines(), expected);
+}
+
+struct FailureCase {
+    const char* name;
+    TestWing wing;
+    int denominator;
+};
+
+TestWing Changed(TestWing wing, void (*change)(TestWing&)) {
+    change(wing);
+    return wing;
+}
+
+const FailureCase kFailureCases[] = {
+    {"mean_chord_station_nan",
+     Changed(WorkedSheetWing(), [](TestWing& w) { w.results.meanChordY[0] = kNaN; }), 5},
+    {"half_span_nan",
+     Changed(WorkedSheetWing(), [](TestWing& w) { w.results.tipStation[0] = kNaN; }), 20},
+    {"half_span_beyond_single_precision",
+     Changed(WorkedSheetWing(), [](TestWing& w) { w.results.tipStation[0] = 1e308; }), 50},
+    {"root_chord_beyond_single_precision",
+     Changed(WorkedSheetWing(), [](TestWing& w) { w.planform.rootChord[0] = 1e300; }), 5},
+    {"last_panel_below_0",
+     Changed(WorkedSheetWing(), [](TestWing& w) { w.planform.lastPanel = -1; }), 0},
+    {"last_panel_above_4",
+     Changed(WorkedSheetWing(), [](TestWing& w) { w.planform.lastPanel = 5; }), 0},
+};
+
+void PrintTo(const FailureCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class SheetFailure : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(SheetFailure, StopsWithoutEndingTheDocument) {
+    Printed printed;
+    Print(GetParam().wing, TestInputs(), printed);
+    EXPECT_FALSE(printed.outcome.printed);
+    EXPECT_FALSE(printed.outcome.failure.empty());
+    EXPECT_EQ(printed.outcome.denominator, GetParam().denominator);
+    EXPECT_FALSE(printed.canvas.documentEnded());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SheetFailure, testing::ValuesIn(kFailureCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

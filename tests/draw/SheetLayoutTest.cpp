@@ -1,0 +1,104 @@
+#include "SheetLayout.h"
+
+#include "TestWings.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct DenominatorCase {
+    const char* name;
+    PanelInput panel; // root chord, tip chord, half-span, tip leading edge
+    int expected;
+};
+
+const DenominatorCase kDenominatorCases[] = {
+    {"half_span_5000_is_not_above_5000", {250, 150, 5000, 50}, 20},
+    {"half_span_5000_01_takes_1_50", {250, 150, 5000.01, 50}, 50},
+    {"limits_2500_and_1100_count_as_fitting", {250, 1100, 2500, 0}, 10},
+    {"half_span_2500_01_takes_1_20", {250, 150, 2500.01, 50}, 20},
+    {"tip_trailing_edge_1101_takes_1_20", {250, 1051, 1000, 50}, 20},
+    {"half_span_1250_with_tip_550_takes_1_5", {250, 500, 1250, 50}, 5},
+    {"half_span_1250_with_tip_551_takes_1_10", {250, 501, 1250, 50}, 10},
+    {"half_span_1250_01_takes_1_10", {250, 150, 1250.01, 50}, 10},
+    {"forward_extent_1200_takes_1_20", {1000, 300, 800, -200}, 20},
+    {"forward_extent_550_fits_1_5", {500, 300, 800, -50}, 5},
+    {"forward_extent_551_takes_1_10", {501, 300, 800, -50}, 10},
+    {"unswept_root_chord_1200_is_not_counted", {1200, 500, 1000, 0}, 5},
+    {"half_span_zero_takes_none", {250, 150, 0, 50}, 0},
+    {"negative_half_span_fitting_1_10_takes_none", {250, 150, -100, 50}, 0},
+    {"negative_half_span_with_long_tip_takes_1_20", {250, 2000, -100, 0}, 20},
+};
+
+void PrintTo(const DenominatorCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class SheetDenominator : public testing::TestWithParam<DenominatorCase> {};
+
+TEST_P(SheetDenominator, FollowsTheExactComparisons) {
+    const TestWing wing = MakeWing({GetParam().panel});
+    EXPECT_EQ(ChooseSheetDenominator(wing.planform, wing.results), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SheetDenominator, testing::ValuesIn(kDenominatorCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct PlacementCase {
+    const char* name;
+    TestWing wing;
+    std::vector<std::array<CanvasPoint, 4>> panels;
+};
+
+// All at 1/5, 11.34 page units per millimetre.
+const PlacementCase kPlacementCases[] = {
+    {"worked_wing_centred_on_the_root_chord",
+     WorkedWing(),
+     {{{{2464, 8702.5f}, {2464, 5867.5f}, {13804, 6434.5f}, {13804, 8135.5f}}}}},
+    {"tip_behind_the_root_trailing_edge_centres_that_extent",
+     MakeWing({{100, 150, 1000, 100}}),
+     {{{{2464, 7001.5f}, {2464, 5867.5f}, {13804, 7001.5f}, {13804, 8702.5f}}}}},
+    {"forward_sweep_centres_from_tip_leading_edge_to_root_trailing_edge",
+     MakeWing({{200, 100, 800, -50}}),
+     {{{{3598, 8702.5f}, {3598, 6434.5f}, {12670, 5867.5f}, {12670, 7001.5f}}}}},
+    {"three_panels_chained_at_the_tip_trailing_edges",
+     MakeWing({{250, 200, 400, 30}, {180, 120, 300, 80}, {120, 60, 100, 150}}),
+     {{{{3598, 8702.5f}, {3598, 5867.5f}, {8134, 6207.7f}, {8134, 8475.7f}}},
+      {{{8134, 8475.7f}, {8134, 6434.5f}, {11536, 7001.5f}, {11536, 8362.3f}}},
+      {{{11536, 8362.3f}, {11536, 7001.5f}, {12670, 7795.3f}, {12670, 8475.7f}}}}},
+};
+
+void PrintTo(const PlacementCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class SheetPlacement : public testing::TestWithParam<PlacementCase> {};
+
+TEST_P(SheetPlacement, PutsEachPanelWhereExpected) {
+    const TestWing& wing = GetParam().wing;
+    const auto figure = PlaceSheetFigure(wing.planform, wing.results, 56.7 / 5);
+    ASSERT_TRUE(figure.has_value());
+    RecordingCanvas canvas;
+    DrawFigure(*figure, canvas);
+    std::vector<RecordedLine> expected;
+    for (const auto& corners : GetParam().panels) {
+        const auto panel = Quadrilateral(corners);
+        expected.insert(expected.end(), panel.begin(), panel.end());
+    }
+    ASSERT_EQ(canvas.lines().size(), expected.size() + 5);
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(i);
+        const RecordedLine& line = canvas.lines()[i];
+        EXPECT_NEAR(line.from.x, expected[i].from.x, 0.01);
+        EXPECT_NEAR(line.from.y, expected[i].from.y, 0.01);
+        EXPECT_NEAR(line.to.x, expected[i].to.x, 0.01);
+        EXPECT_NEAR(line.to.y, expected[i].to.y, 0.01);
+        EXPECT_EQ(line.colour, kBlack);
+        EXPECT_EQ(line.style, LineStyle::Solid);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SheetPlacement, testing::ValuesIn(kPlacementCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

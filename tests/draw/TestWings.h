@@ -1,0 +1,65 @@
+// Wings and expected strokes for the drawing tests, written out by hand so the expectations do
+// not come from the code under test.
+#pragma once
+
+#include "RecordingCanvas.h"
+#include "WingModel.h"
+
+#include <array>
+#include <limits>
+#include <vector>
+
+struct TestWing {
+    WingPlanform planform;
+    WingResults results;
+};
+
+struct PanelInput {
+    double rootChord;
+    double tipChord;
+    double panelLength;
+    double sweepOffset;
+};
+
+// Panels in order; tipStation and halfSpan are the running sum of the lengths. The whole-wing
+// results (mean chord and its station, balance) go into entry lastPanel.
+inline TestWing MakeWing(const std::vector<PanelInput>& panels, double meanChordY = 0,
+                         double balanceX = 0, double meanChord = 0) {
+    TestWing wing;
+    double station = 0;
+    for (std::size_t i = 0; i < panels.size(); ++i) {
+        wing.planform.rootChord[i] = panels[i].rootChord;
+        wing.planform.tipChord[i] = panels[i].tipChord;
+        wing.planform.panelLength[i] = panels[i].panelLength;
+        wing.planform.sweepOffset[i] = panels[i].sweepOffset;
+        station += panels[i].panelLength;
+        wing.results.tipStation[i] = station;
+    }
+    const int n = static_cast<int>(panels.size()) - 1;
+    wing.planform.lastPanel = static_cast<std::int16_t>(n);
+    wing.results.halfSpan = station;
+    wing.results.meanChordY[n] = meanChordY;
+    wing.results.balanceX[n] = balanceX;
+    wing.results.meanChord[n] = meanChord;
+    return wing;
+}
+
+// The worked wing: root 250, tip 150, length 1000, tip leading edge 50 mm behind the root's.
+inline TestWing WorkedWing() {
+    return MakeWing({{250, 150, 1000, 50}}, 460, 85, 200);
+}
+
+inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// The four solid black lines of one panel, starting and ending at its root trailing edge.
+inline std::vector<RecordedLine> Quadrilateral(const std::array<CanvasPoint, 4>& corners) {
+    std::vector<RecordedLine> lines;
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        lines.push_back({corners[i], corners[(i + 1) % corners.size()], kBlack, LineStyle::Solid});
+    }
+    return lines;
+}
+
+inline RecordedLine Mark(CanvasPoint from, CanvasPoint to, Rgb colour) {
+    return {from, to, colour, LineStyle::DashDotDot};
+}

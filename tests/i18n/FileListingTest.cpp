@@ -1,0 +1,90 @@
+#include "FileListing.h"
+
+#include "ProgramFolder.h"
+#include "TestFolder.h"
+
+#include <cerrno>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+const std::string kSeparator(1, kPathSeparator);
+
+// Folder layout shared by the FileExists rows: a file, a sub-folder, nothing else.
+class FileExistsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        WriteBytes(folder_ / "English.lng", "[Label]\n");
+        std::filesystem::create_directory(folder_ / "sub");
+    }
+    TestFolder folder_;
+};
+
+TEST_F(FileExistsTest, Table) {
+    const struct {
+        const char* name;
+        std::string path;
+        bool expected;
+    } cases[] = {
+        {"RegularFile", folder_ / "English.lng", true},
+        {"TrailingSeparatorDropped", folder_ / "English.lng" + kSeparator, true},
+        {"OnlyOneSeparatorDropped", folder_ / "English.lng" + kSeparator + kSeparator, false},
+        {"Folder", folder_ / "sub", false},
+        {"FolderWithSeparator", folder_ / "sub" + kSeparator, false},
+        {"Missing", folder_ / "French.lng", false},
+        {"EmptyPath", "", false},
+        {"SeparatorOnly", kSeparator, false},
+    };
+    for (const auto& c : cases) {
+        errno = 0;
+        EXPECT_EQ(FileExists(c.path), c.expected) << c.name;
+        EXPECT_EQ(errno, 0) << c.name;
+    }
+}
+
+TEST_F(FileExistsTest, UnreadableFileDoesNotExist) {
+    ::chmod((folder_ / "English.lng").c_str(), 0);
+    ::chmod(folder_.Path().c_str(), 0755);
+    EXPECT_TRUE(RunUnprivileged([this] { return !FileExists(folder_ / "English.lng"); }));
+}
+
+TEST(ListLanguageFilesTest, EmptyOrMissingFolderGivesNothing) {
+    TestFolder folder;
+    EXPECT_TRUE(ListLanguageFiles(folder.Path() + kSeparator, "*.lng").empty());
+    EXPECT_TRUE(ListLanguageFiles(folder / "missing" + kSeparator, "*.lng").empty());
+}
+
+TEST(ListLanguageFilesTest, ListsMatchingFilesWithoutExtensionInByteOrder) {
+    TestFolder folder;
+    for (const char* name :
+         {"b.lng", "Français.lng", "English.lng", "readme.txt", "x.lng.bak", "UPPER.LNG", "tz.ini"})
+        WriteBytes(folder / name, "");
+    std::filesystem::create_directory(folder / "Folder.lng");
+    const std::vector<std::string> expected = {"English", "Français", "b"};
+    EXPECT_EQ(ListLanguageFiles(folder.Path() + kSeparator, "*.lng"), expected);
+    EXPECT_EQ(ListLanguageFiles(folder.Path(), "*.lng"), expected);
+}
+
+TEST(MatchesPatternTest, Table) {
+    const struct {
+        const char* name;
+        const char* pattern;
+        bool expected;
+    } cases[] = {
+        {"English.lng", "*.lng", true},
+        {".lng", "*.lng", true},
+        {"English.lng.bak", "*.lng", false},
+        {"English.lngx", "*.lng", false},
+        {"a.lng.lng", "*.lng", true},
+        {"en.lng", "??.lng", true},
+        {"eng.lng", "??.lng", false},
+        {"English.lng", "E*h*.l?g", true},
+        {"", "*", true},
+        {"x", "", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MatchesPattern(c.name, c.pattern), c.expected) << c.name << " ~ " << c.pattern;
+}
+
+} // namespace

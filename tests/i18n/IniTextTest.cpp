@@ -1,0 +1,111 @@
+#include "IniText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FindCase {
+    const char* name;
+    std::string content;
+    std::string section;
+    std::string key;
+    std::optional<std::string> expected;
+};
+
+const std::string kLanguageFile = "[Label]\r\n0=Wing sheet\r\n1=Root chord\r\n"
+                                  "[language]\r\n1=Language\r\n2=Choose\r\n";
+
+const FindCase kFindCases[] = {
+    {"Plain", kLanguageFile, "Label", "1", "Root chord"},
+    {"SectionCaseIgnored", kLanguageFile, "LANGUAGE", "2", "Choose"},
+    {"SectionLowerCase", "[LANGUAGE]\n2=Choose\n", "language", "2", "Choose"},
+    {"KeyCaseIgnored", "[Label]\n4T=tip\n", "Label", "4t", "tip"},
+    {"MissingSection", kLanguageFile, "Help", "1", std::nullopt},
+    {"MissingKey", kLanguageFile, "Label", "7", std::nullopt},
+    {"KeyOfOtherSection", kLanguageFile, "language", "0", std::nullopt},
+    {"EmptyValue", "[Label]\n3=\n", "Label", "3", ""},
+    {"BlanksTrimmed", "[Label]\n  3 \t=  \t Span  \t\n", "Label", "3", "Span"},
+    {"InnerBlanksKept", "[Label]\n3=Half  span\n", "Label", "3", "Half  span"},
+    {"IndentedSection", "  [Label]\n3=x\n", "Label", "3", "x"},
+    {"DoubleQuotesRemoved", "[Label]\n3=\"  Span \"\n", "Label", "3", "  Span "},
+    {"SingleQuotesRemoved", "[Label]\n3='Span'\n", "Label", "3", "Span"},
+    {"MismatchedQuotesKept", "[Label]\n3=\"Span'\n", "Label", "3", "\"Span'"},
+    {"OneQuotePairOnly", "[Label]\n3=\"\"x\"\"\n", "Label", "3", "\"x\""},
+    {"LoneQuoteKept", "[Label]\n3=\"\n", "Label", "3", "\""},
+    {"QuotesAfterTrim", "[Label]\n3=  'x'  \n", "Label", "3", "x"},
+    {"CommentLineSkipped", "[Label]\n;3=old\n3=new\n", "Label", "3", "new"},
+    {"IndentedComment", "[Label]\n  ; 3=old\n", "Label", "3", std::nullopt},
+    {"SemicolonInsideValueKept", "[Label]\n3=a ; b\n", "Label", "3", "a ; b"},
+    {"FirstKeyWins", "[Label]\n3=first\n3=second\n", "Label", "3", "first"},
+    {"FirstSectionOnly", "[Label]\n1=a\n[Label]\n3=b\n", "Label", "3", std::nullopt},
+    {"TextAfterBracketIgnored", "[Label] ; captions\n3=x\n", "Label", "3", "x"},
+    {"NameEndsAtFirstBracket", "[Label] ; see [Help]\n3=x\n", "Label", "3", "x"},
+    {"HeaderWithoutBracketIsNoSection", "[Label\n3=x\n", "Label", "3", std::nullopt},
+    {"KeysBeforeAnySectionIgnored", "3=x\n[Label]\n", "Label", "3", std::nullopt},
+    {"LineWithoutEqualsIsNoKey", "[Label]\n3\n3=x\n", "Label", "3", "x"},
+    {"EqualsInValueKept", "[About]\nemail=a=b\n", "About", "email", "a=b"},
+    {"CrLfFile", "[Label]\r\n3=x\r\n4=y\r\n", "Label", "4", "y"},
+    {"LfFile", "[Label]\n3=x\n4=y", "Label", "4", "y"},
+    {"CrFile", "[Label]\r3=x\r4=y\r", "Label", "4", "y"},
+    {"MixedEndings", "[Label]\r\n3=x\r4=y\n5=z", "Label", "5", "z"},
+    {"NoTrailingLineEnd", "[Label]\n3=x", "Label", "3", "x"},
+    {"NonAsciiValue", "[Label]\n3=Envergure (½)\n", "Label", "3", "Envergure (½)"},
+    {"EmptyContent", "", "Label", "3", std::nullopt},
+};
+
+class FindIniValueTest : public testing::TestWithParam<FindCase> {};
+
+TEST_P(FindIniValueTest, Finds) {
+    const FindCase& c = GetParam();
+    EXPECT_EQ(FindIniValue(c.content, c.section, c.key), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, FindIniValueTest, testing::ValuesIn(kFindCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct SetCase {
+    const char* name;
+    std::string content;
+    std::string section;
+    std::string key;
+    std::string value;
+    std::string expected;
+};
+
+const SetCase kSetCases[] = {
+    {"NewFile", "", "Langue", "1", "English", "[Langue]\r\n1=English\r\n"},
+    {"ReplaceInPlaceKeepingTheRest",
+     "; settings\r\n[Langue]\r\n  1 = Français ; old\r\n2=x\r\n\r\n[Other]\r\n1=y\r\n", "langue",
+     "1", "English", "; settings\r\n[Langue]\r\n  1=English\r\n2=x\r\n\r\n[Other]\r\n1=y\r\n"},
+    {"ReplaceKeepsFileKeySpelling", "[Label]\nAbC=1\n", "Label", "abc", "2", "[Label]\nAbC=2\n"},
+    {"ReplaceFirstKeyOnly", "[L]\n1=a\n1=b\n", "L", "1", "c", "[L]\n1=c\n1=b\n"},
+    {"ReplaceLastLineWithoutEnding", "[L]\r\n1=a", "L", "1", "b", "[L]\r\n1=b"},
+    {"ReplaceWithEmpty", "[L]\n1=a\n", "L", "1", "", "[L]\n1=\n"},
+    {"NewKeyAfterLastKey", "[L]\n1=a\n; note\n\n2=b\n\n[M]\n1=c\n", "L", "3", "z",
+     "[L]\n1=a\n; note\n\n2=b\n3=z\n\n[M]\n1=c\n"},
+    {"NewKeyInEmptySection", "[L]\n; nothing yet\n\n[M]\n", "L", "1", "z",
+     "[L]\n1=z\n; nothing yet\n\n[M]\n"},
+    {"NewKeyAfterHeaderAtEndWithoutEnding", "[L]", "L", "1", "z", "[L]\r\n1=z\r\n"},
+    {"NewKeyAfterLastKeyWithoutEnding", "[L]\n1=a", "L", "2", "z", "[L]\n1=a\n2=z\n"},
+    {"NewKeyGoesToFirstSectionOfName", "[L]\n1=a\n[L]\n2=b\n", "L", "2", "z",
+     "[L]\n1=a\n2=z\n[L]\n2=b\n"},
+    {"NewSectionAtEnd", "[L]\n1=a\n", "Langue", "1", "z", "[L]\n1=a\n[Langue]\n1=z\n"},
+    {"NewSectionAfterLastLineWithoutEnding", "[L]\r1=a", "Langue", "1", "z",
+     "[L]\r1=a\r[Langue]\r1=z\r"},
+    {"NewSectionInTextWithoutSections", "; only a comment", "Langue", "1", "z",
+     "; only a comment\r\n[Langue]\r\n1=z\r\n"},
+};
+
+class SetIniValueTest : public testing::TestWithParam<SetCase> {};
+
+TEST_P(SetIniValueTest, Writes) {
+    const SetCase& c = GetParam();
+    const std::string written = SetIniValue(c.content, c.section, c.key, c.value);
+    EXPECT_EQ(written, c.expected);
+    EXPECT_EQ(FindIniValue(written, c.section, c.key), c.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SetIniValueTest, testing::ValuesIn(kSetCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

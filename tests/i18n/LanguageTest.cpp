@@ -1,0 +1,245 @@
+#include "Language.h"
+
+#include "TestFolder.h"
+
+#include <cerrno>
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string Repeat(const std::string& piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i)
+        text += piece;
+    return text;
+}
+
+std::string ReportText(int number, const std::string& procedure) {
+    return std::to_string(number) + std::strerror(number) + "\r\n" + procedure;
+}
+
+// Every test gets its own program folder and sees the reports the procedures make.
+class LanguageTest : public testing::Test {
+protected:
+    void SetUp() override {
+        SetProgramFolder(folder_.Path());
+        CurrentLanguageName.clear();
+        CurrentLanguageFile.clear();
+        SetFailureReporter([this](const std::string& text) { reports_.push_back(text); });
+    }
+    void TearDown() override {
+        SetFailureReporter(nullptr);
+        CurrentLanguageName.clear();
+        CurrentLanguageFile.clear();
+    }
+
+    std::string Path(const std::string& name) const { return folder_ / name; }
+
+    TestFolder folder_;
+    std::vector<std::string> reports_;
+};
+
+TEST_F(LanguageTest, SelectLanguageNamesTheFileBesideTheProgram) {
+    SelectLanguage("English");
+    EXPECT_EQ(CurrentLanguageName, "English");
+    EXPECT_EQ(CurrentLanguageFile, std::string(1, kPathSeparator) + "English.lng");
+}
+
+struct LookupCase {
+    const char* name;
+    std::string fileBytes;
+    std::string section;
+    std::string key;
+    std::string expected;
+};
+
+const LookupCase kLookupCases[] = {
+    {"Found", "[Label]\r\n1=Root chord\r\n", "Label", "1", "Root chord"},
+    {"SectionCaseIgnored", "[language]\r\n2=Choose\r\n", "LANGUAGE", "2", "Choose"},
+    {"MissingSection", "[Label]\r\n1=x\r\n", "Help", "1", ""},
+    {"MissingKey", "[Label]\r\n1=x\r\n", "Label", "2", ""},
+    {"EmptyValue", "[Label]\r\n1=\r\n", "Label", "1", ""},
+    {"Exactly199Kept", "[L]\n1=" + std::string(199, 'a') + "\n", "L", "1", std::string(199, 'a')},
+    {"LongCutTo199", "[L]\n1=" + std::string(250, 'a') + "\n", "L", "1", std::string(199, 'a')},
+    {"MultiByteCutTo199Characters", "[L]\n1=" + Repeat("é", 150) + Repeat("€", 100) + "\n", "L",
+     "1", Repeat("é", 150) + Repeat("€", 49)},
+    {"Windows1252CutTo199Characters", "[L]\n1=" + std::string(250, '\xE9') + "\n", "L", "1",
+     Repeat("é", 199)},
+    {"Windows1252File",
+     "[Label]\r\n5=Fl\xE8"
+     "che\r\n",
+     "Label", "5", "Flèche"},
+    {"Utf8File",
+     "[Label]\r\n5=Fl\xC3\xA8"
+     "che\r\n",
+     "Label", "5", "Flèche"},
+    {"BomFile",
+     "\xEF\xBB\xBF[Label]\r\n5=Fl\xC3\xA8"
+     "che\r\n",
+     "Label", "5", "Flèche"},
+    {"CrOnlyFile", "[Label]\r1=a\r2=b\r", "Label", "2", "b"},
+};
+
+class GetINIFileTable : public LanguageTest, public testing::WithParamInterface<LookupCase> {};
+
+TEST_P(GetINIFileTable, LooksUp) {
+    WriteBytes(Path("Test.lng"), GetParam().fileBytes);
+    SelectLanguage("Test");
+    EXPECT_EQ(GetINIFile(GetParam().section, GetParam().key), GetParam().expected);
+    EXPECT_TRUE(reports_.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, GetINIFileTable, testing::ValuesIn(kLookupCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LanguageTest, NothingIsLookedUpBeforeALanguageIsChosen) {
+    WriteBytes(Path(".lng"), "[Label]\n1=x\n");
+    EXPECT_EQ(GetINIFile("Label", "1"), "");
+    EXPECT_TRUE(reports_.empty());
+}
+
+TEST_F(LanguageTest, MissingLanguageFileIsSilent) {
+    SelectLanguage("Nowhere");
+    EXPECT_EQ(GetINIFile("Label", "1"), "");
+    EXPECT_TRUE(reports_.empty());
+}
+
+TEST_F(LanguageTest, EveryLookupReadsTheFileAnew) {
+    WriteBytes(Path("A.lng"), "[Label]\n0=Alpha\n");
+    WriteBytes(Path("B.lng"), "[Label]\n0=Bravo\n");
+    SelectLanguage("A");
+    EXPECT_EQ(GetINIFile("Label", "0"), "Alpha");
+    WriteBytes(Path("A.lng"), "[Label]\n0=Alpha two\n");
+    EXPECT_EQ(GetINIFile("Label", "0"), "Alpha two");
+    SelectLanguage("B");
+    EXPECT_EQ(GetINIFile("Label", "0"), "Bravo");
+}
+
+TEST_F(LanguageTest, GetINIReadsAtMost99Characters) {
+    WriteBytes(Path("tz.ini"), "[Langue]\r\n1=" + Repeat("ü", 120) + "\r\n");
+    EXPECT_EQ(GetINI("Langue", "1", "/tz.ini"), Repeat("ü", 99));
+    EXPECT_EQ(GetINI("langue", "2", "/tz.ini"), "");
+    EXPECT_EQ(GetINI("Langue", "1", "/missing.ini"), "");
+    EXPECT_TRUE(reports_.empty());
+}
+
+TEST_F(LanguageTest, FolderAsSettingsFileIsReported) {
+    std::filesystem::create_directory(Path("tz.ini"));
+    EXPECT_EQ(GetINI("Langue", "1", "/tz.ini"), "");
+    EXPECT_EQ(reports_, std::vector<std::string>{ReportText(EISDIR, "GetINI")});
+}
+
+TEST_F(LanguageTest, BrokenLanguageFileIsReportedOnceUntilItReadsAgain) {
+    std::filesystem::create_directory(Path("Broken.lng"));
+    SelectLanguage("Broken");
+    for (int caption = 0; caption < 3; ++caption)
+        EXPECT_EQ(GetINIFile("Label", std::to_string(caption)), "");
+    EXPECT_EQ(reports_, std::vector<std::string>{ReportText(EISDIR, "GetINIFile")});
+
+    std::filesystem::remove(Path("Broken.lng"));
+    WriteBytes(Path("Broken.lng"), "[Label]\n0=Fixed\n");
+    EXPECT_EQ(GetINIFile("Label", "0"), "Fixed");
+
+    std::filesystem::remove(Path("Broken.lng"));
+    std::filesystem::create_directory(Path("Broken.lng"));
+    EXPECT_EQ(GetINIFile("Label", "0"), "");
+    EXPECT_EQ(reports_.size(), 2u);
+}
+
+TEST_F(LanguageTest, UnreadableLanguageFileIsReported) {
+    WriteBytes(Path("Locked.lng"), "[Label]\n0=x\n");
+    ::chmod(Path("Locked.lng").c_str(), 0);
+    ::chmod(folder_.Path().c_str(), 0755);
+    SelectLanguage("Locked");
+    EXPECT_TRUE(RunUnprivileged([this] {
+        return GetINIFile("Label", "0").empty() && GetINIFile("Label", "0").empty() &&
+               reports_ == std::vector<std::string>{ReportText(EACCES, "GetINIFile")};
+    }));
+}
+
+TEST_F(LanguageTest, WriteCreatesFileAndSectionWithCrLf) {
+    EXPECT_TRUE(WriteINI("Langue", "1", "English", "/tz.ini"));
+    EXPECT_EQ(ReadBytes(Path("tz.ini")), "[Langue]\r\n1=English\r\n");
+    EXPECT_EQ(GetINI("Langue", "1", "/tz.ini"), "English");
+    EXPECT_EQ(folder_.Names(), std::vector<std::string>{"tz.ini"});
+}
+
+TEST_F(LanguageTest, WriteReplacesTheValueAndKeepsEveryOtherByte) {
+    WriteBytes(Path("tz.ini"), "; chosen language\n[Other]\nx=1\n\n[LANGUE]\n1=Deutsch\n2=y\n");
+    EXPECT_TRUE(WriteINI("Langue", "1", "English", "/tz.ini"));
+    EXPECT_EQ(ReadBytes(Path("tz.ini")),
+              "; chosen language\n[Other]\nx=1\n\n[LANGUE]\n1=English\n2=y\n");
+}
+
+struct EncodingCase {
+    const char* name;
+    std::optional<std::string> before; // nullopt: no file yet
+    std::string value;
+    std::string after;
+};
+
+const EncodingCase kEncodingCases[] = {
+    {"NewFileIsWindows1252", std::nullopt, "Français",
+     "[Langue]\r\n1=Fran\xE7"
+     "ais\r\n"},
+    {"AsciiFileTakesWindows1252", "[Langue]\r\n1=English\r\n", "Español",
+     "[Langue]\r\n1=Espa\xF1ol\r\n"},
+    {"Windows1252Kept", "; \xE9\r\n[Langue]\r\n1=x\r\n", "Français",
+     "; \xE9\r\n[Langue]\r\n1=Fran\xE7"
+     "ais\r\n"},
+    {"Windows1252BecomesUtf8WhenNeeded", "; \xE9\r\n[Langue]\r\n1=x\r\n", "Русский",
+     "; \xC3\xA9\r\n[Langue]\r\n1=Русский\r\n"},
+    {"Utf8Kept", "; \xC3\xA9\n[Langue]\n1=x\n", "Français",
+     "; \xC3\xA9\n[Langue]\n1=Fran\xC3\xA7"
+     "ais\n"},
+    {"BomKept", "\xEF\xBB\xBF[Langue]\n1=x\n", "Français",
+     "\xEF\xBB\xBF[Langue]\n1=Fran\xC3\xA7"
+     "ais\n"},
+};
+
+class WriteINIEncodingTable : public LanguageTest,
+                              public testing::WithParamInterface<EncodingCase> {};
+
+TEST_P(WriteINIEncodingTable, KeepsTheFileEncoding) {
+    if (GetParam().before)
+        WriteBytes(Path("tz.ini"), *GetParam().before);
+    EXPECT_TRUE(WriteINI("Langue", "1", GetParam().value, "/tz.ini"));
+    EXPECT_EQ(ReadBytes(Path("tz.ini")), GetParam().after);
+    EXPECT_EQ(GetINI("Langue", "1", "/tz.ini"), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, WriteINIEncodingTable, testing::ValuesIn(kEncodingCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LanguageTest, WriteIntoUnwritableFolderFailsWithOneReport) {
+    WriteBytes(Path("tz.ini"), "[Langue]\r\n1=Deutsch\r\n");
+    ::chmod(Path("tz.ini").c_str(), 0644);
+    ::chmod(folder_.Path().c_str(), 0555);
+    EXPECT_TRUE(RunUnprivileged([this] {
+        return !WriteINI("Langue", "1", "English", "/tz.ini") &&
+               reports_ == std::vector<std::string>{ReportText(EACCES, "WriteINI")};
+    }));
+    EXPECT_EQ(ReadBytes(Path("tz.ini")), "[Langue]\r\n1=Deutsch\r\n");
+    EXPECT_EQ(folder_.Names(), std::vector<std::string>{"tz.ini"});
+}
+
+TEST_F(LanguageTest, WriteIntoMissingFolderFails) {
+    SetProgramFolder(Path("gone"));
+    EXPECT_FALSE(WriteINI("Langue", "1", "English", "/tz.ini"));
+    EXPECT_EQ(reports_, std::vector<std::string>{ReportText(ENOENT, "WriteINI")});
+}
+
+TEST_F(LanguageTest, WriteOverAFolderFailsAndKeepsIt) {
+    std::filesystem::create_directory(Path("tz.ini"));
+    EXPECT_FALSE(WriteINI("Langue", "1", "English", "/tz.ini"));
+    EXPECT_EQ(reports_, std::vector<std::string>{ReportText(EISDIR, "WriteINI")});
+    EXPECT_TRUE(std::filesystem::is_directory(Path("tz.ini")));
+    EXPECT_EQ(folder_.Names(), std::vector<std::string>{"tz.ini"});
+}
+
+TEST(FailureReportTest, TextIsNumberDescriptionLineBreakProcedure) {
+    EXPECT_EQ(FailureText(FileError{5, "Access denied"}, "GetINI"), "5Access denied\r\nGetINI");
+}
+
+} // namespace

@@ -1,0 +1,91 @@
+#include "TextEncoding.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct DecodeCase {
+    const char* name;
+    std::string bytes;
+    std::string expected;
+};
+
+const DecodeCase kDecodeCases[] = {
+    {"Ascii", "Corde", "Corde"},
+    {"Windows1252Accents",
+     "Fran\xE7"
+     "ais \xE9t\xE9",
+     "Français été"},
+    {"Windows1252EuroAndQuotes", "\x80 \x93x\x94 \x85", "€ “x” …"},
+    {"UnassignedBytesKeepC1", "\x81\x8D\x8F\x90\x9D", "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D"},
+    {"ValidUtf8KeptAsIs",
+     "Fran\xC3\xA7"
+     "ais",
+     "Français"},
+    {"BomStripped",
+     "\xEF\xBB\xBF"
+     "d\xC3\xA9port",
+     "déport"},
+    {"BomOnly", "\xEF\xBB\xBF", ""},
+    {"OverlongIsNotUtf8", "\xC0\xAF", "À¯"},
+    {"SurrogateIsNotUtf8", "\xED\xA0\x80", "í\xC2\xA0€"},
+    {"TruncatedSequenceIsNotUtf8", "ab\xE2\x82", "ab\xC3\xA2\xE2\x80\x9A"},
+    {"FourByteUtf8", "\xF0\x9F\x9B\xA9", "\xF0\x9F\x9B\xA9"},
+};
+
+class DecodeTextTest : public testing::TestWithParam<DecodeCase> {};
+
+TEST_P(DecodeTextTest, Decodes) {
+    EXPECT_EQ(DecodeText(GetParam().bytes), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, DecodeTextTest, testing::ValuesIn(kDecodeCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(EncodeWindows1252Test, EveryByteRoundTrips) {
+    std::string allBytes;
+    for (int value = 0; value < 256; ++value)
+        allBytes += static_cast<char>(value);
+    const std::string utf8 = Windows1252ToUtf8(allBytes);
+    ASSERT_TRUE(IsValidUtf8(utf8));
+    EXPECT_EQ(EncodeWindows1252(utf8), allBytes);
+}
+
+struct EncodeCase {
+    const char* name;
+    std::string utf8;
+    std::optional<std::string> expected;
+};
+
+const EncodeCase kEncodeCases[] = {
+    {"Ascii", "250,5", "250,5"},
+    {"Latin1", "déport", "d\xE9port"},
+    {"Euro", "5 €", "5 \x80"},
+    {"OeLigature", "œuvre", "\x9Cuvre"},
+    {"Cyrillic", "крыло", std::nullopt},
+    {"C1WithoutByte", "\xC2\x80", std::nullopt},
+    {"InvalidUtf8", "\xE9t\xE9", std::nullopt},
+};
+
+class EncodeWindows1252Table : public testing::TestWithParam<EncodeCase> {};
+
+TEST_P(EncodeWindows1252Table, Encodes) {
+    EXPECT_EQ(EncodeWindows1252(GetParam().utf8), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, EncodeWindows1252Table, testing::ValuesIn(kEncodeCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CharacterCountTest, CountsAndCutsWholeCharacters) {
+    const std::string text = "aé€\xF0\x9F\x9B\xA9z"; // 1-, 2-, 3- and 4-byte characters
+    EXPECT_EQ(CountCharacters(text), 5u);
+    EXPECT_EQ(FirstCharacters(text, 0), "");
+    EXPECT_EQ(FirstCharacters(text, 3), "aé€");
+    EXPECT_EQ(FirstCharacters(text, 9), text);
+    EXPECT_EQ(DropLastCharacters(text, 2), "aé€");
+    EXPECT_EQ(DropLastCharacters("ab", 4), "");
+    EXPECT_EQ(LastCharacters(text, 2), "\xF0\x9F\x9B\xA9z");
+    EXPECT_EQ(LastCharacters(text, 9), text);
+}
+
+} // namespace

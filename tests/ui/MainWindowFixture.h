@@ -1,0 +1,80 @@
+// A main window started in a program folder of its own, with the real language files and a
+// scripted prompter in place of every dialog.
+#pragma once
+
+#include "Language.h"
+#include "MainWindowControls.h"
+#include "PlanPreview.h"
+#include "ScriptedPrompter.h"
+#include "TestFolder.h"
+#include "WingField.h"
+#include "frmMain.h"
+#include "lang.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+
+class MainWindowFixture : public testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* name : {"English.lng", "Fran\xc3\xa7"
+                                                "ais.lng"})
+            std::filesystem::copy_file(std::filesystem::path(WINGSHEET_SOURCE_LANG) / name,
+                                       folder / name);
+        SetProgramFolder(folder.Path());
+        CurrentLanguageName.clear();
+        CurrentLanguageFile.clear();
+        ChoosingAtStartup = false;
+        SetFailureReporter([this](const std::string& text) { reports.push_back(text); });
+    }
+    void TearDown() override { SetFailureReporter({}); }
+
+    void StoreLanguage(const std::string& name) {
+        WriteBytes(folder / "tz.ini", "[Langue]\r\n1=" + name + "\r\n");
+    }
+
+    frmMain& Start(const std::string& language = "English") {
+        if (!language.empty())
+            StoreLanguage(language);
+        window = std::make_unique<frmMain>(prompter);
+        started = window->Form_Load();
+        return *window;
+    }
+
+    const MainWindowControls& c() const { return window->controls(); }
+
+    void TypeWing(const std::vector<std::array<const char*, 4>>& panels, const char* balance,
+                  const char* mass) {
+        for (std::size_t i = 0; i < panels.size(); ++i) {
+            if (i == 0)
+                c().C_max[0]->setText(panels[i][0]);
+            c().C_min[i]->setText(panels[i][1]);
+            c().L_trap[i]->setText(panels[i][2]);
+            c().deport[i]->setText(panels[i][3]);
+        }
+        c().Cg->setText(balance);
+        c().masse->setText(mass);
+    }
+
+    // Picks the named entry in the chooser and presses OK, as a user would.
+    static std::function<void(QDialog&)> Pick(const QString& name) {
+        return [name](QDialog& dialog) {
+            auto& chooser = dynamic_cast<lang&>(dialog);
+            const int index = chooser.Combo1()->findText(name);
+            ASSERT_GE(index, 0) << name.toStdString();
+            chooser.Combo1()->setCurrentIndex(index);
+            emit chooser.Combo1()->activated(index);
+            chooser.ok()->click();
+        };
+    }
+
+    TestFolder folder;
+    ScriptedPrompter prompter;
+    std::vector<std::string> reports;
+    std::unique_ptr<frmMain> window;
+    bool started = false;
+};

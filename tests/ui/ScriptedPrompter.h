@@ -1,0 +1,64 @@
+// Answers the windows' message boxes, input boxes, file dialogs and modal windows from a script,
+// and records what was shown, so the windows are tested without a screen.
+#pragma once
+
+#include "Prompter.h"
+
+#include <QDialog>
+#include <QString>
+#include <deque>
+#include <functional>
+#include <vector>
+
+struct ShownMessage {
+    QString text;
+    int style = 0;
+    QString title;
+};
+
+class ScriptedPrompter : public Prompter {
+public:
+    std::vector<ShownMessage> messages;
+    std::vector<QString> prompts;
+    std::vector<FileDialogRequest> fileDialogs;
+
+    std::deque<int> messageAnswers;                         // default: OK
+    std::deque<QString> inputAnswers;                       // default: the default text
+    std::deque<QString> fileAnswers;                        // default: cancelled
+    std::deque<std::function<void(QDialog&)>> modalScripts; // default: closed untouched
+
+    int messageBox(const QString& text, int style, const QString& title) override {
+        messages.push_back({text, style, title});
+        return Next(messageAnswers, 1);
+    }
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override {
+        prompts.push_back(prompt + "|" + title + "|" + defaultText);
+        return Next(inputAnswers, defaultText);
+    }
+    QString saveFileName(const FileDialogRequest& request) override { return File(request); }
+    QString openFileName(const FileDialogRequest& request) override { return File(request); }
+    void runModal(QDialog& dialog) override {
+        ++modalRuns;
+        if (!modalScripts.empty()) {
+            auto script = std::move(modalScripts.front());
+            modalScripts.pop_front();
+            script(dialog);
+        }
+    }
+
+    int modalRuns = 0;
+
+private:
+    template <typename T> static T Next(std::deque<T>& answers, T fallback) {
+        if (answers.empty())
+            return fallback;
+        T answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    QString File(const FileDialogRequest& request) {
+        fileDialogs.push_back(request);
+        return Next(fileAnswers, QString());
+    }
+};
