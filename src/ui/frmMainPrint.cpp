@@ -9,7 +9,3 @@ void frmMain::mnufileprint_Click() {
         return;
     }
 }
-
-void frmMain::mnuhlp_Click() {}
-
-void frmMain::nmuabout_Click() {}
