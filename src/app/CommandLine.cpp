@@ -1,7 +1,10 @@
 #include "CommandLine.h"
 
+#include "DrawPlanform.h"
 #include "Language.h"
 #include "ResultTexts.h"
+#include "SvgCanvas.h"
+#include "WingFile.h"
 #include "WingJson.h"
 
 #include <ostream>
@@ -12,10 +15,15 @@ constexpr std::string_view kUsage =
     "Usage: wingsheet                      start the window\n"
     "       wingsheet --calc [--json] [--lang NAME] FILE...\n"
     "                                      calculate wing files as File > Open does\n"
+    "       wingsheet --preview-svg OUT.svg [--lang NAME] FILE\n"
+    "                                      draw the preview of a wing file as SVG\n"
+    "       wingsheet --sheet-pdf OUT.pdf [--title TEXT] [--lang NAME] FILE\n"
+    "                                      print the sheet of a wing file into a PDF\n"
     "       wingsheet --help | --version\n"
     "\n"
     "  --json       one JSON object per file and line\n"
     "  --lang NAME  use NAME.lng for this run instead of the language stored in tz.ini\n"
+    "  --title TEXT the sheet's title; the file's name when not given\n"
     "Exit status: 0 every file calculated, 1 some did not, 2 wrong arguments.\n";
 
 CommandRequest Refuse(std::string problem) {
@@ -59,6 +67,26 @@ void PrintWingText(const OpenedWing& wing, std::string_view separator, std::ostr
     out << '\n';
 }
 
+// The preview of one wing file as an SVG in the preview's own twips.
+int WritePreviewSvg(const CommandRequest& request, std::string_view separator, std::ostream& err) {
+    const OpenedWing wing = OpenWing(request.files.front(), separator);
+    if (OutcomeName(wing) != "Ok") {
+        err << "wingsheet: " << wing.path << ": " << AsTerminalLines(OutcomeMessage(wing)) << '\n';
+        return 1;
+    }
+    SvgCanvas canvas(kPreviewWidthTwips, kPreviewHeightTwips);
+    const PreviewOutcome outcome = DrawPlanform(wing.planform, wing.results, canvas);
+    if (const auto error = WriteFileAtomically(request.outputPath, canvas.document())) {
+        err << "wingsheet: " << request.outputPath << ": " << error->description << '\n';
+        return 1;
+    }
+    if (!outcome.drawn) {
+        err << "wingsheet: " << wing.path << ": nothing drawn, " << outcome.skippedReason << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 CommandRequest ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -77,26 +105,62 @@ CommandRequest ParseCommandLine(const std::vector<std::string>& arguments) {
             request.action = CommandAction::Calc;
         } else if (argument == "--json") {
             request.json = true;
-        } else if (argument == "--lang") {
+        } else if (argument == "--lang" || argument == "--title" || argument == "--preview-svg" ||
+                   argument == "--sheet-pdf") {
             if (++i == arguments.size())
-                return Refuse("--lang needs a language name");
-            request.language = arguments[i];
+                return Refuse(argument + " needs a value");
+            if (argument == "--lang")
+                request.language = arguments[i];
+            else if (argument == "--title")
+                request.title = arguments[i], request.titleGiven = true;
+            else
+                request.outputPath = arguments[i];
+            if (argument == "--preview-svg")
+                request.action = CommandAction::PreviewSvg;
+            else if (argument == "--sheet-pdf")
+                request.action = CommandAction::SheetPdf;
         } else if (argument.starts_with("-") && argument != "-") {
             return Refuse("unknown option " + argument);
         } else {
             request.files.push_back(argument);
         }
     }
-    if (request.action == CommandAction::Window &&
-        (request.json || !request.language.empty() || !request.files.empty()))
-        return Refuse("--json, --lang and files go with --calc");
-    if (request.action == CommandAction::Calc && request.files.empty())
-        return Refuse("--calc needs at least one wing file");
+    switch (request.action) {
+    case CommandAction::Window:
+        if (request.json || !request.language.empty() || !request.files.empty() ||
+            request.titleGiven)
+            return Refuse("--json, --lang, --title and files go with an action such as --calc");
+        break;
+    case CommandAction::Calc:
+        if (request.files.empty())
+            return Refuse("--calc needs at least one wing file");
+        break;
+    default:
+        if (request.files.size() != 1)
+            return Refuse("drawing takes exactly one wing file");
+        if (request.json)
+            return Refuse("--json goes with --calc");
+        break;
+    }
+    if (request.titleGiven && request.action != CommandAction::SheetPdf)
+        return Refuse("--title goes with --sheet-pdf");
     return request;
 }
 
-int RunCommand(const CommandRequest& request, std::string_view decimalSeparator, std::ostream& out,
-               std::ostream& err) {
+void SelectRunLanguage(const CommandRequest& request) {
+    const std::string name = !request.language.empty()
+                                 ? request.language
+                                 : GetINI("Langue", "1", std::string(1, kPathSeparator) + "tz.ini");
+    if (!name.empty())
+        SelectLanguage(name);
+}
+
+std::string SheetTitle(const CommandRequest& request, const std::string& file) {
+    return request.titleGiven ? request.title : BareFileName(file);
+}
+
+int RunCommand(const CommandRequest& request, std::string_view decimalSeparator,
+               const SheetContext& sheet, std::ostream& out, std::ostream& err) {
     switch (request.action) {
     case CommandAction::Help:
         out << kUsage;
@@ -107,25 +171,32 @@ int RunCommand(const CommandRequest& request, std::string_view decimalSeparator,
     case CommandAction::UsageError:
         err << "wingsheet: " << request.problem << "\n\n" << kUsage;
         return 2;
+    case CommandAction::PreviewSvg:
+        SelectRunLanguage(request);
+        return WritePreviewSvg(request, decimalSeparator, err);
     case CommandAction::Window:
+    case CommandAction::SheetPdf:
+        err << "wingsheet: this action needs the window system\n";
+        return 2;
     case CommandAction::Calc:
         break;
     }
 
-    if (!request.language.empty())
-        SelectLanguage(request.language);
-    else
-        SelectLanguage(GetINI("Langue", "1", std::string(1, kPathSeparator) + "tz.ini"));
-
+    SelectRunLanguage(request);
     int status = 0;
     for (const std::string& file : request.files) {
         const OpenedWing wing = OpenWing(file, decimalSeparator);
-        if (request.json)
-            out << WingJson(wing, decimalSeparator)
-                       .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
-                << '\n';
-        else
+        if (request.json) {
+            auto json = WingJson(wing, decimalSeparator);
+            if (json.contains("results")) {
+                json["preview"] = PreviewJson(wing.planform, wing.results);
+                json["sheet"] = SheetJson(wing.planform, wing.results, SheetTitle(request, file),
+                                          sheet, decimalSeparator);
+            }
+            out << json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+        } else {
             PrintWingText(wing, decimalSeparator, out);
+        }
         if (OutcomeName(wing) != "Ok")
             status = 1;
     }

@@ -1,25 +1,36 @@
-// The command-line actions of wingsheet: calculate wing files, and (later) draw and print them
-// without opening the window.
+// The command-line actions of wingsheet: calculate, draw and print wing files without opening
+// the window.
 #pragma once
+
+#include "DrawingJson.h"
 
 #include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
 
-enum class CommandAction { Window, Calc, Help, Version, UsageError };
+enum class CommandAction { Window, Calc, PreviewSvg, SheetPdf, Help, Version, UsageError };
 
 struct CommandRequest {
     CommandAction action = CommandAction::Window;
     bool json = false;
     std::string language; // --lang: this run only, tz.ini stays as it is
     std::vector<std::string> files;
+    std::string outputPath; // --preview-svg OUT.svg, --sheet-pdf OUT.pdf
+    std::string title;      // --title: the sheet's title, the file's bare name by default
+    bool titleGiven = false;
     std::string problem; // why the arguments were refused
 };
 
 CommandRequest ParseCommandLine(const std::vector<std::string>& arguments);
 
-// Runs a non-window action and returns the exit status: 0 every file calculated, 1 some did
-// not, 2 the arguments were wrong.
-int RunCommand(const CommandRequest& request, std::string_view decimalSeparator, std::ostream& out,
-               std::ostream& err);
+// Makes the language of the run current: --lang, else the one stored in tz.ini.
+void SelectRunLanguage(const CommandRequest& request);
+
+// The sheet's title for a wing file: --title, else the file's bare name.
+std::string SheetTitle(const CommandRequest& request, const std::string& file);
+
+// Runs a plain action (everything but the window and --sheet-pdf) and returns the exit status:
+// 0 every file calculated, 1 some did not, 2 the arguments were wrong.
+int RunCommand(const CommandRequest& request, std::string_view decimalSeparator,
+               const SheetContext& sheet, std::ostream& out, std::ostream& err);

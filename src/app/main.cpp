@@ -3,6 +3,7 @@
 #include "Language.h"
 #include "WingsheetApp.h"
 
+#include <QDate>
 #include <QLocale>
 #include <filesystem>
 #include <iostream>
@@ -23,12 +24,20 @@ std::string SystemDecimalSeparator() {
     return QLocale::system().decimalPoint().toStdString();
 }
 
+SheetContext TodaysSheetContext() {
+    SheetContext context;
+    context.date =
+        QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+    return context;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     SetProgramFolder(ExecutableFolder(argv[0]));
     const CommandRequest request = ParseCommandLine({argv + 1, argv + argc});
     if (request.action != CommandAction::Window)
-        return RunCommand(request, SystemDecimalSeparator(), std::cout, std::cerr);
+        return RunCommand(request, SystemDecimalSeparator(), TodaysSheetContext(), std::cout,
+                          std::cerr);
     return RunWingsheetWindow(argc, argv);
 }

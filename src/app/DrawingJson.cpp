@@ -1,0 +1,65 @@
+#include "DrawingJson.h"
+
+#include "DrawPlanform.h"
+#include "HexColour.h"
+#include "Language.h"
+#include "PrintSheet.h"
+#include "ResultTexts.h"
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+Json LinesJson(const std::vector<RecordedLine>& lines) {
+    Json json = Json::array();
+    for (const RecordedLine& line : lines)
+        json.push_back({{"from", {line.from.x, line.from.y}},
+                        {"to", {line.to.x, line.to.y}},
+                        {"colour", HexColour(line.colour)},
+                        {"style", line.style == LineStyle::Solid ? "solid" : "dashdotdot"}});
+    return json;
+}
+
+Json TextsJson(const std::vector<RecordedText>& texts) {
+    Json json = Json::array();
+    for (const RecordedText& text : texts)
+        json.push_back({{"x", text.x},
+                        {"y", text.y},
+                        {"text", text.text},
+                        {"size", text.size},
+                        {"bold", text.bold},
+                        {"underline", text.underline},
+                        {"colour", HexColour(text.colour)}});
+    return json;
+}
+
+} // namespace
+
+Json PreviewJson(const WingPlanform& planform, const WingResults& results) {
+    RecordingCanvas canvas;
+    const PreviewOutcome outcome = DrawPlanform(planform, results, canvas);
+    if (!outcome.drawn)
+        return {{"skipped", outcome.skippedReason}};
+    return {{"scale", outcome.drawScale}, {"lines", LinesJson(canvas.lines())}};
+}
+
+Json SheetJson(const WingPlanform& planform, const WingResults& results, const std::string& title,
+               const SheetContext& context, std::string_view decimalSeparator) {
+    RecordingCanvas canvas(context.metrics);
+    const ResultTexts texts = MakeResultTexts(planform, results, decimalSeparator);
+    SheetInputs inputs;
+    inputs.lookup = [](std::string_view section, std::string_view key) {
+        return GetINIFile(section, key);
+    };
+    inputs.loadingCaption = texts.LbafficheCA;
+    inputs.title = title;
+    inputs.date = context.date;
+    inputs.decimalSeparator = std::string(decimalSeparator);
+    const SheetOutcome outcome = PrintSheet(planform, results, inputs, canvas);
+    if (!outcome.printed)
+        return {{"failed", outcome.failure}};
+    return {{"denominator", outcome.denominator},
+            {"sheetScale", outcome.sheetScale},
+            {"lines", LinesJson(canvas.lines())},
+            {"texts", TextsJson(canvas.texts())}};
+}
