@@ -24,6 +24,9 @@ int RunWingsheetWindow(int argc, char** argv) {
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            window.screen()->availableGeometry()));
     window.show();
+    // The first field of the keyboard order takes the focus as the window appears.
+    window.activateWindow();
+    window.FocusFirstField();
     const int status = app.exec();
     SetFailureReporter({});
     return status;

@@ -66,6 +66,10 @@ bool frmMain::Form_Load() {
     return true;
 }
 
+void frmMain::FocusFirstField() {
+    c_.C_max[0]->setFocus(Qt::ActiveWindowFocusReason);
+}
+
 void frmMain::TranslateMainWindow() {
     ::TranslateMainWindow(*this, c_);
 }

@@ -33,6 +33,7 @@ public:
     void nmuabout_Click();
 
     void TranslateMainWindow();
+    void FocusFirstField();
 
     const MainWindowControls& controls() const { return c_; }
     bool calcValid() const { return calcValid_ != 0; }
