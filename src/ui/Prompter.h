@@ -48,4 +48,7 @@ public:
 
     // Shows one of the program's own modal windows and returns when it is closed.
     virtual void runModal(QDialog& dialog) = 0;
+
+    // Hands an existing file to the desktop's viewer for its type, without waiting for it.
+    virtual void openFile(const QString& path) = 0;
 };

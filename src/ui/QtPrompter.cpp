@@ -1,10 +1,12 @@
 #include "QtPrompter.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QUrl>
 
 namespace {
 
@@ -87,4 +89,9 @@ QString QtPrompter::openFileName(const FileDialogRequest& request) {
 
 void QtPrompter::runModal(QDialog& dialog) {
     dialog.exec();
+}
+
+// A file URL rather than a command line, so blanks, quotes or ";" in the path are only a name.
+void QtPrompter::openFile(const QString& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }

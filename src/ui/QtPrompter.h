@@ -17,6 +17,7 @@ public:
     QString saveFileName(const FileDialogRequest& request) override;
     QString openFileName(const FileDialogRequest& request) override;
     void runModal(QDialog& dialog) override;
+    void openFile(const QString& path) override;
 
 private:
     QWidget* owner_;

@@ -21,6 +21,7 @@ public:
     std::vector<ShownMessage> messages;
     std::vector<QString> prompts;
     std::vector<FileDialogRequest> fileDialogs;
+    std::vector<QString> openedFiles; // paths handed to the desktop's viewer
 
     std::deque<int> messageAnswers;                         // default: OK
     std::deque<QString> inputAnswers;                       // default: the default text
@@ -46,6 +47,8 @@ public:
             script(dialog);
         }
     }
+
+    void openFile(const QString& path) override { openedFiles.push_back(path); }
 
     int modalRuns = 0;
 

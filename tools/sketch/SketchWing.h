@@ -1,0 +1,32 @@
+// A wing calculated and laid out for a picture: the same calculation and the same strokes as the
+// program's preview, at a scale and position the picture chooses. Lengths mm, canvas twips.
+#pragma once
+
+#include "PlanformFigure.h"
+#include "WingModel.h"
+
+#include <QColor>
+#include <QPointF>
+#include <array>
+#include <vector>
+
+class QPainter;
+
+struct SketchWing {
+    WingPlanform planform;
+    WingResults results;
+};
+
+// Panels as typed: root chord (panel 1 only), tip chord, length, sweep offset.
+SketchWing CalculateSketchWing(const std::vector<std::array<const char*, 4>>& panels,
+                               const char* balancePercent);
+
+// The strokes with the wing root's trailing edge at rootTrailing; the figure must be drawable.
+PlanformFigure LayOutWing(const SketchWing& wing, RootTrailingPoint rootTrailing,
+                          double twipsPerMm);
+
+// Pixels of a 96 DPI image for a position in twips.
+QPointF ToPixels(double xTwips, double yTwips);
+
+// Paints the inside of every panel, under the outlines that the canvas draws afterwards.
+void FillPanels(QPainter& painter, const PlanformFigure& figure, const QColor& colour);
