@@ -1,9 +1,12 @@
 // Wingsheet starts its window, or runs one command-line action and exits.
 #include "CommandLine.h"
+#include "HeadlessApplication.h"
 #include "Language.h"
+#include "QtTextMetrics.h"
+#include "SheetPdfCommand.h"
+#include "SheetPrinter.h"
 #include "WingsheetApp.h"
 
-#include <QDate>
 #include <QLocale>
 #include <filesystem>
 #include <iostream>
@@ -24,11 +27,22 @@ std::string SystemDecimalSeparator() {
     return QLocale::system().decimalPoint().toStdString();
 }
 
+// The sheet in the JSON measures its texts with the printer's fonts, as a printed sheet does.
 SheetContext TodaysSheetContext() {
     SheetContext context;
-    context.date =
-        QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+    context.metrics = QtTextMetrics();
+    context.date = TodaysSheetDate();
     return context;
+}
+
+// Only the sheet of --calc --json needs fonts, and so a GUI application; plain --calc runs
+// without one.
+int RunPlainCommand(const CommandRequest& request) {
+    if (request.action != CommandAction::Calc || !request.json)
+        return RunCommand(request, SystemDecimalSeparator(), {}, std::cout, std::cerr);
+    const HeadlessApplication fonts;
+    return RunCommand(request, SystemDecimalSeparator(), TodaysSheetContext(), std::cout,
+                      std::cerr);
 }
 
 } // namespace
@@ -36,8 +50,9 @@ SheetContext TodaysSheetContext() {
 int main(int argc, char** argv) {
     SetProgramFolder(ExecutableFolder(argv[0]));
     const CommandRequest request = ParseCommandLine({argv + 1, argv + argc});
+    if (request.action == CommandAction::SheetPdf)
+        return RunSheetPdfCommand(request, std::cerr);
     if (request.action != CommandAction::Window)
-        return RunCommand(request, SystemDecimalSeparator(), TodaysSheetContext(), std::cout,
-                          std::cerr);
+        return RunPlainCommand(request);
     return RunWingsheetWindow(argc, argv);
 }

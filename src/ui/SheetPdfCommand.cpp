@@ -1,0 +1,53 @@
+#include "SheetPdfCommand.h"
+
+#include "HeadlessApplication.h"
+#include "OpenedWing.h"
+#include "ResultTexts.h"
+#include "SheetPrinter.h"
+#include "WingJson.h"
+
+#include <QFile>
+#include <QLocale>
+#include <ostream>
+
+namespace {
+
+// Messages break lines with "\r" as a message box does; a terminal needs "\n".
+std::string TerminalLines(std::string text) {
+    std::string lines;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r')
+            lines += text[i];
+        else if (i + 1 == text.size() || text[i + 1] != '\n')
+            lines += '\n';
+    }
+    return lines;
+}
+
+} // namespace
+
+int RunSheetPdfCommand(const CommandRequest& request, std::ostream& err) {
+    if (request.files.size() != 1 || request.outputPath.empty()) {
+        err << "wingsheet: --sheet-pdf needs an output file and one wing file\n";
+        return 2;
+    }
+    const HeadlessApplication application;
+    SelectRunLanguage(request);
+    const std::string& file = request.files.front();
+    const std::string separator = QLocale::system().decimalPoint().toStdString();
+    const OpenedWing wing = OpenWing(file, separator);
+    if (OutcomeName(wing) != "Ok") {
+        err << "wingsheet: " << file << ": " << TerminalLines(OutcomeMessage(wing)) << '\n';
+        return 1;
+    }
+    const ResultTexts texts = MakeResultTexts(wing.planform, wing.results, separator);
+    const SheetInputs inputs = CurrentSheetInputs(SheetTitle(request, file), texts.LbafficheCA);
+    const SheetPrintOutcome outcome =
+        imprime(wing.planform, wing.results, inputs,
+                SheetTarget::Pdf(QFile::decodeName(request.outputPath.c_str())));
+    if (!outcome.printed) {
+        err << "wingsheet: " << request.outputPath << ": " << outcome.failure << '\n';
+        return 1;
+    }
+    return 0;
+}

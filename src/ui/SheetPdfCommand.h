@@ -1,0 +1,10 @@
+// `wingsheet --sheet-pdf OUT.pdf [--title TEXT] FILE`: the sheet of a wing file printed into a
+// PDF without the window, through the same printing as the Print command.
+#pragma once
+
+#include "CommandLine.h"
+
+#include <iosfwd>
+
+// 0 when the PDF was written; 1 when the wing or the sheet failed, with the reason on err.
+int RunSheetPdfCommand(const CommandRequest& request, std::ostream& err);

@@ -1,0 +1,133 @@
+#include "SheetPrinter.h"
+
+#include "Language.h"
+#include "PrintSheet.h"
+#include "QPainterCanvas.h"
+#include "QtTextMetrics.h"
+#include "RecordingCanvas.h"
+
+#include <QCursor>
+#include <QDate>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440;
+
+// Set for as long as the sheet is being printed, whichever way it ends.
+class BusyPointer {
+public:
+    BusyPointer() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+SheetPrintOutcome Failed(std::string why) {
+    return {false, std::move(why), 0, 0};
+}
+
+SheetPrintOutcome OutcomeOf(const SheetOutcome& sheet) {
+    return {sheet.printed, sheet.failure, sheet.denominator, sheet.sheetScale};
+}
+
+// The painter's origin is the top-left of the printable area; the canvas covers that area.
+SheetPrintOutcome PaintSheet(QPainter& painter, const QPageLayout& layout,
+                             const WingPlanform& planform, const WingResults& results,
+                             const SheetInputs& inputs) {
+    const QSizeF areaTwips = layout.paintRect(QPageLayout::Inch).size() * kTwipsPerInch;
+    QPainterCanvas canvas(painter, areaTwips);
+    return OutcomeOf(PrintSheet(planform, results, inputs, canvas));
+}
+
+// The file appears only once the page is complete, so a failure leaves no partial PDF and an
+// older file of the same name untouched.
+SheetPrintOutcome PrintToPdf(const QString& path, const WingPlanform& planform,
+                             const WingResults& results, const SheetInputs& inputs) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return Failed("cannot write the PDF file: " + file.errorString().toStdString());
+    QPdfWriter writer(&file);
+    writer.setResolution(kSheetDotsPerInch);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, {}));
+    writer.setTitle(QString::fromStdString(inputs.title));
+    writer.setCreator(QStringLiteral("Wingsheet"));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return Failed("cannot start a PDF page");
+    const SheetPrintOutcome outcome =
+        PaintSheet(painter, writer.pageLayout(), planform, results, inputs);
+    painter.end();
+    if (!outcome.printed)
+        return outcome; // the unfinished file is discarded with the QSaveFile
+    if (!file.commit())
+        return Failed("cannot write the PDF file: " + file.errorString().toStdString());
+    return outcome;
+}
+
+SheetPrintOutcome PrintOnPrinter(const QString& name, const WingPlanform& planform,
+                                 const WingResults& results, const SheetInputs& inputs) {
+    if (QPrinterInfo::printerInfo(name).isNull())
+        return Failed("no printer named " + name.toStdString());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(name);
+    printer.setResolution(kSheetDotsPerInch);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(QString::fromStdString(inputs.title));
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return Failed("the printer cannot start a page");
+    const SheetPrintOutcome outcome =
+        PaintSheet(painter, printer.pageLayout(), planform, results, inputs);
+    // Only a sheet that passed its rehearsal gets here; should it fail all the same, engines that
+    // can abandon a job do so (the CUPS one cannot).
+    if (!outcome.printed)
+        printer.abort();
+    painter.end();
+    if (outcome.printed && printer.printerState() == QPrinter::Error)
+        return Failed("the printer reported an error");
+    return outcome;
+}
+
+} // namespace
+
+QString DefaultPrinterName() {
+    return QPrinterInfo::defaultPrinter().printerName();
+}
+
+std::string TodaysSheetDate() {
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
+
+SheetInputs CurrentSheetInputs(std::string title, std::string loadingCaption) {
+    SheetInputs inputs;
+    inputs.lookup = [](std::string_view section, std::string_view key) {
+        return GetINIFile(section, key);
+    };
+    inputs.loadingCaption = std::move(loadingCaption);
+    inputs.title = std::move(title);
+    inputs.date = TodaysSheetDate();
+    inputs.decimalSeparator = QLocale::system().decimalPoint().toStdString();
+    return inputs;
+}
+
+SheetPrintOutcome imprime(const WingPlanform& planform, const WingResults& results,
+                          const SheetInputs& inputs, const SheetTarget& target) {
+    const BusyPointer busy;
+    // A printer engine cannot take back a page it has begun (CUPS sends it at the end whatever
+    // happens), so the layout is rehearsed first: a sheet that would fail never reaches a device.
+    RecordingCanvas rehearsal;
+    const SheetOutcome trial = PrintSheet(planform, results, inputs, rehearsal);
+    if (!trial.printed)
+        return OutcomeOf(trial);
+    if (target.isPdf())
+        return PrintToPdf(target.pdfPath, planform, results, inputs);
+    return PrintOnPrinter(target.printerName, planform, results, inputs);
+}

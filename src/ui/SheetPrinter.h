@@ -1,0 +1,43 @@
+// Prints the sheet of a calculated wing on a printer or into a PDF file, with the busy pointer on
+// meanwhile. It only reports the outcome: the window or the command line shows it.
+#pragma once
+
+#include "SheetInputs.h"
+#include "WingModel.h"
+
+#include <QString>
+#include <string>
+#include <utility>
+
+// Where the sheet goes: a named printer, or a PDF file when pdfPath is set.
+struct SheetTarget {
+    QString printerName;
+    QString pdfPath;
+
+    static SheetTarget Printer(QString name) { return {std::move(name), {}}; }
+    static SheetTarget Pdf(QString path) { return {{}, std::move(path)}; }
+    bool isPdf() const { return !pdfPath.isEmpty(); }
+    bool chosen() const { return isPdf() || !printerName.isEmpty(); }
+};
+
+struct SheetPrintOutcome {
+    bool printed = false;
+    std::string failure; // why nothing was printed; no page was sent and no file left behind
+    int denominator = 0;
+    double sheetScale = 0;
+};
+
+// The system's default printer, or an empty name when it has none.
+QString DefaultPrinterName();
+
+// Today's date in the locale's short form, as the sheet's header shows it.
+std::string TodaysSheetDate();
+
+// The sheet's texts from the current language file, with today's date in the locale's short form
+// and the locale's decimal separator.
+SheetInputs CurrentSheetInputs(std::string title, std::string loadingCaption);
+
+// One A4 landscape page in twips from the top-left of the printable area; a PDF page has no
+// unprintable edge. A sheet that fails is never sent, and an unfinished PDF never written.
+SheetPrintOutcome imprime(const WingPlanform& planform, const WingResults& results,
+                          const SheetInputs& inputs, const SheetTarget& target);

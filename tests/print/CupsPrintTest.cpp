@@ -1,0 +1,57 @@
+// Run by cups_sheet_test.sh once it has a CUPS queue as the default printer: the Print command
+// must name that queue, print without a save dialog and report the sheet as sent; a sheet that
+// fails must never reach the queue (the script counts the jobs).
+#include "MainWindowFixture.h"
+#include "SheetPrinter.h"
+
+#include <cstdlib>
+
+namespace {
+
+class PrintThroughCups : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        queue = std::getenv("WINGSHEET_CUPS_QUEUE");
+        if (queue == nullptr)
+            GTEST_SKIP() << "run by cups_sheet_test.sh with a queue of its own";
+    }
+
+    void PrintWing(const char* rootChord) {
+        Start();
+        TypeWing({{rootChord, "150", "1000", "50"}}, "30", "1500");
+        window->cmdCalcul_Click();
+        ASSERT_TRUE(window->calcValid());
+        prompter.messages.clear();
+        prompter.inputAnswers = {QStringLiteral("CUPS sheet")};
+        c().cmdprint->click();
+    }
+
+    const char* queue = nullptr;
+};
+
+QString Lng(std::string_view section, std::string_view key) {
+    return QString::fromStdString(GetINIFile(section, key));
+}
+
+TEST_F(PrintThroughCups, PrintCommandSendsTheSheetToTheDefaultQueue) {
+    ASSERT_EQ(DefaultPrinterName().toStdString(), queue);
+    PrintWing("250");
+
+    EXPECT_TRUE(prompter.fileDialogs.empty());
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(prompter.messages[0].text, Lng("Message", "11") + " " + queue + " ?");
+    EXPECT_EQ(prompter.messages[0].style, 33);
+    EXPECT_EQ(prompter.messages[1].text, Lng("Message", "15"));
+    EXPECT_EQ(prompter.messages[1].style, 0);
+}
+
+// A root chord of 1e39 mm overflows the sheet's coordinates after the header is laid out.
+TEST_F(PrintThroughCups, FailingSheetShowsMessage16AndSendsNothing) {
+    PrintWing(("1" + std::string(39, '0')).c_str());
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(prompter.messages[1].text, Lng("Message", "16"));
+    EXPECT_EQ(prompter.messages[1].style, 16);
+}
+
+} // namespace

@@ -1,0 +1,230 @@
+// The real program prints sheets into PDF files; Poppler's tools read them back, so the checks
+// rest on what a PDF reader finds on the page, not on the numbers the program computed.
+#include "Language.h"
+#include "PdfTools.h"
+#include "PrintTestWings.h"
+#include "QtTextMetrics.h"
+#include "TestFolder.h"
+#include "WingFile.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <cmath>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace {
+
+constexpr double kMmPerPoint = 25.4 / 72;
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// A straight stroke of the page in millimetres from its top-left corner.
+struct PageLine {
+    double x1, y1, x2, y2;
+    QString colour; // as the SVG writes it, "rgb(0%,0%,0%)"
+    bool dashed;
+    double length() const { return std::hypot(x2 - x1, y2 - y1); }
+};
+
+// pdftocairo writes each stroke as a path "M x y L x y" with its own transform matrix.
+std::vector<PageLine> StrokedLines(const QString& svg) {
+    static const QRegularExpression path(QStringLiteral(R"(<path ([^>]*)/>)"));
+    static const QRegularExpression line(
+        QStringLiteral(R"re(d="M ([-\d.]+) ([-\d.]+) L ([-\d.]+) ([-\d.]+) ")re"));
+    static const QRegularExpression matrix(QStringLiteral(R"(matrix\(([^)]*)\))"));
+    static const QRegularExpression stroke(QStringLiteral(R"(stroke:(rgb\([^)]*\)))"));
+    std::vector<PageLine> lines;
+    for (const auto& element : path.globalMatch(svg)) {
+        const QString attributes = element.captured(1);
+        const auto points = line.match(attributes);
+        if (!attributes.contains(QStringLiteral("fill:none")) || !points.hasMatch())
+            continue;
+        double m[6] = {1, 0, 0, 1, 0, 0};
+        if (const auto transform = matrix.match(attributes); transform.hasMatch()) {
+            const QStringList numbers = transform.captured(1).split(u',');
+            for (int i = 0; i < 6 && i < numbers.size(); ++i)
+                m[i] = numbers[i].toDouble();
+        }
+        const auto mapped = [&](int first) {
+            const double x = points.captured(first).toDouble();
+            const double y = points.captured(first + 1).toDouble();
+            return std::pair{(m[0] * x + m[2] * y + m[4]) * kMmPerPoint,
+                             (m[1] * x + m[3] * y + m[5]) * kMmPerPoint};
+        };
+        const auto [x1, y1] = mapped(1);
+        const auto [x2, y2] = mapped(3);
+        lines.push_back({x1, y1, x2, y2, stroke.match(attributes).captured(1),
+                         attributes.contains(QStringLiteral("stroke-dasharray"))});
+    }
+    return lines;
+}
+
+class SheetPdf : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!HavePoppler())
+            GTEST_SKIP() << "Poppler's tools (poppler-utils) are not installed";
+        SetProgramFolder(QFileInfo(kProgram).absolutePath().toStdString());
+        SelectLanguage("English");
+    }
+
+    std::string SaveWing(const std::string& name, const WingFields& fields) {
+        const std::string path = folder / name;
+        EXPECT_FALSE(SaveWingFile(path, fields).has_value());
+        return path;
+    }
+
+    // Prints the sheet of the wing with the real program and returns its run.
+    ToolRun PrintSheet(const std::string& wing, const std::string& pdf, const QStringList& extra) {
+        return RunTool(kProgram, QStringList{QStringLiteral("--sheet-pdf"), Q(pdf),
+                                             QStringLiteral("--lang"), QStringLiteral("English")} +
+                                     extra + QStringList{Q(wing)});
+    }
+
+    const QString kProgram = QStringLiteral(WINGSHEET_EXECUTABLE);
+    TestFolder folder;
+};
+
+TEST_F(SheetPdf, IsOneA4LandscapePage) {
+    const std::string pdf = folder / "worked.pdf";
+    const ToolRun run = PrintSheet(SaveWing("worked.txt", WorkedWing()), pdf, {});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+
+    const ToolRun info = RunTool(QStringLiteral("pdfinfo"), {Q(pdf)});
+    ASSERT_EQ(info.exitCode, 0) << info.err.toStdString();
+    EXPECT_TRUE(info.out.contains(QRegularExpression(QStringLiteral(R"(Pages:\s+1\n)"))));
+    const auto size = QRegularExpression(QStringLiteral(R"(Page size:\s+([\d.]+) x ([\d.]+) pts)"))
+                          .match(info.out);
+    ASSERT_TRUE(size.hasMatch()) << info.out.toStdString();
+    EXPECT_NEAR(size.captured(1).toDouble(), 841.89, 0.5); // 297 mm
+    EXPECT_NEAR(size.captured(2).toDouble(), 595.28, 0.5); // 210 mm
+}
+
+TEST_F(SheetPdf, TextHoldsTheTitleTheCaptionsAndTheResults) {
+    const std::string pdf = folder / "worked.pdf";
+    ASSERT_EQ(PrintSheet(SaveWing("worked.txt", WorkedWing()), pdf,
+                         {QStringLiteral("--title"), QStringLiteral("Sheet test")})
+                  .exitCode,
+              0);
+    const ToolRun text = RunTool(QStringLiteral("pdftotext"), {Q(pdf), QStringLiteral("-")});
+    ASSERT_EQ(text.exitCode, 0);
+    const QString page = text.out.simplified();
+
+    std::vector<std::string> expected = {
+        GetINIFile("Print", "2") + " Sheet test",
+        GetINIFile("Print", "3"),
+        "V. 3.1.0",
+        GetINIFile("Label", "12") + " 1",
+        GetINIFile("Print", "1") + " 1/5",
+        GetINIFile("Label", "15") + " : 1500 g",
+        GetINIFile("Label", "16") + " : 37.50 g/dm\u00b2",
+        // The inputs as typed and the results as the window shows them, worked out by hand.
+        "250",
+        "150",
+        "1000",
+        "50",
+        "30",
+        "2 000.00 mm",
+        "40.00 dm\u00b2",
+        "10.00",
+        "458.33 mm",
+        "204.17 mm",
+        "84.17 mm",
+    };
+    for (const char* key : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "13", "14"})
+        expected.push_back(GetINIFile("Label", key));
+    for (const std::string& words : expected) {
+        ASSERT_FALSE(words.empty());
+        EXPECT_TRUE(page.contains(Q(words).simplified()))
+            << words << "\nin: " << page.toStdString();
+    }
+}
+
+TEST_F(SheetPdf, DefaultTitleIsTheWingFilesName) {
+    const std::string pdf = folder / "glider.pdf";
+    ASSERT_EQ(PrintSheet(SaveWing("my glider.txt", WorkedWing()), pdf, {}).exitCode, 0);
+    const ToolRun text = RunTool(QStringLiteral("pdftotext"), {Q(pdf), QStringLiteral("-")});
+    EXPECT_TRUE(text.out.simplified().contains(Q(GetINIFile("Print", "2") + " my glider.txt")));
+}
+
+// 100 mm of wing at 1/5 is 20.0 mm of paper; the square panel's four sides all show it. The
+// root chord stands where the 14000-twip band centres 1134 twips of outline: 7567 twips.
+TEST_F(SheetPdf, HundredMillimetrePanelMeasuresTwentyMillimetres) {
+    const std::string pdf = folder / "square.pdf";
+    ASSERT_EQ(PrintSheet(SaveWing("square.txt", SquareWing()), pdf, {}).exitCode, 0);
+    const std::string svg = folder / "square.svg";
+    ASSERT_EQ(
+        RunTool(QStringLiteral("pdftocairo"), {QStringLiteral("-svg"), Q(pdf), Q(svg)}).exitCode,
+        0);
+
+    std::vector<PageLine> outline;
+    for (const PageLine& line : StrokedLines(Q(ReadBytes(svg)))) {
+        // Below the scale caption's underline: only the planform is there.
+        if (line.colour == "rgb(0%,0%,0%)" && !line.dashed && line.y1 > 80 && line.y2 > 80)
+            outline.push_back(line);
+    }
+    ASSERT_EQ(outline.size(), 4u);
+    for (const PageLine& side : outline)
+        EXPECT_NEAR(side.length(), 20.0, 0.05);
+    EXPECT_NEAR(outline[0].x1, 7567 / 56.7, 0.05);
+    EXPECT_NEAR(outline[0].x2, 7567 / 56.7, 0.05);
+    EXPECT_NEAR(outline[1].x2 - outline[1].x1, 20.0, 0.05); // the leading edge runs spanwise
+}
+
+struct CommandFailure {
+    const char* name;
+    std::optional<WingFields> wing; // none: the wing file does not exist
+    std::string output;             // relative to the test folder
+    std::string said;               // in the error output
+};
+
+TEST_F(SheetPdf, FailuresExitWithOneAndWriteNoFile) {
+    const WingFields refused = TypedWing({{"250", "150", "1000", "50"}}, "0", "1500");
+    const CommandFailure rows[] = {
+        {"missing wing file", std::nullopt, "out.pdf", "wing.txt"},
+        {"refused by the calculation", refused, "out.pdf", GetINIFile("Message", "2")},
+        {"output folder missing", WorkedWing(), "nowhere/out.pdf", "nowhere/out.pdf"},
+        {"sheet overflows", OverflowingWing(), "out.pdf", "out.pdf"},
+    };
+    for (const CommandFailure& row : rows) {
+        const TestFolder rowFolder;
+        const std::string wing = rowFolder / "wing.txt";
+        if (row.wing) {
+            ASSERT_FALSE(SaveWingFile(wing, *row.wing).has_value());
+        }
+        const std::vector<std::string> before = rowFolder.Names();
+        const ToolRun run = PrintSheet(wing, rowFolder / row.output, {});
+        EXPECT_EQ(run.exitCode, 1) << row.name;
+        EXPECT_TRUE(run.err.startsWith(QStringLiteral("wingsheet: "))) << row.name;
+        EXPECT_TRUE(run.err.contains(Q(row.said))) << row.name << ": " << run.err.toStdString();
+        EXPECT_EQ(rowFolder.Names(), before) << row.name;
+    }
+}
+
+// The JSON's sheet places the version note right after the date text, as wide as the printer's
+// font makes it, not as the fixed stand-in widths would.
+TEST_F(SheetPdf, CalcJsonMeasuresTextWithTheSheetsFonts) {
+    const ToolRun run = RunTool(kProgram, {QStringLiteral("--calc"), QStringLiteral("--json"),
+                                           QStringLiteral("--lang"), QStringLiteral("English"),
+                                           Q(SaveWing("square.txt", SquareWing()))});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    const auto json = nlohmann::json::parse(run.out.toStdString());
+    const auto& texts = json.at("sheet").at("texts");
+    ASSERT_GE(texts.size(), 3u);
+    const auto& date = texts[1];
+    const auto& note = texts[2];
+    ASSERT_EQ(note.at("size"), 5);
+    const std::string dateText = date.at("text");
+    const SheetFont dateFont{"Arial", 10, false, false};
+    const double realWidth = QtTextMetrics().width(dateText, dateFont);
+    EXPECT_NEAR(note.at("x").get<double>(), date.at("x").get<double>() + realWidth, 0.5);
+    EXPECT_GT(std::abs(realWidth - FakeTextMetrics().width(dateText, dateFont)), 1.0);
+}
+
+} // namespace

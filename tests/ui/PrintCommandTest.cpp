@@ -1,0 +1,231 @@
+#include "MainWindowFixture.h"
+#include "NoPrinter.h"
+#include "PdfTools.h"
+
+#include <QAction>
+#include <QByteArray>
+#include <QGuiApplication>
+#include <functional>
+
+namespace {
+
+QString Lng(std::string_view section, std::string_view key) {
+    return QString::fromStdString(GetINIFile(section, key));
+}
+
+// The environment variable as it was, put back when the test ends.
+class SetVariable {
+public:
+    SetVariable(const char* name, const std::string& value)
+        : name_(name)
+        , wasSet_(qEnvironmentVariableIsSet(name))
+        , old_(qgetenv(name)) {
+        qputenv(name, QByteArray::fromStdString(value));
+    }
+    ~SetVariable() {
+        if (wasSet_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    bool wasSet_;
+    QByteArray old_;
+};
+
+// No printer is reachable, so every print goes to a PDF file in a home folder of the test's own.
+class PrintCommand : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        CutOffPrinters();
+        std::filesystem::create_directory(home);
+    }
+
+    void StartWithWing(const std::vector<std::array<const char*, 4>>& panels) {
+        Start();
+        TypeWing(panels, "30", "1500");
+        window->cmdCalcul_Click();
+        ASSERT_TRUE(window->calcValid());
+        prompter.messages.clear();
+    }
+    void StartWithWorkedWing() { StartWithWing({{"250", "150", "1000", "50"}}); }
+
+    void ExpectMessage(std::size_t index, const QString& text, int style) const {
+        ASSERT_LT(index, prompter.messages.size());
+        EXPECT_EQ(prompter.messages[index].text, text);
+        EXPECT_EQ(prompter.messages[index].style, style);
+        EXPECT_EQ(prompter.messages[index].title, Lng("Label", "0"));
+    }
+    void ExpectConfirmationOnly() const {
+        ASSERT_EQ(prompter.messages.size(), 1u);
+        ExpectMessage(0, Lng("Message", "11") + " PDF ?", 33);
+    }
+
+    const std::string home = folder / "home";
+    const SetVariable homeVariable{"HOME", home};
+    const SetVariable configVariable{"XDG_CONFIG_HOME", home + "/.config"};
+};
+
+TEST_F(PrintCommand, RefusedWithoutAValidCalculation) {
+    const std::vector<std::pair<const char*, std::function<void()>>> triggers = {
+        {"menu",
+         [this] {
+             c().mnufileprint->trigger();
+         }},
+        {"button",
+         [this] {
+             c().cmdprint->click();
+         }},
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> situations = {
+        {"before any Calculate",
+         [] {
+         }},
+        {"after a refused Calculate",
+         [this] {
+             TypeWing({{"250", "150", "1000", "50"}}, "0", "1500");
+             window->cmdCalcul_Click();
+         }},
+        {"after Clear",
+         [this] {
+             TypeWing({{"250", "150", "1000", "50"}}, "30", "1500");
+             window->cmdCalcul_Click();
+             window->cmdClear_Click();
+         }},
+    };
+    for (const auto& [situation, prepare] : situations) {
+        for (const auto& [trigger, press] : triggers) {
+            SCOPED_TRACE(std::string(situation) + ", " + trigger);
+            Start();
+            prepare();
+            prompter.messages.clear();
+            press();
+            ASSERT_EQ(prompter.messages.size(), 1u);
+            ExpectMessage(0, Lng("Message", "10"), 16);
+            EXPECT_TRUE(prompter.prompts.empty());
+            EXPECT_TRUE(prompter.fileDialogs.empty());
+        }
+    }
+}
+
+TEST_F(PrintCommand, CancelOnTheConfirmationStops) {
+    StartWithWorkedWing();
+    prompter.messageAnswers = {MessageAnswer::Cancel};
+    c().cmdprint->click();
+    ExpectConfirmationOnly();
+    EXPECT_TRUE(prompter.prompts.empty());
+    EXPECT_TRUE(window->printTitle().isEmpty());
+}
+
+// The default title is offered each time, never the last one; the answer replaces printTitle.
+TEST_F(PrintCommand, EmptyTitleEndsQuietlyEvenAfterASheet) {
+    StartWithWorkedWing();
+    prompter.inputAnswers = {QStringLiteral("First sheet"), QString()};
+    prompter.fileAnswers = {QString::fromStdString(folder / "first.pdf")};
+    window->mnufileprint_Click();
+    ASSERT_EQ(window->printTitle(), "First sheet");
+    prompter.messages.clear();
+
+    window->mnufileprint_Click();
+    ExpectConfirmationOnly();
+    EXPECT_TRUE(window->printTitle().isEmpty());
+    ASSERT_EQ(prompter.prompts.size(), 2u);
+    EXPECT_EQ(prompter.prompts[1], "\r\n\r\n" + Lng("Message", "12") + "|" + Lng("Message", "13") +
+                                       "|" + Lng("Message", "14"));
+    EXPECT_EQ(prompter.fileDialogs.size(), 1u);
+}
+
+TEST_F(PrintCommand, WithoutPrinterThePdfGoesWhereTheSaveDialogSays) {
+    StartWithWorkedWing();
+    const std::string pdf = folder / "chosen.pdf";
+    prompter.fileAnswers = {QString::fromStdString(pdf)};
+    window->mnufileprint_Click();
+
+    ASSERT_EQ(prompter.fileDialogs.size(), 1u);
+    const FileDialogRequest& dialog = prompter.fileDialogs[0];
+    EXPECT_EQ(dialog.title, Lng("Message", "11") + " PDF");
+    EXPECT_EQ(dialog.filter, "PDF (*.pdf)");
+    EXPECT_EQ(dialog.defaultSuffix, "pdf");
+    EXPECT_EQ(dialog.suggestedName, Lng("Message", "14") + ".pdf");
+    EXPECT_EQ(dialog.folder.toStdString(), home + "/Documents");
+    EXPECT_TRUE(std::filesystem::is_directory(home + "/Documents"));
+
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    ExpectMessage(0, Lng("Message", "11") + " PDF ?", 33);
+    ExpectMessage(1, Lng("Message", "15"), 0);
+    EXPECT_EQ(window->printTitle(), Lng("Message", "14"));
+    ASSERT_TRUE(ReadBytes(pdf).starts_with("%PDF-"));
+
+    // The sheet carries the typed title and the loading caption the window shows.
+    if (!HavePoppler())
+        GTEST_SKIP() << "Poppler's tools are not installed";
+    const QString page =
+        RunTool(QStringLiteral("pdftotext"), {QString::fromStdString(pdf), QStringLiteral("-")})
+            .out.simplified();
+    EXPECT_TRUE(page.contains(Lng("Print", "2") + " " + Lng("Message", "14")));
+    EXPECT_TRUE(page.contains(Lng("Label", "16") + " : " + c().LbafficheCA->text().simplified()));
+}
+
+TEST_F(PrintCommand, PdfFolderFallsBackToHomeWhereDocumentsCannotBeMade) {
+    WriteBytes(home + "/Documents", "a file where the folder would go");
+    StartWithWorkedWing();
+    window->mnufileprint_Click(); // the save dialog is cancelled: nothing more happens
+    ASSERT_EQ(prompter.fileDialogs.size(), 1u);
+    EXPECT_EQ(prompter.fileDialogs[0].folder.toStdString(), home);
+    ExpectConfirmationOnly();
+    EXPECT_EQ(window->printTitle(), Lng("Message", "14"));
+}
+
+// A title of spaces is not empty; characters no file name may hold are replaced in the name.
+TEST_F(PrintCommand, AnyNonEmptyTitlePrints) {
+    const std::pair<QString, QString> rows[] = {
+        {QStringLiteral("   "), QStringLiteral("   .pdf")},
+        {QStringLiteral("F3F/2026: \"fast\""), QStringLiteral("F3F_2026_ _fast_.pdf")},
+    };
+    for (const auto& [title, suggested] : rows) {
+        SCOPED_TRACE(title.toStdString());
+        StartWithWorkedWing();
+        prompter.fileDialogs.clear();
+        prompter.inputAnswers = {title};
+        prompter.fileAnswers = {QString::fromStdString(folder / "sheet.pdf")};
+        window->mnufileprint_Click();
+        ASSERT_EQ(prompter.fileDialogs.size(), 1u);
+        EXPECT_EQ(prompter.fileDialogs[0].suggestedName, suggested);
+        EXPECT_EQ(window->printTitle(), title);
+        ExpectMessage(1, Lng("Message", "15"), 0);
+        EXPECT_TRUE(std::filesystem::exists(folder / "sheet.pdf"));
+        std::filesystem::remove(folder / "sheet.pdf");
+    }
+}
+
+TEST_F(PrintCommand, FailureShowsMessage16AndLeavesNoFile) {
+    const std::string root39 = "1" + std::string(39, '0');
+    struct Row {
+        const char* name;
+        std::array<const char*, 4> panel;
+        bool folderInTheWay;
+    };
+    const Row rows[] = {
+        {"a folder has the file's name", {"250", "150", "1000", "50"}, true},
+        {"the sheet overflows", {root39.c_str(), "150", "1000", "50"}, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const TestFolder target;
+        if (row.folderInTheWay)
+            std::filesystem::create_directory(target / "sheet.pdf");
+        const std::vector<std::string> before = target.Names();
+        StartWithWing({row.panel});
+        prompter.fileAnswers = {QString::fromStdString(target / "sheet.pdf")};
+        window->mnufileprint_Click();
+        ASSERT_EQ(prompter.messages.size(), 2u);
+        ExpectMessage(1, Lng("Message", "16"), 16);
+        EXPECT_EQ(target.Names(), before);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    }
+}
+
+} // namespace
