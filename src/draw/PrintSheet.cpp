@@ -7,7 +7,8 @@
 
 namespace {
 
-constexpr std::string_view kMakersMark = "Wingsheet";
+// The blanks keep the small version note from touching the date it follows on the same line.
+constexpr std::string_view kMakersMark = "   Wingsheet";
 
 float PageMm(double mm) {
     return static_cast<float>(mm * kPageUnitsPerMm);

@@ -4,6 +4,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QTransform>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -30,15 +31,18 @@ private:
     QPainter& painter_;
 };
 
-// Width 0 makes the pen cosmetic: one device pixel at any scale. A cosmetic dash pattern counts in
-// device pixels too, so on a printer or PDF it is stretched to keep the length it has on screen.
+// A cosmetic pen keeps its width in device pixels at any scale: one pixel on screen, about a
+// quarter point on a printer or PDF, where a one-dot hairline would be too faint to measure.
+// Qt counts a dash pattern in pen widths, so the pattern is stretched to keep its screen length.
 QPen LinePen(Rgb colour, LineStyle style, double deviceDpi) {
-    QPen pen(ToQColor(colour), 0);
+    const double width = std::max(1.0, std::round(deviceDpi / 300));
+    QPen pen(ToQColor(colour), width);
+    pen.setCosmetic(true);
     if (style == LineStyle::Solid) {
         return pen;
     }
     pen.setStyle(Qt::DashDotDotLine);
-    const double stretch = deviceDpi / kScreenDpi;
+    const double stretch = deviceDpi / kScreenDpi / width;
     if (stretch > 1) {
         QList<qreal> pattern = pen.dashPattern();
         for (qreal& length : pattern) {

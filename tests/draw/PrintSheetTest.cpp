@@ -87,7 +87,7 @@ TEST(PrintSheet, OnePanelSheetPrintsEveryTextInOrder) {
     const std::vector<ExpectedText> expected{
         {1134, 907.2f, "Print/2 Test wing", 10, false, false, kBlack},
         {11340, 907.2f, "Print/3 2024-03-01", 10, false, false, kBlack},
-        {13140, 907.2f, "Wingsheet V. 3.1.0", 5, false, false, kBlack},
+        {13140, 907.2f, "   Wingsheet V. 3.1.0", 5, false, false, kBlack},
         {0, 1022.2f, "", 10, false, false, kBlack},
         {1134, 1252.2f, "Label/13", 12, false, true, kBlack},
         {8221.5f, 1252.2f, "Label/14", 12, false, true, kBlack},
