@@ -7,6 +7,7 @@
 #include "WingFile.h"
 #include "WingJson.h"
 
+#include <array>
 #include <ostream>
 
 namespace {
@@ -50,20 +51,27 @@ std::string AsTerminalLines(std::string text) {
     return text;
 }
 
-void PrintWingText(const OpenedWing& wing, std::string_view separator, std::ostream& out) {
+// The seven result captions in output order, looked up once for a whole run of files.
+using ResultCaptions = std::array<std::string, 7>;
+
+ResultCaptions LookUpResultCaptions() {
+    return {Caption("6"),  Caption("7"),  Caption("8"), Caption("9"),
+            Caption("11"), Caption("10"), Caption("16")};
+}
+
+void PrintWingText(const OpenedWing& wing, const ResultCaptions& captions,
+                   std::string_view separator, std::ostream& out) {
     out << wing.path << '\n';
     if (wing.fileError || wing.report.outcome != CalcOutcome::Ok) {
         out << AsTerminalLines(OutcomeMessage(wing)) << "\n\n";
         return;
     }
     const ResultTexts texts = MakeResultTexts(wing.planform, wing.results, separator);
-    const std::pair<std::string_view, const std::string&> lines[] = {
-        {"6", texts.Lbenv},        {"7", texts.Lbsurf},       {"8", texts.Lballong},
-        {"9", texts.Lbdist_x},     {"11", texts.Lbdistcentr}, {"10", texts.Lbcmoy},
-        {"16", texts.LbafficheCA},
-    };
-    for (const auto& [key, value] : lines)
-        out << Caption(key) << " : " << value << '\n';
+    const std::string* values[] = {&texts.Lbenv,      &texts.Lbsurf,      &texts.Lballong,
+                                   &texts.Lbdist_x,   &texts.Lbdistcentr, &texts.Lbcmoy,
+                                   &texts.LbafficheCA};
+    for (std::size_t i = 0; i < captions.size(); ++i)
+        out << captions[i] << " : " << *values[i] << '\n';
     out << '\n';
 }
 
@@ -183,6 +191,7 @@ int RunCommand(const CommandRequest& request, std::string_view decimalSeparator,
     }
 
     SelectRunLanguage(request);
+    const ResultCaptions captions = request.json ? ResultCaptions{} : LookUpResultCaptions();
     int status = 0;
     for (const std::string& file : request.files) {
         const OpenedWing wing = OpenWing(file, decimalSeparator);
@@ -195,7 +204,7 @@ int RunCommand(const CommandRequest& request, std::string_view decimalSeparator,
             }
             out << json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
         } else {
-            PrintWingText(wing, decimalSeparator, out);
+            PrintWingText(wing, captions, decimalSeparator, out);
         }
         if (OutcomeName(wing) != "Ok")
             status = 1;

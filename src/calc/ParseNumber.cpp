@@ -1,7 +1,10 @@
 #include "ParseNumber.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace {
@@ -68,12 +71,38 @@ double OutOfRangeValue(std::string_view number) {
     return negative ? -magnitude : magnitude;
 }
 
+// Typed numbers are short: with at most 15 digits the digits form an exact integer and a power of
+// ten up to 1e22 is exact too, so one IEEE division gives the correctly rounded value at once.
+std::optional<double> ShortNumberValue(std::string_view number) {
+    constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const bool negative = number.starts_with('-');
+    std::int64_t digits = 0;
+    int digitCount = 0;
+    int fractionDigits = -1;
+    for (const char c : number.substr(negative ? 1 : 0)) {
+        if (c == '.') {
+            fractionDigits = 0;
+            continue;
+        }
+        if (++digitCount > 15)
+            return std::nullopt;
+        digits = digits * 10 + (c - '0');
+        if (fractionDigits >= 0)
+            ++fractionDigits;
+    }
+    const double value = static_cast<double>(digits) / kPowersOfTen[std::max(fractionDigits, 0)];
+    return negative ? -value : value;
+}
+
 } // namespace
 
 double ParseNumber(std::string_view text, std::string_view decimalSeparator) {
     const std::string number = LeadingNumber(ScanNumberCharacters(text, decimalSeparator));
     if (number.empty())
         return 0.0;
+    if (const std::optional<double> value = ShortNumberValue(number))
+        return *value;
     double value = 0.0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
                                               std::chars_format::fixed);

@@ -1,7 +1,10 @@
 #include "ParseNumber.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <random>
+#include <string>
 
 namespace {
 
@@ -51,6 +54,25 @@ TEST(ParseNumber, HugeAndTinyNumbersDoNotThrowOrWrap) {
     EXPECT_LT(ParseNumber("-" + hugeDigits, "."), 0);
     EXPECT_EQ(ParseNumber("0." + std::string(400, '0') + "1", "."), 0.0);
     EXPECT_EQ(ParseNumber("1e308", "."), 1.0); // the exponent letter ends the scan
+}
+
+} // namespace
+
+namespace {
+
+// Short numbers take a fast path of their own; it must round exactly as the C library does.
+TEST(ParseNumber, ShortNumbersRoundLikeTheCLibrary) {
+    std::mt19937_64 random(2024);
+    for (int i = 0; i < 20000; ++i) {
+        const int digits = 1 + static_cast<int>(random() % 15);
+        std::string text = std::to_string(random() % 10);
+        for (int d = 1; d < digits; ++d)
+            text += static_cast<char>('0' + random() % 10);
+        const auto point = random() % (text.size() + 1);
+        if (point < text.size())
+            text.insert(point, ".");
+        EXPECT_EQ(ParseNumber(text, "."), std::strtod(text.c_str(), nullptr)) << text;
+    }
 }
 
 } // namespace
