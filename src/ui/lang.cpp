@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
 
@@ -28,6 +29,9 @@ lang::lang(QWidget* owner, std::function<void()> translateMainWindow)
     ok_->setDefault(true);
     // Nothing is picked yet: the box shows a hint instead of an entry.
     Combo1_->setPlaceholderText(QStringLiteral("Select"));
+    // At the first start the main window is not shown yet: centre on the screen instead.
+    if ((!owner || !owner->isVisible()) && screen())
+        move(screen()->availableGeometry().center() - rect().center());
     connect(Combo1_, &QComboBox::activated, this, &lang::Combo1_click);
     connect(ok_, &QPushButton::clicked, this, &lang::ok_Click);
     Form_Load();
