@@ -11,6 +11,7 @@
 #include <string>
 
 class Prompter;
+struct FileDialogRequest;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -56,7 +57,7 @@ private:
     void SelectRootChord();
     void ShowFileError(const FileError& error);
     void ShowFileCaption();
-    QString fileFilter() const;
+    FileDialogRequest wingFileDialog(const QString& title) const;
     std::string decimalSeparator() const;
 
     Prompter& prompter_;

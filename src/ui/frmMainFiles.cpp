@@ -8,8 +8,15 @@
 
 #include <QFileInfo>
 
-QString frmMain::fileFilter() const {
-    return Text("Message", "5") + QStringLiteral(" (*.txt)");
+// Both dialogs show wing files and start in the program folder, then where the user last went.
+FileDialogRequest frmMain::wingFileDialog(const QString& title) const {
+    const QString folder =
+        lastWingFolder_.isEmpty() ? QString::fromStdString(ProgramFolder()) : lastWingFolder_;
+    return {title,
+            Text("Message", "5") + QStringLiteral(" (*.txt)"),
+            folder,
+            {},
+            QStringLiteral("txt")};
 }
 
 void frmMain::mnusave_Click() {
@@ -17,12 +24,7 @@ void frmMain::mnusave_Click() {
         prompter_.messageBox(Text("Message", "3"), MessageStyle::Exclamation, Text("Message", "4"));
         return;
     }
-    const QString path = prompter_.saveFileName(
-        {Text("Message", "4"),
-         fileFilter(),
-         lastWingFolder_.isEmpty() ? QString::fromStdString(ProgramFolder()) : lastWingFolder_,
-         {},
-         QStringLiteral("txt")});
+    const QString path = prompter_.saveFileName(wingFileDialog(Text("Message", "4")));
     if (path.isEmpty())
         return;
     wingFilePath = path;
@@ -36,12 +38,7 @@ void frmMain::mnusave_Click() {
 }
 
 void frmMain::mnuopen_Click() {
-    const QString path = prompter_.openFileName(
-        {Text("Message", "7"),
-         fileFilter(),
-         lastWingFolder_.isEmpty() ? QString::fromStdString(ProgramFolder()) : lastWingFolder_,
-         {},
-         QStringLiteral("txt")});
+    const QString path = prompter_.openFileName(wingFileDialog(Text("Message", "7")));
     if (path.isEmpty())
         return;
     wingFilePath = path;
