@@ -72,7 +72,7 @@ std::string WingFileText(const WingFields& fields) {
 
 std::optional<FileError> SaveWingFile(const std::string& path, const WingFields& fields) {
     const std::string text = WingFileText(fields);
-    const std::optional<std::string> windows1252 = EncodeWindows1252(text);
+    const std::optional<std::string> windows1252 = EncodeWindows1252Unambiguously(text);
     return WriteFileAtomically(path, windows1252 ? *windows1252 : text);
 }
 

@@ -21,8 +21,9 @@ inline const FileError kInputPastEndOfFile{62, "Input past end of file"};
 // The 23 lines, each ended by CRLF, as UTF-8.
 std::string WingFileText(const WingFields& fields);
 
-// Windows-1252 when every text has a byte there, else UTF-8 without BOM. Atomic: a failed save
-// leaves any earlier file of that name intact and no partial file behind.
+// Windows-1252 when every text has a byte there and the bytes read back as the same texts, else
+// UTF-8 without BOM. Atomic: a failed save leaves any earlier file of that name intact and no
+// partial file behind.
 std::optional<FileError> SaveWingFile(const std::string& path, const WingFields& fields);
 
 // Reads block after block into fields, which arrive as Clear left them. On error the fields

@@ -50,7 +50,7 @@ std::string Encode(const std::string& content, IniEncoding encoding) {
     if (encoding == IniEncoding::Utf8WithBom)
         return std::string(kUtf8ByteOrderMark) + content;
     if (encoding == IniEncoding::Windows1252) {
-        if (std::optional<std::string> bytes = EncodeWindows1252(content))
+        if (std::optional<std::string> bytes = EncodeWindows1252Unambiguously(content))
             return *std::move(bytes);
     }
     return content;

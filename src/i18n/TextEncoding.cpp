@@ -76,6 +76,24 @@ std::optional<char> Windows1252Byte(char32_t codePoint) {
     return std::nullopt;
 }
 
+// A byte-order mark declares UTF-8; a stray byte in such a file most likely comes from an
+// editor that saved in Windows-1252, so it keeps that meaning instead of breaking the text.
+std::string Utf8WithStrayBytes(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    while (!bytes.empty()) {
+        const std::size_t length = ReadUtf8Char(bytes).length;
+        if (length == 0) {
+            out += Windows1252ToUtf8(bytes.substr(0, 1));
+            bytes.remove_prefix(1);
+        } else {
+            out += bytes.substr(0, length);
+            bytes.remove_prefix(length);
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
@@ -103,7 +121,7 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
 
 std::string DecodeText(std::string_view bytes) {
     if (bytes.starts_with(kUtf8ByteOrderMark))
-        return std::string(bytes.substr(kUtf8ByteOrderMark.size()));
+        return Utf8WithStrayBytes(bytes.substr(kUtf8ByteOrderMark.size()));
     if (IsValidUtf8(bytes))
         return std::string(bytes);
     return Windows1252ToUtf8(bytes);
@@ -123,6 +141,13 @@ std::optional<std::string> EncodeWindows1252(std::string_view utf8) {
         utf8.remove_prefix(decoded.length);
     }
     return out;
+}
+
+std::optional<std::string> EncodeWindows1252Unambiguously(std::string_view utf8) {
+    std::optional<std::string> bytes = EncodeWindows1252(utf8);
+    if (bytes && DecodeText(*bytes) != utf8)
+        return std::nullopt;
+    return bytes;
 }
 
 std::size_t CountCharacters(std::string_view utf8) {

@@ -14,12 +14,19 @@ bool IsValidUtf8(std::string_view bytes);
 
 // A UTF-8 byte-order mark is stripped; otherwise valid UTF-8 is kept and anything else is read
 // as Windows-1252. Its five unassigned bytes become U+0081, U+008D, ... so they round-trip.
+// After a byte-order mark, a byte that is not part of a well-formed sequence is read as its
+// Windows-1252 character, so the result is always well-formed UTF-8.
 std::string DecodeText(std::string_view bytes);
 
 std::string Windows1252ToUtf8(std::string_view bytes);
 
 // nullopt when a character has no Windows-1252 byte or the text is not valid UTF-8.
 std::optional<std::string> EncodeWindows1252(std::string_view utf8);
+
+// The Windows-1252 bytes of the text only when DecodeText reads them back as the same text:
+// nullopt also when the bytes would pass for UTF-8 ("Ã©" would come back as "é"). Writers then
+// write the text as UTF-8.
+std::optional<std::string> EncodeWindows1252Unambiguously(std::string_view utf8);
 
 // Counts and cuts by Unicode characters, never splitting a multi-byte sequence.
 std::size_t CountCharacters(std::string_view utf8);

@@ -17,7 +17,9 @@ bool frmMain::StartLanguage() {
             lang chooser(this, [this] { TranslateMainWindow(); });
             prompter_.runModal(chooser);
         }
-        CurrentLanguageName = GetINI("Langue", "1", kSettingsFile);
+        // A pick that tz.ini could not keep still holds for this run.
+        if (const std::string stored = GetINI("Langue", "1", kSettingsFile); !stored.empty())
+            CurrentLanguageName = stored;
         if (!CurrentLanguageName.empty())
             break;
         // No language file can be read yet, so this one message is built in. Cancel is the way

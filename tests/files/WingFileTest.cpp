@@ -1,7 +1,7 @@
 #include "WingFile.h"
 
-#include "TestFolder.h"
 #include "ProgramFolder.h"
+#include "TestFolder.h"
 
 #include <cerrno>
 #include <cstring>
@@ -91,6 +91,10 @@ const RoundTripCase kRoundTripCases[] = {
      Fields({"150", "", "", "", ""}, {"1000", "", "", "", ""}, {"", "", "", "", ""}, "250", "30",
             "1 kg (≈) é"),
      "\r\n1 kg (\xE2\x89\x88) \xC3\xA9\r\n"},
+    {"Utf8WhenWindows1252WouldPassForUtf8",
+     Fields({"150", "", "", "", ""}, {"1000", "", "", "", ""}, {"", "", "", "", ""}, "250", "30",
+            "\u00C3\u00A9"),
+     "\r\n\xC3\x83\xC2\xA9\r\n"},
     {"Windows1252Text",
      Fields({"150", "", "", "", ""}, {"1000", "", "", "", ""}, {"", "", "", "", ""}, "250", "30",
             "élevée €"),

@@ -193,6 +193,9 @@ const EncodingCase kEncodingCases[] = {
     {"Utf8Kept", "; \xC3\xA9\n[Langue]\n1=x\n", "Français",
      "; \xC3\xA9\n[Langue]\n1=Fran\xC3\xA7"
      "ais\n"},
+    // In Windows-1252 these two letters would be the UTF-8 bytes of "é" and read back as that.
+    {"Utf8WhenWindows1252WouldPassForUtf8", "[Langue]\r\n1=x\r\n", "\u00C3\u00A9",
+     "[Langue]\r\n1=\xC3\x83\xC2\xA9\r\n"},
     {"BomKept", "\xEF\xBB\xBF[Langue]\n1=x\n", "Français",
      "\xEF\xBB\xBF[Langue]\n1=Fran\xC3\xA7"
      "ais\n"},

@@ -27,6 +27,12 @@ const DecodeCase kDecodeCases[] = {
      "d\xC3\xA9port",
      "déport"},
     {"BomOnly", "\xEF\xBB\xBF", ""},
+    // A Windows-1252 editor's stray bytes in a file marked as UTF-8 keep their 1252 meaning.
+    {"BomWithStrayWindows1252Bytes",
+     "\xEF\xBB\xBF"
+     "\x93"
+     "d\xC3\xA9port\x94 \xE9t\xE9",
+     "“déport” été"},
     {"OverlongIsNotUtf8", "\xC0\xAF", "À¯"},
     {"SurrogateIsNotUtf8", "\xED\xA0\x80", "í\xC2\xA0€"},
     {"TruncatedSequenceIsNotUtf8", "ab\xE2\x82", "ab\xC3\xA2\xE2\x80\x9A"},
@@ -66,6 +72,14 @@ const EncodeCase kEncodeCases[] = {
     {"C1WithoutByte", "\xC2\x80", std::nullopt},
     {"InvalidUtf8", "\xE9t\xE9", std::nullopt},
 };
+
+TEST(EncodeWindows1252Test, UnambiguousOnlyWhenTheBytesReadBack) {
+    EXPECT_EQ(EncodeWindows1252Unambiguously("d\u00E9port 5 \u20AC"), "d\xE9port 5 \x80");
+    EXPECT_EQ(EncodeWindows1252Unambiguously("250,5"), "250,5");
+    EXPECT_EQ(EncodeWindows1252Unambiguously("\u00C3\u00A9"), std::nullopt); // "\xC3\xA9" is é
+    EXPECT_EQ(EncodeWindows1252Unambiguously("\u00EF\u00BB\u00BFx"), std::nullopt); // a BOM
+    EXPECT_EQ(EncodeWindows1252Unambiguously("крыло"), std::nullopt);
+}
 
 class EncodeWindows1252Table : public testing::TestWithParam<EncodeCase> {};
 

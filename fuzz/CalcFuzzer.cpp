@@ -1,0 +1,82 @@
+// Fuzzes the calculation on any field texts, then draws whatever it computed on the preview and
+// the sheet. An accepted wing has finite results and result texts; nothing may crash or hang.
+#include "CalculateWing.h"
+#include "DrawingChecks.h"
+#include "ResultTexts.h"
+#include "TextLines.h"
+
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+
+namespace {
+
+// The decimal separator on the first line, then the 22 field texts in wing-file order, one per
+// line; missing lines leave their fields empty.
+struct FuzzedWing {
+    std::string separator;
+    WingFields fields;
+};
+
+FuzzedWing ReadFuzzedWing(std::string_view input) {
+    FuzzedWing wing;
+    TextLineReader lines(input);
+    const auto next = [&lines](std::string& field) {
+        if (const std::optional<TextLine> line = lines.Next())
+            field.assign(line->text);
+    };
+    next(wing.separator);
+    for (int panel = 0; panel < kPanelCount; ++panel) {
+        next(wing.fields.C_max[panel]);
+        next(wing.fields.C_min[panel]);
+        next(wing.fields.L_trap[panel]);
+        next(wing.fields.deport[panel]);
+    }
+    next(wing.fields.Cg);
+    next(wing.fields.masse);
+    return wing;
+}
+
+bool AllFinite(const PanelValues& values, int lastPanel) {
+    for (int i = 0; i <= lastPanel; ++i) {
+        if (!std::isfinite(values[i]))
+            return false;
+    }
+    return true;
+}
+
+void CheckAcceptedWing(const WingPlanform& planform, const WingResults& results,
+                       std::string_view separator) {
+    const int n = planform.lastPanel;
+    Require(n >= 0 && n < kPanelCount, "an accepted wing has 1 to 5 panels");
+    for (const PanelValues* values :
+         {&results.tipStation, &results.panelArea, &results.cumulativeArea, &results.taperRatio,
+          &results.meanChord, &results.meanChordY, &results.meanChordX, &results.balanceX})
+        Require(AllFinite(*values, n), "an accepted wing has finite panel results");
+    Require(std::isfinite(results.halfSpan) && std::isfinite(results.halfArea) &&
+                std::isfinite(results.aspectRatio) && std::isfinite(results.wingLoading),
+            "an accepted wing has finite totals");
+    const ResultTexts texts = MakeResultTexts(planform, results, separator);
+    // "# ##0.00" starts with a digit, its blank or a minus; "Infinity" and "NaN" do not.
+    for (const std::string* text : {&texts.Lbenv, &texts.Lbsurf, &texts.Lballong, &texts.Lbdist_x,
+                                    &texts.Lbdistcentr, &texts.Lbcmoy, &texts.LbafficheCA})
+        Require(text->find_first_of("0123456789 -") == 0, "a result text is a number");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const FuzzedWing wing =
+        ReadFuzzedWing(std::string_view(reinterpret_cast<const char*>(data), size));
+    WingPlanform planform;
+    WingResults results;
+    const CalcReport report = CalculateWing(wing.fields, wing.separator, planform, results);
+    Require((report.outcome == CalcOutcome::ArithmeticFailure) ==
+                (report.failedStep != ArithmeticStep::None),
+            "only an arithmetic failure names a step");
+    if (report.outcome == CalcOutcome::Ok)
+        CheckAcceptedWing(planform, results, wing.separator);
+    // The window draws only an accepted wing; the drawings must survive any record all the same.
+    DrawPreviewAndSheet(planform, results);
+    return 0;
+}

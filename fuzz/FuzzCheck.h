@@ -1,0 +1,13 @@
+// The fuzz targets' one assertion: a broken invariant says which and aborts, which libFuzzer
+// reports as a crash and saves the input that caused it.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+
+inline void Require(bool holds, const char* invariant) {
+    if (holds)
+        return;
+    std::fprintf(stderr, "invariant broken: %s\n", invariant);
+    std::abort();
+}

@@ -1,0 +1,197 @@
+// Fuzzes the INI reader and writer on any file bytes: lookups ignore letter case, a written value
+// reads back as written, and every other value of the file reads as before. Once in memory, once
+// through tz.ini on disk with the file's own encoding.
+#include "FuzzCheck.h"
+#include "IniText.h"
+#include "Language.h"
+#include "ScratchFolder.h"
+#include "TextEncoding.h"
+#include "TextFile.h"
+#include "TextLines.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <fuzzer/FuzzedDataProvider.h>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t";
+constexpr std::size_t kMostNames = 6;
+
+std::string Trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(text.substr(first, text.find_last_not_of(kBlanks) - first + 1));
+}
+
+char FlipAsciiCase(char c) {
+    if (c >= 'a' && c <= 'z')
+        return static_cast<char>(c - 'a' + 'A');
+    if (c >= 'A' && c <= 'Z')
+        return static_cast<char>(c - 'A' + 'a');
+    return c;
+}
+
+std::string FlipCase(std::string_view text) {
+    std::string flipped(text);
+    std::ranges::transform(flipped, flipped.begin(), FlipAsciiCase);
+    return flipped;
+}
+
+// The reader trims the names it is given and compares ASCII letters without case.
+bool SameName(std::string_view a, std::string_view b) {
+    const auto lower = [](std::string_view text) {
+        std::string lowered = Trimmed(text);
+        std::ranges::transform(lowered, lowered.begin(), [](char c) {
+            return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        });
+        return lowered;
+    };
+    return lower(a) == lower(b);
+}
+
+// Section names, key names and texts as a translator's file spells them, plus a few that the
+// program looks up, so lookups of missing names happen too.
+struct IniNames {
+    std::vector<std::string> sections{"Langue", "Label"};
+    std::vector<std::string> keys{"1", "0"};
+    std::vector<std::string> texts{"English"};
+};
+
+void AddCapped(std::vector<std::string>& names, std::string name) {
+    if (names.size() < kMostNames)
+        names.push_back(std::move(name));
+}
+
+IniNames CollectNames(std::string_view content) {
+    IniNames names;
+    TextLineReader reader(content);
+    while (const std::optional<TextLine> line = reader.Next()) {
+        const std::string text = Trimmed(line->text);
+        const std::size_t close = text.find(']');
+        if (text.starts_with('[') && close != std::string::npos) {
+            AddCapped(names.sections, text.substr(1, close - 1));
+        } else if (const std::size_t equals = text.find('='); equals != std::string::npos) {
+            AddCapped(names.keys, Trimmed(std::string_view(text).substr(0, equals)));
+            AddCapped(names.texts, text.substr(equals + 1));
+        } else {
+            AddCapped(names.texts, text);
+        }
+    }
+    return names;
+}
+
+// A value comes back as written when trimming and unquoting leave it alone.
+std::string RoundTrippable(std::string value) {
+    value = Trimmed(value);
+    while (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+           value.back() == value.front())
+        value = Trimmed(std::string_view(value).substr(1, value.size() - 2));
+    return value;
+}
+
+// Names the writer can put in a line that the reader then finds again.
+bool IsWritableSection(std::string_view name) {
+    return name == Trimmed(name) && name.find_first_of("]\r\n") == std::string_view::npos;
+}
+
+bool IsWritableKey(std::string_view name) {
+    return name == Trimmed(name) && name.find_first_of("=\r\n") == std::string_view::npos &&
+           !name.starts_with(';') && !name.starts_with('[');
+}
+
+struct Lookup {
+    std::string section;
+    std::string key;
+    std::optional<std::string> value;
+};
+
+std::vector<Lookup> LookUpAll(std::string_view content, const IniNames& names) {
+    std::vector<Lookup> lookups;
+    for (const std::string& section : names.sections) {
+        for (const std::string& key : names.keys) {
+            std::optional<std::string> value = FindIniValue(content, section, key);
+            Require(value == FindIniValue(content, FlipCase(section), FlipCase(key)),
+                    "names match without regard to letter case");
+            lookups.push_back({section, key, std::move(value)});
+        }
+    }
+    return lookups;
+}
+
+bool IsWrittenPair(const Lookup& lookup, std::string_view section, std::string_view key) {
+    return SameName(lookup.section, section) && SameName(lookup.key, key);
+}
+
+void CheckInMemoryWrite(std::string_view content, const std::vector<Lookup>& before,
+                        const std::string& section, const std::string& key,
+                        const std::string& value) {
+    const std::string updated = SetIniValue(content, section, key, value);
+    Require(FindIniValue(updated, section, key) == value, "a written value reads back");
+    for (const Lookup& lookup : before) {
+        if (!IsWrittenPair(lookup, section, key))
+            Require(FindIniValue(updated, lookup.section, lookup.key) == lookup.value,
+                    "a write changes no other value");
+    }
+}
+
+// The same through WriteINI and GetINI, which add the file's encoding and the 99-character
+// limit; the other values are read from the written file in one go.
+void CheckFileWrite(const std::string& bytes, const std::vector<Lookup>& before,
+                    const std::string& section, const std::string& key, const std::string& value) {
+    SetProgramFolder(ScratchFolder());
+    const std::string fileName = "/tz.ini";
+    const std::string path = ScratchFolder() + fileName;
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    Require(WriteINI(section, key, value, fileName), "tz.ini on tmpfs can be written");
+    Require(GetINI(section, key, fileName) == FirstCharacters(value, kSettingMaxCharacters),
+            "WriteINI then GetINI gives it back");
+    std::string written;
+    Require(!ReadFileBytes(path, written), "the written tz.ini reads");
+    const std::string content = DecodeText(written);
+    for (const Lookup& lookup : before) {
+        if (!IsWrittenPair(lookup, section, key))
+            Require(FindIniValue(content, lookup.section, lookup.key) == lookup.value,
+                    "WriteINI changes no other value");
+    }
+}
+
+template <typename T> const T& Pick(const std::vector<T>& items, std::size_t choice) {
+    return items[choice % items.size()];
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    SetFailureReporter([](const std::string& text) {
+        std::fprintf(stderr, "%s\n", text.c_str());
+        Require(false, "no INI procedure fails on a readable tmpfs file");
+    });
+    FuzzedDataProvider input(data, size);
+    // The choices come from the end of the input, so a seed file's own bytes stay its content.
+    const auto sectionChoice = input.ConsumeIntegral<std::uint8_t>();
+    const auto keyChoice = input.ConsumeIntegral<std::uint8_t>();
+    const auto valueChoice = input.ConsumeIntegral<std::uint8_t>();
+    const std::string bytes = input.ConsumeRemainingBytesAsString();
+
+    const std::string content = DecodeText(bytes);
+    const IniNames names = CollectNames(content);
+    const std::vector<Lookup> before = LookUpAll(content, names);
+
+    const std::string& section = Pick(names.sections, sectionChoice);
+    const std::string& key = Pick(names.keys, keyChoice);
+    const std::string value = RoundTrippable(Pick(names.texts, valueChoice));
+    if (!IsWritableSection(section) || !IsWritableKey(key) ||
+        value.find_first_of("\r\n") != std::string::npos) {
+        SetIniValue(content, section, key, value); // must not crash, whatever it writes
+        return 0;
+    }
+    CheckInMemoryWrite(content, before, section, key, value);
+    CheckFileWrite(bytes, before, section, key, value);
+    return 0;
+}
