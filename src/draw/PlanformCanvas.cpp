@@ -1,28 +1,26 @@
 #include "PlanformCanvas.h"
 
-void PlanformCanvas::clear()
-{
+void PlanformCanvas::clear() {
     eraseSurface();
     pen_ = {};
 }
 
-void PlanformCanvas::lineBy(CanvasPoint from, float dx, float dy)
-{
+void PlanformCanvas::lineBy(CanvasPoint from, float dx, float dy) {
     const CanvasPoint to{from.x + dx, from.y + dy};
     strokeLine(from, to, foreground_, lineStyle_);
     pen_ = to;
 }
 
-void PlanformCanvas::lineByFromPen(float dx, float dy) { lineBy(pen_, dx, dy); }
+void PlanformCanvas::lineByFromPen(float dx, float dy) {
+    lineBy(pen_, dx, dy);
+}
 
-void PlanformCanvas::lineToFromPen(CanvasPoint to)
-{
+void PlanformCanvas::lineToFromPen(CanvasPoint to) {
     strokeLine(pen_, to, foreground_, lineStyle_);
     pen_ = to;
 }
 
-void PlanformCanvas::lineInColour(CanvasPoint from, CanvasPoint to, Rgb colour)
-{
+void PlanformCanvas::lineInColour(CanvasPoint from, CanvasPoint to, Rgb colour) {
     strokeLine(from, to, colour, lineStyle_);
     pen_ = to;
 }
