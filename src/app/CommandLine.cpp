@@ -42,15 +42,6 @@ std::string Caption(std::string_view key) {
     return caption;
 }
 
-// Messages break lines with "\r" as a message box does; a terminal needs "\n".
-std::string AsTerminalLines(std::string text) {
-    for (std::size_t pos = 0; (pos = text.find('\r', pos)) != std::string::npos;) {
-        const bool pair = pos + 1 < text.size() && text[pos + 1] == '\n';
-        text.replace(pos, pair ? 2 : 1, "\n");
-    }
-    return text;
-}
-
 // The seven result captions in output order, looked up once for a whole run of files.
 using ResultCaptions = std::array<std::string, 7>;
 
@@ -96,6 +87,14 @@ int WritePreviewSvg(const CommandRequest& request, std::string_view separator, s
 }
 
 } // namespace
+
+std::string AsTerminalLines(std::string text) {
+    for (std::size_t pos = 0; (pos = text.find('\r', pos)) != std::string::npos;) {
+        const bool pair = pos + 1 < text.size() && text[pos + 1] == '\n';
+        text.replace(pos, pair ? 2 : 1, "\n");
+    }
+    return text;
+}
 
 CommandRequest ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandRequest request;

@@ -24,6 +24,9 @@ struct CommandRequest {
 
 CommandRequest ParseCommandLine(const std::vector<std::string>& arguments);
 
+// Messages break lines with "\r" as a message box does; a terminal needs "\n".
+std::string AsTerminalLines(std::string text);
+
 // Makes the language of the run current: --lang, else the one stored in tz.ini.
 void SelectRunLanguage(const CommandRequest& request);
 

@@ -9,6 +9,7 @@ class QDialog;
 // Message box styles as the language files' messages are designed for: icon plus buttons.
 namespace MessageStyle {
 inline constexpr int OkOnly = 0;
+inline constexpr int OkCancel = 1;
 inline constexpr int RetryCancel = 5;
 inline constexpr int Critical = 16;
 inline constexpr int Question = 32;

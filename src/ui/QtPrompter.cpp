@@ -27,7 +27,7 @@ QMessageBox::Icon IconOf(int style) {
 
 QMessageBox::StandardButtons ButtonsOf(int style) {
     switch (style & 0x0F) {
-    case 1:
+    case MessageStyle::OkCancel:
         return QMessageBox::Ok | QMessageBox::Cancel;
     case MessageStyle::RetryCancel:
         return QMessageBox::Retry | QMessageBox::Cancel;

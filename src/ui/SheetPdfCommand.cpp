@@ -10,22 +10,6 @@
 #include <QLocale>
 #include <ostream>
 
-namespace {
-
-// Messages break lines with "\r" as a message box does; a terminal needs "\n".
-std::string TerminalLines(std::string text) {
-    std::string lines;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r')
-            lines += text[i];
-        else if (i + 1 == text.size() || text[i + 1] != '\n')
-            lines += '\n';
-    }
-    return lines;
-}
-
-} // namespace
-
 int RunSheetPdfCommand(const CommandRequest& request, std::ostream& err) {
     if (request.files.size() != 1 || request.outputPath.empty()) {
         err << "wingsheet: --sheet-pdf needs an output file and one wing file\n";
@@ -37,7 +21,7 @@ int RunSheetPdfCommand(const CommandRequest& request, std::ostream& err) {
     const std::string separator = QLocale::system().decimalPoint().toStdString();
     const OpenedWing wing = OpenWing(file, separator);
     if (OutcomeName(wing) != "Ok") {
-        err << "wingsheet: " << file << ": " << TerminalLines(OutcomeMessage(wing)) << '\n';
+        err << "wingsheet: " << file << ": " << AsTerminalLines(OutcomeMessage(wing)) << '\n';
         return 1;
     }
     const ResultTexts texts = MakeResultTexts(wing.planform, wing.results, separator);

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kOkCancel = 1;
 const QString kPdfPrinter = QStringLiteral("PDF");
 
 // Every box of the command has the program's caption as its title, looked up after the text.
@@ -57,8 +56,8 @@ void frmMain::mnufileprint_Click() {
     const QString printer = DefaultPrinterName();
     const QString printsOn =
         Text("Message", "11") + u' ' + (printer.isEmpty() ? kPdfPrinter : printer);
-    if (ShowBox(prompter_, printsOn + QStringLiteral(" ?"), MessageStyle::Question + kOkCancel) ==
-        MessageAnswer::Cancel)
+    if (ShowBox(prompter_, printsOn + QStringLiteral(" ?"),
+                MessageStyle::Question + MessageStyle::OkCancel) == MessageAnswer::Cancel)
         return;
     const QString prompt = QStringLiteral("\r\n\r\n") + Text("Message", "12");
     const QString boxTitle = Text("Message", "13");
