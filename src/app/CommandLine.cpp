@@ -75,12 +75,12 @@ int WritePreviewSvg(const CommandRequest& request, std::string_view separator, s
     }
     SvgCanvas canvas(kPreviewWidthTwips, kPreviewHeightTwips);
     const PreviewOutcome outcome = DrawPlanform(wing.planform, wing.results, canvas);
-    if (const auto error = WriteFileAtomically(request.outputPath, canvas.document())) {
-        err << "wingsheet: " << request.outputPath << ": " << error->description << '\n';
-        return 1;
-    }
     if (!outcome.drawn) {
         err << "wingsheet: " << wing.path << ": nothing drawn, " << outcome.skippedReason << '\n';
+        return 1;
+    }
+    if (const auto error = WriteFileAtomically(request.outputPath, canvas.document())) {
+        err << "wingsheet: " << request.outputPath << ": " << error->description << '\n';
         return 1;
     }
     return 0;
@@ -96,70 +96,84 @@ std::string AsTerminalLines(std::string text) {
     return text;
 }
 
+namespace {
+
+// Options that take the next argument as their value.
+bool TakesValue(const std::string& option) {
+    return option == "--lang" || option == "--title" || option == "--preview-svg" ||
+           option == "--sheet-pdf";
+}
+
+void SetOption(CommandRequest& request, const std::string& option, const std::string& value) {
+    if (option == "--lang") {
+        request.language = value;
+    } else if (option == "--title") {
+        request.title = value;
+        request.titleGiven = true;
+    } else {
+        request.outputPath = value;
+        request.action =
+            option == "--preview-svg" ? CommandAction::PreviewSvg : CommandAction::SheetPdf;
+    }
+}
+
+// The options that were read must fit the action they go with.
+CommandRequest Checked(CommandRequest request) {
+    const bool drawing =
+        request.action == CommandAction::PreviewSvg || request.action == CommandAction::SheetPdf;
+    if (request.action == CommandAction::Window &&
+        (request.json || !request.language.empty() || !request.files.empty() || request.titleGiven))
+        return Refuse("--json, --lang, --title and files go with an action such as --calc");
+    if (request.action == CommandAction::Calc && request.files.empty())
+        return Refuse("--calc needs at least one wing file");
+    if (drawing && request.files.size() != 1)
+        return Refuse("drawing takes exactly one wing file");
+    if (drawing && request.json)
+        return Refuse("--json goes with --calc");
+    if (request.titleGiven && request.action != CommandAction::SheetPdf)
+        return Refuse("--title goes with --sheet-pdf");
+    return request;
+}
+
+} // namespace
+
 CommandRequest ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandRequest request;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (argument == "--help" || argument == "-h") {
-            request.action = CommandAction::Help;
-            return request;
-        }
-        if (argument == "--version") {
-            request.action = CommandAction::Version;
+        if (argument == "--help" || argument == "-h" || argument == "--version") {
+            request.action = argument == "--version" ? CommandAction::Version : CommandAction::Help;
             return request;
         }
         if (argument == "--calc") {
             request.action = CommandAction::Calc;
         } else if (argument == "--json") {
             request.json = true;
-        } else if (argument == "--lang" || argument == "--title" || argument == "--preview-svg" ||
-                   argument == "--sheet-pdf") {
+        } else if (TakesValue(argument)) {
             if (++i == arguments.size())
                 return Refuse(argument + " needs a value");
-            if (argument == "--lang")
-                request.language = arguments[i];
-            else if (argument == "--title")
-                request.title = arguments[i], request.titleGiven = true;
-            else
-                request.outputPath = arguments[i];
-            if (argument == "--preview-svg")
-                request.action = CommandAction::PreviewSvg;
-            else if (argument == "--sheet-pdf")
-                request.action = CommandAction::SheetPdf;
+            SetOption(request, argument, arguments[i]);
         } else if (argument.starts_with("-") && argument != "-") {
             return Refuse("unknown option " + argument);
         } else {
             request.files.push_back(argument);
         }
     }
-    switch (request.action) {
-    case CommandAction::Window:
-        if (request.json || !request.language.empty() || !request.files.empty() ||
-            request.titleGiven)
-            return Refuse("--json, --lang, --title and files go with an action such as --calc");
-        break;
-    case CommandAction::Calc:
-        if (request.files.empty())
-            return Refuse("--calc needs at least one wing file");
-        break;
-    default:
-        if (request.files.size() != 1)
-            return Refuse("drawing takes exactly one wing file");
-        if (request.json)
-            return Refuse("--json goes with --calc");
-        break;
-    }
-    if (request.titleGiven && request.action != CommandAction::SheetPdf)
-        return Refuse("--title goes with --sheet-pdf");
-    return request;
+    return Checked(std::move(request));
 }
 
-void SelectRunLanguage(const CommandRequest& request) {
-    const std::string name = !request.language.empty()
-                                 ? request.language
-                                 : GetINI("Langue", "1", std::string(1, kPathSeparator) + "tz.ini");
-    if (!name.empty())
-        SelectLanguage(name);
+void SelectRunLanguage(const CommandRequest& request, std::ostream& err) {
+    const std::string name =
+        !request.language.empty() ? request.language : GetINI("Langue", "1", kSettingsFile);
+    if (name.empty()) {
+        err << "wingsheet: no language chosen yet; captions and messages stay empty (--lang "
+               "NAME)\n";
+        return;
+    }
+    SelectLanguage(name);
+    if (!FileExists(ProgramFolder() + CurrentLanguageFile))
+        err << "wingsheet: no language file " << name << ".lng beside the program; captions and "
+            << "messages stay empty\n";
 }
 
 std::string SheetTitle(const CommandRequest& request, const std::string& file) {
@@ -173,13 +187,13 @@ int RunCommand(const CommandRequest& request, std::string_view decimalSeparator,
         out << kUsage;
         return 0;
     case CommandAction::Version:
-        out << "Wingsheet 3.1.0\n";
+        out << "Wingsheet " WINGSHEET_VERSION "\n";
         return 0;
     case CommandAction::UsageError:
         err << "wingsheet: " << request.problem << "\n\n" << kUsage;
         return 2;
     case CommandAction::PreviewSvg:
-        SelectRunLanguage(request);
+        SelectRunLanguage(request, err);
         return WritePreviewSvg(request, decimalSeparator, err);
     case CommandAction::Window:
     case CommandAction::SheetPdf:
@@ -189,7 +203,7 @@ int RunCommand(const CommandRequest& request, std::string_view decimalSeparator,
         break;
     }
 
-    SelectRunLanguage(request);
+    SelectRunLanguage(request, err);
     const ResultCaptions captions = request.json ? ResultCaptions{} : LookUpResultCaptions();
     int status = 0;
     for (const std::string& file : request.files) {

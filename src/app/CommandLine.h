@@ -28,7 +28,8 @@ CommandRequest ParseCommandLine(const std::vector<std::string>& arguments);
 std::string AsTerminalLines(std::string text);
 
 // Makes the language of the run current: --lang, else the one stored in tz.ini.
-void SelectRunLanguage(const CommandRequest& request);
+// Says on err when that language has no file, so empty captions do not go unexplained.
+void SelectRunLanguage(const CommandRequest& request, std::ostream& err);
 
 // The sheet's title for a wing file: --title, else the file's bare name.
 std::string SheetTitle(const CommandRequest& request, const std::string& file);

@@ -5,9 +5,9 @@
 #include "QtTextMetrics.h"
 #include "SheetPdfCommand.h"
 #include "SheetPrinter.h"
+#include "SystemLocale.h"
 #include "WingsheetApp.h"
 
-#include <QLocale>
 #include <filesystem>
 #include <iostream>
 #include <system_error>
@@ -23,15 +23,11 @@ std::string ExecutableFolder(const char* argv0) {
     return executable.parent_path().string();
 }
 
-std::string SystemDecimalSeparator() {
-    return QLocale::system().decimalPoint().toStdString();
-}
-
 // The sheet in the JSON measures its texts with the printer's fonts, as a printed sheet does.
 SheetContext TodaysSheetContext() {
     SheetContext context;
     context.metrics = QtTextMetrics();
-    context.date = TodaysSheetDate();
+    context.date = TodaysShortDate();
     return context;
 }
 

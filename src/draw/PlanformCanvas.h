@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+inline constexpr double kTwipsPerInch = 1440;
+
 struct CanvasPoint {
     float x = 0;
     float y = 0;

@@ -10,10 +10,6 @@ namespace {
 // The blanks keep the small version note from touching the date it follows on the same line.
 constexpr std::string_view kMakersMark = "   Wingsheet";
 
-float PageMm(double mm) {
-    return static_cast<float>(mm * kPageUnitsPerMm);
-}
-
 SheetOutcome Failed(std::string reason, int denominator = 0, double sheetScale = 0) {
     return {false, std::move(reason), denominator, sheetScale};
 }

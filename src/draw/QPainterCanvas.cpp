@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr double kTwipsPerInch = 1440;
 constexpr double kScreenDpi = 96;
 
 QColor ToQColor(Rgb colour) {

@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr double kTwipsPerInch = 1440;
 constexpr double kMetresPerInch = 0.0254;
 
 // Font metrics depend on nothing of a device but its resolution, so a one-pixel image at the

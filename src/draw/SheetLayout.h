@@ -10,6 +10,11 @@
 // Printer twips per millimetre of paper, as the sheet has always measured them.
 inline constexpr double kPageUnitsPerMm = 56.7;
 
+// A position on the paper, given in whole millimetres, in page units for the canvas.
+inline float PageMm(double mm) {
+    return static_cast<float>(mm * kPageUnitsPerMm);
+}
+
 // 50, 20, 10 or 5; 0 when none applies (a half-span of zero or less that fits 1/10).
 // lastPanel must be in range.
 int ChooseSheetDenominator(const WingPlanform& planform, const WingResults& results);

@@ -5,10 +5,6 @@
 
 namespace {
 
-float PageMm(double mm) {
-    return static_cast<float>(mm * kPageUnitsPerMm);
-}
-
 // Panel columns are 17 mm apart; headers start at 45 mm, values at 50 mm.
 double PanelHeaderMm(int panel) {
     return 45 + 17 * panel;

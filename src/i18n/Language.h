@@ -16,6 +16,9 @@ extern std::string CurrentLanguageFile;
 // True while the start-up has the chooser open because tz.ini names no language.
 extern bool ChoosingAtStartup;
 
+// The settings file beside the program, as the INI procedures take it: separator first.
+inline const std::string kSettingsFile = std::string(1, kPathSeparator) + "tz.ini";
+
 inline constexpr std::size_t kLanguageTextMaxCharacters = 199;
 inline constexpr std::size_t kSettingMaxCharacters = 99;
 

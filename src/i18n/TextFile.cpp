@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -121,7 +122,22 @@ std::optional<FileError> ReadFileBytes(const std::string& path, std::string& byt
     }
 }
 
-std::optional<FileError> WriteFileAtomically(const std::string& path, std::string_view bytes) {
+namespace {
+
+std::string ResolvedLink(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error))
+        return path;
+    const std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
+    return error ? path : target.string();
+}
+
+} // namespace
+
+std::optional<FileError> WriteFileAtomically(const std::string& requestedPath,
+                                             std::string_view bytes) {
+    // A symbolic link keeps pointing where it did: the file it names is the one replaced.
+    const std::string path = ResolvedLink(requestedPath);
     const mode_t mode = ModeForTarget(path);
     std::string temporaryPath = path + ".tmp-XXXXXX";
     FileDescriptor file(::mkstemp(temporaryPath.data()));

@@ -67,6 +67,7 @@ int QtPrompter::messageBox(const QString& text, int style, const QString& title)
     QMessageBox box(IconOf(style), title.isEmpty() ? QApplication::applicationDisplayName() : title,
                     text, ButtonsOf(style), owner_);
     // A "\r" alone breaks the line too, as in the file error messages.
+    box.setTextFormat(Qt::PlainText); // a path or a translation is never markup
     box.setText(QString(text).replace("\r\n", "\n").replace('\r', '\n'));
     return AnswerOf(box.exec());
 }

@@ -5,11 +5,10 @@
 #include "QPainterCanvas.h"
 #include "QtTextMetrics.h"
 #include "RecordingCanvas.h"
+#include "SystemLocale.h"
 
 #include <QCursor>
-#include <QDate>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -17,8 +16,6 @@
 #include <QSaveFile>
 
 namespace {
-
-constexpr double kTwipsPerInch = 1440;
 
 // Set for as long as the sheet is being printed, whichever way it ends.
 class BusyPointer {
@@ -63,10 +60,10 @@ SheetPrintOutcome PrintToPdf(const QString& path, const WingPlanform& planform,
         return Failed("cannot start a PDF page");
     const SheetPrintOutcome outcome =
         PaintSheet(painter, writer.pageLayout(), planform, results, inputs);
-    painter.end();
+    const bool ended = painter.end();
     if (!outcome.printed)
         return outcome; // the unfinished file is discarded with the QSaveFile
-    if (!file.commit())
+    if (!ended || !file.commit())
         return Failed("cannot write the PDF file: " + file.errorString().toStdString());
     return outcome;
 }
@@ -90,8 +87,8 @@ SheetPrintOutcome PrintOnPrinter(const QString& name, const WingPlanform& planfo
     // can abandon a job do so (the CUPS one cannot).
     if (!outcome.printed)
         printer.abort();
-    painter.end();
-    if (outcome.printed && printer.printerState() == QPrinter::Error)
+    const bool ended = painter.end();
+    if (outcome.printed && (!ended || printer.printerState() == QPrinter::Error))
         return Failed("the printer reported an error");
     return outcome;
 }
@@ -102,10 +99,6 @@ QString DefaultPrinterName() {
     return QPrinterInfo::defaultPrinter().printerName();
 }
 
-std::string TodaysSheetDate() {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
-}
-
 SheetInputs CurrentSheetInputs(std::string title, std::string loadingCaption) {
     SheetInputs inputs;
     inputs.lookup = [](std::string_view section, std::string_view key) {
@@ -113,8 +106,8 @@ SheetInputs CurrentSheetInputs(std::string title, std::string loadingCaption) {
     };
     inputs.loadingCaption = std::move(loadingCaption);
     inputs.title = std::move(title);
-    inputs.date = TodaysSheetDate();
-    inputs.decimalSeparator = QLocale::system().decimalPoint().toStdString();
+    inputs.date = TodaysShortDate();
+    inputs.decimalSeparator = SystemDecimalSeparator();
     return inputs;
 }
 

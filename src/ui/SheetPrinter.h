@@ -30,9 +30,6 @@ struct SheetPrintOutcome {
 // The system's default printer, or an empty name when it has none.
 QString DefaultPrinterName();
 
-// Today's date in the locale's short form, as the sheet's header shows it.
-std::string TodaysSheetDate();
-
 // The sheet's texts from the current language file, with today's date in the locale's short form
 // and the locale's decimal separator.
 SheetInputs CurrentSheetInputs(std::string title, std::string loadingCaption);

@@ -7,11 +7,13 @@ WingField::WingField(QString allowedCharacters, QWidget* parent)
     , allowedCharacters_(std::move(allowedCharacters)) {
     // Wing files may bring long texts; the field must show them whole, not cut at 32767.
     setMaxLength(1 << 24);
+    // An input method would commit text past the filter below.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
-bool WingField::Allows(const QString& allowedCharacters, const QString& typed) {
+bool WingField::allows(const QString& typed) const {
     for (const QChar c : typed) {
-        if (c != QChar(8) && !allowedCharacters.contains(c))
+        if (c != QChar(8) && !allowedCharacters_.contains(c))
             return false;
     }
     return true;
@@ -26,17 +28,21 @@ void WingField::keyPressEvent(QKeyEvent* event) {
     // Only typed characters are filtered; cursor keys and Delete type nothing and pass.
     const QString typed = event->text();
     const bool typesCharacters = !typed.isEmpty() && event->key() != Qt::Key_Delete;
-    if (typesCharacters && !Allows(allowedCharacters_, typed)) {
+    if (typesCharacters && !allows(typed)) {
         event->accept();
         return;
     }
     QLineEdit::keyPressEvent(event);
 }
 
+// Arriving by keyboard or mouse selects the value; coming back from a menu or another window
+// leaves a half-typed value as it was.
 void WingField::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    selectAll();
-    keepSelectionOnPress_ = event->reason() == Qt::MouseFocusReason;
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+        selectAll();
+    keepSelectionOnPress_ = reason == Qt::MouseFocusReason;
     emit gotFocus();
 }
 

@@ -10,8 +10,6 @@ public:
     // allowedCharacters: what typing may add; backspace always passes.
     WingField(QString allowedCharacters, QWidget* parent);
 
-    static bool Allows(const QString& allowedCharacters, const QString& typed);
-
 signals:
     void gotFocus();
     void enterPressed();
@@ -22,6 +20,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    bool allows(const QString& typed) const;
+
     QString allowedCharacters_;
     bool keepSelectionOnPress_ = false;
 };

@@ -8,13 +8,29 @@
 #include <QScreen>
 #include <QStyle>
 
+namespace {
+
+// The INI procedures report their failures in a message box while the window lives, and on
+// standard error again once it is gone, however the run ends.
+class FailureReportsInMessageBoxes {
+public:
+    explicit FailureReportsInMessageBoxes(Prompter& prompter) {
+        SetFailureReporter([&prompter](const std::string& text) {
+            prompter.messageBox(QString::fromStdString(text), MessageStyle::Critical, QString());
+        });
+    }
+    ~FailureReportsInMessageBoxes() { SetFailureReporter({}); }
+    FailureReportsInMessageBoxes(const FailureReportsInMessageBoxes&) = delete;
+    FailureReportsInMessageBoxes& operator=(const FailureReportsInMessageBoxes&) = delete;
+};
+
+} // namespace
+
 int RunWingsheetWindow(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Wingsheet"));
     QtPrompter prompter;
-    SetFailureReporter([&prompter](const std::string& text) {
-        prompter.messageBox(QString::fromStdString(text), MessageStyle::Critical, QString());
-    });
+    const FailureReportsInMessageBoxes reports(prompter);
 
     frmMain window(prompter);
     prompter.setOwner(&window);
@@ -27,7 +43,5 @@ int RunWingsheetWindow(int argc, char** argv) {
     // The first field of the keyboard order takes the focus as the window appears.
     window.activateWindow();
     window.FocusFirstField();
-    const int status = app.exec();
-    SetFailureReporter({});
-    return status;
+    return app.exec();
 }

@@ -4,6 +4,7 @@
 #include "PlanPreview.h"
 #include "Prompter.h"
 #include "ResultTexts.h"
+#include "SystemLocale.h"
 #include "TranslateMainWindow.h"
 #include "WingField.h"
 #include "lang.h"
@@ -12,16 +13,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLayout>
-#include <QLocale>
 #include <QPushButton>
-
-namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 frmMain::frmMain(Prompter& prompter)
     : prompter_(prompter)
@@ -74,10 +66,6 @@ void frmMain::TranslateMainWindow() {
     ::TranslateMainWindow(*this, c_);
 }
 
-std::string frmMain::decimalSeparator() const {
-    return QLocale::system().decimalPoint().toStdString();
-}
-
 WingFields frmMain::ReadFields() const {
     WingFields fields;
     for (int i = 0; i < kPanelCount; ++i) {
@@ -113,7 +101,8 @@ void frmMain::C_min_Change() {
 
 void frmMain::cmdCalcul_Click() {
     calcValid_ = 1;
-    const CalcReport report = CalculateWing(ReadFields(), decimalSeparator(), planform_, results_);
+    const CalcReport report =
+        CalculateWing(ReadFields(), SystemDecimalSeparator(), planform_, results_);
     if (report.outcome == CalcOutcome::PanelError)
         return ShowPanelError();
     if (report.outcome == CalcOutcome::BalanceError)
@@ -121,7 +110,7 @@ void frmMain::cmdCalcul_Click() {
     if (report.outcome == CalcOutcome::ArithmeticFailure)
         return ShowValidationMessage(ValidationMessageKey(report));
 
-    const ResultTexts texts = MakeResultTexts(planform_, results_, decimalSeparator());
+    const ResultTexts texts = MakeResultTexts(planform_, results_, SystemDecimalSeparator());
     c_.Lbenv->setText(QString::fromStdString(texts.Lbenv));
     c_.Lbsurf->setText(QString::fromStdString(texts.Lbsurf));
     c_.Lballong->setText(QString::fromStdString(texts.Lballong));

@@ -58,7 +58,6 @@ private:
     void ShowFileError(const FileError& error);
     void ShowFileCaption();
     FileDialogRequest wingFileDialog(const QString& title) const;
-    std::string decimalSeparator() const;
 
     Prompter& prompter_;
     MainWindowControls c_;

@@ -57,7 +57,7 @@ void frmMain::mnufileprint_Click() {
     const QString printsOn =
         Text("Message", "11") + u' ' + (printer.isEmpty() ? kPdfPrinter : printer);
     if (ShowBox(prompter_, printsOn + QStringLiteral(" ?"),
-                MessageStyle::Question + MessageStyle::OkCancel) == MessageAnswer::Cancel)
+                MessageStyle::Question | MessageStyle::OkCancel) == MessageAnswer::Cancel)
         return;
     const QString prompt = QStringLiteral("\r\n\r\n") + Text("Message", "12");
     const QString boxTitle = Text("Message", "13");

@@ -4,12 +4,6 @@
 #include "frmMain.h"
 #include "lang.h"
 
-namespace {
-
-const std::string kSettingsFile = std::string(1, kPathSeparator) + "tz.ini";
-
-} // namespace
-
 bool frmMain::StartLanguage() {
     for (;;) {
         if (GetINI("Langue", "1", kSettingsFile).empty()) {

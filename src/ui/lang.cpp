@@ -1,21 +1,11 @@
 #include "lang.h"
 
-#include "Language.h"
+#include "LanguageText.h"
 #include "Twips.h"
 
 #include <QComboBox>
 #include <QPushButton>
 #include <QScreen>
-
-namespace {
-
-const std::string kSettingsFile = std::string(1, kPathSeparator) + "tz.ini";
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-} // namespace
 
 lang::lang(QWidget* owner, std::function<void()> translateMainWindow)
     : QDialog(owner)

@@ -4,10 +4,10 @@
 #include "OpenedWing.h"
 #include "ResultTexts.h"
 #include "SheetPrinter.h"
+#include "SystemLocale.h"
 #include "WingJson.h"
 
 #include <QFile>
-#include <QLocale>
 #include <ostream>
 
 int RunSheetPdfCommand(const CommandRequest& request, std::ostream& err) {
@@ -16,9 +16,9 @@ int RunSheetPdfCommand(const CommandRequest& request, std::ostream& err) {
         return 2;
     }
     const HeadlessApplication application;
-    SelectRunLanguage(request);
+    SelectRunLanguage(request, err);
     const std::string& file = request.files.front();
-    const std::string separator = QLocale::system().decimalPoint().toStdString();
+    const std::string separator = SystemDecimalSeparator();
     const OpenedWing wing = OpenWing(file, separator);
     if (OutcomeName(wing) != "Ok") {
         err << "wingsheet: " << file << ": " << AsTerminalLines(OutcomeMessage(wing)) << '\n';
