@@ -56,10 +56,6 @@ TEST(ParseNumber, HugeAndTinyNumbersDoNotThrowOrWrap) {
     EXPECT_EQ(ParseNumber("1e308", "."), 1.0); // the exponent letter ends the scan
 }
 
-} // namespace
-
-namespace {
-
 // Short numbers take a fast path of their own; it must round exactly as the C library does.
 TEST(ParseNumber, ShortNumbersRoundLikeTheCLibrary) {
     std::mt19937_64 random(2024);

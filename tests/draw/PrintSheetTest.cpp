@@ -80,8 +80,9 @@ void ExpectTexts(const std::vector<RecordedText>& actual,
 }
 
 // Fake metrics: 10 twips per character per point, lines 23 twips per point apart. The version
-// note starts where the 18-character date text ends at 10 points: 11340 + 1800.
-TEST(PrintSheet, OnePanelSheetPrintsEveryTextInOrder) {
+// note starts where the 18-character date text ends at 10 points: 11340 + 1800. The outline
+// and its marks are at 1/5.
+TEST(PrintSheet, OnePanelSheetPrintsEveryTextAndLineInOrder) {
     Printed printed;
     Print(WorkedSheetWing(), TestInputs(), printed);
     const std::vector<ExpectedText> expected{
@@ -119,48 +120,19 @@ TEST(PrintSheet, OnePanelSheetPrintsEveryTextInOrder) {
         {1134, 3685, "Print/1 1/5", 9, true, true, kBlack},
     };
     ExpectTexts(printed.canvas.texts(), expected);
-}
 
-TEST(PrintSheet, WorkedWingAtOneFifthWithItsMarks) {
-    Printed printed;
-    Print(WorkedSheetWing(), TestInputs(), printed);
     EXPECT_TRUE(printed.outcome.printed);
+    EXPECT_TRUE(printed.canvas.documentEnded());
     EXPECT_EQ(printed.outcome.denominator, 5);
     EXPECT_NEAR(printed.outcome.sheetScale, 11.34, 1e-12);
-
-    auto expected =
-        Quadrilateral({{{2464, 8702.5f}, {2464, 5867.5f}, {13804, 6434.5f}, {13804, 8135.5f}}});
-    for (const RecordedLine& mark : {
-             Mark({7480.4f, 6831.4f}, {7880.4f, 6831.4f}, kBlue),
-             Mark({7680.4f, 5697.4f}, {7680.4f, 9099.4f}, kRed),
-             Mark({2464, 5567.5f}, {2464, 5847.5f}, kRed),
-             Mark({2464, 8722.5f}, {2464, 9102.5f}, kRed),
-             Mark({2514, 5867.5f}, {7780.4f, 5867.5f}, kBlue),
-         }) {
-        expected.push_back(mark);
-    }
-    const auto& lines = printed.canvas.lines();
-    ASSERT_EQ(lines.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_NEAR(lines[i].from.x, expected[i].from.x, 0.01);
-        EXPECT_NEAR(lines[i].from.y, expected[i].from.y, 0.01);
-        EXPECT_NEAR(lines[i].to.x, expected[i].to.x, 0.01);
-        EXPECT_NEAR(lines[i].to.y, expected[i].to.y, 0.01);
-        EXPECT_EQ(lines[i].colour, expected[i].colour);
-        EXPECT_EQ(lines[i].style, expected[i].style);
-    }
-}
-
-TEST(PrintSheet, LeavesThePageInItsFinalStateAndEndsTheDocument) {
-    Printed printed;
-    Print(WorkedSheetWing(), TestInputs(), printed);
-    const RecordingCanvas& canvas = printed.canvas;
-    EXPECT_TRUE(canvas.isLandscape());
-    EXPECT_TRUE(canvas.documentEnded());
-    EXPECT_EQ(canvas.font(), (SheetFont{"Arial", 9, false, false}));
-    EXPECT_EQ(canvas.textColour(), kBlack);
-    EXPECT_EQ(canvas.lineStyle(), LineStyle::Solid);
+    auto lines =
+        Outline({{{{2464, 8702.5f}, {2464, 5867.5f}, {13804, 6434.5f}, {13804, 8135.5f}}}});
+    lines.insert(lines.end(), {Mark({7480.4f, 6831.4f}, {7880.4f, 6831.4f}, kBlue),
+                               Mark({7680.4f, 5697.4f}, {7680.4f, 9099.4f}, kRed),
+                               Mark({2464, 5567.5f}, {2464, 5847.5f}, kRed),
+                               Mark({2464, 8722.5f}, {2464, 9102.5f}, kRed),
+                               Mark({2514, 5867.5f}, {7780.4f, 5867.5f}, kBlue)});
+    ExpectLinesNear(printed.canvas.lines(), lines);
 }
 
 // Five panels with a decimal comma: a zero sweep leaves its cell empty, a negative one keeps
@@ -183,17 +155,6 @@ TEST(PrintSheet, FivePanelColumns) {
                  {4479.3f, 1644.3f, "Label/12 3", 9, false, false, kBlack},
                  {5443.2f, 1644.3f, "Label/12 4", 9, false, false, kBlack},
                  {6407.1f, 1644.3f, "Label/12 5", 9, false, false, kBlack}});
-    ExpectTexts(TextsAtY(printed.canvas, 2324.7f),
-                {{850.5f, 2324.7f, "Label/3", 9, false, false, kBlack},
-                 {columns[0], 2324.7f, " 200 ", 9, false, false, kBlack},
-                 {columns[1], 2324.7f, " 200 ", 9, false, false, kBlack},
-                 {columns[2], 2324.7f, " 200 ", 9, false, false, kBlack},
-                 {columns[3], 2324.7f, " 200 ", 9, false, false, kBlack},
-                 {columns[4], 2324.7f, " 100,5 ", 9, false, false, kBlack},
-                 {8391.6f, 2324.7f, "Label/7", 9, false, false, kBlack},
-                 {9355.5f, 2324.7f, " 0,00 dm\u00b2  ", 9, false, false, kBlack},
-                 {11680.2f, 2324.7f, "Label/10", 9, false, false, kBlack},
-                 {13324.5f, 2324.7f, " 0,00 mm  ", 9, false, false, kBlack}});
     ExpectTexts(TextsAtY(printed.canvas, 2551.5f),
                 {{1134, 2551.5f, "Label/4", 9, false, false, kBlack},
                  {columns[0], 2551.5f, "", 9, false, false, kBlack},
@@ -212,36 +173,29 @@ struct MassCase {
     const char* expected;
 };
 
+// Whole grams with a point are in the one-panel sheet.
 const MassCase kMassCases[] = {
-    {"whole_grams", 1500, ".", "45.67 g/dm\u00b2",
-     "Label/15 : 1500 g     Label/16 : 45.67 g/dm\u00b2"},
     {"decimal_comma", 1234.5, ",", "9,87 g/dm\u00b2",
      "Label/15 : 1234,5 g     Label/16 : 9,87 g/dm\u00b2"},
     {"caption_as_shown_even_if_empty", 800, ".", "", "Label/15 : 800 g     Label/16 : "},
 };
 
-void PrintTo(const MassCase& row, std::ostream* out) {
-    *out << row.name;
+TEST(SheetMassLine, JoinsMassAndTheLoadingLabelsCaption) {
+    for (const MassCase& row : kMassCases) {
+        SCOPED_TRACE(row.name);
+        TestWing wing = WorkedSheetWing();
+        wing.planform.massGrams = row.massGrams;
+        SheetInputs inputs = TestInputs();
+        inputs.decimalSeparator = row.decimalSeparator;
+        inputs.loadingCaption = row.loadingCaption;
+        Printed printed;
+        Print(wing, inputs, printed);
+        const auto line = TextsAtY(printed.canvas, 3118.5f);
+        ASSERT_EQ(line.size(), 1u);
+        EXPECT_EQ(line[0].text, row.expected);
+        EXPECT_NEAR(line[0].x, 1984.5, 0.01);
+    }
 }
-
-class SheetMassLine : public testing::TestWithParam<MassCase> {};
-
-TEST_P(SheetMassLine, JoinsMassAndTheLoadingLabelsCaption) {
-    TestWing wing = WorkedSheetWing();
-    wing.planform.massGrams = GetParam().massGrams;
-    SheetInputs inputs = TestInputs();
-    inputs.decimalSeparator = GetParam().decimalSeparator;
-    inputs.loadingCaption = GetParam().loadingCaption;
-    Printed printed;
-    Print(wing, inputs, printed);
-    const auto line = TextsAtY(printed.canvas, 3118.5f);
-    ASSERT_EQ(line.size(), 1u);
-    EXPECT_EQ(line[0].text, GetParam().expected);
-    EXPECT_NEAR(line[0].x, 1984.5, 0.01);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, SheetMassLine, testing::ValuesIn(kMassCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PrintSheet, WithoutAPrintSectionTheCaptionsAreEmptyButTheSheetPrints) {
     SheetInputs inputs = TestInputs();
@@ -257,15 +211,6 @@ TEST(PrintSheet, WithoutAPrintSectionTheCaptionsAreEmptyButTheSheetPrints) {
     EXPECT_EQ(texts[0].text, " Test wing");
     EXPECT_EQ(texts[1].text, " 2024-03-01");
     EXPECT_EQ(texts.back().text, " 1/5");
-}
-
-TEST(PrintSheet, WithoutALookupEveryCaptionIsEmpty) {
-    SheetInputs inputs = TestInputs();
-    inputs.lookup = nullptr;
-    Printed printed;
-    Print(WorkedSheetWing(), inputs, printed);
-    EXPECT_TRUE(printed.outcome.printed);
-    EXPECT_EQ(printed.canvas.texts()[4].text, "");
 }
 
 // No scale: no caption, sheetScale 0, and the outline collapses to the band's centre.
@@ -296,11 +241,6 @@ struct FailureCase {
     int denominator;
 };
 
-TestWing Changed(TestWing wing, void (*change)(TestWing&)) {
-    change(wing);
-    return wing;
-}
-
 const FailureCase kFailureCases[] = {
     {"mean_chord_station_nan",
      Changed(WorkedSheetWing(), [](TestWing& w) { w.results.meanChordY[0] = kNaN; }), 5},
@@ -316,22 +256,16 @@ const FailureCase kFailureCases[] = {
      Changed(WorkedSheetWing(), [](TestWing& w) { w.planform.lastPanel = 5; }), 0},
 };
 
-void PrintTo(const FailureCase& row, std::ostream* out) {
-    *out << row.name;
+TEST(SheetFailure, StopsWithoutEndingTheDocument) {
+    for (const FailureCase& row : kFailureCases) {
+        SCOPED_TRACE(row.name);
+        Printed printed;
+        Print(row.wing, TestInputs(), printed);
+        EXPECT_FALSE(printed.outcome.printed);
+        EXPECT_FALSE(printed.outcome.failure.empty());
+        EXPECT_EQ(printed.outcome.denominator, row.denominator);
+        EXPECT_FALSE(printed.canvas.documentEnded());
+    }
 }
-
-class SheetFailure : public testing::TestWithParam<FailureCase> {};
-
-TEST_P(SheetFailure, StopsWithoutEndingTheDocument) {
-    Printed printed;
-    Print(GetParam().wing, TestInputs(), printed);
-    EXPECT_FALSE(printed.outcome.printed);
-    EXPECT_FALSE(printed.outcome.failure.empty());
-    EXPECT_EQ(printed.outcome.denominator, GetParam().denominator);
-    EXPECT_FALSE(printed.canvas.documentEnded());
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, SheetFailure, testing::ValuesIn(kFailureCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

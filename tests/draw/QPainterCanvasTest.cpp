@@ -3,35 +3,18 @@
 #include "DrawPlanform.h"
 #include "TestWings.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
 
-// Fonts need a GUI application; the offscreen platform provides one without a display.
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "draw_qt_tests";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication application(argc, argv);
-}
-
 // 3780 dots per metre is 96 DPI: 15 twips per pixel, as on the preview.
-QImage PreviewImage() {
-    QImage image(537, 153, QImage::Format_RGB32);
-    image.setDotsPerMeterX(3780);
-    image.setDotsPerMeterY(3780);
-    image.fill(Qt::gray);
-    return image;
-}
-
-QImage BlankImage(int width, int height, int dotsPerMetre) {
+QImage BlankImage(int width, int height, int dotsPerMetre = 3780, QColor fill = Qt::white) {
     QImage image(width, height, QImage::Format_RGB32);
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
-    image.fill(Qt::white);
+    image.fill(fill);
     return image;
 }
 
@@ -52,8 +35,7 @@ bool AnyPixelIs(const QImage& image, QRect area, QColor colour) {
 }
 
 TEST(QPainterCanvas, WorkedPreviewLandsOnTheExpectedPixels) {
-    EnsureApplication();
-    QImage image = PreviewImage();
+    QImage image = BlankImage(537, 153, 3780, Qt::gray);
     {
         QPainter painter(&image);
         QPainterCanvas canvas(painter, QSizeF(kPreviewWidthTwips, kPreviewHeightTwips));
@@ -75,8 +57,7 @@ TEST(QPainterCanvas, WorkedPreviewLandsOnTheExpectedPixels) {
 }
 
 TEST(QPainterCanvas, TextCellHangsBelowTheCurrentPoint) {
-    EnsureApplication();
-    QImage image = BlankImage(400, 100, 3780);
+    QImage image = BlankImage(400, 100);
     double width = 0;
     double height = 0;
     {
@@ -107,7 +88,6 @@ TEST(QPainterCanvas, TextCellHangsBelowTheCurrentPoint) {
 
 // At 1200 DPI a one-pixel dash would print as a solid line; the first dash stays about 1 mm.
 TEST(QPainterCanvas, DashesKeepTheirScreenLengthOnPrinters) {
-    EnsureApplication();
     QImage image = BlankImage(200, 20, 47244); // 1200 DPI: 1.2 twips per pixel
     {
         QPainter painter(&image);

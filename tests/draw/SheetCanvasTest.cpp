@@ -32,16 +32,6 @@ TEST(SheetCanvas, KeepLineMovesToTheTextsEndAndEndLineToTheNextLine) {
     EXPECT_TRUE(canvas.texts()[2].bold);
 }
 
-TEST(SheetCanvas, FakeMetricsCountCharactersNotBytes) {
-    RecordingCanvas canvas;
-    canvas.setFont("Arial", 10);
-    EXPECT_EQ(canvas.textWidth("dm\u00b2"), 300);
-    EXPECT_EQ(canvas.lineHeight(), 230);
-    canvas.setFontSize(9);
-    EXPECT_EQ(canvas.textWidth("ab"), 180);
-    EXPECT_EQ(canvas.lineHeight(), 207);
-}
-
 TEST(SheetCanvas, TextColourIsAlsoTheColourOfPlainLines) {
     RecordingCanvas canvas;
     canvas.setTextColour(kRed);
@@ -54,17 +44,6 @@ TEST(SheetCanvas, TextColourIsAlsoTheColourOfPlainLines) {
     EXPECT_EQ(canvas.texts()[0].colour, kRed);
     // A text continues from where the last line ended: the current point is shared.
     EXPECT_EQ(canvas.texts()[0].x, 1);
-}
-
-TEST(SheetCanvas, ClearErasesWhatWasRecordedAndReturnsToTheOrigin) {
-    RecordingCanvas canvas;
-    canvas.lineBy({10, 20}, 5, 5);
-    canvas.printText("x", TextEnd::KeepLine);
-    canvas.clear();
-    EXPECT_TRUE(canvas.lines().empty());
-    EXPECT_TRUE(canvas.texts().empty());
-    EXPECT_EQ(canvas.pen(), (CanvasPoint{0, 0}));
-    EXPECT_EQ(canvas.clearCount(), 1);
 }
 
 } // namespace

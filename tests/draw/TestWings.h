@@ -6,6 +6,7 @@
 #include "WingModel.h"
 
 #include <array>
+#include <gtest/gtest.h>
 #include <limits>
 #include <vector>
 
@@ -49,17 +50,39 @@ inline TestWing WorkedWing() {
     return MakeWing({{250, 150, 1000, 50}}, 460, 85, 200);
 }
 
+// The wing after one change, for table rows that each spoil one value.
+inline TestWing Changed(TestWing wing, void (*change)(TestWing&)) {
+    change(wing);
+    return wing;
+}
+
 inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// The four solid black lines of one panel, starting and ending at its root trailing edge.
-inline std::vector<RecordedLine> Quadrilateral(const std::array<CanvasPoint, 4>& corners) {
+// The four solid black lines of each panel, starting and ending at its root trailing edge.
+inline std::vector<RecordedLine> Outline(const std::vector<std::array<CanvasPoint, 4>>& panels) {
     std::vector<RecordedLine> lines;
-    for (std::size_t i = 0; i < corners.size(); ++i) {
-        lines.push_back({corners[i], corners[(i + 1) % corners.size()], kBlack, LineStyle::Solid});
+    for (const auto& corners : panels) {
+        for (std::size_t i = 0; i < corners.size(); ++i)
+            lines.push_back({corners[i], corners[(i + 1) % 4], kBlack, LineStyle::Solid});
     }
     return lines;
 }
 
 inline RecordedLine Mark(CanvasPoint from, CanvasPoint to, Rgb colour) {
     return {from, to, colour, LineStyle::DashDotDot};
+}
+
+// Sheet coordinates carry fractions of a unit: each stroke is compared to a hundredth.
+inline void ExpectLinesNear(const std::vector<RecordedLine>& actual,
+                            const std::vector<RecordedLine>& expected) {
+    ASSERT_EQ(actual.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_NEAR(actual[i].from.x, expected[i].from.x, 0.01);
+        EXPECT_NEAR(actual[i].from.y, expected[i].from.y, 0.01);
+        EXPECT_NEAR(actual[i].to.x, expected[i].to.x, 0.01);
+        EXPECT_NEAR(actual[i].to.y, expected[i].to.y, 0.01);
+        EXPECT_EQ(actual[i].colour, expected[i].colour);
+        EXPECT_EQ(actual[i].style, expected[i].style);
+    }
 }

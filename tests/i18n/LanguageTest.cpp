@@ -1,19 +1,17 @@
 #include "Language.h"
 
+#include "FailureScopes.h"
 #include "TestFolder.h"
+#include "WingTexts.h"
 
 #include <cerrno>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
-std::string Repeat(const std::string& piece, int times) {
-    std::string text;
-    for (int i = 0; i < times; ++i)
-        text += piece;
-    return text;
-}
+using namespace std::string_literals;
 
 std::string ReportText(int number, const std::string& procedure) {
     return std::to_string(number) + std::strerror(number) + "\r\n" + procedure;
@@ -40,12 +38,6 @@ protected:
     std::vector<std::string> reports_;
 };
 
-TEST_F(LanguageTest, SelectLanguageNamesTheFileBesideTheProgram) {
-    SelectLanguage("English");
-    EXPECT_EQ(CurrentLanguageName, "English");
-    EXPECT_EQ(CurrentLanguageFile, std::string(1, kPathSeparator) + "English.lng");
-}
-
 struct LookupCase {
     const char* name;
     std::string fileBytes;
@@ -56,29 +48,23 @@ struct LookupCase {
 
 const LookupCase kLookupCases[] = {
     {"Found", "[Label]\r\n1=Root chord\r\n", "Label", "1", "Root chord"},
-    {"SectionCaseIgnored", "[language]\r\n2=Choose\r\n", "LANGUAGE", "2", "Choose"},
-    {"MissingSection", "[Label]\r\n1=x\r\n", "Help", "1", ""},
-    {"MissingKey", "[Label]\r\n1=x\r\n", "Label", "2", ""},
-    {"EmptyValue", "[Label]\r\n1=\r\n", "Label", "1", ""},
     {"Exactly199Kept", "[L]\n1=" + std::string(199, 'a') + "\n", "L", "1", std::string(199, 'a')},
-    {"LongCutTo199", "[L]\n1=" + std::string(250, 'a') + "\n", "L", "1", std::string(199, 'a')},
     {"MultiByteCutTo199Characters", "[L]\n1=" + Repeat("é", 150) + Repeat("€", 100) + "\n", "L",
      "1", Repeat("é", 150) + Repeat("€", 49)},
     {"Windows1252CutTo199Characters", "[L]\n1=" + std::string(250, '\xE9') + "\n", "L", "1",
      Repeat("é", 199)},
-    {"Windows1252File",
-     "[Label]\r\n5=Fl\xE8"
-     "che\r\n",
-     "Label", "5", "Flèche"},
-    {"Utf8File",
-     "[Label]\r\n5=Fl\xC3\xA8"
-     "che\r\n",
-     "Label", "5", "Flèche"},
-    {"BomFile",
-     "\xEF\xBB\xBF[Label]\r\n5=Fl\xC3\xA8"
-     "che\r\n",
-     "Label", "5", "Flèche"},
-    {"CrOnlyFile", "[Label]\r1=a\r2=b\r", "Label", "2", "b"},
+    {"Windows1252File", "[Label]\r\n5=D\xE9port\r\n", "Label", "5", "Déport"},
+    {"BomFile", "\xEF\xBB\xBF[Label]\r\n5=D\xC3\xA9port\r\n", "Label", "5", "Déport"},
+    // Language files as translators and file systems leave them: a text or "", and no report.
+    {"NoSections", "0=Wingsheet\r\n1=Check the panels\r\n", "Label", "0", ""},
+    {"BinaryGarbage", BinaryBytes(), "Label", "0", ""},
+    {"FiveMegabytesOfCommentsBeforeTheTexts",
+     Repeat("; " + std::string(98, '-') + "\r\n", 50'000) + "[Label]\r\n0=Wingsheet\r\n", "Label",
+     "0", "Wingsheet"},
+    {"FiveMegabyteValueIsCut", "[Label]\r\n0=" + std::string(5'000'000, 'x') + "\r\n", "Label", "0",
+     std::string(199, 'x')},
+    {"NulBytesStayInTheirValues", "[Label]\r\n0=Wing"s + '\0' + "sheet\r\n", "Label", "0",
+     "Wing"s + '\0' + "sheet"},
 };
 
 class GetINIFileTable : public LanguageTest, public testing::WithParamInterface<LookupCase> {};
@@ -96,11 +82,7 @@ INSTANTIATE_TEST_SUITE_P(Table, GetINIFileTable, testing::ValuesIn(kLookupCases)
 TEST_F(LanguageTest, NothingIsLookedUpBeforeALanguageIsChosen) {
     WriteBytes(Path(".lng"), "[Label]\n1=x\n");
     EXPECT_EQ(GetINIFile("Label", "1"), "");
-    EXPECT_TRUE(reports_.empty());
-}
-
-TEST_F(LanguageTest, MissingLanguageFileIsSilent) {
-    SelectLanguage("Nowhere");
+    SelectLanguage("Nowhere"); // a missing language file is silent
     EXPECT_EQ(GetINIFile("Label", "1"), "");
     EXPECT_TRUE(reports_.empty());
 }
@@ -152,10 +134,12 @@ TEST_F(LanguageTest, UnreadableLanguageFileIsReported) {
     ::chmod(Path("Locked.lng").c_str(), 0);
     ::chmod(folder_.Path().c_str(), 0755);
     SelectLanguage("Locked");
-    EXPECT_TRUE(RunUnprivileged([this] {
-        return GetINIFile("Label", "0").empty() && GetINIFile("Label", "0").empty() &&
-               reports_ == std::vector<std::string>{ReportText(EACCES, "GetINIFile")};
-    }));
+    {
+        const UnprivilegedScope nobody;
+        EXPECT_EQ(GetINIFile("Label", "0"), "");
+        EXPECT_EQ(GetINIFile("Label", "0"), "");
+    }
+    EXPECT_EQ(reports_, std::vector<std::string>{ReportText(EACCES, "GetINIFile")});
 }
 
 TEST_F(LanguageTest, WriteCreatesFileAndSectionWithCrLf) {
@@ -163,13 +147,6 @@ TEST_F(LanguageTest, WriteCreatesFileAndSectionWithCrLf) {
     EXPECT_EQ(ReadBytes(Path("tz.ini")), "[Langue]\r\n1=English\r\n");
     EXPECT_EQ(GetINI("Langue", "1", "/tz.ini"), "English");
     EXPECT_EQ(folder_.Names(), std::vector<std::string>{"tz.ini"});
-}
-
-TEST_F(LanguageTest, WriteReplacesTheValueAndKeepsEveryOtherByte) {
-    WriteBytes(Path("tz.ini"), "; chosen language\n[Other]\nx=1\n\n[LANGUE]\n1=Deutsch\n2=y\n");
-    EXPECT_TRUE(WriteINI("Langue", "1", "English", "/tz.ini"));
-    EXPECT_EQ(ReadBytes(Path("tz.ini")),
-              "; chosen language\n[Other]\nx=1\n\n[LANGUE]\n1=English\n2=y\n");
 }
 
 struct EncodingCase {
@@ -215,15 +192,41 @@ TEST_P(WriteINIEncodingTable, KeepsTheFileEncoding) {
 INSTANTIATE_TEST_SUITE_P(Table, WriteINIEncodingTable, testing::ValuesIn(kEncodingCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(LanguageTest, BinaryTzIniNamesNoLanguageAndTakesANewOne) {
+    WriteBytes(Path("tz.ini"), BinaryBytes(4096));
+    EXPECT_EQ(GetINI("Langue", "1", "/tz.ini"), "");
+    EXPECT_TRUE(WriteINI("Langue", "1", "English", "/tz.ini"));
+    EXPECT_EQ(GetINI("Langue", "1", "/tz.ini"), "English");
+    EXPECT_TRUE(ReadBytes(Path("tz.ini")).starts_with(BinaryBytes(4096)));
+    EXPECT_TRUE(reports_.empty());
+}
+
 TEST_F(LanguageTest, WriteIntoUnwritableFolderFailsWithOneReport) {
     WriteBytes(Path("tz.ini"), "[Langue]\r\n1=Deutsch\r\n");
     ::chmod(Path("tz.ini").c_str(), 0644);
     ::chmod(folder_.Path().c_str(), 0555);
-    EXPECT_TRUE(RunUnprivileged([this] {
-        return !WriteINI("Langue", "1", "English", "/tz.ini") &&
-               reports_ == std::vector<std::string>{ReportText(EACCES, "WriteINI")};
-    }));
+    {
+        const UnprivilegedScope nobody;
+        EXPECT_FALSE(WriteINI("Langue", "1", "English", "/tz.ini"));
+    }
+    EXPECT_EQ(reports_, std::vector<std::string>{ReportText(EACCES, "WriteINI")});
     EXPECT_EQ(ReadBytes(Path("tz.ini")), "[Langue]\r\n1=Deutsch\r\n");
+    EXPECT_EQ(folder_.Names(), std::vector<std::string>{"tz.ini"});
+}
+
+// A write must not replace a settings file it could not read: its other lines would be lost.
+TEST_F(LanguageTest, UnreadableTzIniIsReportedAndKept) {
+    WriteBytes(Path("tz.ini"), "[Langue]\r\n1=English\r\n");
+    ::chmod(Path("tz.ini").c_str(), 0);
+    ::chmod(folder_.Path().c_str(), 0755);
+    {
+        const UnprivilegedScope nobody;
+        EXPECT_EQ(GetINI("Langue", "1", "/tz.ini"), "");
+        EXPECT_FALSE(WriteINI("Langue", "1", "Deutsch", "/tz.ini"));
+    }
+    EXPECT_EQ(reports_, (std::vector<std::string>{ReportText(EACCES, "GetINI"),
+                                                  ReportText(EACCES, "WriteINI")}));
+    EXPECT_EQ(ReadBytes(Path("tz.ini")), "[Langue]\r\n1=English\r\n");
     EXPECT_EQ(folder_.Names(), std::vector<std::string>{"tz.ini"});
 }
 
@@ -239,10 +242,6 @@ TEST_F(LanguageTest, WriteOverAFolderFailsAndKeepsIt) {
     EXPECT_EQ(reports_, std::vector<std::string>{ReportText(EISDIR, "WriteINI")});
     EXPECT_TRUE(std::filesystem::is_directory(Path("tz.ini")));
     EXPECT_EQ(folder_.Names(), std::vector<std::string>{"tz.ini"});
-}
-
-TEST(FailureReportTest, TextIsNumberDescriptionLineBreakProcedure) {
-    EXPECT_EQ(FailureText(FileError{5, "Access denied"}, "GetINI"), "5Access denied\r\nGetINI");
 }
 
 } // namespace

@@ -39,14 +39,10 @@ const DecodeCase kDecodeCases[] = {
     {"FourByteUtf8", "\xF0\x9F\x9B\xA9", "\xF0\x9F\x9B\xA9"},
 };
 
-class DecodeTextTest : public testing::TestWithParam<DecodeCase> {};
-
-TEST_P(DecodeTextTest, Decodes) {
-    EXPECT_EQ(DecodeText(GetParam().bytes), GetParam().expected);
+TEST(DecodeTextTest, Decodes) {
+    for (const DecodeCase& c : kDecodeCases)
+        EXPECT_EQ(DecodeText(c.bytes), c.expected) << c.name;
 }
-
-INSTANTIATE_TEST_SUITE_P(Table, DecodeTextTest, testing::ValuesIn(kDecodeCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EncodeWindows1252Test, EveryByteRoundTrips) {
     std::string allBytes;
@@ -81,25 +77,9 @@ TEST(EncodeWindows1252Test, UnambiguousOnlyWhenTheBytesReadBack) {
     EXPECT_EQ(EncodeWindows1252Unambiguously("крыло"), std::nullopt);
 }
 
-class EncodeWindows1252Table : public testing::TestWithParam<EncodeCase> {};
-
-TEST_P(EncodeWindows1252Table, Encodes) {
-    EXPECT_EQ(EncodeWindows1252(GetParam().utf8), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, EncodeWindows1252Table, testing::ValuesIn(kEncodeCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(CharacterCountTest, CountsAndCutsWholeCharacters) {
-    const std::string text = "aé€\xF0\x9F\x9B\xA9z"; // 1-, 2-, 3- and 4-byte characters
-    EXPECT_EQ(CountCharacters(text), 5u);
-    EXPECT_EQ(FirstCharacters(text, 0), "");
-    EXPECT_EQ(FirstCharacters(text, 3), "aé€");
-    EXPECT_EQ(FirstCharacters(text, 9), text);
-    EXPECT_EQ(DropLastCharacters(text, 2), "aé€");
-    EXPECT_EQ(DropLastCharacters("ab", 4), "");
-    EXPECT_EQ(LastCharacters(text, 2), "\xF0\x9F\x9B\xA9z");
-    EXPECT_EQ(LastCharacters(text, 9), text);
+TEST(EncodeWindows1252Test, Encodes) {
+    for (const EncodeCase& c : kEncodeCases)
+        EXPECT_EQ(EncodeWindows1252(c.utf8), c.expected) << c.name;
 }
 
 } // namespace

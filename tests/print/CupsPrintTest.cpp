@@ -30,10 +30,6 @@ protected:
     const char* queue = nullptr;
 };
 
-QString Lng(std::string_view section, std::string_view key) {
-    return QString::fromStdString(GetINIFile(section, key));
-}
-
 TEST_F(PrintThroughCups, PrintCommandSendsTheSheetToTheDefaultQueue) {
     ASSERT_EQ(DefaultPrinterName().toStdString(), queue);
     PrintWing("250");

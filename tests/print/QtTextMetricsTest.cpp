@@ -44,17 +44,4 @@ TEST(QtTextMetrics, MeasureAsAPdfPageAtTheSheetResolution) {
     }
 }
 
-// Proportional glyphs, unlike the fixed stand-ins, in twips: a 10-point line is about 230.
-TEST(QtTextMetrics, WidthsFollowTheGlyphsAndThePointSize) {
-    const TextMetrics metrics = QtTextMetrics();
-    const SheetFont ten{"Arial", 10, false, false};
-    const SheetFont twenty{"Arial", 20, false, false};
-    EXPECT_LT(metrics.width("iiii", ten) * 2, metrics.width("WWWW", ten));
-    const double doubled = 2 * metrics.width("WWWW", ten);
-    EXPECT_NEAR(metrics.width("WWWW", twenty), doubled, doubled / 100); // hinting rounds a little
-    EXPECT_GT(metrics.lineHeight(ten), 200);
-    EXPECT_LT(metrics.lineHeight(ten), 260);
-    EXPECT_EQ(metrics.width("", ten), 0);
-}
-
 } // namespace

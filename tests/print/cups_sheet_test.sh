@@ -35,6 +35,7 @@ cleanup() {
     [ -n "${KEEP_CUPS_WORK:-}" ] || rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 1' INT TERM # a killed run cleans up too
 
 # The filters run as lp and must reach the spool.
 chmod 755 "$work"

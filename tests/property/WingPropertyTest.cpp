@@ -3,6 +3,7 @@
 #include "CalculateWing.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -55,7 +56,12 @@ std::string Text(double value) {
     return std::string(buffer, result.ptr);
 }
 
-WingFields ToFields(const Wing& wing) {
+struct Calculated {
+    WingPlanform planform;
+    WingResults results;
+};
+
+Calculated Calculate(const Wing& wing) {
     WingFields fields;
     fields.C_max[0] = Text(wing.rootChord);
     for (std::size_t i = 0; i < wing.panels.size(); ++i) {
@@ -66,33 +72,18 @@ WingFields ToFields(const Wing& wing) {
     ChainRootChords(fields);
     fields.Cg = Text(wing.balancePercent);
     fields.masse = Text(wing.massGrams);
-    return fields;
-}
-
-struct Calculated {
-    WingPlanform planform;
-    WingResults results;
-};
-
-Calculated Calculate(const Wing& wing) {
-    Calculated wingResults;
-    const CalcReport report =
-        CalculateWing(ToFields(wing), ".", wingResults.planform, wingResults.results);
+    Calculated calculated;
+    const CalcReport report = CalculateWing(fields, ".", calculated.planform, calculated.results);
     RC_ASSERT(report.outcome == CalcOutcome::Ok);
-    RC_ASSERT(wingResults.planform.lastPanel == static_cast<int>(wing.panels.size()) - 1);
-    return wingResults;
+    RC_ASSERT(calculated.planform.lastPanel == static_cast<int>(wing.panels.size()) - 1);
+    return calculated;
 }
 
-// The results of the whole half-wing, which the window shows.
-struct WholeWing {
-    double span = 0;
-    double area = 0;
-    double aspectRatio = 0;
-    double meanChord = 0;
-    double meanChordStation = 0;
-    double balanceDistance = 0;
-    double loading = 0;
-};
+// The whole half-wing as the window shows it: span, area, aspect ratio, mean chord, its
+// station, the balance distance and the loading.
+using WholeWing = std::array<double, 7>;
+constexpr std::size_t kStation = 4;
+constexpr std::size_t kBalance = 5;
 
 WholeWing Whole(const Calculated& wing) {
     const int n = wing.planform.lastPanel;
@@ -103,17 +94,17 @@ WholeWing Whole(const Calculated& wing) {
 
 constexpr double kTolerance = 1e-9;
 
-bool NearRelative(double actual, double expected) {
-    return std::abs(actual - expected) <= kTolerance * std::abs(expected);
-}
-
-// Positions can be near zero: compare them at the scale of the wing itself.
-bool NearAtScale(double actual, double expected, double scale) {
-    return std::abs(actual - expected) <= kTolerance * scale;
-}
-
-double SizeOf(const WholeWing& wing) {
-    return wing.span + wing.meanChord + std::abs(wing.balanceDistance);
+// Each result times its factor. The balance distance can be near zero, so it is compared at the
+// scale of the wing itself, and so is the mean chord's station when the panels change.
+void AssertScaled(const WholeWing& actual, const WholeWing& original,
+                  const std::array<double, 7>& factors, bool stationAtScale = false) {
+    const double size = actual[0] + actual[3] + std::abs(actual[kBalance]);
+    for (std::size_t i = 0; i < actual.size(); ++i) {
+        const double expected = factors[i] * original[i];
+        const bool atScale = i == kBalance || (i == kStation && stationAtScale);
+        RC_ASSERT(std::abs(actual[i] - expected) <=
+                  kTolerance * (atScale ? size : std::abs(expected)));
+    }
 }
 
 Wing Scaled(Wing wing, double k) {
@@ -148,58 +139,32 @@ double OwnMeanChord(const Wing& wing, std::size_t i) {
 RC_GTEST_PROP(WingProperties, ScalingEveryLengthScalesTheResults, ()) {
     const Wing wing = GenerateWing();
     const double k = Tenths(1, 1000);
-    const WholeWing original = Whole(Calculate(wing));
-    const WholeWing scaled = Whole(Calculate(Scaled(wing, k)));
-    RC_ASSERT(NearRelative(scaled.span, k * original.span));
-    RC_ASSERT(NearRelative(scaled.meanChord, k * original.meanChord));
-    RC_ASSERT(NearRelative(scaled.area, k * k * original.area));
-    RC_ASSERT(NearRelative(scaled.loading, original.loading / (k * k)));
-    RC_ASSERT(NearRelative(scaled.aspectRatio, original.aspectRatio));
-    RC_ASSERT(NearRelative(scaled.meanChordStation, k * original.meanChordStation));
-    RC_ASSERT(NearAtScale(scaled.balanceDistance, k * original.balanceDistance, SizeOf(scaled)));
+    AssertScaled(Whole(Calculate(Scaled(wing, k))), Whole(Calculate(wing)),
+                 {k, k * k, 1, k, k, k, 1 / (k * k)});
 }
 
 RC_GTEST_PROP(WingProperties, SplittingAPanelChangesOnlyThePanelCount, ()) {
     const Wing wing = GenerateWing(kPanelCount - 1);
     const auto panel =
         static_cast<std::size_t>(*rc::gen::inRange(0, static_cast<int>(wing.panels.size())));
-    const double t = Tenths(1, 9);
     const Calculated whole = Calculate(wing);
-    const Calculated split = Calculate(Split(wing, panel, t));
+    const Calculated split = Calculate(Split(wing, panel, Tenths(1, 9)));
     RC_ASSERT(split.planform.lastPanel == whole.planform.lastPanel + 1);
-
-    const WholeWing before = Whole(whole);
-    const WholeWing after = Whole(split);
-    const double size = SizeOf(before);
-    RC_ASSERT(NearRelative(after.span, before.span));
-    RC_ASSERT(NearRelative(after.area, before.area));
-    RC_ASSERT(NearRelative(after.aspectRatio, before.aspectRatio));
-    RC_ASSERT(NearRelative(after.meanChord, before.meanChord));
-    RC_ASSERT(NearAtScale(after.meanChordStation, before.meanChordStation, size));
-    RC_ASSERT(NearAtScale(after.balanceDistance, before.balanceDistance, size));
-    RC_ASSERT(NearRelative(after.loading, before.loading));
+    AssertScaled(Whole(split), Whole(whole), {1, 1, 1, 1, 1, 1, 1}, true);
 }
 
+// The balance point lies the percentage of the mean chord behind the chord's leading edge.
 RC_GTEST_PROP(WingProperties, BalanceDistanceMovesLinearlyWithThePercentage, ()) {
     Wing wing = GenerateWing();
     const double first = Tenths(10, 330);
-    const double second = first + Tenths(10, 330);
-    const double third = second + Tenths(10, 330);
-    const auto calculateAt = [&wing](double percent) {
-        wing.balancePercent = percent;
-        return Whole(Calculate(wing));
-    };
-    const WholeWing a = calculateAt(first);
-    const WholeWing b = calculateAt(second);
-    const WholeWing c = calculateAt(third);
-    RC_ASSERT(NearRelative(b.meanChord, a.meanChord));
-    RC_ASSERT(NearRelative(c.meanChord, a.meanChord));
-    // The balance point lies the percentage of the mean chord behind the chord's leading edge.
-    const double size = SizeOf(a);
-    RC_ASSERT(NearAtScale(b.balanceDistance - a.balanceDistance,
-                          a.meanChord * (second - first) / 100, size));
-    RC_ASSERT(NearAtScale(c.balanceDistance - a.balanceDistance,
-                          a.meanChord * (third - first) / 100, size));
+    wing.balancePercent = first;
+    const WholeWing a = Whole(Calculate(wing));
+    for (const double later : {first + Tenths(10, 330), first + Tenths(10, 660)}) {
+        wing.balancePercent = later;
+        WholeWing moved = Whole(Calculate(wing));
+        moved[kBalance] -= a[3] * (later - first) / 100;
+        AssertScaled(moved, a, {1, 1, 1, 1, 1, 1, 1});
+    }
 }
 
 RC_GTEST_PROP(WingProperties, CombinedMeanChordLiesAmongThePanelMeanChords, ()) {

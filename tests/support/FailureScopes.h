@@ -1,5 +1,5 @@
-// Test support: scopes that make the file layer fail for real inside the test process, for the
-// GUI tests that cannot fork: a full disk by a file-size limit, and a user without root's rights.
+// Test support: scopes that make the file layer fail for real inside the test process: a full
+// disk by a file-size limit, and a user without root's rights.
 #pragma once
 
 #include <csignal>

@@ -1,17 +1,14 @@
-// Test support: a fresh temporary folder per test, whole-file helpers, and a way to run a check
-// as an unprivileged user so permission failures are real even when the tests run as root.
+// Test support: a fresh temporary folder per test, and whole-file helpers to fill it and read it
+// back.
 #pragma once
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <functional>
-#include <grp.h>
 #include <iterator>
 #include <stdexcept>
 #include <stdlib.h>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -59,20 +56,4 @@ inline void WriteBytes(const std::string& path, const std::string& bytes) {
 inline std::string ReadBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-// Runs the check in a child process that has dropped root, if the tests run as root, so that a
-// folder without write permission refuses writes. True when the check returned true.
-inline bool RunUnprivileged(const std::function<bool()>& check) {
-    constexpr uid_t kNobody = 65534;
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::geteuid() == 0 &&
-            (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
-            ::_exit(2);
-        ::_exit(check() ? 0 : 1);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }

@@ -7,6 +7,7 @@
 #include "PlanPreview.h"
 #include "ScriptedPrompter.h"
 #include "TestFolder.h"
+#include "TypedWings.h"
 #include "WingField.h"
 #include "frmMain.h"
 #include "lang.h"
@@ -47,8 +48,12 @@ protected:
 
     const MainWindowControls& c() const { return window->controls(); }
 
-    void TypeWing(const std::vector<std::array<const char*, 4>>& panels, const char* balance,
-                  const char* mass) {
+    // A text of the current language, as the windows show it.
+    static QString Lng(std::string_view section, std::string_view key) {
+        return QString::fromStdString(GetINIFile(section, key));
+    }
+
+    void TypeWing(const std::vector<TypedPanel>& panels, const char* balance, const char* mass) {
         for (std::size_t i = 0; i < panels.size(); ++i) {
             if (i == 0)
                 c().C_max[0]->setText(panels[i][0]);

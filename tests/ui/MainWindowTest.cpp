@@ -1,28 +1,26 @@
 #include "MainWindowFixture.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 
 namespace {
 
-QString Lookup(const char* section, const char* key) {
-    return QString::fromStdString(GetINIFile(section, key));
-}
-
 using MainWindow = MainWindowFixture;
 
-TEST_F(MainWindow, StartsEmptyWithTheBalanceAt30) {
-    Start();
-    ASSERT_TRUE(started);
-    for (const PanelFields* row : {&c().C_max, &c().C_min, &c().L_trap, &c().deport})
+// The form at start and after Clear: every field and result empty, the balance at 30 %.
+void ExpectEmptyForm(const frmMain& window) {
+    const MainWindowControls& c = window.controls();
+    for (const PanelFields* row : {&c.C_max, &c.C_min, &c.L_trap, &c.deport})
         for (const WingField* field : *row)
             EXPECT_TRUE(field->text().isEmpty());
-    EXPECT_EQ(c().Cg->text(), "30");
-    EXPECT_TRUE(c().masse->text().isEmpty());
-    EXPECT_TRUE(c().Lbenv->text().isEmpty());
-    EXPECT_TRUE(c().plan->isBlank());
-    EXPECT_FALSE(window->calcValid());
-    EXPECT_EQ(window->windowTitle(), "Wingsheet");
+    EXPECT_EQ(c.Cg->text(), "30");
+    EXPECT_TRUE(c.masse->text().isEmpty());
+    for (const QLabel* label :
+         {c.Lbenv, c.Lbsurf, c.Lballong, c.Lbdist_x, c.Lbdistcentr, c.Lbcmoy, c.LbafficheCA})
+        EXPECT_TRUE(label->text().isEmpty());
+    EXPECT_TRUE(c.plan->isBlank());
+    EXPECT_FALSE(window.calcValid());
 }
 
 struct Typing {
@@ -98,44 +96,17 @@ TEST_F(MainWindow, TabOrderRunsDownPanelZeroThenTheBalanceThenTheOtherPanels) {
     }
 }
 
-struct WorkedWing {
-    const char* name;
-    std::vector<std::array<const char*, 4>> panels;
-    const char* balance;
-    const char* mass;
-    std::array<const char*, 7> labels; // Lbenv Lbsurf Lballong Lbdist_x Lbdistcentr Lbcmoy Lbaff..
-};
-
+// Enter in the last field calculates.
 TEST_F(MainWindow, CalculateShowsEveryResultAndDrawsThePlanform) {
     Start();
-    const WorkedWing wings[] = {
-        {"rectangle",
-         {{"200", "200", "500", "0"}},
-         "30",
-         "1000",
-         {"1 000.00 mm  ", " 20.00 dm\u00b2  ", " 5.00", " 250.00 mm  ", " 60.00 mm  ",
-          " 200.00 mm  ", " 50.00 g/dm\u00b2"}},
-        {"two panels",
-         {{"300", "200", "400", "50"}, {"", "100", "300", "150"}},
-         "25",
-         "1500",
-         {"1 400.00 mm  ", " 29.00 dm\u00b2  ", " 6.76", " 294.25 mm  ", " 101.15 mm  ",
-          " 222.99 mm  ", " 51.72 g/dm\u00b2"}},
-        {"three panels",
-         {{"250", "250", "200", "0"}, {"", "180", "300", "20"}, {"", "80", "150", "90"}},
-         "33",
-         "2200",
-         {"1 300.00 mm  ", " 26.80 dm\u00b2  ", " 6.31", " 284.14 mm  ", " 83.69 mm  ",
-          " 217.54 mm  ", " 82.09 g/dm\u00b2"}},
-    };
-    for (const auto& wing : wings) {
+    for (const WorkedWingCase& wing : kWorkedWings) {
         window->cmdClear_Click();
         TypeWing(wing.panels, wing.balance, wing.mass);
-        QTest::keyClick(c().masse, Qt::Key_Return); // Enter calculates
+        QTest::keyClick(c().masse, Qt::Key_Return);
         const QLabel* labels[] = {c().Lbenv,       c().Lbsurf, c().Lballong,   c().Lbdist_x,
                                   c().Lbdistcentr, c().Lbcmoy, c().LbafficheCA};
         for (int i = 0; i < 7; ++i)
-            EXPECT_EQ(labels[i]->text(), QString::fromUtf8(wing.labels[i])) << wing.name << i;
+            EXPECT_EQ(labels[i]->text(), QString::fromUtf8(wing.texts[i])) << wing.name << i;
         EXPECT_TRUE(window->calcValid()) << wing.name;
         EXPECT_FALSE(c().plan->isBlank()) << wing.name;
     }
@@ -144,11 +115,12 @@ TEST_F(MainWindow, CalculateShowsEveryResultAndDrawsThePlanform) {
 
 struct Refusal {
     const char* name;
-    std::vector<std::array<const char*, 4>> panels;
+    std::vector<TypedPanel> panels;
     const char* balance;
     const char* messageKey;
 };
 
+// The results of an earlier wing stay on show.
 TEST_F(MainWindow, RefusedWingsShowTheirWarningAndChangeNothing) {
     Start();
     const Refusal refusals[] = {
@@ -159,50 +131,50 @@ TEST_F(MainWindow, RefusedWingsShowTheirWarningAndChangeNothing) {
          {{"250", "150", "1000", "0"}, {"", "", "", ""}, {"", "100", "300", "0"}},
          "30",
          "1"},
-        {"balance 0.0 on two panels",
-         {{"300", "200", "400", "50"}, {"", "100", "300", "150"}},
-         "0.0",
-         "2"},
+        {"balance 0.0 on two panels", kWorkedWings[1].panels, "0.0", "2"},
     };
     for (const auto& refusal : refusals) {
         window->cmdClear_Click();
         TypeWing({{"200", "200", "500", "0"}}, "30", "");
         window->cmdCalcul_Click();
-        const QString spanBefore = c().Lbenv->text();
-        window->cmdClear_Click();
-        c().Lbenv->setText(spanBefore);
         TypeWing(refusal.panels, refusal.balance, "");
         prompter.messages.clear();
         window->cmdCalcul_Click();
         ASSERT_EQ(prompter.messages.size(), 1u) << refusal.name;
-        EXPECT_EQ(prompter.messages[0].text, Lookup("Message", refusal.messageKey)) << refusal.name;
+        EXPECT_EQ(prompter.messages[0].text, Lng("Message", refusal.messageKey)) << refusal.name;
         EXPECT_EQ(prompter.messages[0].style, 48) << refusal.name;
         EXPECT_EQ(prompter.messages[0].title, "Wingsheet") << refusal.name;
         EXPECT_FALSE(window->calcValid()) << refusal.name;
-        EXPECT_EQ(c().Lbenv->text(), spanBefore) << refusal.name;
+        EXPECT_EQ(c().Lbenv->text(), "1 000.00 mm  ") << refusal.name;
     }
 }
 
-TEST_F(MainWindow, ClearEmptiesResultsAndRefusesPrintAndSave) {
+// Print and Save as are refused from the menu and the button, before any Calculate and after
+// Clear.
+TEST_F(MainWindow, StartsAndClearsToAnEmptyFormThatRefusesPrintAndSave) {
     Start();
-    window->mnufileprint_Click();
-    window->mnusave_Click();
-    TypeWing({{"250", "150", "1000", "50"}}, "30", "900");
+    ASSERT_TRUE(started);
+    EXPECT_EQ(window->windowTitle(), "Wingsheet");
+    ExpectEmptyForm(*window);
+    c().mnufileprint->trigger();
+    c().mnusave->trigger();
+    TypeWing({{"250", "150", "1000", "50"}, {"", "100", "300", "0"}}, "25", "900");
     window->cmdCalcul_Click();
-    window->cmdClear_Click();
-    EXPECT_TRUE(c().Lbcmoy->text().isEmpty());
-    EXPECT_TRUE(c().LbafficheCA->text().isEmpty());
-    EXPECT_TRUE(c().plan->isBlank());
-    window->cmdprint_Click();
+    ASSERT_TRUE(window->calcValid());
+    c().cmdClear->click();
+    ExpectEmptyForm(*window);
+    c().cmdprint->click();
 
     ASSERT_EQ(prompter.messages.size(), 3u);
-    EXPECT_EQ(prompter.messages[0].text, Lookup("Message", "10"));
+    EXPECT_EQ(prompter.messages[0].text, Lng("Message", "10"));
     EXPECT_EQ(prompter.messages[0].style, 16);
-    EXPECT_EQ(prompter.messages[1].text, Lookup("Message", "3"));
+    EXPECT_EQ(prompter.messages[0].title, "Wingsheet");
+    EXPECT_EQ(prompter.messages[1].text, Lng("Message", "3"));
     EXPECT_EQ(prompter.messages[1].style, 48);
-    EXPECT_EQ(prompter.messages[1].title, Lookup("Message", "4"));
-    EXPECT_EQ(prompter.messages[2].text, Lookup("Message", "10"));
+    EXPECT_EQ(prompter.messages[1].title, Lng("Message", "4"));
+    EXPECT_EQ(prompter.messages[2].text, Lng("Message", "10"));
     EXPECT_TRUE(prompter.fileDialogs.empty());
+    EXPECT_TRUE(prompter.prompts.empty());
 }
 
 } // namespace

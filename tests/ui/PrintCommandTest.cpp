@@ -2,37 +2,26 @@
 #include "NoPrinter.h"
 #include "PdfTools.h"
 
-#include <QAction>
 #include <QByteArray>
 #include <QGuiApplication>
-#include <functional>
+#include <optional>
 
 namespace {
-
-QString Lng(std::string_view section, std::string_view key) {
-    return QString::fromStdString(GetINIFile(section, key));
-}
 
 // The environment variable as it was, put back when the test ends.
 class SetVariable {
 public:
     SetVariable(const char* name, const std::string& value)
-        : name_(name)
-        , wasSet_(qEnvironmentVariableIsSet(name))
-        , old_(qgetenv(name)) {
+        : name_(name) {
+        if (qEnvironmentVariableIsSet(name))
+            old_ = qgetenv(name);
         qputenv(name, QByteArray::fromStdString(value));
     }
-    ~SetVariable() {
-        if (wasSet_)
-            qputenv(name_, old_);
-        else
-            qunsetenv(name_);
-    }
+    ~SetVariable() { old_ ? qputenv(name_, *old_) : qunsetenv(name_); }
 
 private:
     const char* name_;
-    bool wasSet_;
-    QByteArray old_;
+    std::optional<QByteArray> old_;
 };
 
 // No printer is reachable, so every print goes to a PDF file in a home folder of the test's own.
@@ -44,7 +33,7 @@ protected:
         std::filesystem::create_directory(home);
     }
 
-    void StartWithWing(const std::vector<std::array<const char*, 4>>& panels) {
+    void StartWithWing(const std::vector<TypedPanel>& panels) {
         Start();
         TypeWing(panels, "30", "1500");
         window->cmdCalcul_Click();
@@ -68,48 +57,6 @@ protected:
     const SetVariable homeVariable{"HOME", home};
     const SetVariable configVariable{"XDG_CONFIG_HOME", home + "/.config"};
 };
-
-TEST_F(PrintCommand, RefusedWithoutAValidCalculation) {
-    const std::vector<std::pair<const char*, std::function<void()>>> triggers = {
-        {"menu",
-         [this] {
-             c().mnufileprint->trigger();
-         }},
-        {"button",
-         [this] {
-             c().cmdprint->click();
-         }},
-    };
-    const std::vector<std::pair<const char*, std::function<void()>>> situations = {
-        {"before any Calculate",
-         [] {
-         }},
-        {"after a refused Calculate",
-         [this] {
-             TypeWing({{"250", "150", "1000", "50"}}, "0", "1500");
-             window->cmdCalcul_Click();
-         }},
-        {"after Clear",
-         [this] {
-             TypeWing({{"250", "150", "1000", "50"}}, "30", "1500");
-             window->cmdCalcul_Click();
-             window->cmdClear_Click();
-         }},
-    };
-    for (const auto& [situation, prepare] : situations) {
-        for (const auto& [trigger, press] : triggers) {
-            SCOPED_TRACE(std::string(situation) + ", " + trigger);
-            Start();
-            prepare();
-            prompter.messages.clear();
-            press();
-            ASSERT_EQ(prompter.messages.size(), 1u);
-            ExpectMessage(0, Lng("Message", "10"), 16);
-            EXPECT_TRUE(prompter.prompts.empty());
-            EXPECT_TRUE(prompter.fileDialogs.empty());
-        }
-    }
-}
 
 TEST_F(PrintCommand, CancelOnTheConfirmationStops) {
     StartWithWorkedWing();
@@ -158,6 +105,7 @@ TEST_F(PrintCommand, WithoutPrinterThePdfGoesWhereTheSaveDialogSays) {
     ExpectMessage(1, Lng("Message", "15"), 0);
     EXPECT_EQ(window->printTitle(), Lng("Message", "14"));
     ASSERT_TRUE(ReadBytes(pdf).starts_with("%PDF-"));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
     // The sheet carries the typed title and the loading caption the window shows.
     if (!HavePoppler())
@@ -201,29 +149,39 @@ TEST_F(PrintCommand, AnyNonEmptyTitlePrints) {
     }
 }
 
-TEST_F(PrintCommand, FailureShowsMessage16AndLeavesNoFile) {
+// The PDF appears whole or not at all: nothing half-written, and an older sheet of the same
+// name survives.
+TEST_F(PrintCommand, FailureShowsMessage16AndLeavesTheFolderAsItWas) {
     const std::string root39 = "1" + std::string(39, '0');
-    struct Row {
+    const struct {
         const char* name;
-        std::array<const char*, 4> panel;
+        TypedPanel panel;
+        const char* target;
         bool folderInTheWay;
+    } rows[] = {
+        {"a folder has the file's name", {"250", "150", "1000", "50"}, "sheet.pdf", true},
+        {"the folder is missing", {"250", "150", "1000", "50"}, "missing/sheet.pdf", false},
+        {"the sheet overflows over an older sheet",
+         {root39.c_str(), "150", "1000", "50"},
+         "sheet.pdf",
+         false},
     };
-    const Row rows[] = {
-        {"a folder has the file's name", {"250", "150", "1000", "50"}, true},
-        {"the sheet overflows", {root39.c_str(), "150", "1000", "50"}, false},
-    };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const TestFolder target;
         if (row.folderInTheWay)
-            std::filesystem::create_directory(target / "sheet.pdf");
+            std::filesystem::create_directory(target / row.target);
+        else
+            WriteBytes(target / "sheet.pdf", "older sheet");
         const std::vector<std::string> before = target.Names();
         StartWithWing({row.panel});
-        prompter.fileAnswers = {QString::fromStdString(target / "sheet.pdf")};
+        prompter.fileAnswers = {QString::fromStdString(target / row.target)};
         window->mnufileprint_Click();
         ASSERT_EQ(prompter.messages.size(), 2u);
         ExpectMessage(1, Lng("Message", "16"), 16);
         EXPECT_EQ(target.Names(), before);
+        if (!row.folderInTheWay)
+            EXPECT_EQ(ReadBytes(target / "sheet.pdf"), "older sheet");
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     }
 }
