@@ -66,7 +66,7 @@ double QPainterCanvas::pixelsPerTwipY() const {
     return painter_.device()->logicalDpiY() / kTwipsPerInch;
 }
 
-QFont QPainterCanvas::qtFont(const SheetFont& font) const {
+QFont SheetQFont(const SheetFont& font) {
     QFont qt(QString::fromStdString(font.name));
     qt.setPointSizeF(font.points);
     qt.setBold(font.bold);
@@ -75,12 +75,12 @@ QFont QPainterCanvas::qtFont(const SheetFont& font) const {
 }
 
 double QPainterCanvas::textWidth(const std::string& utf8) const {
-    const QFontMetricsF metrics(qtFont(font()), painter_.device());
+    const QFontMetricsF metrics(SheetQFont(font()), painter_.device());
     return metrics.horizontalAdvance(QString::fromStdString(utf8)) / pixelsPerTwipX();
 }
 
 double QPainterCanvas::lineHeight() const {
-    const QFontMetricsF metrics(qtFont(font()), painter_.device());
+    const QFontMetricsF metrics(SheetQFont(font()), painter_.device());
     return metrics.lineSpacing() / pixelsPerTwipY();
 }
 
@@ -107,7 +107,7 @@ void QPainterCanvas::strokeLine(CanvasPoint from, CanvasPoint to, Rgb colour, Li
 void QPainterCanvas::drawText(CanvasPoint topLeft, const std::string& utf8, const SheetFont& font,
                               Rgb colour) {
     const SavedPainterState saved(painter_);
-    const QFont qt = qtFont(font);
+    const QFont qt = SheetQFont(font);
     const QFontMetricsF metrics(qt, painter_.device());
     const QPointF baseline(topLeft.x * pixelsPerTwipX(),
                            topLeft.y * pixelsPerTwipY() + metrics.ascent());

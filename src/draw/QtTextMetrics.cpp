@@ -1,6 +1,7 @@
 #include "QtTextMetrics.h"
 
-#include <QFont>
+#include "QPainterCanvas.h"
+
 #include <QFontMetricsF>
 #include <QImage>
 #include <memory>
@@ -17,14 +18,6 @@ std::shared_ptr<const QImage> DeviceAt(int dotsPerInch) {
     image->setDotsPerMeterX(dotsPerMetre);
     image->setDotsPerMeterY(dotsPerMetre);
     return image;
-}
-
-QFont SheetQFont(const SheetFont& font) {
-    QFont qt(QString::fromStdString(font.name));
-    qt.setPointSizeF(font.points);
-    qt.setBold(font.bold);
-    qt.setUnderline(font.underline);
-    return qt;
 }
 
 } // namespace

@@ -42,8 +42,6 @@ class RecordingCanvas : public SheetCanvas {
 public:
     explicit RecordingCanvas(TextMetrics metrics = FakeTextMetrics());
 
-    void setMetrics(TextMetrics metrics) { metrics_ = std::move(metrics); }
-
     // What is on the surface since the last clear.
     const std::vector<RecordedLine>& lines() const { return lines_; }
     const std::vector<RecordedText>& texts() const { return texts_; }
