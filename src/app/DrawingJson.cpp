@@ -48,9 +48,7 @@ Json SheetJson(const WingPlanform& planform, const WingResults& results, const s
     RecordingCanvas canvas(context.metrics);
     const ResultTexts texts = MakeResultTexts(planform, results, decimalSeparator);
     SheetInputs inputs;
-    inputs.lookup = [](std::string_view section, std::string_view key) {
-        return GetINIFile(section, key);
-    };
+    inputs.lookup = GetINIFile;
     inputs.loadingCaption = texts.LbafficheCA;
     inputs.title = title;
     inputs.date = context.date;

@@ -1,5 +1,6 @@
 #include "AuxiliaryWindow.h"
 
+#include "FormFont.h"
 #include "Twips.h"
 
 #include <QColor>
@@ -11,14 +12,6 @@ namespace {
 
 const QColor kLightGrey(224, 224, 224);
 
-// The main window's font, so captions and buttons read alike in every window.
-QFont WindowFont(bool bold) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    font.setBold(bold);
-    return font;
-}
-
 } // namespace
 
 void SetUpAuxiliaryWindow(QDialog& window, double widthTwips, double heightTwips) {
@@ -27,13 +20,13 @@ void SetUpAuxiliaryWindow(QDialog& window, double widthTwips, double heightTwips
     palette.setColor(QPalette::Window, kLightGrey);
     window.setPalette(palette);
     window.setAutoFillBackground(true);
-    window.setFont(WindowFont(false));
+    window.setFont(FormFont());
 }
 
 QLabel* PlaceLabel(QWidget* parent, const QString& text, QRect where, bool bold) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(where);
-    label->setFont(WindowFont(bold));
+    label->setFont(FormFont(8.25, bold));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
     return label;

@@ -1,3 +1,4 @@
+#include "FormFont.h"
 #include "MainWindowControls.h"
 #include "PlanPreview.h"
 #include "Twips.h"
@@ -18,18 +19,11 @@ constexpr double kPanelPitch = 960;
 constexpr double kFieldWidth = 855;
 constexpr double kRowHeight = 285;
 
-QFont ArialFont(double points, bool bold) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 QLabel* MakeLabel(QWidget* parent, const QString& text, QRect where, bool bold,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(where);
-    label->setFont(ArialFont(8.25, bold));
+    label->setFont(FormFont(8.25, bold));
     label->setAlignment(alignment);
     return label;
 }
@@ -43,7 +37,7 @@ QLabel* MakeCaption(QWidget* parent, const QString& text, double right, double t
 WingField* MakeField(QWidget* parent, const QString& allowed, double left, double top) {
     auto* field = new WingField(allowed, parent);
     field->setGeometry(TwipsRect(left, top, kFieldWidth, kRowHeight));
-    field->setFont(ArialFont(8.25, false));
+    field->setFont(FormFont(8.25, false));
     return field;
 }
 
@@ -51,7 +45,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& text, QStyle::StandardPi
                         double top) {
     auto* button = new QPushButton(parent->style()->standardIcon(picture), text, parent);
     button->setGeometry(TwipsRect(6720, top, 1020, 495));
-    button->setFont(ArialFont(8.25, false));
+    button->setFont(FormFont(8.25, false));
     button->setAutoDefault(true); // Enter presses the button that has the focus
     return button;
 }
@@ -59,7 +53,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& text, QStyle::StandardPi
 QGroupBox* MakeFrame(QWidget* parent, const QString& title, QRect where) {
     auto* frame = new QGroupBox(title, parent);
     frame->setGeometry(where);
-    frame->setFont(ArialFont(9, true));
+    frame->setFont(FormFont(9, true));
     return frame;
 }
 

@@ -101,9 +101,7 @@ QString DefaultPrinterName() {
 
 SheetInputs CurrentSheetInputs(std::string title, std::string loadingCaption) {
     SheetInputs inputs;
-    inputs.lookup = [](std::string_view section, std::string_view key) {
-        return GetINIFile(section, key);
-    };
+    inputs.lookup = GetINIFile;
     inputs.loadingCaption = std::move(loadingCaption);
     inputs.title = std::move(title);
     inputs.date = TodaysShortDate();

@@ -1,0 +1,12 @@
+// The one typeface of the windows: Arial (Liberation Sans on Linux) at the form's sizes, so the
+// main window, the help and the About window read alike.
+#pragma once
+
+#include <QFont>
+
+inline QFont FormFont(double points = 8.25, bool bold = false) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
