@@ -1,10 +1,10 @@
 // Speed of the plain core: parsing, formatting, a five-panel calculation, reading a wing file and
 // one language lookup. Goal: a five-panel calculation well under a microsecond.
-#include "CalculateWing.h"
-#include "FormatResult.h"
-#include "Language.h"
-#include "ParseNumber.h"
-#include "WingFile.h"
+#include "calc/CalculateWing.h"
+#include "calc/FormatResult.h"
+#include "i18n/Language.h"
+#include "calc/ParseNumber.h"
+#include "files/WingFile.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

@@ -1,8 +1,8 @@
 // Printing the sheet of a five-panel wing into a PDF file, from the layout to the file on disk:
 // the wait between pressing Print and the sheet being done. Goal: under 50 ms.
-#include "CalculateWing.h"
-#include "HeadlessApplication.h"
-#include "SheetPrinter.h"
+#include "calc/CalculateWing.h"
+#include "app/HeadlessApplication.h"
+#include "print/SheetPrinter.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

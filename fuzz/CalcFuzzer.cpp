@@ -1,9 +1,9 @@
 // Fuzzes the calculation on any field texts, then draws whatever it computed on the preview and
 // the sheet. An accepted wing has finite results and result texts; nothing may crash or hang.
-#include "CalculateWing.h"
+#include "calc/CalculateWing.h"
 #include "DrawingChecks.h"
-#include "ResultTexts.h"
-#include "TextLines.h"
+#include "calc/ResultTexts.h"
+#include "base/TextLines.h"
 
 #include <cmath>
 #include <cstdint>

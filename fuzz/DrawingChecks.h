@@ -2,10 +2,10 @@
 // sheet either draw finite strokes or say why they did not, and a failed sheet stays open.
 #pragma once
 
-#include "DrawPlanform.h"
+#include "draw/DrawPlanform.h"
 #include "FuzzCheck.h"
-#include "PrintSheet.h"
-#include "RecordingCanvas.h"
+#include "draw/PrintSheet.h"
+#include "draw/RecordingCanvas.h"
 
 #include <cmath>
 

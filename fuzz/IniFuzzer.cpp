@@ -2,12 +2,12 @@
 // reads back as written, and every other value of the file reads as before. Once in memory, once
 // through tz.ini on disk with the file's own encoding.
 #include "FuzzCheck.h"
-#include "IniText.h"
-#include "Language.h"
+#include "i18n/IniText.h"
+#include "i18n/Language.h"
 #include "ScratchFolder.h"
-#include "TextEncoding.h"
-#include "TextFile.h"
-#include "TextLines.h"
+#include "base/TextEncoding.h"
+#include "base/TextFile.h"
+#include "base/TextLines.h"
 
 #include <algorithm>
 #include <cstdio>

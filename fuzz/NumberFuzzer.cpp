@@ -1,8 +1,8 @@
 // Fuzzes the lenient number reading and the result formatting: any text reads as some number,
 // and any number formats to the "# ##0.00" pattern, which reads back to it within half a cent.
-#include "FormatResult.h"
+#include "calc/FormatResult.h"
 #include "FuzzCheck.h"
-#include "ParseNumber.h"
+#include "calc/ParseNumber.h"
 
 #include <cmath>
 #include <cstdint>

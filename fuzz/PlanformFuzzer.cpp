@@ -1,7 +1,7 @@
 // Fuzzes the preview and the sheet on any wing record, not only on what the calculation can
 // produce: NaN, infinities, subnormals, huge or negative values and any panel index.
 #include "DrawingChecks.h"
-#include "TextLines.h"
+#include "base/TextLines.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,11 +1,11 @@
 // Fuzzes the wing-file reader on any bytes: the decoding, the blocks and the tip-chord chaining.
 // A file that loads saves and loads again to the same fields once its chaining has settled.
 #include "FuzzCheck.h"
-#include "ProgramFolder.h"
+#include "base/ProgramFolder.h"
 #include "ScratchFolder.h"
-#include "TextEncoding.h"
-#include "TextLines.h"
-#include "WingFile.h"
+#include "base/TextEncoding.h"
+#include "base/TextLines.h"
+#include "files/WingFile.h"
 
 #include <cstdint>
 #include <string>

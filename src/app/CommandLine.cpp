@@ -1,11 +1,11 @@
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
-#include "DrawPlanform.h"
-#include "Language.h"
-#include "ResultTexts.h"
-#include "SvgCanvas.h"
-#include "WingFile.h"
-#include "WingJson.h"
+#include "draw/DrawPlanform.h"
+#include "i18n/Language.h"
+#include "calc/ResultTexts.h"
+#include "draw/SvgCanvas.h"
+#include "files/WingFile.h"
+#include "app/WingJson.h"
 
 #include <array>
 #include <ostream>

@@ -2,7 +2,7 @@
 // the window.
 #pragma once
 
-#include "DrawingJson.h"
+#include "app/DrawingJson.h"
 
 #include <iosfwd>
 #include <string>

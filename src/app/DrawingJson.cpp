@@ -1,10 +1,10 @@
-#include "DrawingJson.h"
+#include "app/DrawingJson.h"
 
-#include "DrawPlanform.h"
-#include "HexColour.h"
-#include "Language.h"
-#include "PrintSheet.h"
-#include "ResultTexts.h"
+#include "draw/DrawPlanform.h"
+#include "draw/HexColour.h"
+#include "i18n/Language.h"
+#include "draw/PrintSheet.h"
+#include "calc/ResultTexts.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // handed to the canvas, so a script can check the drawing without looking at pixels.
 #pragma once
 
-#include "CalculateWing.h"
-#include "RecordingCanvas.h"
+#include "calc/CalculateWing.h"
+#include "draw/RecordingCanvas.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,4 +1,4 @@
-#include "HeadlessApplication.h"
+#include "app/HeadlessApplication.h"
 
 #include <QGuiApplication>
 

@@ -1,8 +1,8 @@
-#include "OpenedWing.h"
+#include "app/OpenedWing.h"
 
-#include "FileErrorMessage.h"
-#include "Language.h"
-#include "WingFile.h"
+#include "session/FileErrorMessage.h"
+#include "i18n/Language.h"
+#include "files/WingFile.h"
 
 OpenedWing OpenWing(const std::string& path, std::string_view decimalSeparator) {
     OpenedWing wing;

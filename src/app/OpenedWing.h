@@ -1,8 +1,8 @@
 // A wing file opened and calculated exactly as File > Open does, for the command line.
 #pragma once
 
-#include "CalculateWing.h"
-#include "TextFile.h"
+#include "calc/CalculateWing.h"
+#include "base/TextFile.h"
 
 #include <optional>
 #include <string>

@@ -1,11 +1,11 @@
-#include "SheetPdfCommand.h"
+#include "app/SheetPdfCommand.h"
 
-#include "HeadlessApplication.h"
-#include "OpenedWing.h"
-#include "ResultTexts.h"
-#include "SheetPrinter.h"
-#include "SystemLocale.h"
-#include "WingJson.h"
+#include "app/HeadlessApplication.h"
+#include "app/OpenedWing.h"
+#include "calc/ResultTexts.h"
+#include "print/SheetPrinter.h"
+#include "print/SystemLocale.h"
+#include "app/WingJson.h"
 
 #include <QFile>
 #include <ostream>

@@ -2,7 +2,7 @@
 // PDF without the window, through the same printing as the Print command.
 #pragma once
 
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
 #include <iosfwd>
 

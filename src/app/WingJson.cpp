@@ -1,6 +1,6 @@
-#include "WingJson.h"
+#include "app/WingJson.h"
 
-#include "ResultTexts.h"
+#include "calc/ResultTexts.h"
 
 namespace {
 

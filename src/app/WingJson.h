@@ -2,7 +2,7 @@
 // a fixed order so scripts and people can diff the output.
 #pragma once
 
-#include "OpenedWing.h"
+#include "app/OpenedWing.h"
 
 #include <nlohmann/json.hpp>
 #include <string_view>

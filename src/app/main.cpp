@@ -1,12 +1,12 @@
 // Wingsheet starts its window, or runs one command-line action and exits.
-#include "CommandLine.h"
-#include "HeadlessApplication.h"
-#include "Language.h"
-#include "QtTextMetrics.h"
-#include "SheetPdfCommand.h"
-#include "SheetPrinter.h"
-#include "SystemLocale.h"
-#include "WingsheetApp.h"
+#include "app/CommandLine.h"
+#include "app/HeadlessApplication.h"
+#include "i18n/Language.h"
+#include "draw/QtTextMetrics.h"
+#include "app/SheetPdfCommand.h"
+#include "print/SheetPrinter.h"
+#include "print/SystemLocale.h"
+#include "ui/WingsheetApp.h"
 
 #include <filesystem>
 #include <iostream>

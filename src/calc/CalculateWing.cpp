@@ -1,6 +1,6 @@
-#include "CalculateWing.h"
+#include "calc/CalculateWing.h"
 
-#include "ParseNumber.h"
+#include "calc/ParseNumber.h"
 
 #include <cmath>
 

@@ -1,9 +1,12 @@
 // Validation and calculation of one half-wing from the texts of the input fields.
 #pragma once
 
-#include "WingModel.h"
+#include "calc/WingFields.h"
+#include "calc/WingResults.h"
 
 #include <string_view>
+
+enum class CalcOutcome { Ok, PanelError, BalanceError, ArithmeticFailure };
 
 // Where an arithmetic failure happened, so the window can say which input caused it.
 enum class ArithmeticStep {

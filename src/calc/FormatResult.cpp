@@ -1,4 +1,4 @@
-#include "FormatResult.h"
+#include "calc/FormatResult.h"
 
 #include <charconv>
 #include <cmath>

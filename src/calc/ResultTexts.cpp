@@ -1,6 +1,6 @@
-#include "ResultTexts.h"
+#include "calc/ResultTexts.h"
 
-#include "FormatResult.h"
+#include "calc/FormatResult.h"
 
 ResultTexts MakeResultTexts(const WingPlanform& planform, const WingResults& results,
                             std::string_view decimalSeparator) {

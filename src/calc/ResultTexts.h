@@ -1,7 +1,7 @@
 // The seven result texts of the main window, shared by the window and the command line.
 #pragma once
 
-#include "WingModel.h"
+#include "calc/WingResults.h"
 
 #include <string>
 #include <string_view>

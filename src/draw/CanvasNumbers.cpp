@@ -1,4 +1,4 @@
-#include "CanvasNumbers.h"
+#include "draw/CanvasNumbers.h"
 
 #include <cmath>
 #include <limits>

@@ -1,7 +1,7 @@
-#include "DrawPlanform.h"
+#include "draw/DrawPlanform.h"
 
-#include "CanvasNumbers.h"
-#include "PlanformFigure.h"
+#include "draw/CanvasNumbers.h"
+#include "draw/PlanformFigure.h"
 
 #include <cmath>
 #include <optional>

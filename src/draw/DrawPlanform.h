@@ -2,8 +2,8 @@
 // in the preview area, with the mean-chord station, the balance point and the root reference.
 #pragma once
 
-#include "PlanformCanvas.h"
-#include "WingModel.h"
+#include "draw/PlanformCanvas.h"
+#include "calc/WingResults.h"
 
 #include <cstdint>
 #include <string>

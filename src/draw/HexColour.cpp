@@ -1,4 +1,4 @@
-#include "HexColour.h"
+#include "draw/HexColour.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
 // Colours as the "#rrggbb" text that SVG and the JSON output use.
 #pragma once
 
-#include "PlanformCanvas.h"
+#include "draw/PlanformCanvas.h"
 
 #include <string>
 

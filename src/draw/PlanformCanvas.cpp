@@ -1,4 +1,4 @@
-#include "PlanformCanvas.h"
+#include "draw/PlanformCanvas.h"
 
 void PlanformCanvas::clear() {
     eraseSurface();

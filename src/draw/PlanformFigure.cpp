@@ -1,6 +1,6 @@
-#include "PlanformFigure.h"
+#include "draw/PlanformFigure.h"
 
-#include "CanvasNumbers.h"
+#include "draw/CanvasNumbers.h"
 
 #include <cmath>
 

@@ -2,8 +2,8 @@
 // lines per panel, then the five dash-dot-dot marks. Computed in double, narrowed only at the end.
 #pragma once
 
-#include "PlanformCanvas.h"
-#include "WingModel.h"
+#include "draw/PlanformCanvas.h"
+#include "calc/WingResults.h"
 
 #include <array>
 #include <optional>

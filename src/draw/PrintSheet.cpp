@@ -1,7 +1,7 @@
-#include "PrintSheet.h"
+#include "draw/PrintSheet.h"
 
-#include "SheetLayout.h"
-#include "SheetTable.h"
+#include "draw/SheetLayout.h"
+#include "draw/SheetTable.h"
 
 #include <string_view>
 

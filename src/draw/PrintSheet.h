@@ -2,9 +2,9 @@
 // standard scale, laid out on a SheetCanvas in page twips. Messages and pointer are the caller's.
 #pragma once
 
-#include "SheetCanvas.h"
-#include "SheetInputs.h"
-#include "WingModel.h"
+#include "draw/SheetCanvas.h"
+#include "draw/SheetInputs.h"
+#include "calc/WingResults.h"
 
 #include <string>
 

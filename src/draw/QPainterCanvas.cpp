@@ -1,4 +1,4 @@
-#include "QPainterCanvas.h"
+#include "draw/QPainterCanvas.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>

@@ -3,7 +3,7 @@
 // point on paper.
 #pragma once
 
-#include "SheetCanvas.h"
+#include "draw/SheetCanvas.h"
 
 #include <QFont>
 #include <QSizeF>

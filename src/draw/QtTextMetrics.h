@@ -2,7 +2,7 @@
 // numbers QPainterCanvas measures on a printer or PDF page of the same resolution.
 #pragma once
 
-#include "RecordingCanvas.h"
+#include "draw/RecordingCanvas.h"
 
 // The resolution the sheet is printed at, on printers and in PDF files alike.
 inline constexpr int kSheetDotsPerInch = 1200;

@@ -1,4 +1,4 @@
-#include "RecordingCanvas.h"
+#include "draw/RecordingCanvas.h"
 
 #include <algorithm>
 

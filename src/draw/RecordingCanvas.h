@@ -2,7 +2,7 @@
 // and the JSON output. Its text metrics are replaceable, so real font metrics can stand in.
 #pragma once
 
-#include "SheetCanvas.h"
+#include "draw/SheetCanvas.h"
 
 #include <functional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "SheetCanvas.h"
+#include "draw/SheetCanvas.h"
 
 #include <utility>
 

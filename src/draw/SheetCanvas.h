@@ -2,7 +2,7 @@
 // header and table need. The text model lives here once; a page only measures and draws glyphs.
 #pragma once
 
-#include "PlanformCanvas.h"
+#include "draw/PlanformCanvas.h"
 
 #include <string>
 

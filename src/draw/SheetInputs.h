@@ -2,7 +2,7 @@
 // title and the date, all prepared by the caller so the layout stays a pure function.
 #pragma once
 
-#include "ResultTexts.h"
+#include "calc/ResultTexts.h"
 
 #include <functional>
 #include <string>

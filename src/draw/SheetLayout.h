@@ -2,8 +2,8 @@
 // from the wing's size, and the outline centred in the 14000 by 7200 twip band under the table.
 #pragma once
 
-#include "PlanformFigure.h"
-#include "WingModel.h"
+#include "draw/PlanformFigure.h"
+#include "calc/WingResults.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
-#include "SheetTable.h"
+#include "draw/SheetTable.h"
 
-#include "FormatResult.h"
-#include "SheetLayout.h"
+#include "calc/FormatResult.h"
+#include "draw/SheetLayout.h"
 
 namespace {
 

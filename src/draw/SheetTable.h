@@ -2,9 +2,9 @@
 // beside them, in 9-point text at fixed millimetre positions of the page.
 #pragma once
 
-#include "SheetCanvas.h"
-#include "SheetInputs.h"
-#include "WingModel.h"
+#include "draw/SheetCanvas.h"
+#include "draw/SheetInputs.h"
+#include "calc/WingResults.h"
 
 #include <string>
 #include <string_view>

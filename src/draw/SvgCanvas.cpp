@@ -1,6 +1,6 @@
-#include "SvgCanvas.h"
+#include "draw/SvgCanvas.h"
 
-#include "HexColour.h"
+#include "draw/HexColour.h"
 
 #include <charconv>
 

@@ -2,7 +2,7 @@
 // the drawing can be checked or shown outside the program at the exact coordinates drawn.
 #pragma once
 
-#include "PlanformCanvas.h"
+#include "draw/PlanformCanvas.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "WingFile.h"
+#include "files/WingFile.h"
 
-#include "TextEncoding.h"
-#include "TextLines.h"
+#include "base/TextEncoding.h"
+#include "base/TextLines.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // Reading replays the field assignments so the tip-chord chaining runs as in the window.
 #pragma once
 
-#include "TextFile.h"
-#include "WingFilePath.h"
-#include "WingModel.h"
+#include "base/TextFile.h"
+#include "files/WingFilePath.h"
+#include "calc/WingFields.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
-#include "WingFilePath.h"
+#include "files/WingFilePath.h"
 
-#include "ProgramFolder.h"
-#include "TextEncoding.h"
+#include "base/ProgramFolder.h"
+#include "base/TextEncoding.h"
 
 int LenMonFichier(std::string_view path) {
     const std::size_t slash = path.rfind(kPathSeparator);

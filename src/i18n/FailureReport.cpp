@@ -1,4 +1,4 @@
-#include "FailureReport.h"
+#include "i18n/FailureReport.h"
 
 #include <iostream>
 #include <map>

@@ -2,7 +2,7 @@
 // reporter (stderr by default, a message box in the windows) shows it.
 #pragma once
 
-#include "TextFile.h"
+#include "base/TextFile.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "IniText.h"
+#include "i18n/IniText.h"
 
-#include "TextLines.h"
+#include "base/TextLines.h"
 
 #include <algorithm>
 

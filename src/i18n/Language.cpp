@@ -1,8 +1,8 @@
-#include "Language.h"
+#include "i18n/Language.h"
 
-#include "IniText.h"
-#include "TextEncoding.h"
-#include "TextFile.h"
+#include "i18n/IniText.h"
+#include "base/TextEncoding.h"
+#include "base/TextFile.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -2,9 +2,9 @@
 // language file and read and write tz.ini, all relative to the program folder.
 #pragma once
 
-#include "FailureReport.h"
-#include "FileListing.h"
-#include "ProgramFolder.h"
+#include "i18n/FailureReport.h"
+#include "base/FileListing.h"
+#include "base/ProgramFolder.h"
 
 #include <string>
 #include <string_view>

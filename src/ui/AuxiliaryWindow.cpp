@@ -1,7 +1,7 @@
-#include "AuxiliaryWindow.h"
+#include "ui/AuxiliaryWindow.h"
 
-#include "FormFont.h"
-#include "Twips.h"
+#include "ui/FormFont.h"
+#include "ui/Twips.h"
 
 #include <QColor>
 #include <QDialog>

@@ -1,7 +1,7 @@
 // The windows' access to the current language file, as Qt strings.
 #pragma once
 
-#include "Language.h"
+#include "i18n/Language.h"
 
 #include <QString>
 #include <string_view>

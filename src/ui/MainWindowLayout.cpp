@@ -1,8 +1,8 @@
-#include "FormFont.h"
-#include "MainWindowControls.h"
-#include "PlanPreview.h"
-#include "Twips.h"
-#include "WingField.h"
+#include "ui/FormFont.h"
+#include "ui/MainWindowControls.h"
+#include "ui/PlanPreview.h"
+#include "ui/Twips.h"
+#include "ui/WingField.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "PlanPreview.h"
+#include "ui/PlanPreview.h"
 
-#include "DrawPlanform.h"
-#include "QPainterCanvas.h"
+#include "draw/DrawPlanform.h"
+#include "draw/QPainterCanvas.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 // The real dialogs of the seam, each modal to the main window.
 #pragma once
 
-#include "Prompter.h"
+#include "ui/Prompter.h"
 
 class QWidget;
 

@@ -1,7 +1,7 @@
-#include "TranslateMainWindow.h"
+#include "ui/TranslateMainWindow.h"
 
-#include "LanguageText.h"
-#include "MainWindowControls.h"
+#include "ui/LanguageText.h"
+#include "ui/MainWindowControls.h"
 
 #include <QAction>
 #include <QGroupBox>

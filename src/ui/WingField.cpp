@@ -1,4 +1,4 @@
-#include "WingField.h"
+#include "ui/WingField.h"
 
 #include <QKeyEvent>
 

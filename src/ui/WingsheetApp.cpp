@@ -1,8 +1,8 @@
-#include "WingsheetApp.h"
+#include "ui/WingsheetApp.h"
 
-#include "Language.h"
-#include "QtPrompter.h"
-#include "frmMain.h"
+#include "i18n/Language.h"
+#include "ui/QtPrompter.h"
+#include "ui/frmMain.h"
 
 #include <QApplication>
 #include <QScreen>

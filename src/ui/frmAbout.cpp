@@ -1,8 +1,8 @@
-#include "frmAbout.h"
+#include "ui/frmAbout.h"
 
-#include "AuxiliaryWindow.h"
-#include "LanguageText.h"
-#include "Twips.h"
+#include "ui/AuxiliaryWindow.h"
+#include "ui/LanguageText.h"
+#include "ui/Twips.h"
 
 #include <QFrame>
 #include <QLabel>

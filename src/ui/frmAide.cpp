@@ -1,9 +1,9 @@
-#include "frmAide.h"
+#include "ui/frmAide.h"
 
-#include "AuxiliaryWindow.h"
-#include "LanguageText.h"
-#include "Prompter.h"
-#include "Twips.h"
+#include "ui/AuxiliaryWindow.h"
+#include "ui/LanguageText.h"
+#include "ui/Prompter.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,13 +1,13 @@
-#include "frmMain.h"
+#include "ui/frmMain.h"
 
-#include "LanguageText.h"
-#include "PlanPreview.h"
-#include "Prompter.h"
-#include "ResultTexts.h"
-#include "SystemLocale.h"
-#include "TranslateMainWindow.h"
-#include "WingField.h"
-#include "lang.h"
+#include "ui/LanguageText.h"
+#include "ui/PlanPreview.h"
+#include "ui/Prompter.h"
+#include "calc/ResultTexts.h"
+#include "print/SystemLocale.h"
+#include "ui/TranslateMainWindow.h"
+#include "ui/WingField.h"
+#include "ui/lang.h"
 
 #include <QAction>
 #include <QApplication>

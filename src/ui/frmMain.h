@@ -2,9 +2,9 @@
 // Handlers keep the names of the events they answer; the work is done by the core.
 #pragma once
 
-#include "CalculateWing.h"
-#include "MainWindowControls.h"
-#include "TextFile.h"
+#include "calc/CalculateWing.h"
+#include "ui/MainWindowControls.h"
+#include "base/TextFile.h"
 
 #include <QMainWindow>
 #include <cstdint>

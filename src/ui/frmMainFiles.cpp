@@ -1,10 +1,10 @@
 // Save as and Open: the wing's field texts to and from a wing file, with the file's name in the
 // window's caption.
-#include "FileErrorMessage.h"
-#include "LanguageText.h"
-#include "Prompter.h"
-#include "WingFile.h"
-#include "frmMain.h"
+#include "session/FileErrorMessage.h"
+#include "ui/LanguageText.h"
+#include "ui/Prompter.h"
+#include "files/WingFile.h"
+#include "ui/frmMain.h"
 
 #include <QFileInfo>
 

@@ -1,9 +1,9 @@
 // The Help menu: the help window and the About window, created afresh at each opening so they
 // always show the current language.
-#include "Prompter.h"
-#include "frmAbout.h"
-#include "frmAide.h"
-#include "frmMain.h"
+#include "ui/Prompter.h"
+#include "ui/frmAbout.h"
+#include "ui/frmAide.h"
+#include "ui/frmMain.h"
 
 void frmMain::mnuhlp_Click() {
     frmAide help(this, prompter_);

@@ -1,9 +1,9 @@
 // The print command: refuses without a valid calculation, confirms the printer, asks a title and
 // prints the sheet. Where the system has no printer the sheet goes into a PDF file instead.
-#include "LanguageText.h"
-#include "Prompter.h"
-#include "SheetPrinter.h"
-#include "frmMain.h"
+#include "ui/LanguageText.h"
+#include "ui/Prompter.h"
+#include "print/SheetPrinter.h"
+#include "ui/frmMain.h"
 
 #include <QDir>
 #include <QLabel>

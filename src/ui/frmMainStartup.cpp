@@ -1,8 +1,8 @@
 // The language part of the start-up: ask until tz.ini names a language, then translate.
-#include "Language.h"
-#include "Prompter.h"
-#include "frmMain.h"
-#include "lang.h"
+#include "i18n/Language.h"
+#include "ui/Prompter.h"
+#include "ui/frmMain.h"
+#include "ui/lang.h"
 
 bool frmMain::StartLanguage() {
     for (;;) {

@@ -1,7 +1,7 @@
-#include "lang.h"
+#include "ui/lang.h"
 
-#include "LanguageText.h"
-#include "Twips.h"
+#include "ui/LanguageText.h"
+#include "ui/Twips.h"
 
 #include <QComboBox>
 #include <QPushButton>

@@ -1,12 +1,12 @@
 // What "wingsheet --calc" and "--preview-svg" make of real wing files: the results under the
 // window's captions, the JSON members, the outcome and message of bad files, the exit status.
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
-#include "Language.h"
-#include "TestFolder.h"
-#include "TypedWings.h"
-#include "WingFile.h"
-#include "WingTexts.h"
+#include "i18n/Language.h"
+#include "support/TestFolder.h"
+#include "support/TypedWings.h"
+#include "files/WingFile.h"
+#include "support/WingTexts.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "CalculateWing.h"
+#include "calc/CalculateWing.h"
 
-#include "ResultTexts.h"
-#include "TypedWings.h"
+#include "calc/ResultTexts.h"
+#include "support/TypedWings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "DrawPlanform.h"
+#include "draw/DrawPlanform.h"
 
 #include "TestWings.h"
 

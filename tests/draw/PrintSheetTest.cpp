@@ -1,4 +1,4 @@
-#include "PrintSheet.h"
+#include "draw/PrintSheet.h"
 
 #include "TestWings.h"
 

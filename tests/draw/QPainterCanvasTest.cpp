@@ -1,6 +1,6 @@
-#include "QPainterCanvas.h"
+#include "draw/QPainterCanvas.h"
 
-#include "DrawPlanform.h"
+#include "draw/DrawPlanform.h"
 #include "TestWings.h"
 
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "SheetLayout.h"
+#include "draw/SheetLayout.h"
 
 #include "TestWings.h"
 

@@ -1,6 +1,6 @@
-#include "SvgCanvas.h"
+#include "draw/SvgCanvas.h"
 
-#include "DrawPlanform.h"
+#include "draw/DrawPlanform.h"
 #include "TestWings.h"
 
 #include <charconv>

@@ -2,8 +2,8 @@
 // not come from the code under test.
 #pragma once
 
-#include "RecordingCanvas.h"
-#include "WingModel.h"
+#include "draw/RecordingCanvas.h"
+#include "calc/WingResults.h"
 
 #include <array>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "WingFile.h"
+#include "files/WingFile.h"
 
-#include "ProgramFolder.h"
-#include "TestFolder.h"
+#include "base/ProgramFolder.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

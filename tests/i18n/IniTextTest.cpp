@@ -1,4 +1,4 @@
-#include "IniText.h"
+#include "i18n/IniText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "Language.h"
+#include "i18n/Language.h"
 
-#include "FailureScopes.h"
-#include "TestFolder.h"
-#include "WingTexts.h"
+#include "support/FailureScopes.h"
+#include "support/TestFolder.h"
+#include "support/WingTexts.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,8 +1,8 @@
 // The language files shipped in lang/, read through the program's own reader: every text the
 // windows ask for is there, none is cut, access keys do not clash, and each has its sketch.
-#include "Language.h"
-#include "TestFolder.h"
-#include "TextEncoding.h"
+#include "i18n/Language.h"
+#include "support/TestFolder.h"
+#include "base/TextEncoding.h"
 
 #include <algorithm>
 #include <cctype>

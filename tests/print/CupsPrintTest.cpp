@@ -2,7 +2,7 @@
 // must name that queue, print without a save dialog and report the sheet as sent; a sheet that
 // fails must never reach the queue (the script counts the jobs).
 #include "MainWindowFixture.h"
-#include "SheetPrinter.h"
+#include "print/SheetPrinter.h"
 
 #include <cstdlib>
 

@@ -2,7 +2,7 @@
 // outline measures 20 mm at 1/5, and a wing that calculates but overflows the sheet.
 #pragma once
 
-#include "TypedWings.h"
+#include "support/TypedWings.h"
 
 #include <string>
 

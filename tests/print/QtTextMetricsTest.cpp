@@ -1,6 +1,6 @@
-#include "QtTextMetrics.h"
+#include "draw/QtTextMetrics.h"
 
-#include "QPainterCanvas.h"
+#include "draw/QPainterCanvas.h"
 
 #include <QBuffer>
 #include <QPainter>

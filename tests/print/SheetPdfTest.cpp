@@ -1,11 +1,11 @@
 // The real program prints sheets into PDF files; Poppler's tools read them back, so the checks
 // rest on what a PDF reader finds on the page, not on the numbers the program computed.
-#include "Language.h"
-#include "PdfTools.h"
+#include "i18n/Language.h"
+#include "support/PdfTools.h"
 #include "PrintTestWings.h"
-#include "QtTextMetrics.h"
-#include "TestFolder.h"
-#include "WingFile.h"
+#include "draw/QtTextMetrics.h"
+#include "support/TestFolder.h"
+#include "files/WingFile.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
-#include "SheetPrinter.h"
+#include "print/SheetPrinter.h"
 
-#include "CalculateWing.h"
-#include "NoPrinter.h"
+#include "calc/CalculateWing.h"
+#include "support/NoPrinter.h"
 #include "PrintTestWings.h"
 
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 // Invariants of the wing maths over generated wings: scaling every length, cutting a panel in
 // two, moving the balance point, and the combined mean chord among the panels' own.
-#include "CalculateWing.h"
+#include "calc/CalculateWing.h"
 
 #include <algorithm>
 #include <array>

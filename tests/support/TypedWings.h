@@ -2,7 +2,7 @@
 // tests; the result texts of the worked wings were worked out by hand.
 #pragma once
 
-#include "WingModel.h"
+#include "calc/WingFields.h"
 
 #include <array>
 #include <vector>

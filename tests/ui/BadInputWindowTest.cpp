@@ -1,9 +1,9 @@
 // What the window shows when it meets bad input: numbers far beyond any wing, broken wing
 // files, a full disk and a tz.ini it cannot use. Awkward paths go with Save as and Open.
-#include "FailureScopes.h"
+#include "support/FailureScopes.h"
 #include "MainWindowFixture.h"
-#include "WingFile.h"
-#include "WingTexts.h"
+#include "files/WingFile.h"
+#include "support/WingTexts.h"
 
 #include <sys/stat.h>
 

@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
-#include "frmAbout.h"
-#include "frmAide.h"
+#include "ui/frmAbout.h"
+#include "ui/frmAide.h"
 
 #include <QAction>
 #include <QFrame>

@@ -2,15 +2,15 @@
 // scripted prompter in place of every dialog.
 #pragma once
 
-#include "Language.h"
-#include "MainWindowControls.h"
-#include "PlanPreview.h"
-#include "ScriptedPrompter.h"
-#include "TestFolder.h"
-#include "TypedWings.h"
-#include "WingField.h"
-#include "frmMain.h"
-#include "lang.h"
+#include "i18n/Language.h"
+#include "ui/MainWindowControls.h"
+#include "ui/PlanPreview.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestFolder.h"
+#include "support/TypedWings.h"
+#include "ui/WingField.h"
+#include "ui/frmMain.h"
+#include "ui/lang.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
-#include "NoPrinter.h"
-#include "PdfTools.h"
+#include "support/NoPrinter.h"
+#include "support/PdfTools.h"
 
 #include <QByteArray>
 #include <QGuiApplication>

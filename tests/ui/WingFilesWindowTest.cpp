@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
-#include "WingFile.h"
-#include "WingTexts.h"
+#include "files/WingFile.h"
+#include "support/WingTexts.h"
 
 namespace {
 

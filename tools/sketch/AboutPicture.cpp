@@ -1,6 +1,6 @@
 #include "AboutPicture.h"
 
-#include "QPainterCanvas.h"
+#include "draw/QPainterCanvas.h"
 #include "SketchWing.h"
 
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "HelpSketch.h"
 
-#include "QPainterCanvas.h"
+#include "draw/QPainterCanvas.h"
 #include "SketchWing.h"
 
 #include <QFont>

@@ -1,6 +1,6 @@
 #include "SketchWing.h"
 
-#include "CalculateWing.h"
+#include "calc/CalculateWing.h"
 
 #include <QPainter>
 #include <QPolygonF>

@@ -2,8 +2,8 @@
 // program's preview, at a scale and position the picture chooses. Lengths mm, canvas twips.
 #pragma once
 
-#include "PlanformFigure.h"
-#include "WingModel.h"
+#include "draw/PlanformFigure.h"
+#include "calc/WingResults.h"
 
 #include <QColor>
 #include <QPointF>

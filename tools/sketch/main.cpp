@@ -2,7 +2,7 @@
 // code: the help sketch of one language, or the About window's planform. Writes PNG files.
 #include "AboutPicture.h"
 #include "HelpSketch.h"
-#include "Language.h"
+#include "i18n/Language.h"
 
 #include <QGuiApplication>
 #include <iostream>

@@ -1,6 +1,6 @@
-#include "TextFile.h"
+#include "base/TextFile.h"
 
-#include "TestFolder.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,11 +1,11 @@
-#include "SheetPrinter.h"
+#include "print/SheetPrinter.h"
 
-#include "Language.h"
-#include "PrintSheet.h"
-#include "QPainterCanvas.h"
-#include "QtTextMetrics.h"
-#include "RecordingCanvas.h"
-#include "SystemLocale.h"
+#include "i18n/Language.h"
+#include "draw/PrintSheet.h"
+#include "draw/QPainterCanvas.h"
+#include "draw/QtTextMetrics.h"
+#include "draw/RecordingCanvas.h"
+#include "print/SystemLocale.h"
 
 #include <QCursor>
 #include <QGuiApplication>

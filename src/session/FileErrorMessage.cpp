@@ -1,6 +1,6 @@
-#include "FileErrorMessage.h"
+#include "session/FileErrorMessage.h"
 
-#include "Language.h"
+#include "i18n/Language.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "TextLines.h"
+#include "base/TextLines.h"
 
 std::optional<TextLine> TextLineReader::Next() {
     if (AtEnd())

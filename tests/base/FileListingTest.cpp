@@ -1,8 +1,8 @@
-#include "FileListing.h"
+#include "base/FileListing.h"
 
-#include "FailureScopes.h"
-#include "ProgramFolder.h"
-#include "TestFolder.h"
+#include "support/FailureScopes.h"
+#include "base/ProgramFolder.h"
+#include "support/TestFolder.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // meanwhile. It only reports the outcome: the window or the command line shows it.
 #pragma once
 
-#include "SheetInputs.h"
-#include "WingModel.h"
+#include "draw/SheetInputs.h"
+#include "calc/WingResults.h"
 
 #include <QString>
 #include <string>

@@ -1,4 +1,4 @@
-#include "WingModel.h"
+#include "calc/WingFields.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "WingModel.h"
+#include "calc/WingFields.h"
 
 WingFields ClearedFields() {
     WingFields fields;

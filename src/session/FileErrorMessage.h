@@ -2,7 +2,7 @@
 // number and description, so a modeller can tell a missing file from a full disk.
 #pragma once
 
-#include "TextFile.h"
+#include "base/TextFile.h"
 
 #include <string>
 

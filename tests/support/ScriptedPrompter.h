@@ -2,7 +2,7 @@
 // and records what was shown, so the windows are tested without a screen.
 #pragma once
 
-#include "Prompter.h"
+#include "ui/Prompter.h"
 
 #include <QDialog>
 #include <QString>

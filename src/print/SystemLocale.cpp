@@ -1,4 +1,4 @@
-#include "SystemLocale.h"
+#include "print/SystemLocale.h"
 
 #include <QDate>
 #include <QLocale>

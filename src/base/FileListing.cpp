@@ -1,7 +1,7 @@
-#include "FileListing.h"
+#include "base/FileListing.h"
 
-#include "ProgramFolder.h"
-#include "TextEncoding.h"
+#include "base/ProgramFolder.h"
+#include "base/TextEncoding.h"
 
 #include <algorithm>
 #include <cerrno>
