@@ -2,9 +2,10 @@
 // one language lookup. Goal: a five-panel calculation well under a microsecond.
 #include "calc/CalculateWing.h"
 #include "calc/FormatResult.h"
-#include "i18n/Language.h"
 #include "calc/ParseNumber.h"
 #include "files/WingFile.h"
+#include "i18n/LanguageState.h"
+#include "i18n/TextKeys.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -65,15 +66,15 @@ void BM_LoadWingFile(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadWingFile);
 
-void BM_GetINIFile(benchmark::State& state) {
+void BM_LanguageText(benchmark::State& state) {
     const auto folder = BenchFolder();
     std::ofstream(folder / "Bench.lng", std::ios::binary)
         << std::ifstream(std::filesystem::path(WINGSHEET_SOURCE_LANG) / "English.lng").rdbuf();
-    SetProgramFolder(folder.string());
-    SelectLanguage("Bench");
+    LanguageState language(LanguagePlaces::beside(folder.string()));
+    language.select("Bench");
     for (auto _ : state)
-        benchmark::DoNotOptimize(GetINIFile("MsgHelp", "24"));
+        benchmark::DoNotOptimize(language.text(kHelpTips[3]));
 }
-BENCHMARK(BM_GetINIFile);
+BENCHMARK(BM_LanguageText);
 
 } // namespace

@@ -1,7 +1,7 @@
 // Printing the sheet of a five-panel wing into a PDF file, from the layout to the file on disk:
 // the wait between pressing Print and the sheet being done. Goal: under 50 ms.
-#include "calc/CalculateWing.h"
 #include "app/HeadlessApplication.h"
+#include "calc/CalculateWing.h"
 #include "print/SheetPrinter.h"
 
 #include <QTemporaryDir>
@@ -30,8 +30,8 @@ WingFields FivePanelForwardSweptWing() {
 // Caption-sized words, as a language file gives them.
 SheetInputs BenchInputs() {
     SheetInputs inputs;
-    inputs.lookup = [](std::string_view section, std::string_view key) {
-        return std::string(section) + " caption " + std::string(key);
+    inputs.lookup = [](TextKey text) {
+        return std::string(text.section) + " caption " + std::string(text.key);
     };
     inputs.title = "Five-panel forward-swept wing";
     inputs.date = "07/12/2026";

@@ -2,12 +2,12 @@
 // reads back as written, and every other value of the file reads as before. Once in memory, once
 // through tz.ini on disk with the file's own encoding.
 #include "FuzzCheck.h"
-#include "i18n/IniText.h"
-#include "i18n/Language.h"
 #include "ScratchFolder.h"
 #include "base/TextEncoding.h"
 #include "base/TextFile.h"
 #include "base/TextLines.h"
+#include "i18n/IniText.h"
+#include "i18n/LanguageState.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -140,24 +140,26 @@ void CheckInMemoryWrite(std::string_view content, const std::vector<Lookup>& bef
     }
 }
 
-// The same through WriteINI and GetINI, which add the file's encoding and the 99-character
+// The same through the settings file, which adds the file's encoding and the 99-character
 // limit; the other values are read from the written file in one go.
 void CheckFileWrite(const std::string& bytes, const std::vector<Lookup>& before,
                     const std::string& section, const std::string& key, const std::string& value) {
-    SetProgramFolder(ScratchFolder());
-    const std::string fileName = "/tz.ini";
-    const std::string path = ScratchFolder() + fileName;
+    LanguageState language(LanguagePlaces::beside(ScratchFolder()), [](const std::string& text) {
+        std::fprintf(stderr, "%s\n", text.c_str());
+        Require(false, "no settings write or read fails on a readable tmpfs file");
+    });
+    const std::string path = language.places().settingsFile;
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-    Require(WriteINI(section, key, value, fileName), "tz.ini on tmpfs can be written");
-    Require(GetINI(section, key, fileName) == FirstCharacters(value, kSettingMaxCharacters),
-            "WriteINI then GetINI gives it back");
+    Require(language.writeSetting(section, key, value), "tz.ini on tmpfs can be written");
+    Require(language.readSetting(section, key) == FirstCharacters(value, kSettingMaxCharacters),
+            "a written setting reads back");
     std::string written;
     Require(!ReadFileBytes(path, written), "the written tz.ini reads");
     const std::string content = DecodeText(written);
     for (const Lookup& lookup : before) {
         if (!IsWrittenPair(lookup, section, key))
             Require(FindIniValue(content, lookup.section, lookup.key) == lookup.value,
-                    "WriteINI changes no other value");
+                    "writing a setting changes no other value");
     }
 }
 
@@ -168,10 +170,6 @@ template <typename T> const T& Pick(const std::vector<T>& items, std::size_t cho
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    SetFailureReporter([](const std::string& text) {
-        std::fprintf(stderr, "%s\n", text.c_str());
-        Require(false, "no INI procedure fails on a readable tmpfs file");
-    });
     FuzzedDataProvider input(data, size);
     // The choices come from the end of the input, so a seed file's own bytes stay its content.
     const auto sectionChoice = input.ConsumeIntegral<std::uint8_t>();

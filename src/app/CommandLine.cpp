@@ -1,11 +1,12 @@
 #include "app/CommandLine.h"
 
-#include "draw/DrawPlanform.h"
-#include "i18n/Language.h"
-#include "calc/ResultTexts.h"
-#include "draw/SvgCanvas.h"
-#include "files/WingFile.h"
 #include "app/WingJson.h"
+#include "base/FileListing.h"
+#include "draw/DrawPlanform.h"
+#include "draw/SvgCanvas.h"
+#include "files/WingFilePath.h"
+#include "i18n/LanguageState.h"
+#include "i18n/TextKeys.h"
 
 #include <array>
 #include <ostream>
@@ -35,8 +36,8 @@ CommandRequest Refuse(std::string problem) {
 }
 
 // A caption may already end in " :" in some languages; the line adds its own.
-std::string Caption(std::string_view key) {
-    std::string caption = GetINIFile("Label", key);
+std::string Caption(const LanguageState& language, TextKey key) {
+    std::string caption = language.text(key);
     while (!caption.empty() && (caption.back() == ' ' || caption.back() == ':'))
         caption.pop_back();
     return caption;
@@ -45,19 +46,23 @@ std::string Caption(std::string_view key) {
 // The seven result captions in output order, looked up once for a whole run of files.
 using ResultCaptions = std::array<std::string, 7>;
 
-ResultCaptions LookUpResultCaptions() {
-    return {Caption("6"),  Caption("7"),  Caption("8"), Caption("9"),
-            Caption("11"), Caption("10"), Caption("16")};
+ResultCaptions LookUpResultCaptions(const LanguageState& language) {
+    return {Caption(language, kSpanCaption),
+            Caption(language, kAreaCaption),
+            Caption(language, kAspectRatioCaption),
+            Caption(language, kMeanChordStationCaption),
+            Caption(language, kBalanceDistanceCaption),
+            Caption(language, kMeanChordCaption),
+            Caption(language, kWingLoadingCaption)};
 }
 
-void PrintWingText(const OpenedWing& wing, const ResultCaptions& captions,
-                   std::string_view separator, std::ostream& out) {
+void PrintWingText(const OpenedWing& wing, const ResultCaptions& captions, std::ostream& out) {
     out << wing.path << '\n';
-    if (wing.fileError || wing.report.outcome != CalcOutcome::Ok) {
-        out << AsTerminalLines(OutcomeMessage(wing)) << "\n\n";
+    if (!wing.outcome.calculated()) {
+        out << AsTerminalLines(outcomeMessage(wing)) << "\n\n";
         return;
     }
-    const ResultTexts texts = MakeResultTexts(wing.planform, wing.results, separator);
+    const ResultTexts texts = wing.session.resultTexts();
     const std::string* values[] = {&texts.Lbenv,      &texts.Lbsurf,      &texts.Lballong,
                                    &texts.Lbdist_x,   &texts.Lbdistcentr, &texts.Lbcmoy,
                                    &texts.LbafficheCA};
@@ -67,14 +72,16 @@ void PrintWingText(const OpenedWing& wing, const ResultCaptions& captions,
 }
 
 // The preview of one wing file as an SVG in the preview's own twips.
-int WritePreviewSvg(const CommandRequest& request, std::string_view separator, std::ostream& err) {
-    const OpenedWing wing = OpenWing(request.files.front(), separator);
-    if (OutcomeName(wing) != "Ok") {
-        err << "wingsheet: " << wing.path << ": " << AsTerminalLines(OutcomeMessage(wing)) << '\n';
+int WritePreviewSvg(const CommandRequest& request, const LanguageState& language,
+                    std::string_view separator, std::ostream& err) {
+    const OpenedWing wing = openWing(request.files.front(), separator, language.lookup());
+    if (!wing.outcome.calculated()) {
+        err << "wingsheet: " << wing.path << ": " << AsTerminalLines(outcomeMessage(wing)) << '\n';
         return 1;
     }
     SvgCanvas canvas(kPreviewWidthTwips, kPreviewHeightTwips);
-    const PreviewOutcome outcome = DrawPlanform(wing.planform, wing.results, canvas);
+    const PreviewOutcome outcome =
+        DrawPlanform(wing.session.planform(), wing.session.results(), canvas);
     if (!outcome.drawn) {
         err << "wingsheet: " << wing.path << ": nothing drawn, " << outcome.skippedReason << '\n';
         return 1;
@@ -162,16 +169,16 @@ CommandRequest ParseCommandLine(const std::vector<std::string>& arguments) {
     return Checked(std::move(request));
 }
 
-void SelectRunLanguage(const CommandRequest& request, std::ostream& err) {
+void SelectRunLanguage(const CommandRequest& request, LanguageState& language, std::ostream& err) {
     const std::string name =
-        !request.language.empty() ? request.language : GetINI("Langue", "1", kSettingsFile);
+        !request.language.empty() ? request.language : language.storedLanguage();
     if (name.empty()) {
         err << "wingsheet: no language chosen yet; captions and messages stay empty (--lang "
                "NAME)\n";
         return;
     }
-    SelectLanguage(name);
-    if (!FileExists(ProgramFolder() + CurrentLanguageFile))
+    language.select(name);
+    if (!FileExists(language.languageFile()))
         err << "wingsheet: no language file " << name << ".lng beside the program; captions and "
             << "messages stay empty\n";
 }
@@ -180,8 +187,9 @@ std::string SheetTitle(const CommandRequest& request, const std::string& file) {
     return request.titleGiven ? request.title : BareFileName(file);
 }
 
-int RunCommand(const CommandRequest& request, std::string_view decimalSeparator,
-               const SheetContext& sheet, std::ostream& out, std::ostream& err) {
+int RunCommand(const CommandRequest& request, LanguageState& language,
+               std::string_view decimalSeparator, const SheetContext& sheet, std::ostream& out,
+               std::ostream& err) {
     switch (request.action) {
     case CommandAction::Help:
         out << kUsage;
@@ -193,8 +201,8 @@ int RunCommand(const CommandRequest& request, std::string_view decimalSeparator,
         err << "wingsheet: " << request.problem << "\n\n" << kUsage;
         return 2;
     case CommandAction::PreviewSvg:
-        SelectRunLanguage(request, err);
-        return WritePreviewSvg(request, decimalSeparator, err);
+        SelectRunLanguage(request, language, err);
+        return WritePreviewSvg(request, language, decimalSeparator, err);
     case CommandAction::Window:
     case CommandAction::SheetPdf:
         err << "wingsheet: this action needs the window system\n";
@@ -203,23 +211,23 @@ int RunCommand(const CommandRequest& request, std::string_view decimalSeparator,
         break;
     }
 
-    SelectRunLanguage(request, err);
-    const ResultCaptions captions = request.json ? ResultCaptions{} : LookUpResultCaptions();
+    SelectRunLanguage(request, language, err);
+    const ResultCaptions captions =
+        request.json ? ResultCaptions{} : LookUpResultCaptions(language);
     int status = 0;
     for (const std::string& file : request.files) {
-        const OpenedWing wing = OpenWing(file, decimalSeparator);
+        const OpenedWing wing = openWing(file, decimalSeparator, language.lookup());
         if (request.json) {
-            auto json = WingJson(wing, decimalSeparator);
-            if (json.contains("results")) {
-                json["preview"] = PreviewJson(wing.planform, wing.results);
-                json["sheet"] = SheetJson(wing.planform, wing.results, SheetTitle(request, file),
-                                          sheet, decimalSeparator);
+            auto json = WingJson(wing);
+            if (wing.outcome.calculated()) {
+                json["preview"] = PreviewJson(wing.session.planform(), wing.session.results());
+                json["sheet"] = SheetJson(wing.session, SheetTitle(request, file), sheet);
             }
             out << json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
         } else {
-            PrintWingText(wing, captions, decimalSeparator, out);
+            PrintWingText(wing, captions, out);
         }
-        if (OutcomeName(wing) != "Ok")
+        if (!wing.outcome.calculated())
             status = 1;
     }
     return status;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/DrawingJson.h"
+#include "i18n/LanguageState.h"
 
 #include <iosfwd>
 #include <string>
@@ -29,12 +30,13 @@ std::string AsTerminalLines(std::string text);
 
 // Makes the language of the run current: --lang, else the one stored in tz.ini.
 // Says on err when that language has no file, so empty captions do not go unexplained.
-void SelectRunLanguage(const CommandRequest& request, std::ostream& err);
+void SelectRunLanguage(const CommandRequest& request, LanguageState& language, std::ostream& err);
 
 // The sheet's title for a wing file: --title, else the file's bare name.
 std::string SheetTitle(const CommandRequest& request, const std::string& file);
 
 // Runs a plain action (everything but the window and --sheet-pdf) and returns the exit status:
 // 0 every file calculated, 1 some did not, 2 the arguments were wrong.
-int RunCommand(const CommandRequest& request, std::string_view decimalSeparator,
-               const SheetContext& sheet, std::ostream& out, std::ostream& err);
+int RunCommand(const CommandRequest& request, LanguageState& language,
+               std::string_view decimalSeparator, const SheetContext& sheet, std::ostream& out,
+               std::ostream& err);

@@ -2,9 +2,7 @@
 
 #include "draw/DrawPlanform.h"
 #include "draw/HexColour.h"
-#include "i18n/Language.h"
 #include "draw/PrintSheet.h"
-#include "calc/ResultTexts.h"
 
 namespace {
 
@@ -43,17 +41,10 @@ Json PreviewJson(const WingPlanform& planform, const WingResults& results) {
     return {{"scale", outcome.drawScale}, {"lines", LinesJson(canvas.lines())}};
 }
 
-Json SheetJson(const WingPlanform& planform, const WingResults& results, const std::string& title,
-               const SheetContext& context, std::string_view decimalSeparator) {
+Json SheetJson(const WingSession& session, const std::string& title, const SheetContext& context) {
     RecordingCanvas canvas(context.metrics);
-    const ResultTexts texts = MakeResultTexts(planform, results, decimalSeparator);
-    SheetInputs inputs;
-    inputs.lookup = GetINIFile;
-    inputs.loadingCaption = texts.LbafficheCA;
-    inputs.title = title;
-    inputs.date = context.date;
-    inputs.decimalSeparator = std::string(decimalSeparator);
-    const SheetOutcome outcome = PrintSheet(planform, results, inputs, canvas);
+    const SheetInputs inputs = session.sheetInputs(title, context.date);
+    const SheetOutcome outcome = PrintSheet(session.planform(), session.results(), inputs, canvas);
     if (!outcome.printed)
         return {{"failed", outcome.failure}};
     return {{"denominator", outcome.denominator},

@@ -2,8 +2,8 @@
 // handed to the canvas, so a script can check the drawing without looking at pixels.
 #pragma once
 
-#include "calc/CalculateWing.h"
 #include "draw/RecordingCanvas.h"
+#include "session/WingSession.h"
 
 #include <nlohmann/json.hpp>
 
@@ -18,6 +18,5 @@ struct SheetContext {
 };
 
 // {"denominator", "sheetScale", "lines", "texts"}, or {"failed": "why"}.
-nlohmann::ordered_json SheetJson(const WingPlanform& planform, const WingResults& results,
-                                 const std::string& title, const SheetContext& context,
-                                 std::string_view decimalSeparator);
+nlohmann::ordered_json SheetJson(const WingSession& session, const std::string& title,
+                                 const SheetContext& context);

@@ -1,25 +1,17 @@
 #include "app/OpenedWing.h"
 
-#include "session/FileErrorMessage.h"
-#include "i18n/Language.h"
-#include "files/WingFile.h"
+#include "session/OutcomeMessages.h"
 
-OpenedWing OpenWing(const std::string& path, std::string_view decimalSeparator) {
-    OpenedWing wing;
-    wing.path = path;
-    wing.fields = ClearedFields();
-    wing.fileError = LoadWingFile(path, wing.fields);
-    if (wing.fileError) {
-        wing.fields = ClearedFields(); // the error path clears the form
-        return wing;
-    }
-    wing.report = CalculateWing(wing.fields, decimalSeparator, wing.planform, wing.results);
+OpenedWing openWing(const std::string& path, std::string_view decimalSeparator,
+                    const TextLookup& text) {
+    OpenedWing wing{path, WingSession(std::string(decimalSeparator), text), {}};
+    wing.outcome = wing.session.open(path);
     return wing;
 }
 
-std::string OutcomeMessage(const OpenedWing& wing) {
-    if (wing.fileError)
-        return FileErrorMessage(*wing.fileError);
-    const std::string_view key = ValidationMessageKey(wing.report);
-    return key.empty() ? std::string{} : GetINIFile("Message", key);
+std::string outcomeMessage(const OpenedWing& wing) {
+    const TextLookup& text = wing.session.text();
+    if (wing.outcome.fileError)
+        return fileErrorMessage(*wing.outcome.fileError, text);
+    return calculationMessage(wing.outcome.report, text);
 }

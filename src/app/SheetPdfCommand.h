@@ -7,4 +7,4 @@
 #include <iosfwd>
 
 // 0 when the PDF was written; 1 when the wing or the sheet failed, with the reason on err.
-int RunSheetPdfCommand(const CommandRequest& request, std::ostream& err);
+int RunSheetPdfCommand(const CommandRequest& request, LanguageState& language, std::ostream& err);

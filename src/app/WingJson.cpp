@@ -1,7 +1,5 @@
 #include "app/WingJson.h"
 
-#include "calc/ResultTexts.h"
-
 namespace {
 
 using Json = nlohmann::ordered_json;
@@ -57,9 +55,9 @@ Json LabelsJson(const ResultTexts& texts) {
 } // namespace
 
 std::string_view OutcomeName(const OpenedWing& wing) {
-    if (wing.fileError)
+    if (wing.outcome.fileError)
         return "FileError";
-    switch (wing.report.outcome) {
+    switch (wing.outcome.report.outcome) {
     case CalcOutcome::Ok:
         return "Ok";
     case CalcOutcome::PanelError:
@@ -72,15 +70,16 @@ std::string_view OutcomeName(const OpenedWing& wing) {
     return "ArithmeticFailure";
 }
 
-Json WingJson(const OpenedWing& wing, std::string_view decimalSeparator) {
+Json WingJson(const OpenedWing& wing) {
+    const WingSession& session = wing.session;
     Json json = {{"file", wing.path},
                  {"outcome", OutcomeName(wing)},
-                 {"message", OutcomeMessage(wing)},
-                 {"fields", FieldsJson(wing.fields)},
-                 {"planform", PlanformJson(wing.planform)}};
-    if (!wing.fileError && wing.report.outcome == CalcOutcome::Ok) {
-        json["labels"] = LabelsJson(MakeResultTexts(wing.planform, wing.results, decimalSeparator));
-        json["results"] = ResultsJson(wing.results, wing.planform.lastPanel);
+                 {"message", outcomeMessage(wing)},
+                 {"fields", FieldsJson(session.fields())},
+                 {"planform", PlanformJson(session.planform())}};
+    if (wing.outcome.calculated()) {
+        json["labels"] = LabelsJson(session.resultTexts());
+        json["results"] = ResultsJson(session.results(), session.planform().lastPanel);
     }
     return json;
 }

@@ -1,18 +1,12 @@
 #include "base/ProgramFolder.h"
 
-namespace {
+#include <filesystem>
+#include <system_error>
 
-std::string& StoredProgramFolder() {
-    static std::string folder;
-    return folder;
-}
-
-} // namespace
-
-void SetProgramFolder(std::string folder) {
-    StoredProgramFolder() = std::move(folder);
-}
-
-const std::string& ProgramFolder() {
-    return StoredProgramFolder();
+std::string executableFolder(const char* argv0) {
+    std::error_code error;
+    std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        executable = std::filesystem::absolute(argv0, error);
+    return executable.parent_path().string();
 }

@@ -1,5 +1,5 @@
-// The folder that holds the executable, its language files and tz.ini. Paths inside it are
-// joined as plain strings: the folder, then a name that starts with the separator.
+// The folder that holds the executable: in the portable layout its language files and tz.ini
+// lie beside it. Paths are joined as plain strings with the separator.
 #pragma once
 
 #include <string>
@@ -10,6 +10,6 @@ inline constexpr char kPathSeparator = '\\';
 inline constexpr char kPathSeparator = '/';
 #endif
 
-// Set once at start, without a trailing separator.
-void SetProgramFolder(std::string folder);
-const std::string& ProgramFolder();
+// The running executable's folder, without a trailing separator; argv0 is the fall-back where
+// the system cannot say.
+std::string executableFolder(const char* argv0);

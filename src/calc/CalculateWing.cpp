@@ -147,17 +147,3 @@ CalcReport CalculateWing(const WingFields& fields, std::string_view decimalSepar
     }
     return {CalcOutcome::Ok};
 }
-
-std::string_view ValidationMessageKey(const CalcReport& report) {
-    switch (report.outcome) {
-    case CalcOutcome::Ok:
-        return "";
-    case CalcOutcome::BalanceError:
-        return "2";
-    case CalcOutcome::ArithmeticFailure:
-        return report.failedStep == ArithmeticStep::BalanceDivision ? "2" : "1";
-    case CalcOutcome::PanelError:
-        break;
-    }
-    return "1";
-}

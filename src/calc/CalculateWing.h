@@ -27,7 +27,3 @@ struct CalcReport {
 // the balance, then the root chord. Values parsed before a failing check stay in the planform.
 CalcReport CalculateWing(const WingFields& fields, std::string_view decimalSeparator,
                          WingPlanform& planform, WingResults& results);
-
-// The key of the warning in section "Message" that fits a refused calculation: "2" when the
-// balance value is to blame, "1" for everything else, "" when the calculation succeeded.
-std::string_view ValidationMessageKey(const CalcReport& report);

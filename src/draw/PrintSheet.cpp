@@ -2,6 +2,7 @@
 
 #include "draw/SheetLayout.h"
 #include "draw/SheetTable.h"
+#include "i18n/TextKeys.h"
 
 #include <string_view>
 
@@ -17,9 +18,9 @@ SheetOutcome Failed(std::string reason, int denominator = 0, double sheetScale =
 void PrintHeader(const SheetInputs& inputs, SheetCanvas& canvas) {
     canvas.setCurrentX(PageMm(20));
     canvas.setCurrentY(PageMm(16));
-    canvas.printText(SheetText(inputs, "Print", "2") + " " + inputs.title, TextEnd::KeepLine);
+    canvas.printText(SheetText(inputs, kSheetTitleCaption) + " " + inputs.title, TextEnd::KeepLine);
     canvas.setCurrentX(PageMm(200));
-    canvas.printText(SheetText(inputs, "Print", "3") + " " + inputs.date, TextEnd::KeepLine);
+    canvas.printText(SheetText(inputs, kSheetDateCaption) + " " + inputs.date, TextEnd::KeepLine);
     canvas.setFontSize(5);
     canvas.printText(std::string(kMakersMark) + " V. " + WINGSHEET_VERSION, TextEnd::EndLine);
     canvas.setFontSize(10);
@@ -31,9 +32,9 @@ void PrintSectionTitles(const SheetInputs& inputs, SheetCanvas& canvas) {
     canvas.setFontSize(12);
     canvas.setUnderline(true);
     canvas.setCurrentX(PageMm(20));
-    canvas.printText(SheetText(inputs, "Label", "13"), TextEnd::KeepLine);
+    canvas.printText(SheetText(inputs, kInputsTitle), TextEnd::KeepLine);
     canvas.setCurrentX(PageMm(145));
-    canvas.printText(SheetText(inputs, "Label", "14"), TextEnd::EndLine);
+    canvas.printText(SheetText(inputs, kResultsTitle), TextEnd::EndLine);
     canvas.setFontSize(9);
     canvas.setUnderline(false);
 }
@@ -48,7 +49,8 @@ int PrintScaleCaption(const WingPlanform& planform, const WingResults& results,
     canvas.setUnderline(true);
     const int denominator = ChooseSheetDenominator(planform, results);
     if (denominator != 0) {
-        canvas.printText(SheetText(inputs, "Print", "1") + " 1/" + std::to_string(denominator),
+        canvas.printText(SheetText(inputs, kSheetScaleCaption) + " 1/" +
+                             std::to_string(denominator),
                          TextEnd::EndLine);
     }
     canvas.setBold(false);

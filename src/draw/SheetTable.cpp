@@ -2,6 +2,7 @@
 
 #include "calc/FormatResult.h"
 #include "draw/SheetLayout.h"
+#include "i18n/TextKeys.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ struct Table {
     SheetCanvas& canvas;
 
     int lastPanel() const { return planform.lastPanel; }
-    std::string label(std::string_view key) const { return SheetText(inputs, "Label", key); }
+    std::string label(TextKey key) const { return SheetText(inputs, key); }
     void row(double yMm) const { canvas.setCurrentY(PageMm(yMm)); }
 
     void cell(double xMm, const std::string& text, TextEnd end = TextEnd::KeepLine) const {
@@ -43,18 +44,18 @@ void PrintPanelHeaders(const Table& table) {
     table.row(29);
     for (int panel = 0; panel <= table.lastPanel(); ++panel) {
         const std::string number = FormatGeneral(panel + 1, table.inputs.decimalSeparator);
-        table.cell(PanelHeaderMm(panel), table.label("12") + " " + number);
+        table.cell(PanelHeaderMm(panel), table.label(kPanelCaption) + " " + number);
     }
 }
 
 void PrintRootChordRow(const Table& table) {
     table.row(33);
-    table.cell(20, table.label("1"));
+    table.cell(20, table.label(kRootChordCaption));
     table.panelCells(table.planform.rootChord);
-    table.cell(142, table.label("6"));
+    table.cell(142, table.label(kSpanCaption));
     table.cell(165, table.formatted(2 * table.results.halfSpan, table.inputs.lengthUnit));
     table.canvas.setTextColour(kRed);
-    table.cell(212, table.label("9"));
+    table.cell(212, table.label(kMeanChordStationCaption));
     table.cell(
         235, table.formatted(table.results.meanChordY[table.lastPanel()], table.inputs.lengthUnit),
         TextEnd::EndLine);
@@ -63,17 +64,17 @@ void PrintRootChordRow(const Table& table) {
 
 void PrintTipChordRow(const Table& table) {
     table.row(37);
-    table.cell(20, table.label("2"));
+    table.cell(20, table.label(kTipChordCaption));
     table.panelCells(table.planform.tipChord);
 }
 
 void PrintPanelLengthRow(const Table& table) {
     table.row(41);
-    table.cell(15, table.label("3"));
+    table.cell(15, table.label(kPanelLengthCaption));
     table.panelCells(table.planform.panelLength);
-    table.cell(148, table.label("7"));
+    table.cell(148, table.label(kAreaCaption));
     table.cell(165, table.formatted(2 * table.results.halfArea / 10000, table.inputs.areaUnit));
-    table.cell(206, table.label("10"));
+    table.cell(206, table.label(kMeanChordCaption));
     table.cell(235,
                table.formatted(table.results.meanChord[table.lastPanel()], table.inputs.lengthUnit),
                TextEnd::EndLine);
@@ -82,7 +83,7 @@ void PrintPanelLengthRow(const Table& table) {
 // An unswept tip leaves its cell empty rather than printing " 0 ".
 void PrintSweepRow(const Table& table) {
     table.row(45);
-    table.cell(20, table.label("4"));
+    table.cell(20, table.label(kSweepOffsetCaption));
     for (int panel = 0; panel <= table.lastPanel(); ++panel) {
         const double sweep = table.planform.sweepOffset[panel];
         const std::string text =
@@ -93,12 +94,12 @@ void PrintSweepRow(const Table& table) {
 
 void PrintBalanceRow(const Table& table) {
     table.row(49);
-    table.cell(18, table.label("5"));
+    table.cell(18, table.label(kBalanceCaption));
     table.cell(50, RawNumber(table.planform.balancePercent, table.inputs.decimalSeparator));
-    table.cell(136, table.label("8"));
+    table.cell(136, table.label(kAspectRatioCaption));
     table.cell(165, table.formatted(table.results.aspectRatio));
     table.canvas.setTextColour(kBlue);
-    table.cell(199, table.label("11"));
+    table.cell(199, table.label(kBalanceDistanceCaption));
     table.cell(235,
                table.formatted(table.results.balanceX[table.lastPanel()], table.inputs.lengthUnit),
                TextEnd::EndLine);
@@ -109,8 +110,8 @@ void PrintMassLine(const Table& table) {
     table.row(55);
     const std::string mass = FormatGeneral(table.planform.massGrams, table.inputs.decimalSeparator);
     table.cell(35,
-               table.label("15") + " : " + mass + " g" + "     " + table.label("16") + " : " +
-                   table.inputs.loadingCaption,
+               table.label(kMassCaption) + " : " + mass + " g" + "     " +
+                   table.label(kWingLoadingCaption) + " : " + table.inputs.loadingCaption,
                TextEnd::EndLine);
 }
 

@@ -1,11 +1,9 @@
 #include "print/SheetPrinter.h"
 
-#include "i18n/Language.h"
 #include "draw/PrintSheet.h"
 #include "draw/QPainterCanvas.h"
 #include "draw/QtTextMetrics.h"
 #include "draw/RecordingCanvas.h"
-#include "print/SystemLocale.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -97,16 +95,6 @@ SheetPrintOutcome PrintOnPrinter(const QString& name, const WingPlanform& planfo
 
 QString DefaultPrinterName() {
     return QPrinterInfo::defaultPrinter().printerName();
-}
-
-SheetInputs CurrentSheetInputs(std::string title, std::string loadingCaption) {
-    SheetInputs inputs;
-    inputs.lookup = GetINIFile;
-    inputs.loadingCaption = std::move(loadingCaption);
-    inputs.title = std::move(title);
-    inputs.date = TodaysShortDate();
-    inputs.decimalSeparator = SystemDecimalSeparator();
-    return inputs;
 }
 
 SheetPrintOutcome imprime(const WingPlanform& planform, const WingResults& results,

@@ -2,8 +2,8 @@
 // meanwhile. It only reports the outcome: the window or the command line shows it.
 #pragma once
 
-#include "draw/SheetInputs.h"
 #include "calc/WingResults.h"
+#include "draw/SheetInputs.h"
 
 #include <QString>
 #include <string>
@@ -29,10 +29,6 @@ struct SheetPrintOutcome {
 
 // The system's default printer, or an empty name when it has none.
 QString DefaultPrinterName();
-
-// The sheet's texts from the current language file, with today's date in the locale's short form
-// and the locale's decimal separator.
-SheetInputs CurrentSheetInputs(std::string title, std::string loadingCaption);
 
 // One A4 landscape page in twips from the top-left of the printable area; a PDF page has no
 // unprintable edge. A sheet that fails is never sent, and an unfinished PDF never written.

@@ -1,7 +1,7 @@
-// The windows' access to the current language file, as Qt strings.
+// The windows' access to the language of the run, as Qt strings.
 #pragma once
 
-#include "i18n/Language.h"
+#include "i18n/LanguageState.h"
 
 #include <QString>
 #include <string_view>
@@ -10,6 +10,6 @@ inline QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-inline QString Text(std::string_view section, std::string_view key) {
-    return QString::fromStdString(GetINIFile(section, key));
+inline QString Text(const LanguageState& language, TextKey key) {
+    return FromUtf8(language.text(key));
 }

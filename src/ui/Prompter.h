@@ -6,23 +6,24 @@
 
 class QDialog;
 
-// Message box styles as the language files' messages are designed for: icon plus buttons.
-namespace MessageStyle {
-inline constexpr int OkOnly = 0;
-inline constexpr int OkCancel = 1;
-inline constexpr int RetryCancel = 5;
-inline constexpr int Critical = 16;
-inline constexpr int Question = 32;
-inline constexpr int Exclamation = 48;
-inline constexpr int Information = 64;
-} // namespace MessageStyle
+// A message box's icon and buttons, as the language files' messages are designed for.
+enum class MessageIcon { None, Critical, Question, Exclamation, Information };
+enum class MessageButtons { Ok, OkCancel, RetryCancel };
+
+struct MessageStyle {
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
+    bool operator==(const MessageStyle&) const = default;
+};
+
+inline constexpr MessageStyle kPlainMessage{};
+inline constexpr MessageStyle kCriticalMessage{MessageIcon::Critical};
+inline constexpr MessageStyle kExclamationMessage{MessageIcon::Exclamation};
+inline constexpr MessageStyle kInformationMessage{MessageIcon::Information};
+inline constexpr MessageStyle kOkCancelQuestion{MessageIcon::Question, MessageButtons::OkCancel};
 
 // The button a message box was closed with.
-namespace MessageAnswer {
-inline constexpr int Ok = 1;
-inline constexpr int Cancel = 2;
-inline constexpr int Retry = 4;
-} // namespace MessageAnswer
+enum class MessageAnswer { Ok, Cancel, Retry };
 
 struct FileDialogRequest {
     QString title;
@@ -36,8 +37,9 @@ class Prompter {
 public:
     virtual ~Prompter() = default;
 
-    // Returns the MessageAnswer of the button pressed. An empty title means the program's name.
-    virtual int messageBox(const QString& text, int style, const QString& title) = 0;
+    // Returns the button pressed. An empty title means the program's name.
+    virtual MessageAnswer messageBox(const QString& text, MessageStyle style,
+                                     const QString& title) = 0;
 
     // The text typed, or an empty text when the user cancels.
     virtual QString inputBox(const QString& prompt, const QString& title,

@@ -10,33 +10,35 @@
 
 namespace {
 
-QMessageBox::Icon IconOf(int style) {
-    switch (style & 0x70) {
-    case MessageStyle::Critical:
+QMessageBox::Icon IconOf(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Critical:
         return QMessageBox::Critical;
-    case MessageStyle::Question:
+    case MessageIcon::Question:
         return QMessageBox::Question;
-    case MessageStyle::Exclamation:
+    case MessageIcon::Exclamation:
         return QMessageBox::Warning;
-    case MessageStyle::Information:
+    case MessageIcon::Information:
         return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
+    case MessageIcon::None:
+        break;
     }
+    return QMessageBox::NoIcon;
 }
 
-QMessageBox::StandardButtons ButtonsOf(int style) {
-    switch (style & 0x0F) {
-    case MessageStyle::OkCancel:
+QMessageBox::StandardButtons ButtonsOf(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::OkCancel:
         return QMessageBox::Ok | QMessageBox::Cancel;
-    case MessageStyle::RetryCancel:
+    case MessageButtons::RetryCancel:
         return QMessageBox::Retry | QMessageBox::Cancel;
-    default:
-        return QMessageBox::Ok;
+    case MessageButtons::Ok:
+        break;
     }
+    return QMessageBox::Ok;
 }
 
-int AnswerOf(int button) {
+MessageAnswer AnswerOf(int button) {
     switch (button) {
     case QMessageBox::Cancel:
         return MessageAnswer::Cancel;
@@ -63,9 +65,11 @@ QString FileFromDialog(QWidget* owner, const FileDialogRequest& request,
 
 } // namespace
 
-int QtPrompter::messageBox(const QString& text, int style, const QString& title) {
-    QMessageBox box(IconOf(style), title.isEmpty() ? QApplication::applicationDisplayName() : title,
-                    text, ButtonsOf(style), owner_);
+MessageAnswer QtPrompter::messageBox(const QString& text, MessageStyle style,
+                                     const QString& title) {
+    QMessageBox box(IconOf(style.icon),
+                    title.isEmpty() ? QApplication::applicationDisplayName() : title, text,
+                    ButtonsOf(style.buttons), owner_);
     // A "\r" alone breaks the line too, as in the file error messages.
     box.setTextFormat(Qt::PlainText); // a path or a translation is never markup
     box.setText(QString(text).replace("\r\n", "\n").replace('\r', '\n'));

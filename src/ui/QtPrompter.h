@@ -11,7 +11,8 @@ public:
         : owner_(owner) {}
     void setOwner(QWidget* owner) { owner_ = owner; }
 
-    int messageBox(const QString& text, int style, const QString& title) override;
+    MessageAnswer messageBox(const QString& text, MessageStyle style,
+                             const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;
     QString saveFileName(const FileDialogRequest& request) override;

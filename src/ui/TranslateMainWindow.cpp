@@ -1,5 +1,6 @@
 #include "ui/TranslateMainWindow.h"
 
+#include "i18n/TextKeys.h"
 #include "ui/LanguageText.h"
 #include "ui/MainWindowControls.h"
 
@@ -10,43 +11,44 @@
 #include <QMenu>
 #include <QPushButton>
 
-void TranslateMainWindow(QMainWindow& frmMain, MainWindowControls& c) {
-    c.mnufile->setTitle(Text("File", "0"));
-    c.mnuopen->setText(Text("File", "1"));
-    c.mnusave->setText(Text("File", "2"));
-    c.mnufileprint->setText(Text("File", "3"));
-    c.mnufilequit->setText(Text("File", "4"));
-    c.mnulang->setText(Text("language", "1"));
-    c.mnuaide->setTitle(Text("Help", "0"));
-    c.mnuhlp->setText(Text("Help", "1"));
-    c.nmuabout->setText(Text("Help", "2"));
-    frmMain.setWindowTitle(Text("Label", "0"));
+void TranslateMainWindow(QMainWindow& frmMain, MainWindowControls& c,
+                         const LanguageState& language) {
+    c.mnufile->setTitle(Text(language, kFileMenu));
+    c.mnuopen->setText(Text(language, kOpenAction));
+    c.mnusave->setText(Text(language, kSaveAsAction));
+    c.mnufileprint->setText(Text(language, kPrintAction));
+    c.mnufilequit->setText(Text(language, kQuitAction));
+    c.mnulang->setText(Text(language, kLanguageAction));
+    c.mnuaide->setTitle(Text(language, kHelpMenu));
+    c.mnuhlp->setText(Text(language, kHelpAction));
+    c.nmuabout->setText(Text(language, kAboutAction));
+    frmMain.setWindowTitle(Text(language, kProgramCaption));
 
-    c.Label1->setText(Text("Label", "1"));
-    c.Label2->setText(Text("Label", "2"));
-    c.Label3->setText(Text("Label", "3"));
-    c.Label4->setText(Text("Label", "4"));
-    c.Label4->setToolTip(Text("Label", "4t"));
-    c.Label5->setText(Text("Label", "5"));
-    c.Label5->setToolTip(Text("Label", "5t"));
-    c.Label6->setText(Text("Label", "6"));
-    c.Label6->setToolTip(Text("Label", "6t"));
-    c.Label7->setText(Text("Label", "7"));
-    c.Label8->setText(Text("Label", "8"));
-    c.Label9->setText(Text("Label", "9"));
-    c.Label9->setToolTip(Text("Label", "9t"));
-    c.Label10->setText(Text("Label", "10"));
-    c.Label11->setText(Text("Label", "11"));
-    c.Label11->setToolTip(Text("Label", "11t"));
-    c.Lbmasse->setText(Text("Label", "15") + QStringLiteral(" : "));
-    c.Lbca->setText(Text("Label", "16") + QStringLiteral(" : "));
+    c.Label1->setText(Text(language, kRootChordCaption));
+    c.Label2->setText(Text(language, kTipChordCaption));
+    c.Label3->setText(Text(language, kPanelLengthCaption));
+    c.Label4->setText(Text(language, kSweepOffsetCaption));
+    c.Label4->setToolTip(Text(language, kSweepOffsetTip));
+    c.Label5->setText(Text(language, kBalanceCaption));
+    c.Label5->setToolTip(Text(language, kBalanceTip));
+    c.Label6->setText(Text(language, kSpanCaption));
+    c.Label6->setToolTip(Text(language, kSpanTip));
+    c.Label7->setText(Text(language, kAreaCaption));
+    c.Label8->setText(Text(language, kAspectRatioCaption));
+    c.Label9->setText(Text(language, kMeanChordStationCaption));
+    c.Label9->setToolTip(Text(language, kMeanChordStationTip));
+    c.Label10->setText(Text(language, kMeanChordCaption));
+    c.Label11->setText(Text(language, kBalanceDistanceCaption));
+    c.Label11->setToolTip(Text(language, kBalanceDistanceTip));
+    c.Lbmasse->setText(Text(language, kMassCaption) + QStringLiteral(" : "));
+    c.Lbca->setText(Text(language, kWingLoadingCaption) + QStringLiteral(" : "));
     for (int i = 0; i < 5; ++i)
-        c.Trap[i]->setText(Text("Label", "12") + QStringLiteral(" %1").arg(i + 1));
-    c.donnees->setTitle(Text("Label", "13"));
-    c.resultats->setTitle(Text("Label", "14"));
+        c.Trap[i]->setText(Text(language, kPanelCaption) + QStringLiteral(" %1").arg(i + 1));
+    c.donnees->setTitle(Text(language, kInputsTitle));
+    c.resultats->setTitle(Text(language, kResultsTitle));
 
-    c.cmdCalcul->setText(Text("Button", "1"));
-    c.cmdCalcul->setToolTip(Text("ToolTipText", "1"));
-    c.cmdClear->setText(Text("Button", "2"));
-    c.cmdprint->setText(Text("Button", "3"));
+    c.cmdCalcul->setText(Text(language, kCalculateButton));
+    c.cmdCalcul->setToolTip(Text(language, kCalculateTip));
+    c.cmdClear->setText(Text(language, kClearButton));
+    c.cmdprint->setText(Text(language, kPrintButton));
 }

@@ -2,7 +2,9 @@
 // A missing text shows empty: there is no fall-back to the built-in French.
 #pragma once
 
+class LanguageState;
 struct MainWindowControls;
 class QMainWindow;
 
-void TranslateMainWindow(QMainWindow& frmMain, MainWindowControls& controls);
+void TranslateMainWindow(QMainWindow& frmMain, MainWindowControls& controls,
+                         const LanguageState& language);

@@ -1,6 +1,6 @@
 #include "ui/WingsheetApp.h"
 
-#include "i18n/Language.h"
+#include "i18n/LanguageState.h"
 #include "ui/QtPrompter.h"
 #include "ui/frmMain.h"
 
@@ -14,25 +14,29 @@ namespace {
 // standard error again once it is gone, however the run ends.
 class FailureReportsInMessageBoxes {
 public:
-    explicit FailureReportsInMessageBoxes(Prompter& prompter) {
-        SetFailureReporter([&prompter](const std::string& text) {
-            prompter.messageBox(QString::fromStdString(text), MessageStyle::Critical, QString());
+    FailureReportsInMessageBoxes(LanguageState& language, Prompter& prompter)
+        : language_(language) {
+        language_.setFailureReporter([&prompter](const std::string& text) {
+            prompter.messageBox(QString::fromStdString(text), kCriticalMessage, QString());
         });
     }
-    ~FailureReportsInMessageBoxes() { SetFailureReporter({}); }
+    ~FailureReportsInMessageBoxes() { language_.setFailureReporter({}); }
     FailureReportsInMessageBoxes(const FailureReportsInMessageBoxes&) = delete;
     FailureReportsInMessageBoxes& operator=(const FailureReportsInMessageBoxes&) = delete;
+
+private:
+    LanguageState& language_;
 };
 
 } // namespace
 
-int RunWingsheetWindow(int argc, char** argv) {
+int RunWingsheetWindow(int argc, char** argv, LanguageState& language) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Wingsheet"));
     QtPrompter prompter;
-    const FailureReportsInMessageBoxes reports(prompter);
+    const FailureReportsInMessageBoxes reports(language, prompter);
 
-    frmMain window(prompter);
+    frmMain window(prompter, language);
     prompter.setOwner(&window);
     if (!window.Form_Load())
         return 0;

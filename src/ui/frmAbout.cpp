@@ -1,5 +1,6 @@
 #include "ui/frmAbout.h"
 
+#include "i18n/TextKeys.h"
 #include "ui/AuxiliaryWindow.h"
 #include "ui/LanguageText.h"
 #include "ui/Twips.h"
@@ -20,21 +21,21 @@ namespace {
 const QString kMakerContact = QStringLiteral("Wingsheet \u2014 wingsheet@example.org");
 const QString kMakerAddress = QStringLiteral("wingsheet@example.org");
 
-QString VersionLine() {
+QString VersionLine(const LanguageState& language) {
     return QStringLiteral("Version %1.%2.%3 - ")
                .arg(WINGSHEET_VERSION_MAJOR)
                .arg(WINGSHEET_VERSION_MINOR)
                .arg(WINGSHEET_VERSION_PATCH) +
-           QString::fromStdString(CurrentLanguageName);
+           FromUtf8(language.name());
 }
 
 // Each line is added with its break, the last one twice, so the block ends with an empty line.
-QString DescriptionBlock() {
-    QString block = Text("About", "4") + QStringLiteral("\r\n");
-    block += Text("About", "5") + QStringLiteral("\r\n");
-    block += Text("About", "6") + QStringLiteral(" : ") + Text("About", "translate") +
-             QStringLiteral("\r\n");
-    block += Text("About", "email") + QStringLiteral("\r\n") + QStringLiteral("\r\n");
+QString DescriptionBlock(const LanguageState& language) {
+    QString block = Text(language, kAboutDescription) + QStringLiteral("\r\n");
+    block += Text(language, kAboutFeatures) + QStringLiteral("\r\n");
+    block += Text(language, kTranslationCaption) + QStringLiteral(" : ") +
+             Text(language, kTranslatorName) + QStringLiteral("\r\n");
+    block += Text(language, kTranslatorEmail) + QStringLiteral("\r\n") + QStringLiteral("\r\n");
     return block;
 }
 
@@ -59,8 +60,9 @@ QLabel* PlacePicture(QWidget* parent) {
 
 } // namespace
 
-frmAbout::frmAbout(QWidget* owner)
+frmAbout::frmAbout(QWidget* owner, const LanguageState& language)
     : QDialog(owner)
+    , language_(language)
     , picIcon_(PlacePicture(this))
     , lblTitle_(PlaceLabel(this, QString(), TwipsRect(2010, 120, 3405, 360), true))
     , lblVersion_(PlaceLabel(this, QString(), TwipsRect(2040, 480, 3645, 225), true))
@@ -81,11 +83,11 @@ frmAbout::frmAbout(QWidget* owner)
 }
 
 void frmAbout::Form_Load() {
-    cmdOK_->setText(Text("Button", "4"));
-    setWindowTitle(Text("About", "1"));
-    lblTitle_->setText(Text("About", "2"));
-    lblVersion_->setText(VersionLine());
-    lblDescription_->setText(DescriptionBlock());
+    cmdOK_->setText(Text(language_, kOkButton));
+    setWindowTitle(Text(language_, kAboutTitle));
+    lblTitle_->setText(Text(language_, kAboutProgramName));
+    lblVersion_->setText(VersionLine(language_));
+    lblDescription_->setText(DescriptionBlock(language_));
 }
 
 void frmAbout::cmdOK_Click() {

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <array>
 
+class LanguageState;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -12,7 +13,7 @@ class QPushButton;
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    explicit frmAbout(QWidget* owner);
+    frmAbout(QWidget* owner, const LanguageState& language);
 
     QLabel* picIcon() const { return picIcon_; }
     QLabel* lblTitle() const { return lblTitle_; }
@@ -28,6 +29,7 @@ private:
     void Form_Load();
     void cmdOK_Click();
 
+    const LanguageState& language_;
     QLabel* picIcon_;
     QLabel* lblTitle_;
     QLabel* lblVersion_;

@@ -1,5 +1,8 @@
 #include "ui/frmAide.h"
 
+#include "base/FileListing.h"
+#include "base/ProgramFolder.h"
+#include "i18n/TextKeys.h"
 #include "ui/AuxiliaryWindow.h"
 #include "ui/LanguageText.h"
 #include "ui/Prompter.h"
@@ -15,32 +18,34 @@ namespace {
 
 // One line of a help text: blanks, the "MsgHelp" text of the key, then line breaks.
 struct HelpRow {
-    const char* key;
+    TextKey key;
     int blanksBefore;
     int lineBreaksAfter;
 };
 
 // The inputs are indented under their heading, the sweep's two cases deeper still.
 constexpr HelpRow kMainText[] = {
-    {"1", 0, 1},  {"2", 5, 1},  {"3", 5, 1},  {"4", 5, 1},  {"5", 5, 1},  {"6", 8, 1},
-    {"7", 8, 1},  {"8", 5, 2},  {"9", 0, 2},  {"10", 0, 1}, {"11", 0, 1}, {"12", 0, 2},
-    {"13", 0, 2}, {"14", 0, 1}, {"15", 0, 2}, {"16", 0, 1}, {"17", 0, 2}, {"18", 0, 2},
+    {kHelpLines[0], 0, 1},  {kHelpLines[1], 5, 1},  {kHelpLines[2], 5, 1},  {kHelpLines[3], 5, 1},
+    {kHelpLines[4], 5, 1},  {kHelpLines[5], 8, 1},  {kHelpLines[6], 8, 1},  {kHelpLines[7], 5, 2},
+    {kHelpLines[8], 0, 2},  {kHelpLines[9], 0, 1},  {kHelpLines[10], 0, 1}, {kHelpLines[11], 0, 2},
+    {kHelpLines[12], 0, 2}, {kHelpLines[13], 0, 1}, {kHelpLines[14], 0, 2}, {kHelpLines[15], 0, 1},
+    {kHelpLines[16], 0, 2}, {kHelpLines[17], 0, 2},
 };
 
 // The tips: a heading and three indented lines, with no break after the last.
 constexpr HelpRow kSecondText[] = {
-    {"21", 0, 1},
-    {"22", 10, 1},
-    {"23", 10, 1},
-    {"24", 10, 0},
+    {kHelpTips[0], 0, 1},
+    {kHelpTips[1], 10, 1},
+    {kHelpTips[2], 10, 1},
+    {kHelpTips[3], 10, 0},
 };
 
 // A missing key still gets its blanks and breaks, so the lines below keep their places.
-QString BuildHelpText(std::span<const HelpRow> rows) {
+QString BuildHelpText(const LanguageState& language, std::span<const HelpRow> rows) {
     QString text;
     for (const HelpRow& row : rows) {
         text += QString(row.blanksBefore, QLatin1Char(' '));
-        text += Text("MsgHelp", row.key);
+        text += Text(language, row.key);
         text += QStringLiteral("\r\n").repeated(row.lineBreaksAfter);
     }
     return text;
@@ -54,9 +59,9 @@ QPushButton* PlaceButton(QWidget* parent, const QString& text, QRect where) {
 
 } // namespace
 
-QString FindSketch(const std::string& languageName) {
+QString FindSketch(const std::string& languageFolder, const std::string& languageName) {
     const std::string fileName = languageName + ".gif";
-    const std::string besideProgram = ProgramFolder() + kPathSeparator + fileName;
+    const std::string besideProgram = languageFolder + kPathSeparator + fileName;
     if (FileExists(besideProgram))
         return QString::fromStdString(std::filesystem::absolute(besideProgram).string());
     if (FileExists(fileName))
@@ -64,9 +69,10 @@ QString FindSketch(const std::string& languageName) {
     return {};
 }
 
-frmAide::frmAide(QWidget* owner, Prompter& prompter)
+frmAide::frmAide(QWidget* owner, Prompter& prompter, const LanguageState& language)
     : QDialog(owner)
     , prompter_(prompter)
+    , language_(language)
     , Picture1_(PlaceLabel(this, QString(), TwipsRect(120, 120, 495, 495)))
     , Label1_(PlaceLabel(this, QStringLiteral("info"), TwipsRect(720, 120, 7575, 6375)))
     , Label2_(PlaceLabel(this, QStringLiteral("merci"), TwipsRect(720, 6600, 6495, 975)))
@@ -88,20 +94,24 @@ frmAide::frmAide(QWidget* owner, Prompter& prompter)
 
 void frmAide::Form_Load() {
     croquis_->hide();
-    Label1_->setText(BuildHelpText(kMainText));
-    Label2_->setText(BuildHelpText(kSecondText));
-    cmdok_->setText(Text("Button", "4"));
-    if (!FindSketch(CurrentLanguageName).isEmpty()) {
+    Label1_->setText(BuildHelpText(language_, kMainText));
+    Label2_->setText(BuildHelpText(language_, kSecondText));
+    cmdok_->setText(Text(language_, kOkButton));
+    if (!Sketch().isEmpty()) {
         croquis_->show();
-        croquis_->setText(Text("Button", "5"));
+        croquis_->setText(Text(language_, kSketchButton));
     }
 }
 
 // Looked up again: the file may have gone since the window opened.
 void frmAide::croquis_Click() {
-    const QString sketch = FindSketch(CurrentLanguageName);
+    const QString sketch = Sketch();
     if (!sketch.isEmpty())
         prompter_.openFile(sketch);
+}
+
+QString frmAide::Sketch() const {
+    return FindSketch(language_.places().languageFolder, language_.name());
 }
 
 void frmAide::cmdOK_Click() {

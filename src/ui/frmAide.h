@@ -5,19 +5,20 @@
 #include <QDialog>
 #include <string>
 
+class LanguageState;
 class Prompter;
 class QLabel;
 class QPushButton;
 
 // The sketch of that language, name + ".gif": beside the program first, then in the working
 // folder, so a program started from another folder still finds its own. Absolute, or "" if none.
-QString FindSketch(const std::string& languageName);
+QString FindSketch(const std::string& languageFolder, const std::string& languageName);
 
 class frmAide : public QDialog {
     Q_OBJECT
 public:
     // The sketch opens through the prompter, which hands it to the desktop.
-    frmAide(QWidget* owner, Prompter& prompter);
+    frmAide(QWidget* owner, Prompter& prompter, const LanguageState& language);
 
     QLabel* Label1() const { return Label1_; }
     QLabel* Label2() const { return Label2_; }
@@ -31,8 +32,10 @@ private:
     void Form_Load();
     void croquis_Click();
     void cmdOK_Click();
+    QString Sketch() const;
 
     Prompter& prompter_;
+    const LanguageState& language_;
     QLabel* Picture1_;
     QLabel* Label1_;
     QLabel* Label2_;

@@ -1,10 +1,11 @@
 #include "ui/frmMain.h"
 
+#include "i18n/TextKeys.h"
+#include "print/SystemLocale.h"
+#include "session/OutcomeMessages.h"
 #include "ui/LanguageText.h"
 #include "ui/PlanPreview.h"
 #include "ui/Prompter.h"
-#include "calc/ResultTexts.h"
-#include "print/SystemLocale.h"
 #include "ui/TranslateMainWindow.h"
 #include "ui/WingField.h"
 #include "ui/lang.h"
@@ -15,8 +16,10 @@
 #include <QLayout>
 #include <QPushButton>
 
-frmMain::frmMain(Prompter& prompter)
+frmMain::frmMain(Prompter& prompter, LanguageState& language)
     : prompter_(prompter)
+    , language_(language)
+    , session_(SystemDecimalSeparator(), language.lookup())
     , c_(BuildMainWindowControls(*this)) {
     // The window keeps the size of its form; the preview is drawn to that size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -35,25 +38,40 @@ void frmMain::ConnectControls() {
     connect(c_.mnuhlp, &QAction::triggered, this, &frmMain::mnuhlp_Click);
     connect(c_.nmuabout, &QAction::triggered, this, &frmMain::nmuabout_Click);
 
-    for (WingField* tip : c_.C_min)
-        connect(tip, &QLineEdit::textChanged, this, &frmMain::C_min_Change);
+    const std::pair<const PanelFields*, PanelField> rows[] = {
+        {&c_.C_max, PanelField::RootChord},
+        {&c_.C_min, PanelField::TipChord},
+        {&c_.L_trap, PanelField::PanelLength},
+        {&c_.deport, PanelField::SweepOffset},
+    };
+    for (const auto& [row, field] : rows) {
+        for (int panel = 0; panel < kPanelCount; ++panel)
+            ConnectField((*row)[panel], [this, field, panel](const std::string& text) {
+                session_.setPanelText(field, panel, text);
+            });
+    }
+    ConnectField(c_.Cg, [this](const std::string& text) { session_.setBalanceText(text); });
+    ConnectField(c_.masse, [this](const std::string& text) { session_.setMassText(text); });
     // Only a root-chord field can prove the window accepts focus requests.
     connect(c_.C_max[0], &WingField::gotFocus, this, [this] { rootChordFocused_ = 1; });
+}
 
-    QList<WingField*> fields{c_.Cg, c_.masse};
-    for (const PanelFields* row : {&c_.C_max, &c_.C_min, &c_.L_trap, &c_.deport})
-        fields.append(QList<WingField*>(row->begin(), row->end()));
-    for (WingField* field : fields)
-        connect(field, &WingField::enterPressed, this, &frmMain::cmdCalcul_Click);
+// Every change of a field goes to the session; the chained root chords come back from it.
+void frmMain::ConnectField(WingField* field, std::function<void(const std::string&)> forward) {
+    connect(field, &QLineEdit::textChanged, this,
+            [this, forward = std::move(forward)](const QString& text) {
+                if (showingSession_)
+                    return;
+                forward(text.toStdString());
+                ShowFields();
+            });
+    connect(field, &WingField::enterPressed, this, &frmMain::cmdCalcul_Click);
 }
 
 bool frmMain::Form_Load() {
     if (!StartLanguage())
         return false;
     rootChordFocused_ = 0;
-    calcValid_ = 0;
-    areaUnit = FromUtf8(kAreaUnit);
-    lengthUnit = FromUtf8(kLengthUnit);
     cmdClear_Click();
     return true;
 }
@@ -63,54 +81,31 @@ void frmMain::FocusFirstField() {
 }
 
 void frmMain::TranslateMainWindow() {
-    ::TranslateMainWindow(*this, c_);
+    ::TranslateMainWindow(*this, c_, language_);
 }
 
-WingFields frmMain::ReadFields() const {
-    WingFields fields;
+// Only fields whose text differs are set, so the one being typed in keeps its cursor.
+void frmMain::ShowFields() {
+    const WingFields& fields = session_.fields();
+    const auto show = [](WingField* field, const std::string& text) {
+        const QString shown = QString::fromStdString(text);
+        if (field->text() != shown)
+            field->setText(shown);
+    };
+    showingSession_ = true;
     for (int i = 0; i < kPanelCount; ++i) {
-        fields.C_max[i] = c_.C_max[i]->text().toStdString();
-        fields.C_min[i] = c_.C_min[i]->text().toStdString();
-        fields.L_trap[i] = c_.L_trap[i]->text().toStdString();
-        fields.deport[i] = c_.deport[i]->text().toStdString();
+        show(c_.C_max[i], fields.C_max[i]);
+        show(c_.C_min[i], fields.C_min[i]);
+        show(c_.L_trap[i], fields.L_trap[i]);
+        show(c_.deport[i], fields.deport[i]);
     }
-    fields.Cg = c_.Cg->text().toStdString();
-    fields.masse = c_.masse->text().toStdString();
-    return fields;
+    show(c_.Cg, fields.Cg);
+    show(c_.masse, fields.masse);
+    showingSession_ = false;
 }
 
-void frmMain::ShowFields(const WingFields& fields) {
-    chaining_ = false;
-    for (int i = 0; i < kPanelCount; ++i) {
-        c_.C_max[i]->setText(QString::fromStdString(fields.C_max[i]));
-        c_.C_min[i]->setText(QString::fromStdString(fields.C_min[i]));
-        c_.L_trap[i]->setText(QString::fromStdString(fields.L_trap[i]));
-        c_.deport[i]->setText(QString::fromStdString(fields.deport[i]));
-    }
-    c_.Cg->setText(QString::fromStdString(fields.Cg));
-    c_.masse->setText(QString::fromStdString(fields.masse));
-    chaining_ = true;
-}
-
-void frmMain::C_min_Change() {
-    if (!chaining_)
-        return;
-    for (int i = 1; i < kPanelCount; ++i)
-        c_.C_max[i]->setText(c_.C_min[i - 1]->text());
-}
-
-void frmMain::cmdCalcul_Click() {
-    calcValid_ = 1;
-    const CalcReport report =
-        CalculateWing(ReadFields(), SystemDecimalSeparator(), planform_, results_);
-    if (report.outcome == CalcOutcome::PanelError)
-        return ShowPanelError();
-    if (report.outcome == CalcOutcome::BalanceError)
-        return ShowBalanceError();
-    if (report.outcome == CalcOutcome::ArithmeticFailure)
-        return ShowValidationMessage(ValidationMessageKey(report));
-
-    const ResultTexts texts = MakeResultTexts(planform_, results_, SystemDecimalSeparator());
+void frmMain::ShowResults() {
+    const ResultTexts texts = session_.resultTexts();
     c_.Lbenv->setText(QString::fromStdString(texts.Lbenv));
     c_.Lbsurf->setText(QString::fromStdString(texts.Lbsurf));
     c_.Lballong->setText(QString::fromStdString(texts.Lballong));
@@ -119,21 +114,29 @@ void frmMain::cmdCalcul_Click() {
     c_.Lbcmoy->setText(QString::fromStdString(texts.Lbcmoy));
     SelectRootChord();
     c_.LbafficheCA->setText(QString::fromStdString(texts.LbafficheCA));
-    c_.plan->DrawPlanform(planform_, results_);
+    c_.plan->DrawPlanform(session_.planform(), session_.results());
 }
 
-void frmMain::ShowPanelError() {
-    ShowValidationMessage("1");
+void frmMain::ClearResults() {
+    for (QLabel* result :
+         {c_.Lbenv, c_.Lbsurf, c_.Lballong, c_.Lbdist_x, c_.Lbcmoy, c_.Lbdistcentr})
+        result->clear();
+    c_.plan->erase();
+    c_.LbafficheCA->clear();
 }
 
-void frmMain::ShowBalanceError() {
-    ShowValidationMessage("2");
+// A refused wing keeps the results and the drawing of the last good one on show.
+void frmMain::cmdCalcul_Click() {
+    const CalcReport report = session_.calculate();
+    if (report.outcome != CalcOutcome::Ok)
+        return ShowCalculationMessage(report);
+    ShowResults();
 }
 
-void frmMain::ShowValidationMessage(std::string_view key) {
-    const QString text = Text("Message", key); // looked up before the title
-    prompter_.messageBox(text, MessageStyle::Exclamation, Text("Label", "0"));
-    calcValid_ = 0;
+void frmMain::ShowCalculationMessage(const CalcReport& report) {
+    const QString text =
+        FromUtf8(calculationMessage(report, language_.lookup())); // before the title
+    prompter_.messageBox(text, kExclamationMessage, Text(language_, kProgramCaption));
 }
 
 void frmMain::SelectRootChord() {
@@ -143,21 +146,10 @@ void frmMain::SelectRootChord() {
 }
 
 void frmMain::cmdClear_Click() {
-    calcValid_ = 0;
-    for (int i = 0; i < kPanelCount; ++i) {
-        c_.C_max[i]->clear();
-        c_.C_min[i]->clear();
-        c_.L_trap[i]->clear();
-        c_.deport[i]->clear();
-    }
-    c_.Cg->setText(QStringLiteral("30"));
-    for (QLabel* result :
-         {c_.Lbenv, c_.Lbsurf, c_.Lballong, c_.Lbdist_x, c_.Lbcmoy, c_.Lbdistcentr})
-        result->clear();
-    c_.plan->erase();
-    c_.LbafficheCA->clear();
-    c_.masse->clear();
-    setWindowTitle(Text("Label", "0"));
+    session_.clear();
+    ShowFields();
+    ClearResults();
+    setWindowTitle(Text(language_, kProgramCaption));
     SelectRootChord();
 }
 
@@ -170,6 +162,6 @@ void frmMain::mnufilequit_Click() {
 }
 
 void frmMain::mnulang_Click() {
-    lang chooser(this, [this] { TranslateMainWindow(); });
+    lang chooser(this, language_, [this] { TranslateMainWindow(); });
     prompter_.runModal(chooser);
 }

@@ -1,22 +1,24 @@
-// The main window: the panel fields, the results, the preview, and all state of a session.
-// Handlers keep the names of the events they answer; the work is done by the core.
+// The main window: a view of the wing session. It shows the fields, the results and the preview
+// the session holds, forwards the user's edits, and asks the session to calculate, open, save
+// and clear.
 #pragma once
 
-#include "calc/CalculateWing.h"
+#include "session/WingSession.h"
 #include "ui/MainWindowControls.h"
-#include "base/TextFile.h"
 
 #include <QMainWindow>
 #include <cstdint>
+#include <functional>
 #include <string>
 
+class LanguageState;
 class Prompter;
 struct FileDialogRequest;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frmMain(Prompter& prompter);
+    frmMain(Prompter& prompter, LanguageState& language);
 
     // The start-up before the window shows: the language, then a cleared form. False when the
     // user chose to quit instead of picking a language.
@@ -37,38 +39,30 @@ public:
     void FocusFirstField();
 
     const MainWindowControls& controls() const { return c_; }
-    bool calcValid() const { return calcValid_ != 0; }
+    const WingSession& session() const { return session_; }
+    bool calcValid() const { return session_.hasValidResults(); }
     bool rootChordFocused() const { return rootChordFocused_ != 0; }
-    const WingPlanform& planform() const { return planform_; }
-    const WingResults& results() const { return results_; }
     const QString& printTitle() const { return printTitle_; }
-
-    WingFields ReadFields() const;
-    // Shows texts that already went through the chaining, without running it again.
-    void ShowFields(const WingFields& fields);
 
 private:
     void ConnectControls();
+    void ConnectField(WingField* field, std::function<void(const std::string&)> forward);
     bool StartLanguage();
-    void C_min_Change();
-    void ShowPanelError();
-    void ShowBalanceError();
-    void ShowValidationMessage(std::string_view key);
+    void ShowFields();
+    void ShowResults();
+    void ClearResults();
+    void ShowCalculationMessage(const CalcReport& report);
     void SelectRootChord();
     void ShowFileError(const FileError& error);
     void ShowFileCaption();
     FileDialogRequest wingFileDialog(const QString& title) const;
 
     Prompter& prompter_;
+    LanguageState& language_;
+    WingSession session_;
     MainWindowControls c_;
-    WingPlanform planform_;
-    WingResults results_;
-    std::uint8_t calcValid_ = 0;
     std::uint8_t rootChordFocused_ = 0;
-    QString lengthUnit;
-    QString areaUnit;
     QString printTitle_;
-    QString wingFilePath;
-    QString lastWingFolder_; // where the file dialogs start after the first save or open
-    bool chaining_ = true;
+    QString lastWingFolder_;      // where the file dialogs start after the first save or open
+    bool showingSession_ = false; // fields are being set from the session, not typed
 };

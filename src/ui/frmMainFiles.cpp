@@ -1,67 +1,71 @@
 // Save as and Open: the wing's field texts to and from a wing file, with the file's name in the
 // window's caption.
-#include "session/FileErrorMessage.h"
+#include "i18n/TextKeys.h"
+#include "session/OutcomeMessages.h"
 #include "ui/LanguageText.h"
 #include "ui/Prompter.h"
-#include "files/WingFile.h"
 #include "ui/frmMain.h"
 
 #include <QFileInfo>
 
 // Both dialogs show wing files and start in the program folder, then where the user last went.
 FileDialogRequest frmMain::wingFileDialog(const QString& title) const {
-    const QString folder =
-        lastWingFolder_.isEmpty() ? QString::fromStdString(ProgramFolder()) : lastWingFolder_;
+    const QString folder = lastWingFolder_.isEmpty()
+                               ? QString::fromStdString(language_.places().languageFolder)
+                               : lastWingFolder_;
     return {title,
-            Text("Message", "5") + QStringLiteral(" (*.txt)"),
+            Text(language_, kWingFileType) + QStringLiteral(" (*.txt)"),
             folder,
             {},
             QStringLiteral("txt")};
 }
 
 void frmMain::mnusave_Click() {
-    if (!calcValid_) {
-        prompter_.messageBox(Text("Message", "3"), MessageStyle::Exclamation, Text("Message", "4"));
+    if (!session_.hasValidResults()) {
+        prompter_.messageBox(Text(language_, kSaveNeedsCalculationMessage), kExclamationMessage,
+                             Text(language_, kSaveDialogTitle));
         return;
     }
-    const QString path = prompter_.saveFileName(wingFileDialog(Text("Message", "4")));
+    const QString path = prompter_.saveFileName(wingFileDialog(Text(language_, kSaveDialogTitle)));
     if (path.isEmpty())
         return;
-    wingFilePath = path;
-    if (const auto error = SaveWingFile(path.toStdString(), ReadFields())) {
+    if (const auto error = session_.saveAs(path.toStdString())) {
         ShowFileError(*error);
         return;
     }
     lastWingFolder_ = QFileInfo(path).absolutePath();
-    prompter_.messageBox(Text("Message", "6") + path, MessageStyle::OkOnly, QString());
+    prompter_.messageBox(Text(language_, kWingSavedMessage) + path, kPlainMessage, QString());
     ShowFileCaption();
 }
 
+// The file is read into the session, which clears and calculates; the window shows the outcome.
 void frmMain::mnuopen_Click() {
-    const QString path = prompter_.openFileName(wingFileDialog(Text("Message", "7")));
+    const QString path = prompter_.openFileName(wingFileDialog(Text(language_, kOpenDialogTitle)));
     if (path.isEmpty())
         return;
-    wingFilePath = path;
     cmdClear_Click();
-    WingFields fields = ClearedFields();
-    if (const auto error = LoadWingFile(path.toStdString(), fields)) {
-        ShowFileError(*error);
+    const OpenOutcome outcome = session_.open(path.toStdString());
+    if (outcome.fileError) {
+        ShowFileError(*outcome.fileError);
         cmdClear_Click();
         return;
     }
     lastWingFolder_ = QFileInfo(path).absolutePath();
-    ShowFields(fields);
-    cmdCalcul_Click();
+    ShowFields();
+    if (outcome.report.outcome == CalcOutcome::Ok)
+        ShowResults();
+    else
+        ShowCalculationMessage(outcome.report);
     ShowFileCaption();
 }
 
 void frmMain::ShowFileError(const FileError& error) {
-    prompter_.messageBox(QString::fromStdString(FileErrorMessage(error)), MessageStyle::Information,
-                         Text("Label", "0"));
+    prompter_.messageBox(FromUtf8(fileErrorMessage(error, language_.lookup())), kInformationMessage,
+                         Text(language_, kProgramCaption));
 }
 
 void frmMain::ShowFileCaption() {
-    wingFilePath = QString::fromStdString(BareFileName(wingFilePath.toStdString()));
-    setWindowTitle(Text("Label", "0") + QStringLiteral(" - ") + Text("Message", "5") +
-                   QStringLiteral(" : ") + wingFilePath);
+    setWindowTitle(Text(language_, kProgramCaption) + QStringLiteral(" - ") +
+                   Text(language_, kWingFileType) + QStringLiteral(" : ") +
+                   FromUtf8(session_.fileName()));
 }

@@ -6,11 +6,11 @@
 #include "ui/frmMain.h"
 
 void frmMain::mnuhlp_Click() {
-    frmAide help(this, prompter_);
+    frmAide help(this, prompter_, language_);
     prompter_.runModal(help);
 }
 
 void frmMain::nmuabout_Click() {
-    frmAbout about(this);
+    frmAbout about(this, language_);
     prompter_.runModal(about);
 }

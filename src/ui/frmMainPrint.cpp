@@ -1,12 +1,13 @@
 // The print command: refuses without a valid calculation, confirms the printer, asks a title and
 // prints the sheet. Where the system has no printer the sheet goes into a PDF file instead.
+#include "i18n/TextKeys.h"
+#include "print/SheetPrinter.h"
+#include "print/SystemLocale.h"
 #include "ui/LanguageText.h"
 #include "ui/Prompter.h"
-#include "print/SheetPrinter.h"
 #include "ui/frmMain.h"
 
 #include <QDir>
-#include <QLabel>
 #include <QStandardPaths>
 
 namespace {
@@ -14,8 +15,9 @@ namespace {
 const QString kPdfPrinter = QStringLiteral("PDF");
 
 // Every box of the command has the program's caption as its title, looked up after the text.
-int ShowBox(Prompter& prompter, const QString& text, int style) {
-    return prompter.messageBox(text, style, Text("Label", "0"));
+MessageAnswer ShowBox(Prompter& prompter, const LanguageState& language, const QString& text,
+                      MessageStyle style) {
+    return prompter.messageBox(text, style, Text(language, kProgramCaption));
 }
 
 // The documents folder, made if it is missing; the home folder when it cannot be.
@@ -49,32 +51,30 @@ SheetTarget AskTarget(Prompter& prompter, const QString& printer, const QString&
 } // namespace
 
 void frmMain::mnufileprint_Click() {
-    if (!calcValid_) {
-        ShowBox(prompter_, Text("Message", "10"), MessageStyle::Critical);
+    if (!session_.hasValidResults()) {
+        ShowBox(prompter_, language_, Text(language_, kPrintNeedsCalculationMessage),
+                kCriticalMessage);
         return;
     }
     const QString printer = DefaultPrinterName();
     const QString printsOn =
-        Text("Message", "11") + u' ' + (printer.isEmpty() ? kPdfPrinter : printer);
-    if (ShowBox(prompter_, printsOn + QStringLiteral(" ?"),
-                MessageStyle::Question | MessageStyle::OkCancel) == MessageAnswer::Cancel)
+        Text(language_, kPrintsOnMessage) + u' ' + (printer.isEmpty() ? kPdfPrinter : printer);
+    if (ShowBox(prompter_, language_, printsOn + QStringLiteral(" ?"), kOkCancelQuestion) ==
+        MessageAnswer::Cancel)
         return;
-    const QString prompt = QStringLiteral("\r\n\r\n") + Text("Message", "12");
-    const QString boxTitle = Text("Message", "13");
-    printTitle_ = prompter_.inputBox(prompt, boxTitle, Text("Message", "14"));
+    const QString prompt = QStringLiteral("\r\n\r\n") + Text(language_, kTitlePrompt);
+    const QString boxTitle = Text(language_, kTitleBoxTitle);
+    printTitle_ = prompter_.inputBox(prompt, boxTitle, Text(language_, kDefaultSheetTitle));
     if (printTitle_.isEmpty())
         return;
     const SheetTarget target = AskTarget(prompter_, printer, printsOn, printTitle_);
     if (!target.chosen())
         return;
 
-    SheetInputs inputs =
-        CurrentSheetInputs(printTitle_.toStdString(), c_.LbafficheCA->text().toStdString());
-    inputs.lengthUnit = lengthUnit.toStdString();
-    inputs.areaUnit = areaUnit.toStdString();
-    if (!imprime(planform_, results_, inputs, target).printed) {
-        ShowBox(prompter_, Text("Message", "16"), MessageStyle::Critical);
+    const SheetInputs inputs = session_.sheetInputs(printTitle_.toStdString(), TodaysShortDate());
+    if (!imprime(session_.planform(), session_.results(), inputs, target).printed) {
+        ShowBox(prompter_, language_, Text(language_, kPrintFailedMessage), kCriticalMessage);
         return;
     }
-    ShowBox(prompter_, Text("Message", "15"), MessageStyle::OkOnly);
+    ShowBox(prompter_, language_, Text(language_, kSheetPrintedMessage), kPlainMessage);
 }

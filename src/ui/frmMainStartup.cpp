@@ -1,33 +1,32 @@
 // The language part of the start-up: ask until tz.ini names a language, then translate.
-#include "i18n/Language.h"
+#include "i18n/LanguageState.h"
 #include "ui/Prompter.h"
 #include "ui/frmMain.h"
 #include "ui/lang.h"
 
 bool frmMain::StartLanguage() {
     for (;;) {
-        if (GetINI("Langue", "1", kSettingsFile).empty()) {
-            ChoosingAtStartup = true;
-            lang chooser(this, [this] { TranslateMainWindow(); });
+        if (language_.storedLanguage().empty()) {
+            language_.setChoosingAtStartup(true);
+            lang chooser(this, language_, [this] { TranslateMainWindow(); });
             prompter_.runModal(chooser);
         }
         // A pick that tz.ini could not keep still holds for this run.
-        if (const std::string stored = GetINI("Langue", "1", kSettingsFile); !stored.empty())
-            CurrentLanguageName = stored;
-        if (!CurrentLanguageName.empty())
+        if (const std::string stored = language_.storedLanguage(); !stored.empty())
+            language_.select(stored);
+        if (!language_.name().empty())
             break;
         // No language file can be read yet, so this one message is built in. Cancel is the way
         // out for a user who cannot or will not pick one (an empty program folder, say).
-        const int answer =
+        const MessageAnswer answer =
             prompter_.messageBox(QStringLiteral("Please select a language"),
-                                 MessageStyle::Critical | MessageStyle::RetryCancel, QString());
+                                 {MessageIcon::Critical, MessageButtons::RetryCancel}, QString());
         if (answer == MessageAnswer::Cancel) {
-            ChoosingAtStartup = false;
+            language_.setChoosingAtStartup(false);
             return false;
         }
     }
-    SelectLanguage(CurrentLanguageName);
     TranslateMainWindow();
-    ChoosingAtStartup = false;
+    language_.setChoosingAtStartup(false);
     return true;
 }

@@ -1,5 +1,6 @@
 #include "ui/lang.h"
 
+#include "i18n/TextKeys.h"
 #include "ui/LanguageText.h"
 #include "ui/Twips.h"
 
@@ -7,8 +8,9 @@
 #include <QPushButton>
 #include <QScreen>
 
-lang::lang(QWidget* owner, std::function<void()> translateMainWindow)
+lang::lang(QWidget* owner, LanguageState& language, std::function<void()> translateMainWindow)
     : QDialog(owner)
+    , language_(language)
     , Combo1_(new QComboBox(this))
     , ok_(new QPushButton(QStringLiteral("OK"), this))
     , translateMainWindow_(std::move(translateMainWindow)) {
@@ -29,14 +31,14 @@ lang::lang(QWidget* owner, std::function<void()> translateMainWindow)
 
 void lang::Form_Load() {
     SelectionMade_ = false;
-    for (const std::string& name : ListLanguageFiles(ProgramFolder() + kPathSeparator, "*.lng"))
+    for (const std::string& name : language_.availableLanguages())
         Combo1_->addItem(FromUtf8(name));
     Combo1_->setCurrentIndex(-1);
-    if (ChoosingAtStartup)
+    if (language_.choosingAtStartup())
         return;
-    setWindowTitle(FromUtf8(GetINIFile("LANGUAGE", "2")));
-    CurrentLanguageName = GetINI("Langue", "1", kSettingsFile);
-    Combo1_->setPlaceholderText(FromUtf8(CurrentLanguageName));
+    setWindowTitle(Text(language_, kLanguageDialogTitle));
+    language_.recallStoredName();
+    Combo1_->setPlaceholderText(FromUtf8(language_.name()));
 }
 
 void lang::Combo1_click() {
@@ -45,8 +47,8 @@ void lang::Combo1_click() {
 
 void lang::ok_Click() {
     if (SelectionMade_ && Combo1_->currentIndex() >= 0) {
-        SelectLanguage(Combo1_->currentText().toStdString());
-        WriteINI("Langue", "1", CurrentLanguageName, kSettingsFile);
+        language_.select(Combo1_->currentText().toStdString());
+        language_.storeLanguage(language_.name());
         translateMainWindow_();
     }
     close();

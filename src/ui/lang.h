@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <functional>
 
+class LanguageState;
 class QComboBox;
 class QPushButton;
 
@@ -12,7 +13,7 @@ class lang : public QDialog {
     Q_OBJECT
 public:
     // translateMainWindow runs after a confirmed pick, before the chooser closes.
-    lang(QWidget* owner, std::function<void()> translateMainWindow);
+    lang(QWidget* owner, LanguageState& language, std::function<void()> translateMainWindow);
 
     QComboBox* Combo1() const { return Combo1_; }
     QPushButton* ok() const { return ok_; }
@@ -23,6 +24,7 @@ private:
     void Combo1_click();
     void ok_Click();
 
+    LanguageState& language_;
     QComboBox* Combo1_;
     QPushButton* ok_;
     bool SelectionMade_ = false;

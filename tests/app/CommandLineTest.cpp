@@ -2,10 +2,11 @@
 // window's captions, the JSON members, the outcome and message of bad files, the exit status.
 #include "app/CommandLine.h"
 
-#include "i18n/Language.h"
+#include "files/WingFile.h"
+#include "i18n/LanguageState.h"
+#include "i18n/TextKeys.h"
 #include "support/TestFolder.h"
 #include "support/TypedWings.h"
-#include "files/WingFile.h"
 #include "support/WingTexts.h"
 
 #include <filesystem>
@@ -27,15 +28,12 @@ protected:
                                            (language + ".lng"),
                                        folder / (language + ".lng"));
         WriteBytes(folder / "tz.ini", "[Langue]\r\n1=English\r\n");
-        SetProgramFolder(folder.Path());
-        CurrentLanguageName.clear();
-        CurrentLanguageFile.clear();
     }
 
     int Run(const std::vector<std::string>& arguments) {
         out.str("");
         err.str("");
-        return RunCommand(ParseCommandLine(arguments), ".", SheetContext{}, out, err);
+        return RunCommand(ParseCommandLine(arguments), language, ".", SheetContext{}, out, err);
     }
 
     std::vector<Json> JsonLines() const {
@@ -56,6 +54,7 @@ protected:
     }
 
     TestFolder folder;
+    LanguageState language{LanguagePlaces::beside(folder.Path())};
     std::ostringstream out;
     std::ostringstream err;
 };
@@ -65,7 +64,7 @@ TEST_F(CommandLine, TextOutputNamesEachResultWithTheWindowsCaption) {
     EXPECT_EQ(Run({"--calc", folder / "two.txt"}), 0);
     const std::string text = out.str();
     EXPECT_EQ(text.find(folder / "two.txt"), 0u);
-    const std::string span = GetINIFile("Label", "6");
+    const std::string span = language.text(kSpanCaption);
     EXPECT_NE(text.find(" : 1 400.00 mm  \n"), std::string::npos) << text;
     EXPECT_NE(text.find(" :  51.72 g/dm\u00b2\n"), std::string::npos) << text;
     EXPECT_NE(text.find(span.substr(0, span.find(':'))), std::string::npos);
@@ -120,7 +119,7 @@ TEST_F(CommandLine, EveryOutcomeHasItsMessage) {
         EXPECT_EQ(lines[i].contains("labels"), file.messageKey == nullptr);
         const std::string message = lines[i]["message"];
         if (file.messageKey && *file.messageKey) {
-            EXPECT_EQ(message, GetINIFile("Message", file.messageKey));
+            EXPECT_EQ(message, language.text({"Message", file.messageKey}));
         } else if (file.messageKey) {
             EXPECT_NE(message.find(" # 2 "), std::string::npos) << message;
         }
@@ -129,8 +128,8 @@ TEST_F(CommandLine, EveryOutcomeHasItsMessage) {
 
 TEST_F(CommandLine, LangChoosesTheLanguageForThisRunOnly) {
     Run({"--calc", "--json", "--lang", kFrench, SaveWing("bad.txt", "250", "", "1000", "30")});
-    SelectLanguage(kFrench);
-    EXPECT_EQ(JsonLines().at(0)["message"], GetINIFile("Message", "1"));
+    language.select(kFrench);
+    EXPECT_EQ(JsonLines().at(0)["message"], language.text(kPanelErrorMessage));
     EXPECT_EQ(ReadBytes(folder / "tz.ini"), "[Langue]\r\n1=English\r\n");
 }
 
@@ -199,8 +198,9 @@ TEST_P(BadCliInput, SaysWhatIsWrongInJsonAndText) {
     const bool ok = std::string(GetParam().outcome) == "Ok";
     EXPECT_EQ(Run({"--calc", "--json", "--lang", "English", path}), ok ? 0 : 1);
     const std::string& message = GetParam().message;
-    const std::string shown =
-        message.starts_with(" # ") || message.empty() ? message : GetINIFile("Message", message);
+    const std::string shown = message.starts_with(" # ") || message.empty()
+                                  ? message
+                                  : language.text({"Message", message});
     const std::vector<Json> lines = JsonLines();
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0]["file"], path);

@@ -8,8 +8,8 @@
 namespace {
 
 // Every text names its own section and key, so the test sees which caption went where.
-std::string SectionSlashKey(std::string_view section, std::string_view key) {
-    return std::string(section) + "/" + std::string(key);
+std::string SectionSlashKey(TextKey text) {
+    return std::string(text.section) + "/" + std::string(text.key);
 }
 
 SheetInputs TestInputs() {
@@ -199,8 +199,8 @@ TEST(SheetMassLine, JoinsMassAndTheLoadingLabelsCaption) {
 
 TEST(PrintSheet, WithoutAPrintSectionTheCaptionsAreEmptyButTheSheetPrints) {
     SheetInputs inputs = TestInputs();
-    inputs.lookup = [](std::string_view section, std::string_view key) {
-        return section == "Print" ? std::string{} : SectionSlashKey(section, key);
+    inputs.lookup = [](TextKey text) {
+        return text.section == "Print" ? std::string{} : SectionSlashKey(text);
     };
     Printed printed;
     Print(WorkedSheetWing(), inputs, printed);

@@ -1,5 +1,4 @@
-#include "i18n/Language.h"
-
+#include "i18n/LanguageState.h"
 #include "support/FailureScopes.h"
 #include "support/TestFolder.h"
 #include "support/WingTexts.h"
@@ -20,22 +19,16 @@ std::string ReportText(int number, const std::string& procedure) {
 // Every test gets its own program folder and sees the reports the procedures make.
 class LanguageTest : public testing::Test {
 protected:
-    void SetUp() override {
-        SetProgramFolder(folder_.Path());
-        CurrentLanguageName.clear();
-        CurrentLanguageFile.clear();
-        SetFailureReporter([this](const std::string& text) { reports_.push_back(text); });
-    }
-    void TearDown() override {
-        SetFailureReporter(nullptr);
-        CurrentLanguageName.clear();
-        CurrentLanguageFile.clear();
+    LanguageState LanguageIn(const std::string& folder) {
+        return LanguageState(LanguagePlaces::beside(folder),
+                             [this](const std::string& text) { reports_.push_back(text); });
     }
 
     std::string Path(const std::string& name) const { return folder_ / name; }
 
     TestFolder folder_;
     std::vector<std::string> reports_;
+    LanguageState language_ = LanguageIn(folder_.Path());
 };
 
 struct LookupCase {
@@ -67,65 +60,65 @@ const LookupCase kLookupCases[] = {
      "Wing"s + '\0' + "sheet"},
 };
 
-class GetINIFileTable : public LanguageTest, public testing::WithParamInterface<LookupCase> {};
+class LanguageTextTable : public LanguageTest, public testing::WithParamInterface<LookupCase> {};
 
-TEST_P(GetINIFileTable, LooksUp) {
+TEST_P(LanguageTextTable, LooksUp) {
     WriteBytes(Path("Test.lng"), GetParam().fileBytes);
-    SelectLanguage("Test");
-    EXPECT_EQ(GetINIFile(GetParam().section, GetParam().key), GetParam().expected);
+    language_.select("Test");
+    EXPECT_EQ(language_.text({GetParam().section, GetParam().key}), GetParam().expected);
     EXPECT_TRUE(reports_.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, GetINIFileTable, testing::ValuesIn(kLookupCases),
+INSTANTIATE_TEST_SUITE_P(Table, LanguageTextTable, testing::ValuesIn(kLookupCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LanguageTest, NothingIsLookedUpBeforeALanguageIsChosen) {
     WriteBytes(Path(".lng"), "[Label]\n1=x\n");
-    EXPECT_EQ(GetINIFile("Label", "1"), "");
-    SelectLanguage("Nowhere"); // a missing language file is silent
-    EXPECT_EQ(GetINIFile("Label", "1"), "");
+    EXPECT_EQ(language_.text({"Label", "1"}), "");
+    language_.select("Nowhere"); // a missing language file is silent
+    EXPECT_EQ(language_.text({"Label", "1"}), "");
     EXPECT_TRUE(reports_.empty());
 }
 
 TEST_F(LanguageTest, EveryLookupReadsTheFileAnew) {
     WriteBytes(Path("A.lng"), "[Label]\n0=Alpha\n");
     WriteBytes(Path("B.lng"), "[Label]\n0=Bravo\n");
-    SelectLanguage("A");
-    EXPECT_EQ(GetINIFile("Label", "0"), "Alpha");
+    language_.select("A");
+    EXPECT_EQ(language_.text({"Label", "0"}), "Alpha");
     WriteBytes(Path("A.lng"), "[Label]\n0=Alpha two\n");
-    EXPECT_EQ(GetINIFile("Label", "0"), "Alpha two");
-    SelectLanguage("B");
-    EXPECT_EQ(GetINIFile("Label", "0"), "Bravo");
+    EXPECT_EQ(language_.text({"Label", "0"}), "Alpha two");
+    language_.select("B");
+    EXPECT_EQ(language_.text({"Label", "0"}), "Bravo");
 }
 
-TEST_F(LanguageTest, GetINIReadsAtMost99Characters) {
+TEST_F(LanguageTest, SettingsReadAtMost99Characters) {
     WriteBytes(Path("tz.ini"), "[Langue]\r\n1=" + Repeat("ü", 120) + "\r\n");
-    EXPECT_EQ(GetINI("Langue", "1", "/tz.ini"), Repeat("ü", 99));
-    EXPECT_EQ(GetINI("langue", "2", "/tz.ini"), "");
-    EXPECT_EQ(GetINI("Langue", "1", "/missing.ini"), "");
+    EXPECT_EQ(language_.readSetting("Langue", "1"), Repeat("ü", 99));
+    EXPECT_EQ(language_.readSetting("langue", "2"), "");
+    EXPECT_EQ(LanguageState({folder_.Path(), Path("missing.ini")}).readSetting("Langue", "1"), "");
     EXPECT_TRUE(reports_.empty());
 }
 
 TEST_F(LanguageTest, FolderAsSettingsFileIsReported) {
     std::filesystem::create_directory(Path("tz.ini"));
-    EXPECT_EQ(GetINI("Langue", "1", "/tz.ini"), "");
+    EXPECT_EQ(language_.readSetting("Langue", "1"), "");
     EXPECT_EQ(reports_, std::vector<std::string>{ReportText(EISDIR, "GetINI")});
 }
 
 TEST_F(LanguageTest, BrokenLanguageFileIsReportedOnceUntilItReadsAgain) {
     std::filesystem::create_directory(Path("Broken.lng"));
-    SelectLanguage("Broken");
+    language_.select("Broken");
     for (int caption = 0; caption < 3; ++caption)
-        EXPECT_EQ(GetINIFile("Label", std::to_string(caption)), "");
+        EXPECT_EQ(language_.text({"Label", std::to_string(caption)}), "");
     EXPECT_EQ(reports_, std::vector<std::string>{ReportText(EISDIR, "GetINIFile")});
 
     std::filesystem::remove(Path("Broken.lng"));
     WriteBytes(Path("Broken.lng"), "[Label]\n0=Fixed\n");
-    EXPECT_EQ(GetINIFile("Label", "0"), "Fixed");
+    EXPECT_EQ(language_.text({"Label", "0"}), "Fixed");
 
     std::filesystem::remove(Path("Broken.lng"));
     std::filesystem::create_directory(Path("Broken.lng"));
-    EXPECT_EQ(GetINIFile("Label", "0"), "");
+    EXPECT_EQ(language_.text({"Label", "0"}), "");
     EXPECT_EQ(reports_.size(), 2u);
 }
 
@@ -133,19 +126,19 @@ TEST_F(LanguageTest, UnreadableLanguageFileIsReported) {
     WriteBytes(Path("Locked.lng"), "[Label]\n0=x\n");
     ::chmod(Path("Locked.lng").c_str(), 0);
     ::chmod(folder_.Path().c_str(), 0755);
-    SelectLanguage("Locked");
+    language_.select("Locked");
     {
         const UnprivilegedScope nobody;
-        EXPECT_EQ(GetINIFile("Label", "0"), "");
-        EXPECT_EQ(GetINIFile("Label", "0"), "");
+        EXPECT_EQ(language_.text({"Label", "0"}), "");
+        EXPECT_EQ(language_.text({"Label", "0"}), "");
     }
     EXPECT_EQ(reports_, std::vector<std::string>{ReportText(EACCES, "GetINIFile")});
 }
 
 TEST_F(LanguageTest, WriteCreatesFileAndSectionWithCrLf) {
-    EXPECT_TRUE(WriteINI("Langue", "1", "English", "/tz.ini"));
+    EXPECT_TRUE(language_.writeSetting("Langue", "1", "English"));
     EXPECT_EQ(ReadBytes(Path("tz.ini")), "[Langue]\r\n1=English\r\n");
-    EXPECT_EQ(GetINI("Langue", "1", "/tz.ini"), "English");
+    EXPECT_EQ(language_.readSetting("Langue", "1"), "English");
     EXPECT_EQ(folder_.Names(), std::vector<std::string>{"tz.ini"});
 }
 
@@ -178,25 +171,25 @@ const EncodingCase kEncodingCases[] = {
      "ais\n"},
 };
 
-class WriteINIEncodingTable : public LanguageTest,
-                              public testing::WithParamInterface<EncodingCase> {};
+class WriteSettingEncodingTable : public LanguageTest,
+                                  public testing::WithParamInterface<EncodingCase> {};
 
-TEST_P(WriteINIEncodingTable, KeepsTheFileEncoding) {
+TEST_P(WriteSettingEncodingTable, KeepsTheFileEncoding) {
     if (GetParam().before)
         WriteBytes(Path("tz.ini"), *GetParam().before);
-    EXPECT_TRUE(WriteINI("Langue", "1", GetParam().value, "/tz.ini"));
+    EXPECT_TRUE(language_.writeSetting("Langue", "1", GetParam().value));
     EXPECT_EQ(ReadBytes(Path("tz.ini")), GetParam().after);
-    EXPECT_EQ(GetINI("Langue", "1", "/tz.ini"), GetParam().value);
+    EXPECT_EQ(language_.readSetting("Langue", "1"), GetParam().value);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, WriteINIEncodingTable, testing::ValuesIn(kEncodingCases),
+INSTANTIATE_TEST_SUITE_P(Table, WriteSettingEncodingTable, testing::ValuesIn(kEncodingCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LanguageTest, BinaryTzIniNamesNoLanguageAndTakesANewOne) {
     WriteBytes(Path("tz.ini"), BinaryBytes(4096));
-    EXPECT_EQ(GetINI("Langue", "1", "/tz.ini"), "");
-    EXPECT_TRUE(WriteINI("Langue", "1", "English", "/tz.ini"));
-    EXPECT_EQ(GetINI("Langue", "1", "/tz.ini"), "English");
+    EXPECT_EQ(language_.readSetting("Langue", "1"), "");
+    EXPECT_TRUE(language_.writeSetting("Langue", "1", "English"));
+    EXPECT_EQ(language_.readSetting("Langue", "1"), "English");
     EXPECT_TRUE(ReadBytes(Path("tz.ini")).starts_with(BinaryBytes(4096)));
     EXPECT_TRUE(reports_.empty());
 }
@@ -207,7 +200,7 @@ TEST_F(LanguageTest, WriteIntoUnwritableFolderFailsWithOneReport) {
     ::chmod(folder_.Path().c_str(), 0555);
     {
         const UnprivilegedScope nobody;
-        EXPECT_FALSE(WriteINI("Langue", "1", "English", "/tz.ini"));
+        EXPECT_FALSE(language_.writeSetting("Langue", "1", "English"));
     }
     EXPECT_EQ(reports_, std::vector<std::string>{ReportText(EACCES, "WriteINI")});
     EXPECT_EQ(ReadBytes(Path("tz.ini")), "[Langue]\r\n1=Deutsch\r\n");
@@ -221,8 +214,8 @@ TEST_F(LanguageTest, UnreadableTzIniIsReportedAndKept) {
     ::chmod(folder_.Path().c_str(), 0755);
     {
         const UnprivilegedScope nobody;
-        EXPECT_EQ(GetINI("Langue", "1", "/tz.ini"), "");
-        EXPECT_FALSE(WriteINI("Langue", "1", "Deutsch", "/tz.ini"));
+        EXPECT_EQ(language_.readSetting("Langue", "1"), "");
+        EXPECT_FALSE(language_.writeSetting("Langue", "1", "Deutsch"));
     }
     EXPECT_EQ(reports_, (std::vector<std::string>{ReportText(EACCES, "GetINI"),
                                                   ReportText(EACCES, "WriteINI")}));
@@ -231,14 +224,14 @@ TEST_F(LanguageTest, UnreadableTzIniIsReportedAndKept) {
 }
 
 TEST_F(LanguageTest, WriteIntoMissingFolderFails) {
-    SetProgramFolder(Path("gone"));
-    EXPECT_FALSE(WriteINI("Langue", "1", "English", "/tz.ini"));
+    language_ = LanguageIn(Path("gone"));
+    EXPECT_FALSE(language_.writeSetting("Langue", "1", "English"));
     EXPECT_EQ(reports_, std::vector<std::string>{ReportText(ENOENT, "WriteINI")});
 }
 
 TEST_F(LanguageTest, WriteOverAFolderFailsAndKeepsIt) {
     std::filesystem::create_directory(Path("tz.ini"));
-    EXPECT_FALSE(WriteINI("Langue", "1", "English", "/tz.ini"));
+    EXPECT_FALSE(language_.writeSetting("Langue", "1", "English"));
     EXPECT_EQ(reports_, std::vector<std::string>{ReportText(EISDIR, "WriteINI")});
     EXPECT_TRUE(std::filesystem::is_directory(Path("tz.ini")));
     EXPECT_EQ(folder_.Names(), std::vector<std::string>{"tz.ini"});

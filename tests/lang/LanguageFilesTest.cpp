@@ -1,8 +1,11 @@
 // The language files shipped in lang/, read through the program's own reader: every text the
 // windows ask for is there, none is cut, access keys do not clash, and each has its sketch.
-#include "i18n/Language.h"
-#include "support/TestFolder.h"
+#include "base/FileListing.h"
+#include "base/ProgramFolder.h"
 #include "base/TextEncoding.h"
+#include "i18n/LanguageState.h"
+#include "i18n/TextKeys.h"
+#include "support/TestFolder.h"
 
 #include <algorithm>
 #include <cctype>
@@ -16,32 +19,13 @@ namespace {
 
 const std::string kLangFolder = WINGSHEET_SOURCE_LANG;
 
-struct KeyRange {
-    const char* section;
-    std::vector<std::string> keys;
-};
-
-// The keys first to last, then the named ones.
-std::vector<std::string> Keys(int first, int last, std::vector<std::string> named = {}) {
-    for (int key = last; key >= first; --key)
-        named.insert(named.begin(), std::to_string(key));
-    return named;
+// Every text a window, a message or the printed sheet looks up.
+std::vector<TextKey> EveryTextKey() {
+    std::vector<TextKey> keys(kNamedTextKeys.begin(), kNamedTextKeys.end());
+    keys.insert(keys.end(), kHelpLines.begin(), kHelpLines.end());
+    keys.insert(keys.end(), kHelpTips.begin(), kHelpTips.end());
+    return keys;
 }
-
-// Every section and key a window, a message or the printed sheet looks up.
-const KeyRange kTableOfKeys[] = {
-    {"Label", Keys(0, 16, {"4t", "5t", "6t", "9t", "11t"})},
-    {"Button", Keys(1, 5)},
-    {"ToolTipText", Keys(1, 1)},
-    {"File", Keys(0, 4)},
-    {"language", Keys(1, 1)},
-    {"LANGUAGE", Keys(2, 2)},
-    {"Help", Keys(0, 2)},
-    {"Message", Keys(1, 16)},
-    {"Print", Keys(1, 3)},
-    {"About", Keys(1, 2, {"4", "5", "6", "translate", "email"})},
-    {"MsgHelp", Keys(1, 18, Keys(21, 24))},
-};
 
 std::vector<std::string> Languages() {
     return ListLanguageFiles(kLangFolder + kPathSeparator, "*.lng");
@@ -71,16 +55,10 @@ std::optional<std::string> AccessKey(const std::string& caption) {
 
 class LanguageFiles : public testing::Test {
 protected:
-    void SetUp() override {
-        SetProgramFolder(kLangFolder);
-        SetFailureReporter([this](const std::string& text) { reports.push_back(text); });
-    }
-    void TearDown() override {
-        SetFailureReporter({});
-        CurrentLanguageName.clear();
-        CurrentLanguageFile.clear();
-    }
     std::vector<std::string> reports;
+    LanguageState language{LanguagePlaces::beside(kLangFolder), [this](const std::string& text) {
+                               reports.push_back(text);
+                           }};
 };
 
 TEST_F(LanguageFiles, TheSixLanguagesAreThere) {
@@ -91,15 +69,13 @@ TEST_F(LanguageFiles, TheSixLanguagesAreThere) {
 
 // A text cut by the reader would be exactly kLanguageTextMaxCharacters long.
 TEST_F(LanguageFiles, EveryKeyOfTheTableHasATextNoneCut) {
-    for (const std::string& language : Languages()) {
-        SelectLanguage(language);
-        for (const KeyRange& range : kTableOfKeys) {
-            for (const std::string& key : range.keys) {
-                const std::size_t length = CountCharacters(GetINIFile(range.section, key));
-                EXPECT_GT(length, 0u) << language << " [" << range.section << "] " << key;
-                EXPECT_LT(length, kLanguageTextMaxCharacters)
-                    << language << " [" << range.section << "] " << key;
-            }
+    for (const std::string& name : Languages()) {
+        language.select(name);
+        for (const TextKey& key : EveryTextKey()) {
+            const std::size_t length = CountCharacters(language.text(key));
+            EXPECT_GT(length, 0u) << name << " [" << key.section << "] " << key.key;
+            EXPECT_LT(length, kLanguageTextMaxCharacters)
+                << name << " [" << key.section << "] " << key.key;
         }
     }
     EXPECT_TRUE(reports.empty());
@@ -118,35 +94,30 @@ TEST_F(LanguageFiles, AreWindows1252Text) {
 
 struct KeyGroup {
     const char* name;
-    std::vector<std::pair<const char*, const char*>> captions; // section, key
+    std::vector<TextKey> captions;
 };
 
 // Captions that one Alt press chooses among: the entries of each menu, and the menu bar together
 // with the main window's buttons.
 const KeyGroup kKeyGroups[] = {
-    {"File menu", {{"File", "1"}, {"File", "2"}, {"File", "3"}, {"File", "4"}}},
-    {"Help menu", {{"Help", "1"}, {"Help", "2"}}},
+    {"File menu", {kOpenAction, kSaveAsAction, kPrintAction, kQuitAction}},
+    {"Help menu", {kHelpAction, kAboutAction}},
     {"menu bar and buttons",
-     {{"File", "0"},
-      {"language", "1"},
-      {"Help", "0"},
-      {"Button", "1"},
-      {"Button", "2"},
-      {"Button", "3"}}},
+     {kFileMenu, kLanguageAction, kHelpMenu, kCalculateButton, kClearButton, kPrintButton}},
 };
 
 TEST_F(LanguageFiles, AccessKeysAreUniqueWithinEachMenu) {
-    for (const std::string& language : Languages()) {
-        SelectLanguage(language);
+    for (const std::string& name : Languages()) {
+        language.select(name);
         for (const KeyGroup& group : kKeyGroups) {
             std::map<std::string, std::string> captionOfKey;
-            for (const auto& [section, key] : group.captions) {
-                const std::string caption = GetINIFile(section, key);
+            for (const TextKey& key : group.captions) {
+                const std::string caption = language.text(key);
                 const std::optional<std::string> accessKey = AccessKey(caption);
                 if (!accessKey)
                     continue;
                 const auto [clash, inserted] = captionOfKey.emplace(*accessKey, caption);
-                EXPECT_TRUE(inserted) << language << ", " << group.name << ": \"" << caption
+                EXPECT_TRUE(inserted) << name << ", " << group.name << ": \"" << caption
                                       << "\" and \"" << clash->second << "\"";
             }
         }

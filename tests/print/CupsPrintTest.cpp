@@ -36,18 +36,18 @@ TEST_F(PrintThroughCups, PrintCommandSendsTheSheetToTheDefaultQueue) {
 
     EXPECT_TRUE(prompter.fileDialogs.empty());
     ASSERT_EQ(prompter.messages.size(), 2u);
-    EXPECT_EQ(prompter.messages[0].text, Lng("Message", "11") + " " + queue + " ?");
-    EXPECT_EQ(prompter.messages[0].style, 33);
-    EXPECT_EQ(prompter.messages[1].text, Lng("Message", "15"));
-    EXPECT_EQ(prompter.messages[1].style, 0);
+    EXPECT_EQ(prompter.messages[0].text, Lng(kPrintsOnMessage) + " " + queue + " ?");
+    EXPECT_EQ(prompter.messages[0].style, kOkCancelQuestion);
+    EXPECT_EQ(prompter.messages[1].text, Lng(kSheetPrintedMessage));
+    EXPECT_EQ(prompter.messages[1].style, kPlainMessage);
 }
 
 // A root chord of 1e39 mm overflows the sheet's coordinates after the header is laid out.
 TEST_F(PrintThroughCups, FailingSheetShowsMessage16AndSendsNothing) {
     PrintWing(("1" + std::string(39, '0')).c_str());
     ASSERT_EQ(prompter.messages.size(), 2u);
-    EXPECT_EQ(prompter.messages[1].text, Lng("Message", "16"));
-    EXPECT_EQ(prompter.messages[1].style, 16);
+    EXPECT_EQ(prompter.messages[1].text, Lng(kPrintFailedMessage));
+    EXPECT_EQ(prompter.messages[1].style, kCriticalMessage);
 }
 
 } // namespace

@@ -1,11 +1,12 @@
 // The real program prints sheets into PDF files; Poppler's tools read them back, so the checks
 // rest on what a PDF reader finds on the page, not on the numbers the program computed.
-#include "i18n/Language.h"
-#include "support/PdfTools.h"
 #include "PrintTestWings.h"
 #include "draw/QtTextMetrics.h"
-#include "support/TestFolder.h"
 #include "files/WingFile.h"
+#include "i18n/LanguageState.h"
+#include "i18n/TextKeys.h"
+#include "support/PdfTools.h"
+#include "support/TestFolder.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -68,8 +69,7 @@ protected:
     void SetUp() override {
         if (!HavePoppler())
             GTEST_SKIP() << "Poppler's tools (poppler-utils) are not installed";
-        SetProgramFolder(QFileInfo(kProgram).absolutePath().toStdString());
-        SelectLanguage("English");
+        language.select("English");
     }
 
     std::string SaveWing(const std::string& name, const WingFields& fields) {
@@ -87,6 +87,8 @@ protected:
 
     const QString kProgram = QStringLiteral(WINGSHEET_EXECUTABLE);
     TestFolder folder;
+    LanguageState language{
+        LanguagePlaces::beside(QFileInfo(kProgram).absolutePath().toStdString())};
 };
 
 // Without --title the sheet is titled with the wing file's name.
@@ -110,14 +112,18 @@ TEST_F(SheetPdf, IsOneA4LandscapePageWithTheTitleTheCaptionsAndTheResults) {
     ASSERT_EQ(text.exitCode, 0);
     const QString page = text.out.simplified();
     std::vector<std::string> expected = {
-        GetINIFile("Print", "2") + " my glider.txt", GetINIFile("Print", "3"), "V. 3.1.0",
-        GetINIFile("Label", "12") + " 1", GetINIFile("Print", "1") + " 1/5",
-        GetINIFile("Label", "15") + " : 1500 g", GetINIFile("Label", "16") + " : 37.50 g/dm\u00b2",
+        language.text(kSheetTitleCaption) + " my glider.txt", language.text(kSheetDateCaption),
+        "V. 3.1.0", language.text(kPanelCaption) + " 1", language.text(kSheetScaleCaption) + " 1/5",
+        language.text(kMassCaption) + " : 1500 g",
+        language.text(kWingLoadingCaption) + " : 37.50 g/dm\u00b2",
         // The inputs as typed and the results as the window shows them, worked out by hand.
         "250", "150", "1000", "50", "30", "2 000.00 mm", "40.00 dm\u00b2", "10.00", "458.33 mm",
         "204.17 mm", "84.17 mm"};
-    for (const char* key : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "13", "14"})
-        expected.push_back(GetINIFile("Label", key));
+    for (const TextKey key : {kRootChordCaption, kTipChordCaption, kPanelLengthCaption,
+                              kSweepOffsetCaption, kBalanceCaption, kSpanCaption, kAreaCaption,
+                              kAspectRatioCaption, kMeanChordStationCaption, kMeanChordCaption,
+                              kBalanceDistanceCaption, kInputsTitle, kResultsTitle})
+        expected.push_back(language.text(key));
     for (const std::string& words : expected) {
         ASSERT_FALSE(words.empty());
         EXPECT_TRUE(page.contains(Q(words).simplified()))
@@ -134,7 +140,8 @@ TEST_F(SheetPdf, HundredMillimetrePanelMeasuresTwentyMillimetres) {
                   .exitCode,
               0);
     const ToolRun text = RunTool(QStringLiteral("pdftotext"), {Q(pdf), QStringLiteral("-")});
-    EXPECT_TRUE(text.out.simplified().contains(Q(GetINIFile("Print", "2") + " Sheet test")));
+    EXPECT_TRUE(
+        text.out.simplified().contains(Q(language.text(kSheetTitleCaption) + " Sheet test")));
     const std::string svg = folder / "square.svg";
     ASSERT_EQ(
         RunTool(QStringLiteral("pdftocairo"), {QStringLiteral("-svg"), Q(pdf), Q(svg)}).exitCode,
@@ -165,7 +172,7 @@ TEST_F(SheetPdf, FailuresExitWithOneAndWriteNoFile) {
     const WingFields refused = TypedWing({{"250", "150", "1000", "50"}}, "0", "1500");
     const CommandFailure rows[] = {
         {"missing wing file", std::nullopt, "out.pdf", "wing.txt"},
-        {"refused by the calculation", refused, "out.pdf", GetINIFile("Message", "2")},
+        {"refused by the calculation", refused, "out.pdf", language.text(kBalanceErrorMessage)},
         {"sheet overflows", OverflowingWing(), "out.pdf", "out.pdf"},
     };
     for (const CommandFailure& row : rows) {

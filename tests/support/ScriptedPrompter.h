@@ -12,7 +12,7 @@
 
 struct ShownMessage {
     QString text;
-    int style = 0;
+    MessageStyle style;
     QString title;
 };
 
@@ -23,14 +23,15 @@ public:
     std::vector<FileDialogRequest> fileDialogs;
     std::vector<QString> openedFiles; // paths handed to the desktop's viewer
 
-    std::deque<int> messageAnswers;                         // default: OK
+    std::deque<MessageAnswer> messageAnswers;               // default: OK
     std::deque<QString> inputAnswers;                       // default: the default text
     std::deque<QString> fileAnswers;                        // default: cancelled
     std::deque<std::function<void(QDialog&)>> modalScripts; // default: closed untouched
 
-    int messageBox(const QString& text, int style, const QString& title) override {
+    MessageAnswer messageBox(const QString& text, MessageStyle style,
+                             const QString& title) override {
         messages.push_back({text, style, title});
-        return Next(messageAnswers, 1);
+        return Next(messageAnswers, MessageAnswer::Ok);
     }
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override {

@@ -1,8 +1,8 @@
 // What the window shows when it meets bad input: numbers far beyond any wing, broken wing
 // files, a full disk and a tz.ini it cannot use. Awkward paths go with Save as and Open.
-#include "support/FailureScopes.h"
 #include "MainWindowFixture.h"
 #include "files/WingFile.h"
+#include "support/FailureScopes.h"
 #include "support/WingTexts.h"
 
 #include <sys/stat.h>
@@ -46,7 +46,7 @@ TEST_P(HugeAndTinyNumbers, CalculateShowsAWarningOrResults) {
     if (GetParam().messageKey) {
         ASSERT_EQ(prompter.messages.size(), 1u);
         EXPECT_EQ(prompter.messages[0].text.toStdString(),
-                  GetINIFile("Message", GetParam().messageKey));
+                  language.text({"Message", GetParam().messageKey}));
         EXPECT_FALSE(window->calcValid());
         EXPECT_TRUE(c().Lbenv->text().isEmpty());
     } else {
@@ -112,7 +112,7 @@ TEST_P(BadWingFiles, OpenSaysWhatIsWrong) {
         EXPECT_TRUE(prompter.messages[0].text.contains(QString::fromStdString(shown)))
             << prompter.messages[0].text.toStdString();
         EXPECT_TRUE(c().C_max[0]->text().isEmpty());
-        EXPECT_EQ(window->windowTitle().toStdString(), GetINIFile("Label", "0"));
+        EXPECT_EQ(window->windowTitle().toStdString(), language.text(kProgramCaption));
         return;
     }
     EXPECT_TRUE(window->windowTitle().endsWith(" : wing.txt"));
@@ -121,7 +121,7 @@ TEST_P(BadWingFiles, OpenSaysWhatIsWrong) {
         EXPECT_EQ(c().Lbcmoy->text(), " 222.99 mm  ");
     } else {
         ASSERT_EQ(prompter.messages.size(), 1u);
-        EXPECT_EQ(prompter.messages[0].text.toStdString(), GetINIFile("Message", shown));
+        EXPECT_EQ(prompter.messages[0].text.toStdString(), language.text({"Message", shown}));
         EXPECT_FALSE(window->calcValid());
     }
 }
@@ -141,14 +141,14 @@ protected:
         save();
         ASSERT_EQ(prompter.messages.size(), 1u);
         EXPECT_TRUE(prompter.messages[0].text.contains(errorNumber));
-        EXPECT_EQ(prompter.messages[0].style, 64);
+        EXPECT_EQ(prompter.messages[0].style, kInformationMessage);
         EXPECT_EQ(ReadBytes(folder / "wing.txt"), kTwoPanelWingFile);
         EXPECT_EQ(folder.Names(), (std::vector<std::string>{"English.lng",
                                                             "Fran\xc3\xa7"
                                                             "ais.lng",
                                                             "tz.ini", "wing.txt"}));
         EXPECT_TRUE(window->calcValid());
-        EXPECT_EQ(window->windowTitle().toStdString(), GetINIFile("Label", "0"));
+        EXPECT_EQ(window->windowTitle().toStdString(), language.text(kProgramCaption));
     }
 };
 
@@ -179,10 +179,10 @@ TEST_F(BadInputWindow, ReadOnlyProgramFolderKeepsThePickForTheRun) {
         window->mnulang_Click();
     }
     ::chmod(folder.Path().c_str(), 0755);
-    EXPECT_EQ(CurrentLanguageFile, "/Fran\xc3\xa7"
-                                   "ais.lng");
-    EXPECT_EQ(c().Label1->text().toStdString(), GetINIFile("Label", "1"));
-    EXPECT_EQ(GetINI("Langue", "1", "/tz.ini"), "English");
+    EXPECT_EQ(language.languageFile(), folder / "Fran\xc3\xa7"
+                                                "ais.lng");
+    EXPECT_EQ(c().Label1->text().toStdString(), language.text(kRootChordCaption));
+    EXPECT_EQ(language.storedLanguage(), "English");
     EXPECT_EQ(reports.size(), 1u); // the failed write, once
 }
 
@@ -222,8 +222,8 @@ TEST_P(UnusableSettingsAtStart, ThePickHoldsForTheRun) {
     }
     ::chmod(folder.Path().c_str(), 0755);
     EXPECT_TRUE(started);
-    EXPECT_EQ(CurrentLanguageName, "English");
-    EXPECT_EQ(c().Label1->text().toStdString(), GetINIFile("Label", "1"));
+    EXPECT_EQ(language.name(), "English");
+    EXPECT_EQ(c().Label1->text().toStdString(), language.text(kRootChordCaption));
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, UnusableSettingsAtStart, testing::ValuesIn(kUnusableSettings),

@@ -141,7 +141,7 @@ TEST_F(HelpAboutWindow, SketchButtonShowsWhenASketchIsFoundAndOpensIt) {
         Start("English");
         OpenHelp([&](frmAide& help) {
             EXPECT_EQ(!help.croquis()->isHidden(), row.shown);
-            const std::string caption = row.shown ? GetINIFile("Button", "5") : "Croquis";
+            const std::string caption = row.shown ? language.text(kSketchButton) : "Croquis";
             EXPECT_EQ(help.croquis()->text().toStdString(), caption);
             help.croquis()->click();
         });
@@ -240,19 +240,19 @@ TEST_F(HelpAboutWindow, LanguageSwitchShowsInTheNextOpening) {
     prompter.modalScripts.push_back(Pick(QString::fromStdString(kFrench)));
     window->mnulang_Click();
 
-    OpenHelp([](frmAide& help) {
+    OpenHelp([this](frmAide& help) {
         EXPECT_EQ(help.Label1()->text().section(QStringLiteral("\r\n"), 0, 0).toStdString(),
-                  GetINIFile("MsgHelp", "1"));
+                  language.text(kHelpLines[0]));
         EXPECT_TRUE(help.Label1()->text().startsWith(QString::fromUtf8("D\xc3\xa9"
                                                                        "crivez")));
         EXPECT_FALSE(help.croquis()->isHidden());
         EXPECT_EQ(help.croquis()->text(), "Croquis");
     });
-    OpenAbout([](frmAbout& about) {
+    OpenAbout([this](frmAbout& about) {
         EXPECT_EQ(about.lblVersion()->text().toStdString(), "Version 3.1.0 - " + kFrench);
-        EXPECT_EQ(about.windowTitle().toStdString(), GetINIFile("About", "1"));
+        EXPECT_EQ(about.windowTitle().toStdString(), language.text(kAboutTitle));
         EXPECT_TRUE(about.lblDescription()->text().contains(
-            QString::fromStdString(" : " + GetINIFile("About", "translate") + "\r\n")));
+            QString::fromStdString(" : " + language.text(kTranslatorName) + "\r\n")));
     });
 }
 

@@ -30,32 +30,32 @@ TEST_F(LanguageWindow, FirstStartAsksForALanguageAndRemembersIt) {
     Start("");
     ASSERT_TRUE(started);
     EXPECT_EQ(prompter.modalRuns, 1);
-    EXPECT_EQ(CurrentLanguageName, "Fran\xc3\xa7"
-                                   "ais");
-    EXPECT_EQ(CurrentLanguageFile, "/Fran\xc3\xa7"
-                                   "ais.lng");
-    EXPECT_FALSE(ChoosingAtStartup);
-    EXPECT_EQ(GetINI("Langue", "1", "/tz.ini"), "Fran\xc3\xa7"
-                                                "ais");
-    EXPECT_EQ(c().Label1->text().toStdString(), GetINIFile("Label", "1"));
+    EXPECT_EQ(language.name(), "Fran\xc3\xa7"
+                               "ais");
+    EXPECT_EQ(language.languageFile(), folder / "Fran\xc3\xa7"
+                                                "ais.lng");
+    EXPECT_FALSE(language.choosingAtStartup());
+    EXPECT_EQ(language.storedLanguage(), "Fran\xc3\xa7"
+                                         "ais");
+    EXPECT_EQ(c().Label1->text().toStdString(), language.text(kRootChordCaption));
     EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST_F(LanguageWindow, StartWithAStoredLanguageOpensNoChooser) {
     Start("English");
     EXPECT_EQ(prompter.modalRuns, 0);
-    EXPECT_EQ(c().mnufile->title().toStdString(), GetINIFile("File", "0"));
+    EXPECT_EQ(c().mnufile->title().toStdString(), language.text(kFileMenu));
 }
 
 TEST_F(LanguageWindow, LeavingTheFirstChooserAsksAgainUntilQuit) {
     // Closed untouched twice: retry once, then quit.
-    prompter.messageAnswers = {4, 2};
+    prompter.messageAnswers = {MessageAnswer::Retry, MessageAnswer::Cancel};
     Start("");
     EXPECT_FALSE(started);
     EXPECT_EQ(prompter.modalRuns, 2);
     ASSERT_EQ(prompter.messages.size(), 2u);
     EXPECT_EQ(prompter.messages[0].text, "Please select a language");
-    EXPECT_EQ(prompter.messages[0].style & 0x70, 16);
+    EXPECT_EQ(prompter.messages[0].style.icon, MessageIcon::Critical);
 }
 
 TEST_F(LanguageWindow, SwitchingLanguageAndBackRestoresEveryText) {
@@ -69,21 +69,21 @@ TEST_F(LanguageWindow, SwitchingLanguageAndBackRestoresEveryText) {
     prompter.modalScripts.push_back(Pick("English"));
     window->mnulang_Click();
     EXPECT_EQ(TranslatedTexts(*window), english);
-    EXPECT_EQ(GetINI("Langue", "1", "/tz.ini"), "English");
+    EXPECT_EQ(language.storedLanguage(), "English");
 }
 
 TEST_F(LanguageWindow, ChooserFromTheMenuShowsTheCurrentNameAndNeedsAPick) {
     Start("English");
-    prompter.modalScripts.push_back([](QDialog& dialog) {
+    prompter.modalScripts.push_back([this](QDialog& dialog) {
         auto& chooser = dynamic_cast<lang&>(dialog);
         EXPECT_EQ(chooser.Combo1()->placeholderText(), "English");
-        EXPECT_EQ(chooser.windowTitle().toStdString(), GetINIFile("LANGUAGE", "2"));
+        EXPECT_EQ(chooser.windowTitle().toStdString(), language.text(kLanguageDialogTitle));
         EXPECT_EQ(chooser.Combo1()->count(), 2);
         chooser.ok()->click(); // nothing picked: nothing changes
     });
     window->mnulang_Click();
-    EXPECT_EQ(CurrentLanguageName, "English");
-    EXPECT_EQ(GetINI("Langue", "1", "/tz.ini"), "English");
+    EXPECT_EQ(language.name(), "English");
+    EXPECT_EQ(language.storedLanguage(), "English");
 }
 
 TEST_F(LanguageWindow, MissingTextsShowEmptyWithTheProgramsOwnSeparators) {

@@ -2,12 +2,13 @@
 // scripted prompter in place of every dialog.
 #pragma once
 
-#include "i18n/Language.h"
-#include "ui/MainWindowControls.h"
-#include "ui/PlanPreview.h"
+#include "i18n/LanguageState.h"
+#include "i18n/TextKeys.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFolder.h"
 #include "support/TypedWings.h"
+#include "ui/MainWindowControls.h"
+#include "ui/PlanPreview.h"
 #include "ui/WingField.h"
 #include "ui/frmMain.h"
 #include "ui/lang.h"
@@ -26,22 +27,16 @@ protected:
                                                 "ais.lng"})
             std::filesystem::copy_file(std::filesystem::path(WINGSHEET_SOURCE_LANG) / name,
                                        folder / name);
-        SetProgramFolder(folder.Path());
-        CurrentLanguageName.clear();
-        CurrentLanguageFile.clear();
-        ChoosingAtStartup = false;
-        SetFailureReporter([this](const std::string& text) { reports.push_back(text); });
     }
-    void TearDown() override { SetFailureReporter({}); }
 
     void StoreLanguage(const std::string& name) {
         WriteBytes(folder / "tz.ini", "[Langue]\r\n1=" + name + "\r\n");
     }
 
-    frmMain& Start(const std::string& language = "English") {
-        if (!language.empty())
-            StoreLanguage(language);
-        window = std::make_unique<frmMain>(prompter);
+    frmMain& Start(const std::string& languageName = "English") {
+        if (!languageName.empty())
+            StoreLanguage(languageName);
+        window = std::make_unique<frmMain>(prompter, language);
         started = window->Form_Load();
         return *window;
     }
@@ -49,9 +44,7 @@ protected:
     const MainWindowControls& c() const { return window->controls(); }
 
     // A text of the current language, as the windows show it.
-    static QString Lng(std::string_view section, std::string_view key) {
-        return QString::fromStdString(GetINIFile(section, key));
-    }
+    QString Lng(TextKey key) const { return QString::fromStdString(language.text(key)); }
 
     void TypeWing(const std::vector<TypedPanel>& panels, const char* balance, const char* mass) {
         for (std::size_t i = 0; i < panels.size(); ++i) {
@@ -80,6 +73,9 @@ protected:
     TestFolder folder;
     ScriptedPrompter prompter;
     std::vector<std::string> reports;
+    LanguageState language{LanguagePlaces::beside(folder.Path()), [this](const std::string& text) {
+                               reports.push_back(text);
+                           }};
     std::unique_ptr<frmMain> window;
     bool started = false;
 };

@@ -141,8 +141,8 @@ TEST_F(MainWindow, RefusedWingsShowTheirWarningAndChangeNothing) {
         prompter.messages.clear();
         window->cmdCalcul_Click();
         ASSERT_EQ(prompter.messages.size(), 1u) << refusal.name;
-        EXPECT_EQ(prompter.messages[0].text, Lng("Message", refusal.messageKey)) << refusal.name;
-        EXPECT_EQ(prompter.messages[0].style, 48) << refusal.name;
+        EXPECT_EQ(prompter.messages[0].text, Lng({"Message", refusal.messageKey})) << refusal.name;
+        EXPECT_EQ(prompter.messages[0].style, kExclamationMessage) << refusal.name;
         EXPECT_EQ(prompter.messages[0].title, "Wingsheet") << refusal.name;
         EXPECT_FALSE(window->calcValid()) << refusal.name;
         EXPECT_EQ(c().Lbenv->text(), "1 000.00 mm  ") << refusal.name;
@@ -166,13 +166,13 @@ TEST_F(MainWindow, StartsAndClearsToAnEmptyFormThatRefusesPrintAndSave) {
     c().cmdprint->click();
 
     ASSERT_EQ(prompter.messages.size(), 3u);
-    EXPECT_EQ(prompter.messages[0].text, Lng("Message", "10"));
-    EXPECT_EQ(prompter.messages[0].style, 16);
+    EXPECT_EQ(prompter.messages[0].text, Lng(kPrintNeedsCalculationMessage));
+    EXPECT_EQ(prompter.messages[0].style, kCriticalMessage);
     EXPECT_EQ(prompter.messages[0].title, "Wingsheet");
-    EXPECT_EQ(prompter.messages[1].text, Lng("Message", "3"));
-    EXPECT_EQ(prompter.messages[1].style, 48);
-    EXPECT_EQ(prompter.messages[1].title, Lng("Message", "4"));
-    EXPECT_EQ(prompter.messages[2].text, Lng("Message", "10"));
+    EXPECT_EQ(prompter.messages[1].text, Lng(kSaveNeedsCalculationMessage));
+    EXPECT_EQ(prompter.messages[1].style, kExclamationMessage);
+    EXPECT_EQ(prompter.messages[1].title, Lng(kSaveDialogTitle));
+    EXPECT_EQ(prompter.messages[2].text, Lng(kPrintNeedsCalculationMessage));
     EXPECT_TRUE(prompter.fileDialogs.empty());
     EXPECT_TRUE(prompter.prompts.empty());
 }

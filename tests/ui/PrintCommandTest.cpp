@@ -42,15 +42,15 @@ protected:
     }
     void StartWithWorkedWing() { StartWithWing({{"250", "150", "1000", "50"}}); }
 
-    void ExpectMessage(std::size_t index, const QString& text, int style) const {
+    void ExpectMessage(std::size_t index, const QString& text, MessageStyle style) const {
         ASSERT_LT(index, prompter.messages.size());
         EXPECT_EQ(prompter.messages[index].text, text);
         EXPECT_EQ(prompter.messages[index].style, style);
-        EXPECT_EQ(prompter.messages[index].title, Lng("Label", "0"));
+        EXPECT_EQ(prompter.messages[index].title, Lng(kProgramCaption));
     }
     void ExpectConfirmationOnly() const {
         ASSERT_EQ(prompter.messages.size(), 1u);
-        ExpectMessage(0, Lng("Message", "11") + " PDF ?", 33);
+        ExpectMessage(0, Lng(kPrintsOnMessage) + " PDF ?", kOkCancelQuestion);
     }
 
     const std::string home = folder / "home";
@@ -80,8 +80,8 @@ TEST_F(PrintCommand, EmptyTitleEndsQuietlyEvenAfterASheet) {
     ExpectConfirmationOnly();
     EXPECT_TRUE(window->printTitle().isEmpty());
     ASSERT_EQ(prompter.prompts.size(), 2u);
-    EXPECT_EQ(prompter.prompts[1], "\r\n\r\n" + Lng("Message", "12") + "|" + Lng("Message", "13") +
-                                       "|" + Lng("Message", "14"));
+    EXPECT_EQ(prompter.prompts[1], "\r\n\r\n" + Lng(kTitlePrompt) + "|" + Lng(kTitleBoxTitle) +
+                                       "|" + Lng(kDefaultSheetTitle));
     EXPECT_EQ(prompter.fileDialogs.size(), 1u);
 }
 
@@ -93,17 +93,17 @@ TEST_F(PrintCommand, WithoutPrinterThePdfGoesWhereTheSaveDialogSays) {
 
     ASSERT_EQ(prompter.fileDialogs.size(), 1u);
     const FileDialogRequest& dialog = prompter.fileDialogs[0];
-    EXPECT_EQ(dialog.title, Lng("Message", "11") + " PDF");
+    EXPECT_EQ(dialog.title, Lng(kPrintsOnMessage) + " PDF");
     EXPECT_EQ(dialog.filter, "PDF (*.pdf)");
     EXPECT_EQ(dialog.defaultSuffix, "pdf");
-    EXPECT_EQ(dialog.suggestedName, Lng("Message", "14") + ".pdf");
+    EXPECT_EQ(dialog.suggestedName, Lng(kDefaultSheetTitle) + ".pdf");
     EXPECT_EQ(dialog.folder.toStdString(), home + "/Documents");
     EXPECT_TRUE(std::filesystem::is_directory(home + "/Documents"));
 
     ASSERT_EQ(prompter.messages.size(), 2u);
-    ExpectMessage(0, Lng("Message", "11") + " PDF ?", 33);
-    ExpectMessage(1, Lng("Message", "15"), 0);
-    EXPECT_EQ(window->printTitle(), Lng("Message", "14"));
+    ExpectMessage(0, Lng(kPrintsOnMessage) + " PDF ?", kOkCancelQuestion);
+    ExpectMessage(1, Lng(kSheetPrintedMessage), kPlainMessage);
+    EXPECT_EQ(window->printTitle(), Lng(kDefaultSheetTitle));
     ASSERT_TRUE(ReadBytes(pdf).starts_with("%PDF-"));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
@@ -113,8 +113,9 @@ TEST_F(PrintCommand, WithoutPrinterThePdfGoesWhereTheSaveDialogSays) {
     const QString page =
         RunTool(QStringLiteral("pdftotext"), {QString::fromStdString(pdf), QStringLiteral("-")})
             .out.simplified();
-    EXPECT_TRUE(page.contains(Lng("Print", "2") + " " + Lng("Message", "14")));
-    EXPECT_TRUE(page.contains(Lng("Label", "16") + " : " + c().LbafficheCA->text().simplified()));
+    EXPECT_TRUE(page.contains(Lng(kSheetTitleCaption) + " " + Lng(kDefaultSheetTitle)));
+    EXPECT_TRUE(
+        page.contains(Lng(kWingLoadingCaption) + " : " + c().LbafficheCA->text().simplified()));
 }
 
 TEST_F(PrintCommand, PdfFolderFallsBackToHomeWhereDocumentsCannotBeMade) {
@@ -124,7 +125,7 @@ TEST_F(PrintCommand, PdfFolderFallsBackToHomeWhereDocumentsCannotBeMade) {
     ASSERT_EQ(prompter.fileDialogs.size(), 1u);
     EXPECT_EQ(prompter.fileDialogs[0].folder.toStdString(), home);
     ExpectConfirmationOnly();
-    EXPECT_EQ(window->printTitle(), Lng("Message", "14"));
+    EXPECT_EQ(window->printTitle(), Lng(kDefaultSheetTitle));
 }
 
 // A title of spaces is not empty; characters no file name may hold are replaced in the name.
@@ -143,7 +144,7 @@ TEST_F(PrintCommand, AnyNonEmptyTitlePrints) {
         ASSERT_EQ(prompter.fileDialogs.size(), 1u);
         EXPECT_EQ(prompter.fileDialogs[0].suggestedName, suggested);
         EXPECT_EQ(window->printTitle(), title);
-        ExpectMessage(1, Lng("Message", "15"), 0);
+        ExpectMessage(1, Lng(kSheetPrintedMessage), kPlainMessage);
         EXPECT_TRUE(std::filesystem::exists(folder / "sheet.pdf"));
         std::filesystem::remove(folder / "sheet.pdf");
     }
@@ -178,7 +179,7 @@ TEST_F(PrintCommand, FailureShowsMessage16AndLeavesTheFolderAsItWas) {
         prompter.fileAnswers = {QString::fromStdString(target / row.target)};
         window->mnufileprint_Click();
         ASSERT_EQ(prompter.messages.size(), 2u);
-        ExpectMessage(1, Lng("Message", "16"), 16);
+        ExpectMessage(1, Lng(kPrintFailedMessage), kCriticalMessage);
         EXPECT_EQ(target.Names(), before);
         if (!row.folderInTheWay)
             EXPECT_EQ(ReadBytes(target / "sheet.pdf"), "older sheet");

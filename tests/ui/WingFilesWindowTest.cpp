@@ -16,11 +16,11 @@ TEST_F(WingFilesWindow, OpenLoadsCalculatesAndNamesTheFile) {
     EXPECT_EQ(c().Lbcmoy->text(), " 222.99 mm  ");
     EXPECT_TRUE(window->calcValid());
     EXPECT_EQ(window->windowTitle().toStdString(),
-              "Wingsheet - " + GetINIFile("Message", "5") + " : two.txt");
+              "Wingsheet - " + language.text(kWingFileType) + " : two.txt");
     ASSERT_EQ(prompter.fileDialogs.size(), 1u);
-    EXPECT_EQ(prompter.fileDialogs[0].title.toStdString(), GetINIFile("Message", "7"));
+    EXPECT_EQ(prompter.fileDialogs[0].title.toStdString(), language.text(kOpenDialogTitle));
     EXPECT_EQ(prompter.fileDialogs[0].filter.toStdString(),
-              GetINIFile("Message", "5") + " (*.txt)");
+              language.text(kWingFileType) + " (*.txt)");
     EXPECT_EQ(prompter.fileDialogs[0].folder.toStdString(), folder.Path());
     EXPECT_TRUE(prompter.messages.empty());
 }
@@ -38,7 +38,7 @@ TEST_F(WingFilesWindow, ShortAndTwoBlockFiles) {
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_TRUE(prompter.messages[0].text.contains(" # 62 "));
     EXPECT_TRUE(prompter.messages[0].text.endsWith("\rInput past end of file"));
-    EXPECT_EQ(prompter.messages[0].style, 64);
+    EXPECT_EQ(prompter.messages[0].style, kInformationMessage);
     EXPECT_TRUE(c().C_max[0]->text().isEmpty());
     EXPECT_EQ(window->windowTitle(), "Wingsheet");
 
@@ -55,7 +55,7 @@ TEST_F(WingFilesWindow, SaveAsThenOpenRestoresEveryFieldText) {
     window->cmdCalcul_Click();
     ASSERT_TRUE(window->calcValid());
     c().deport[1]->setText("40"); // edited after calculating: still saved
-    const WingFields typed = window->ReadFields();
+    const WingFields typed = window->session().fields();
 
     const std::string awkwardFolder = folder / "mes ailes; \"2024\"";
     std::filesystem::create_directory(awkwardFolder);
@@ -65,12 +65,13 @@ TEST_F(WingFilesWindow, SaveAsThenOpenRestoresEveryFieldText) {
     prompter.fileAnswers = {path, path};
     window->mnusave_Click();
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, QString::fromStdString(GetINIFile("Message", "6")) + path);
+    EXPECT_EQ(prompter.messages[0].text,
+              QString::fromStdString(language.text(kWingSavedMessage)) + path);
     EXPECT_TRUE(window->windowTitle().endsWith(QString::fromStdString(" : " + name)));
 
     window->cmdClear_Click();
     window->mnuopen_Click();
-    EXPECT_EQ(window->ReadFields(), typed);
+    EXPECT_EQ(window->session().fields(), typed);
     EXPECT_TRUE(window->calcValid());
     EXPECT_TRUE(window->windowTitle().endsWith(QString::fromStdString(" : " + name)));
 }

@@ -2,7 +2,8 @@
 // code: the help sketch of one language, or the About window's planform. Writes PNG files.
 #include "AboutPicture.h"
 #include "HelpSketch.h"
-#include "i18n/Language.h"
+#include "i18n/LanguageState.h"
+#include "i18n/TextKeys.h"
 
 #include <QGuiApplication>
 #include <iostream>
@@ -11,17 +12,19 @@
 namespace {
 
 // Caption texts end in " :" or ":" where the window adds nothing; a drawing needs the bare words.
-QString Words(std::string_view section, std::string_view key) {
-    QString text = QString::fromStdString(GetINIFile(section, key)).trimmed();
+QString Words(const LanguageState& language, TextKey key) {
+    QString text = QString::fromStdString(language.text(key)).trimmed();
     while (text.endsWith(QLatin1Char(':')))
         text = text.chopped(1).trimmed();
     return text;
 }
 
-SketchWords WordsOfCurrentLanguage() {
-    return {Words("Label", "13"), Words("Label", "12"), Words("Label", "1"), Words("Label", "2"),
-            Words("Label", "3"),  Words("Label", "4"),  Words("Label", "5"), Words("Label", "9"),
-            Words("Label", "10"), Words("Label", "11")};
+SketchWords WordsOf(const LanguageState& language) {
+    return {Words(language, kInputsTitle),        Words(language, kPanelCaption),
+            Words(language, kRootChordCaption),   Words(language, kTipChordCaption),
+            Words(language, kPanelLengthCaption), Words(language, kSweepOffsetCaption),
+            Words(language, kBalanceCaption),     Words(language, kMeanChordStationCaption),
+            Words(language, kMeanChordCaption),   Words(language, kBalanceDistanceCaption)};
 }
 
 int Usage() {
@@ -44,13 +47,13 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const std::string action = argc > 1 ? argv[1] : "";
     if (action == "help" && argc == 5) {
-        SetProgramFolder(argv[2]);
-        SelectLanguage(argv[3]);
-        if (GetINIFile("Label", "1").empty()) {
-            std::cerr << "no texts in " << ProgramFolder() << CurrentLanguageFile << '\n';
+        LanguageState language(LanguagePlaces::beside(argv[2]));
+        language.select(argv[3]);
+        if (language.text(kRootChordCaption).empty()) {
+            std::cerr << "no texts in " << language.languageFile() << '\n';
             return 1;
         }
-        return Save(DrawHelpSketch(WordsOfCurrentLanguage()), argv[4]) ? 0 : 1;
+        return Save(DrawHelpSketch(WordsOf(language)), argv[4]) ? 0 : 1;
     }
     if (action == "about" && argc == 3)
         return Save(DrawAboutPicture(), argv[2]) ? 0 : 1;

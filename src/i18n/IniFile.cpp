@@ -1,0 +1,61 @@
+#include "i18n/IniFile.h"
+
+#include "base/TextEncoding.h"
+#include "i18n/IniText.h"
+
+#include <algorithm>
+#include <cerrno>
+
+namespace {
+
+enum class IniEncoding { Windows1252, Utf8, Utf8WithBom };
+
+bool isMissingFile(const FileError& error) {
+    return error.number == ENOENT;
+}
+
+// Plain ASCII counts as 8-bit: only a BOM or real UTF-8 sequences make a file UTF-8.
+IniEncoding detectEncoding(std::string_view bytes) {
+    if (bytes.starts_with(kUtf8ByteOrderMark))
+        return IniEncoding::Utf8WithBom;
+    const bool ascii = std::ranges::none_of(
+        bytes, [](char c) { return (static_cast<unsigned char>(c) & 0x80) != 0; });
+    if (!ascii && IsValidUtf8(bytes))
+        return IniEncoding::Utf8;
+    return IniEncoding::Windows1252;
+}
+
+std::string encode(const std::string& content, IniEncoding encoding) {
+    if (encoding == IniEncoding::Utf8WithBom)
+        return std::string(kUtf8ByteOrderMark) + content;
+    if (encoding == IniEncoding::Windows1252) {
+        if (std::optional<std::string> bytes = EncodeWindows1252Unambiguously(content))
+            return *std::move(bytes);
+    }
+    return content;
+}
+
+} // namespace
+
+IniRead readIniValue(const std::string& path, std::string_view section, std::string_view key,
+                     std::size_t maxCharacters) {
+    std::string bytes;
+    if (std::optional<FileError> error = ReadFileBytes(path, bytes)) {
+        if (isMissingFile(*error))
+            return {};
+        return {{}, std::move(error)};
+    }
+    const std::optional<std::string> value = FindIniValue(DecodeText(bytes), section, key);
+    return {value ? std::string(FirstCharacters(*value, maxCharacters)) : std::string(), {}};
+}
+
+std::optional<FileError> writeIniValue(const std::string& path, std::string_view section,
+                                       std::string_view key, std::string_view value) {
+    std::string bytes;
+    if (std::optional<FileError> error = ReadFileBytes(path, bytes)) {
+        if (!isMissingFile(*error))
+            return error;
+    }
+    const std::string content = SetIniValue(DecodeText(bytes), section, key, value);
+    return WriteFileAtomically(path, encode(content, detectEncoding(bytes)));
+}

@@ -1,0 +1,177 @@
+// Every text the program looks up in a language file, named once. Windows, the printed sheet
+// and the command line use these names; the language-file test walks kAllTextKeys.
+#pragma once
+
+#include "i18n/TextKey.h"
+
+#include <array>
+
+// Section "Label": the program's name, the captions of the main window and the sheet's table.
+inline constexpr TextKey kProgramCaption{"Label", "0"};
+inline constexpr TextKey kRootChordCaption{"Label", "1"};
+inline constexpr TextKey kTipChordCaption{"Label", "2"};
+inline constexpr TextKey kPanelLengthCaption{"Label", "3"};
+inline constexpr TextKey kSweepOffsetCaption{"Label", "4"};
+inline constexpr TextKey kSweepOffsetTip{"Label", "4t"};
+inline constexpr TextKey kBalanceCaption{"Label", "5"};
+inline constexpr TextKey kBalanceTip{"Label", "5t"};
+inline constexpr TextKey kSpanCaption{"Label", "6"};
+inline constexpr TextKey kSpanTip{"Label", "6t"};
+inline constexpr TextKey kAreaCaption{"Label", "7"};
+inline constexpr TextKey kAspectRatioCaption{"Label", "8"};
+inline constexpr TextKey kMeanChordStationCaption{"Label", "9"};
+inline constexpr TextKey kMeanChordStationTip{"Label", "9t"};
+inline constexpr TextKey kMeanChordCaption{"Label", "10"};
+inline constexpr TextKey kBalanceDistanceCaption{"Label", "11"};
+inline constexpr TextKey kBalanceDistanceTip{"Label", "11t"};
+inline constexpr TextKey kPanelCaption{"Label", "12"};
+inline constexpr TextKey kInputsTitle{"Label", "13"};
+inline constexpr TextKey kResultsTitle{"Label", "14"};
+inline constexpr TextKey kMassCaption{"Label", "15"};
+inline constexpr TextKey kWingLoadingCaption{"Label", "16"};
+
+inline constexpr TextKey kCalculateButton{"Button", "1"};
+inline constexpr TextKey kClearButton{"Button", "2"};
+inline constexpr TextKey kPrintButton{"Button", "3"};
+inline constexpr TextKey kOkButton{"Button", "4"};
+inline constexpr TextKey kSketchButton{"Button", "5"};
+inline constexpr TextKey kCalculateTip{"ToolTipText", "1"};
+
+inline constexpr TextKey kFileMenu{"File", "0"};
+inline constexpr TextKey kOpenAction{"File", "1"};
+inline constexpr TextKey kSaveAsAction{"File", "2"};
+inline constexpr TextKey kPrintAction{"File", "3"};
+inline constexpr TextKey kQuitAction{"File", "4"};
+inline constexpr TextKey kLanguageAction{"language", "1"};
+// Spelled in capitals where the chooser looks it up; sections match without regard to case.
+inline constexpr TextKey kLanguageDialogTitle{"LANGUAGE", "2"};
+inline constexpr TextKey kHelpMenu{"Help", "0"};
+inline constexpr TextKey kHelpAction{"Help", "1"};
+inline constexpr TextKey kAboutAction{"Help", "2"};
+
+// Section "Message": message boxes, dialog titles and the words around a file error.
+inline constexpr TextKey kPanelErrorMessage{"Message", "1"};
+inline constexpr TextKey kBalanceErrorMessage{"Message", "2"};
+inline constexpr TextKey kSaveNeedsCalculationMessage{"Message", "3"};
+inline constexpr TextKey kSaveDialogTitle{"Message", "4"};
+inline constexpr TextKey kWingFileType{"Message", "5"};
+inline constexpr TextKey kWingSavedMessage{"Message", "6"};
+inline constexpr TextKey kOpenDialogTitle{"Message", "7"};
+inline constexpr TextKey kErrorWord{"Message", "8"};
+inline constexpr TextKey kReportedByWords{"Message", "9"};
+inline constexpr TextKey kPrintNeedsCalculationMessage{"Message", "10"};
+inline constexpr TextKey kPrintsOnMessage{"Message", "11"};
+inline constexpr TextKey kTitlePrompt{"Message", "12"};
+inline constexpr TextKey kTitleBoxTitle{"Message", "13"};
+inline constexpr TextKey kDefaultSheetTitle{"Message", "14"};
+inline constexpr TextKey kSheetPrintedMessage{"Message", "15"};
+inline constexpr TextKey kPrintFailedMessage{"Message", "16"};
+
+// Section "Print": the printed sheet's own words.
+inline constexpr TextKey kSheetScaleCaption{"Print", "1"};
+inline constexpr TextKey kSheetTitleCaption{"Print", "2"};
+inline constexpr TextKey kSheetDateCaption{"Print", "3"};
+
+inline constexpr TextKey kAboutTitle{"About", "1"};
+inline constexpr TextKey kAboutProgramName{"About", "2"};
+inline constexpr TextKey kAboutDescription{"About", "4"};
+inline constexpr TextKey kAboutFeatures{"About", "5"};
+inline constexpr TextKey kTranslationCaption{"About", "6"};
+inline constexpr TextKey kTranslatorName{"About", "translate"};
+inline constexpr TextKey kTranslatorEmail{"About", "email"};
+
+// The help window's lines ("MsgHelp" 1 to 18) and its tips (21 to 24), in reading order.
+inline constexpr std::array<TextKey, 18> kHelpLines{{
+    {"MsgHelp", "1"},
+    {"MsgHelp", "2"},
+    {"MsgHelp", "3"},
+    {"MsgHelp", "4"},
+    {"MsgHelp", "5"},
+    {"MsgHelp", "6"},
+    {"MsgHelp", "7"},
+    {"MsgHelp", "8"},
+    {"MsgHelp", "9"},
+    {"MsgHelp", "10"},
+    {"MsgHelp", "11"},
+    {"MsgHelp", "12"},
+    {"MsgHelp", "13"},
+    {"MsgHelp", "14"},
+    {"MsgHelp", "15"},
+    {"MsgHelp", "16"},
+    {"MsgHelp", "17"},
+    {"MsgHelp", "18"},
+}};
+inline constexpr std::array<TextKey, 4> kHelpTips{{
+    {"MsgHelp", "21"},
+    {"MsgHelp", "22"},
+    {"MsgHelp", "23"},
+    {"MsgHelp", "24"},
+}};
+
+// Every named key above, for the checks of the language files.
+inline constexpr std::array kNamedTextKeys{
+    kProgramCaption,
+    kRootChordCaption,
+    kTipChordCaption,
+    kPanelLengthCaption,
+    kSweepOffsetCaption,
+    kSweepOffsetTip,
+    kBalanceCaption,
+    kBalanceTip,
+    kSpanCaption,
+    kSpanTip,
+    kAreaCaption,
+    kAspectRatioCaption,
+    kMeanChordStationCaption,
+    kMeanChordStationTip,
+    kMeanChordCaption,
+    kBalanceDistanceCaption,
+    kBalanceDistanceTip,
+    kPanelCaption,
+    kInputsTitle,
+    kResultsTitle,
+    kMassCaption,
+    kWingLoadingCaption,
+    kCalculateButton,
+    kClearButton,
+    kPrintButton,
+    kOkButton,
+    kSketchButton,
+    kCalculateTip,
+    kFileMenu,
+    kOpenAction,
+    kSaveAsAction,
+    kPrintAction,
+    kQuitAction,
+    kLanguageAction,
+    kLanguageDialogTitle,
+    kHelpMenu,
+    kHelpAction,
+    kAboutAction,
+    kPanelErrorMessage,
+    kBalanceErrorMessage,
+    kSaveNeedsCalculationMessage,
+    kSaveDialogTitle,
+    kWingFileType,
+    kWingSavedMessage,
+    kOpenDialogTitle,
+    kErrorWord,
+    kReportedByWords,
+    kPrintNeedsCalculationMessage,
+    kPrintsOnMessage,
+    kTitlePrompt,
+    kTitleBoxTitle,
+    kDefaultSheetTitle,
+    kSheetPrintedMessage,
+    kPrintFailedMessage,
+    kSheetScaleCaption,
+    kSheetTitleCaption,
+    kSheetDateCaption,
+    kAboutTitle,
+    kAboutProgramName,
+    kAboutDescription,
+    kAboutFeatures,
+    kTranslationCaption,
+    kTranslatorName,
+    kTranslatorEmail,
+};

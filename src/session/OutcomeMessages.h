@@ -1,0 +1,17 @@
+// The words a user reads when a wing cannot be opened, saved or calculated, from the language
+// file: the window shows them in message boxes, the command line on standard error.
+#pragma once
+
+#include "base/TextFile.h"
+#include "calc/CalculateWing.h"
+#include "i18n/TextKey.h"
+
+#include <string>
+
+// "Message"/"8" " # " number " " "Message"/"9" " " "Label"/"0", a carriage return, description,
+// so a modeller can tell a missing file from a full disk.
+std::string fileErrorMessage(const FileError& error, const TextLookup& text);
+
+// The warning of a refused calculation: "Message"/"2" when the balance value is to blame,
+// "Message"/"1" for everything else; "" when the calculation succeeded.
+std::string calculationMessage(const CalcReport& report, const TextLookup& text);

@@ -1,0 +1,70 @@
+// The wing being edited: the texts of its fields, what the last calculation made of them, and
+// the file it came from. The window and the command line are views of it; Open, Calculate,
+// Save as and Clear are implemented here once.
+#pragma once
+
+#include "base/TextFile.h"
+#include "calc/CalculateWing.h"
+#include "calc/ResultTexts.h"
+#include "draw/SheetInputs.h"
+#include "i18n/TextKey.h"
+
+#include <optional>
+#include <string>
+
+enum class PanelField { RootChord, TipChord, PanelLength, SweepOffset };
+
+// What Open did: the file could not be read, or it was read and calculated.
+struct OpenOutcome {
+    std::optional<FileError> fileError;
+    CalcReport report;
+    bool calculated() const { return !fileError && report.outcome == CalcOutcome::Ok; }
+};
+
+class WingSession {
+public:
+    // decimalSeparator is the locale's, for typed numbers and result texts; text is the
+    // current language, for the printed sheet.
+    WingSession(std::string decimalSeparator, TextLookup text);
+
+    const WingFields& fields() const { return fields_; }
+    // A changed tip chord is copied into the next panel's root chord, as the form always did.
+    void setPanelText(PanelField field, int panel, const std::string& text);
+    void setBalanceText(const std::string& text) { fields_.Cg = text; }
+    void setMassText(const std::string& text) { fields_.masse = text; }
+
+    // Parses and validates the fields; the results are valid only after an Ok outcome. On a
+    // refusal the planform keeps what was parsed and the results what they held.
+    CalcReport calculate();
+    bool hasValidResults() const { return hasValidResults_; }
+    const WingPlanform& planform() const { return planform_; }
+    const WingResults& results() const { return results_; }
+    ResultTexts resultTexts() const;
+
+    // Empty fields, the balance at 30 %, no valid results; the file name stays.
+    void clear();
+
+    // Clears, then reads the file and calculates it. A file that cannot be read whole leaves
+    // the session cleared.
+    OpenOutcome open(const std::string& path);
+    // Writes the fields as they are now; the caller checks hasValidResults first.
+    std::optional<FileError> saveAs(const std::string& path);
+    // The path of the last Open or Save as, and its name without the folder.
+    const std::string& filePath() const { return filePath_; }
+    std::string fileName() const;
+
+    // What the printed sheet needs besides the wing; the wing loading is the result's text.
+    SheetInputs sheetInputs(std::string title, std::string date) const;
+
+    const std::string& decimalSeparator() const { return decimalSeparator_; }
+    const TextLookup& text() const { return text_; }
+
+private:
+    std::string decimalSeparator_;
+    TextLookup text_;
+    WingFields fields_;
+    WingPlanform planform_;
+    WingResults results_;
+    bool hasValidResults_ = false;
+    std::string filePath_;
+};
