@@ -13,61 +13,61 @@
 
 namespace {
 
-WingFields FivePanelWing() {
+WingFields fivePanelWing() {
     WingFields fields;
-    fields.C_max = {"300", "280", "250", "200", "150"};
-    fields.C_min = {"280", "250", "200", "150", "90"};
-    fields.L_trap = {"200", "300", "300", "250", "150"};
-    fields.deport = {"5", "20", "45", "80", "120"};
-    fields.Cg = "30";
-    fields.masse = "2500";
+    fields.rootChord = {"300", "280", "250", "200", "150"};
+    fields.tipChord = {"280", "250", "200", "150", "90"};
+    fields.panelLength = {"200", "300", "300", "250", "150"};
+    fields.sweepOffset = {"5", "20", "45", "80", "120"};
+    fields.balancePercent = "30";
+    fields.mass = "2500";
     return fields;
 }
 
-std::filesystem::path BenchFolder() {
+std::filesystem::path benchFolder() {
     const auto folder = std::filesystem::temp_directory_path() / "wingsheet-bench";
     std::filesystem::create_directories(folder);
     return folder;
 }
 
-void BM_ParseNumber(benchmark::State& state) {
+void benchParseNumber(benchmark::State& state) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(ParseNumber("1234,567", "."));
+        benchmark::DoNotOptimize(parseNumber("1234,567", "."));
 }
-BENCHMARK(BM_ParseNumber);
+BENCHMARK(benchParseNumber);
 
-void BM_FormatResult(benchmark::State& state) {
+void benchFormatResult(benchmark::State& state) {
     double value = 1234.5678;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(FormatResult(value, "."));
+        benchmark::DoNotOptimize(formatResult(value, "."));
         value += 0.001;
     }
 }
-BENCHMARK(BM_FormatResult);
+BENCHMARK(benchFormatResult);
 
-void BM_CalculateFivePanels(benchmark::State& state) {
-    const WingFields fields = FivePanelWing();
+void benchCalculateFivePanels(benchmark::State& state) {
+    const WingFields fields = fivePanelWing();
     WingPlanform planform;
     WingResults results;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(CalculateWing(fields, ".", planform, results));
+        benchmark::DoNotOptimize(calculateWing(fields, ".", planform, results));
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(BM_CalculateFivePanels);
+BENCHMARK(benchCalculateFivePanels);
 
-void BM_LoadWingFile(benchmark::State& state) {
-    const std::string path = (BenchFolder() / "five.txt").string();
-    SaveWingFile(path, FivePanelWing());
+void benchLoadWingFile(benchmark::State& state) {
+    const std::string path = (benchFolder() / "five.txt").string();
+    saveWingFile(path, fivePanelWing());
     for (auto _ : state) {
-        WingFields fields = ClearedFields();
-        benchmark::DoNotOptimize(LoadWingFile(path, fields));
+        WingFields fields = clearedFields();
+        benchmark::DoNotOptimize(loadWingFile(path, fields));
     }
 }
-BENCHMARK(BM_LoadWingFile);
+BENCHMARK(benchLoadWingFile);
 
-void BM_LanguageText(benchmark::State& state) {
-    const auto folder = BenchFolder();
+void benchLanguageText(benchmark::State& state) {
+    const auto folder = benchFolder();
     std::ofstream(folder / "Bench.lng", std::ios::binary)
         << std::ifstream(std::filesystem::path(WINGSHEET_SOURCE_LANG) / "English.lng").rdbuf();
     LanguageState language(LanguagePlaces::beside(folder.string()));
@@ -75,6 +75,6 @@ void BM_LanguageText(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(language.text(kHelpTips[3]));
 }
-BENCHMARK(BM_LanguageText);
+BENCHMARK(benchLanguageText);
 
 } // namespace

@@ -1,5 +1,5 @@
 // Printing the sheet of a five-panel wing into a PDF file, from the layout to the file on disk:
-// the wait between pressing Print and the sheet being done. Goal: under 50 ms.
+// the wait between pressing print and the sheet being done. Goal: under 50 ms.
 #include "app/HeadlessApplication.h"
 #include "calc/CalculateWing.h"
 #include "print/SheetPrinter.h"
@@ -9,7 +9,7 @@
 
 namespace {
 
-WingFields FivePanelForwardSweptWing() {
+WingFields fivePanelForwardSweptWing() {
     WingFields fields;
     const char* const panels[5][4] = {{"300", "280", "400", "-20"},
                                       {"280", "250", "400", "-60"},
@@ -17,18 +17,18 @@ WingFields FivePanelForwardSweptWing() {
                                       {"210", "160", "250", "-160"},
                                       {"160", "100", "150", "-200"}};
     for (int i = 0; i < 5; ++i) {
-        fields.C_max[i] = panels[i][0];
-        fields.C_min[i] = panels[i][1];
-        fields.L_trap[i] = panels[i][2];
-        fields.deport[i] = panels[i][3];
+        fields.rootChord[i] = panels[i][0];
+        fields.tipChord[i] = panels[i][1];
+        fields.panelLength[i] = panels[i][2];
+        fields.sweepOffset[i] = panels[i][3];
     }
-    fields.Cg = "30";
-    fields.masse = "2500";
+    fields.balancePercent = "30";
+    fields.mass = "2500";
     return fields;
 }
 
-// Caption-sized words, as a language file gives them.
-SheetInputs BenchInputs() {
+// caption-sized words, as a language file gives them.
+SheetInputs benchInputs() {
     SheetInputs inputs;
     inputs.lookup = [](TextKey text) {
         return std::string(text.section) + " caption " + std::string(text.key);
@@ -39,22 +39,22 @@ SheetInputs BenchInputs() {
     return inputs;
 }
 
-void FivePanelSheetToPdf(benchmark::State& state) {
+void benchFivePanelSheetToPdf(benchmark::State& state) {
     const HeadlessApplication application;
     const QTemporaryDir folder;
     WingPlanform planform;
     WingResults results;
-    CalculateWing(FivePanelForwardSweptWing(), ".", planform, results);
-    const SheetInputs inputs = BenchInputs();
-    const SheetTarget target = SheetTarget::Pdf(folder.filePath(QStringLiteral("sheet.pdf")));
+    calculateWing(fivePanelForwardSweptWing(), ".", planform, results);
+    const SheetInputs inputs = benchInputs();
+    const SheetTarget target = SheetTarget::pdf(folder.filePath(QStringLiteral("sheet.pdf")));
     for (auto _ : state) {
-        const SheetPrintOutcome outcome = imprime(planform, results, inputs, target);
+        const SheetPrintOutcome outcome = printSheetTo(planform, results, inputs, target);
         if (!outcome.printed) {
             state.SkipWithError(outcome.failure.c_str());
             break;
         }
     }
 }
-BENCHMARK(FivePanelSheetToPdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(benchFivePanelSheetToPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -2,14 +2,14 @@
 // sheet either draw finite strokes or say why they did not, and a failed sheet stays open.
 #pragma once
 
-#include "draw/DrawPlanform.h"
 #include "FuzzCheck.h"
-#include "draw/PrintSheet.h"
+#include "draw/DrawPreview.h"
+#include "draw/DrawSheet.h"
 #include "draw/RecordingCanvas.h"
 
 #include <cmath>
 
-inline bool StrokesAreFinite(const RecordingCanvas& canvas) {
+inline bool strokesAreFinite(const RecordingCanvas& canvas) {
     for (const RecordedLine& line : canvas.lines()) {
         if (!std::isfinite(line.from.x) || !std::isfinite(line.from.y) ||
             !std::isfinite(line.to.x) || !std::isfinite(line.to.y))
@@ -22,25 +22,25 @@ inline bool StrokesAreFinite(const RecordingCanvas& canvas) {
     return true;
 }
 
-inline void DrawPreviewAndSheet(const WingPlanform& planform, const WingResults& results) {
+inline void drawPreviewAndSheet(const WingPlanform& planform, const WingResults& results) {
     RecordingCanvas preview;
-    const PreviewOutcome drawing = DrawPlanform(planform, results, preview);
-    Require(drawing.drawn == drawing.skippedReason.empty(), "a blank preview says why");
-    Require(drawing.drawn || preview.lines().empty(), "a skipped preview stays blank");
+    const PreviewOutcome drawing = drawPreview(planform, results, preview);
+    require(drawing.drawn == drawing.skippedReason.empty(), "a blank preview says why");
+    require(drawing.drawn || preview.lines().empty(), "a skipped preview stays blank");
     // Four strokes a panel, then the five marks.
-    Require(!drawing.drawn || preview.lines().size() == 4u * (planform.lastPanel + 1) + 5,
+    require(!drawing.drawn || preview.lines().size() == 4u * (planform.lastPanel + 1) + 5,
             "a drawn preview has every stroke");
-    Require(StrokesAreFinite(preview), "preview strokes are finite");
+    require(strokesAreFinite(preview), "preview strokes are finite");
 
     SheetInputs inputs;
-    inputs.lookup = [](std::string_view section, std::string_view key) {
-        return std::string(section) + "/" + std::string(key);
+    inputs.lookup = [](TextKey text) {
+        return std::string(text.section) + "/" + std::string(text.key);
     };
     inputs.title = "fuzz";
     inputs.date = "01/02/2003";
     RecordingCanvas sheet;
-    const SheetOutcome printed = PrintSheet(planform, results, inputs, sheet);
-    Require(printed.printed == printed.failure.empty(), "a failed sheet says why");
-    Require(printed.printed == sheet.documentEnded(), "only a whole sheet ends the document");
-    Require(StrokesAreFinite(sheet), "sheet strokes and texts are finite");
+    const SheetOutcome printed = drawSheet(planform, results, inputs, sheet);
+    require(printed.printed == printed.failure.empty(), "a failed sheet says why");
+    require(printed.printed == sheet.documentEnded(), "only a whole sheet ends the document");
+    require(strokesAreFinite(sheet), "sheet strokes and texts are finite");
 }

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-inline void Require(bool holds, const char* invariant) {
+inline void require(bool holds, const char* invariant) {
     if (holds)
         return;
     std::fprintf(stderr, "invariant broken: %s\n", invariant);

@@ -22,14 +22,14 @@ namespace {
 constexpr std::string_view kBlanks = " \t";
 constexpr std::size_t kMostNames = 6;
 
-std::string Trimmed(std::string_view text) {
+std::string trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(kBlanks);
     if (first == std::string_view::npos)
         return {};
     return std::string(text.substr(first, text.find_last_not_of(kBlanks) - first + 1));
 }
 
-char FlipAsciiCase(char c) {
+char flipAsciiCase(char c) {
     if (c >= 'a' && c <= 'z')
         return static_cast<char>(c - 'a' + 'A');
     if (c >= 'A' && c <= 'Z')
@@ -37,16 +37,16 @@ char FlipAsciiCase(char c) {
     return c;
 }
 
-std::string FlipCase(std::string_view text) {
+std::string flipCase(std::string_view text) {
     std::string flipped(text);
-    std::ranges::transform(flipped, flipped.begin(), FlipAsciiCase);
+    std::ranges::transform(flipped, flipped.begin(), flipAsciiCase);
     return flipped;
 }
 
 // The reader trims the names it is given and compares ASCII letters without case.
-bool SameName(std::string_view a, std::string_view b) {
+bool sameName(std::string_view a, std::string_view b) {
     const auto lower = [](std::string_view text) {
-        std::string lowered = Trimmed(text);
+        std::string lowered = trimmed(text);
         std::ranges::transform(lowered, lowered.begin(), [](char c) {
             return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
         });
@@ -63,45 +63,45 @@ struct IniNames {
     std::vector<std::string> texts{"English"};
 };
 
-void AddCapped(std::vector<std::string>& names, std::string name) {
+void addCapped(std::vector<std::string>& names, std::string name) {
     if (names.size() < kMostNames)
         names.push_back(std::move(name));
 }
 
-IniNames CollectNames(std::string_view content) {
+IniNames collectNames(std::string_view content) {
     IniNames names;
     TextLineReader reader(content);
-    while (const std::optional<TextLine> line = reader.Next()) {
-        const std::string text = Trimmed(line->text);
+    while (const std::optional<TextLine> line = reader.next()) {
+        const std::string text = trimmed(line->text);
         const std::size_t close = text.find(']');
         if (text.starts_with('[') && close != std::string::npos) {
-            AddCapped(names.sections, text.substr(1, close - 1));
+            addCapped(names.sections, text.substr(1, close - 1));
         } else if (const std::size_t equals = text.find('='); equals != std::string::npos) {
-            AddCapped(names.keys, Trimmed(std::string_view(text).substr(0, equals)));
-            AddCapped(names.texts, text.substr(equals + 1));
+            addCapped(names.keys, trimmed(std::string_view(text).substr(0, equals)));
+            addCapped(names.texts, text.substr(equals + 1));
         } else {
-            AddCapped(names.texts, text);
+            addCapped(names.texts, text);
         }
     }
     return names;
 }
 
 // A value comes back as written when trimming and unquoting leave it alone.
-std::string RoundTrippable(std::string value) {
-    value = Trimmed(value);
+std::string roundTrippable(std::string value) {
+    value = trimmed(value);
     while (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
            value.back() == value.front())
-        value = Trimmed(std::string_view(value).substr(1, value.size() - 2));
+        value = trimmed(std::string_view(value).substr(1, value.size() - 2));
     return value;
 }
 
-// Names the writer can put in a line that the reader then finds again.
-bool IsWritableSection(std::string_view name) {
-    return name == Trimmed(name) && name.find_first_of("]\r\n") == std::string_view::npos;
+// names the writer can put in a line that the reader then finds again.
+bool isWritableSection(std::string_view name) {
+    return name == trimmed(name) && name.find_first_of("]\r\n") == std::string_view::npos;
 }
 
-bool IsWritableKey(std::string_view name) {
-    return name == Trimmed(name) && name.find_first_of("=\r\n") == std::string_view::npos &&
+bool isWritableKey(std::string_view name) {
+    return name == trimmed(name) && name.find_first_of("=\r\n") == std::string_view::npos &&
            !name.starts_with(';') && !name.starts_with('[');
 }
 
@@ -111,12 +111,12 @@ struct Lookup {
     std::optional<std::string> value;
 };
 
-std::vector<Lookup> LookUpAll(std::string_view content, const IniNames& names) {
+std::vector<Lookup> lookUpAll(std::string_view content, const IniNames& names) {
     std::vector<Lookup> lookups;
     for (const std::string& section : names.sections) {
         for (const std::string& key : names.keys) {
-            std::optional<std::string> value = FindIniValue(content, section, key);
-            Require(value == FindIniValue(content, FlipCase(section), FlipCase(key)),
+            std::optional<std::string> value = findIniValue(content, section, key);
+            require(value == findIniValue(content, flipCase(section), flipCase(key)),
                     "names match without regard to letter case");
             lookups.push_back({section, key, std::move(value)});
         }
@@ -124,46 +124,46 @@ std::vector<Lookup> LookUpAll(std::string_view content, const IniNames& names) {
     return lookups;
 }
 
-bool IsWrittenPair(const Lookup& lookup, std::string_view section, std::string_view key) {
-    return SameName(lookup.section, section) && SameName(lookup.key, key);
+bool isWrittenPair(const Lookup& lookup, std::string_view section, std::string_view key) {
+    return sameName(lookup.section, section) && sameName(lookup.key, key);
 }
 
-void CheckInMemoryWrite(std::string_view content, const std::vector<Lookup>& before,
+void checkInMemoryWrite(std::string_view content, const std::vector<Lookup>& before,
                         const std::string& section, const std::string& key,
                         const std::string& value) {
-    const std::string updated = SetIniValue(content, section, key, value);
-    Require(FindIniValue(updated, section, key) == value, "a written value reads back");
+    const std::string updated = setIniValue(content, section, key, value);
+    require(findIniValue(updated, section, key) == value, "a written value reads back");
     for (const Lookup& lookup : before) {
-        if (!IsWrittenPair(lookup, section, key))
-            Require(FindIniValue(updated, lookup.section, lookup.key) == lookup.value,
+        if (!isWrittenPair(lookup, section, key))
+            require(findIniValue(updated, lookup.section, lookup.key) == lookup.value,
                     "a write changes no other value");
     }
 }
 
 // The same through the settings file, which adds the file's encoding and the 99-character
 // limit; the other values are read from the written file in one go.
-void CheckFileWrite(const std::string& bytes, const std::vector<Lookup>& before,
+void checkFileWrite(const std::string& bytes, const std::vector<Lookup>& before,
                     const std::string& section, const std::string& key, const std::string& value) {
-    LanguageState language(LanguagePlaces::beside(ScratchFolder()), [](const std::string& text) {
+    LanguageState language(LanguagePlaces::beside(scratchFolder()), [](const std::string& text) {
         std::fprintf(stderr, "%s\n", text.c_str());
-        Require(false, "no settings write or read fails on a readable tmpfs file");
+        require(false, "no settings write or read fails on a readable tmpfs file");
     });
     const std::string path = language.places().settingsFile;
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-    Require(language.writeSetting(section, key, value), "tz.ini on tmpfs can be written");
-    Require(language.readSetting(section, key) == FirstCharacters(value, kSettingMaxCharacters),
+    require(language.writeSetting(section, key, value), "tz.ini on tmpfs can be written");
+    require(language.readSetting(section, key) == firstCharacters(value, kSettingMaxCharacters),
             "a written setting reads back");
     std::string written;
-    Require(!ReadFileBytes(path, written), "the written tz.ini reads");
-    const std::string content = DecodeText(written);
+    require(!readFileBytes(path, written), "the written tz.ini reads");
+    const std::string content = decodeText(written);
     for (const Lookup& lookup : before) {
-        if (!IsWrittenPair(lookup, section, key))
-            Require(FindIniValue(content, lookup.section, lookup.key) == lookup.value,
+        if (!isWrittenPair(lookup, section, key))
+            require(findIniValue(content, lookup.section, lookup.key) == lookup.value,
                     "writing a setting changes no other value");
     }
 }
 
-template <typename T> const T& Pick(const std::vector<T>& items, std::size_t choice) {
+template <typename T> const T& pick(const std::vector<T>& items, std::size_t choice) {
     return items[choice % items.size()];
 }
 
@@ -177,19 +177,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto valueChoice = input.ConsumeIntegral<std::uint8_t>();
     const std::string bytes = input.ConsumeRemainingBytesAsString();
 
-    const std::string content = DecodeText(bytes);
-    const IniNames names = CollectNames(content);
-    const std::vector<Lookup> before = LookUpAll(content, names);
+    const std::string content = decodeText(bytes);
+    const IniNames names = collectNames(content);
+    const std::vector<Lookup> before = lookUpAll(content, names);
 
-    const std::string& section = Pick(names.sections, sectionChoice);
-    const std::string& key = Pick(names.keys, keyChoice);
-    const std::string value = RoundTrippable(Pick(names.texts, valueChoice));
-    if (!IsWritableSection(section) || !IsWritableKey(key) ||
+    const std::string& section = pick(names.sections, sectionChoice);
+    const std::string& key = pick(names.keys, keyChoice);
+    const std::string value = roundTrippable(pick(names.texts, valueChoice));
+    if (!isWritableSection(section) || !isWritableKey(key) ||
         value.find_first_of("\r\n") != std::string::npos) {
-        SetIniValue(content, section, key, value); // must not crash, whatever it writes
+        setIniValue(content, section, key, value); // must not crash, whatever it writes
         return 0;
     }
-    CheckInMemoryWrite(content, before, section, key, value);
-    CheckFileWrite(bytes, before, section, key, value);
+    checkInMemoryWrite(content, before, section, key, value);
+    checkFileWrite(bytes, before, section, key, value);
     return 0;
 }

@@ -1,7 +1,7 @@
 // Fuzzes the lenient number reading and the result formatting: any text reads as some number,
 // and any number formats to the "# ##0.00" pattern, which reads back to it within half a cent.
-#include "calc/FormatResult.h"
 #include "FuzzCheck.h"
+#include "calc/FormatResult.h"
 #include "calc/ParseNumber.h"
 
 #include <cmath>
@@ -15,13 +15,13 @@ namespace {
 // The two ASCII separators a locale gives, and a multi-byte one (the Arabic decimal separator).
 constexpr std::string_view kSeparators[] = {".", ",", "\xd9\xab"};
 
-bool AllDigits(std::string_view text) {
+bool allDigits(std::string_view text) {
     return text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 // [-][thousands] blank, 1 to 3 digits, the separator, 2 digits; thousands only before 3 digits,
 // no leading zeros, and a sign only on a text that is not zero.
-bool HasResultPattern(std::string_view text, std::string_view separator) {
+bool hasResultPattern(std::string_view text, std::string_view separator) {
     const bool negative = text.starts_with('-');
     if (negative)
         text.remove_prefix(1);
@@ -36,34 +36,34 @@ bool HasResultPattern(std::string_view text, std::string_view separator) {
     const bool unitsFit = units.size() == 3 || (thousands.empty() && !units.empty());
     const bool zero = units.find_first_not_of('0') == std::string_view::npos &&
                       cents.find_first_not_of('0') == std::string_view::npos && thousands.empty();
-    return AllDigits(thousands) && AllDigits(units) && AllDigits(cents) && unitsFit &&
+    return allDigits(thousands) && allDigits(units) && allDigits(cents) && unitsFit &&
            (integer.size() == 1 || integer[0] != '0') && !(negative && zero) &&
            rest.substr(units.size(), separator.size()) == separator;
 }
 
-void CheckFormatted(double value, std::string_view separator) {
-    const std::string text = FormatResult(value, separator);
+void checkFormatted(double value, std::string_view separator) {
+    const std::string text = formatResult(value, separator);
     if (!std::isfinite(value))
         return;
-    Require(HasResultPattern(text, separator), "a result text follows # ##0.00");
+    require(hasResultPattern(text, separator), "a result text follows # ##0.00");
     // Near the top of the double range the 15-digit rounding itself lies beyond it.
     if (std::abs(value) > 1e300)
         return;
     std::string joined = text;
     joined.erase(joined.find(' '), 1);
-    const double readBack = ParseNumber(joined, separator);
-    Require(std::abs(readBack - value) <= 0.005 + std::abs(value) * 1e-14,
+    const double readBack = parseNumber(joined, separator);
+    require(std::abs(readBack - value) <= 0.005 + std::abs(value) * 1e-14,
             "a result text reads back within half a cent");
 }
 
 // The general form has no exponent for ordinary values and keeps 15 significant digits.
-void CheckGeneral(double value) {
-    const std::string text = FormatGeneral(value, ".");
-    Require(!text.empty(), "the general form is never empty");
+void checkGeneral(double value) {
+    const std::string text = formatGeneral(value, ".");
+    require(!text.empty(), "the general form is never empty");
     if (!std::isfinite(value) || text.find('e') != std::string::npos)
         return;
-    const double readBack = ParseNumber(text, ".");
-    Require(std::abs(readBack - value) <= std::abs(value) * 1e-14,
+    const double readBack = parseNumber(text, ".");
+    require(std::abs(readBack - value) <= std::abs(value) * 1e-14,
             "the general form reads back to 15 digits");
 }
 
@@ -72,20 +72,20 @@ void CheckGeneral(double value) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     for (const std::string_view separator : kSeparators) {
-        const double value = ParseNumber(text, separator);
-        Require(!std::isnan(value), "a typed text never reads as NaN");
-        CheckFormatted(value, separator);
-        CheckGeneral(value);
+        const double value = parseNumber(text, separator);
+        require(!std::isnan(value), "a typed text never reads as NaN");
+        checkFormatted(value, separator);
+        checkGeneral(value);
     }
     // "," and "." are decimal points whatever the locale says.
-    Require(ParseNumber(text, ",") == ParseNumber(text, "."), "both points read alike");
+    require(parseNumber(text, ",") == parseNumber(text, "."), "both points read alike");
 
     // The same bytes as a raw double reach NaN, infinities and subnormals too.
     if (size >= sizeof(double)) {
         double raw = 0;
         std::memcpy(&raw, data, sizeof raw);
-        CheckFormatted(raw, ",");
-        CheckGeneral(raw);
+        checkFormatted(raw, ",");
+        checkGeneral(raw);
     }
     return 0;
 }

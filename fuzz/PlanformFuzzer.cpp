@@ -14,29 +14,29 @@ namespace {
 // One number per line, read by strtod so "nan", "inf", "0x1p-1074" and "1e308" all reach the
 // record: lastPanel; root, tip, length and sweep of each panel; balance and mass; then the eight
 // result arrays and halfSpan, halfArea, aspectRatio, wingLoading. Missing lines read as 0.
-class NumberLines {
+class numberLines {
 public:
-    explicit NumberLines(std::string_view input)
+    explicit numberLines(std::string_view input)
         : lines_(input) {}
 
-    double Next() {
-        const std::optional<TextLine> line = lines_.Next();
+    double next() {
+        const std::optional<TextLine> line = lines_.next();
         if (!line)
             return 0;
         const std::string text(line->text);
         return std::strtod(text.c_str(), nullptr);
     }
 
-    void Fill(PanelValues& values) {
+    void fill(PanelValues& values) {
         for (double& value : values)
-            value = Next();
+            value = next();
     }
 
 private:
     TextLineReader lines_;
 };
 
-std::int16_t ToPanelIndex(double value) {
+std::int16_t toPanelIndex(double value) {
     if (!(value > -32768))
         return -32768;
     return static_cast<std::int16_t>(std::min(value, 32767.0));
@@ -45,28 +45,28 @@ std::int16_t ToPanelIndex(double value) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    NumberLines numbers(std::string_view(reinterpret_cast<const char*>(data), size));
+    numberLines numbers(std::string_view(reinterpret_cast<const char*>(data), size));
     WingPlanform planform;
-    planform.lastPanel = ToPanelIndex(numbers.Next());
+    planform.lastPanel = toPanelIndex(numbers.next());
     for (int panel = 0; panel < kPanelCount; ++panel) {
-        planform.rootChord[panel] = numbers.Next();
-        planform.tipChord[panel] = numbers.Next();
-        planform.panelLength[panel] = numbers.Next();
-        planform.sweepOffset[panel] = numbers.Next();
+        planform.rootChord[panel] = numbers.next();
+        planform.tipChord[panel] = numbers.next();
+        planform.panelLength[panel] = numbers.next();
+        planform.sweepOffset[panel] = numbers.next();
     }
-    planform.balancePercent = numbers.Next();
-    planform.massGrams = numbers.Next();
+    planform.balancePercent = numbers.next();
+    planform.massGrams = numbers.next();
 
     WingResults results;
     for (PanelValues* values :
          {&results.tipStation, &results.panelArea, &results.cumulativeArea, &results.taperRatio,
           &results.meanChord, &results.meanChordY, &results.meanChordX, &results.balanceX})
-        numbers.Fill(*values);
-    results.halfSpan = numbers.Next();
-    results.halfArea = numbers.Next();
-    results.aspectRatio = numbers.Next();
-    results.wingLoading = numbers.Next();
+        numbers.fill(*values);
+    results.halfSpan = numbers.next();
+    results.halfArea = numbers.next();
+    results.aspectRatio = numbers.next();
+    results.wingLoading = numbers.next();
 
-    DrawPreviewAndSheet(planform, results);
+    drawPreviewAndSheet(planform, results);
     return 0;
 }

@@ -22,14 +22,14 @@ public:
         std::filesystem::remove_all(path_, ignored);
     }
 
-    const std::string& Path() const { return path_; }
+    const std::string& path() const { return path_; }
 
 private:
     std::string path_;
 };
 
 // Removed when the fuzzing run ends normally; a crashed run leaves it for the post-mortem.
-inline const std::string& ScratchFolder() {
+inline const std::string& scratchFolder() {
     static const ScratchFolderOwner owner;
-    return owner.Path();
+    return owner.path();
 }

@@ -2,7 +2,7 @@
 
 #include "app/WingJson.h"
 #include "base/FileListing.h"
-#include "draw/DrawPlanform.h"
+#include "draw/DrawPreview.h"
 #include "draw/SvgCanvas.h"
 #include "files/WingFilePath.h"
 #include "i18n/LanguageState.h"
@@ -28,7 +28,7 @@ constexpr std::string_view kUsage =
     "  --title TEXT the sheet's title; the file's name when not given\n"
     "Exit status: 0 every file calculated, 1 some did not, 2 wrong arguments.\n";
 
-CommandRequest Refuse(std::string problem) {
+CommandRequest refuse(std::string problem) {
     CommandRequest request;
     request.action = CommandAction::UsageError;
     request.problem = std::move(problem);
@@ -36,7 +36,7 @@ CommandRequest Refuse(std::string problem) {
 }
 
 // A caption may already end in " :" in some languages; the line adds its own.
-std::string Caption(const LanguageState& language, TextKey key) {
+std::string caption(const LanguageState& language, TextKey key) {
     std::string caption = language.text(key);
     while (!caption.empty() && (caption.back() == ' ' || caption.back() == ':'))
         caption.pop_back();
@@ -46,47 +46,51 @@ std::string Caption(const LanguageState& language, TextKey key) {
 // The seven result captions in output order, looked up once for a whole run of files.
 using ResultCaptions = std::array<std::string, 7>;
 
-ResultCaptions LookUpResultCaptions(const LanguageState& language) {
-    return {Caption(language, kSpanCaption),
-            Caption(language, kAreaCaption),
-            Caption(language, kAspectRatioCaption),
-            Caption(language, kMeanChordStationCaption),
-            Caption(language, kBalanceDistanceCaption),
-            Caption(language, kMeanChordCaption),
-            Caption(language, kWingLoadingCaption)};
+ResultCaptions lookUpResultCaptions(const LanguageState& language) {
+    return {caption(language, kSpanCaption),
+            caption(language, kAreaCaption),
+            caption(language, kAspectRatioCaption),
+            caption(language, kMeanChordStationCaption),
+            caption(language, kBalanceDistanceCaption),
+            caption(language, kMeanChordCaption),
+            caption(language, kWingLoadingCaption)};
 }
 
-void PrintWingText(const OpenedWing& wing, const ResultCaptions& captions, std::ostream& out) {
+void printWingText(const OpenedWing& wing, const ResultCaptions& captions, std::ostream& out) {
     out << wing.path << '\n';
     if (!wing.outcome.calculated()) {
-        out << AsTerminalLines(outcomeMessage(wing)) << "\n\n";
+        out << asTerminalLines(outcomeMessage(wing)) << "\n\n";
         return;
     }
     const ResultTexts texts = wing.session.resultTexts();
-    const std::string* values[] = {&texts.Lbenv,      &texts.Lbsurf,      &texts.Lballong,
-                                   &texts.Lbdist_x,   &texts.Lbdistcentr, &texts.Lbcmoy,
-                                   &texts.LbafficheCA};
+    const std::string* values[] = {&texts.span,
+                                   &texts.area,
+                                   &texts.aspectRatio,
+                                   &texts.meanChordStation,
+                                   &texts.balanceDistance,
+                                   &texts.meanChord,
+                                   &texts.wingLoading};
     for (std::size_t i = 0; i < captions.size(); ++i)
         out << captions[i] << " : " << *values[i] << '\n';
     out << '\n';
 }
 
 // The preview of one wing file as an SVG in the preview's own twips.
-int WritePreviewSvg(const CommandRequest& request, const LanguageState& language,
+int writePreviewSvg(const CommandRequest& request, const LanguageState& language,
                     std::string_view separator, std::ostream& err) {
     const OpenedWing wing = openWing(request.files.front(), separator, language.lookup());
     if (!wing.outcome.calculated()) {
-        err << "wingsheet: " << wing.path << ": " << AsTerminalLines(outcomeMessage(wing)) << '\n';
+        err << "wingsheet: " << wing.path << ": " << asTerminalLines(outcomeMessage(wing)) << '\n';
         return 1;
     }
     SvgCanvas canvas(kPreviewWidthTwips, kPreviewHeightTwips);
     const PreviewOutcome outcome =
-        DrawPlanform(wing.session.planform(), wing.session.results(), canvas);
+        drawPreview(wing.session.planform(), wing.session.results(), canvas);
     if (!outcome.drawn) {
         err << "wingsheet: " << wing.path << ": nothing drawn, " << outcome.skippedReason << '\n';
         return 1;
     }
-    if (const auto error = WriteFileAtomically(request.outputPath, canvas.document())) {
+    if (const auto error = writeFileAtomically(request.outputPath, canvas.document())) {
         err << "wingsheet: " << request.outputPath << ": " << error->description << '\n';
         return 1;
     }
@@ -95,7 +99,7 @@ int WritePreviewSvg(const CommandRequest& request, const LanguageState& language
 
 } // namespace
 
-std::string AsTerminalLines(std::string text) {
+std::string asTerminalLines(std::string text) {
     for (std::size_t pos = 0; (pos = text.find('\r', pos)) != std::string::npos;) {
         const bool pair = pos + 1 < text.size() && text[pos + 1] == '\n';
         text.replace(pos, pair ? 2 : 1, "\n");
@@ -106,12 +110,12 @@ std::string AsTerminalLines(std::string text) {
 namespace {
 
 // Options that take the next argument as their value.
-bool TakesValue(const std::string& option) {
+bool takesValue(const std::string& option) {
     return option == "--lang" || option == "--title" || option == "--preview-svg" ||
            option == "--sheet-pdf";
 }
 
-void SetOption(CommandRequest& request, const std::string& option, const std::string& value) {
+void setOption(CommandRequest& request, const std::string& option, const std::string& value) {
     if (option == "--lang") {
         request.language = value;
     } else if (option == "--title") {
@@ -125,26 +129,26 @@ void SetOption(CommandRequest& request, const std::string& option, const std::st
 }
 
 // The options that were read must fit the action they go with.
-CommandRequest Checked(CommandRequest request) {
+CommandRequest checked(CommandRequest request) {
     const bool drawing =
         request.action == CommandAction::PreviewSvg || request.action == CommandAction::SheetPdf;
     if (request.action == CommandAction::Window &&
         (request.json || !request.language.empty() || !request.files.empty() || request.titleGiven))
-        return Refuse("--json, --lang, --title and files go with an action such as --calc");
+        return refuse("--json, --lang, --title and files go with an action such as --calc");
     if (request.action == CommandAction::Calc && request.files.empty())
-        return Refuse("--calc needs at least one wing file");
+        return refuse("--calc needs at least one wing file");
     if (drawing && request.files.size() != 1)
-        return Refuse("drawing takes exactly one wing file");
+        return refuse("drawing takes exactly one wing file");
     if (drawing && request.json)
-        return Refuse("--json goes with --calc");
+        return refuse("--json goes with --calc");
     if (request.titleGiven && request.action != CommandAction::SheetPdf)
-        return Refuse("--title goes with --sheet-pdf");
+        return refuse("--title goes with --sheet-pdf");
     return request;
 }
 
 } // namespace
 
-CommandRequest ParseCommandLine(const std::vector<std::string>& arguments) {
+CommandRequest parseCommandLine(const std::vector<std::string>& arguments) {
     CommandRequest request;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -156,20 +160,20 @@ CommandRequest ParseCommandLine(const std::vector<std::string>& arguments) {
             request.action = CommandAction::Calc;
         } else if (argument == "--json") {
             request.json = true;
-        } else if (TakesValue(argument)) {
+        } else if (takesValue(argument)) {
             if (++i == arguments.size())
-                return Refuse(argument + " needs a value");
-            SetOption(request, argument, arguments[i]);
+                return refuse(argument + " needs a value");
+            setOption(request, argument, arguments[i]);
         } else if (argument.starts_with("-") && argument != "-") {
-            return Refuse("unknown option " + argument);
+            return refuse("unknown option " + argument);
         } else {
             request.files.push_back(argument);
         }
     }
-    return Checked(std::move(request));
+    return checked(std::move(request));
 }
 
-void SelectRunLanguage(const CommandRequest& request, LanguageState& language, std::ostream& err) {
+void selectRunLanguage(const CommandRequest& request, LanguageState& language, std::ostream& err) {
     const std::string name =
         !request.language.empty() ? request.language : language.storedLanguage();
     if (name.empty()) {
@@ -178,16 +182,16 @@ void SelectRunLanguage(const CommandRequest& request, LanguageState& language, s
         return;
     }
     language.select(name);
-    if (!FileExists(language.languageFile()))
+    if (!fileExists(language.languageFile()))
         err << "wingsheet: no language file " << name << ".lng beside the program; captions and "
             << "messages stay empty\n";
 }
 
-std::string SheetTitle(const CommandRequest& request, const std::string& file) {
-    return request.titleGiven ? request.title : BareFileName(file);
+std::string sheetTitle(const CommandRequest& request, const std::string& file) {
+    return request.titleGiven ? request.title : bareFileName(file);
 }
 
-int RunCommand(const CommandRequest& request, LanguageState& language,
+int runCommand(const CommandRequest& request, LanguageState& language,
                std::string_view decimalSeparator, const SheetContext& sheet, std::ostream& out,
                std::ostream& err) {
     switch (request.action) {
@@ -201,8 +205,8 @@ int RunCommand(const CommandRequest& request, LanguageState& language,
         err << "wingsheet: " << request.problem << "\n\n" << kUsage;
         return 2;
     case CommandAction::PreviewSvg:
-        SelectRunLanguage(request, language, err);
-        return WritePreviewSvg(request, language, decimalSeparator, err);
+        selectRunLanguage(request, language, err);
+        return writePreviewSvg(request, language, decimalSeparator, err);
     case CommandAction::Window:
     case CommandAction::SheetPdf:
         err << "wingsheet: this action needs the window system\n";
@@ -211,21 +215,21 @@ int RunCommand(const CommandRequest& request, LanguageState& language,
         break;
     }
 
-    SelectRunLanguage(request, language, err);
+    selectRunLanguage(request, language, err);
     const ResultCaptions captions =
-        request.json ? ResultCaptions{} : LookUpResultCaptions(language);
+        request.json ? ResultCaptions{} : lookUpResultCaptions(language);
     int status = 0;
     for (const std::string& file : request.files) {
         const OpenedWing wing = openWing(file, decimalSeparator, language.lookup());
         if (request.json) {
-            auto json = WingJson(wing);
+            auto json = wingJson(wing);
             if (wing.outcome.calculated()) {
-                json["preview"] = PreviewJson(wing.session.planform(), wing.session.results());
-                json["sheet"] = SheetJson(wing.session, SheetTitle(request, file), sheet);
+                json["preview"] = previewJson(wing.session.planform(), wing.session.results());
+                json["sheet"] = sheetJson(wing.session, sheetTitle(request, file), sheet);
             }
             out << json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
         } else {
-            PrintWingText(wing, captions, out);
+            printWingText(wing, captions, out);
         }
         if (!wing.outcome.calculated())
             status = 1;

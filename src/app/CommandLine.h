@@ -23,20 +23,20 @@ struct CommandRequest {
     std::string problem; // why the arguments were refused
 };
 
-CommandRequest ParseCommandLine(const std::vector<std::string>& arguments);
+CommandRequest parseCommandLine(const std::vector<std::string>& arguments);
 
 // Messages break lines with "\r" as a message box does; a terminal needs "\n".
-std::string AsTerminalLines(std::string text);
+std::string asTerminalLines(std::string text);
 
 // Makes the language of the run current: --lang, else the one stored in tz.ini.
 // Says on err when that language has no file, so empty captions do not go unexplained.
-void SelectRunLanguage(const CommandRequest& request, LanguageState& language, std::ostream& err);
+void selectRunLanguage(const CommandRequest& request, LanguageState& language, std::ostream& err);
 
 // The sheet's title for a wing file: --title, else the file's bare name.
-std::string SheetTitle(const CommandRequest& request, const std::string& file);
+std::string sheetTitle(const CommandRequest& request, const std::string& file);
 
 // Runs a plain action (everything but the window and --sheet-pdf) and returns the exit status:
 // 0 every file calculated, 1 some did not, 2 the arguments were wrong.
-int RunCommand(const CommandRequest& request, LanguageState& language,
+int runCommand(const CommandRequest& request, LanguageState& language,
                std::string_view decimalSeparator, const SheetContext& sheet, std::ostream& out,
                std::ostream& err);

@@ -1,24 +1,24 @@
 #include "app/DrawingJson.h"
 
-#include "draw/DrawPlanform.h"
+#include "draw/DrawPreview.h"
+#include "draw/DrawSheet.h"
 #include "draw/HexColour.h"
-#include "draw/PrintSheet.h"
 
 namespace {
 
 using Json = nlohmann::ordered_json;
 
-Json LinesJson(const std::vector<RecordedLine>& lines) {
+Json linesJson(const std::vector<RecordedLine>& lines) {
     Json json = Json::array();
     for (const RecordedLine& line : lines)
         json.push_back({{"from", {line.from.x, line.from.y}},
                         {"to", {line.to.x, line.to.y}},
-                        {"colour", HexColour(line.colour)},
+                        {"colour", hexColour(line.colour)},
                         {"style", line.style == LineStyle::Solid ? "solid" : "dashdotdot"}});
     return json;
 }
 
-Json TextsJson(const std::vector<RecordedText>& texts) {
+Json textsJson(const std::vector<RecordedText>& texts) {
     Json json = Json::array();
     for (const RecordedText& text : texts)
         json.push_back({{"x", text.x},
@@ -27,28 +27,28 @@ Json TextsJson(const std::vector<RecordedText>& texts) {
                         {"size", text.size},
                         {"bold", text.bold},
                         {"underline", text.underline},
-                        {"colour", HexColour(text.colour)}});
+                        {"colour", hexColour(text.colour)}});
     return json;
 }
 
 } // namespace
 
-Json PreviewJson(const WingPlanform& planform, const WingResults& results) {
+Json previewJson(const WingPlanform& planform, const WingResults& results) {
     RecordingCanvas canvas;
-    const PreviewOutcome outcome = DrawPlanform(planform, results, canvas);
+    const PreviewOutcome outcome = drawPreview(planform, results, canvas);
     if (!outcome.drawn)
         return {{"skipped", outcome.skippedReason}};
-    return {{"scale", outcome.drawScale}, {"lines", LinesJson(canvas.lines())}};
+    return {{"scale", outcome.drawScale}, {"lines", linesJson(canvas.lines())}};
 }
 
-Json SheetJson(const WingSession& session, const std::string& title, const SheetContext& context) {
+Json sheetJson(const WingSession& session, const std::string& title, const SheetContext& context) {
     RecordingCanvas canvas(context.metrics);
     const SheetInputs inputs = session.sheetInputs(title, context.date);
-    const SheetOutcome outcome = PrintSheet(session.planform(), session.results(), inputs, canvas);
+    const SheetOutcome outcome = drawSheet(session.planform(), session.results(), inputs, canvas);
     if (!outcome.printed)
         return {{"failed", outcome.failure}};
     return {{"denominator", outcome.denominator},
             {"sheetScale", outcome.sheetScale},
-            {"lines", LinesJson(canvas.lines())},
-            {"texts", TextsJson(canvas.texts())}};
+            {"lines", linesJson(canvas.lines())},
+            {"texts", textsJson(canvas.texts())}};
 }

@@ -8,15 +8,15 @@
 #include <nlohmann/json.hpp>
 
 // {"scale": s, "lines": [...]} or {"skipped": "why"}.
-nlohmann::ordered_json PreviewJson(const WingPlanform& planform, const WingResults& results);
+nlohmann::ordered_json previewJson(const WingPlanform& planform, const WingResults& results);
 
 // What the printed sheet needs from the platform: font metrics and today's date as the locale
 // writes it.
 struct SheetContext {
-    TextMetrics metrics = FakeTextMetrics();
+    TextMetrics metrics = fakeTextMetrics();
     std::string date;
 };
 
 // {"denominator", "sheetScale", "lines", "texts"}, or {"failed": "why"}.
-nlohmann::ordered_json SheetJson(const WingSession& session, const std::string& title,
+nlohmann::ordered_json sheetJson(const WingSession& session, const std::string& title,
                                  const SheetContext& context);

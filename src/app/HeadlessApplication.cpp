@@ -8,7 +8,7 @@ QtMessageHandler forwardedHandler = nullptr;
 
 // A command has no desktop session and needs no runtime folder; Qt's notice that it is missing
 // would only clutter the command's error output, which scripts read.
-void WithoutSessionNotices(QtMsgType type, const QMessageLogContext& context,
+void withoutSessionNotices(QtMsgType type, const QMessageLogContext& context,
                            const QString& message) {
     if (message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR not set")))
         return;
@@ -21,7 +21,7 @@ void WithoutSessionNotices(QtMsgType type, const QMessageLogContext& context,
 HeadlessApplication::HeadlessApplication() {
     if (QCoreApplication::instance() != nullptr)
         return;
-    previousHandler_ = qInstallMessageHandler(WithoutSessionNotices);
+    previousHandler_ = qInstallMessageHandler(withoutSessionNotices);
     forwardedHandler = previousHandler_;
     // A command run from a terminal or a script must not need a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");

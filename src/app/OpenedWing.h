@@ -1,4 +1,4 @@
-// A wing file opened and calculated exactly as File > Open does, for the command line.
+// A wing file opened and calculated exactly as file > open does, for the command line.
 #pragma once
 
 #include "session/WingSession.h"

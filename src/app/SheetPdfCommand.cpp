@@ -8,24 +8,24 @@
 #include <QFile>
 #include <ostream>
 
-int RunSheetPdfCommand(const CommandRequest& request, LanguageState& language, std::ostream& err) {
+int runSheetPdfCommand(const CommandRequest& request, LanguageState& language, std::ostream& err) {
     if (request.files.size() != 1 || request.outputPath.empty()) {
         err << "wingsheet: --sheet-pdf needs an output file and one wing file\n";
         return 2;
     }
     const HeadlessApplication application;
-    SelectRunLanguage(request, language, err);
+    selectRunLanguage(request, language, err);
     const std::string& file = request.files.front();
-    const OpenedWing wing = openWing(file, SystemDecimalSeparator(), language.lookup());
+    const OpenedWing wing = openWing(file, systemDecimalSeparator(), language.lookup());
     if (!wing.outcome.calculated()) {
-        err << "wingsheet: " << file << ": " << AsTerminalLines(outcomeMessage(wing)) << '\n';
+        err << "wingsheet: " << file << ": " << asTerminalLines(outcomeMessage(wing)) << '\n';
         return 1;
     }
     const SheetInputs inputs =
-        wing.session.sheetInputs(SheetTitle(request, file), TodaysShortDate());
+        wing.session.sheetInputs(sheetTitle(request, file), todaysShortDate());
     const SheetPrintOutcome outcome =
-        imprime(wing.session.planform(), wing.session.results(), inputs,
-                SheetTarget::Pdf(QFile::decodeName(request.outputPath.c_str())));
+        printSheetTo(wing.session.planform(), wing.session.results(), inputs,
+                     SheetTarget::pdf(QFile::decodeName(request.outputPath.c_str())));
     if (!outcome.printed) {
         err << "wingsheet: " << request.outputPath << ": " << outcome.failure << '\n';
         return 1;

@@ -1,5 +1,5 @@
 // `wingsheet --sheet-pdf OUT.pdf [--title TEXT] FILE`: the sheet of a wing file printed into a
-// PDF without the window, through the same printing as the Print command.
+// PDF without the window, through the same printing as the print command.
 #pragma once
 
 #include "app/CommandLine.h"
@@ -7,4 +7,4 @@
 #include <iosfwd>
 
 // 0 when the PDF was written; 1 when the wing or the sheet failed, with the reason on err.
-int RunSheetPdfCommand(const CommandRequest& request, LanguageState& language, std::ostream& err);
+int runSheetPdfCommand(const CommandRequest& request, LanguageState& language, std::ostream& err);

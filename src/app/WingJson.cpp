@@ -5,19 +5,20 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 // Per-panel arrays of the results are written for the panels the calculation used.
-Json UsedEntries(const PanelValues& values, int lastPanel) {
+Json usedEntries(const PanelValues& values, int lastPanel) {
     Json entries = Json::array();
     for (int i = 0; i <= lastPanel; ++i)
         entries.push_back(values[i]);
     return entries;
 }
 
-Json FieldsJson(const WingFields& fields) {
-    return {{"C_max", fields.C_max},   {"C_min", fields.C_min}, {"L_trap", fields.L_trap},
-            {"deport", fields.deport}, {"Cg", fields.Cg},       {"masse", fields.masse}};
+Json fieldsJson(const WingFields& fields) {
+    return {{"C_max", fields.rootChord},    {"C_min", fields.tipChord},
+            {"L_trap", fields.panelLength}, {"deport", fields.sweepOffset},
+            {"Cg", fields.balancePercent},  {"masse", fields.mass}};
 }
 
-Json PlanformJson(const WingPlanform& planform) {
+Json planformJson(const WingPlanform& planform) {
     return {{"rootChord", planform.rootChord},
             {"tipChord", planform.tipChord},
             {"panelLength", planform.panelLength},
@@ -27,34 +28,34 @@ Json PlanformJson(const WingPlanform& planform) {
             {"lastPanel", planform.lastPanel}};
 }
 
-Json ResultsJson(const WingResults& results, int lastPanel) {
-    return {{"tipStation", UsedEntries(results.tipStation, lastPanel)},
-            {"panelArea", UsedEntries(results.panelArea, lastPanel)},
-            {"cumulativeArea", UsedEntries(results.cumulativeArea, lastPanel)},
-            {"taperRatio", UsedEntries(results.taperRatio, lastPanel)},
-            {"meanChord", UsedEntries(results.meanChord, lastPanel)},
-            {"meanChordY", UsedEntries(results.meanChordY, lastPanel)},
-            {"meanChordX", UsedEntries(results.meanChordX, lastPanel)},
-            {"balanceX", UsedEntries(results.balanceX, lastPanel)},
+Json resultsJson(const WingResults& results, int lastPanel) {
+    return {{"tipStation", usedEntries(results.tipStation, lastPanel)},
+            {"panelArea", usedEntries(results.panelArea, lastPanel)},
+            {"cumulativeArea", usedEntries(results.cumulativeArea, lastPanel)},
+            {"taperRatio", usedEntries(results.taperRatio, lastPanel)},
+            {"meanChord", usedEntries(results.meanChord, lastPanel)},
+            {"meanChordY", usedEntries(results.meanChordY, lastPanel)},
+            {"meanChordX", usedEntries(results.meanChordX, lastPanel)},
+            {"balanceX", usedEntries(results.balanceX, lastPanel)},
             {"halfSpan", results.halfSpan},
             {"halfArea", results.halfArea},
             {"aspectRatio", results.aspectRatio},
             {"wingLoading", results.wingLoading}};
 }
 
-Json LabelsJson(const ResultTexts& texts) {
-    return {{"Lbenv", texts.Lbenv},
-            {"Lbsurf", texts.Lbsurf},
-            {"Lballong", texts.Lballong},
-            {"Lbdist_x", texts.Lbdist_x},
-            {"Lbdistcentr", texts.Lbdistcentr},
-            {"Lbcmoy", texts.Lbcmoy},
-            {"LbafficheCA", texts.LbafficheCA}};
+Json labelsJson(const ResultTexts& texts) {
+    return {{"Lbenv", texts.span},
+            {"Lbsurf", texts.area},
+            {"Lballong", texts.aspectRatio},
+            {"Lbdist_x", texts.meanChordStation},
+            {"Lbdistcentr", texts.balanceDistance},
+            {"Lbcmoy", texts.meanChord},
+            {"LbafficheCA", texts.wingLoading}};
 }
 
 } // namespace
 
-std::string_view OutcomeName(const OpenedWing& wing) {
+std::string_view outcomeName(const OpenedWing& wing) {
     if (wing.outcome.fileError)
         return "FileError";
     switch (wing.outcome.report.outcome) {
@@ -70,16 +71,16 @@ std::string_view OutcomeName(const OpenedWing& wing) {
     return "ArithmeticFailure";
 }
 
-Json WingJson(const OpenedWing& wing) {
+Json wingJson(const OpenedWing& wing) {
     const WingSession& session = wing.session;
     Json json = {{"file", wing.path},
-                 {"outcome", OutcomeName(wing)},
+                 {"outcome", outcomeName(wing)},
                  {"message", outcomeMessage(wing)},
-                 {"fields", FieldsJson(session.fields())},
-                 {"planform", PlanformJson(session.planform())}};
+                 {"fields", fieldsJson(session.fields())},
+                 {"planform", planformJson(session.planform())}};
     if (wing.outcome.calculated()) {
-        json["labels"] = LabelsJson(session.resultTexts());
-        json["results"] = ResultsJson(session.results(), session.planform().lastPanel);
+        json["labels"] = labelsJson(session.resultTexts());
+        json["results"] = resultsJson(session.results(), session.planform().lastPanel);
     }
     return json;
 }

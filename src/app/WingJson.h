@@ -7,6 +7,6 @@
 #include <nlohmann/json.hpp>
 #include <string_view>
 
-nlohmann::ordered_json WingJson(const OpenedWing& wing);
+nlohmann::ordered_json wingJson(const OpenedWing& wing);
 
-std::string_view OutcomeName(const OpenedWing& wing);
+std::string_view outcomeName(const OpenedWing& wing);

@@ -14,20 +14,20 @@
 namespace {
 
 // The sheet in the JSON measures its texts with the printer's fonts, as a printed sheet does.
-SheetContext TodaysSheetContext() {
+SheetContext todaysSheetContext() {
     SheetContext context;
-    context.metrics = QtTextMetrics();
-    context.date = TodaysShortDate();
+    context.metrics = qtTextMetrics();
+    context.date = todaysShortDate();
     return context;
 }
 
 // Only the sheet of --calc --json needs fonts, and so a GUI application; plain --calc runs
 // without one.
-int RunPlainCommand(const CommandRequest& request, LanguageState& language) {
+int runPlainCommand(const CommandRequest& request, LanguageState& language) {
     if (request.action != CommandAction::Calc || !request.json)
-        return RunCommand(request, language, SystemDecimalSeparator(), {}, std::cout, std::cerr);
+        return runCommand(request, language, systemDecimalSeparator(), {}, std::cout, std::cerr);
     const HeadlessApplication fonts;
-    return RunCommand(request, language, SystemDecimalSeparator(), TodaysSheetContext(), std::cout,
+    return runCommand(request, language, systemDecimalSeparator(), todaysSheetContext(), std::cout,
                       std::cerr);
 }
 
@@ -35,10 +35,10 @@ int RunPlainCommand(const CommandRequest& request, LanguageState& language) {
 
 int main(int argc, char** argv) {
     LanguageState language(LanguagePlaces::beside(executableFolder(argv[0])));
-    const CommandRequest request = ParseCommandLine({argv + 1, argv + argc});
+    const CommandRequest request = parseCommandLine({argv + 1, argv + argc});
     if (request.action == CommandAction::SheetPdf)
-        return RunSheetPdfCommand(request, language, std::cerr);
+        return runSheetPdfCommand(request, language, std::cerr);
     if (request.action != CommandAction::Window)
-        return RunPlainCommand(request, language);
-    return RunWingsheetWindow(argc, argv, language);
+        return runPlainCommand(request, language);
+    return runWingsheetWindow(argc, argv, language);
 }

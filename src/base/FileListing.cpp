@@ -13,7 +13,7 @@
 namespace {
 
 // Non-blocking, so that probing a named pipe cannot hang the chooser.
-bool CanOpenRegularFile(const std::string& path) {
+bool canOpenRegularFile(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
@@ -25,18 +25,18 @@ bool CanOpenRegularFile(const std::string& path) {
 
 } // namespace
 
-bool FileExists(const std::string& path) {
+bool fileExists(const std::string& path) {
     const int savedErrno = errno;
     std::string name = path;
     if (!name.empty() && name.back() == kPathSeparator)
         name.pop_back();
-    const bool exists = !name.empty() && CanOpenRegularFile(name);
+    const bool exists = !name.empty() && canOpenRegularFile(name);
     errno = savedErrno;
     return exists;
 }
 
 // Greedy wildcard match: on a mismatch, let the last "*" swallow one more character.
-bool MatchesPattern(std::string_view name, std::string_view pattern) {
+bool matchesPattern(std::string_view name, std::string_view pattern) {
     std::size_t n = 0;
     std::size_t p = 0;
     std::size_t starPattern = std::string_view::npos;
@@ -59,7 +59,7 @@ bool MatchesPattern(std::string_view name, std::string_view pattern) {
     return p == pattern.size();
 }
 
-std::vector<std::string> ListLanguageFiles(const std::string& folder, std::string_view pattern) {
+std::vector<std::string> listLanguageFiles(const std::string& folder, std::string_view pattern) {
     namespace fs = std::filesystem;
     std::vector<std::string> names;
     std::error_code error;
@@ -69,8 +69,8 @@ std::vector<std::string> ListLanguageFiles(const std::string& folder, std::strin
         if (!entry->is_regular_file(typeError))
             continue;
         const std::string fileName = entry->path().filename().string();
-        if (MatchesPattern(fileName, pattern))
-            names.emplace_back(DropLastCharacters(fileName, 4));
+        if (matchesPattern(fileName, pattern))
+            names.emplace_back(dropLastCharacters(fileName, 4));
     }
     std::ranges::sort(names);
     return names;

@@ -8,10 +8,10 @@
 
 // True when a regular file can be opened for reading; one trailing separator is ignored.
 // Folders, missing or unreadable files and the empty path give false. errno is left as it was.
-bool FileExists(const std::string& path);
+bool fileExists(const std::string& path);
 
-// Names of the regular files in the folder that match the pattern ("*" and "?" wildcards), each
+// names of the regular files in the folder that match the pattern ("*" and "?" wildcards), each
 // without its last four characters, sorted by byte order. A missing folder gives an empty list.
-std::vector<std::string> ListLanguageFiles(const std::string& folder, std::string_view pattern);
+std::vector<std::string> listLanguageFiles(const std::string& folder, std::string_view pattern);
 
-bool MatchesPattern(std::string_view name, std::string_view pattern);
+bool matchesPattern(std::string_view name, std::string_view pattern);

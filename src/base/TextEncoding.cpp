@@ -12,7 +12,7 @@ constexpr std::array<char32_t, 32> kHighControlRange = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-bool IsContinuation(unsigned char byte) {
+bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
@@ -22,7 +22,7 @@ struct DecodedChar {
 };
 
 // Reads one UTF-8 sequence at the start of the bytes, rejecting every ill-formed variant.
-DecodedChar ReadUtf8Char(std::string_view bytes) {
+DecodedChar readUtf8Char(std::string_view bytes) {
     const auto lead = static_cast<unsigned char>(bytes[0]);
     if (lead < 0x80)
         return {lead, 1};
@@ -42,7 +42,7 @@ DecodedChar ReadUtf8Char(std::string_view bytes) {
         return {};
     for (std::size_t i = 1; i < length; ++i) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
-        if (!IsContinuation(byte))
+        if (!isContinuation(byte))
             return {};
         codePoint = (codePoint << 6) | (byte & 0x3F);
     }
@@ -53,7 +53,7 @@ DecodedChar ReadUtf8Char(std::string_view bytes) {
 }
 
 // Windows-1252 reaches only the Basic Multilingual Plane, so three bytes are enough.
-void AppendUtf8(std::string& out, char32_t codePoint) {
+void appendUtf8(std::string& out, char32_t codePoint) {
     if (codePoint < 0x80) {
         out += static_cast<char>(codePoint);
     } else if (codePoint < 0x800) {
@@ -66,7 +66,7 @@ void AppendUtf8(std::string& out, char32_t codePoint) {
     }
 }
 
-std::optional<char> Windows1252Byte(char32_t codePoint) {
+std::optional<char> windows1252Byte(char32_t codePoint) {
     if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
         return static_cast<char>(codePoint);
     for (std::size_t i = 0; i < kHighControlRange.size(); ++i) {
@@ -78,13 +78,13 @@ std::optional<char> Windows1252Byte(char32_t codePoint) {
 
 // A byte-order mark declares UTF-8; a stray byte in such a file most likely comes from an
 // editor that saved in Windows-1252, so it keeps that meaning instead of breaking the text.
-std::string Utf8WithStrayBytes(std::string_view bytes) {
+std::string utf8WithStrayBytes(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
     while (!bytes.empty()) {
-        const std::size_t length = ReadUtf8Char(bytes).length;
+        const std::size_t length = readUtf8Char(bytes).length;
         if (length == 0) {
-            out += Windows1252ToUtf8(bytes.substr(0, 1));
+            out += windows1252ToUtf8(bytes.substr(0, 1));
             bytes.remove_prefix(1);
         } else {
             out += bytes.substr(0, length);
@@ -96,9 +96,9 @@ std::string Utf8WithStrayBytes(std::string_view bytes) {
 
 } // namespace
 
-bool IsValidUtf8(std::string_view bytes) {
+bool isValidUtf8(std::string_view bytes) {
     while (!bytes.empty()) {
-        const DecodedChar decoded = ReadUtf8Char(bytes);
+        const DecodedChar decoded = readUtf8Char(bytes);
         if (decoded.length == 0)
             return false;
         bytes.remove_prefix(decoded.length);
@@ -106,35 +106,35 @@ bool IsValidUtf8(std::string_view bytes) {
     return true;
 }
 
-std::string Windows1252ToUtf8(std::string_view bytes) {
+std::string windows1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
     for (const char byte : bytes) {
         const auto value = static_cast<unsigned char>(byte);
         if (value >= 0x80 && value < 0xA0)
-            AppendUtf8(out, kHighControlRange[value - 0x80]);
+            appendUtf8(out, kHighControlRange[value - 0x80]);
         else
-            AppendUtf8(out, value);
+            appendUtf8(out, value);
     }
     return out;
 }
 
-std::string DecodeText(std::string_view bytes) {
+std::string decodeText(std::string_view bytes) {
     if (bytes.starts_with(kUtf8ByteOrderMark))
-        return Utf8WithStrayBytes(bytes.substr(kUtf8ByteOrderMark.size()));
-    if (IsValidUtf8(bytes))
+        return utf8WithStrayBytes(bytes.substr(kUtf8ByteOrderMark.size()));
+    if (isValidUtf8(bytes))
         return std::string(bytes);
-    return Windows1252ToUtf8(bytes);
+    return windows1252ToUtf8(bytes);
 }
 
-std::optional<std::string> EncodeWindows1252(std::string_view utf8) {
+std::optional<std::string> encodeWindows1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     while (!utf8.empty()) {
-        const DecodedChar decoded = ReadUtf8Char(utf8);
+        const DecodedChar decoded = readUtf8Char(utf8);
         if (decoded.length == 0)
             return std::nullopt;
-        const std::optional<char> byte = Windows1252Byte(decoded.codePoint);
+        const std::optional<char> byte = windows1252Byte(decoded.codePoint);
         if (!byte)
             return std::nullopt;
         out += *byte;
@@ -143,26 +143,26 @@ std::optional<std::string> EncodeWindows1252(std::string_view utf8) {
     return out;
 }
 
-std::optional<std::string> EncodeWindows1252Unambiguously(std::string_view utf8) {
-    std::optional<std::string> bytes = EncodeWindows1252(utf8);
-    if (bytes && DecodeText(*bytes) != utf8)
+std::optional<std::string> encodeWindows1252Unambiguously(std::string_view utf8) {
+    std::optional<std::string> bytes = encodeWindows1252(utf8);
+    if (bytes && decodeText(*bytes) != utf8)
         return std::nullopt;
     return bytes;
 }
 
-std::size_t CountCharacters(std::string_view utf8) {
+std::size_t countCharacters(std::string_view utf8) {
     std::size_t count = 0;
     for (const char byte : utf8) {
-        if (!IsContinuation(static_cast<unsigned char>(byte)))
+        if (!isContinuation(static_cast<unsigned char>(byte)))
             ++count;
     }
     return count;
 }
 
-std::string_view FirstCharacters(std::string_view utf8, std::size_t count) {
+std::string_view firstCharacters(std::string_view utf8, std::size_t count) {
     std::size_t seen = 0;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
-        if (IsContinuation(static_cast<unsigned char>(utf8[i])))
+        if (isContinuation(static_cast<unsigned char>(utf8[i])))
             continue;
         if (seen == count)
             return utf8.substr(0, i);
@@ -171,13 +171,13 @@ std::string_view FirstCharacters(std::string_view utf8, std::size_t count) {
     return utf8;
 }
 
-std::string_view DropLastCharacters(std::string_view utf8, std::size_t count) {
-    const std::size_t total = CountCharacters(utf8);
-    return FirstCharacters(utf8, total > count ? total - count : 0);
+std::string_view dropLastCharacters(std::string_view utf8, std::size_t count) {
+    const std::size_t total = countCharacters(utf8);
+    return firstCharacters(utf8, total > count ? total - count : 0);
 }
 
-std::string_view LastCharacters(std::string_view utf8, std::size_t count) {
-    const std::size_t total = CountCharacters(utf8);
+std::string_view lastCharacters(std::string_view utf8, std::size_t count) {
+    const std::size_t total = countCharacters(utf8);
     const std::size_t dropped = total > count ? total - count : 0;
-    return utf8.substr(FirstCharacters(utf8, dropped).size());
+    return utf8.substr(firstCharacters(utf8, dropped).size());
 }

@@ -10,26 +10,26 @@
 inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates, at most U+10FFFF).
-bool IsValidUtf8(std::string_view bytes);
+bool isValidUtf8(std::string_view bytes);
 
 // A UTF-8 byte-order mark is stripped; otherwise valid UTF-8 is kept and anything else is read
 // as Windows-1252. Its five unassigned bytes become U+0081, U+008D, ... so they round-trip.
 // After a byte-order mark, a byte that is not part of a well-formed sequence is read as its
 // Windows-1252 character, so the result is always well-formed UTF-8.
-std::string DecodeText(std::string_view bytes);
+std::string decodeText(std::string_view bytes);
 
-std::string Windows1252ToUtf8(std::string_view bytes);
+std::string windows1252ToUtf8(std::string_view bytes);
 
 // nullopt when a character has no Windows-1252 byte or the text is not valid UTF-8.
-std::optional<std::string> EncodeWindows1252(std::string_view utf8);
+std::optional<std::string> encodeWindows1252(std::string_view utf8);
 
-// The Windows-1252 bytes of the text only when DecodeText reads them back as the same text:
+// The Windows-1252 bytes of the text only when decodeText reads them back as the same text:
 // nullopt also when the bytes would pass for UTF-8 ("Ã©" would come back as "é"). Writers then
 // write the text as UTF-8.
-std::optional<std::string> EncodeWindows1252Unambiguously(std::string_view utf8);
+std::optional<std::string> encodeWindows1252Unambiguously(std::string_view utf8);
 
 // Counts and cuts by Unicode characters, never splitting a multi-byte sequence.
-std::size_t CountCharacters(std::string_view utf8);
-std::string_view FirstCharacters(std::string_view utf8, std::size_t count);
-std::string_view DropLastCharacters(std::string_view utf8, std::size_t count);
-std::string_view LastCharacters(std::string_view utf8, std::size_t count);
+std::size_t countCharacters(std::string_view utf8);
+std::string_view firstCharacters(std::string_view utf8, std::size_t count);
+std::string_view dropLastCharacters(std::string_view utf8, std::size_t count);
+std::string_view lastCharacters(std::string_view utf8, std::size_t count);

@@ -18,13 +18,13 @@ public:
         : fd_(fd) {}
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() { Close(); }
+    ~FileDescriptor() { close(); }
 
-    int Get() const { return fd_; }
-    bool IsOpen() const { return fd_ >= 0; }
+    int get() const { return fd_; }
+    bool isOpen() const { return fd_ >= 0; }
 
     // The close result matters after writing: some file systems report write errors only here.
-    bool Close() {
+    bool close() {
         if (fd_ < 0)
             return true;
         const bool closed = ::close(fd_) == 0;
@@ -36,24 +36,24 @@ private:
     int fd_;
 };
 
-std::optional<FileError> LastError() {
-    return ErrorFromErrno(errno);
+std::optional<FileError> lastError() {
+    return errorFromErrno(errno);
 }
 
-std::optional<FileError> WriteAll(int fd, std::string_view bytes) {
+std::optional<FileError> writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR)
             continue;
         if (written < 0)
-            return LastError();
+            return lastError();
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return std::nullopt;
 }
 
 // The umask can only be read by setting it; /proc avoids even that brief change.
-mode_t CurrentUmask() {
+mode_t currentUmask() {
     std::ifstream status("/proc/self/status");
     std::string word;
     while (status >> word) {
@@ -70,52 +70,52 @@ mode_t CurrentUmask() {
 }
 
 // A replaced file keeps its permissions; a new one gets what open() would have given it.
-mode_t ModeForTarget(const std::string& path) {
+mode_t modeForTarget(const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
         return info.st_mode & 07777;
-    return 0666 & ~CurrentUmask();
+    return 0666 & ~currentUmask();
 }
 
-std::optional<FileError> FillTemporary(FileDescriptor& file, mode_t mode, std::string_view bytes) {
-    if (::fchmod(file.Get(), mode) != 0)
-        return LastError();
-    if (auto error = WriteAll(file.Get(), bytes))
+std::optional<FileError> fillTemporary(FileDescriptor& file, mode_t mode, std::string_view bytes) {
+    if (::fchmod(file.get(), mode) != 0)
+        return lastError();
+    if (auto error = writeAll(file.get(), bytes))
         return error;
-    if (::fsync(file.Get()) != 0)
-        return LastError();
-    if (!file.Close())
-        return LastError();
+    if (::fsync(file.get()) != 0)
+        return lastError();
+    if (!file.close())
+        return lastError();
     return std::nullopt;
 }
 
 // The rename is durable only once the folder itself is flushed; a failure here loses nothing.
-void SyncFolderOf(const std::string& path) {
+void syncFolderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
     FileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (directory.IsOpen())
-        ::fsync(directory.Get());
+    if (directory.isOpen())
+        ::fsync(directory.get());
 }
 
 } // namespace
 
-FileError ErrorFromErrno(int number) {
+FileError errorFromErrno(int number) {
     return {number, std::strerror(number)};
 }
 
-std::optional<FileError> ReadFileBytes(const std::string& path, std::string& bytes) {
+std::optional<FileError> readFileBytes(const std::string& path, std::string& bytes) {
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!file.IsOpen())
-        return LastError();
+    if (!file.isOpen())
+        return lastError();
     bytes.clear();
     char buffer[16384];
     for (;;) {
-        const ssize_t count = ::read(file.Get(), buffer, sizeof buffer);
+        const ssize_t count = ::read(file.get(), buffer, sizeof buffer);
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0)
-            return LastError();
+            return lastError();
         if (count == 0)
             return std::nullopt;
         bytes.append(buffer, static_cast<std::size_t>(count));
@@ -124,7 +124,7 @@ std::optional<FileError> ReadFileBytes(const std::string& path, std::string& byt
 
 namespace {
 
-std::string ResolvedLink(const std::string& path) {
+std::string resolvedLink(const std::string& path) {
     std::error_code error;
     if (!std::filesystem::is_symlink(path, error))
         return path;
@@ -134,23 +134,23 @@ std::string ResolvedLink(const std::string& path) {
 
 } // namespace
 
-std::optional<FileError> WriteFileAtomically(const std::string& requestedPath,
+std::optional<FileError> writeFileAtomically(const std::string& requestedPath,
                                              std::string_view bytes) {
     // A symbolic link keeps pointing where it did: the file it names is the one replaced.
-    const std::string path = ResolvedLink(requestedPath);
-    const mode_t mode = ModeForTarget(path);
+    const std::string path = resolvedLink(requestedPath);
+    const mode_t mode = modeForTarget(path);
     std::string temporaryPath = path + ".tmp-XXXXXX";
     FileDescriptor file(::mkstemp(temporaryPath.data()));
-    if (!file.IsOpen())
-        return LastError();
-    std::optional<FileError> error = FillTemporary(file, mode, bytes);
+    if (!file.isOpen())
+        return lastError();
+    std::optional<FileError> error = fillTemporary(file, mode, bytes);
     if (!error && ::rename(temporaryPath.c_str(), path.c_str()) != 0)
-        error = LastError();
+        error = lastError();
     if (error) {
-        file.Close();
+        file.close();
         ::unlink(temporaryPath.c_str());
         return error;
     }
-    SyncFolderOf(path);
+    syncFolderOf(path);
     return std::nullopt;
 }

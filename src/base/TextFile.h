@@ -1,4 +1,4 @@
-// Whole-file reads and crash-safe whole-file writes for the small text files the program keeps:
+// whole-file reads and crash-safe whole-file writes for the small text files the program keeps:
 // language files, tz.ini and wing files. Failures carry the platform's error number and text.
 #pragma once
 
@@ -13,11 +13,11 @@ struct FileError {
     bool operator==(const FileError&) const = default;
 };
 
-FileError ErrorFromErrno(int number);
+FileError errorFromErrno(int number);
 
 // Reads the whole file; a folder gives EISDIR.
-std::optional<FileError> ReadFileBytes(const std::string& path, std::string& bytes);
+std::optional<FileError> readFileBytes(const std::string& path, std::string& bytes);
 
 // Writes a temporary file in the same folder, flushes it to disk and renames it over the target,
 // so readers see the old file or the new one, never half of one. On failure nothing is left behind.
-std::optional<FileError> WriteFileAtomically(const std::string& path, std::string_view bytes);
+std::optional<FileError> writeFileAtomically(const std::string& path, std::string_view bytes);

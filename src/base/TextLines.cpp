@@ -1,7 +1,7 @@
 #include "base/TextLines.h"
 
-std::optional<TextLine> TextLineReader::Next() {
-    if (AtEnd())
+std::optional<TextLine> TextLineReader::next() {
+    if (atEnd())
         return std::nullopt;
     TextLine line;
     line.begin = position_;
@@ -17,7 +17,7 @@ std::optional<TextLine> TextLineReader::Next() {
     return line;
 }
 
-std::string_view FirstLineEnding(std::string_view content) {
+std::string_view firstLineEnding(std::string_view content) {
     const std::size_t stop = content.find_first_of("\r\n");
     if (stop == std::string_view::npos)
         return {};

@@ -19,10 +19,10 @@ public:
         : content_(content) {}
 
     // True once every byte has been consumed: a final line ending does not open another line.
-    bool AtEnd() const { return position_ >= content_.size(); }
+    bool atEnd() const { return position_ >= content_.size(); }
 
     // nullopt when reading past the end of the text.
-    std::optional<TextLine> Next();
+    std::optional<TextLine> next();
 
 private:
     std::string_view content_;
@@ -30,4 +30,4 @@ private:
 };
 
 // The ending of the first line that has one, or "" when the text has no line ending.
-std::string_view FirstLineEnding(std::string_view content);
+std::string_view firstLineEnding(std::string_view content);

@@ -11,11 +11,11 @@ enum class CalcOutcome { Ok, PanelError, BalanceError, ArithmeticFailure };
 // Where an arithmetic failure happened, so the window can say which input caused it.
 enum class ArithmeticStep {
     None,
-    PanelPass,       // per-panel values: a zero root chord, a gap in the chain, overflow
-    Totals,          // aspect ratio of a zero area
+    panelPass,       // per-panel values: a zero root chord, a gap in the chain, overflow
+    totals,          // aspect ratio of a zero area
     Combination,     // the area-weighted combination of the panels
     BalanceDivision, // the combined mean chord divides by the balance percentage
-    WingLoading,
+    wingLoading,
 };
 
 struct CalcReport {
@@ -25,5 +25,5 @@ struct CalcReport {
 
 // Fills planform and results in the order a modeller expects the checks: panels first, then
 // the balance, then the root chord. Values parsed before a failing check stay in the planform.
-CalcReport CalculateWing(const WingFields& fields, std::string_view decimalSeparator,
+CalcReport calculateWing(const WingFields& fields, std::string_view decimalSeparator,
                          WingPlanform& planform, WingResults& results);

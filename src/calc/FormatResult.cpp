@@ -8,7 +8,7 @@ namespace {
 
 // The value times 100, rounded half away from zero on its 15-significant-digit decimal form,
 // as a string of decimal digits without sign.
-std::string RoundedCents(double magnitude) {
+std::string roundedCents(double magnitude) {
     // to_chars, unlike printf, ignores the C locale that the GUI toolkit switches on.
     char buffer[40];
     const auto end =
@@ -38,20 +38,20 @@ std::string RoundedCents(double magnitude) {
     return cents;
 }
 
-std::string WithoutLeadingZeros(const std::string& digits) {
+std::string withoutLeadingZeros(const std::string& digits) {
     const auto first = digits.find_first_not_of('0');
     return first == std::string::npos ? std::string{} : digits.substr(first);
 }
 
 } // namespace
 
-std::string FormatResult(double value, std::string_view decimalSeparator) {
+std::string formatResult(double value, std::string_view decimalSeparator) {
     if (std::isnan(value))
         return "NaN";
     if (std::isinf(value))
         return value < 0 ? "-Infinity" : "Infinity";
 
-    std::string cents = WithoutLeadingZeros(RoundedCents(std::fabs(value)));
+    std::string cents = withoutLeadingZeros(roundedCents(std::fabs(value)));
     const bool negative = value < 0 && !cents.empty();
     if (cents.size() < 3)
         cents.insert(0, 3 - cents.size(), '0');
@@ -66,7 +66,7 @@ std::string FormatResult(double value, std::string_view decimalSeparator) {
     return negative ? "-" + text : text;
 }
 
-std::string FormatGeneral(double value, std::string_view decimalSeparator) {
+std::string formatGeneral(double value, std::string_view decimalSeparator) {
     char buffer[40];
     const auto end =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr;

@@ -7,8 +7,8 @@
 
 // Rounds halves away from zero on the value's 15-significant-digit decimal form, the way a
 // modeller reads it: 1.005 gives 1.01. A negative value gets "-" in front of the whole text.
-std::string FormatResult(double value, std::string_view decimalSeparator);
+std::string formatResult(double value, std::string_view decimalSeparator);
 
 // The general number form of the printed table: up to 15 significant digits, no trailing
 // zeros, the locale's decimal separator (so 0.1 + 0.2 prints as 0.3).
-std::string FormatGeneral(double value, std::string_view decimalSeparator);
+std::string formatGeneral(double value, std::string_view decimalSeparator);

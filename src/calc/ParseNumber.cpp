@@ -9,17 +9,17 @@
 
 namespace {
 
-bool IsAsciiDigit(char c) {
+bool isAsciiDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
 // Collects digits, signs and decimal points (as ".") until the first other character.
-std::string ScanNumberCharacters(std::string_view text, std::string_view decimalSeparator) {
+std::string scanNumberCharacters(std::string_view text, std::string_view decimalSeparator) {
     std::string work;
     std::size_t pos = 0;
     while (pos < text.size()) {
         const char c = text[pos];
-        if (IsAsciiDigit(c) || c == '+' || c == '-') {
+        if (isAsciiDigit(c) || c == '+' || c == '-') {
             work += c;
             ++pos;
         } else if (c == '.' || c == ',') {
@@ -36,7 +36,7 @@ std::string ScanNumberCharacters(std::string_view text, std::string_view decimal
 }
 
 // The longest "[sign]digits[.digits]" at the start of the work string, without the "+".
-std::string LeadingNumber(std::string_view work) {
+std::string leadingNumber(std::string_view work) {
     std::string number;
     std::size_t pos = 0;
     if (pos < work.size() && (work[pos] == '+' || work[pos] == '-')) {
@@ -48,7 +48,7 @@ std::string LeadingNumber(std::string_view work) {
     bool seenDigit = false;
     for (; pos < work.size(); ++pos) {
         const char c = work[pos];
-        if (IsAsciiDigit(c)) {
+        if (isAsciiDigit(c)) {
             seenDigit = true;
         } else if (c == '.' && !seenPoint) {
             seenPoint = true;
@@ -62,7 +62,7 @@ std::string LeadingNumber(std::string_view work) {
 
 // from_chars reports both overflow and underflow as out of range; tell them apart by whether
 // any non-zero digit stands before the point.
-double OutOfRangeValue(std::string_view number) {
+double outOfRangeValue(std::string_view number) {
     const bool negative = number.starts_with('-');
     const auto point = number.find('.');
     const std::string_view integerPart = number.substr(negative ? 1 : 0, point);
@@ -73,7 +73,7 @@ double OutOfRangeValue(std::string_view number) {
 
 // Typed numbers are short: with at most 15 digits the digits form an exact integer and a power of
 // ten up to 1e22 is exact too, so one IEEE division gives the correctly rounded value at once.
-std::optional<double> ShortNumberValue(std::string_view number) {
+std::optional<double> shortNumberValue(std::string_view number) {
     constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const bool negative = number.starts_with('-');
@@ -97,16 +97,16 @@ std::optional<double> ShortNumberValue(std::string_view number) {
 
 } // namespace
 
-double ParseNumber(std::string_view text, std::string_view decimalSeparator) {
-    const std::string number = LeadingNumber(ScanNumberCharacters(text, decimalSeparator));
+double parseNumber(std::string_view text, std::string_view decimalSeparator) {
+    const std::string number = leadingNumber(scanNumberCharacters(text, decimalSeparator));
     if (number.empty())
         return 0.0;
-    if (const std::optional<double> value = ShortNumberValue(number))
+    if (const std::optional<double> value = shortNumberValue(number))
         return *value;
     double value = 0.0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
                                               std::chars_format::fixed);
     if (error == std::errc::result_out_of_range)
-        return OutOfRangeValue(number);
+        return outOfRangeValue(number);
     return value;
 }

@@ -6,4 +6,4 @@
 // "," and "." always act as the decimal point, and so does the locale's own separator.
 // Reading stops at the first character that is not a digit, sign or decimal point; the value is
 // the longest leading "[sign]digits[.digits]" of what was read, or 0 when there is none.
-double ParseNumber(std::string_view text, std::string_view decimalSeparator);
+double parseNumber(std::string_view text, std::string_view decimalSeparator);

@@ -2,19 +2,19 @@
 
 #include "calc/FormatResult.h"
 
-ResultTexts MakeResultTexts(const WingPlanform& planform, const WingResults& results,
+ResultTexts makeResultTexts(const WingPlanform& planform, const WingResults& results,
                             std::string_view decimalSeparator) {
     const int whole = planform.lastPanel;
     const auto format = [&](double value, std::string_view unit) {
-        return FormatResult(value, decimalSeparator) + std::string(unit);
+        return formatResult(value, decimalSeparator) + std::string(unit);
     };
     return {
-        .Lbenv = format(2 * results.halfSpan, kLengthUnit),
-        .Lbsurf = format(2 * results.halfArea / 10000, kAreaUnit),
-        .Lballong = format(results.aspectRatio, ""),
-        .Lbdist_x = format(results.meanChordY[whole], kLengthUnit),
-        .Lbdistcentr = format(results.balanceX[whole], kLengthUnit),
-        .Lbcmoy = format(results.meanChord[whole], kLengthUnit),
-        .LbafficheCA = format(results.wingLoading, kLoadingUnit),
+        .span = format(2 * results.halfSpan, kLengthUnit),
+        .area = format(2 * results.halfArea / 10000, kAreaUnit),
+        .aspectRatio = format(results.aspectRatio, ""),
+        .meanChordStation = format(results.meanChordY[whole], kLengthUnit),
+        .balanceDistance = format(results.balanceX[whole], kLengthUnit),
+        .meanChord = format(results.meanChord[whole], kLengthUnit),
+        .wingLoading = format(results.wingLoading, kLoadingUnit),
     };
 }

@@ -11,15 +11,15 @@ inline constexpr std::string_view kAreaUnit = " dm\u00b2  ";
 inline constexpr std::string_view kLoadingUnit = " g/dm\u00b2";
 
 struct ResultTexts {
-    std::string Lbenv;       // span
-    std::string Lbsurf;      // area
-    std::string Lballong;    // aspect ratio
-    std::string Lbdist_x;    // spanwise station of the mean chord
-    std::string Lbdistcentr; // balance distance behind the root leading edge
-    std::string Lbcmoy;      // mean aerodynamic chord
-    std::string LbafficheCA; // wing loading
+    std::string span;             // span
+    std::string area;             // area
+    std::string aspectRatio;      // aspect ratio
+    std::string meanChordStation; // spanwise station of the mean chord
+    std::string balanceDistance;  // balance distance behind the root leading edge
+    std::string meanChord;        // mean aerodynamic chord
+    std::string wingLoading;      // wing loading
     bool operator==(const ResultTexts&) const = default;
 };
 
-ResultTexts MakeResultTexts(const WingPlanform& planform, const WingResults& results,
+ResultTexts makeResultTexts(const WingPlanform& planform, const WingResults& results,
                             std::string_view decimalSeparator);

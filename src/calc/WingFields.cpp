@@ -1,19 +1,19 @@
 #include "calc/WingFields.h"
 
-WingFields ClearedFields() {
+WingFields clearedFields() {
     WingFields fields;
-    fields.Cg = "30";
+    fields.balancePercent = "30";
     return fields;
 }
 
-void ChainRootChords(WingFields& fields) {
+void chainRootChords(WingFields& fields) {
     for (int panel = 1; panel < kPanelCount; ++panel)
-        fields.C_max[panel] = fields.C_min[panel - 1];
+        fields.rootChord[panel] = fields.tipChord[panel - 1];
 }
 
-void SetTipChord(WingFields& fields, int panel, const std::string& text) {
-    if (fields.C_min[panel] == text)
+void setTipChord(WingFields& fields, int panel, const std::string& text) {
+    if (fields.tipChord[panel] == text)
         return;
-    fields.C_min[panel] = text;
-    ChainRootChords(fields);
+    fields.tipChord[panel] = text;
+    chainRootChords(fields);
 }

@@ -10,21 +10,21 @@
 using PanelTexts = std::array<std::string, kPanelCount>;
 
 struct WingFields {
-    PanelTexts C_max;  // root chords; 1 to 4 mirror the previous tip chord
-    PanelTexts C_min;  // tip chords
-    PanelTexts L_trap; // panel lengths
-    PanelTexts deport; // tip leading edge, measured from the root leading edge
-    std::string Cg;    // balance point, % of the mean chord
-    std::string masse; // mass, g
+    PanelTexts rootChord;       // root chords; 1 to 4 mirror the previous tip chord
+    PanelTexts tipChord;        // tip chords
+    PanelTexts panelLength;     // panel lengths
+    PanelTexts sweepOffset;     // tip leading edge, measured from the root leading edge
+    std::string balancePercent; // balance point, % of the mean chord
+    std::string mass;           // mass, g
 
     bool operator==(const WingFields&) const = default;
 };
 
 // The fields as Clear leaves them: everything empty but the balance, which starts at 30 %.
-WingFields ClearedFields();
+WingFields clearedFields();
 
 // Tip chord i is mirrored into root chord i + 1 whenever any tip chord changes, as the window does.
-void ChainRootChords(WingFields& fields);
+void chainRootChords(WingFields& fields);
 
 // Assigns a tip-chord text the way the window's field does: only a real change runs the chaining.
-void SetTipChord(WingFields& fields, int panel, const std::string& text);
+void setTipChord(WingFields& fields, int panel, const std::string& text);

@@ -5,7 +5,7 @@
 
 namespace {
 
-std::optional<double> Quotient(double numerator, double divisor) {
+std::optional<double> quotientOf(double numerator, double divisor) {
     if (divisor == 0 || std::isnan(divisor)) {
         return std::nullopt;
     }
@@ -13,7 +13,7 @@ std::optional<double> Quotient(double numerator, double divisor) {
 }
 
 // The range test comes before the cast: converting an out-of-range double is undefined.
-std::optional<std::int16_t> ToInt16(double wholeNumber) {
+std::optional<std::int16_t> toInt16(double wholeNumber) {
     constexpr double lowest = std::numeric_limits<std::int16_t>::min();
     constexpr double highest = std::numeric_limits<std::int16_t>::max();
     if (!(wholeNumber >= lowest && wholeNumber <= highest)) {
@@ -24,23 +24,23 @@ std::optional<std::int16_t> ToInt16(double wholeNumber) {
 
 } // namespace
 
-std::optional<std::int16_t> FlooredScale(double numerator, double divisor) {
-    const auto quotient = Quotient(numerator, divisor);
+std::optional<std::int16_t> flooredScale(double numerator, double divisor) {
+    const auto quotient = quotientOf(numerator, divisor);
     if (!quotient) {
         return std::nullopt;
     }
-    return ToInt16(std::floor(*quotient));
+    return toInt16(std::floor(*quotient));
 }
 
-std::optional<std::int16_t> RoundedScale(double numerator, double divisor) {
-    const auto quotient = Quotient(numerator, divisor);
+std::optional<std::int16_t> roundedScale(double numerator, double divisor) {
+    const auto quotient = quotientOf(numerator, divisor);
     if (!quotient) {
         return std::nullopt;
     }
-    return ToInt16(RoundHalfEven(*quotient));
+    return toInt16(roundHalfEven(*quotient));
 }
 
-double RoundHalfEven(double value) {
+double roundHalfEven(double value) {
     const double below = std::floor(value);
     const double fraction = value - below;
     if (fraction > 0.5) {
@@ -52,7 +52,7 @@ double RoundHalfEven(double value) {
     return std::fmod(below, 2.0) == 0 ? below : below + 1;
 }
 
-std::optional<float> ToCanvasCoordinate(double value) {
+std::optional<float> toCanvasCoordinate(double value) {
     constexpr double largest = std::numeric_limits<float>::max();
     if (!(std::abs(value) <= largest)) {
         return std::nullopt;

@@ -7,13 +7,13 @@
 
 // floor(numerator / divisor) as a 16-bit integer; nothing for a zero or NaN divisor or a
 // quotient outside -32768..32767.
-std::optional<std::int16_t> FlooredScale(double numerator, double divisor);
+std::optional<std::int16_t> flooredScale(double numerator, double divisor);
 
 // numerator / divisor rounded to the nearest integer, halves to even, under the same limits.
-std::optional<std::int16_t> RoundedScale(double numerator, double divisor);
+std::optional<std::int16_t> roundedScale(double numerator, double divisor);
 
 // Banker's rounding, independent of the floating-point rounding mode: 0.5 gives 0, 2.5 gives 2.
-double RoundHalfEven(double value);
+double roundHalfEven(double value);
 
 // The value as a canvas coordinate; nothing for NaN, infinity or a value beyond float's range.
-std::optional<float> ToCanvasCoordinate(double value);
+std::optional<float> toCanvasCoordinate(double value);

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-std::string HexColour(Rgb colour) {
+std::string hexColour(Rgb colour) {
     constexpr std::string_view digits = "0123456789abcdef";
     std::string text = "#";
     for (const std::uint8_t component : {colour.red, colour.green, colour.blue}) {

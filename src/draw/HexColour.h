@@ -5,4 +5,4 @@
 
 #include <string>
 
-std::string HexColour(Rgb colour);
+std::string hexColour(Rgb colour);

@@ -6,46 +6,46 @@
 
 namespace {
 
-bool IsFinite(CanvasPoint point) {
+bool isFinite(CanvasPoint point) {
     return std::isfinite(point.x) && std::isfinite(point.y);
 }
 
 // The canvas adds the offsets in single precision; the corners must stay finite there too.
-bool CornersStayFinite(const PanelStrokes& strokes) {
+bool cornersStayFinite(const PanelStrokes& strokes) {
     const CanvasPoint rootLeading{strokes.rootTrailing.x,
                                   strokes.rootTrailing.y + strokes.rootChordRise};
     const CanvasPoint tipLeading{rootLeading.x + strokes.leadingDx,
                                  rootLeading.y + strokes.leadingDy};
     const CanvasPoint tipTrailing{tipLeading.x, tipLeading.y + strokes.tipChordDrop};
-    return IsFinite(rootLeading) && IsFinite(tipLeading) && IsFinite(tipTrailing);
+    return isFinite(rootLeading) && isFinite(tipLeading) && isFinite(tipTrailing);
 }
 
-std::optional<PanelStrokes> MakePanelStrokes(const WingPlanform& planform, int panel,
+std::optional<PanelStrokes> makePanelStrokes(const WingPlanform& planform, int panel,
                                              RootTrailingPoint root, double scale) {
     const double sweepAlongPanel =
-        planform.sweepOffset[panel] - LeadingEdgeAtTip(planform, panel - 1);
-    const auto x = ToCanvasCoordinate(root.x);
-    const auto y = ToCanvasCoordinate(root.y);
-    const auto rise = ToCanvasCoordinate(-planform.rootChord[panel] * scale);
-    const auto dx = ToCanvasCoordinate(planform.panelLength[panel] * scale);
-    const auto dy = ToCanvasCoordinate(sweepAlongPanel * scale);
-    const auto drop = ToCanvasCoordinate(planform.tipChord[panel] * scale);
+        planform.sweepOffset[panel] - leadingEdgeAtTip(planform, panel - 1);
+    const auto x = toCanvasCoordinate(root.x);
+    const auto y = toCanvasCoordinate(root.y);
+    const auto rise = toCanvasCoordinate(-planform.rootChord[panel] * scale);
+    const auto dx = toCanvasCoordinate(planform.panelLength[panel] * scale);
+    const auto dy = toCanvasCoordinate(sweepAlongPanel * scale);
+    const auto drop = toCanvasCoordinate(planform.tipChord[panel] * scale);
     if (!(x && y && rise && dx && dy && drop)) {
         return std::nullopt;
     }
     const PanelStrokes strokes{{*x, *y}, *rise, *dx, *dy, *drop};
-    if (!CornersStayFinite(strokes)) {
+    if (!cornersStayFinite(strokes)) {
         return std::nullopt;
     }
     return strokes;
 }
 
-std::optional<MarkStroke> NarrowMark(double fromX, double fromY, double toX, double toY,
+std::optional<MarkStroke> narrowMark(double fromX, double fromY, double toX, double toY,
                                      Rgb colour) {
-    const auto x1 = ToCanvasCoordinate(fromX);
-    const auto y1 = ToCanvasCoordinate(fromY);
-    const auto x2 = ToCanvasCoordinate(toX);
-    const auto y2 = ToCanvasCoordinate(toY);
+    const auto x1 = toCanvasCoordinate(fromX);
+    const auto y1 = toCanvasCoordinate(fromY);
+    const auto x2 = toCanvasCoordinate(toX);
+    const auto y2 = toCanvasCoordinate(toY);
     if (!(x1 && y1 && x2 && y2)) {
         return std::nullopt;
     }
@@ -54,7 +54,7 @@ std::optional<MarkStroke> NarrowMark(double fromX, double fromY, double toX, dou
 
 // The mean chord is drawn through the balance point, half a chord ahead and a full chord behind;
 // the fixed offsets are twips and do not scale.
-std::optional<std::array<MarkStroke, kMarkCount>> MakeMarkStrokes(const WingPlanform& planform,
+std::optional<std::array<MarkStroke, kMarkCount>> makeMarkStrokes(const WingPlanform& planform,
                                                                   const WingResults& results,
                                                                   RootTrailingPoint wingRoot,
                                                                   double scale) {
@@ -64,13 +64,13 @@ std::optional<std::array<MarkStroke, kMarkCount>> MakeMarkStrokes(const WingPlan
     const double balanceCanvasY = rootLeadingY + results.balanceX[n] * scale;
     const double meanChordLength = results.meanChord[n] * scale;
     const std::array<std::optional<MarkStroke>, kMarkCount> marks{
-        NarrowMark(meanChordCanvasX - 200, balanceCanvasY, meanChordCanvasX + 200, balanceCanvasY,
+        narrowMark(meanChordCanvasX - 200, balanceCanvasY, meanChordCanvasX + 200, balanceCanvasY,
                    kBlue),
-        NarrowMark(meanChordCanvasX, balanceCanvasY - meanChordLength / 2, meanChordCanvasX,
+        narrowMark(meanChordCanvasX, balanceCanvasY - meanChordLength / 2, meanChordCanvasX,
                    balanceCanvasY + meanChordLength, kRed),
-        NarrowMark(wingRoot.x, rootLeadingY - 300, wingRoot.x, rootLeadingY - 20, kRed),
-        NarrowMark(wingRoot.x, wingRoot.y + 20, wingRoot.x, wingRoot.y + 400, kRed),
-        NarrowMark(wingRoot.x + 50, rootLeadingY, meanChordCanvasX + 100, rootLeadingY, kBlue),
+        narrowMark(wingRoot.x, rootLeadingY - 300, wingRoot.x, rootLeadingY - 20, kRed),
+        narrowMark(wingRoot.x, wingRoot.y + 20, wingRoot.x, wingRoot.y + 400, kRed),
+        narrowMark(wingRoot.x + 50, rootLeadingY, meanChordCanvasX + 100, rootLeadingY, kBlue),
     };
     std::array<MarkStroke, kMarkCount> strokes{};
     for (int mark = 0; mark < kMarkCount; ++mark) {
@@ -82,7 +82,7 @@ std::optional<std::array<MarkStroke, kMarkCount>> MakeMarkStrokes(const WingPlan
     return strokes;
 }
 
-void DrawPanel(const PanelStrokes& panel, PlanformCanvas& canvas) {
+void drawPanel(const PanelStrokes& panel, PlanformCanvas& canvas) {
     canvas.lineBy(panel.rootTrailing, 0, panel.rootChordRise);
     canvas.lineByFromPen(panel.leadingDx, panel.leadingDy);
     canvas.lineByFromPen(0, panel.tipChordDrop);
@@ -91,15 +91,15 @@ void DrawPanel(const PanelStrokes& panel, PlanformCanvas& canvas) {
 
 } // namespace
 
-bool LastPanelInRange(const WingPlanform& planform) {
+bool lastPanelInRange(const WingPlanform& planform) {
     return planform.lastPanel >= 0 && planform.lastPanel < kPanelCount;
 }
 
-double LeadingEdgeAtTip(const WingPlanform& planform, int panel) {
+double leadingEdgeAtTip(const WingPlanform& planform, int panel) {
     return panel < 0 ? 0.0 : planform.sweepOffset[panel];
 }
 
-std::optional<PlanformFigure> BuildFigure(const WingPlanform& planform, const WingResults& results,
+std::optional<PlanformFigure> buildFigure(const WingPlanform& planform, const WingResults& results,
                                           RootTrailingPoint wingRoot, double scale,
                                           NextRootPoint nextRoot) {
     PlanformFigure figure;
@@ -108,13 +108,13 @@ std::optional<PlanformFigure> BuildFigure(const WingPlanform& planform, const Wi
         if (panel > 0) {
             root = nextRoot(planform, panel, root, scale);
         }
-        const auto strokes = MakePanelStrokes(planform, panel, root, scale);
+        const auto strokes = makePanelStrokes(planform, panel, root, scale);
         if (!strokes) {
             return std::nullopt;
         }
         figure.panels.push_back(*strokes);
     }
-    const auto marks = MakeMarkStrokes(planform, results, wingRoot, scale);
+    const auto marks = makeMarkStrokes(planform, results, wingRoot, scale);
     if (!marks) {
         return std::nullopt;
     }
@@ -122,9 +122,9 @@ std::optional<PlanformFigure> BuildFigure(const WingPlanform& planform, const Wi
     return figure;
 }
 
-void DrawFigure(const PlanformFigure& figure, PlanformCanvas& canvas) {
+void drawFigure(const PlanformFigure& figure, PlanformCanvas& canvas) {
     for (const PanelStrokes& panel : figure.panels) {
-        DrawPanel(panel, canvas);
+        drawPanel(panel, canvas);
     }
     canvas.setLineStyle(LineStyle::DashDotDot);
     for (const MarkStroke& mark : figure.marks) {

@@ -2,8 +2,8 @@
 // lines per panel, then the five dash-dot-dot marks. Computed in double, narrowed only at the end.
 #pragma once
 
-#include "draw/PlanformCanvas.h"
 #include "calc/WingResults.h"
+#include "draw/PlanformCanvas.h"
 
 #include <array>
 #include <optional>
@@ -43,16 +43,16 @@ struct PlanformFigure {
 using NextRootPoint = RootTrailingPoint (*)(const WingPlanform& planform, int panel,
                                             RootTrailingPoint previous, double scale);
 
-bool LastPanelInRange(const WingPlanform& planform);
+bool lastPanelInRange(const WingPlanform& planform);
 
 // Chordwise position of the tip leading edge of panel i; "panel -1" is the root leading edge.
-double LeadingEdgeAtTip(const WingPlanform& planform, int panel);
+double leadingEdgeAtTip(const WingPlanform& planform, int panel);
 
 // The whole figure at the given scale from the root of panel 0; nothing when any coordinate is
 // NaN or leaves single precision (lastPanel must be in range).
-std::optional<PlanformFigure> BuildFigure(const WingPlanform& planform, const WingResults& results,
+std::optional<PlanformFigure> buildFigure(const WingPlanform& planform, const WingResults& results,
                                           RootTrailingPoint wingRoot, double scale,
                                           NextRootPoint nextRoot);
 
 // Outlines in the foreground colour and solid style, the marks dash-dot-dot, then solid again.
-void DrawFigure(const PlanformFigure& figure, PlanformCanvas& canvas);
+void drawFigure(const PlanformFigure& figure, PlanformCanvas& canvas);

@@ -11,7 +11,7 @@ namespace {
 
 constexpr double kScreenDpi = 96;
 
-QColor ToQColor(Rgb colour) {
+QColor toQColor(Rgb colour) {
     return QColor(colour.red, colour.green, colour.blue);
 }
 
@@ -33,9 +33,9 @@ private:
 // A cosmetic pen keeps its width in device pixels at any scale: one pixel on screen, about a
 // quarter point on a printer or PDF, where a one-dot hairline would be too faint to measure.
 // Qt counts a dash pattern in pen widths, so the pattern is stretched to keep its screen length.
-QPen LinePen(Rgb colour, LineStyle style, double deviceDpi) {
+QPen linePen(Rgb colour, LineStyle style, double deviceDpi) {
     const double width = std::max(1.0, std::round(deviceDpi / 300));
-    QPen pen(ToQColor(colour), width);
+    QPen pen(toQColor(colour), width);
     pen.setCosmetic(true);
     if (style == LineStyle::Solid) {
         return pen;
@@ -66,7 +66,7 @@ double QPainterCanvas::pixelsPerTwipY() const {
     return painter_.device()->logicalDpiY() / kTwipsPerInch;
 }
 
-QFont SheetQFont(const SheetFont& font) {
+QFont sheetQFont(const SheetFont& font) {
     QFont qt(QString::fromStdString(font.name));
     qt.setPointSizeF(font.points);
     qt.setBold(font.bold);
@@ -75,12 +75,12 @@ QFont SheetQFont(const SheetFont& font) {
 }
 
 double QPainterCanvas::textWidth(const std::string& utf8) const {
-    const QFontMetricsF metrics(SheetQFont(font()), painter_.device());
+    const QFontMetricsF metrics(sheetQFont(font()), painter_.device());
     return metrics.horizontalAdvance(QString::fromStdString(utf8)) / pixelsPerTwipX();
 }
 
 double QPainterCanvas::lineHeight() const {
-    const QFontMetricsF metrics(SheetQFont(font()), painter_.device());
+    const QFontMetricsF metrics(sheetQFont(font()), painter_.device());
     return metrics.lineSpacing() / pixelsPerTwipY();
 }
 
@@ -98,20 +98,20 @@ void QPainterCanvas::strokeLine(CanvasPoint from, CanvasPoint to, Rgb colour, Li
     }
     const SavedPainterState saved(painter_);
     painter_.scale(pixelsPerTwipX(), pixelsPerTwipY());
-    painter_.setPen(LinePen(colour, style, painter_.device()->logicalDpiX()));
+    painter_.setPen(linePen(colour, style, painter_.device()->logicalDpiX()));
     painter_.drawLine(QPointF(from.x, from.y), QPointF(to.x, to.y));
 }
 
-// Text is drawn untransformed so the point size means the device's points; the twip position is
+// uiText is drawn untransformed so the point size means the device's points; the twip position is
 // mapped by hand and the baseline put one ascent below the cell's top.
 void QPainterCanvas::drawText(CanvasPoint topLeft, const std::string& utf8, const SheetFont& font,
                               Rgb colour) {
     const SavedPainterState saved(painter_);
-    const QFont qt = SheetQFont(font);
+    const QFont qt = sheetQFont(font);
     const QFontMetricsF metrics(qt, painter_.device());
     const QPointF baseline(topLeft.x * pixelsPerTwipX(),
                            topLeft.y * pixelsPerTwipY() + metrics.ascent());
     painter_.setFont(qt);
-    painter_.setPen(ToQColor(colour));
+    painter_.setPen(toQColor(colour));
     painter_.drawText(baseline, QString::fromStdString(utf8));
 }

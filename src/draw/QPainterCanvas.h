@@ -11,7 +11,7 @@
 class QPainter;
 
 // The Qt font of a sheet font, for drawing and for measuring alike.
-QFont SheetQFont(const SheetFont& font);
+QFont sheetQFont(const SheetFont& font);
 
 class QPainterCanvas : public SheetCanvas {
 public:

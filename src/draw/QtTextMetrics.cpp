@@ -12,7 +12,7 @@ constexpr double kMetresPerInch = 0.0254;
 
 // Font metrics depend on nothing of a device but its resolution, so a one-pixel image at the
 // printer's resolution measures exactly as the printer page does.
-std::shared_ptr<const QImage> DeviceAt(int dotsPerInch) {
+std::shared_ptr<const QImage> deviceAt(int dotsPerInch) {
     auto image = std::make_shared<QImage>(1, 1, QImage::Format_RGB32);
     const int dotsPerMetre = static_cast<int>(dotsPerInch / kMetresPerInch + 0.5);
     image->setDotsPerMeterX(dotsPerMetre);
@@ -22,17 +22,17 @@ std::shared_ptr<const QImage> DeviceAt(int dotsPerInch) {
 
 } // namespace
 
-TextMetrics QtTextMetrics(int dotsPerInch) {
-    const auto device = DeviceAt(dotsPerInch);
+TextMetrics qtTextMetrics(int dotsPerInch) {
+    const auto device = deviceAt(dotsPerInch);
     const double twipsPerPixelX = kTwipsPerInch / device->logicalDpiX();
     const double twipsPerPixelY = kTwipsPerInch / device->logicalDpiY();
     return {
         [device, twipsPerPixelX](const std::string& utf8, const SheetFont& font) {
-            const QFontMetricsF metrics(SheetQFont(font), device.get());
+            const QFontMetricsF metrics(sheetQFont(font), device.get());
             return metrics.horizontalAdvance(QString::fromStdString(utf8)) * twipsPerPixelX;
         },
         [device, twipsPerPixelY](const SheetFont& font) {
-            const QFontMetricsF metrics(SheetQFont(font), device.get());
+            const QFontMetricsF metrics(sheetQFont(font), device.get());
             return metrics.lineSpacing() * twipsPerPixelY;
         },
     };

@@ -8,4 +8,4 @@
 inline constexpr int kSheetDotsPerInch = 1200;
 
 // Widths and line heights in twips. The fonts need a running QGuiApplication.
-TextMetrics QtTextMetrics(int dotsPerInch = kSheetDotsPerInch);
+TextMetrics qtTextMetrics(int dotsPerInch = kSheetDotsPerInch);

@@ -5,7 +5,7 @@
 namespace {
 
 // Counts code points: every byte except UTF-8 continuation bytes starts one.
-double CharacterCount(const std::string& utf8) {
+double characterCount(const std::string& utf8) {
     return static_cast<double>(std::count_if(utf8.begin(), utf8.end(), [](char byte) {
         return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
     }));
@@ -13,10 +13,10 @@ double CharacterCount(const std::string& utf8) {
 
 } // namespace
 
-TextMetrics FakeTextMetrics() {
+TextMetrics fakeTextMetrics() {
     return {
         [](const std::string& utf8, const SheetFont& font) {
-            return CharacterCount(utf8) * font.points * 10;
+            return characterCount(utf8) * font.points * 10;
         },
         [](const SheetFont& font) { return font.points * 23.0; },
     };

@@ -36,11 +36,11 @@ struct TextMetrics {
 };
 
 // Deterministic stand-ins: each character half an em wide, lines 1.15 em apart (1 pt = 20 twips).
-TextMetrics FakeTextMetrics();
+TextMetrics fakeTextMetrics();
 
 class RecordingCanvas : public SheetCanvas {
 public:
-    explicit RecordingCanvas(TextMetrics metrics = FakeTextMetrics());
+    explicit RecordingCanvas(TextMetrics metrics = fakeTextMetrics());
 
     // What is on the surface since the last clear.
     const std::vector<RecordedLine>& lines() const { return lines_; }

@@ -28,7 +28,7 @@ public:
     void setUnderline(bool on) { font_.underline = on; }
     const SheetFont& font() const { return font_; }
 
-    // Text and the lines drawn without a colour of their own share this colour.
+    // uiText and the lines drawn without a colour of their own share this colour.
     void setTextColour(Rgb colour) { setForeground(colour); }
     Rgb textColour() const { return foreground(); }
 

@@ -1,5 +1,5 @@
 #include "draw/SheetInputs.h"
 
-std::string SheetText(const SheetInputs& inputs, TextKey key) {
+std::string sheetText(const SheetInputs& inputs, TextKey key) {
     return inputs.lookup ? inputs.lookup(key) : std::string{};
 }

@@ -18,4 +18,4 @@ struct SheetInputs {
 };
 
 // A lookup that tolerates a missing callback, as a missing language file does.
-std::string SheetText(const SheetInputs& inputs, TextKey key);
+std::string sheetText(const SheetInputs& inputs, TextKey key);

@@ -11,7 +11,7 @@ struct WingExtent {
     bool sweptForward = false;
 };
 
-WingExtent MeasureWing(const WingPlanform& planform, const WingResults& results) {
+WingExtent measureWing(const WingPlanform& planform, const WingResults& results) {
     const int n = planform.lastPanel;
     const double sweep = planform.sweepOffset[n];
     return {results.tipStation[n], sweep + planform.tipChord[n],
@@ -19,14 +19,14 @@ WingExtent MeasureWing(const WingPlanform& planform, const WingResults& results)
 }
 
 // The limits count as fitting; an unswept wing's root chord is not compared at all.
-bool Fits(const WingExtent& wing, double spanLimit, double chordLimit) {
+bool fits(const WingExtent& wing, double spanLimit, double chordLimit) {
     return wing.halfSpan <= spanLimit && wing.tipTrailing <= chordLimit &&
            (!wing.sweptForward || wing.forwardExtent <= chordLimit);
 }
 
-RootTrailingPoint SheetOrigin(const WingPlanform& planform, const WingResults& results,
+RootTrailingPoint sheetOrigin(const WingPlanform& planform, const WingResults& results,
                               double sheetScale) {
-    const WingExtent wing = MeasureWing(planform, results);
+    const WingExtent wing = measureWing(planform, results);
     const double rootChord = planform.rootChord[0];
     const double x = (14000 - wing.halfSpan * sheetScale) / 2 + 1134;
     if (wing.sweptForward) {
@@ -39,33 +39,33 @@ RootTrailingPoint SheetOrigin(const WingPlanform& planform, const WingResults& r
 }
 
 // Puts panel i's root trailing edge on panel i - 1's tip trailing edge.
-RootTrailingPoint NextSheetRoot(const WingPlanform& planform, int panel, RootTrailingPoint previous,
+RootTrailingPoint nextSheetRoot(const WingPlanform& planform, int panel, RootTrailingPoint previous,
                                 double sheetScale) {
     const int p = panel - 1;
     const double chordwiseStep = -planform.rootChord[p] + planform.sweepOffset[p] -
-                                 LeadingEdgeAtTip(planform, p - 1) + planform.tipChord[p];
+                                 leadingEdgeAtTip(planform, p - 1) + planform.tipChord[p];
     return {previous.x + planform.panelLength[p] * sheetScale,
             previous.y + chordwiseStep * sheetScale};
 }
 
 } // namespace
 
-int ChooseSheetDenominator(const WingPlanform& planform, const WingResults& results) {
-    const WingExtent wing = MeasureWing(planform, results);
+int chooseSheetDenominator(const WingPlanform& planform, const WingResults& results) {
+    const WingExtent wing = measureWing(planform, results);
     if (wing.halfSpan > 5000) {
         return 50;
     }
-    if (!Fits(wing, 2500, 1100)) {
+    if (!fits(wing, 2500, 1100)) {
         return 20;
     }
-    if (!Fits(wing, 1250, 550)) {
+    if (!fits(wing, 1250, 550)) {
         return 10;
     }
     return wing.halfSpan > 0 ? 5 : 0;
 }
 
-std::optional<PlanformFigure> PlaceSheetFigure(const WingPlanform& planform,
+std::optional<PlanformFigure> placeSheetFigure(const WingPlanform& planform,
                                                const WingResults& results, double sheetScale) {
-    return BuildFigure(planform, results, SheetOrigin(planform, results, sheetScale), sheetScale,
-                       NextSheetRoot);
+    return buildFigure(planform, results, sheetOrigin(planform, results, sheetScale), sheetScale,
+                       nextSheetRoot);
 }

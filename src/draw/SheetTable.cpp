@@ -7,10 +7,10 @@
 namespace {
 
 // Panel columns are 17 mm apart; headers start at 45 mm, values at 50 mm.
-double PanelHeaderMm(int panel) {
+double panelHeaderMm(int panel) {
     return 45 + 17 * panel;
 }
-double PanelValueMm(int panel) {
+double panelValueMm(int panel) {
     return 50 + 17 * panel;
 }
 
@@ -21,34 +21,34 @@ struct Table {
     SheetCanvas& canvas;
 
     int lastPanel() const { return planform.lastPanel; }
-    std::string label(TextKey key) const { return SheetText(inputs, key); }
-    void row(double yMm) const { canvas.setCurrentY(PageMm(yMm)); }
+    std::string label(TextKey key) const { return sheetText(inputs, key); }
+    void row(double yMm) const { canvas.setCurrentY(pageMm(yMm)); }
 
     void cell(double xMm, const std::string& text, TextEnd end = TextEnd::KeepLine) const {
-        canvas.setCurrentX(PageMm(xMm));
+        canvas.setCurrentX(pageMm(xMm));
         canvas.printText(text, end);
     }
 
     std::string formatted(double value, std::string_view unit = {}) const {
-        return FormatResult(value, inputs.decimalSeparator) + std::string(unit);
+        return formatResult(value, inputs.decimalSeparator) + std::string(unit);
     }
 
     void panelCells(const PanelValues& values) const {
         for (int panel = 0; panel <= lastPanel(); ++panel) {
-            cell(PanelValueMm(panel), RawNumber(values[panel], inputs.decimalSeparator));
+            cell(panelValueMm(panel), rawNumber(values[panel], inputs.decimalSeparator));
         }
     }
 };
 
-void PrintPanelHeaders(const Table& table) {
+void printPanelHeaders(const Table& table) {
     table.row(29);
     for (int panel = 0; panel <= table.lastPanel(); ++panel) {
-        const std::string number = FormatGeneral(panel + 1, table.inputs.decimalSeparator);
-        table.cell(PanelHeaderMm(panel), table.label(kPanelCaption) + " " + number);
+        const std::string number = formatGeneral(panel + 1, table.inputs.decimalSeparator);
+        table.cell(panelHeaderMm(panel), table.label(kPanelCaption) + " " + number);
     }
 }
 
-void PrintRootChordRow(const Table& table) {
+void printRootChordRow(const Table& table) {
     table.row(33);
     table.cell(20, table.label(kRootChordCaption));
     table.panelCells(table.planform.rootChord);
@@ -62,13 +62,13 @@ void PrintRootChordRow(const Table& table) {
     table.canvas.setTextColour(kBlack);
 }
 
-void PrintTipChordRow(const Table& table) {
+void printTipChordRow(const Table& table) {
     table.row(37);
     table.cell(20, table.label(kTipChordCaption));
     table.panelCells(table.planform.tipChord);
 }
 
-void PrintPanelLengthRow(const Table& table) {
+void printPanelLengthRow(const Table& table) {
     table.row(41);
     table.cell(15, table.label(kPanelLengthCaption));
     table.panelCells(table.planform.panelLength);
@@ -81,21 +81,21 @@ void PrintPanelLengthRow(const Table& table) {
 }
 
 // An unswept tip leaves its cell empty rather than printing " 0 ".
-void PrintSweepRow(const Table& table) {
+void printSweepRow(const Table& table) {
     table.row(45);
     table.cell(20, table.label(kSweepOffsetCaption));
     for (int panel = 0; panel <= table.lastPanel(); ++panel) {
         const double sweep = table.planform.sweepOffset[panel];
         const std::string text =
-            sweep == 0 ? std::string{} : RawNumber(sweep, table.inputs.decimalSeparator);
-        table.cell(PanelValueMm(panel), text);
+            sweep == 0 ? std::string{} : rawNumber(sweep, table.inputs.decimalSeparator);
+        table.cell(panelValueMm(panel), text);
     }
 }
 
-void PrintBalanceRow(const Table& table) {
+void printBalanceRow(const Table& table) {
     table.row(49);
     table.cell(18, table.label(kBalanceCaption));
-    table.cell(50, RawNumber(table.planform.balancePercent, table.inputs.decimalSeparator));
+    table.cell(50, rawNumber(table.planform.balancePercent, table.inputs.decimalSeparator));
     table.cell(136, table.label(kAspectRatioCaption));
     table.cell(165, table.formatted(table.results.aspectRatio));
     table.canvas.setTextColour(kBlue);
@@ -106,9 +106,9 @@ void PrintBalanceRow(const Table& table) {
     table.canvas.setTextColour(kBlack);
 }
 
-void PrintMassLine(const Table& table) {
+void printMassLine(const Table& table) {
     table.row(55);
-    const std::string mass = FormatGeneral(table.planform.massGrams, table.inputs.decimalSeparator);
+    const std::string mass = formatGeneral(table.planform.massGrams, table.inputs.decimalSeparator);
     table.cell(35,
                table.label(kMassCaption) + " : " + mass + " g" + "     " +
                    table.label(kWingLoadingCaption) + " : " + table.inputs.loadingCaption,
@@ -117,19 +117,19 @@ void PrintMassLine(const Table& table) {
 
 } // namespace
 
-std::string RawNumber(double value, std::string_view decimalSeparator) {
-    const std::string general = FormatGeneral(value, decimalSeparator);
+std::string rawNumber(double value, std::string_view decimalSeparator) {
+    const std::string general = formatGeneral(value, decimalSeparator);
     return value < 0 ? general + " " : " " + general + " ";
 }
 
-void PrintSheetTable(const WingPlanform& planform, const WingResults& results,
-                     const SheetInputs& inputs, SheetCanvas& canvas) {
+void drawSheetTable(const WingPlanform& planform, const WingResults& results,
+                    const SheetInputs& inputs, SheetCanvas& canvas) {
     const Table table{planform, results, inputs, canvas};
-    PrintPanelHeaders(table);
-    PrintRootChordRow(table);
-    PrintTipChordRow(table);
-    PrintPanelLengthRow(table);
-    PrintSweepRow(table);
-    PrintBalanceRow(table);
-    PrintMassLine(table);
+    printPanelHeaders(table);
+    printRootChordRow(table);
+    printTipChordRow(table);
+    printPanelLengthRow(table);
+    printSweepRow(table);
+    printBalanceRow(table);
+    printMassLine(table);
 }

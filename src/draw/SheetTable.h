@@ -2,16 +2,16 @@
 // beside them, in 9-point text at fixed millimetre positions of the page.
 #pragma once
 
+#include "calc/WingResults.h"
 #include "draw/SheetCanvas.h"
 #include "draw/SheetInputs.h"
-#include "calc/WingResults.h"
 
 #include <string>
 #include <string_view>
 
 // A table number in its "raw" form: a space before it unless it is negative, one after it.
-std::string RawNumber(double value, std::string_view decimalSeparator);
+std::string rawNumber(double value, std::string_view decimalSeparator);
 
 // Prints the rows from the panel headers down to the mass line. lastPanel must be in range.
-void PrintSheetTable(const WingPlanform& planform, const WingResults& results,
-                     const SheetInputs& inputs, SheetCanvas& canvas);
+void drawSheetTable(const WingPlanform& planform, const WingResults& results,
+                    const SheetInputs& inputs, SheetCanvas& canvas);

@@ -9,13 +9,13 @@ namespace {
 constexpr float kTwipsPerPixel = 15;
 
 // The shortest text that reads back as the same float.
-std::string Number(float value) {
+std::string number(float value) {
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
 }
 
-std::string Attribute(const char* name, const std::string& value) {
+std::string attribute(const char* name, const std::string& value) {
     return std::string(" ") + name + "=\"" + value + "\"";
 }
 
@@ -29,26 +29,26 @@ SvgCanvas::SvgCanvas(float widthTwips, float heightTwips)
     , heightTwips_(heightTwips) {}
 
 void SvgCanvas::strokeLine(CanvasPoint from, CanvasPoint to, Rgb colour, LineStyle style) {
-    lines_ += "<line" + Attribute("x1", Number(from.x)) + Attribute("y1", Number(from.y)) +
-              Attribute("x2", Number(to.x)) + Attribute("y2", Number(to.y)) +
-              Attribute("stroke", HexColour(colour)) + Attribute("stroke-width", "1") +
-              Attribute("vector-effect", "non-scaling-stroke");
+    lines_ += "<line" + attribute("x1", number(from.x)) + attribute("y1", number(from.y)) +
+              attribute("x2", number(to.x)) + attribute("y2", number(to.y)) +
+              attribute("stroke", hexColour(colour)) + attribute("stroke-width", "1") +
+              attribute("vector-effect", "non-scaling-stroke");
     if (style == LineStyle::DashDotDot) {
-        lines_ += Attribute("stroke-dasharray", kDashDotDot);
+        lines_ += attribute("stroke-dasharray", kDashDotDot);
     }
     lines_ += "/>\n";
 }
 
 std::string SvgCanvas::document() const {
-    const std::string width = Number(widthTwips_);
-    const std::string height = Number(heightTwips_);
+    const std::string width = number(widthTwips_);
+    const std::string height = number(heightTwips_);
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<svg" +
-           Attribute("xmlns", "http://www.w3.org/2000/svg") +
-           Attribute("viewBox", "0 0 " + width + " " + height) +
-           Attribute("width", Number(widthTwips_ / kTwipsPerPixel)) +
-           Attribute("height", Number(heightTwips_ / kTwipsPerPixel)) + ">\n" + "<rect" +
-           Attribute("x", "0") + Attribute("y", "0") + Attribute("width", width) +
-           Attribute("height", height) + Attribute("fill", "#ffffff") + "/>\n" + lines_ +
+           attribute("xmlns", "http://www.w3.org/2000/svg") +
+           attribute("viewBox", "0 0 " + width + " " + height) +
+           attribute("width", number(widthTwips_ / kTwipsPerPixel)) +
+           attribute("height", number(heightTwips_ / kTwipsPerPixel)) + ">\n" + "<rect" +
+           attribute("x", "0") + attribute("y", "0") + attribute("width", width) +
+           attribute("height", height) + attribute("fill", "#ffffff") + "/>\n" + lines_ +
            "</svg>\n";
 }

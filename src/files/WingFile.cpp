@@ -5,7 +5,7 @@
 
 namespace {
 
-void AppendLine(std::string& text, std::string_view line) {
+void appendLine(std::string& text, std::string_view line) {
     text += line;
     text += "\r\n";
 }
@@ -16,10 +16,10 @@ public:
     explicit BlockReader(std::string_view content)
         : lines_(content) {}
 
-    bool AtEnd() const { return lines_.AtEnd(); }
+    bool atEnd() const { return lines_.atEnd(); }
 
-    bool Read(std::string& line) {
-        const std::optional<TextLine> next = lines_.Next();
+    bool read(std::string& line) {
+        const std::optional<TextLine> next = lines_.next();
         if (!next)
             return false;
         line.assign(next->text);
@@ -30,64 +30,64 @@ private:
     TextLineReader lines_;
 };
 
-bool ReadPanel(BlockReader& reader, WingFields& fields, int panel) {
+bool readPanel(BlockReader& reader, WingFields& fields, int panel) {
     std::string tipChord;
-    if (!reader.Read(fields.C_max[panel]) || !reader.Read(tipChord))
+    if (!reader.read(fields.rootChord[panel]) || !reader.read(tipChord))
         return false;
-    SetTipChord(fields, panel, tipChord);
-    return reader.Read(fields.L_trap[panel]) && reader.Read(fields.deport[panel]);
+    setTipChord(fields, panel, tipChord);
+    return reader.read(fields.panelLength[panel]) && reader.read(fields.sweepOffset[panel]);
 }
 
-bool ReadBlock(BlockReader& reader, WingFields& fields) {
+bool readBlock(BlockReader& reader, WingFields& fields) {
     std::string header;
-    if (!reader.Read(header))
+    if (!reader.read(header))
         return false;
     for (int panel = 0; panel < kPanelCount; ++panel) {
-        if (!ReadPanel(reader, fields, panel))
+        if (!readPanel(reader, fields, panel))
             return false;
     }
     std::string massLine;
-    if (!reader.Read(fields.Cg) || !reader.Read(massLine))
+    if (!reader.read(fields.balancePercent) || !reader.read(massLine))
         return false;
     if (header.starts_with(kMassHeaderTag))
-        fields.masse = std::move(massLine);
+        fields.mass = std::move(massLine);
     return true;
 }
 
 } // namespace
 
-std::string WingFileText(const WingFields& fields) {
+std::string wingFileText(const WingFields& fields) {
     std::string text;
-    AppendLine(text, kWingFileHeader);
+    appendLine(text, kWingFileHeader);
     for (int panel = 0; panel < kPanelCount; ++panel) {
-        AppendLine(text, fields.C_max[panel]);
-        AppendLine(text, fields.C_min[panel]);
-        AppendLine(text, fields.L_trap[panel]);
-        AppendLine(text, fields.deport[panel]);
+        appendLine(text, fields.rootChord[panel]);
+        appendLine(text, fields.tipChord[panel]);
+        appendLine(text, fields.panelLength[panel]);
+        appendLine(text, fields.sweepOffset[panel]);
     }
-    AppendLine(text, fields.Cg);
-    AppendLine(text, fields.masse);
+    appendLine(text, fields.balancePercent);
+    appendLine(text, fields.mass);
     return text;
 }
 
-std::optional<FileError> SaveWingFile(const std::string& path, const WingFields& fields) {
-    const std::string text = WingFileText(fields);
-    const std::optional<std::string> windows1252 = EncodeWindows1252Unambiguously(text);
-    return WriteFileAtomically(path, windows1252 ? *windows1252 : text);
+std::optional<FileError> saveWingFile(const std::string& path, const WingFields& fields) {
+    const std::string text = wingFileText(fields);
+    const std::optional<std::string> windows1252 = encodeWindows1252Unambiguously(text);
+    return writeFileAtomically(path, windows1252 ? *windows1252 : text);
 }
 
-std::optional<FileError> LoadWingFileText(std::string_view content, WingFields& fields) {
+std::optional<FileError> loadWingFileText(std::string_view content, WingFields& fields) {
     BlockReader reader(content);
-    while (!reader.AtEnd()) {
-        if (!ReadBlock(reader, fields))
+    while (!reader.atEnd()) {
+        if (!readBlock(reader, fields))
             return kInputPastEndOfFile;
     }
     return std::nullopt;
 }
 
-std::optional<FileError> LoadWingFile(const std::string& path, WingFields& fields) {
+std::optional<FileError> loadWingFile(const std::string& path, WingFields& fields) {
     std::string bytes;
-    if (std::optional<FileError> error = ReadFileBytes(path, bytes))
+    if (std::optional<FileError> error = readFileBytes(path, bytes))
         return error;
-    return LoadWingFileText(DecodeText(bytes), fields);
+    return loadWingFileText(decodeText(bytes), fields);
 }

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "base/TextFile.h"
-#include "files/WingFilePath.h"
 #include "calc/WingFields.h"
+#include "files/WingFilePath.h"
 
 #include <optional>
 #include <string>
@@ -19,16 +19,16 @@ inline constexpr std::string_view kMassHeaderTag = "V2M";
 inline const FileError kInputPastEndOfFile{62, "Input past end of file"};
 
 // The 23 lines, each ended by CRLF, as UTF-8.
-std::string WingFileText(const WingFields& fields);
+std::string wingFileText(const WingFields& fields);
 
 // Windows-1252 when every text has a byte there and the bytes read back as the same texts, else
 // UTF-8 without BOM. Atomic: a failed save leaves any earlier file of that name intact and no
 // partial file behind.
-std::optional<FileError> SaveWingFile(const std::string& path, const WingFields& fields);
+std::optional<FileError> saveWingFile(const std::string& path, const WingFields& fields);
 
 // Reads block after block into fields, which arrive as Clear left them. On error the fields
 // hold whatever was read so far; the caller clears the form.
-std::optional<FileError> LoadWingFile(const std::string& path, WingFields& fields);
+std::optional<FileError> loadWingFile(const std::string& path, WingFields& fields);
 
 // Loads from text already decoded to UTF-8.
-std::optional<FileError> LoadWingFileText(std::string_view content, WingFields& fields);
+std::optional<FileError> loadWingFileText(std::string_view content, WingFields& fields);

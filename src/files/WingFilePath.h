@@ -6,7 +6,7 @@
 #include <string_view>
 
 // 1-based position, in characters, of the last path separator; 0 when there is none.
-int LenMonFichier(std::string_view path);
+int lastSeparatorPosition(std::string_view path);
 
-// The last (length - LenMonFichier) characters: everything after the last separator.
-std::string BareFileName(std::string_view path);
+// The last (length - lastSeparatorPosition) characters: everything after the last separator.
+std::string bareFileName(std::string_view path);

@@ -20,7 +20,7 @@ IniEncoding detectEncoding(std::string_view bytes) {
         return IniEncoding::Utf8WithBom;
     const bool ascii = std::ranges::none_of(
         bytes, [](char c) { return (static_cast<unsigned char>(c) & 0x80) != 0; });
-    if (!ascii && IsValidUtf8(bytes))
+    if (!ascii && isValidUtf8(bytes))
         return IniEncoding::Utf8;
     return IniEncoding::Windows1252;
 }
@@ -29,7 +29,7 @@ std::string encode(const std::string& content, IniEncoding encoding) {
     if (encoding == IniEncoding::Utf8WithBom)
         return std::string(kUtf8ByteOrderMark) + content;
     if (encoding == IniEncoding::Windows1252) {
-        if (std::optional<std::string> bytes = EncodeWindows1252Unambiguously(content))
+        if (std::optional<std::string> bytes = encodeWindows1252Unambiguously(content))
             return *std::move(bytes);
     }
     return content;
@@ -40,22 +40,22 @@ std::string encode(const std::string& content, IniEncoding encoding) {
 IniRead readIniValue(const std::string& path, std::string_view section, std::string_view key,
                      std::size_t maxCharacters) {
     std::string bytes;
-    if (std::optional<FileError> error = ReadFileBytes(path, bytes)) {
+    if (std::optional<FileError> error = readFileBytes(path, bytes)) {
         if (isMissingFile(*error))
             return {};
         return {{}, std::move(error)};
     }
-    const std::optional<std::string> value = FindIniValue(DecodeText(bytes), section, key);
-    return {value ? std::string(FirstCharacters(*value, maxCharacters)) : std::string(), {}};
+    const std::optional<std::string> value = findIniValue(decodeText(bytes), section, key);
+    return {value ? std::string(firstCharacters(*value, maxCharacters)) : std::string(), {}};
 }
 
 std::optional<FileError> writeIniValue(const std::string& path, std::string_view section,
                                        std::string_view key, std::string_view value) {
     std::string bytes;
-    if (std::optional<FileError> error = ReadFileBytes(path, bytes)) {
+    if (std::optional<FileError> error = readFileBytes(path, bytes)) {
         if (!isMissingFile(*error))
             return error;
     }
-    const std::string content = SetIniValue(DecodeText(bytes), section, key, value);
-    return WriteFileAtomically(path, encode(content, detectEncoding(bytes)));
+    const std::string content = setIniValue(decodeText(bytes), section, key, value);
+    return writeFileAtomically(path, encode(content, detectEncoding(bytes)));
 }

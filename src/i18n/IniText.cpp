@@ -23,7 +23,7 @@ struct IniLocation {
 
 constexpr std::string_view kBlanks = " \t";
 
-std::string_view TrimBlanks(std::string_view text) {
+std::string_view trimBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(kBlanks);
     if (first == std::string_view::npos)
         return {};
@@ -31,24 +31,24 @@ std::string_view TrimBlanks(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-char LowerAscii(char c) {
+char lowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }
 
 // One pair of matching outer quotes is part of the syntax, not of the value.
-std::string_view StripQuotes(std::string_view value) {
+std::string_view stripQuotes(std::string_view value) {
     const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
                         value.back() == value.front();
     return quoted ? value.substr(1, value.size() - 2) : value;
 }
 
 // Only a ";" opening a line makes a comment; a "[" line needs its "]" to open a section.
-IniLine ClassifyLine(std::string_view text) {
-    const std::string_view trimmed = TrimBlanks(text);
+IniLine classifyLine(std::string_view text) {
+    const std::string_view trimmed = trimBlanks(text);
     if (trimmed.empty() || trimmed.front() == ';')
         return {};
     if (trimmed.front() == '[') {
@@ -59,29 +59,29 @@ IniLine ClassifyLine(std::string_view text) {
     const std::size_t equals = trimmed.find('=');
     if (equals == std::string_view::npos)
         return {};
-    return {LineKind::Key, TrimBlanks(trimmed.substr(0, equals)),
-            TrimBlanks(trimmed.substr(equals + 1))};
+    return {LineKind::Key, trimBlanks(trimmed.substr(0, equals)),
+            trimBlanks(trimmed.substr(equals + 1))};
 }
 
 // One pass that stops at the wanted key or at the end of the first section of the wanted name.
-IniLocation Locate(std::string_view content, std::string_view section, std::string_view key) {
-    section = TrimBlanks(section);
-    key = TrimBlanks(key);
+IniLocation locate(std::string_view content, std::string_view section, std::string_view key) {
+    section = trimBlanks(section);
+    key = trimBlanks(key);
     IniLocation where;
     TextLineReader reader(content);
-    while (const std::optional<TextLine> line = reader.Next()) {
-        const IniLine parsed = ClassifyLine(line->text);
+    while (const std::optional<TextLine> line = reader.next()) {
+        const IniLine parsed = classifyLine(line->text);
         if (parsed.kind == LineKind::Section) {
             if (where.header)
                 break;
-            if (EqualsIgnoringCase(parsed.name, section))
+            if (equalsIgnoringCase(parsed.name, section))
                 where.header = line;
             continue;
         }
         if (!where.header || parsed.kind != LineKind::Key)
             continue;
         where.lastKey = line;
-        if (EqualsIgnoringCase(parsed.name, key)) {
+        if (equalsIgnoringCase(parsed.name, key)) {
             where.keyLine = line;
             where.keyName = parsed.name;
             break;
@@ -90,7 +90,7 @@ IniLocation Locate(std::string_view content, std::string_view section, std::stri
     return where;
 }
 
-std::string InsertLineAfter(std::string_view content, const TextLine& anchor,
+std::string insertLineAfter(std::string_view content, const TextLine& anchor,
                             std::string_view newLine, std::string_view ending) {
     std::string result(content.substr(0, anchor.end));
     if (anchor.ending.empty())
@@ -101,7 +101,7 @@ std::string InsertLineAfter(std::string_view content, const TextLine& anchor,
     return result;
 }
 
-std::string AppendSection(std::string_view content, std::string_view section,
+std::string appendSection(std::string_view content, std::string_view section,
                           std::string_view newLine, std::string_view ending) {
     std::string result(content);
     if (!result.empty() && result.back() != '\n' && result.back() != '\r')
@@ -117,20 +117,20 @@ std::string AppendSection(std::string_view content, std::string_view section,
 
 } // namespace
 
-std::optional<std::string> FindIniValue(std::string_view content, std::string_view section,
+std::optional<std::string> findIniValue(std::string_view content, std::string_view section,
                                         std::string_view key) {
-    const IniLocation where = Locate(content, section, key);
+    const IniLocation where = locate(content, section, key);
     if (!where.keyLine)
         return std::nullopt;
-    return std::string(StripQuotes(ClassifyLine(where.keyLine->text).value));
+    return std::string(stripQuotes(classifyLine(where.keyLine->text).value));
 }
 
-std::string SetIniValue(std::string_view content, std::string_view section, std::string_view key,
+std::string setIniValue(std::string_view content, std::string_view section, std::string_view key,
                         std::string_view value) {
-    std::string_view ending = FirstLineEnding(content);
+    std::string_view ending = firstLineEnding(content);
     if (ending.empty())
         ending = "\r\n";
-    const IniLocation where = Locate(content, section, key);
+    const IniLocation where = locate(content, section, key);
     if (where.keyLine) {
         const TextLine& line = *where.keyLine;
         const std::size_t indent = line.text.find_first_not_of(kBlanks);
@@ -141,7 +141,7 @@ std::string SetIniValue(std::string_view content, std::string_view section, std:
     }
     const std::string newLine = std::string(key) + "=" + std::string(value);
     if (where.header)
-        return InsertLineAfter(content, where.lastKey ? *where.lastKey : *where.header, newLine,
+        return insertLineAfter(content, where.lastKey ? *where.lastKey : *where.header, newLine,
                                ending);
-    return AppendSection(content, section, newLine, ending);
+    return appendSection(content, section, newLine, ending);
 }

@@ -8,10 +8,10 @@
 
 // The trimmed, unquoted value of the first key of that name in the first section of that name
 // (names compared without regard to ASCII letter case); nullopt when the section or key is missing.
-std::optional<std::string> FindIniValue(std::string_view content, std::string_view section,
+std::optional<std::string> findIniValue(std::string_view content, std::string_view section,
                                         std::string_view key);
 
 // The content with the key set: an existing key line is replaced in place, a new key goes after
 // the last key of its section, a new section at the end. Every other byte is kept.
-std::string SetIniValue(std::string_view content, std::string_view section, std::string_view key,
+std::string setIniValue(std::string_view content, std::string_view section, std::string_view key,
                         std::string_view value);

@@ -60,7 +60,7 @@ bool LanguageState::storeLanguage(const std::string& name) {
 }
 
 std::vector<std::string> LanguageState::availableLanguages() const {
-    return ListLanguageFiles(places_.languageFolder + kPathSeparator, "*.lng");
+    return listLanguageFiles(places_.languageFolder + kPathSeparator, "*.lng");
 }
 
 std::string LanguageState::readValue(const std::string& path, std::string_view section,

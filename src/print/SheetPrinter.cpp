@@ -1,6 +1,6 @@
 #include "print/SheetPrinter.h"
 
-#include "draw/PrintSheet.h"
+#include "draw/DrawSheet.h"
 #include "draw/QPainterCanvas.h"
 #include "draw/QtTextMetrics.h"
 #include "draw/RecordingCanvas.h"
@@ -24,30 +24,30 @@ public:
     BusyPointer& operator=(const BusyPointer&) = delete;
 };
 
-SheetPrintOutcome Failed(std::string why) {
+SheetPrintOutcome failed(std::string why) {
     return {false, std::move(why), 0, 0};
 }
 
-SheetPrintOutcome OutcomeOf(const SheetOutcome& sheet) {
+SheetPrintOutcome outcomeOf(const SheetOutcome& sheet) {
     return {sheet.printed, sheet.failure, sheet.denominator, sheet.sheetScale};
 }
 
 // The painter's origin is the top-left of the printable area; the canvas covers that area.
-SheetPrintOutcome PaintSheet(QPainter& painter, const QPageLayout& layout,
+SheetPrintOutcome paintSheet(QPainter& painter, const QPageLayout& layout,
                              const WingPlanform& planform, const WingResults& results,
                              const SheetInputs& inputs) {
     const QSizeF areaTwips = layout.paintRect(QPageLayout::Inch).size() * kTwipsPerInch;
     QPainterCanvas canvas(painter, areaTwips);
-    return OutcomeOf(PrintSheet(planform, results, inputs, canvas));
+    return outcomeOf(drawSheet(planform, results, inputs, canvas));
 }
 
 // The file appears only once the page is complete, so a failure leaves no partial PDF and an
 // older file of the same name untouched.
-SheetPrintOutcome PrintToPdf(const QString& path, const WingPlanform& planform,
+SheetPrintOutcome printToPdf(const QString& path, const WingPlanform& planform,
                              const WingResults& results, const SheetInputs& inputs) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return Failed("cannot write the PDF file: " + file.errorString().toStdString());
+        return failed("cannot write the PDF file: " + file.errorString().toStdString());
     QPdfWriter writer(&file);
     writer.setResolution(kSheetDotsPerInch);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, {}));
@@ -55,21 +55,21 @@ SheetPrintOutcome PrintToPdf(const QString& path, const WingPlanform& planform,
     writer.setCreator(QStringLiteral("Wingsheet"));
     QPainter painter;
     if (!painter.begin(&writer))
-        return Failed("cannot start a PDF page");
+        return failed("cannot start a PDF page");
     const SheetPrintOutcome outcome =
-        PaintSheet(painter, writer.pageLayout(), planform, results, inputs);
+        paintSheet(painter, writer.pageLayout(), planform, results, inputs);
     const bool ended = painter.end();
     if (!outcome.printed)
         return outcome; // the unfinished file is discarded with the QSaveFile
     if (!ended || !file.commit())
-        return Failed("cannot write the PDF file: " + file.errorString().toStdString());
+        return failed("cannot write the PDF file: " + file.errorString().toStdString());
     return outcome;
 }
 
-SheetPrintOutcome PrintOnPrinter(const QString& name, const WingPlanform& planform,
+SheetPrintOutcome printOnPrinter(const QString& name, const WingPlanform& planform,
                                  const WingResults& results, const SheetInputs& inputs) {
     if (QPrinterInfo::printerInfo(name).isNull())
-        return Failed("no printer named " + name.toStdString());
+        return failed("no printer named " + name.toStdString());
     QPrinter printer(QPrinter::HighResolution);
     printer.setPrinterName(name);
     printer.setResolution(kSheetDotsPerInch);
@@ -78,35 +78,35 @@ SheetPrintOutcome PrintOnPrinter(const QString& name, const WingPlanform& planfo
     printer.setDocName(QString::fromStdString(inputs.title));
     QPainter painter;
     if (!painter.begin(&printer))
-        return Failed("the printer cannot start a page");
+        return failed("the printer cannot start a page");
     const SheetPrintOutcome outcome =
-        PaintSheet(painter, printer.pageLayout(), planform, results, inputs);
+        paintSheet(painter, printer.pageLayout(), planform, results, inputs);
     // Only a sheet that passed its rehearsal gets here; should it fail all the same, engines that
     // can abandon a job do so (the CUPS one cannot).
     if (!outcome.printed)
         printer.abort();
     const bool ended = painter.end();
     if (outcome.printed && (!ended || printer.printerState() == QPrinter::Error))
-        return Failed("the printer reported an error");
+        return failed("the printer reported an error");
     return outcome;
 }
 
 } // namespace
 
-QString DefaultPrinterName() {
+QString defaultPrinterName() {
     return QPrinterInfo::defaultPrinter().printerName();
 }
 
-SheetPrintOutcome imprime(const WingPlanform& planform, const WingResults& results,
-                          const SheetInputs& inputs, const SheetTarget& target) {
+SheetPrintOutcome printSheetTo(const WingPlanform& planform, const WingResults& results,
+                               const SheetInputs& inputs, const SheetTarget& target) {
     const BusyPointer busy;
     // A printer engine cannot take back a page it has begun (CUPS sends it at the end whatever
     // happens), so the layout is rehearsed first: a sheet that would fail never reaches a device.
     RecordingCanvas rehearsal;
-    const SheetOutcome trial = PrintSheet(planform, results, inputs, rehearsal);
+    const SheetOutcome trial = drawSheet(planform, results, inputs, rehearsal);
     if (!trial.printed)
-        return OutcomeOf(trial);
+        return outcomeOf(trial);
     if (target.isPdf())
-        return PrintToPdf(target.pdfPath, planform, results, inputs);
-    return PrintOnPrinter(target.printerName, planform, results, inputs);
+        return printToPdf(target.pdfPath, planform, results, inputs);
+    return printOnPrinter(target.printerName, planform, results, inputs);
 }

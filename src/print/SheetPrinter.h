@@ -14,8 +14,8 @@ struct SheetTarget {
     QString printerName;
     QString pdfPath;
 
-    static SheetTarget Printer(QString name) { return {std::move(name), {}}; }
-    static SheetTarget Pdf(QString path) { return {{}, std::move(path)}; }
+    static SheetTarget printer(QString name) { return {std::move(name), {}}; }
+    static SheetTarget pdf(QString path) { return {{}, std::move(path)}; }
     bool isPdf() const { return !pdfPath.isEmpty(); }
     bool chosen() const { return isPdf() || !printerName.isEmpty(); }
 };
@@ -28,9 +28,9 @@ struct SheetPrintOutcome {
 };
 
 // The system's default printer, or an empty name when it has none.
-QString DefaultPrinterName();
+QString defaultPrinterName();
 
 // One A4 landscape page in twips from the top-left of the printable area; a PDF page has no
 // unprintable edge. A sheet that fails is never sent, and an unfinished PDF never written.
-SheetPrintOutcome imprime(const WingPlanform& planform, const WingResults& results,
-                          const SheetInputs& inputs, const SheetTarget& target);
+SheetPrintOutcome printSheetTo(const WingPlanform& planform, const WingResults& results,
+                               const SheetInputs& inputs, const SheetTarget& target);

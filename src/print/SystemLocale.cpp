@@ -3,10 +3,10 @@
 #include <QDate>
 #include <QLocale>
 
-std::string SystemDecimalSeparator() {
+std::string systemDecimalSeparator() {
     return QLocale::system().decimalPoint().toStdString();
 }
 
-std::string TodaysShortDate() {
+std::string todaysShortDate() {
     return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }

@@ -4,5 +4,5 @@
 
 #include <string>
 
-std::string SystemDecimalSeparator();
-std::string TodaysShortDate();
+std::string systemDecimalSeparator();
+std::string todaysShortDate();

@@ -6,45 +6,45 @@
 WingSession::WingSession(std::string decimalSeparator, TextLookup text)
     : decimalSeparator_(std::move(decimalSeparator))
     , text_(std::move(text))
-    , fields_(ClearedFields()) {}
+    , fields_(clearedFields()) {}
 
 void WingSession::setPanelText(PanelField field, int panel, const std::string& text) {
     switch (field) {
-    case PanelField::RootChord:
-        fields_.C_max[panel] = text;
+    case PanelField::rootChord:
+        fields_.rootChord[panel] = text;
         break;
     case PanelField::TipChord:
-        SetTipChord(fields_, panel, text);
+        setTipChord(fields_, panel, text);
         break;
     case PanelField::PanelLength:
-        fields_.L_trap[panel] = text;
+        fields_.panelLength[panel] = text;
         break;
     case PanelField::SweepOffset:
-        fields_.deport[panel] = text;
+        fields_.sweepOffset[panel] = text;
         break;
     }
 }
 
 CalcReport WingSession::calculate() {
-    const CalcReport report = CalculateWing(fields_, decimalSeparator_, planform_, results_);
+    const CalcReport report = calculateWing(fields_, decimalSeparator_, planform_, results_);
     hasValidResults_ = report.outcome == CalcOutcome::Ok;
     return report;
 }
 
 ResultTexts WingSession::resultTexts() const {
-    return MakeResultTexts(planform_, results_, decimalSeparator_);
+    return makeResultTexts(planform_, results_, decimalSeparator_);
 }
 
 void WingSession::clear() {
-    fields_ = ClearedFields();
+    fields_ = clearedFields();
     hasValidResults_ = false;
 }
 
 OpenOutcome WingSession::open(const std::string& path) {
     filePath_ = path;
     clear();
-    WingFields loaded = ClearedFields();
-    if (std::optional<FileError> error = LoadWingFile(path, loaded)) {
+    WingFields loaded = clearedFields();
+    if (std::optional<FileError> error = loadWingFile(path, loaded)) {
         clear();
         return {std::move(error), {}};
     }
@@ -54,17 +54,17 @@ OpenOutcome WingSession::open(const std::string& path) {
 
 std::optional<FileError> WingSession::saveAs(const std::string& path) {
     filePath_ = path;
-    return SaveWingFile(path, fields_);
+    return saveWingFile(path, fields_);
 }
 
 std::string WingSession::fileName() const {
-    return BareFileName(filePath_);
+    return bareFileName(filePath_);
 }
 
 SheetInputs WingSession::sheetInputs(std::string title, std::string date) const {
     SheetInputs inputs;
     inputs.lookup = text_;
-    inputs.loadingCaption = resultTexts().LbafficheCA;
+    inputs.loadingCaption = resultTexts().wingLoading;
     inputs.title = std::move(title);
     inputs.date = std::move(date);
     inputs.decimalSeparator = decimalSeparator_;

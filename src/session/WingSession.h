@@ -1,6 +1,6 @@
 // The wing being edited: the texts of its fields, what the last calculation made of them, and
-// the file it came from. The window and the command line are views of it; Open, Calculate,
-// Save as and Clear are implemented here once.
+// the file it came from. The window and the command line are views of it; open, calculate,
+// save as and Clear are implemented here once.
 #pragma once
 
 #include "base/TextFile.h"
@@ -12,9 +12,9 @@
 #include <optional>
 #include <string>
 
-enum class PanelField { RootChord, TipChord, PanelLength, SweepOffset };
+enum class PanelField { rootChord, TipChord, PanelLength, SweepOffset };
 
-// What Open did: the file could not be read, or it was read and calculated.
+// What open did: the file could not be read, or it was read and calculated.
 struct OpenOutcome {
     std::optional<FileError> fileError;
     CalcReport report;
@@ -30,8 +30,8 @@ public:
     const WingFields& fields() const { return fields_; }
     // A changed tip chord is copied into the next panel's root chord, as the form always did.
     void setPanelText(PanelField field, int panel, const std::string& text);
-    void setBalanceText(const std::string& text) { fields_.Cg = text; }
-    void setMassText(const std::string& text) { fields_.masse = text; }
+    void setBalanceText(const std::string& text) { fields_.balancePercent = text; }
+    void setMassText(const std::string& text) { fields_.mass = text; }
 
     // Parses and validates the fields; the results are valid only after an Ok outcome. On a
     // refusal the planform keeps what was parsed and the results what they held.
@@ -49,7 +49,7 @@ public:
     OpenOutcome open(const std::string& path);
     // Writes the fields as they are now; the caller checks hasValidResults first.
     std::optional<FileError> saveAs(const std::string& path);
-    // The path of the last Open or Save as, and its name without the folder.
+    // The path of the last open or save as, and its name without the folder.
     const std::string& filePath() const { return filePath_; }
     std::string fileName() const;
 

@@ -14,19 +14,19 @@ const QColor kLightGrey(224, 224, 224);
 
 } // namespace
 
-void SetUpAuxiliaryWindow(QDialog& window, double widthTwips, double heightTwips) {
-    window.setFixedSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
+void setUpAuxiliaryWindow(QDialog& window, double widthTwips, double heightTwips) {
+    window.setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
     QPalette palette = window.palette();
     palette.setColor(QPalette::Window, kLightGrey);
     window.setPalette(palette);
     window.setAutoFillBackground(true);
-    window.setFont(FormFont());
+    window.setFont(formFont());
 }
 
-QLabel* PlaceLabel(QWidget* parent, const QString& text, QRect where, bool bold) {
+QLabel* placeLabel(QWidget* parent, const QString& text, QRect where, bool bold) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(where);
-    label->setFont(FormFont(8.25, bold));
+    label->setFont(formFont(8.25, bold));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
     return label;

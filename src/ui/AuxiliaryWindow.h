@@ -10,7 +10,7 @@ class QLabel;
 class QWidget;
 
 // Fixes the client area to its size in twips, paints it light grey and sets the font.
-void SetUpAuxiliaryWindow(QDialog& window, double widthTwips, double heightTwips);
+void setUpAuxiliaryWindow(QDialog& window, double widthTwips, double heightTwips);
 
 // A top-aligned label at its twips rectangle; texts with "\r\n" show one line per break.
-QLabel* PlaceLabel(QWidget* parent, const QString& text, QRect where, bool bold = false);
+QLabel* placeLabel(QWidget* parent, const QString& text, QRect where, bool bold = false);

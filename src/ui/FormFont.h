@@ -4,7 +4,7 @@
 
 #include <QFont>
 
-inline QFont FormFont(double points = 8.25, bool bold = false) {
+inline QFont formFont(double points = 8.25, bool bold = false) {
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(points);
     font.setBold(bold);

@@ -6,10 +6,10 @@
 #include <QString>
 #include <string_view>
 
-inline QString FromUtf8(std::string_view text) {
+inline QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-inline QString Text(const LanguageState& language, TextKey key) {
-    return FromUtf8(language.text(key));
+inline QString uiText(const LanguageState& language, TextKey key) {
+    return fromUtf8(language.text(key));
 }

@@ -10,7 +10,7 @@
 
 namespace {
 
-QMessageBox::Icon IconOf(MessageIcon icon) {
+QMessageBox::Icon iconOf(MessageIcon icon) {
     switch (icon) {
     case MessageIcon::Critical:
         return QMessageBox::Critical;
@@ -26,7 +26,7 @@ QMessageBox::Icon IconOf(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-QMessageBox::StandardButtons ButtonsOf(MessageButtons buttons) {
+QMessageBox::StandardButtons buttonsOf(MessageButtons buttons) {
     switch (buttons) {
     case MessageButtons::OkCancel:
         return QMessageBox::Ok | QMessageBox::Cancel;
@@ -38,7 +38,7 @@ QMessageBox::StandardButtons ButtonsOf(MessageButtons buttons) {
     return QMessageBox::Ok;
 }
 
-MessageAnswer AnswerOf(int button) {
+MessageAnswer answerOf(int button) {
     switch (button) {
     case QMessageBox::Cancel:
         return MessageAnswer::Cancel;
@@ -49,7 +49,7 @@ MessageAnswer AnswerOf(int button) {
     }
 }
 
-QString FileFromDialog(QWidget* owner, const FileDialogRequest& request,
+QString fileFromDialog(QWidget* owner, const FileDialogRequest& request,
                        QFileDialog::AcceptMode mode) {
     QFileDialog dialog(owner, request.title, request.folder, request.filter);
     dialog.setAcceptMode(mode);
@@ -67,13 +67,13 @@ QString FileFromDialog(QWidget* owner, const FileDialogRequest& request,
 
 MessageAnswer QtPrompter::messageBox(const QString& text, MessageStyle style,
                                      const QString& title) {
-    QMessageBox box(IconOf(style.icon),
+    QMessageBox box(iconOf(style.icon),
                     title.isEmpty() ? QApplication::applicationDisplayName() : title, text,
-                    ButtonsOf(style.buttons), owner_);
+                    buttonsOf(style.buttons), owner_);
     // A "\r" alone breaks the line too, as in the file error messages.
     box.setTextFormat(Qt::PlainText); // a path or a translation is never markup
     box.setText(QString(text).replace("\r\n", "\n").replace('\r', '\n'));
-    return AnswerOf(box.exec());
+    return answerOf(box.exec());
 }
 
 QString QtPrompter::inputBox(const QString& prompt, const QString& title,
@@ -85,11 +85,11 @@ QString QtPrompter::inputBox(const QString& prompt, const QString& title,
 }
 
 QString QtPrompter::saveFileName(const FileDialogRequest& request) {
-    return FileFromDialog(owner_, request, QFileDialog::AcceptSave);
+    return fileFromDialog(owner_, request, QFileDialog::AcceptSave);
 }
 
 QString QtPrompter::openFileName(const FileDialogRequest& request) {
-    return FileFromDialog(owner_, request, QFileDialog::AcceptOpen);
+    return fileFromDialog(owner_, request, QFileDialog::AcceptOpen);
 }
 
 void QtPrompter::runModal(QDialog& dialog) {

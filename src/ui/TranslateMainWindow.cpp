@@ -11,44 +11,45 @@
 #include <QMenu>
 #include <QPushButton>
 
-void TranslateMainWindow(QMainWindow& frmMain, MainWindowControls& c,
+void translateMainWindow(QMainWindow& MainWindow, MainWindowControls& c,
                          const LanguageState& language) {
-    c.mnufile->setTitle(Text(language, kFileMenu));
-    c.mnuopen->setText(Text(language, kOpenAction));
-    c.mnusave->setText(Text(language, kSaveAsAction));
-    c.mnufileprint->setText(Text(language, kPrintAction));
-    c.mnufilequit->setText(Text(language, kQuitAction));
-    c.mnulang->setText(Text(language, kLanguageAction));
-    c.mnuaide->setTitle(Text(language, kHelpMenu));
-    c.mnuhlp->setText(Text(language, kHelpAction));
-    c.nmuabout->setText(Text(language, kAboutAction));
-    frmMain.setWindowTitle(Text(language, kProgramCaption));
+    c.fileMenu->setTitle(uiText(language, kFileMenu));
+    c.openAction->setText(uiText(language, kOpenAction));
+    c.saveAsAction->setText(uiText(language, kSaveAsAction));
+    c.printAction->setText(uiText(language, kPrintAction));
+    c.quitAction->setText(uiText(language, kQuitAction));
+    c.languageAction->setText(uiText(language, kLanguageAction));
+    c.helpMenu->setTitle(uiText(language, kHelpMenu));
+    c.helpAction->setText(uiText(language, kHelpAction));
+    c.aboutAction->setText(uiText(language, kAboutAction));
+    MainWindow.setWindowTitle(uiText(language, kProgramCaption));
 
-    c.Label1->setText(Text(language, kRootChordCaption));
-    c.Label2->setText(Text(language, kTipChordCaption));
-    c.Label3->setText(Text(language, kPanelLengthCaption));
-    c.Label4->setText(Text(language, kSweepOffsetCaption));
-    c.Label4->setToolTip(Text(language, kSweepOffsetTip));
-    c.Label5->setText(Text(language, kBalanceCaption));
-    c.Label5->setToolTip(Text(language, kBalanceTip));
-    c.Label6->setText(Text(language, kSpanCaption));
-    c.Label6->setToolTip(Text(language, kSpanTip));
-    c.Label7->setText(Text(language, kAreaCaption));
-    c.Label8->setText(Text(language, kAspectRatioCaption));
-    c.Label9->setText(Text(language, kMeanChordStationCaption));
-    c.Label9->setToolTip(Text(language, kMeanChordStationTip));
-    c.Label10->setText(Text(language, kMeanChordCaption));
-    c.Label11->setText(Text(language, kBalanceDistanceCaption));
-    c.Label11->setToolTip(Text(language, kBalanceDistanceTip));
-    c.Lbmasse->setText(Text(language, kMassCaption) + QStringLiteral(" : "));
-    c.Lbca->setText(Text(language, kWingLoadingCaption) + QStringLiteral(" : "));
+    c.rootChordCaption->setText(uiText(language, kRootChordCaption));
+    c.tipChordCaption->setText(uiText(language, kTipChordCaption));
+    c.panelLengthCaption->setText(uiText(language, kPanelLengthCaption));
+    c.sweepOffsetCaption->setText(uiText(language, kSweepOffsetCaption));
+    c.sweepOffsetCaption->setToolTip(uiText(language, kSweepOffsetTip));
+    c.balanceCaption->setText(uiText(language, kBalanceCaption));
+    c.balanceCaption->setToolTip(uiText(language, kBalanceTip));
+    c.spanCaption->setText(uiText(language, kSpanCaption));
+    c.spanCaption->setToolTip(uiText(language, kSpanTip));
+    c.areaCaption->setText(uiText(language, kAreaCaption));
+    c.aspectRatioCaption->setText(uiText(language, kAspectRatioCaption));
+    c.meanChordStationCaption->setText(uiText(language, kMeanChordStationCaption));
+    c.meanChordStationCaption->setToolTip(uiText(language, kMeanChordStationTip));
+    c.meanChordCaption->setText(uiText(language, kMeanChordCaption));
+    c.balanceDistanceCaption->setText(uiText(language, kBalanceDistanceCaption));
+    c.balanceDistanceCaption->setToolTip(uiText(language, kBalanceDistanceTip));
+    c.massCaption->setText(uiText(language, kMassCaption) + QStringLiteral(" : "));
+    c.wingLoadingCaption->setText(uiText(language, kWingLoadingCaption) + QStringLiteral(" : "));
     for (int i = 0; i < 5; ++i)
-        c.Trap[i]->setText(Text(language, kPanelCaption) + QStringLiteral(" %1").arg(i + 1));
-    c.donnees->setTitle(Text(language, kInputsTitle));
-    c.resultats->setTitle(Text(language, kResultsTitle));
+        c.panelCaptions[i]->setText(uiText(language, kPanelCaption) +
+                                    QStringLiteral(" %1").arg(i + 1));
+    c.inputsGroup->setTitle(uiText(language, kInputsTitle));
+    c.resultsGroup->setTitle(uiText(language, kResultsTitle));
 
-    c.cmdCalcul->setText(Text(language, kCalculateButton));
-    c.cmdCalcul->setToolTip(Text(language, kCalculateTip));
-    c.cmdClear->setText(Text(language, kClearButton));
-    c.cmdprint->setText(Text(language, kPrintButton));
+    c.calculateButton->setText(uiText(language, kCalculateButton));
+    c.calculateButton->setToolTip(uiText(language, kCalculateTip));
+    c.clearButton->setText(uiText(language, kClearButton));
+    c.printButton->setText(uiText(language, kPrintButton));
 }

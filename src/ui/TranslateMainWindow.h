@@ -6,5 +6,5 @@ class LanguageState;
 struct MainWindowControls;
 class QMainWindow;
 
-void TranslateMainWindow(QMainWindow& frmMain, MainWindowControls& controls,
+void translateMainWindow(QMainWindow& MainWindow, MainWindowControls& controls,
                          const LanguageState& language);

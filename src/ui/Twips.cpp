@@ -6,17 +6,17 @@
 
 namespace {
 
-double LogicalDpi() {
+double logicalDpi() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->logicalDotsPerInch() : 96.0;
 }
 
 } // namespace
 
-int TwipsToPixels(double twips) {
-    return static_cast<int>(std::lround(twips * LogicalDpi() / 1440));
+int twipsToPixels(double twips) {
+    return static_cast<int>(std::lround(twips * logicalDpi() / 1440));
 }
 
-QRect TwipsRect(double left, double top, double width, double height) {
-    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
+QRect twipsRect(double left, double top, double width, double height) {
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }

@@ -4,6 +4,6 @@
 
 #include <QRect>
 
-int TwipsToPixels(double twips);
+int twipsToPixels(double twips);
 
-QRect TwipsRect(double left, double top, double width, double height);
+QRect twipsRect(double left, double top, double width, double height);

@@ -20,7 +20,7 @@ bool WingField::allows(const QString& typed) const {
 }
 
 void WingField::keyPressEvent(QKeyEvent* event) {
-    // Enter belongs to Calculate, the window's default action.
+    // Enter belongs to calculate, the window's default action.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         emit enterPressed();
         return;

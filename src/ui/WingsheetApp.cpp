@@ -1,8 +1,8 @@
 #include "ui/WingsheetApp.h"
 
 #include "i18n/LanguageState.h"
+#include "ui/MainWindow.h"
 #include "ui/QtPrompter.h"
-#include "ui/frmMain.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -30,15 +30,15 @@ private:
 
 } // namespace
 
-int RunWingsheetWindow(int argc, char** argv, LanguageState& language) {
+int runWingsheetWindow(int argc, char** argv, LanguageState& language) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Wingsheet"));
     QtPrompter prompter;
     const FailureReportsInMessageBoxes reports(language, prompter);
 
-    frmMain window(prompter, language);
+    MainWindow window(prompter, language);
     prompter.setOwner(&window);
-    if (!window.Form_Load())
+    if (!window.start())
         return 0;
     window.adjustSize();
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
@@ -46,6 +46,6 @@ int RunWingsheetWindow(int argc, char** argv, LanguageState& language) {
     window.show();
     // The first field of the keyboard order takes the focus as the window appears.
     window.activateWindow();
-    window.FocusFirstField();
+    window.focusFirstField();
     return app.exec();
 }

@@ -3,4 +3,4 @@
 
 class LanguageState;
 
-int RunWingsheetWindow(int argc, char** argv, LanguageState& language);
+int runWingsheetWindow(int argc, char** argv, LanguageState& language);

@@ -27,16 +27,16 @@ protected:
             std::filesystem::copy_file(std::filesystem::path(WINGSHEET_SOURCE_LANG) /
                                            (language + ".lng"),
                                        folder / (language + ".lng"));
-        WriteBytes(folder / "tz.ini", "[Langue]\r\n1=English\r\n");
+        writeBytes(folder / "tz.ini", "[Langue]\r\n1=English\r\n");
     }
 
     int Run(const std::vector<std::string>& arguments) {
         out.str("");
         err.str("");
-        return RunCommand(ParseCommandLine(arguments), language, ".", SheetContext{}, out, err);
+        return runCommand(parseCommandLine(arguments), language, ".", SheetContext{}, out, err);
     }
 
-    std::vector<Json> JsonLines() const {
+    std::vector<Json> jsonLines() const {
         std::vector<Json> objects;
         std::istringstream lines(out.str());
         for (std::string line; std::getline(lines, line);)
@@ -45,22 +45,22 @@ protected:
     }
 
     // A one-panel wing without sweep or mass.
-    std::string SaveWing(const std::string& name, const char* rootChord, const char* tipChord,
+    std::string saveWing(const std::string& name, const char* rootChord, const char* tipChord,
                          const char* length, const char* balance) {
         const std::string path = folder / name;
-        const WingFields fields = TypedWing({{rootChord, tipChord, length, "0"}}, balance, "");
-        EXPECT_EQ(SaveWingFile(path, fields), std::nullopt);
+        const WingFields fields = typedWing({{rootChord, tipChord, length, "0"}}, balance, "");
+        EXPECT_EQ(saveWingFile(path, fields), std::nullopt);
         return path;
     }
 
     TestFolder folder;
-    LanguageState language{LanguagePlaces::beside(folder.Path())};
+    LanguageState language{LanguagePlaces::beside(folder.path())};
     std::ostringstream out;
     std::ostringstream err;
 };
 
 TEST_F(CommandLine, TextOutputNamesEachResultWithTheWindowsCaption) {
-    WriteBytes(folder / "two.txt", kTwoPanelWingFile);
+    writeBytes(folder / "two.txt", kTwoPanelWingFile);
     EXPECT_EQ(Run({"--calc", folder / "two.txt"}), 0);
     const std::string text = out.str();
     EXPECT_EQ(text.find(folder / "two.txt"), 0u);
@@ -71,9 +71,9 @@ TEST_F(CommandLine, TextOutputNamesEachResultWithTheWindowsCaption) {
 }
 
 TEST_F(CommandLine, JsonCarriesEveryMemberOfACalculatedWing) {
-    WriteBytes(folder / "two.txt", kTwoPanelWingFile);
+    writeBytes(folder / "two.txt", kTwoPanelWingFile);
     ASSERT_EQ(Run({"--calc", "--json", folder / "two.txt"}), 0);
-    const auto objects = JsonLines();
+    const auto objects = jsonLines();
     ASSERT_EQ(objects.size(), 1u);
     const Json& wing = objects[0];
     std::vector<std::string> members;
@@ -99,17 +99,17 @@ TEST_F(CommandLine, EveryOutcomeHasItsMessage) {
         const char* outcome;
         const char* messageKey; // nullptr: calculated; "": the file error
     } files[] = {
-        {SaveWing("ok.txt", "250", "150", "1000", "30"), "Ok", nullptr},
-        {SaveWing("panel.txt", "250", "", "1000", "30"), "PanelError", "1"},
-        {SaveWing("balance.txt", "250", "150", "1000", "100"), "BalanceError", "2"},
-        {SaveWing("arithmetic.txt", "250", "-250", "1000", "30"), "ArithmeticFailure", "1"},
+        {saveWing("ok.txt", "250", "150", "1000", "30"), "Ok", nullptr},
+        {saveWing("panel.txt", "250", "", "1000", "30"), "PanelError", "1"},
+        {saveWing("balance.txt", "250", "150", "1000", "100"), "BalanceError", "2"},
+        {saveWing("arithmetic.txt", "250", "-250", "1000", "30"), "ArithmeticFailure", "1"},
         {folder / "missing.txt", "FileError", ""},
     };
     std::vector<std::string> arguments = {"--calc", "--json"};
     for (const auto& file : files)
         arguments.push_back(file.path);
     EXPECT_EQ(Run(arguments), 1);
-    const std::vector<Json> lines = JsonLines();
+    const std::vector<Json> lines = jsonLines();
     ASSERT_EQ(lines.size(), std::size(files));
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto& file = files[i];
@@ -127,10 +127,10 @@ TEST_F(CommandLine, EveryOutcomeHasItsMessage) {
 }
 
 TEST_F(CommandLine, LangChoosesTheLanguageForThisRunOnly) {
-    Run({"--calc", "--json", "--lang", kFrench, SaveWing("bad.txt", "250", "", "1000", "30")});
+    Run({"--calc", "--json", "--lang", kFrench, saveWing("bad.txt", "250", "", "1000", "30")});
     language.select(kFrench);
-    EXPECT_EQ(JsonLines().at(0)["message"], language.text(kPanelErrorMessage));
-    EXPECT_EQ(ReadBytes(folder / "tz.ini"), "[Langue]\r\n1=English\r\n");
+    EXPECT_EQ(jsonLines().at(0)["message"], language.text(kPanelErrorMessage));
+    EXPECT_EQ(readBytes(folder / "tz.ini"), "[Langue]\r\n1=English\r\n");
 }
 
 TEST_F(CommandLine, WrongArgumentsGiveStatusTwo) {
@@ -155,13 +155,13 @@ TEST_F(CommandLine, WrongArgumentsGiveStatusTwo) {
 }
 
 TEST_F(CommandLine, PreviewSvgDrawsTheWorkedWing) {
-    const std::string wing = SaveWing("wing.txt", "250", "150", "1000", "30");
+    const std::string wing = saveWing("wing.txt", "250", "150", "1000", "30");
     ASSERT_EQ(Run({"--preview-svg", folder / "out.svg", wing}), 0) << err.str();
     // The worked outline's root chord: from (525, 1995) up to (525, 245).
-    EXPECT_NE(ReadBytes(folder / "out.svg").find(R"(x1="525" y1="1995" x2="525" y2="245")"),
+    EXPECT_NE(readBytes(folder / "out.svg").find(R"(x1="525" y1="1995" x2="525" y2="245")"),
               std::string::npos);
 
-    const std::string bad = SaveWing("bad.txt", "250", "", "1000", "30");
+    const std::string bad = saveWing("bad.txt", "250", "", "1000", "30");
     EXPECT_EQ(Run({"--preview-svg", folder / "bad.svg", bad}), 1);
     EXPECT_FALSE(std::filesystem::exists(folder / "bad.svg"));
 }
@@ -180,10 +180,10 @@ const std::string kTenThousandDigits(10'000, '9');
 const std::string kTenToMinus308 = "0." + std::string(307, '0') + "1";
 
 const BadCliCase kBadCliCases[] = {
-    {"TenThousandDigits", WingFileOfEveryField(kTenThousandDigits, "30"), "ArithmeticFailure", "1"},
-    {"TenToMinus308", WingFileOfEveryField(kTenToMinus308, kTenToMinus308), "ArithmeticFailure",
+    {"TenThousandDigits", wingFileOfEveryField(kTenThousandDigits, "30"), "ArithmeticFailure", "1"},
+    {"TenToMinus308", wingFileOfEveryField(kTenToMinus308, kTenToMinus308), "ArithmeticFailure",
      "1"},
-    {"Binary", BinaryBytes(), "FileError", " # 62 "},
+    {"Binary", binaryBytes(), "FileError", " # 62 "},
     {"NulBytes",
      std::string(kTwoPanelWingFile).insert(kTwoPanelWingFile.find("300") + 3, {'\0', '\xff'}), "Ok",
      ""},
@@ -194,14 +194,14 @@ class BadCliInput : public CommandLine, public testing::WithParamInterface<BadCl
 TEST_P(BadCliInput, SaysWhatIsWrongInJsonAndText) {
     const std::string path = folder / "my wing; \"x\" 'y' fl\xc3\xa8"
                                       "che $(z).txt";
-    WriteBytes(path, GetParam().bytes);
+    writeBytes(path, GetParam().bytes);
     const bool ok = std::string(GetParam().outcome) == "Ok";
     EXPECT_EQ(Run({"--calc", "--json", "--lang", "English", path}), ok ? 0 : 1);
     const std::string& message = GetParam().message;
     const std::string shown = message.starts_with(" # ") || message.empty()
                                   ? message
                                   : language.text({"Message", message});
-    const std::vector<Json> lines = JsonLines();
+    const std::vector<Json> lines = jsonLines();
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0]["file"], path);
     EXPECT_EQ(lines[0]["outcome"], GetParam().outcome);

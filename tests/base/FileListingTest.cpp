@@ -1,7 +1,7 @@
 #include "base/FileListing.h"
 
-#include "support/FailureScopes.h"
 #include "base/ProgramFolder.h"
+#include "support/FailureScopes.h"
 #include "support/TestFolder.h"
 
 #include <cerrno>
@@ -12,11 +12,11 @@ namespace {
 
 const std::string kSeparator(1, kPathSeparator);
 
-// Folder layout shared by the FileExists rows: a file, a sub-folder, nothing else.
+// Folder layout shared by the fileExists rows: a file, a sub-folder, nothing else.
 class FileExistsTest : public testing::Test {
 protected:
     void SetUp() override {
-        WriteBytes(folder_ / "English.lng", "[Label]\n");
+        writeBytes(folder_ / "English.lng", "[Label]\n");
         std::filesystem::create_directory(folder_ / "sub");
     }
     TestFolder folder_;
@@ -39,33 +39,33 @@ TEST_F(FileExistsTest, Table) {
     };
     for (const auto& c : cases) {
         errno = 0;
-        EXPECT_EQ(FileExists(c.path), c.expected) << c.name;
+        EXPECT_EQ(fileExists(c.path), c.expected) << c.name;
         EXPECT_EQ(errno, 0) << c.name;
     }
 }
 
 TEST_F(FileExistsTest, UnreadableFileDoesNotExist) {
     ::chmod((folder_ / "English.lng").c_str(), 0);
-    ::chmod(folder_.Path().c_str(), 0755);
+    ::chmod(folder_.path().c_str(), 0755);
     const UnprivilegedScope nobody;
-    EXPECT_FALSE(FileExists(folder_ / "English.lng"));
+    EXPECT_FALSE(fileExists(folder_ / "English.lng"));
 }
 
 TEST(ListLanguageFilesTest, EmptyOrMissingFolderGivesNothing) {
     TestFolder folder;
-    EXPECT_TRUE(ListLanguageFiles(folder.Path() + kSeparator, "*.lng").empty());
-    EXPECT_TRUE(ListLanguageFiles(folder / "missing" + kSeparator, "*.lng").empty());
+    EXPECT_TRUE(listLanguageFiles(folder.path() + kSeparator, "*.lng").empty());
+    EXPECT_TRUE(listLanguageFiles(folder / "missing" + kSeparator, "*.lng").empty());
 }
 
 TEST(ListLanguageFilesTest, ListsMatchingFilesWithoutExtensionInByteOrder) {
     TestFolder folder;
     for (const char* name :
          {"b.lng", "Français.lng", "English.lng", "readme.txt", "x.lng.bak", "UPPER.LNG", "tz.ini"})
-        WriteBytes(folder / name, "");
+        writeBytes(folder / name, "");
     std::filesystem::create_directory(folder / "Folder.lng");
     const std::vector<std::string> expected = {"English", "Français", "b"};
-    EXPECT_EQ(ListLanguageFiles(folder.Path() + kSeparator, "*.lng"), expected);
-    EXPECT_EQ(ListLanguageFiles(folder.Path(), "*.lng"), expected);
+    EXPECT_EQ(listLanguageFiles(folder.path() + kSeparator, "*.lng"), expected);
+    EXPECT_EQ(listLanguageFiles(folder.path(), "*.lng"), expected);
 }
 
 } // namespace

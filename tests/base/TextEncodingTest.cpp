@@ -41,16 +41,16 @@ const DecodeCase kDecodeCases[] = {
 
 TEST(DecodeTextTest, Decodes) {
     for (const DecodeCase& c : kDecodeCases)
-        EXPECT_EQ(DecodeText(c.bytes), c.expected) << c.name;
+        EXPECT_EQ(decodeText(c.bytes), c.expected) << c.name;
 }
 
 TEST(EncodeWindows1252Test, EveryByteRoundTrips) {
     std::string allBytes;
     for (int value = 0; value < 256; ++value)
         allBytes += static_cast<char>(value);
-    const std::string utf8 = Windows1252ToUtf8(allBytes);
-    ASSERT_TRUE(IsValidUtf8(utf8));
-    EXPECT_EQ(EncodeWindows1252(utf8), allBytes);
+    const std::string utf8 = windows1252ToUtf8(allBytes);
+    ASSERT_TRUE(isValidUtf8(utf8));
+    EXPECT_EQ(encodeWindows1252(utf8), allBytes);
 }
 
 struct EncodeCase {
@@ -70,16 +70,16 @@ const EncodeCase kEncodeCases[] = {
 };
 
 TEST(EncodeWindows1252Test, UnambiguousOnlyWhenTheBytesReadBack) {
-    EXPECT_EQ(EncodeWindows1252Unambiguously("d\u00E9port 5 \u20AC"), "d\xE9port 5 \x80");
-    EXPECT_EQ(EncodeWindows1252Unambiguously("250,5"), "250,5");
-    EXPECT_EQ(EncodeWindows1252Unambiguously("\u00C3\u00A9"), std::nullopt); // "\xC3\xA9" is é
-    EXPECT_EQ(EncodeWindows1252Unambiguously("\u00EF\u00BB\u00BFx"), std::nullopt); // a BOM
-    EXPECT_EQ(EncodeWindows1252Unambiguously("крыло"), std::nullopt);
+    EXPECT_EQ(encodeWindows1252Unambiguously("d\u00E9port 5 \u20AC"), "d\xE9port 5 \x80");
+    EXPECT_EQ(encodeWindows1252Unambiguously("250,5"), "250,5");
+    EXPECT_EQ(encodeWindows1252Unambiguously("\u00C3\u00A9"), std::nullopt); // "\xC3\xA9" is é
+    EXPECT_EQ(encodeWindows1252Unambiguously("\u00EF\u00BB\u00BFx"), std::nullopt); // a BOM
+    EXPECT_EQ(encodeWindows1252Unambiguously("крыло"), std::nullopt);
 }
 
 TEST(EncodeWindows1252Test, Encodes) {
     for (const EncodeCase& c : kEncodeCases)
-        EXPECT_EQ(EncodeWindows1252(c.utf8), c.expected) << c.name;
+        EXPECT_EQ(encodeWindows1252(c.utf8), c.expected) << c.name;
 }
 
 } // namespace

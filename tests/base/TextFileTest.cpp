@@ -7,7 +7,7 @@
 
 namespace {
 
-mode_t ModeOf(const std::string& path) {
+mode_t modeOf(const std::string& path) {
     struct stat info {};
     ::stat(path.c_str(), &info);
     return info.st_mode & 07777;
@@ -16,22 +16,22 @@ mode_t ModeOf(const std::string& path) {
 TEST(WriteFileAtomicallyTest, NewFileTakesModeFromUmask) {
     TestFolder folder;
     const mode_t previous = ::umask(027);
-    const auto error = WriteFileAtomically(folder / "new", "abc");
+    const auto error = writeFileAtomically(folder / "new", "abc");
     ::umask(previous);
     ASSERT_EQ(error, std::nullopt);
-    EXPECT_EQ(ReadBytes(folder / "new"), "abc");
-    EXPECT_EQ(ModeOf(folder / "new"), 0640u);
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"new"});
+    EXPECT_EQ(readBytes(folder / "new"), "abc");
+    EXPECT_EQ(modeOf(folder / "new"), 0640u);
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"new"});
 }
 
 TEST(WriteFileAtomicallyTest, ReplacementKeepsTheOldMode) {
     TestFolder folder;
-    WriteBytes(folder / "old", "a much longer old content");
+    writeBytes(folder / "old", "a much longer old content");
     ::chmod((folder / "old").c_str(), 0604);
-    ASSERT_EQ(WriteFileAtomically(folder / "old", "new"), std::nullopt);
-    EXPECT_EQ(ReadBytes(folder / "old"), "new");
-    EXPECT_EQ(ModeOf(folder / "old"), 0604u);
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"old"});
+    ASSERT_EQ(writeFileAtomically(folder / "old", "new"), std::nullopt);
+    EXPECT_EQ(readBytes(folder / "old"), "new");
+    EXPECT_EQ(modeOf(folder / "old"), 0604u);
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"old"});
 }
 
 } // namespace

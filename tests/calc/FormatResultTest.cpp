@@ -33,13 +33,13 @@ const FormatCase kResultCases[] = {
     {1e-300, ".", " 0.00"},
 };
 
-TEST(FormatResult, FollowsThePattern) {
+TEST(formatResult, FollowsThePattern) {
     for (const auto& c : kResultCases)
-        EXPECT_EQ(FormatResult(c.value, c.separator), c.text) << c.value;
+        EXPECT_EQ(formatResult(c.value, c.separator), c.text) << c.value;
 }
 
-TEST(FormatResult, VeryLargeValuesKeepEveryDigit) {
-    const std::string text = FormatResult(1e308, ".");
+TEST(formatResult, VeryLargeValuesKeepEveryDigit) {
+    const std::string text = formatResult(1e308, ".");
     EXPECT_EQ(text.size(), 1 + 308 + 1 + 3); // 309 digits, the blank, ".00"
     EXPECT_EQ(text.substr(0, 2), "10");
     EXPECT_EQ(text.substr(text.size() - 7), " 000.00");
@@ -54,9 +54,9 @@ const FormatCase kGeneralCases[] = {
     {-0.0, ".", "0"},
 };
 
-TEST(FormatGeneral, ShowsFifteenSignificantDigits) {
+TEST(formatGeneral, ShowsFifteenSignificantDigits) {
     for (const auto& c : kGeneralCases)
-        EXPECT_EQ(FormatGeneral(c.value, c.separator), c.text) << c.value;
+        EXPECT_EQ(formatGeneral(c.value, c.separator), c.text) << c.value;
 }
 
 } // namespace

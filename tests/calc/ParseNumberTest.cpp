@@ -42,22 +42,22 @@ const ParseCase kCases[] = {
     {"007", ".", 7},
 };
 
-TEST(ParseNumber, ReadsTheLongestLeadingNumber) {
+TEST(parseNumber, ReadsTheLongestLeadingNumber) {
     for (const auto& c : kCases)
-        EXPECT_DOUBLE_EQ(ParseNumber(c.text, c.separator), c.value) << '"' << c.text << '"';
+        EXPECT_DOUBLE_EQ(parseNumber(c.text, c.separator), c.value) << '"' << c.text << '"';
 }
 
-TEST(ParseNumber, HugeAndTinyNumbersDoNotThrowOrWrap) {
+TEST(parseNumber, HugeAndTinyNumbersDoNotThrowOrWrap) {
     const std::string hugeDigits(10000, '9');
-    EXPECT_TRUE(std::isinf(ParseNumber(hugeDigits, ".")));
-    EXPECT_TRUE(std::isinf(ParseNumber("-" + hugeDigits, ".")));
-    EXPECT_LT(ParseNumber("-" + hugeDigits, "."), 0);
-    EXPECT_EQ(ParseNumber("0." + std::string(400, '0') + "1", "."), 0.0);
-    EXPECT_EQ(ParseNumber("1e308", "."), 1.0); // the exponent letter ends the scan
+    EXPECT_TRUE(std::isinf(parseNumber(hugeDigits, ".")));
+    EXPECT_TRUE(std::isinf(parseNumber("-" + hugeDigits, ".")));
+    EXPECT_LT(parseNumber("-" + hugeDigits, "."), 0);
+    EXPECT_EQ(parseNumber("0." + std::string(400, '0') + "1", "."), 0.0);
+    EXPECT_EQ(parseNumber("1e308", "."), 1.0); // the exponent letter ends the scan
 }
 
 // Short numbers take a fast path of their own; it must round exactly as the C library does.
-TEST(ParseNumber, ShortNumbersRoundLikeTheCLibrary) {
+TEST(parseNumber, ShortNumbersRoundLikeTheCLibrary) {
     std::mt19937_64 random(2024);
     for (int i = 0; i < 20000; ++i) {
         const int digits = 1 + static_cast<int>(random() % 15);
@@ -67,7 +67,7 @@ TEST(ParseNumber, ShortNumbersRoundLikeTheCLibrary) {
         const auto point = random() % (text.size() + 1);
         if (point < text.size())
             text.insert(point, ".");
-        EXPECT_EQ(ParseNumber(text, "."), std::strtod(text.c_str(), nullptr)) << text;
+        EXPECT_EQ(parseNumber(text, "."), std::strtod(text.c_str(), nullptr)) << text;
     }
 }
 

@@ -1,6 +1,5 @@
-#include "draw/DrawPlanform.h"
-
 #include "TestWings.h"
+#include "draw/DrawPreview.h"
 
 #include <gtest/gtest.h>
 
@@ -28,9 +27,9 @@ const ScaleCase kScaleCases[] = {
 TEST(PreviewScale, IsTheSmallerOfTheTwoLimits) {
     for (const ScaleCase& row : kScaleCases) {
         SCOPED_TRACE(row.name);
-        const TestWing wing = MakeWing({row.panel});
+        const TestWing wing = makeWing({row.panel});
         RecordingCanvas canvas;
-        const PreviewOutcome outcome = DrawPlanform(wing.planform, wing.results, canvas);
+        const PreviewOutcome outcome = drawPreview(wing.planform, wing.results, canvas);
         EXPECT_TRUE(outcome.drawn);
         EXPECT_EQ(outcome.drawScale, row.expectedScale);
         EXPECT_EQ(canvas.lines().size(), 4u + 5u);
@@ -44,15 +43,15 @@ struct OutlineCase {
 };
 
 const OutlineCase kOutlineCases[] = {
-    {"worked_wing", WorkedWing(), {{{{525, 1995}, {525, 245}, {7525, 595}, {7525, 1645}}}}},
+    {"worked_wing", workedWing(), {{{{525, 1995}, {525, 245}, {7525, 595}, {7525, 1645}}}}},
     {"root_280",
-     MakeWing({{280, 150, 500, 50}}),
+     makeWing({{280, 150, 500, 50}}),
      {{{{2025, 2240}, {2025, 0}, {6025, 400}, {6025, 1600}}}}},
     {"forward_sweep_pokes_above_the_top",
-     MakeWing({{200, 100, 500, -50}}),
+     makeWing({{200, 100, 500, -50}}),
      {{{{1775, 2245}, {1775, 445}, {6275, -5}, {6275, 895}}}}},
     {"three_panels_chained_at_the_tip_trailing_edges",
-     MakeWing({{250, 200, 400, 30}, {180, 120, 300, 80}, {120, 60, 100, 150}}),
+     makeWing({{250, 200, 400, 30}, {180, 120, 300, 80}, {120, 60, 100, 150}}),
      {{{{825, 2120}, {825, 120}, {4025, 360}, {4025, 1960}}},
       {{{4025, 1960}, {4025, 520}, {6425, 920}, {6425, 1880}}},
       {{{6425, 1880}, {6425, 920}, {7225, 1480}, {7225, 1960}}}}},
@@ -62,8 +61,8 @@ TEST(PreviewOutline, DrawsFourSolidBlackLinesPerPanel) {
     for (const OutlineCase& row : kOutlineCases) {
         SCOPED_TRACE(row.name);
         RecordingCanvas canvas;
-        DrawPlanform(row.wing.planform, row.wing.results, canvas);
-        const std::vector<RecordedLine> expected = Outline(row.panels);
+        drawPreview(row.wing.planform, row.wing.results, canvas);
+        const std::vector<RecordedLine> expected = outline(row.panels);
         ASSERT_EQ(canvas.lines().size(), expected.size() + 5);
         const std::vector<RecordedLine> outline(canvas.lines().begin(),
                                                 canvas.lines().begin() + expected.size());
@@ -71,37 +70,37 @@ TEST(PreviewOutline, DrawsFourSolidBlackLinesPerPanel) {
     }
 }
 
-std::vector<RecordedLine> Marks(const RecordingCanvas& canvas) {
+std::vector<RecordedLine> marks(const RecordingCanvas& canvas) {
     return {canvas.lines().end() - 5, canvas.lines().end()};
 }
 
 TEST(PreviewMarks, WorkedWingMarksInOrderThenSolidAgain) {
-    const TestWing wing = WorkedWing(); // mean chord 200 at 460 mm, balance 85 mm, scale 7
+    const TestWing wing = workedWing(); // mean chord 200 at 460 mm, balance 85 mm, scale 7
     RecordingCanvas canvas;
-    DrawPlanform(wing.planform, wing.results, canvas);
+    drawPreview(wing.planform, wing.results, canvas);
     const std::vector<RecordedLine> expected{
-        Mark({3545, 840}, {3945, 840}, kBlue), Mark({3745, 140}, {3745, 2240}, kRed),
-        Mark({525, -55}, {525, 225}, kRed),    Mark({525, 2015}, {525, 2395}, kRed),
-        Mark({575, 245}, {3845, 245}, kBlue),
+        mark({3545, 840}, {3945, 840}, kBlue), mark({3745, 140}, {3745, 2240}, kRed),
+        mark({525, -55}, {525, 225}, kRed),    mark({525, 2015}, {525, 2395}, kRed),
+        mark({575, 245}, {3845, 245}, kBlue),
     };
-    EXPECT_EQ(Marks(canvas), expected);
+    EXPECT_EQ(marks(canvas), expected);
     EXPECT_EQ(canvas.lineStyle(), LineStyle::Solid);
 }
 
 // At scale 0 every outline collapses to the centre while the fixed-length marks remain.
 TEST(PreviewMarks, ScaleZeroCollapsesTheOutlineButKeepsTheMarks) {
-    for (const TestWing& wing : {MakeWing({{4200, 100, 1000, 0}}, 460, 85, 200),
-                                 MakeWing({{250, 150, 8000, 50}}, 460, 85, 200)}) {
+    for (const TestWing& wing : {makeWing({{4200, 100, 1000, 0}}, 460, 85, 200),
+                                 makeWing({{250, 150, 8000, 50}}, 460, 85, 200)}) {
         RecordingCanvas canvas;
-        const PreviewOutcome outcome = DrawPlanform(wing.planform, wing.results, canvas);
+        const PreviewOutcome outcome = drawPreview(wing.planform, wing.results, canvas);
         EXPECT_EQ(outcome.drawScale, 0);
         const CanvasPoint centre{4025, 1120};
         const std::vector<RecordedLine> expected{
             {centre, centre, kBlack, LineStyle::Solid}, {centre, centre, kBlack, LineStyle::Solid},
             {centre, centre, kBlack, LineStyle::Solid}, {centre, centre, kBlack, LineStyle::Solid},
-            Mark({3825, 1120}, {4225, 1120}, kBlue),    Mark(centre, centre, kRed),
-            Mark({4025, 820}, {4025, 1100}, kRed),      Mark({4025, 1140}, {4025, 1520}, kRed),
-            Mark({4075, 1120}, {4125, 1120}, kBlue),
+            mark({3825, 1120}, {4225, 1120}, kBlue),    mark(centre, centre, kRed),
+            mark({4025, 820}, {4025, 1100}, kRed),      mark({4025, 1140}, {4025, 1520}, kRed),
+            mark({4075, 1120}, {4125, 1120}, kBlue),
         };
         EXPECT_EQ(canvas.lines(), expected);
     }
@@ -113,17 +112,17 @@ struct SkipCase {
 };
 
 const SkipCase kSkipCases[] = {
-    {"half_span_0_1_mm_overflows_16_bits", MakeWing({{250, 150, 0.1, 50}})},
-    {"half_span_zero", MakeWing({{250, 150, 100, 50}, {150, 100, -100, 60}})},
-    {"half_span_nan", Changed(WorkedWing(), [](TestWing& w) { w.results.tipStation[0] = kNaN; })},
-    {"tip_extent_0_01_mm_overflows_before_the_root_replaces_it", MakeWing({{250, 0.01, 1000, 0}})},
-    {"tip_extent_zero", MakeWing({{250, -50, 1000, 50}})},
-    {"forward_extent_zero", MakeWing({{-50, 100, 1000, -50}})},
-    {"last_panel_below_0", Changed(WorkedWing(), [](TestWing& w) { w.planform.lastPanel = -1; })},
-    {"last_panel_above_4", Changed(WorkedWing(), [](TestWing& w) { w.planform.lastPanel = 5; })},
-    {"mean_chord_nan", Changed(WorkedWing(), [](TestWing& w) { w.results.meanChord[0] = kNaN; })},
+    {"half_span_0_1_mm_overflows_16_bits", makeWing({{250, 150, 0.1, 50}})},
+    {"half_span_zero", makeWing({{250, 150, 100, 50}, {150, 100, -100, 60}})},
+    {"half_span_nan", changed(workedWing(), [](TestWing& w) { w.results.tipStation[0] = kNaN; })},
+    {"tip_extent_0_01_mm_overflows_before_the_root_replaces_it", makeWing({{250, 0.01, 1000, 0}})},
+    {"tip_extent_zero", makeWing({{250, -50, 1000, 50}})},
+    {"forward_extent_zero", makeWing({{-50, 100, 1000, -50}})},
+    {"last_panel_below_0", changed(workedWing(), [](TestWing& w) { w.planform.lastPanel = -1; })},
+    {"last_panel_above_4", changed(workedWing(), [](TestWing& w) { w.planform.lastPanel = 5; })},
+    {"mean_chord_nan", changed(workedWing(), [](TestWing& w) { w.results.meanChord[0] = kNaN; })},
     {"coordinate_beyond_single_precision",
-     Changed(MakeWing({{250, 150, 1e39, 50}, {150, 100, 1000, 60}}),
+     changed(makeWing({{250, 150, 1e39, 50}, {150, 100, 1000, 60}}),
              [](TestWing& w) { w.results.tipStation[1] = 1000; })},
 };
 
@@ -131,10 +130,10 @@ TEST(PreviewSkip, LeavesTheCanvasBlankAndSaysWhy) {
     for (const SkipCase& row : kSkipCases) {
         SCOPED_TRACE(row.name);
         RecordingCanvas canvas;
-        const TestWing worked = WorkedWing();
-        DrawPlanform(worked.planform, worked.results, canvas);
+        const TestWing worked = workedWing();
+        drawPreview(worked.planform, worked.results, canvas);
 
-        const PreviewOutcome outcome = DrawPlanform(row.wing.planform, row.wing.results, canvas);
+        const PreviewOutcome outcome = drawPreview(row.wing.planform, row.wing.results, canvas);
         EXPECT_FALSE(outcome.drawn);
         EXPECT_FALSE(outcome.skippedReason.empty());
         EXPECT_EQ(canvas.clearCount(), 2);

@@ -1,6 +1,5 @@
-#include "draw/PrintSheet.h"
-
 #include "TestWings.h"
+#include "draw/DrawSheet.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -8,13 +7,13 @@
 namespace {
 
 // Every text names its own section and key, so the test sees which caption went where.
-std::string SectionSlashKey(TextKey text) {
+std::string sectionSlashKey(TextKey text) {
     return std::string(text.section) + "/" + std::string(text.key);
 }
 
-SheetInputs TestInputs() {
+SheetInputs testInputs() {
     SheetInputs inputs;
-    inputs.lookup = SectionSlashKey;
+    inputs.lookup = sectionSlashKey;
     inputs.lengthUnit = " mm  ";
     inputs.areaUnit = " dm\u00b2  ";
     inputs.loadingCaption = "12.34 g/dm\u00b2";
@@ -25,8 +24,8 @@ SheetInputs TestInputs() {
 }
 
 // The worked wing with the values its table prints: 30 % balance, 1500 g, 40 dm², ratio 10.
-TestWing WorkedSheetWing() {
-    TestWing wing = WorkedWing();
+TestWing workedSheetWing() {
+    TestWing wing = workedWing();
     wing.planform.balancePercent = 30;
     wing.planform.massGrams = 1500;
     wing.results.halfArea = 200000;
@@ -39,11 +38,11 @@ struct Printed {
     RecordingCanvas canvas;
 };
 
-void Print(const TestWing& wing, const SheetInputs& inputs, Printed& printed) {
-    printed.outcome = PrintSheet(wing.planform, wing.results, inputs, printed.canvas);
+void print(const TestWing& wing, const SheetInputs& inputs, Printed& printed) {
+    printed.outcome = drawSheet(wing.planform, wing.results, inputs, printed.canvas);
 }
 
-std::vector<RecordedText> TextsAtY(const RecordingCanvas& canvas, float y) {
+std::vector<RecordedText> textsAtY(const RecordingCanvas& canvas, float y) {
     std::vector<RecordedText> found;
     for (const RecordedText& text : canvas.texts()) {
         if (std::abs(text.y - y) < 0.01f) {
@@ -63,7 +62,7 @@ struct ExpectedText {
     Rgb colour;
 };
 
-void ExpectTexts(const std::vector<RecordedText>& actual,
+void expectTexts(const std::vector<RecordedText>& actual,
                  const std::vector<ExpectedText>& expected) {
     ASSERT_EQ(actual.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -82,9 +81,9 @@ void ExpectTexts(const std::vector<RecordedText>& actual,
 // Fake metrics: 10 twips per character per point, lines 23 twips per point apart. The version
 // note starts where the 18-character date text ends at 10 points: 11340 + 1800. The outline
 // and its marks are at 1/5.
-TEST(PrintSheet, OnePanelSheetPrintsEveryTextAndLineInOrder) {
+TEST(drawSheet, OnePanelSheetPrintsEveryTextAndLineInOrder) {
     Printed printed;
-    Print(WorkedSheetWing(), TestInputs(), printed);
+    print(workedSheetWing(), testInputs(), printed);
     const std::vector<ExpectedText> expected{
         {1134, 907.2f, "Print/2 Test wing", 10, false, false, kBlack},
         {11340, 907.2f, "Print/3 2024-03-01", 10, false, false, kBlack},
@@ -119,43 +118,43 @@ TEST(PrintSheet, OnePanelSheetPrintsEveryTextAndLineInOrder) {
          kBlack},
         {1134, 3685, "Print/1 1/5", 9, true, true, kBlack},
     };
-    ExpectTexts(printed.canvas.texts(), expected);
+    expectTexts(printed.canvas.texts(), expected);
 
     EXPECT_TRUE(printed.outcome.printed);
     EXPECT_TRUE(printed.canvas.documentEnded());
     EXPECT_EQ(printed.outcome.denominator, 5);
     EXPECT_NEAR(printed.outcome.sheetScale, 11.34, 1e-12);
     auto lines =
-        Outline({{{{2464, 8702.5f}, {2464, 5867.5f}, {13804, 6434.5f}, {13804, 8135.5f}}}});
-    lines.insert(lines.end(), {Mark({7480.4f, 6831.4f}, {7880.4f, 6831.4f}, kBlue),
-                               Mark({7680.4f, 5697.4f}, {7680.4f, 9099.4f}, kRed),
-                               Mark({2464, 5567.5f}, {2464, 5847.5f}, kRed),
-                               Mark({2464, 8722.5f}, {2464, 9102.5f}, kRed),
-                               Mark({2514, 5867.5f}, {7780.4f, 5867.5f}, kBlue)});
-    ExpectLinesNear(printed.canvas.lines(), lines);
+        outline({{{{2464, 8702.5f}, {2464, 5867.5f}, {13804, 6434.5f}, {13804, 8135.5f}}}});
+    lines.insert(lines.end(), {mark({7480.4f, 6831.4f}, {7880.4f, 6831.4f}, kBlue),
+                               mark({7680.4f, 5697.4f}, {7680.4f, 9099.4f}, kRed),
+                               mark({2464, 5567.5f}, {2464, 5847.5f}, kRed),
+                               mark({2464, 8722.5f}, {2464, 9102.5f}, kRed),
+                               mark({2514, 5867.5f}, {7780.4f, 5867.5f}, kBlue)});
+    expectLinesNear(printed.canvas.lines(), lines);
 }
 
 // Five panels with a decimal comma: a zero sweep leaves its cell empty, a negative one keeps
 // its sign and loses the leading space.
-TEST(PrintSheet, FivePanelColumns) {
-    TestWing wing = MakeWing({{300, 250, 200, 0},
+TEST(drawSheet, FivePanelColumns) {
+    TestWing wing = makeWing({{300, 250, 200, 0},
                               {250, 200, 200, -20},
                               {200, 150, 200, 10},
                               {150, 100, 200, 30.5},
                               {100, 50, 100.5, 60}});
-    SheetInputs inputs = TestInputs();
+    SheetInputs inputs = testInputs();
     inputs.decimalSeparator = ",";
     Printed printed;
-    Print(wing, inputs, printed);
+    print(wing, inputs, printed);
 
     const float columns[] = {2835, 3798.9f, 4762.8f, 5726.7f, 6690.6f};
-    ExpectTexts(TextsAtY(printed.canvas, 1644.3f),
+    expectTexts(textsAtY(printed.canvas, 1644.3f),
                 {{2551.5f, 1644.3f, "Label/12 1", 9, false, false, kBlack},
                  {3515.4f, 1644.3f, "Label/12 2", 9, false, false, kBlack},
                  {4479.3f, 1644.3f, "Label/12 3", 9, false, false, kBlack},
                  {5443.2f, 1644.3f, "Label/12 4", 9, false, false, kBlack},
                  {6407.1f, 1644.3f, "Label/12 5", 9, false, false, kBlack}});
-    ExpectTexts(TextsAtY(printed.canvas, 2551.5f),
+    expectTexts(textsAtY(printed.canvas, 2551.5f),
                 {{1134, 2551.5f, "Label/4", 9, false, false, kBlack},
                  {columns[0], 2551.5f, "", 9, false, false, kBlack},
                  {columns[1], 2551.5f, "-20 ", 9, false, false, kBlack},
@@ -173,7 +172,7 @@ struct MassCase {
     const char* expected;
 };
 
-// Whole grams with a point are in the one-panel sheet.
+// whole grams with a point are in the one-panel sheet.
 const MassCase kMassCases[] = {
     {"decimal_comma", 1234.5, ",", "9,87 g/dm\u00b2",
      "Label/15 : 1234,5 g     Label/16 : 9,87 g/dm\u00b2"},
@@ -183,27 +182,27 @@ const MassCase kMassCases[] = {
 TEST(SheetMassLine, JoinsMassAndTheLoadingLabelsCaption) {
     for (const MassCase& row : kMassCases) {
         SCOPED_TRACE(row.name);
-        TestWing wing = WorkedSheetWing();
+        TestWing wing = workedSheetWing();
         wing.planform.massGrams = row.massGrams;
-        SheetInputs inputs = TestInputs();
+        SheetInputs inputs = testInputs();
         inputs.decimalSeparator = row.decimalSeparator;
         inputs.loadingCaption = row.loadingCaption;
         Printed printed;
-        Print(wing, inputs, printed);
-        const auto line = TextsAtY(printed.canvas, 3118.5f);
+        print(wing, inputs, printed);
+        const auto line = textsAtY(printed.canvas, 3118.5f);
         ASSERT_EQ(line.size(), 1u);
         EXPECT_EQ(line[0].text, row.expected);
         EXPECT_NEAR(line[0].x, 1984.5, 0.01);
     }
 }
 
-TEST(PrintSheet, WithoutAPrintSectionTheCaptionsAreEmptyButTheSheetPrints) {
-    SheetInputs inputs = TestInputs();
+TEST(drawSheet, WithoutAPrintSectionTheCaptionsAreEmptyButTheSheetPrints) {
+    SheetInputs inputs = testInputs();
     inputs.lookup = [](TextKey text) {
-        return text.section == "Print" ? std::string{} : SectionSlashKey(text);
+        return text.section == "Print" ? std::string{} : sectionSlashKey(text);
     };
     Printed printed;
-    Print(WorkedSheetWing(), inputs, printed);
+    print(workedSheetWing(), inputs, printed);
     EXPECT_TRUE(printed.outcome.printed);
     EXPECT_TRUE(printed.canvas.documentEnded());
     const auto& texts = printed.canvas.texts();
@@ -214,23 +213,23 @@ TEST(PrintSheet, WithoutAPrintSectionTheCaptionsAreEmptyButTheSheetPrints) {
 }
 
 // No scale: no caption, sheetScale 0, and the outline collapses to the band's centre.
-TEST(PrintSheet, HalfSpanZeroPrintsNoScaleCaption) {
-    const TestWing wing = MakeWing({{250, 150, 0, 50}}, 460, 85, 200);
+TEST(drawSheet, HalfSpanZeroPrintsNoScaleCaption) {
+    const TestWing wing = makeWing({{250, 150, 0, 50}}, 460, 85, 200);
     Printed printed;
-    Print(wing, TestInputs(), printed);
+    print(wing, testInputs(), printed);
     EXPECT_TRUE(printed.outcome.printed);
     EXPECT_EQ(printed.outcome.denominator, 0);
     EXPECT_EQ(printed.outcome.sheetScale, 0);
-    EXPECT_TRUE(TextsAtY(printed.canvas, 3685).empty());
+    EXPECT_TRUE(textsAtY(printed.canvas, 3685).empty());
     EXPECT_EQ(printed.canvas.texts().back().text.rfind("Label/15", 0), 0u);
 
     const CanvasPoint centre{8134, 7285};
     const std::vector<RecordedLine> expected{
         {centre, centre, kBlack, LineStyle::Solid}, {centre, centre, kBlack, LineStyle::Solid},
         {centre, centre, kBlack, LineStyle::Solid}, {centre, centre, kBlack, LineStyle::Solid},
-        Mark({7934, 7285}, {8334, 7285}, kBlue),    Mark(centre, centre, kRed),
-        Mark({8134, 6985}, {8134, 7265}, kRed),     Mark({8134, 7305}, {8134, 7685}, kRed),
-        Mark({8184, 7285}, {8234, 7285}, kBlue),
+        mark({7934, 7285}, {8334, 7285}, kBlue),    mark(centre, centre, kRed),
+        mark({8134, 6985}, {8134, 7265}, kRed),     mark({8134, 7305}, {8134, 7685}, kRed),
+        mark({8184, 7285}, {8234, 7285}, kBlue),
     };
     EXPECT_EQ(printed.canvas.lines(), expected);
 }
@@ -243,24 +242,24 @@ struct FailureCase {
 
 const FailureCase kFailureCases[] = {
     {"mean_chord_station_nan",
-     Changed(WorkedSheetWing(), [](TestWing& w) { w.results.meanChordY[0] = kNaN; }), 5},
+     changed(workedSheetWing(), [](TestWing& w) { w.results.meanChordY[0] = kNaN; }), 5},
     {"half_span_nan",
-     Changed(WorkedSheetWing(), [](TestWing& w) { w.results.tipStation[0] = kNaN; }), 20},
+     changed(workedSheetWing(), [](TestWing& w) { w.results.tipStation[0] = kNaN; }), 20},
     {"half_span_beyond_single_precision",
-     Changed(WorkedSheetWing(), [](TestWing& w) { w.results.tipStation[0] = 1e308; }), 50},
+     changed(workedSheetWing(), [](TestWing& w) { w.results.tipStation[0] = 1e308; }), 50},
     {"root_chord_beyond_single_precision",
-     Changed(WorkedSheetWing(), [](TestWing& w) { w.planform.rootChord[0] = 1e300; }), 5},
+     changed(workedSheetWing(), [](TestWing& w) { w.planform.rootChord[0] = 1e300; }), 5},
     {"last_panel_below_0",
-     Changed(WorkedSheetWing(), [](TestWing& w) { w.planform.lastPanel = -1; }), 0},
+     changed(workedSheetWing(), [](TestWing& w) { w.planform.lastPanel = -1; }), 0},
     {"last_panel_above_4",
-     Changed(WorkedSheetWing(), [](TestWing& w) { w.planform.lastPanel = 5; }), 0},
+     changed(workedSheetWing(), [](TestWing& w) { w.planform.lastPanel = 5; }), 0},
 };
 
 TEST(SheetFailure, StopsWithoutEndingTheDocument) {
     for (const FailureCase& row : kFailureCases) {
         SCOPED_TRACE(row.name);
         Printed printed;
-        Print(row.wing, TestInputs(), printed);
+        print(row.wing, testInputs(), printed);
         EXPECT_FALSE(printed.outcome.printed);
         EXPECT_FALSE(printed.outcome.failure.empty());
         EXPECT_EQ(printed.outcome.denominator, row.denominator);

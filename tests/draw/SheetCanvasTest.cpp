@@ -5,7 +5,7 @@
 namespace {
 
 // Metrics that differ from the fake ones, as a real font's would.
-TextMetrics SevenTwipsPerByte() {
+TextMetrics sevenTwipsPerByte() {
     return {[](const std::string& utf8, const SheetFont&) { return 7.0 * utf8.size(); },
             [](const SheetFont& font) {
                 return font.bold ? 400.0 : 300.0;
@@ -13,7 +13,7 @@ TextMetrics SevenTwipsPerByte() {
 }
 
 TEST(SheetCanvas, KeepLineMovesToTheTextsEndAndEndLineToTheNextLine) {
-    RecordingCanvas canvas(SevenTwipsPerByte());
+    RecordingCanvas canvas(sevenTwipsPerByte());
     canvas.setCurrentX(100);
     canvas.setCurrentY(200);
     canvas.printText("abc", TextEnd::KeepLine);

@@ -33,8 +33,8 @@ const DenominatorCase kDenominatorCases[] = {
 TEST(SheetDenominator, FollowsTheExactComparisons) {
     for (const DenominatorCase& row : kDenominatorCases) {
         SCOPED_TRACE(row.name);
-        const TestWing wing = MakeWing({row.panel});
-        EXPECT_EQ(ChooseSheetDenominator(wing.planform, wing.results), row.expected);
+        const TestWing wing = makeWing({row.panel});
+        EXPECT_EQ(chooseSheetDenominator(wing.planform, wing.results), row.expected);
     }
 }
 
@@ -48,13 +48,13 @@ struct PlacementCase {
 // The worked wing's placement is checked with its printed sheet.
 const PlacementCase kPlacementCases[] = {
     {"tip_behind_the_root_trailing_edge_centres_that_extent",
-     MakeWing({{100, 150, 1000, 100}}),
+     makeWing({{100, 150, 1000, 100}}),
      {{{{2464, 7001.5f}, {2464, 5867.5f}, {13804, 7001.5f}, {13804, 8702.5f}}}}},
     {"forward_sweep_centres_from_tip_leading_edge_to_root_trailing_edge",
-     MakeWing({{200, 100, 800, -50}}),
+     makeWing({{200, 100, 800, -50}}),
      {{{{3598, 8702.5f}, {3598, 6434.5f}, {12670, 5867.5f}, {12670, 7001.5f}}}}},
     {"three_panels_chained_at_the_tip_trailing_edges",
-     MakeWing({{250, 200, 400, 30}, {180, 120, 300, 80}, {120, 60, 100, 150}}),
+     makeWing({{250, 200, 400, 30}, {180, 120, 300, 80}, {120, 60, 100, 150}}),
      {{{{3598, 8702.5f}, {3598, 5867.5f}, {8134, 6207.7f}, {8134, 8475.7f}}},
       {{{8134, 8475.7f}, {8134, 6434.5f}, {11536, 7001.5f}, {11536, 8362.3f}}},
       {{{11536, 8362.3f}, {11536, 7001.5f}, {12670, 7795.3f}, {12670, 8475.7f}}}}},
@@ -64,13 +64,13 @@ TEST(SheetPlacement, PutsEachPanelWhereExpected) {
     for (const PlacementCase& row : kPlacementCases) {
         SCOPED_TRACE(row.name);
         const TestWing& wing = row.wing;
-        const auto figure = PlaceSheetFigure(wing.planform, wing.results, 56.7 / 5);
+        const auto figure = placeSheetFigure(wing.planform, wing.results, 56.7 / 5);
         ASSERT_TRUE(figure.has_value());
         RecordingCanvas canvas;
-        DrawFigure(*figure, canvas);
-        const std::vector<RecordedLine> expected = Outline(row.panels);
+        drawFigure(*figure, canvas);
+        const std::vector<RecordedLine> expected = outline(row.panels);
         ASSERT_EQ(canvas.lines().size(), expected.size() + 5);
-        ExpectLinesNear({canvas.lines().begin(), canvas.lines().begin() + expected.size()},
+        expectLinesNear({canvas.lines().begin(), canvas.lines().begin() + expected.size()},
                         expected);
     }
 }

@@ -1,7 +1,7 @@
 #include "draw/SvgCanvas.h"
 
-#include "draw/DrawPlanform.h"
 #include "TestWings.h"
+#include "draw/DrawPreview.h"
 
 #include <charconv>
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@
 
 namespace {
 
-int Count(const std::string& text, const std::string& part) {
+int count(const std::string& text, const std::string& part) {
     int count = 0;
     for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
         ++count;
@@ -19,8 +19,8 @@ int Count(const std::string& text, const std::string& part) {
 
 TEST(SvgCanvas, WorkedPreviewIsOneLinePerStroke) {
     SvgCanvas canvas(kPreviewWidthTwips, kPreviewHeightTwips);
-    const TestWing wing = WorkedWing();
-    DrawPlanform(wing.planform, wing.results, canvas);
+    const TestWing wing = workedWing();
+    drawPreview(wing.planform, wing.results, canvas);
     const std::string svg = canvas.document();
     EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
     EXPECT_TRUE(svg.ends_with("/>\n</svg>\n"));
@@ -29,7 +29,7 @@ TEST(SvgCanvas, WorkedPreviewIsOneLinePerStroke) {
               std::string::npos);
     EXPECT_NE(svg.find(R"(<rect x="0" y="0" width="8055" height="2295" fill="#ffffff"/>)"),
               std::string::npos);
-    EXPECT_EQ(Count(svg, "<line "), 9);
+    EXPECT_EQ(count(svg, "<line "), 9);
     EXPECT_NE(svg.find(R"(<line x1="525" y1="1995" x2="525" y2="245" stroke="#000000" )"
                        R"(stroke-width="1" vector-effect="non-scaling-stroke"/>)"),
               std::string::npos);
@@ -37,10 +37,10 @@ TEST(SvgCanvas, WorkedPreviewIsOneLinePerStroke) {
                        R"(stroke-width="1" vector-effect="non-scaling-stroke" )"
                        R"(stroke-dasharray="4 2 1 2 1 2"/>)"),
               std::string::npos);
-    EXPECT_EQ(Count(svg, "stroke=\"#000000\""), 4);
-    EXPECT_EQ(Count(svg, "stroke=\"#ff0000\""), 3);
-    EXPECT_EQ(Count(svg, "stroke=\"#0000ff\""), 2);
-    EXPECT_EQ(Count(svg, "stroke-dasharray="), 5);
+    EXPECT_EQ(count(svg, "stroke=\"#000000\""), 4);
+    EXPECT_EQ(count(svg, "stroke=\"#ff0000\""), 3);
+    EXPECT_EQ(count(svg, "stroke=\"#0000ff\""), 2);
+    EXPECT_EQ(count(svg, "stroke-dasharray="), 5);
 }
 
 TEST(SvgCanvas, CoordinatesReadBackAsTheSameFloats) {

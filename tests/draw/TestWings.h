@@ -2,8 +2,8 @@
 // not come from the code under test.
 #pragma once
 
-#include "draw/RecordingCanvas.h"
 #include "calc/WingResults.h"
+#include "draw/RecordingCanvas.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -24,7 +24,7 @@ struct PanelInput {
 
 // Panels in order; tipStation and halfSpan are the running sum of the lengths. The whole-wing
 // results (mean chord and its station, balance) go into entry lastPanel.
-inline TestWing MakeWing(const std::vector<PanelInput>& panels, double meanChordY = 0,
+inline TestWing makeWing(const std::vector<PanelInput>& panels, double meanChordY = 0,
                          double balanceX = 0, double meanChord = 0) {
     TestWing wing;
     double station = 0;
@@ -46,12 +46,12 @@ inline TestWing MakeWing(const std::vector<PanelInput>& panels, double meanChord
 }
 
 // The worked wing: root 250, tip 150, length 1000, tip leading edge 50 mm behind the root's.
-inline TestWing WorkedWing() {
-    return MakeWing({{250, 150, 1000, 50}}, 460, 85, 200);
+inline TestWing workedWing() {
+    return makeWing({{250, 150, 1000, 50}}, 460, 85, 200);
 }
 
 // The wing after one change, for table rows that each spoil one value.
-inline TestWing Changed(TestWing wing, void (*change)(TestWing&)) {
+inline TestWing changed(TestWing wing, void (*change)(TestWing&)) {
     change(wing);
     return wing;
 }
@@ -59,7 +59,7 @@ inline TestWing Changed(TestWing wing, void (*change)(TestWing&)) {
 inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // The four solid black lines of each panel, starting and ending at its root trailing edge.
-inline std::vector<RecordedLine> Outline(const std::vector<std::array<CanvasPoint, 4>>& panels) {
+inline std::vector<RecordedLine> outline(const std::vector<std::array<CanvasPoint, 4>>& panels) {
     std::vector<RecordedLine> lines;
     for (const auto& corners : panels) {
         for (std::size_t i = 0; i < corners.size(); ++i)
@@ -68,12 +68,12 @@ inline std::vector<RecordedLine> Outline(const std::vector<std::array<CanvasPoin
     return lines;
 }
 
-inline RecordedLine Mark(CanvasPoint from, CanvasPoint to, Rgb colour) {
+inline RecordedLine mark(CanvasPoint from, CanvasPoint to, Rgb colour) {
     return {from, to, colour, LineStyle::DashDotDot};
 }
 
 // Sheet coordinates carry fractions of a unit: each stroke is compared to a hundredth.
-inline void ExpectLinesNear(const std::vector<RecordedLine>& actual,
+inline void expectLinesNear(const std::vector<RecordedLine>& actual,
                             const std::vector<RecordedLine>& expected) {
     ASSERT_EQ(actual.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {

@@ -50,7 +50,7 @@ const FindCase kFindCases[] = {
 
 TEST(FindIniValueTest, Finds) {
     for (const FindCase& c : kFindCases)
-        EXPECT_EQ(FindIniValue(c.content, c.section, c.key), c.expected) << c.name;
+        EXPECT_EQ(findIniValue(c.content, c.section, c.key), c.expected) << c.name;
 }
 
 struct SetCase {
@@ -88,9 +88,9 @@ const SetCase kSetCases[] = {
 
 TEST(SetIniValueTest, Writes) {
     for (const SetCase& c : kSetCases) {
-        const std::string written = SetIniValue(c.content, c.section, c.key, c.value);
+        const std::string written = setIniValue(c.content, c.section, c.key, c.value);
         EXPECT_EQ(written, c.expected) << c.name;
-        EXPECT_EQ(FindIniValue(written, c.section, c.key), c.value) << c.name;
+        EXPECT_EQ(findIniValue(written, c.section, c.key), c.value) << c.name;
     }
 }
 

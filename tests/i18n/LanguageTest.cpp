@@ -12,23 +12,23 @@ namespace {
 
 using namespace std::string_literals;
 
-std::string ReportText(int number, const std::string& procedure) {
+std::string reportText(int number, const std::string& procedure) {
     return std::to_string(number) + std::strerror(number) + "\r\n" + procedure;
 }
 
 // Every test gets its own program folder and sees the reports the procedures make.
 class LanguageTest : public testing::Test {
 protected:
-    LanguageState LanguageIn(const std::string& folder) {
+    LanguageState languageIn(const std::string& folder) {
         return LanguageState(LanguagePlaces::beside(folder),
                              [this](const std::string& text) { reports_.push_back(text); });
     }
 
-    std::string Path(const std::string& name) const { return folder_ / name; }
+    std::string path(const std::string& name) const { return folder_ / name; }
 
     TestFolder folder_;
     std::vector<std::string> reports_;
-    LanguageState language_ = LanguageIn(folder_.Path());
+    LanguageState language_ = languageIn(folder_.path());
 };
 
 struct LookupCase {
@@ -42,17 +42,17 @@ struct LookupCase {
 const LookupCase kLookupCases[] = {
     {"Found", "[Label]\r\n1=Root chord\r\n", "Label", "1", "Root chord"},
     {"Exactly199Kept", "[L]\n1=" + std::string(199, 'a') + "\n", "L", "1", std::string(199, 'a')},
-    {"MultiByteCutTo199Characters", "[L]\n1=" + Repeat("é", 150) + Repeat("€", 100) + "\n", "L",
-     "1", Repeat("é", 150) + Repeat("€", 49)},
+    {"MultiByteCutTo199Characters", "[L]\n1=" + repeat("é", 150) + repeat("€", 100) + "\n", "L",
+     "1", repeat("é", 150) + repeat("€", 49)},
     {"Windows1252CutTo199Characters", "[L]\n1=" + std::string(250, '\xE9') + "\n", "L", "1",
-     Repeat("é", 199)},
+     repeat("é", 199)},
     {"Windows1252File", "[Label]\r\n5=D\xE9port\r\n", "Label", "5", "Déport"},
     {"BomFile", "\xEF\xBB\xBF[Label]\r\n5=D\xC3\xA9port\r\n", "Label", "5", "Déport"},
     // Language files as translators and file systems leave them: a text or "", and no report.
     {"NoSections", "0=Wingsheet\r\n1=Check the panels\r\n", "Label", "0", ""},
-    {"BinaryGarbage", BinaryBytes(), "Label", "0", ""},
+    {"BinaryGarbage", binaryBytes(), "Label", "0", ""},
     {"FiveMegabytesOfCommentsBeforeTheTexts",
-     Repeat("; " + std::string(98, '-') + "\r\n", 50'000) + "[Label]\r\n0=Wingsheet\r\n", "Label",
+     repeat("; " + std::string(98, '-') + "\r\n", 50'000) + "[Label]\r\n0=Wingsheet\r\n", "Label",
      "0", "Wingsheet"},
     {"FiveMegabyteValueIsCut", "[Label]\r\n0=" + std::string(5'000'000, 'x') + "\r\n", "Label", "0",
      std::string(199, 'x')},
@@ -63,7 +63,7 @@ const LookupCase kLookupCases[] = {
 class LanguageTextTable : public LanguageTest, public testing::WithParamInterface<LookupCase> {};
 
 TEST_P(LanguageTextTable, LooksUp) {
-    WriteBytes(Path("Test.lng"), GetParam().fileBytes);
+    writeBytes(path("Test.lng"), GetParam().fileBytes);
     language_.select("Test");
     EXPECT_EQ(language_.text({GetParam().section, GetParam().key}), GetParam().expected);
     EXPECT_TRUE(reports_.empty());
@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Table, LanguageTextTable, testing::ValuesIn(kLookupCase
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LanguageTest, NothingIsLookedUpBeforeALanguageIsChosen) {
-    WriteBytes(Path(".lng"), "[Label]\n1=x\n");
+    writeBytes(path(".lng"), "[Label]\n1=x\n");
     EXPECT_EQ(language_.text({"Label", "1"}), "");
     language_.select("Nowhere"); // a missing language file is silent
     EXPECT_EQ(language_.text({"Label", "1"}), "");
@@ -81,65 +81,65 @@ TEST_F(LanguageTest, NothingIsLookedUpBeforeALanguageIsChosen) {
 }
 
 TEST_F(LanguageTest, EveryLookupReadsTheFileAnew) {
-    WriteBytes(Path("A.lng"), "[Label]\n0=Alpha\n");
-    WriteBytes(Path("B.lng"), "[Label]\n0=Bravo\n");
+    writeBytes(path("A.lng"), "[Label]\n0=Alpha\n");
+    writeBytes(path("B.lng"), "[Label]\n0=Bravo\n");
     language_.select("A");
     EXPECT_EQ(language_.text({"Label", "0"}), "Alpha");
-    WriteBytes(Path("A.lng"), "[Label]\n0=Alpha two\n");
+    writeBytes(path("A.lng"), "[Label]\n0=Alpha two\n");
     EXPECT_EQ(language_.text({"Label", "0"}), "Alpha two");
     language_.select("B");
     EXPECT_EQ(language_.text({"Label", "0"}), "Bravo");
 }
 
 TEST_F(LanguageTest, SettingsReadAtMost99Characters) {
-    WriteBytes(Path("tz.ini"), "[Langue]\r\n1=" + Repeat("ü", 120) + "\r\n");
-    EXPECT_EQ(language_.readSetting("Langue", "1"), Repeat("ü", 99));
+    writeBytes(path("tz.ini"), "[Langue]\r\n1=" + repeat("ü", 120) + "\r\n");
+    EXPECT_EQ(language_.readSetting("Langue", "1"), repeat("ü", 99));
     EXPECT_EQ(language_.readSetting("langue", "2"), "");
-    EXPECT_EQ(LanguageState({folder_.Path(), Path("missing.ini")}).readSetting("Langue", "1"), "");
+    EXPECT_EQ(LanguageState({folder_.path(), path("missing.ini")}).readSetting("Langue", "1"), "");
     EXPECT_TRUE(reports_.empty());
 }
 
 TEST_F(LanguageTest, FolderAsSettingsFileIsReported) {
-    std::filesystem::create_directory(Path("tz.ini"));
+    std::filesystem::create_directory(path("tz.ini"));
     EXPECT_EQ(language_.readSetting("Langue", "1"), "");
-    EXPECT_EQ(reports_, std::vector<std::string>{ReportText(EISDIR, "GetINI")});
+    EXPECT_EQ(reports_, std::vector<std::string>{reportText(EISDIR, "GetINI")});
 }
 
 TEST_F(LanguageTest, BrokenLanguageFileIsReportedOnceUntilItReadsAgain) {
-    std::filesystem::create_directory(Path("Broken.lng"));
+    std::filesystem::create_directory(path("Broken.lng"));
     language_.select("Broken");
     for (int caption = 0; caption < 3; ++caption)
         EXPECT_EQ(language_.text({"Label", std::to_string(caption)}), "");
-    EXPECT_EQ(reports_, std::vector<std::string>{ReportText(EISDIR, "GetINIFile")});
+    EXPECT_EQ(reports_, std::vector<std::string>{reportText(EISDIR, "GetINIFile")});
 
-    std::filesystem::remove(Path("Broken.lng"));
-    WriteBytes(Path("Broken.lng"), "[Label]\n0=Fixed\n");
+    std::filesystem::remove(path("Broken.lng"));
+    writeBytes(path("Broken.lng"), "[Label]\n0=Fixed\n");
     EXPECT_EQ(language_.text({"Label", "0"}), "Fixed");
 
-    std::filesystem::remove(Path("Broken.lng"));
-    std::filesystem::create_directory(Path("Broken.lng"));
+    std::filesystem::remove(path("Broken.lng"));
+    std::filesystem::create_directory(path("Broken.lng"));
     EXPECT_EQ(language_.text({"Label", "0"}), "");
     EXPECT_EQ(reports_.size(), 2u);
 }
 
 TEST_F(LanguageTest, UnreadableLanguageFileIsReported) {
-    WriteBytes(Path("Locked.lng"), "[Label]\n0=x\n");
-    ::chmod(Path("Locked.lng").c_str(), 0);
-    ::chmod(folder_.Path().c_str(), 0755);
+    writeBytes(path("Locked.lng"), "[Label]\n0=x\n");
+    ::chmod(path("Locked.lng").c_str(), 0);
+    ::chmod(folder_.path().c_str(), 0755);
     language_.select("Locked");
     {
         const UnprivilegedScope nobody;
         EXPECT_EQ(language_.text({"Label", "0"}), "");
         EXPECT_EQ(language_.text({"Label", "0"}), "");
     }
-    EXPECT_EQ(reports_, std::vector<std::string>{ReportText(EACCES, "GetINIFile")});
+    EXPECT_EQ(reports_, std::vector<std::string>{reportText(EACCES, "GetINIFile")});
 }
 
 TEST_F(LanguageTest, WriteCreatesFileAndSectionWithCrLf) {
     EXPECT_TRUE(language_.writeSetting("Langue", "1", "English"));
-    EXPECT_EQ(ReadBytes(Path("tz.ini")), "[Langue]\r\n1=English\r\n");
+    EXPECT_EQ(readBytes(path("tz.ini")), "[Langue]\r\n1=English\r\n");
     EXPECT_EQ(language_.readSetting("Langue", "1"), "English");
-    EXPECT_EQ(folder_.Names(), std::vector<std::string>{"tz.ini"});
+    EXPECT_EQ(folder_.names(), std::vector<std::string>{"tz.ini"});
 }
 
 struct EncodingCase {
@@ -176,9 +176,9 @@ class WriteSettingEncodingTable : public LanguageTest,
 
 TEST_P(WriteSettingEncodingTable, KeepsTheFileEncoding) {
     if (GetParam().before)
-        WriteBytes(Path("tz.ini"), *GetParam().before);
+        writeBytes(path("tz.ini"), *GetParam().before);
     EXPECT_TRUE(language_.writeSetting("Langue", "1", GetParam().value));
-    EXPECT_EQ(ReadBytes(Path("tz.ini")), GetParam().after);
+    EXPECT_EQ(readBytes(path("tz.ini")), GetParam().after);
     EXPECT_EQ(language_.readSetting("Langue", "1"), GetParam().value);
 }
 
@@ -186,55 +186,55 @@ INSTANTIATE_TEST_SUITE_P(Table, WriteSettingEncodingTable, testing::ValuesIn(kEn
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LanguageTest, BinaryTzIniNamesNoLanguageAndTakesANewOne) {
-    WriteBytes(Path("tz.ini"), BinaryBytes(4096));
+    writeBytes(path("tz.ini"), binaryBytes(4096));
     EXPECT_EQ(language_.readSetting("Langue", "1"), "");
     EXPECT_TRUE(language_.writeSetting("Langue", "1", "English"));
     EXPECT_EQ(language_.readSetting("Langue", "1"), "English");
-    EXPECT_TRUE(ReadBytes(Path("tz.ini")).starts_with(BinaryBytes(4096)));
+    EXPECT_TRUE(readBytes(path("tz.ini")).starts_with(binaryBytes(4096)));
     EXPECT_TRUE(reports_.empty());
 }
 
 TEST_F(LanguageTest, WriteIntoUnwritableFolderFailsWithOneReport) {
-    WriteBytes(Path("tz.ini"), "[Langue]\r\n1=Deutsch\r\n");
-    ::chmod(Path("tz.ini").c_str(), 0644);
-    ::chmod(folder_.Path().c_str(), 0555);
+    writeBytes(path("tz.ini"), "[Langue]\r\n1=Deutsch\r\n");
+    ::chmod(path("tz.ini").c_str(), 0644);
+    ::chmod(folder_.path().c_str(), 0555);
     {
         const UnprivilegedScope nobody;
         EXPECT_FALSE(language_.writeSetting("Langue", "1", "English"));
     }
-    EXPECT_EQ(reports_, std::vector<std::string>{ReportText(EACCES, "WriteINI")});
-    EXPECT_EQ(ReadBytes(Path("tz.ini")), "[Langue]\r\n1=Deutsch\r\n");
-    EXPECT_EQ(folder_.Names(), std::vector<std::string>{"tz.ini"});
+    EXPECT_EQ(reports_, std::vector<std::string>{reportText(EACCES, "WriteINI")});
+    EXPECT_EQ(readBytes(path("tz.ini")), "[Langue]\r\n1=Deutsch\r\n");
+    EXPECT_EQ(folder_.names(), std::vector<std::string>{"tz.ini"});
 }
 
 // A write must not replace a settings file it could not read: its other lines would be lost.
 TEST_F(LanguageTest, UnreadableTzIniIsReportedAndKept) {
-    WriteBytes(Path("tz.ini"), "[Langue]\r\n1=English\r\n");
-    ::chmod(Path("tz.ini").c_str(), 0);
-    ::chmod(folder_.Path().c_str(), 0755);
+    writeBytes(path("tz.ini"), "[Langue]\r\n1=English\r\n");
+    ::chmod(path("tz.ini").c_str(), 0);
+    ::chmod(folder_.path().c_str(), 0755);
     {
         const UnprivilegedScope nobody;
         EXPECT_EQ(language_.readSetting("Langue", "1"), "");
         EXPECT_FALSE(language_.writeSetting("Langue", "1", "Deutsch"));
     }
-    EXPECT_EQ(reports_, (std::vector<std::string>{ReportText(EACCES, "GetINI"),
-                                                  ReportText(EACCES, "WriteINI")}));
-    EXPECT_EQ(ReadBytes(Path("tz.ini")), "[Langue]\r\n1=English\r\n");
-    EXPECT_EQ(folder_.Names(), std::vector<std::string>{"tz.ini"});
+    EXPECT_EQ(reports_, (std::vector<std::string>{reportText(EACCES, "GetINI"),
+                                                  reportText(EACCES, "WriteINI")}));
+    EXPECT_EQ(readBytes(path("tz.ini")), "[Langue]\r\n1=English\r\n");
+    EXPECT_EQ(folder_.names(), std::vector<std::string>{"tz.ini"});
 }
 
 TEST_F(LanguageTest, WriteIntoMissingFolderFails) {
-    language_ = LanguageIn(Path("gone"));
+    language_ = languageIn(path("gone"));
     EXPECT_FALSE(language_.writeSetting("Langue", "1", "English"));
-    EXPECT_EQ(reports_, std::vector<std::string>{ReportText(ENOENT, "WriteINI")});
+    EXPECT_EQ(reports_, std::vector<std::string>{reportText(ENOENT, "WriteINI")});
 }
 
 TEST_F(LanguageTest, WriteOverAFolderFailsAndKeepsIt) {
-    std::filesystem::create_directory(Path("tz.ini"));
+    std::filesystem::create_directory(path("tz.ini"));
     EXPECT_FALSE(language_.writeSetting("Langue", "1", "English"));
-    EXPECT_EQ(reports_, std::vector<std::string>{ReportText(EISDIR, "WriteINI")});
-    EXPECT_TRUE(std::filesystem::is_directory(Path("tz.ini")));
-    EXPECT_EQ(folder_.Names(), std::vector<std::string>{"tz.ini"});
+    EXPECT_EQ(reports_, std::vector<std::string>{reportText(EISDIR, "WriteINI")});
+    EXPECT_TRUE(std::filesystem::is_directory(path("tz.ini")));
+    EXPECT_EQ(folder_.names(), std::vector<std::string>{"tz.ini"});
 }
 
 } // namespace

@@ -20,19 +20,19 @@ namespace {
 const std::string kLangFolder = WINGSHEET_SOURCE_LANG;
 
 // Every text a window, a message or the printed sheet looks up.
-std::vector<TextKey> EveryTextKey() {
+std::vector<TextKey> everyTextKey() {
     std::vector<TextKey> keys(kNamedTextKeys.begin(), kNamedTextKeys.end());
     keys.insert(keys.end(), kHelpLines.begin(), kHelpLines.end());
     keys.insert(keys.end(), kHelpTips.begin(), kHelpTips.end());
     return keys;
 }
 
-std::vector<std::string> Languages() {
-    return ListLanguageFiles(kLangFolder + kPathSeparator, "*.lng");
+std::vector<std::string> shippedLanguages() {
+    return listLanguageFiles(kLangFolder + kPathSeparator, "*.lng");
 }
 
 // The character after a single "&", lower-cased; "&&" stands for an ampersand itself.
-std::optional<std::string> AccessKey(const std::string& caption) {
+std::optional<std::string> accessKeyOf(const std::string& caption) {
     for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
         if (caption[i] != '&')
             continue;
@@ -41,7 +41,7 @@ std::optional<std::string> AccessKey(const std::string& caption) {
             continue;
         }
         const std::string rest = caption.substr(i + 1);
-        std::string key(FirstCharacters(rest, 1));
+        std::string key(firstCharacters(rest, 1));
         if (key.size() == 1)
             return std::string(1, static_cast<char>(std::tolower(key[0])));
         // Latin-1 capitals (À to Þ) are two bytes C3 80..9E; their small letters lie 0x20 above.
@@ -64,15 +64,15 @@ protected:
 TEST_F(LanguageFiles, TheSixLanguagesAreThere) {
     const std::vector<std::string> expected{"Deutsch",  "English",  "Espa\xC3\xB1ol",
                                             "Français", "Italiano", "Nederlands"};
-    EXPECT_EQ(Languages(), expected);
+    EXPECT_EQ(shippedLanguages(), expected);
 }
 
 // A text cut by the reader would be exactly kLanguageTextMaxCharacters long.
 TEST_F(LanguageFiles, EveryKeyOfTheTableHasATextNoneCut) {
-    for (const std::string& name : Languages()) {
+    for (const std::string& name : shippedLanguages()) {
         language.select(name);
-        for (const TextKey& key : EveryTextKey()) {
-            const std::size_t length = CountCharacters(language.text(key));
+        for (const TextKey& key : everyTextKey()) {
+            const std::size_t length = countCharacters(language.text(key));
             EXPECT_GT(length, 0u) << name << " [" << key.section << "] " << key.key;
             EXPECT_LT(length, kLanguageTextMaxCharacters)
                 << name << " [" << key.section << "] " << key.key;
@@ -83,12 +83,12 @@ TEST_F(LanguageFiles, EveryKeyOfTheTableHasATextNoneCut) {
 
 // Translators save in Windows-1252: accented letters must not arrive as UTF-8 pairs.
 TEST_F(LanguageFiles, AreWindows1252Text) {
-    for (const std::string& language : Languages()) {
-        const std::string bytes = ReadBytes(kLangFolder + kPathSeparator + language + ".lng");
+    for (const std::string& language : shippedLanguages()) {
+        const std::string bytes = readBytes(kLangFolder + kPathSeparator + language + ".lng");
         const bool ascii = std::ranges::none_of(
             bytes, [](char c) { return (static_cast<unsigned char>(c) & 0x80) != 0; });
         EXPECT_FALSE(bytes.starts_with(kUtf8ByteOrderMark)) << language;
-        EXPECT_TRUE(ascii || !IsValidUtf8(bytes)) << language;
+        EXPECT_TRUE(ascii || !isValidUtf8(bytes)) << language;
     }
 }
 
@@ -107,13 +107,13 @@ const KeyGroup kKeyGroups[] = {
 };
 
 TEST_F(LanguageFiles, AccessKeysAreUniqueWithinEachMenu) {
-    for (const std::string& name : Languages()) {
+    for (const std::string& name : shippedLanguages()) {
         language.select(name);
         for (const KeyGroup& group : kKeyGroups) {
             std::map<std::string, std::string> captionOfKey;
             for (const TextKey& key : group.captions) {
                 const std::string caption = language.text(key);
-                const std::optional<std::string> accessKey = AccessKey(caption);
+                const std::optional<std::string> accessKey = accessKeyOf(caption);
                 if (!accessKey)
                     continue;
                 const auto [clash, inserted] = captionOfKey.emplace(*accessKey, caption);
@@ -124,17 +124,17 @@ TEST_F(LanguageFiles, AccessKeysAreUniqueWithinEachMenu) {
     }
 }
 
-bool IsGif(const std::string& path) {
-    const std::string bytes = ReadBytes(path);
+bool isGif(const std::string& path) {
+    const std::string bytes = readBytes(path);
     return bytes.starts_with("GIF87a") || bytes.starts_with("GIF89a");
 }
 
 TEST_F(LanguageFiles, EveryLanguageHasItsSketchAndEverySketchItsLanguage) {
-    const std::vector<std::string> languages = Languages();
+    const std::vector<std::string> languages = shippedLanguages();
     for (const std::string& language : languages)
-        EXPECT_TRUE(IsGif(kLangFolder + kPathSeparator + language + ".gif")) << language;
+        EXPECT_TRUE(isGif(kLangFolder + kPathSeparator + language + ".gif")) << language;
     const std::vector<std::string> sketches =
-        ListLanguageFiles(kLangFolder + kPathSeparator, "*.gif");
+        listLanguageFiles(kLangFolder + kPathSeparator, "*.gif");
     EXPECT_EQ(sketches, languages);
 }
 

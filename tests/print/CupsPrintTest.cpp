@@ -1,4 +1,4 @@
-// Run by cups_sheet_test.sh once it has a CUPS queue as the default printer: the Print command
+// Run by cups_sheet_test.sh once it has a CUPS queue as the default printer: the print command
 // must name that queue, print without a save dialog and report the sheet as sent; a sheet that
 // fails must never reach the queue (the script counts the jobs).
 #include "MainWindowFixture.h"
@@ -17,36 +17,36 @@ protected:
             GTEST_SKIP() << "run by cups_sheet_test.sh with a queue of its own";
     }
 
-    void PrintWing(const char* rootChord) {
-        Start();
-        TypeWing({{rootChord, "150", "1000", "50"}}, "30", "1500");
-        window->cmdCalcul_Click();
-        ASSERT_TRUE(window->calcValid());
+    void printWing(const char* rootChord) {
+        startWindow();
+        typeWing({{rootChord, "150", "1000", "50"}}, "30", "1500");
+        window->calculate();
+        ASSERT_TRUE(window->hasValidResults());
         prompter.messages.clear();
         prompter.inputAnswers = {QStringLiteral("CUPS sheet")};
-        c().cmdprint->click();
+        c().printButton->click();
     }
 
     const char* queue = nullptr;
 };
 
 TEST_F(PrintThroughCups, PrintCommandSendsTheSheetToTheDefaultQueue) {
-    ASSERT_EQ(DefaultPrinterName().toStdString(), queue);
-    PrintWing("250");
+    ASSERT_EQ(defaultPrinterName().toStdString(), queue);
+    printWing("250");
 
     EXPECT_TRUE(prompter.fileDialogs.empty());
     ASSERT_EQ(prompter.messages.size(), 2u);
-    EXPECT_EQ(prompter.messages[0].text, Lng(kPrintsOnMessage) + " " + queue + " ?");
+    EXPECT_EQ(prompter.messages[0].text, textOf(kPrintsOnMessage) + " " + queue + " ?");
     EXPECT_EQ(prompter.messages[0].style, kOkCancelQuestion);
-    EXPECT_EQ(prompter.messages[1].text, Lng(kSheetPrintedMessage));
+    EXPECT_EQ(prompter.messages[1].text, textOf(kSheetPrintedMessage));
     EXPECT_EQ(prompter.messages[1].style, kPlainMessage);
 }
 
 // A root chord of 1e39 mm overflows the sheet's coordinates after the header is laid out.
 TEST_F(PrintThroughCups, FailingSheetShowsMessage16AndSendsNothing) {
-    PrintWing(("1" + std::string(39, '0')).c_str());
+    printWing(("1" + std::string(39, '0')).c_str());
     ASSERT_EQ(prompter.messages.size(), 2u);
-    EXPECT_EQ(prompter.messages[1].text, Lng(kPrintFailedMessage));
+    EXPECT_EQ(prompter.messages[1].text, textOf(kPrintFailedMessage));
     EXPECT_EQ(prompter.messages[1].style, kCriticalMessage);
 }
 

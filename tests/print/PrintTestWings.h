@@ -6,17 +6,17 @@
 
 #include <string>
 
-inline WingFields WorkedWing() {
-    return TypedWing({{"250", "150", "1000", "50"}}, "30", "1500");
+inline WingFields workedWing() {
+    return typedWing({{"250", "150", "1000", "50"}}, "30", "1500");
 }
 
-inline WingFields SquareWing() {
-    return TypedWing({{"100", "100", "100", "0"}}, "30", "500");
+inline WingFields squareWing() {
+    return typedWing({{"100", "100", "100", "0"}}, "30", "500");
 }
 
 // A root chord of 1e39 mm calculates, but its outline leaves single precision on the sheet.
 inline const std::string kRootChord1e39 = "1" + std::string(39, '0');
 
-inline WingFields OverflowingWing() {
-    return TypedWing({{kRootChord1e39.c_str(), "150", "1000", "50"}}, "30", "1500");
+inline WingFields overflowingWing() {
+    return typedWing({{kRootChord1e39.c_str(), "150", "1000", "50"}}, "30", "1500");
 }

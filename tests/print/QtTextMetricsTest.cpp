@@ -25,14 +25,14 @@ const FontRow kSheetFonts[] = {
 const char* const kTexts[] = {"Wing: My wing", " 2 000.00 mm  ", " 40.00 dm\u00b2  ", "-110", ""};
 
 // The JSON's sheet must lay out exactly as the PDF does, so both measure the same numbers.
-TEST(QtTextMetrics, MeasureAsAPdfPageAtTheSheetResolution) {
+TEST(qtTextMetrics, MeasureAsAPdfPageAtTheSheetResolution) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     writer.setResolution(kSheetDotsPerInch);
     QPainter painter(&writer);
     QPainterCanvas page(painter, {16838, 11906});
-    const TextMetrics metrics = QtTextMetrics();
+    const TextMetrics metrics = qtTextMetrics();
     for (const FontRow& row : kSheetFonts) {
         page.setFont("Arial", row.points);
         page.setBold(row.bold);

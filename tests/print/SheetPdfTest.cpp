@@ -19,7 +19,7 @@ namespace {
 
 constexpr double kMmPerPoint = 25.4 / 72;
 
-QString Q(const std::string& text) {
+QString q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
@@ -32,7 +32,7 @@ struct PageLine {
 };
 
 // pdftocairo writes each stroke as a path "M x y L x y" with its own transform matrix.
-std::vector<PageLine> StrokedLines(const QString& svg) {
+std::vector<PageLine> strokedLines(const QString& svg) {
     static const QRegularExpression path(QStringLiteral(R"(<path ([^>]*)/>)"));
     static const QRegularExpression line(
         QStringLiteral(R"re(d="M ([-\d.]+) ([-\d.]+) L ([-\d.]+) ([-\d.]+) ")re"));
@@ -67,22 +67,22 @@ std::vector<PageLine> StrokedLines(const QString& svg) {
 class SheetPdf : public testing::Test {
 protected:
     void SetUp() override {
-        if (!HavePoppler())
+        if (!havePoppler())
             GTEST_SKIP() << "Poppler's tools (poppler-utils) are not installed";
         language.select("English");
     }
 
-    std::string SaveWing(const std::string& name, const WingFields& fields) {
+    std::string saveWing(const std::string& name, const WingFields& fields) {
         const std::string path = folder / name;
-        EXPECT_FALSE(SaveWingFile(path, fields).has_value());
+        EXPECT_FALSE(saveWingFile(path, fields).has_value());
         return path;
     }
 
     // Prints the sheet of the wing with the real program and returns its run.
-    ToolRun PrintSheet(const std::string& wing, const std::string& pdf, const QStringList& extra) {
-        return RunTool(kProgram, QStringList{QStringLiteral("--sheet-pdf"), Q(pdf),
+    ToolRun drawSheet(const std::string& wing, const std::string& pdf, const QStringList& extra) {
+        return runTool(kProgram, QStringList{QStringLiteral("--sheet-pdf"), q(pdf),
                                              QStringLiteral("--lang"), QStringLiteral("English")} +
-                                     extra + QStringList{Q(wing)});
+                                     extra + QStringList{q(wing)});
     }
 
     const QString kProgram = QStringLiteral(WINGSHEET_EXECUTABLE);
@@ -94,12 +94,12 @@ protected:
 // Without --title the sheet is titled with the wing file's name.
 TEST_F(SheetPdf, IsOneA4LandscapePageWithTheTitleTheCaptionsAndTheResults) {
     const std::string pdf = folder / "glider.pdf";
-    const ToolRun run = PrintSheet(SaveWing("my glider.txt", WorkedWing()), pdf, {});
+    const ToolRun run = drawSheet(saveWing("my glider.txt", workedWing()), pdf, {});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
-    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"glider.pdf", "my glider.txt"}));
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"glider.pdf", "my glider.txt"}));
 
-    const ToolRun info = RunTool(QStringLiteral("pdfinfo"), {Q(pdf)});
+    const ToolRun info = runTool(QStringLiteral("pdfinfo"), {q(pdf)});
     ASSERT_EQ(info.exitCode, 0) << info.err.toStdString();
     EXPECT_TRUE(info.out.contains(QRegularExpression(QStringLiteral(R"(Pages:\s+1\n)"))));
     const auto size = QRegularExpression(QStringLiteral(R"(Page size:\s+([\d.]+) x ([\d.]+) pts)"))
@@ -108,7 +108,7 @@ TEST_F(SheetPdf, IsOneA4LandscapePageWithTheTitleTheCaptionsAndTheResults) {
     EXPECT_NEAR(size.captured(1).toDouble(), 841.89, 0.5); // 297 mm
     EXPECT_NEAR(size.captured(2).toDouble(), 595.28, 0.5); // 210 mm
 
-    const ToolRun text = RunTool(QStringLiteral("pdftotext"), {Q(pdf), QStringLiteral("-")});
+    const ToolRun text = runTool(QStringLiteral("pdftotext"), {q(pdf), QStringLiteral("-")});
     ASSERT_EQ(text.exitCode, 0);
     const QString page = text.out.simplified();
     std::vector<std::string> expected = {
@@ -126,7 +126,7 @@ TEST_F(SheetPdf, IsOneA4LandscapePageWithTheTitleTheCaptionsAndTheResults) {
         expected.push_back(language.text(key));
     for (const std::string& words : expected) {
         ASSERT_FALSE(words.empty());
-        EXPECT_TRUE(page.contains(Q(words).simplified()))
+        EXPECT_TRUE(page.contains(q(words).simplified()))
             << words << "\nin: " << page.toStdString();
     }
 }
@@ -135,20 +135,20 @@ TEST_F(SheetPdf, IsOneA4LandscapePageWithTheTitleTheCaptionsAndTheResults) {
 // root chord stands where the 14000-twip band centres 1134 twips of outline: 7567 twips.
 TEST_F(SheetPdf, HundredMillimetrePanelMeasuresTwentyMillimetres) {
     const std::string pdf = folder / "square.pdf";
-    ASSERT_EQ(PrintSheet(SaveWing("square.txt", SquareWing()), pdf,
-                         {QStringLiteral("--title"), QStringLiteral("Sheet test")})
+    ASSERT_EQ(drawSheet(saveWing("square.txt", squareWing()), pdf,
+                        {QStringLiteral("--title"), QStringLiteral("Sheet test")})
                   .exitCode,
               0);
-    const ToolRun text = RunTool(QStringLiteral("pdftotext"), {Q(pdf), QStringLiteral("-")});
+    const ToolRun text = runTool(QStringLiteral("pdftotext"), {q(pdf), QStringLiteral("-")});
     EXPECT_TRUE(
-        text.out.simplified().contains(Q(language.text(kSheetTitleCaption) + " Sheet test")));
+        text.out.simplified().contains(q(language.text(kSheetTitleCaption) + " Sheet test")));
     const std::string svg = folder / "square.svg";
     ASSERT_EQ(
-        RunTool(QStringLiteral("pdftocairo"), {QStringLiteral("-svg"), Q(pdf), Q(svg)}).exitCode,
+        runTool(QStringLiteral("pdftocairo"), {QStringLiteral("-svg"), q(pdf), q(svg)}).exitCode,
         0);
 
     std::vector<PageLine> outline;
-    for (const PageLine& line : StrokedLines(Q(ReadBytes(svg)))) {
+    for (const PageLine& line : strokedLines(q(readBytes(svg)))) {
         // Below the scale caption's underline: only the planform is there.
         if (line.colour == "rgb(0%,0%,0%)" && !line.dashed && line.y1 > 80 && line.y2 > 80)
             outline.push_back(line);
@@ -169,33 +169,33 @@ struct CommandFailure {
 };
 
 TEST_F(SheetPdf, FailuresExitWithOneAndWriteNoFile) {
-    const WingFields refused = TypedWing({{"250", "150", "1000", "50"}}, "0", "1500");
+    const WingFields refused = typedWing({{"250", "150", "1000", "50"}}, "0", "1500");
     const CommandFailure rows[] = {
         {"missing wing file", std::nullopt, "out.pdf", "wing.txt"},
         {"refused by the calculation", refused, "out.pdf", language.text(kBalanceErrorMessage)},
-        {"sheet overflows", OverflowingWing(), "out.pdf", "out.pdf"},
+        {"sheet overflows", overflowingWing(), "out.pdf", "out.pdf"},
     };
     for (const CommandFailure& row : rows) {
         const TestFolder rowFolder;
         const std::string wing = rowFolder / "wing.txt";
         if (row.wing) {
-            ASSERT_FALSE(SaveWingFile(wing, *row.wing).has_value());
+            ASSERT_FALSE(saveWingFile(wing, *row.wing).has_value());
         }
-        const std::vector<std::string> before = rowFolder.Names();
-        const ToolRun run = PrintSheet(wing, rowFolder / row.output, {});
+        const std::vector<std::string> before = rowFolder.names();
+        const ToolRun run = drawSheet(wing, rowFolder / row.output, {});
         EXPECT_EQ(run.exitCode, 1) << row.name;
         EXPECT_TRUE(run.err.startsWith(QStringLiteral("wingsheet: "))) << row.name;
-        EXPECT_TRUE(run.err.contains(Q(row.said))) << row.name << ": " << run.err.toStdString();
-        EXPECT_EQ(rowFolder.Names(), before) << row.name;
+        EXPECT_TRUE(run.err.contains(q(row.said))) << row.name << ": " << run.err.toStdString();
+        EXPECT_EQ(rowFolder.names(), before) << row.name;
     }
 }
 
 // The JSON's sheet places the version note right after the date text, as wide as the printer's
 // font makes it, not as the fixed stand-in widths would.
 TEST_F(SheetPdf, CalcJsonMeasuresTextWithTheSheetsFonts) {
-    const ToolRun run = RunTool(kProgram, {QStringLiteral("--calc"), QStringLiteral("--json"),
+    const ToolRun run = runTool(kProgram, {QStringLiteral("--calc"), QStringLiteral("--json"),
                                            QStringLiteral("--lang"), QStringLiteral("English"),
-                                           Q(SaveWing("square.txt", SquareWing()))});
+                                           q(saveWing("square.txt", squareWing()))});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
     const auto json = nlohmann::json::parse(run.out.toStdString());
@@ -206,9 +206,9 @@ TEST_F(SheetPdf, CalcJsonMeasuresTextWithTheSheetsFonts) {
     ASSERT_EQ(note.at("size"), 5);
     const std::string dateText = date.at("text");
     const SheetFont dateFont{"Arial", 10, false, false};
-    const double realWidth = QtTextMetrics().width(dateText, dateFont);
+    const double realWidth = qtTextMetrics().width(dateText, dateFont);
     EXPECT_NEAR(note.at("x").get<double>(), date.at("x").get<double>() + realWidth, 0.5);
-    EXPECT_GT(std::abs(realWidth - FakeTextMetrics().width(dateText, dateFont)), 1.0);
+    EXPECT_GT(std::abs(realWidth - fakeTextMetrics().width(dateText, dateFont)), 1.0);
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "print/SheetPrinter.h"
 
+#include "PrintTestWings.h"
 #include "calc/CalculateWing.h"
 #include "support/NoPrinter.h"
-#include "PrintTestWings.h"
 
 #include <QGuiApplication>
 #include <gtest/gtest.h>
@@ -12,16 +12,16 @@ namespace {
 // The PDF target's failures are checked through the print command; a printer that has gone
 // away must fail too, not claim the sheet was sent.
 TEST(SheetPrinting, PrinterThatDoesNotExistIsAFailure) {
-    CutOffPrinters();
+    cutOffPrinters();
     WingPlanform planform;
     WingResults results;
-    ASSERT_EQ(CalculateWing(WorkedWing(), ".", planform, results).outcome, CalcOutcome::Ok);
+    ASSERT_EQ(calculateWing(workedWing(), ".", planform, results).outcome, CalcOutcome::Ok);
     SheetInputs inputs;
     inputs.title = "Test sheet";
     inputs.date = "01/02/2026";
     const SheetPrintOutcome outcome =
-        imprime(planform, results, inputs,
-                SheetTarget::Printer(QStringLiteral("wingsheet-no-such-printer")));
+        printSheetTo(planform, results, inputs,
+                     SheetTarget::printer(QStringLiteral("wingsheet-no-such-printer")));
     EXPECT_FALSE(outcome.printed);
     EXPECT_NE(outcome.failure.find("wingsheet-no-such-printer"), std::string::npos);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);

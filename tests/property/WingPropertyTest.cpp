@@ -26,31 +26,31 @@ struct Wing {
     double balancePercent = 0;
     double massGrams = 0;
 
-    double PanelRootChord(std::size_t i) const {
+    double panelRootChord(std::size_t i) const {
         return i == 0 ? rootChord : panels[i - 1].tipChord;
     }
-    double PanelRootSweep(std::size_t i) const { return i == 0 ? 0 : panels[i - 1].sweepOffset; }
+    double panelRootSweep(std::size_t i) const { return i == 0 ? 0 : panels[i - 1].sweepOffset; }
 };
 
 // A value on a grid of tenths, so near-equal chords still differ by a measurable amount.
-double Tenths(int lowest, int highest) {
+double tenths(int lowest, int highest) {
     return *rc::gen::inRange(lowest, highest + 1) / 10.0;
 }
 
 // 1 to 5 panels, chords 10 to 500 mm, lengths 10 to 2000 mm, sweep -300 to 600 mm.
-Wing GenerateWing(int mostPanels = kPanelCount) {
+Wing generateWing(int mostPanels = kPanelCount) {
     Wing wing;
-    wing.rootChord = Tenths(100, 5000);
+    wing.rootChord = tenths(100, 5000);
     const int count = *rc::gen::inRange(1, mostPanels + 1);
     for (int i = 0; i < count; ++i)
-        wing.panels.push_back({Tenths(100, 5000), Tenths(100, 20000), Tenths(-3000, 6000)});
-    wing.balancePercent = Tenths(10, 990);
-    wing.massGrams = Tenths(100, 200000);
+        wing.panels.push_back({tenths(100, 5000), tenths(100, 20000), tenths(-3000, 6000)});
+    wing.balancePercent = tenths(10, 990);
+    wing.massGrams = tenths(100, 200000);
     return wing;
 }
 
 // The shortest text that reads back as the same double.
-std::string Text(double value) {
+std::string uiText(double value) {
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
@@ -61,19 +61,19 @@ struct Calculated {
     WingResults results;
 };
 
-Calculated Calculate(const Wing& wing) {
+Calculated calculate(const Wing& wing) {
     WingFields fields;
-    fields.C_max[0] = Text(wing.rootChord);
+    fields.rootChord[0] = uiText(wing.rootChord);
     for (std::size_t i = 0; i < wing.panels.size(); ++i) {
-        fields.C_min[i] = Text(wing.panels[i].tipChord);
-        fields.L_trap[i] = Text(wing.panels[i].length);
-        fields.deport[i] = Text(wing.panels[i].sweepOffset);
+        fields.tipChord[i] = uiText(wing.panels[i].tipChord);
+        fields.panelLength[i] = uiText(wing.panels[i].length);
+        fields.sweepOffset[i] = uiText(wing.panels[i].sweepOffset);
     }
-    ChainRootChords(fields);
-    fields.Cg = Text(wing.balancePercent);
-    fields.masse = Text(wing.massGrams);
+    chainRootChords(fields);
+    fields.balancePercent = uiText(wing.balancePercent);
+    fields.mass = uiText(wing.massGrams);
     Calculated calculated;
-    const CalcReport report = CalculateWing(fields, ".", calculated.planform, calculated.results);
+    const CalcReport report = calculateWing(fields, ".", calculated.planform, calculated.results);
     RC_ASSERT(report.outcome == CalcOutcome::Ok);
     RC_ASSERT(calculated.planform.lastPanel == static_cast<int>(wing.panels.size()) - 1);
     return calculated;
@@ -85,7 +85,7 @@ using WholeWing = std::array<double, 7>;
 constexpr std::size_t kStation = 4;
 constexpr std::size_t kBalance = 5;
 
-WholeWing Whole(const Calculated& wing) {
+WholeWing wholeWing(const Calculated& wing) {
     const int n = wing.planform.lastPanel;
     const WingResults& r = wing.results;
     return {2 * r.halfSpan,  r.halfArea,    r.aspectRatio, r.meanChord[n],
@@ -96,7 +96,7 @@ constexpr double kTolerance = 1e-9;
 
 // Each result times its factor. The balance distance can be near zero, so it is compared at the
 // scale of the wing itself, and so is the mean chord's station when the panels change.
-void AssertScaled(const WholeWing& actual, const WholeWing& original,
+void assertScaled(const WholeWing& actual, const WholeWing& original,
                   const std::array<double, 7>& factors, bool stationAtScale = false) {
     const double size = actual[0] + actual[3] + std::abs(actual[kBalance]);
     for (std::size_t i = 0; i < actual.size(); ++i) {
@@ -107,7 +107,7 @@ void AssertScaled(const WholeWing& actual, const WholeWing& original,
     }
 }
 
-Wing Scaled(Wing wing, double k) {
+Wing scaled(Wing wing, double k) {
     wing.rootChord *= k;
     for (Panel& panel : wing.panels) {
         panel.tipChord *= k;
@@ -118,10 +118,10 @@ Wing Scaled(Wing wing, double k) {
 }
 
 // Cuts panel i at fraction t of its length; both parts keep its straight edges.
-Wing Split(Wing wing, std::size_t i, double t) {
+Wing splitPanel(Wing wing, std::size_t i, double t) {
     const Panel whole = wing.panels[i];
-    const double rootChord = wing.PanelRootChord(i);
-    const double rootSweep = wing.PanelRootSweep(i);
+    const double rootChord = wing.panelRootChord(i);
+    const double rootSweep = wing.panelRootSweep(i);
     const Panel inner{rootChord + t * (whole.tipChord - rootChord), t * whole.length,
                       rootSweep + t * (whole.sweepOffset - rootSweep)};
     const Panel outer{whole.tipChord, whole.length - inner.length, whole.sweepOffset};
@@ -131,49 +131,49 @@ Wing Split(Wing wing, std::size_t i, double t) {
 }
 
 // A panel's own mean chord: the panel calculated as a wing of its own.
-double OwnMeanChord(const Wing& wing, std::size_t i) {
-    const Wing alone{wing.PanelRootChord(i), {wing.panels[i]}, wing.balancePercent, wing.massGrams};
-    return Calculate(alone).results.meanChord[0];
+double ownMeanChord(const Wing& wing, std::size_t i) {
+    const Wing alone{wing.panelRootChord(i), {wing.panels[i]}, wing.balancePercent, wing.massGrams};
+    return calculate(alone).results.meanChord[0];
 }
 
 RC_GTEST_PROP(WingProperties, ScalingEveryLengthScalesTheResults, ()) {
-    const Wing wing = GenerateWing();
-    const double k = Tenths(1, 1000);
-    AssertScaled(Whole(Calculate(Scaled(wing, k))), Whole(Calculate(wing)),
+    const Wing wing = generateWing();
+    const double k = tenths(1, 1000);
+    assertScaled(wholeWing(calculate(scaled(wing, k))), wholeWing(calculate(wing)),
                  {k, k * k, 1, k, k, k, 1 / (k * k)});
 }
 
 RC_GTEST_PROP(WingProperties, SplittingAPanelChangesOnlyThePanelCount, ()) {
-    const Wing wing = GenerateWing(kPanelCount - 1);
+    const Wing wing = generateWing(kPanelCount - 1);
     const auto panel =
         static_cast<std::size_t>(*rc::gen::inRange(0, static_cast<int>(wing.panels.size())));
-    const Calculated whole = Calculate(wing);
-    const Calculated split = Calculate(Split(wing, panel, Tenths(1, 9)));
+    const Calculated whole = calculate(wing);
+    const Calculated split = calculate(splitPanel(wing, panel, tenths(1, 9)));
     RC_ASSERT(split.planform.lastPanel == whole.planform.lastPanel + 1);
-    AssertScaled(Whole(split), Whole(whole), {1, 1, 1, 1, 1, 1, 1}, true);
+    assertScaled(wholeWing(split), wholeWing(whole), {1, 1, 1, 1, 1, 1, 1}, true);
 }
 
 // The balance point lies the percentage of the mean chord behind the chord's leading edge.
 RC_GTEST_PROP(WingProperties, BalanceDistanceMovesLinearlyWithThePercentage, ()) {
-    Wing wing = GenerateWing();
-    const double first = Tenths(10, 330);
+    Wing wing = generateWing();
+    const double first = tenths(10, 330);
     wing.balancePercent = first;
-    const WholeWing a = Whole(Calculate(wing));
-    for (const double later : {first + Tenths(10, 330), first + Tenths(10, 660)}) {
+    const WholeWing a = wholeWing(calculate(wing));
+    for (const double later : {first + tenths(10, 330), first + tenths(10, 660)}) {
         wing.balancePercent = later;
-        WholeWing moved = Whole(Calculate(wing));
+        WholeWing moved = wholeWing(calculate(wing));
         moved[kBalance] -= a[3] * (later - first) / 100;
-        AssertScaled(moved, a, {1, 1, 1, 1, 1, 1, 1});
+        assertScaled(moved, a, {1, 1, 1, 1, 1, 1, 1});
     }
 }
 
 RC_GTEST_PROP(WingProperties, CombinedMeanChordLiesAmongThePanelMeanChords, ()) {
-    const Wing wing = GenerateWing();
-    const Calculated calculated = Calculate(wing);
-    double smallest = OwnMeanChord(wing, 0);
+    const Wing wing = generateWing();
+    const Calculated calculated = calculate(wing);
+    double smallest = ownMeanChord(wing, 0);
     double largest = smallest;
     for (std::size_t i = 0; i < wing.panels.size(); ++i) {
-        const double own = OwnMeanChord(wing, i);
+        const double own = ownMeanChord(wing, i);
         smallest = std::min(smallest, own);
         largest = std::max(largest, own);
         // Entry i combines panels 0 to i.

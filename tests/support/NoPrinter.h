@@ -4,6 +4,6 @@
 
 #include <QtGlobal>
 
-inline void CutOffPrinters() {
+inline void cutOffPrinters() {
     qputenv("CUPS_SERVER", "/nonexistent/wingsheet-test/cups.sock");
 }

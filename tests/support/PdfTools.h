@@ -13,7 +13,7 @@ struct ToolRun {
     QString err;
 };
 
-inline ToolRun RunTool(const QString& program, const QStringList& arguments) {
+inline ToolRun runTool(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
     ToolRun run;
@@ -27,7 +27,7 @@ inline ToolRun RunTool(const QString& program, const QStringList& arguments) {
     return run;
 }
 
-inline bool HavePoppler() {
+inline bool havePoppler() {
     for (const char* tool : {"pdfinfo", "pdftotext", "pdftocairo"}) {
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
             return false;

@@ -31,15 +31,15 @@ public:
     MessageAnswer messageBox(const QString& text, MessageStyle style,
                              const QString& title) override {
         messages.push_back({text, style, title});
-        return Next(messageAnswers, MessageAnswer::Ok);
+        return next(messageAnswers, MessageAnswer::Ok);
     }
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override {
         prompts.push_back(prompt + "|" + title + "|" + defaultText);
-        return Next(inputAnswers, defaultText);
+        return next(inputAnswers, defaultText);
     }
-    QString saveFileName(const FileDialogRequest& request) override { return File(request); }
-    QString openFileName(const FileDialogRequest& request) override { return File(request); }
+    QString saveFileName(const FileDialogRequest& request) override { return file(request); }
+    QString openFileName(const FileDialogRequest& request) override { return file(request); }
     void runModal(QDialog& dialog) override {
         ++modalRuns;
         if (!modalScripts.empty()) {
@@ -54,15 +54,15 @@ public:
     int modalRuns = 0;
 
 private:
-    template <typename T> static T Next(std::deque<T>& answers, T fallback) {
+    template <typename T> static T next(std::deque<T>& answers, T fallback) {
         if (answers.empty())
             return fallback;
         T answer = answers.front();
         answers.pop_front();
         return answer;
     }
-    QString File(const FileDialogRequest& request) {
+    QString file(const FileDialogRequest& request) {
         fileDialogs.push_back(request);
-        return Next(fileAnswers, QString());
+        return next(fileAnswers, QString());
     }
 };

@@ -33,11 +33,11 @@ public:
         std::filesystem::remove_all(path_, ignored);
     }
 
-    const std::string& Path() const { return path_; }
+    const std::string& path() const { return path_; }
     std::string operator/(const std::string& name) const { return path_ + "/" + name; }
 
     // Every name in the folder, to prove that nothing (a temporary file) was left behind.
-    std::vector<std::string> Names() const {
+    std::vector<std::string> names() const {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(path_))
             names.push_back(entry.path().filename().string());
@@ -49,11 +49,11 @@ private:
     std::string path_;
 };
 
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
+inline void writeBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-inline std::string ReadBytes(const std::string& path) {
+inline std::string readBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }

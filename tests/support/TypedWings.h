@@ -11,17 +11,17 @@
 using TypedPanel = std::array<const char*, 4>;
 
 // Every root chord as given: the window chains them, a hand-edited file need not.
-inline WingFields TypedWing(const std::vector<TypedPanel>& panels, const char* balance,
+inline WingFields typedWing(const std::vector<TypedPanel>& panels, const char* balance,
                             const char* mass) {
     WingFields fields;
     for (std::size_t i = 0; i < panels.size(); ++i) {
-        fields.C_max[i] = panels[i][0];
-        fields.C_min[i] = panels[i][1];
-        fields.L_trap[i] = panels[i][2];
-        fields.deport[i] = panels[i][3];
+        fields.rootChord[i] = panels[i][0];
+        fields.tipChord[i] = panels[i][1];
+        fields.panelLength[i] = panels[i][2];
+        fields.sweepOffset[i] = panels[i][3];
     }
-    fields.Cg = balance;
-    fields.masse = mass;
+    fields.balancePercent = balance;
+    fields.mass = mass;
     return fields;
 }
 
@@ -31,7 +31,7 @@ struct WorkedWingCase {
     const char* balance;
     const char* mass;
     std::array<const char*, 7>
-        texts; // Lbenv Lbsurf Lballong Lbdist_x Lbdistcentr Lbcmoy LbafficheCA
+        texts; // span area aspectRatio meanChordStation balanceDistance meanChord wingLoading
 };
 
 inline const WorkedWingCase kWorkedWings[] = {

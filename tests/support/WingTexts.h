@@ -13,14 +13,14 @@ inline const std::string kTwoPanelWingFile = "V2M-Please don't Delete ....\r\n"
                                              "25\r\n1500\r\n";
 
 // One block: the 20 panel lines and the mass line hold text, the balance line holds balance.
-inline std::string WingFileOfEveryField(const std::string& text, const std::string& balance) {
+inline std::string wingFileOfEveryField(const std::string& text, const std::string& balance) {
     std::string block = "V2M-Please don't Delete ....\r\n";
     for (int line = 0; line < 20; ++line)
         block += text + "\r\n";
     return block + balance + "\r\n" + text + "\r\n";
 }
 
-inline std::string Repeat(const std::string& piece, std::size_t times) {
+inline std::string repeat(const std::string& piece, std::size_t times) {
     std::string text;
     text.reserve(piece.size() * times);
     for (std::size_t i = 0; i < times; ++i)
@@ -29,7 +29,7 @@ inline std::string Repeat(const std::string& piece, std::size_t times) {
 }
 
 // Bytes of every value in a fixed scramble, line breaks, "[", "]" and "=" among them.
-inline std::string BinaryBytes(std::size_t size = 65536) {
+inline std::string binaryBytes(std::size_t size = 65536) {
     std::string bytes(size, '\0');
     for (std::size_t i = 0; i < size; ++i)
         bytes[i] = static_cast<char>((i * 167 + i / 256 * 13) & 0xFF);

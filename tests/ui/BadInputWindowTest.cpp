@@ -1,5 +1,5 @@
 // What the window shows when it meets bad input: numbers far beyond any wing, broken wing
-// files, a full disk and a tz.ini it cannot use. Awkward paths go with Save as and Open.
+// files, a full disk and a tz.ini it cannot use. Awkward paths go with save as and open.
 #include "MainWindowFixture.h"
 #include "files/WingFile.h"
 #include "support/FailureScopes.h"
@@ -38,21 +38,21 @@ const NumberCase kNumberCases[] = {
 class HugeAndTinyNumbers : public BadInputWindow, public testing::WithParamInterface<NumberCase> {};
 
 TEST_P(HugeAndTinyNumbers, CalculateShowsAWarningOrResults) {
-    Start();
+    startWindow();
     const char* text = GetParam().text.c_str();
-    TypeWing(std::vector<TypedPanel>(kPanelCount, {text, text, text, text}),
+    typeWing(std::vector<TypedPanel>(kPanelCount, {text, text, text, text}),
              GetParam().balance.c_str(), text);
-    window->cmdCalcul_Click();
+    window->calculate();
     if (GetParam().messageKey) {
         ASSERT_EQ(prompter.messages.size(), 1u);
         EXPECT_EQ(prompter.messages[0].text.toStdString(),
                   language.text({"Message", GetParam().messageKey}));
-        EXPECT_FALSE(window->calcValid());
-        EXPECT_TRUE(c().Lbenv->text().isEmpty());
+        EXPECT_FALSE(window->hasValidResults());
+        EXPECT_TRUE(c().spanValue->text().isEmpty());
     } else {
         EXPECT_TRUE(prompter.messages.empty());
-        EXPECT_TRUE(window->calcValid());
-        EXPECT_EQ(c().Lbenv->text(), " 10.00 mm  "); // five panels of 1 mm
+        EXPECT_TRUE(window->hasValidResults());
+        EXPECT_EQ(c().spanValue->text(), " 10.00 mm  "); // five panels of 1 mm
     }
 }
 
@@ -68,7 +68,7 @@ struct BadFileCase {
 
 const BadFileCase kBadFiles[] = {
     {"EmptyFileWarnsOfThePanels", [] { return std::string(); }, "1"},
-    {"BinaryFileEndsEarly", [] { return BinaryBytes(); }, " # 62 "},
+    {"BinaryFileEndsEarly", [] { return binaryBytes(); }, " # 62 "},
     {"TenMegabyteLineEndsEarly", [] { return std::string(10'000'000, '7'); }, " # 62 "},
     {"NulBytesCalculate",
      [] {
@@ -77,11 +77,11 @@ const BadFileCase kBadFiles[] = {
      },
      ""},
     {"TenMegabytesCalculate",
-     [] { return Repeat(kTwoPanelWingFile, 10'000'000 / kTwoPanelWingFile.size() + 1); }, ""},
+     [] { return repeat(kTwoPanelWingFile, 10'000'000 / kTwoPanelWingFile.size() + 1); }, ""},
     {"HundredThousandCharacterLinesWarnOfTheBalance",
      [] {
          const std::string line = "250" + std::string(99'997, 'x');
-         return WingFileOfEveryField(line, line);
+         return wingFileOfEveryField(line, line);
      },
      "2"},
     {"FolderCannotBeOpened", nullptr, " # 21 "},
@@ -91,97 +91,97 @@ const BadFileCase kBadFiles[] = {
 class BadWingFiles : public BadInputWindow, public testing::WithParamInterface<BadFileCase> {};
 
 TEST_P(BadWingFiles, OpenSaysWhatIsWrong) {
-    Start();
+    startWindow();
     const std::string path = folder / "wing.txt";
     if (GetParam().bytes)
-        WriteBytes(path, GetParam().bytes());
+        writeBytes(path, GetParam().bytes());
     else
         std::filesystem::create_directory(path);
     prompter.fileAnswers.push_back(QString::fromStdString(path));
     if (GetParam().unreadable) {
         ::chmod(path.c_str(), 0);
-        ::chmod(folder.Path().c_str(), 0755);
+        ::chmod(folder.path().c_str(), 0755);
         const UnprivilegedScope nobody;
-        window->mnuopen_Click();
+        window->openWingFile();
     } else {
-        window->mnuopen_Click();
+        window->openWingFile();
     }
     const std::string& shown = GetParam().shown;
     if (shown.starts_with(" # ")) {
         ASSERT_EQ(prompter.messages.size(), 1u);
         EXPECT_TRUE(prompter.messages[0].text.contains(QString::fromStdString(shown)))
             << prompter.messages[0].text.toStdString();
-        EXPECT_TRUE(c().C_max[0]->text().isEmpty());
+        EXPECT_TRUE(c().rootChordFields[0]->text().isEmpty());
         EXPECT_EQ(window->windowTitle().toStdString(), language.text(kProgramCaption));
         return;
     }
     EXPECT_TRUE(window->windowTitle().endsWith(" : wing.txt"));
     if (shown.empty()) {
         EXPECT_TRUE(prompter.messages.empty());
-        EXPECT_EQ(c().Lbcmoy->text(), " 222.99 mm  ");
+        EXPECT_EQ(c().meanChordValue->text(), " 222.99 mm  ");
     } else {
         ASSERT_EQ(prompter.messages.size(), 1u);
         EXPECT_EQ(prompter.messages[0].text.toStdString(), language.text({"Message", shown}));
-        EXPECT_FALSE(window->calcValid());
+        EXPECT_FALSE(window->hasValidResults());
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, BadWingFiles, testing::ValuesIn(kBadFiles),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The old file must survive a Save as that cannot be completed, whatever stops it.
+// The old file must survive a save as that cannot be completed, whatever stops it.
 class FailedSaveAs : public BadInputWindow {
 protected:
-    void SaveOverAnOldFile(const char* errorNumber, const std::function<void()>& save) {
-        Start();
-        WriteBytes(folder / "wing.txt", kTwoPanelWingFile);
-        TypeWing({{"250", "150", "1000", "50"}}, "30", "900");
-        window->cmdCalcul_Click();
+    void saveOverAnOldFile(const char* errorNumber, const std::function<void()>& save) {
+        startWindow();
+        writeBytes(folder / "wing.txt", kTwoPanelWingFile);
+        typeWing({{"250", "150", "1000", "50"}}, "30", "900");
+        window->calculate();
         prompter.fileAnswers.push_back(QString::fromStdString(folder / "wing.txt"));
         save();
         ASSERT_EQ(prompter.messages.size(), 1u);
         EXPECT_TRUE(prompter.messages[0].text.contains(errorNumber));
         EXPECT_EQ(prompter.messages[0].style, kInformationMessage);
-        EXPECT_EQ(ReadBytes(folder / "wing.txt"), kTwoPanelWingFile);
-        EXPECT_EQ(folder.Names(), (std::vector<std::string>{"English.lng",
+        EXPECT_EQ(readBytes(folder / "wing.txt"), kTwoPanelWingFile);
+        EXPECT_EQ(folder.names(), (std::vector<std::string>{"English.lng",
                                                             "Fran\xc3\xa7"
                                                             "ais.lng",
                                                             "tz.ini", "wing.txt"}));
-        EXPECT_TRUE(window->calcValid());
+        EXPECT_TRUE(window->hasValidResults());
         EXPECT_EQ(window->windowTitle().toStdString(), language.text(kProgramCaption));
     }
 };
 
 TEST_F(FailedSaveAs, OnAFullDiskKeepsTheOldFile) {
-    SaveOverAnOldFile(" # 27 ", [this] {
+    saveOverAnOldFile(" # 27 ", [this] {
         const FileSizeLimitScope fullDisk(16);
-        window->mnusave_Click();
+        window->saveWingFileAs();
     });
 }
 
 TEST_F(FailedSaveAs, InAReadOnlyFolderKeepsTheOldFile) {
-    SaveOverAnOldFile(" # 13 ", [this] {
-        ::chmod(folder.Path().c_str(), 0555);
+    saveOverAnOldFile(" # 13 ", [this] {
+        ::chmod(folder.path().c_str(), 0555);
         const UnprivilegedScope nobody;
-        window->mnusave_Click();
+        window->saveWingFileAs();
     });
-    ::chmod(folder.Path().c_str(), 0755);
+    ::chmod(folder.path().c_str(), 0755);
 }
 
 // tz.ini in a program folder the user may not write: the pick from the menu holds for the run.
 TEST_F(BadInputWindow, ReadOnlyProgramFolderKeepsThePickForTheRun) {
-    Start("English");
+    startWindow("English");
     ::chmod((folder / "tz.ini").c_str(), 0644);
-    ::chmod(folder.Path().c_str(), 0555);
-    prompter.modalScripts.push_back(Pick("Fran\u00e7ais"));
+    ::chmod(folder.path().c_str(), 0555);
+    prompter.modalScripts.push_back(pick("Fran\u00e7ais"));
     {
         const UnprivilegedScope nobody;
-        window->mnulang_Click();
+        window->chooseLanguage();
     }
-    ::chmod(folder.Path().c_str(), 0755);
+    ::chmod(folder.path().c_str(), 0755);
     EXPECT_EQ(language.languageFile(), folder / "Fran\xc3\xa7"
                                                 "ais.lng");
-    EXPECT_EQ(c().Label1->text().toStdString(), language.text(kRootChordCaption));
+    EXPECT_EQ(c().rootChordCaption->text().toStdString(), language.text(kRootChordCaption));
     EXPECT_EQ(language.storedLanguage(), "English");
     EXPECT_EQ(reports.size(), 1u); // the failed write, once
 }
@@ -199,12 +199,12 @@ const UnusableSettingsCase kUnusableSettings[] = {
      }},
     {"TzIniIsUnreadable",
      [](const TestFolder& folder) {
-         WriteBytes(folder / "tz.ini", "[Langue]\r\n1=English\r\n");
+         writeBytes(folder / "tz.ini", "[Langue]\r\n1=English\r\n");
          ::chmod((folder / "tz.ini").c_str(), 0);
      }},
     {"ProgramFolderIsReadOnly",
      [](const TestFolder& folder) {
-         ::chmod(folder.Path().c_str(), 0555);
+         ::chmod(folder.path().c_str(), 0555);
      }},
 };
 
@@ -212,18 +212,18 @@ class UnusableSettingsAtStart : public BadInputWindow,
                                 public testing::WithParamInterface<UnusableSettingsCase> {};
 
 TEST_P(UnusableSettingsAtStart, ThePickHoldsForTheRun) {
-    ::chmod(folder.Path().c_str(), 0755);
+    ::chmod(folder.path().c_str(), 0755);
     GetParam().spoil(folder);
-    prompter.modalScripts.push_back(Pick("English"));
+    prompter.modalScripts.push_back(pick("English"));
     prompter.messageAnswers = {MessageAnswer::Cancel}; // should the chooser come back, quit
     {
         const UnprivilegedScope nobody;
-        Start("");
+        startWindow("");
     }
-    ::chmod(folder.Path().c_str(), 0755);
+    ::chmod(folder.path().c_str(), 0755);
     EXPECT_TRUE(started);
     EXPECT_EQ(language.name(), "English");
-    EXPECT_EQ(c().Label1->text().toStdString(), language.text(kRootChordCaption));
+    EXPECT_EQ(c().rootChordCaption->text().toStdString(), language.text(kRootChordCaption));
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, UnusableSettingsAtStart, testing::ValuesIn(kUnusableSettings),

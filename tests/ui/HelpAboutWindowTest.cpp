@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
-#include "ui/frmAbout.h"
-#include "ui/frmAide.h"
+#include "ui/AboutDialog.h"
+#include "ui/HelpDialog.h"
 
 #include <QAction>
 #include <QFrame>
@@ -16,7 +16,7 @@ const std::string kFrench = "Fran\xc3\xa7"
 
 // Every help key holds its own name, so the layout shows where each text went; keys 19 and 20
 // are there too and must stay out.
-std::string NamedHelpTexts() {
+std::string namedHelpTexts() {
     std::string file = "[Button]\r\n4=Done\r\n5=Picture\r\n[MsgHelp]\r\n";
     for (int key = 1; key <= 24; ++key)
         file += std::to_string(key) + "=H" + std::to_string(key) + "\r\n";
@@ -29,7 +29,7 @@ class HelpAboutWindow : public MainWindowFixture {
 protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
-        std::filesystem::current_path(elsewhere.Path());
+        std::filesystem::current_path(elsewhere.path());
     }
     void TearDown() override {
         std::filesystem::current_path(previousWorkingFolder);
@@ -39,7 +39,7 @@ protected:
     // Opens the window from its menu entry and hands it to the check while it is open. Each
     // opening makes a new window, owned by the main window and gone once closed.
     template <typename Window>
-    void Open(QAction* entry, const std::function<void(Window&)>& check) {
+    void open(QAction* entry, const std::function<void(Window&)>& check) {
         QPointer<QDialog> opened;
         prompter.modalScripts.push_back([&](QDialog& dialog) {
             auto* shown = dynamic_cast<Window*>(&dialog);
@@ -52,10 +52,10 @@ protected:
         EXPECT_TRUE(prompter.modalScripts.empty());
         EXPECT_TRUE(opened.isNull());
     }
-    void OpenHelp(const std::function<void(frmAide&)>& check) { Open(c().mnuhlp, check); }
-    void OpenAbout(const std::function<void(frmAbout&)>& check) { Open(c().nmuabout, check); }
-    void PutSketch(const std::string& folderPath, const std::string& language) {
-        WriteBytes(folderPath + "/" + language + ".gif", "GIF89a");
+    void openHelp(const std::function<void(HelpDialog&)>& check) { open(c().helpAction, check); }
+    void openAbout(const std::function<void(AboutDialog&)>& check) { open(c().aboutAction, check); }
+    void putSketch(const std::string& folderPath, const std::string& language) {
+        writeBytes(folderPath + "/" + language + ".gif", "GIF89a");
     }
 
     const std::filesystem::path previousWorkingFolder = std::filesystem::current_path();
@@ -86,16 +86,16 @@ TEST_F(HelpAboutWindow, HelpTextsFollowTheirLayoutTables) {
                            "          H22\r\n"
                            "          H23\r\n"
                            "          H24";
-    WriteBytes(folder / "Named.lng", NamedHelpTexts());
-    WriteBytes(folder / "Bare.lng", "[language]\r\n1=Lang\r\n");
+    writeBytes(folder / "Named.lng", namedHelpTexts());
+    writeBytes(folder / "Bare.lng", "[language]\r\n1=Lang\r\n");
     for (const bool named : {true, false}) {
-        Start(named ? "Named" : "Bare");
+        startWindow(named ? "Named" : "Bare");
         // Without texts, only the layout's own blanks and breaks remain.
         const QRegularExpression text(named ? QStringLiteral("(?!)") : QStringLiteral("H\\d+"));
-        OpenHelp([&](frmAide& help) {
-            EXPECT_EQ(help.Label1()->text(), QString(label1).remove(text));
-            EXPECT_EQ(help.Label2()->text(), QString(label2).remove(text));
-            EXPECT_EQ(help.cmdok()->text(), named ? "Done" : "");
+        openHelp([&](HelpDialog& help) {
+            EXPECT_EQ(help.helpLabel()->text(), QString(label1).remove(text));
+            EXPECT_EQ(help.tipsLabel()->text(), QString(label2).remove(text));
+            EXPECT_EQ(help.okButton()->text(), named ? "Done" : "");
             EXPECT_EQ(help.windowTitle(), "Informations :");
         });
     }
@@ -103,12 +103,12 @@ TEST_F(HelpAboutWindow, HelpTextsFollowTheirLayoutTables) {
 
 // A sketch that vanishes while the window is open is not handed to the viewer.
 TEST_F(HelpAboutWindow, SketchThatVanishesOpensNothing) {
-    PutSketch(folder.Path(), "English");
-    Start("English");
-    OpenHelp([&](frmAide& help) {
-        EXPECT_FALSE(help.croquis()->isHidden());
+    putSketch(folder.path(), "English");
+    startWindow("English");
+    openHelp([&](HelpDialog& help) {
+        EXPECT_FALSE(help.sketchButton()->isHidden());
         std::filesystem::remove(folder / "English.gif");
-        help.croquis()->click();
+        help.sketchButton()->click();
     });
     EXPECT_TRUE(prompter.openedFiles.empty());
 }
@@ -134,16 +134,16 @@ TEST_F(HelpAboutWindow, SketchButtonShowsWhenASketchIsFoundAndOpensIt) {
         std::filesystem::remove(folder / "English.gif");
         std::filesystem::remove(elsewhere / "English.gif");
         if (row.besideProgram)
-            PutSketch(folder.Path(), "English");
+            putSketch(folder.path(), "English");
         if (row.inWorkingFolder)
-            PutSketch(elsewhere.Path(), "English");
+            putSketch(elsewhere.path(), "English");
         prompter.openedFiles.clear();
-        Start("English");
-        OpenHelp([&](frmAide& help) {
-            EXPECT_EQ(!help.croquis()->isHidden(), row.shown);
+        startWindow("English");
+        openHelp([&](HelpDialog& help) {
+            EXPECT_EQ(!help.sketchButton()->isHidden(), row.shown);
             const std::string caption = row.shown ? language.text(kSketchButton) : "Croquis";
-            EXPECT_EQ(help.croquis()->text().toStdString(), caption);
-            help.croquis()->click();
+            EXPECT_EQ(help.sketchButton()->text().toStdString(), caption);
+            help.sketchButton()->click();
         });
         std::vector<QString> expected;
         if (row.shown)
@@ -156,30 +156,30 @@ TEST_F(HelpAboutWindow, SketchButtonShowsWhenASketchIsFoundAndOpensIt) {
 // The path reaches the viewer as one name: nothing in it is read as a command.
 TEST_F(HelpAboutWindow, SketchPathWithBlanksQuotesAndSemicolonsIsPassedAsItIs) {
     const std::string odd = "it's a \"wing\"; rm -rf x";
-    WriteBytes(folder / (odd + ".lng"), "[Button]\r\n5=Sketch\r\n");
-    PutSketch(folder.Path(), odd);
-    Start(odd);
-    OpenHelp([](frmAide& help) { help.croquis()->click(); });
+    writeBytes(folder / (odd + ".lng"), "[Button]\r\n5=Sketch\r\n");
+    putSketch(folder.path(), odd);
+    startWindow(odd);
+    openHelp([](HelpDialog& help) { help.sketchButton()->click(); });
     ASSERT_EQ(prompter.openedFiles.size(), 1u);
     EXPECT_EQ(prompter.openedFiles[0].toStdString(), folder / (odd + ".gif"));
 }
 
 // Esc presses OK in both windows; Enter too in the About window, whose OK is the default.
 TEST_F(HelpAboutWindow, KeysPressOk) {
-    Start("English");
-    OpenHelp([](frmAide& help) {
-        const QSignalSpy pressed(help.cmdok(), &QPushButton::clicked);
+    startWindow("English");
+    openHelp([](HelpDialog& help) {
+        const QSignalSpy pressed(help.okButton(), &QPushButton::clicked);
         QTest::keyClick(&help, Qt::Key_Escape);
         EXPECT_EQ(pressed.count(), 1);
         EXPECT_EQ(help.result(), QDialog::Accepted);
     });
-    OpenAbout([](frmAbout& about) {
+    openAbout([](AboutDialog& about) {
         about.show();
-        const QSignalSpy pressed(about.cmdOK(), &QPushButton::clicked);
+        const QSignalSpy pressed(about.okButton(), &QPushButton::clicked);
         QTest::keyClick(&about, Qt::Key_Escape);
         EXPECT_EQ(pressed.count(), 1);
         about.show();
-        EXPECT_TRUE(about.cmdOK()->isDefault());
+        EXPECT_TRUE(about.okButton()->isDefault());
         QTest::keyClick(&about, Qt::Key_Return);
         EXPECT_EQ(pressed.count(), 2);
         EXPECT_FALSE(about.isVisible());
@@ -208,50 +208,51 @@ const AboutCase kAboutCases[] = {
 TEST_F(HelpAboutWindow, AboutTextsAreBuiltFromTheLanguageFile) {
     for (const AboutCase& row : kAboutCases) {
         SCOPED_TRACE(row.language);
-        WriteBytes(folder / (std::string(row.language) + ".lng"), row.file);
-        Start(row.language);
-        OpenAbout([&](frmAbout& about) {
+        writeBytes(folder / (std::string(row.language) + ".lng"), row.file);
+        startWindow(row.language);
+        openAbout([&](AboutDialog& about) {
             EXPECT_EQ(about.windowTitle(), row.title);
-            EXPECT_EQ(about.lblTitle()->text(), row.heading);
-            EXPECT_EQ(about.lblVersion()->text(),
+            EXPECT_EQ(about.titleLabel()->text(), row.heading);
+            EXPECT_EQ(about.versionLabel()->text(),
                       QStringLiteral("Version 3.1.0 - ") + row.language);
-            EXPECT_EQ(about.lblDescription()->text(), row.description);
-            EXPECT_EQ(about.cmdOK()->text(), row.ok);
-            EXPECT_EQ(about.lblinfo()->text(), "Wingsheet \u2014 wingsheet@example.org");
-            EXPECT_TRUE(about.lblTitle()->font().bold());
-            EXPECT_TRUE(about.lblVersion()->font().bold());
-            EXPECT_EQ(about.picIcon()->pixmap().size(), QSize(116, 37)); // our own picture
-            EXPECT_EQ(about.picIcon()->toolTip(), "wingsheet@example.org");
+            EXPECT_EQ(about.descriptionLabel()->text(), row.description);
+            EXPECT_EQ(about.okButton()->text(), row.ok);
+            EXPECT_EQ(about.contactLabel()->text(), "Wingsheet \u2014 wingsheet@example.org");
+            EXPECT_TRUE(about.titleLabel()->font().bold());
+            EXPECT_TRUE(about.versionLabel()->font().bold());
+            EXPECT_EQ(about.pictureLabel()->pixmap().size(), QSize(116, 37)); // our own picture
+            EXPECT_EQ(about.pictureLabel()->toolTip(), "wingsheet@example.org");
         });
     }
     EXPECT_EQ(prompter.modalRuns, 2);
 }
 
 TEST_F(HelpAboutWindow, LanguageSwitchShowsInTheNextOpening) {
-    PutSketch(folder.Path(), kFrench);
-    Start("English");
-    OpenHelp([](frmAide& help) {
-        EXPECT_TRUE(help.Label1()->text().startsWith("Describe the half-wing"));
-        EXPECT_TRUE(help.croquis()->isHidden());
+    putSketch(folder.path(), kFrench);
+    startWindow("English");
+    openHelp([](HelpDialog& help) {
+        EXPECT_TRUE(help.helpLabel()->text().startsWith("Describe the half-wing"));
+        EXPECT_TRUE(help.sketchButton()->isHidden());
     });
-    OpenAbout(
-        [](frmAbout& about) { EXPECT_EQ(about.lblVersion()->text(), "Version 3.1.0 - English"); });
+    openAbout([](AboutDialog& about) {
+        EXPECT_EQ(about.versionLabel()->text(), "Version 3.1.0 - English");
+    });
 
-    prompter.modalScripts.push_back(Pick(QString::fromStdString(kFrench)));
-    window->mnulang_Click();
+    prompter.modalScripts.push_back(pick(QString::fromStdString(kFrench)));
+    window->chooseLanguage();
 
-    OpenHelp([this](frmAide& help) {
-        EXPECT_EQ(help.Label1()->text().section(QStringLiteral("\r\n"), 0, 0).toStdString(),
+    openHelp([this](HelpDialog& help) {
+        EXPECT_EQ(help.helpLabel()->text().section(QStringLiteral("\r\n"), 0, 0).toStdString(),
                   language.text(kHelpLines[0]));
-        EXPECT_TRUE(help.Label1()->text().startsWith(QString::fromUtf8("D\xc3\xa9"
-                                                                       "crivez")));
-        EXPECT_FALSE(help.croquis()->isHidden());
-        EXPECT_EQ(help.croquis()->text(), "Croquis");
+        EXPECT_TRUE(help.helpLabel()->text().startsWith(QString::fromUtf8("D\xc3\xa9"
+                                                                          "crivez")));
+        EXPECT_FALSE(help.sketchButton()->isHidden());
+        EXPECT_EQ(help.sketchButton()->text(), "Croquis");
     });
-    OpenAbout([this](frmAbout& about) {
-        EXPECT_EQ(about.lblVersion()->text().toStdString(), "Version 3.1.0 - " + kFrench);
+    openAbout([this](AboutDialog& about) {
+        EXPECT_EQ(about.versionLabel()->text().toStdString(), "Version 3.1.0 - " + kFrench);
         EXPECT_EQ(about.windowTitle().toStdString(), language.text(kAboutTitle));
-        EXPECT_TRUE(about.lblDescription()->text().contains(
+        EXPECT_TRUE(about.descriptionLabel()->text().contains(
             QString::fromStdString(" : " + language.text(kTranslatorName) + "\r\n")));
     });
 }

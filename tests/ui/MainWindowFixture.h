@@ -7,11 +7,11 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestFolder.h"
 #include "support/TypedWings.h"
+#include "ui/LanguageDialog.h"
+#include "ui/MainWindow.h"
 #include "ui/MainWindowControls.h"
-#include "ui/PlanPreview.h"
+#include "ui/PlanformPreview.h"
 #include "ui/WingField.h"
-#include "ui/frmMain.h"
-#include "ui/lang.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -29,53 +29,53 @@ protected:
                                        folder / name);
     }
 
-    void StoreLanguage(const std::string& name) {
-        WriteBytes(folder / "tz.ini", "[Langue]\r\n1=" + name + "\r\n");
+    void storeLanguage(const std::string& name) {
+        writeBytes(folder / "tz.ini", "[Langue]\r\n1=" + name + "\r\n");
     }
 
-    frmMain& Start(const std::string& languageName = "English") {
+    MainWindow& startWindow(const std::string& languageName = "English") {
         if (!languageName.empty())
-            StoreLanguage(languageName);
-        window = std::make_unique<frmMain>(prompter, language);
-        started = window->Form_Load();
+            storeLanguage(languageName);
+        window = std::make_unique<MainWindow>(prompter, language);
+        started = window->start();
         return *window;
     }
 
     const MainWindowControls& c() const { return window->controls(); }
 
     // A text of the current language, as the windows show it.
-    QString Lng(TextKey key) const { return QString::fromStdString(language.text(key)); }
+    QString textOf(TextKey key) const { return QString::fromStdString(language.text(key)); }
 
-    void TypeWing(const std::vector<TypedPanel>& panels, const char* balance, const char* mass) {
+    void typeWing(const std::vector<TypedPanel>& panels, const char* balance, const char* mass) {
         for (std::size_t i = 0; i < panels.size(); ++i) {
             if (i == 0)
-                c().C_max[0]->setText(panels[i][0]);
-            c().C_min[i]->setText(panels[i][1]);
-            c().L_trap[i]->setText(panels[i][2]);
-            c().deport[i]->setText(panels[i][3]);
+                c().rootChordFields[0]->setText(panels[i][0]);
+            c().tipChordFields[i]->setText(panels[i][1]);
+            c().panelLengthFields[i]->setText(panels[i][2]);
+            c().sweepOffsetFields[i]->setText(panels[i][3]);
         }
-        c().Cg->setText(balance);
-        c().masse->setText(mass);
+        c().balanceField->setText(balance);
+        c().massField->setText(mass);
     }
 
     // Picks the named entry in the chooser and presses OK, as a user would.
-    static std::function<void(QDialog&)> Pick(const QString& name) {
+    static std::function<void(QDialog&)> pick(const QString& name) {
         return [name](QDialog& dialog) {
-            auto& chooser = dynamic_cast<lang&>(dialog);
-            const int index = chooser.Combo1()->findText(name);
+            auto& chooser = dynamic_cast<LanguageDialog&>(dialog);
+            const int index = chooser.languageCombo()->findText(name);
             ASSERT_GE(index, 0) << name.toStdString();
-            chooser.Combo1()->setCurrentIndex(index);
-            emit chooser.Combo1()->activated(index);
-            chooser.ok()->click();
+            chooser.languageCombo()->setCurrentIndex(index);
+            emit chooser.languageCombo()->activated(index);
+            chooser.okButton()->click();
         };
     }
 
     TestFolder folder;
     ScriptedPrompter prompter;
     std::vector<std::string> reports;
-    LanguageState language{LanguagePlaces::beside(folder.Path()), [this](const std::string& text) {
+    LanguageState language{LanguagePlaces::beside(folder.path()), [this](const std::string& text) {
                                reports.push_back(text);
                            }};
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<MainWindow> window;
     bool started = false;
 };

@@ -6,21 +6,23 @@
 
 namespace {
 
-using MainWindow = MainWindowFixture;
+using MainWindowBehaviour = MainWindowFixture;
 
 // The form at start and after Clear: every field and result empty, the balance at 30 %.
-void ExpectEmptyForm(const frmMain& window) {
+void expectEmptyForm(const MainWindow& window) {
     const MainWindowControls& c = window.controls();
-    for (const PanelFields* row : {&c.C_max, &c.C_min, &c.L_trap, &c.deport})
+    for (const PanelFields* row :
+         {&c.rootChordFields, &c.tipChordFields, &c.panelLengthFields, &c.sweepOffsetFields})
         for (const WingField* field : *row)
             EXPECT_TRUE(field->text().isEmpty());
-    EXPECT_EQ(c.Cg->text(), "30");
-    EXPECT_TRUE(c.masse->text().isEmpty());
+    EXPECT_EQ(c.balanceField->text(), "30");
+    EXPECT_TRUE(c.massField->text().isEmpty());
     for (const QLabel* label :
-         {c.Lbenv, c.Lbsurf, c.Lballong, c.Lbdist_x, c.Lbdistcentr, c.Lbcmoy, c.LbafficheCA})
+         {c.spanValue, c.areaValue, c.aspectRatioValue, c.meanChordStationValue,
+          c.balanceDistanceValue, c.meanChordValue, c.wingLoadingValue})
         EXPECT_TRUE(label->text().isEmpty());
-    EXPECT_TRUE(c.plan->isBlank());
-    EXPECT_FALSE(window.calcValid());
+    EXPECT_TRUE(c.preview->isBlank());
+    EXPECT_FALSE(window.hasValidResults());
 }
 
 struct Typing {
@@ -31,13 +33,13 @@ struct Typing {
     const char* shown;
 };
 
-TEST_F(MainWindow, TypingLetsOnlyNumberCharactersThrough) {
-    Start();
+TEST_F(MainWindowBehaviour, TypingLetsOnlyNumberCharactersThrough) {
+    startWindow();
     const Typing cases[] = {
-        {"root chord", nullptr, &MainWindowControls::C_max, "12a+ ,5-", "12,5"},
-        {"sweep takes a minus", nullptr, &MainWindowControls::deport, "-3x.5", "-3.5"},
-        {"balance", &MainWindowControls::Cg, nullptr, "2-5", "25"},
-        {"mass", &MainWindowControls::masse, nullptr, "1 500g", "1500"},
+        {"root chord", nullptr, &MainWindowControls::rootChordFields, "12a+ ,5-", "12,5"},
+        {"sweep takes a minus", nullptr, &MainWindowControls::sweepOffsetFields, "-3x.5", "-3.5"},
+        {"balance", &MainWindowControls::balanceField, nullptr, "2-5", "25"},
+        {"mass", &MainWindowControls::massField, nullptr, "1 500g", "1500"},
     };
     for (const auto& typing : cases) {
         WingField* field = typing.single ? c().*typing.single : (c().*typing.row)[0];
@@ -45,49 +47,52 @@ TEST_F(MainWindow, TypingLetsOnlyNumberCharactersThrough) {
         QTest::keyClicks(field, typing.keys);
         EXPECT_EQ(field->text(), typing.shown) << typing.name;
     }
-    QTest::keyClick(c().C_max[0], Qt::Key_Backspace);
-    EXPECT_EQ(c().C_max[0]->text(), "12,");
-    QTest::keyClick(c().C_max[0], Qt::Key_V, Qt::ControlModifier); // a paste shortcut types ^V
-    EXPECT_EQ(c().C_max[0]->text(), "12,");
+    QTest::keyClick(c().rootChordFields[0], Qt::Key_Backspace);
+    EXPECT_EQ(c().rootChordFields[0]->text(), "12,");
+    QTest::keyClick(c().rootChordFields[0], Qt::Key_V,
+                    Qt::ControlModifier); // a paste shortcut types ^V
+    EXPECT_EQ(c().rootChordFields[0]->text(), "12,");
 }
 
-TEST_F(MainWindow, TipChordsChainIntoTheNextRootChords) {
-    Start();
-    QTest::keyClicks(c().C_min[0], "125");
-    EXPECT_EQ(c().C_max[1]->text(), "125");
-    c().C_min[2]->setText("80");
-    EXPECT_EQ(c().C_max[3]->text(), "80");
-    c().C_min[0]->clear();
-    EXPECT_TRUE(c().C_max[1]->text().isEmpty());
+TEST_F(MainWindowBehaviour, TipChordsChainIntoTheNextRootChords) {
+    startWindow();
+    QTest::keyClicks(c().tipChordFields[0], "125");
+    EXPECT_EQ(c().rootChordFields[1]->text(), "125");
+    c().tipChordFields[2]->setText("80");
+    EXPECT_EQ(c().rootChordFields[3]->text(), "80");
+    c().tipChordFields[0]->clear();
+    EXPECT_TRUE(c().rootChordFields[1]->text().isEmpty());
     for (int i = 1; i < 5; ++i)
-        EXPECT_FALSE(c().C_max[i]->isEnabled()) << i;
+        EXPECT_FALSE(c().rootChordFields[i]->isEnabled()) << i;
 }
 
-TEST_F(MainWindow, FocusSelectsTheWholeText) {
-    Start();
+TEST_F(MainWindowBehaviour, FocusSelectsTheWholeText) {
+    startWindow();
     window->show();
     QApplication::setActiveWindow(window.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    EXPECT_TRUE(window->rootChordFocused()); // the first field of the keyboard order
-    c().C_min[0]->setText("250");
+    EXPECT_TRUE(window->rootChordHadFocus()); // the first field of the keyboard order
+    c().tipChordFields[0]->setText("250");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), c().C_min[0]);
-    EXPECT_EQ(c().C_min[0]->selectedText(), "250");
+    EXPECT_EQ(QApplication::focusWidget(), c().tipChordFields[0]);
+    EXPECT_EQ(c().tipChordFields[0]->selectedText(), "250");
 
-    c().L_trap[0]->setText("1000");
-    QTest::mouseClick(c().L_trap[0], Qt::LeftButton);
-    EXPECT_EQ(c().L_trap[0]->selectedText(), "1000");
-    QTest::keyClicks(c().L_trap[0], "9");
-    EXPECT_EQ(c().L_trap[0]->text(), "9");
+    c().panelLengthFields[0]->setText("1000");
+    QTest::mouseClick(c().panelLengthFields[0], Qt::LeftButton);
+    EXPECT_EQ(c().panelLengthFields[0]->selectedText(), "1000");
+    QTest::keyClicks(c().panelLengthFields[0], "9");
+    EXPECT_EQ(c().panelLengthFields[0]->text(), "9");
 }
 
-TEST_F(MainWindow, TabOrderRunsDownPanelZeroThenTheBalanceThenTheOtherPanels) {
-    Start();
-    QList<QWidget*> expected{c().C_max[0], c().C_min[0], c().L_trap[0], c().deport[0], c().Cg};
+TEST_F(MainWindowBehaviour, TabOrderRunsDownPanelZeroThenTheBalanceThenTheOtherPanels) {
+    startWindow();
+    QList<QWidget*> expected{c().rootChordFields[0], c().tipChordFields[0],
+                             c().panelLengthFields[0], c().sweepOffsetFields[0], c().balanceField};
     for (int i = 1; i < 5; ++i)
-        expected << c().C_min[i] << c().L_trap[i] << c().deport[i]; // root chords are disabled
-    expected << c().masse << c().cmdCalcul << c().cmdClear << c().cmdprint;
-    QWidget* widget = c().C_max[0];
+        expected << c().tipChordFields[i] << c().panelLengthFields[i]
+                 << c().sweepOffsetFields[i]; // root chords are disabled
+    expected << c().massField << c().calculateButton << c().clearButton << c().printButton;
+    QWidget* widget = c().rootChordFields[0];
     for (qsizetype i = 1; i < expected.size(); ++i) {
         do
             widget = widget->nextInFocusChain();
@@ -97,18 +102,23 @@ TEST_F(MainWindow, TabOrderRunsDownPanelZeroThenTheBalanceThenTheOtherPanels) {
 }
 
 // Enter in the last field calculates.
-TEST_F(MainWindow, CalculateShowsEveryResultAndDrawsThePlanform) {
-    Start();
+TEST_F(MainWindowBehaviour, CalculateShowsEveryResultAndDrawsThePlanform) {
+    startWindow();
     for (const WorkedWingCase& wing : kWorkedWings) {
-        window->cmdClear_Click();
-        TypeWing(wing.panels, wing.balance, wing.mass);
-        QTest::keyClick(c().masse, Qt::Key_Return);
-        const QLabel* labels[] = {c().Lbenv,       c().Lbsurf, c().Lballong,   c().Lbdist_x,
-                                  c().Lbdistcentr, c().Lbcmoy, c().LbafficheCA};
+        window->clearForm();
+        typeWing(wing.panels, wing.balance, wing.mass);
+        QTest::keyClick(c().massField, Qt::Key_Return);
+        const QLabel* labels[] = {c().spanValue,
+                                  c().areaValue,
+                                  c().aspectRatioValue,
+                                  c().meanChordStationValue,
+                                  c().balanceDistanceValue,
+                                  c().meanChordValue,
+                                  c().wingLoadingValue};
         for (int i = 0; i < 7; ++i)
             EXPECT_EQ(labels[i]->text(), QString::fromUtf8(wing.texts[i])) << wing.name << i;
-        EXPECT_TRUE(window->calcValid()) << wing.name;
-        EXPECT_FALSE(c().plan->isBlank()) << wing.name;
+        EXPECT_TRUE(window->hasValidResults()) << wing.name;
+        EXPECT_FALSE(c().preview->isBlank()) << wing.name;
     }
     EXPECT_TRUE(prompter.messages.empty());
 }
@@ -121,8 +131,8 @@ struct Refusal {
 };
 
 // The results of an earlier wing stay on show.
-TEST_F(MainWindow, RefusedWingsShowTheirWarningAndChangeNothing) {
-    Start();
+TEST_F(MainWindowBehaviour, RefusedWingsShowTheirWarningAndChangeNothing) {
+    startWindow();
     const Refusal refusals[] = {
         {"no tip chord", {{"250", "", "1000", "50"}}, "30", "1"},
         {"balance 100", {{"250", "150", "1000", "50"}}, "100", "2"},
@@ -134,45 +144,46 @@ TEST_F(MainWindow, RefusedWingsShowTheirWarningAndChangeNothing) {
         {"balance 0.0 on two panels", kWorkedWings[1].panels, "0.0", "2"},
     };
     for (const auto& refusal : refusals) {
-        window->cmdClear_Click();
-        TypeWing({{"200", "200", "500", "0"}}, "30", "");
-        window->cmdCalcul_Click();
-        TypeWing(refusal.panels, refusal.balance, "");
+        window->clearForm();
+        typeWing({{"200", "200", "500", "0"}}, "30", "");
+        window->calculate();
+        typeWing(refusal.panels, refusal.balance, "");
         prompter.messages.clear();
-        window->cmdCalcul_Click();
+        window->calculate();
         ASSERT_EQ(prompter.messages.size(), 1u) << refusal.name;
-        EXPECT_EQ(prompter.messages[0].text, Lng({"Message", refusal.messageKey})) << refusal.name;
+        EXPECT_EQ(prompter.messages[0].text, textOf({"Message", refusal.messageKey}))
+            << refusal.name;
         EXPECT_EQ(prompter.messages[0].style, kExclamationMessage) << refusal.name;
         EXPECT_EQ(prompter.messages[0].title, "Wingsheet") << refusal.name;
-        EXPECT_FALSE(window->calcValid()) << refusal.name;
-        EXPECT_EQ(c().Lbenv->text(), "1 000.00 mm  ") << refusal.name;
+        EXPECT_FALSE(window->hasValidResults()) << refusal.name;
+        EXPECT_EQ(c().spanValue->text(), "1 000.00 mm  ") << refusal.name;
     }
 }
 
-// Print and Save as are refused from the menu and the button, before any Calculate and after
+// print and save as are refused from the menu and the button, before any calculate and after
 // Clear.
-TEST_F(MainWindow, StartsAndClearsToAnEmptyFormThatRefusesPrintAndSave) {
-    Start();
+TEST_F(MainWindowBehaviour, StartsAndClearsToAnEmptyFormThatRefusesPrintAndSave) {
+    startWindow();
     ASSERT_TRUE(started);
     EXPECT_EQ(window->windowTitle(), "Wingsheet");
-    ExpectEmptyForm(*window);
-    c().mnufileprint->trigger();
-    c().mnusave->trigger();
-    TypeWing({{"250", "150", "1000", "50"}, {"", "100", "300", "0"}}, "25", "900");
-    window->cmdCalcul_Click();
-    ASSERT_TRUE(window->calcValid());
-    c().cmdClear->click();
-    ExpectEmptyForm(*window);
-    c().cmdprint->click();
+    expectEmptyForm(*window);
+    c().printAction->trigger();
+    c().saveAsAction->trigger();
+    typeWing({{"250", "150", "1000", "50"}, {"", "100", "300", "0"}}, "25", "900");
+    window->calculate();
+    ASSERT_TRUE(window->hasValidResults());
+    c().clearButton->click();
+    expectEmptyForm(*window);
+    c().printButton->click();
 
     ASSERT_EQ(prompter.messages.size(), 3u);
-    EXPECT_EQ(prompter.messages[0].text, Lng(kPrintNeedsCalculationMessage));
+    EXPECT_EQ(prompter.messages[0].text, textOf(kPrintNeedsCalculationMessage));
     EXPECT_EQ(prompter.messages[0].style, kCriticalMessage);
     EXPECT_EQ(prompter.messages[0].title, "Wingsheet");
-    EXPECT_EQ(prompter.messages[1].text, Lng(kSaveNeedsCalculationMessage));
+    EXPECT_EQ(prompter.messages[1].text, textOf(kSaveNeedsCalculationMessage));
     EXPECT_EQ(prompter.messages[1].style, kExclamationMessage);
-    EXPECT_EQ(prompter.messages[1].title, Lng(kSaveDialogTitle));
-    EXPECT_EQ(prompter.messages[2].text, Lng(kPrintNeedsCalculationMessage));
+    EXPECT_EQ(prompter.messages[1].title, textOf(kSaveDialogTitle));
+    EXPECT_EQ(prompter.messages[2].text, textOf(kPrintNeedsCalculationMessage));
     EXPECT_TRUE(prompter.fileDialogs.empty());
     EXPECT_TRUE(prompter.prompts.empty());
 }

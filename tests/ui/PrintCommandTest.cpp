@@ -29,28 +29,28 @@ class PrintCommand : public MainWindowFixture {
 protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
-        CutOffPrinters();
+        cutOffPrinters();
         std::filesystem::create_directory(home);
     }
 
-    void StartWithWing(const std::vector<TypedPanel>& panels) {
-        Start();
-        TypeWing(panels, "30", "1500");
-        window->cmdCalcul_Click();
-        ASSERT_TRUE(window->calcValid());
+    void startWithWing(const std::vector<TypedPanel>& panels) {
+        startWindow();
+        typeWing(panels, "30", "1500");
+        window->calculate();
+        ASSERT_TRUE(window->hasValidResults());
         prompter.messages.clear();
     }
-    void StartWithWorkedWing() { StartWithWing({{"250", "150", "1000", "50"}}); }
+    void startWithWorkedWing() { startWithWing({{"250", "150", "1000", "50"}}); }
 
-    void ExpectMessage(std::size_t index, const QString& text, MessageStyle style) const {
+    void expectMessage(std::size_t index, const QString& text, MessageStyle style) const {
         ASSERT_LT(index, prompter.messages.size());
         EXPECT_EQ(prompter.messages[index].text, text);
         EXPECT_EQ(prompter.messages[index].style, style);
-        EXPECT_EQ(prompter.messages[index].title, Lng(kProgramCaption));
+        EXPECT_EQ(prompter.messages[index].title, textOf(kProgramCaption));
     }
-    void ExpectConfirmationOnly() const {
+    void expectConfirmationOnly() const {
         ASSERT_EQ(prompter.messages.size(), 1u);
-        ExpectMessage(0, Lng(kPrintsOnMessage) + " PDF ?", kOkCancelQuestion);
+        expectMessage(0, textOf(kPrintsOnMessage) + " PDF ?", kOkCancelQuestion);
     }
 
     const std::string home = folder / "home";
@@ -59,73 +59,73 @@ protected:
 };
 
 TEST_F(PrintCommand, CancelOnTheConfirmationStops) {
-    StartWithWorkedWing();
+    startWithWorkedWing();
     prompter.messageAnswers = {MessageAnswer::Cancel};
-    c().cmdprint->click();
-    ExpectConfirmationOnly();
+    c().printButton->click();
+    expectConfirmationOnly();
     EXPECT_TRUE(prompter.prompts.empty());
     EXPECT_TRUE(window->printTitle().isEmpty());
 }
 
 // The default title is offered each time, never the last one; the answer replaces printTitle.
 TEST_F(PrintCommand, EmptyTitleEndsQuietlyEvenAfterASheet) {
-    StartWithWorkedWing();
+    startWithWorkedWing();
     prompter.inputAnswers = {QStringLiteral("First sheet"), QString()};
     prompter.fileAnswers = {QString::fromStdString(folder / "first.pdf")};
-    window->mnufileprint_Click();
+    window->printSheet();
     ASSERT_EQ(window->printTitle(), "First sheet");
     prompter.messages.clear();
 
-    window->mnufileprint_Click();
-    ExpectConfirmationOnly();
+    window->printSheet();
+    expectConfirmationOnly();
     EXPECT_TRUE(window->printTitle().isEmpty());
     ASSERT_EQ(prompter.prompts.size(), 2u);
-    EXPECT_EQ(prompter.prompts[1], "\r\n\r\n" + Lng(kTitlePrompt) + "|" + Lng(kTitleBoxTitle) +
-                                       "|" + Lng(kDefaultSheetTitle));
+    EXPECT_EQ(prompter.prompts[1], "\r\n\r\n" + textOf(kTitlePrompt) + "|" +
+                                       textOf(kTitleBoxTitle) + "|" + textOf(kDefaultSheetTitle));
     EXPECT_EQ(prompter.fileDialogs.size(), 1u);
 }
 
 TEST_F(PrintCommand, WithoutPrinterThePdfGoesWhereTheSaveDialogSays) {
-    StartWithWorkedWing();
+    startWithWorkedWing();
     const std::string pdf = folder / "chosen.pdf";
     prompter.fileAnswers = {QString::fromStdString(pdf)};
-    window->mnufileprint_Click();
+    window->printSheet();
 
     ASSERT_EQ(prompter.fileDialogs.size(), 1u);
     const FileDialogRequest& dialog = prompter.fileDialogs[0];
-    EXPECT_EQ(dialog.title, Lng(kPrintsOnMessage) + " PDF");
+    EXPECT_EQ(dialog.title, textOf(kPrintsOnMessage) + " PDF");
     EXPECT_EQ(dialog.filter, "PDF (*.pdf)");
     EXPECT_EQ(dialog.defaultSuffix, "pdf");
-    EXPECT_EQ(dialog.suggestedName, Lng(kDefaultSheetTitle) + ".pdf");
+    EXPECT_EQ(dialog.suggestedName, textOf(kDefaultSheetTitle) + ".pdf");
     EXPECT_EQ(dialog.folder.toStdString(), home + "/Documents");
     EXPECT_TRUE(std::filesystem::is_directory(home + "/Documents"));
 
     ASSERT_EQ(prompter.messages.size(), 2u);
-    ExpectMessage(0, Lng(kPrintsOnMessage) + " PDF ?", kOkCancelQuestion);
-    ExpectMessage(1, Lng(kSheetPrintedMessage), kPlainMessage);
-    EXPECT_EQ(window->printTitle(), Lng(kDefaultSheetTitle));
-    ASSERT_TRUE(ReadBytes(pdf).starts_with("%PDF-"));
+    expectMessage(0, textOf(kPrintsOnMessage) + " PDF ?", kOkCancelQuestion);
+    expectMessage(1, textOf(kSheetPrintedMessage), kPlainMessage);
+    EXPECT_EQ(window->printTitle(), textOf(kDefaultSheetTitle));
+    ASSERT_TRUE(readBytes(pdf).starts_with("%PDF-"));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
     // The sheet carries the typed title and the loading caption the window shows.
-    if (!HavePoppler())
+    if (!havePoppler())
         GTEST_SKIP() << "Poppler's tools are not installed";
     const QString page =
-        RunTool(QStringLiteral("pdftotext"), {QString::fromStdString(pdf), QStringLiteral("-")})
+        runTool(QStringLiteral("pdftotext"), {QString::fromStdString(pdf), QStringLiteral("-")})
             .out.simplified();
-    EXPECT_TRUE(page.contains(Lng(kSheetTitleCaption) + " " + Lng(kDefaultSheetTitle)));
-    EXPECT_TRUE(
-        page.contains(Lng(kWingLoadingCaption) + " : " + c().LbafficheCA->text().simplified()));
+    EXPECT_TRUE(page.contains(textOf(kSheetTitleCaption) + " " + textOf(kDefaultSheetTitle)));
+    EXPECT_TRUE(page.contains(textOf(kWingLoadingCaption) + " : " +
+                              c().wingLoadingValue->text().simplified()));
 }
 
 TEST_F(PrintCommand, PdfFolderFallsBackToHomeWhereDocumentsCannotBeMade) {
-    WriteBytes(home + "/Documents", "a file where the folder would go");
-    StartWithWorkedWing();
-    window->mnufileprint_Click(); // the save dialog is cancelled: nothing more happens
+    writeBytes(home + "/Documents", "a file where the folder would go");
+    startWithWorkedWing();
+    window->printSheet(); // the save dialog is cancelled: nothing more happens
     ASSERT_EQ(prompter.fileDialogs.size(), 1u);
     EXPECT_EQ(prompter.fileDialogs[0].folder.toStdString(), home);
-    ExpectConfirmationOnly();
-    EXPECT_EQ(window->printTitle(), Lng(kDefaultSheetTitle));
+    expectConfirmationOnly();
+    EXPECT_EQ(window->printTitle(), textOf(kDefaultSheetTitle));
 }
 
 // A title of spaces is not empty; characters no file name may hold are replaced in the name.
@@ -136,15 +136,15 @@ TEST_F(PrintCommand, AnyNonEmptyTitlePrints) {
     };
     for (const auto& [title, suggested] : rows) {
         SCOPED_TRACE(title.toStdString());
-        StartWithWorkedWing();
+        startWithWorkedWing();
         prompter.fileDialogs.clear();
         prompter.inputAnswers = {title};
         prompter.fileAnswers = {QString::fromStdString(folder / "sheet.pdf")};
-        window->mnufileprint_Click();
+        window->printSheet();
         ASSERT_EQ(prompter.fileDialogs.size(), 1u);
         EXPECT_EQ(prompter.fileDialogs[0].suggestedName, suggested);
         EXPECT_EQ(window->printTitle(), title);
-        ExpectMessage(1, Lng(kSheetPrintedMessage), kPlainMessage);
+        expectMessage(1, textOf(kSheetPrintedMessage), kPlainMessage);
         EXPECT_TRUE(std::filesystem::exists(folder / "sheet.pdf"));
         std::filesystem::remove(folder / "sheet.pdf");
     }
@@ -173,16 +173,16 @@ TEST_F(PrintCommand, FailureShowsMessage16AndLeavesTheFolderAsItWas) {
         if (row.folderInTheWay)
             std::filesystem::create_directory(target / row.target);
         else
-            WriteBytes(target / "sheet.pdf", "older sheet");
-        const std::vector<std::string> before = target.Names();
-        StartWithWing({row.panel});
+            writeBytes(target / "sheet.pdf", "older sheet");
+        const std::vector<std::string> before = target.names();
+        startWithWing({row.panel});
         prompter.fileAnswers = {QString::fromStdString(target / row.target)};
-        window->mnufileprint_Click();
+        window->printSheet();
         ASSERT_EQ(prompter.messages.size(), 2u);
-        ExpectMessage(1, Lng(kPrintFailedMessage), kCriticalMessage);
-        EXPECT_EQ(target.Names(), before);
+        expectMessage(1, textOf(kPrintFailedMessage), kCriticalMessage);
+        EXPECT_EQ(target.names(), before);
         if (!row.folderInTheWay)
-            EXPECT_EQ(ReadBytes(target / "sheet.pdf"), "older sheet");
+            EXPECT_EQ(readBytes(target / "sheet.pdf"), "older sheet");
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     }
 }

@@ -7,54 +7,54 @@ namespace {
 using WingFilesWindow = MainWindowFixture;
 
 TEST_F(WingFilesWindow, OpenLoadsCalculatesAndNamesTheFile) {
-    Start();
-    WriteBytes(folder / "two.txt", kTwoPanelWingFile);
+    startWindow();
+    writeBytes(folder / "two.txt", kTwoPanelWingFile);
     prompter.fileAnswers.push_back(QString::fromStdString(folder / "two.txt"));
-    window->mnuopen_Click();
-    EXPECT_EQ(c().C_max[1]->text(), "200");
-    EXPECT_EQ(c().masse->text(), "1500");
-    EXPECT_EQ(c().Lbcmoy->text(), " 222.99 mm  ");
-    EXPECT_TRUE(window->calcValid());
+    window->openWingFile();
+    EXPECT_EQ(c().rootChordFields[1]->text(), "200");
+    EXPECT_EQ(c().massField->text(), "1500");
+    EXPECT_EQ(c().meanChordValue->text(), " 222.99 mm  ");
+    EXPECT_TRUE(window->hasValidResults());
     EXPECT_EQ(window->windowTitle().toStdString(),
               "Wingsheet - " + language.text(kWingFileType) + " : two.txt");
     ASSERT_EQ(prompter.fileDialogs.size(), 1u);
     EXPECT_EQ(prompter.fileDialogs[0].title.toStdString(), language.text(kOpenDialogTitle));
     EXPECT_EQ(prompter.fileDialogs[0].filter.toStdString(),
               language.text(kWingFileType) + " (*.txt)");
-    EXPECT_EQ(prompter.fileDialogs[0].folder.toStdString(), folder.Path());
+    EXPECT_EQ(prompter.fileDialogs[0].folder.toStdString(), folder.path());
     EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST_F(WingFilesWindow, ShortAndTwoBlockFiles) {
-    Start();
+    startWindow();
     const std::string& block = kTwoPanelWingFile;
-    WriteBytes(folder / "short.txt", block.substr(0, 60));
-    WriteBytes(folder / "double.txt",
+    writeBytes(folder / "short.txt", block.substr(0, 60));
+    writeBytes(folder / "double.txt",
                block + std::string(block).replace(block.find("25\r\n"), 2, "33"));
     prompter.fileAnswers = {QString::fromStdString(folder / "short.txt"),
                             QString::fromStdString(folder / "double.txt")};
 
-    window->mnuopen_Click();
+    window->openWingFile();
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_TRUE(prompter.messages[0].text.contains(" # 62 "));
     EXPECT_TRUE(prompter.messages[0].text.endsWith("\rInput past end of file"));
     EXPECT_EQ(prompter.messages[0].style, kInformationMessage);
-    EXPECT_TRUE(c().C_max[0]->text().isEmpty());
+    EXPECT_TRUE(c().rootChordFields[0]->text().isEmpty());
     EXPECT_EQ(window->windowTitle(), "Wingsheet");
 
-    window->mnuopen_Click();
-    EXPECT_EQ(c().Cg->text(), "33"); // the second block wins
-    EXPECT_TRUE(window->calcValid());
+    window->openWingFile();
+    EXPECT_EQ(c().balanceField->text(), "33"); // the second block wins
+    EXPECT_TRUE(window->hasValidResults());
 }
 
 // The name a modeller may type: blanks, quotes, semicolons and letters beyond ASCII, in the
 // folder too; no shell ever sees it.
 TEST_F(WingFilesWindow, SaveAsThenOpenRestoresEveryFieldText) {
-    Start();
-    TypeWing({{"250,5", "180", "600", "-12.5"}, {"", "90", "300", ""}}, "30", "1200");
-    window->cmdCalcul_Click();
-    ASSERT_TRUE(window->calcValid());
-    c().deport[1]->setText("40"); // edited after calculating: still saved
+    startWindow();
+    typeWing({{"250,5", "180", "600", "-12.5"}, {"", "90", "300", ""}}, "30", "1200");
+    window->calculate();
+    ASSERT_TRUE(window->hasValidResults());
+    c().sweepOffsetFields[1]->setText("40"); // edited after calculating: still saved
     const WingFields typed = window->session().fields();
 
     const std::string awkwardFolder = folder / "mes ailes; \"2024\"";
@@ -63,27 +63,27 @@ TEST_F(WingFilesWindow, SaveAsThenOpenRestoresEveryFieldText) {
                              "che \xe7\xbf\xbc $(z).txt";
     const QString path = QString::fromStdString(awkwardFolder + "/" + name);
     prompter.fileAnswers = {path, path};
-    window->mnusave_Click();
+    window->saveWingFileAs();
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text,
               QString::fromStdString(language.text(kWingSavedMessage)) + path);
     EXPECT_TRUE(window->windowTitle().endsWith(QString::fromStdString(" : " + name)));
 
-    window->cmdClear_Click();
-    window->mnuopen_Click();
+    window->clearForm();
+    window->openWingFile();
     EXPECT_EQ(window->session().fields(), typed);
-    EXPECT_TRUE(window->calcValid());
+    EXPECT_TRUE(window->hasValidResults());
     EXPECT_TRUE(window->windowTitle().endsWith(QString::fromStdString(" : " + name)));
 }
 
 TEST_F(WingFilesWindow, CancelledDialogsChangeNothing) {
-    Start();
-    TypeWing({{"250", "150", "1000", "50"}}, "30", "");
-    window->cmdCalcul_Click();
-    window->mnusave_Click();
-    window->mnuopen_Click();
-    EXPECT_EQ(c().C_max[0]->text(), "250");
-    EXPECT_TRUE(window->calcValid());
+    startWindow();
+    typeWing({{"250", "150", "1000", "50"}}, "30", "");
+    window->calculate();
+    window->saveWingFileAs();
+    window->openWingFile();
+    EXPECT_EQ(c().rootChordFields[0]->text(), "250");
+    EXPECT_TRUE(window->hasValidResults());
     EXPECT_TRUE(prompter.messages.empty());
 }
 

@@ -1,7 +1,7 @@
 #include "AboutPicture.h"
 
-#include "draw/QPainterCanvas.h"
 #include "SketchWing.h"
+#include "draw/QPainterCanvas.h"
 
 #include <QPainter>
 
@@ -17,13 +17,13 @@ const QColor kWingFill(150, 190, 235);
 
 } // namespace
 
-QImage DrawAboutPicture() {
-    const SketchWing wing = CalculateSketchWing({{"250", "150", "1000", "50"}}, "30");
+QImage drawAboutPicture() {
+    const SketchWing wing = calculateSketchWing({{"250", "150", "1000", "50"}}, "30");
     // Centred: the wing reaches from the root leading edge to the root trailing edge (250 mm).
     const double leadingY = (kHeight * 15.0 - 250 * kTwipsPerMm) / 2;
     const double rootX = (kWidth * 15.0 - 1000 * kTwipsPerMm) / 2;
     const PlanformFigure figure =
-        LayOutWing(wing, {rootX, leadingY + 250 * kTwipsPerMm}, kTwipsPerMm);
+        layOutWing(wing, {rootX, leadingY + 250 * kTwipsPerMm}, kTwipsPerMm);
 
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     image.setDotsPerMeterX(3780);
@@ -32,7 +32,7 @@ QImage DrawAboutPicture() {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterCanvas canvas(painter, QSizeF(0, 0)); // nothing to erase: the grey stays
-    FillPanels(painter, figure, kWingFill);
-    DrawFigure(figure, canvas);
+    fillPanels(painter, figure, kWingFill);
+    drawFigure(figure, canvas);
     return image;
 }

@@ -4,4 +4,4 @@
 
 #include <QImage>
 
-QImage DrawAboutPicture();
+QImage drawAboutPicture();

@@ -19,4 +19,4 @@ struct SketchWords {
     QString balanceDistance;
 };
 
-QImage DrawHelpSketch(const SketchWords& words);
+QImage drawHelpSketch(const SketchWords& words);

@@ -11,11 +11,11 @@ namespace {
 constexpr double kTwipsPerPixel = 15; // 96 DPI
 
 // Each panel's root trailing edge sits on the previous panel's tip trailing edge.
-RootTrailingPoint NextRoot(const WingPlanform& planform, int panel, RootTrailingPoint previous,
+RootTrailingPoint nextRoot(const WingPlanform& planform, int panel, RootTrailingPoint previous,
                            double scale) {
     const int p = panel - 1;
     const double rootLeading = previous.y - planform.rootChord[p] * scale;
-    const double previousLeading = LeadingEdgeAtTip(planform, p - 1) * scale;
+    const double previousLeading = leadingEdgeAtTip(planform, p - 1) * scale;
     return {previous.x + planform.panelLength[p] * scale,
             rootLeading - previousLeading +
                 (planform.sweepOffset[p] + planform.tipChord[p]) * scale};
@@ -23,38 +23,38 @@ RootTrailingPoint NextRoot(const WingPlanform& planform, int panel, RootTrailing
 
 } // namespace
 
-SketchWing CalculateSketchWing(const std::vector<std::array<const char*, 4>>& panels,
+SketchWing calculateSketchWing(const std::vector<std::array<const char*, 4>>& panels,
                                const char* balancePercent) {
-    WingFields fields = ClearedFields();
+    WingFields fields = clearedFields();
     for (std::size_t i = 0; i < panels.size(); ++i) {
         if (i == 0)
-            fields.C_max[0] = panels[0][0];
-        SetTipChord(fields, static_cast<int>(i), panels[i][1]);
-        fields.L_trap[i] = panels[i][2];
-        fields.deport[i] = panels[i][3];
+            fields.rootChord[0] = panels[0][0];
+        setTipChord(fields, static_cast<int>(i), panels[i][1]);
+        fields.panelLength[i] = panels[i][2];
+        fields.sweepOffset[i] = panels[i][3];
     }
-    fields.Cg = balancePercent;
-    fields.masse = "1000";
+    fields.balancePercent = balancePercent;
+    fields.mass = "1000";
     SketchWing wing;
-    if (CalculateWing(fields, ".", wing.planform, wing.results).outcome != CalcOutcome::Ok)
+    if (calculateWing(fields, ".", wing.planform, wing.results).outcome != CalcOutcome::Ok)
         throw std::runtime_error("the sketch wing does not calculate");
     return wing;
 }
 
-PlanformFigure LayOutWing(const SketchWing& wing, RootTrailingPoint rootTrailing,
+PlanformFigure layOutWing(const SketchWing& wing, RootTrailingPoint rootTrailing,
                           double twipsPerMm) {
     const auto figure =
-        BuildFigure(wing.planform, wing.results, rootTrailing, twipsPerMm, NextRoot);
+        buildFigure(wing.planform, wing.results, rootTrailing, twipsPerMm, nextRoot);
     if (!figure)
         throw std::runtime_error("the sketch wing cannot be drawn");
     return *figure;
 }
 
-QPointF ToPixels(double xTwips, double yTwips) {
+QPointF toPixels(double xTwips, double yTwips) {
     return {xTwips / kTwipsPerPixel, yTwips / kTwipsPerPixel};
 }
 
-void FillPanels(QPainter& painter, const PlanformFigure& figure, const QColor& colour) {
+void fillPanels(QPainter& painter, const PlanformFigure& figure, const QColor& colour) {
     painter.save();
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
@@ -62,10 +62,10 @@ void FillPanels(QPainter& painter, const PlanformFigure& figure, const QColor& c
         const CanvasPoint root = panel.rootTrailing;
         const double leadingY = root.y + panel.rootChordRise;
         const QPolygonF outline{
-            ToPixels(root.x, root.y),
-            ToPixels(root.x, leadingY),
-            ToPixels(root.x + panel.leadingDx, leadingY + panel.leadingDy),
-            ToPixels(root.x + panel.leadingDx, leadingY + panel.leadingDy + panel.tipChordDrop),
+            toPixels(root.x, root.y),
+            toPixels(root.x, leadingY),
+            toPixels(root.x + panel.leadingDx, leadingY + panel.leadingDy),
+            toPixels(root.x + panel.leadingDx, leadingY + panel.leadingDy + panel.tipChordDrop),
         };
         painter.drawPolygon(outline);
     }

@@ -2,8 +2,8 @@
 // program's preview, at a scale and position the picture chooses. Lengths mm, canvas twips.
 #pragma once
 
-#include "draw/PlanformFigure.h"
 #include "calc/WingResults.h"
+#include "draw/PlanformFigure.h"
 
 #include <QColor>
 #include <QPointF>
@@ -18,15 +18,15 @@ struct SketchWing {
 };
 
 // Panels as typed: root chord (panel 1 only), tip chord, length, sweep offset.
-SketchWing CalculateSketchWing(const std::vector<std::array<const char*, 4>>& panels,
+SketchWing calculateSketchWing(const std::vector<std::array<const char*, 4>>& panels,
                                const char* balancePercent);
 
 // The strokes with the wing root's trailing edge at rootTrailing; the figure must be drawable.
-PlanformFigure LayOutWing(const SketchWing& wing, RootTrailingPoint rootTrailing,
+PlanformFigure layOutWing(const SketchWing& wing, RootTrailingPoint rootTrailing,
                           double twipsPerMm);
 
 // Pixels of a 96 DPI image for a position in twips.
-QPointF ToPixels(double xTwips, double yTwips);
+QPointF toPixels(double xTwips, double yTwips);
 
 // Paints the inside of every panel, under the outlines that the canvas draws afterwards.
-void FillPanels(QPainter& painter, const PlanformFigure& figure, const QColor& colour);
+void fillPanels(QPainter& painter, const PlanformFigure& figure, const QColor& colour);

@@ -11,29 +11,29 @@
 
 namespace {
 
-// Caption texts end in " :" or ":" where the window adds nothing; a drawing needs the bare words.
-QString Words(const LanguageState& language, TextKey key) {
+// caption texts end in " :" or ":" where the window adds nothing; a drawing needs the bare words.
+QString words(const LanguageState& language, TextKey key) {
     QString text = QString::fromStdString(language.text(key)).trimmed();
     while (text.endsWith(QLatin1Char(':')))
         text = text.chopped(1).trimmed();
     return text;
 }
 
-SketchWords WordsOf(const LanguageState& language) {
-    return {Words(language, kInputsTitle),        Words(language, kPanelCaption),
-            Words(language, kRootChordCaption),   Words(language, kTipChordCaption),
-            Words(language, kPanelLengthCaption), Words(language, kSweepOffsetCaption),
-            Words(language, kBalanceCaption),     Words(language, kMeanChordStationCaption),
-            Words(language, kMeanChordCaption),   Words(language, kBalanceDistanceCaption)};
+SketchWords wordsOf(const LanguageState& language) {
+    return {words(language, kInputsTitle),        words(language, kPanelCaption),
+            words(language, kRootChordCaption),   words(language, kTipChordCaption),
+            words(language, kPanelLengthCaption), words(language, kSweepOffsetCaption),
+            words(language, kBalanceCaption),     words(language, kMeanChordStationCaption),
+            words(language, kMeanChordCaption),   words(language, kBalanceDistanceCaption)};
 }
 
-int Usage() {
+int usage() {
     std::cerr << "usage: wingsheet_sketch help LANGUAGE_FOLDER LANGUAGE OUT.png\n"
                  "       wingsheet_sketch about OUT.png\n";
     return 2;
 }
 
-bool Save(const QImage& image, const char* path) {
+bool save(const QImage& image, const char* path) {
     if (image.save(QString::fromLocal8Bit(path), "PNG"))
         return true;
     std::cerr << "cannot write " << path << '\n';
@@ -53,9 +53,9 @@ int main(int argc, char** argv) {
             std::cerr << "no texts in " << language.languageFile() << '\n';
             return 1;
         }
-        return Save(DrawHelpSketch(WordsOf(language)), argv[4]) ? 0 : 1;
+        return save(drawHelpSketch(wordsOf(language)), argv[4]) ? 0 : 1;
     }
     if (action == "about" && argc == 3)
-        return Save(DrawAboutPicture(), argv[2]) ? 0 : 1;
-    return Usage();
+        return save(drawAboutPicture(), argv[2]) ? 0 : 1;
+    return usage();
 }

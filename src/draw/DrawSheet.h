@@ -2,9 +2,9 @@
 // standard scale, laid out on a SheetCanvas in page twips. Messages and pointer are the caller's.
 #pragma once
 
+#include "calc/WingResults.h"
 #include "draw/SheetCanvas.h"
 #include "draw/SheetInputs.h"
-#include "calc/WingResults.h"
 
 #include <string>
 
@@ -17,5 +17,5 @@ struct SheetOutcome {
 
 // Lays out the whole page and ends the document. On a failure (a panel index out of range, a
 // coordinate that overflows or is not a number) it stops at once and leaves the document open.
-SheetOutcome PrintSheet(const WingPlanform& planform, const WingResults& results,
-                        const SheetInputs& inputs, SheetCanvas& canvas);
+SheetOutcome drawSheet(const WingPlanform& planform, const WingResults& results,
+                       const SheetInputs& inputs, SheetCanvas& canvas);

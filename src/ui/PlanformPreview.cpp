@@ -1,11 +1,11 @@
-#include "ui/PlanPreview.h"
+#include "ui/PlanformPreview.h"
 
-#include "draw/DrawPlanform.h"
+#include "draw/DrawPreview.h"
 #include "draw/QPainterCanvas.h"
 
 #include <QPainter>
 
-PlanPreview::PlanPreview(QWidget* parent)
+PlanformPreview::PlanformPreview(QWidget* parent)
     : QWidget(parent) {
     setAutoFillBackground(true);
     QPalette white = palette();
@@ -13,11 +13,11 @@ PlanPreview::PlanPreview(QWidget* parent)
     setPalette(white);
 }
 
-void PlanPreview::DrawPlanform(const WingPlanform& planform, const WingResults& results) {
+void PlanformPreview::drawPreview(const WingPlanform& planform, const WingResults& results) {
     QPicture picture;
     QPainter painter(&picture);
     QPainterCanvas canvas(painter, {kPreviewWidthTwips, kPreviewHeightTwips});
-    const PreviewOutcome outcome = ::DrawPlanform(planform, results, canvas);
+    const PreviewOutcome outcome = ::drawPreview(planform, results, canvas);
     painter.end();
     if (!outcome.drawn)
         return erase();
@@ -26,13 +26,13 @@ void PlanPreview::DrawPlanform(const WingPlanform& planform, const WingResults& 
     update();
 }
 
-void PlanPreview::erase() {
+void PlanformPreview::erase() {
     picture_ = QPicture();
     blank_ = true;
     update();
 }
 
-void PlanPreview::paintEvent(QPaintEvent*) {
+void PlanformPreview::paintEvent(QPaintEvent*) {
     if (blank_)
         return;
     QPainter painter(this);

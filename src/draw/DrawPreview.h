@@ -2,8 +2,8 @@
 // in the preview area, with the mean-chord station, the balance point and the root reference.
 #pragma once
 
-#include "draw/PlanformCanvas.h"
 #include "calc/WingResults.h"
+#include "draw/PlanformCanvas.h"
 
 #include <cstdint>
 #include <string>
@@ -20,5 +20,5 @@ struct PreviewOutcome {
 
 // Clears the canvas, then draws panels 0..lastPanel and the five marks. When the scale or a
 // coordinate cannot be formed the canvas is left blank and the outcome says why.
-PreviewOutcome DrawPlanform(const WingPlanform& planform, const WingResults& results,
-                            PlanformCanvas& canvas);
+PreviewOutcome drawPreview(const WingPlanform& planform, const WingResults& results,
+                           PlanformCanvas& canvas);

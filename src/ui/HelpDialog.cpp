@@ -1,4 +1,4 @@
-#include "ui/frmAide.h"
+#include "ui/HelpDialog.h"
 
 #include "base/FileListing.h"
 #include "base/ProgramFolder.h"
@@ -41,17 +41,17 @@ constexpr HelpRow kSecondText[] = {
 };
 
 // A missing key still gets its blanks and breaks, so the lines below keep their places.
-QString BuildHelpText(const LanguageState& language, std::span<const HelpRow> rows) {
+QString buildHelpText(const LanguageState& language, std::span<const HelpRow> rows) {
     QString text;
     for (const HelpRow& row : rows) {
         text += QString(row.blanksBefore, QLatin1Char(' '));
-        text += Text(language, row.key);
+        text += uiText(language, row.key);
         text += QStringLiteral("\r\n").repeated(row.lineBreaksAfter);
     }
     return text;
 }
 
-QPushButton* PlaceButton(QWidget* parent, const QString& text, QRect where) {
+QPushButton* placeButton(QWidget* parent, const QString& text, QRect where) {
     auto* button = new QPushButton(text, parent);
     button->setGeometry(where);
     return button;
@@ -59,65 +59,65 @@ QPushButton* PlaceButton(QWidget* parent, const QString& text, QRect where) {
 
 } // namespace
 
-QString FindSketch(const std::string& languageFolder, const std::string& languageName) {
+QString findSketch(const std::string& languageFolder, const std::string& languageName) {
     const std::string fileName = languageName + ".gif";
     const std::string besideProgram = languageFolder + kPathSeparator + fileName;
-    if (FileExists(besideProgram))
+    if (fileExists(besideProgram))
         return QString::fromStdString(std::filesystem::absolute(besideProgram).string());
-    if (FileExists(fileName))
+    if (fileExists(fileName))
         return QString::fromStdString(std::filesystem::absolute(fileName).string());
     return {};
 }
 
-frmAide::frmAide(QWidget* owner, Prompter& prompter, const LanguageState& language)
+HelpDialog::HelpDialog(QWidget* owner, Prompter& prompter, const LanguageState& language)
     : QDialog(owner)
     , prompter_(prompter)
     , language_(language)
-    , Picture1_(PlaceLabel(this, QString(), TwipsRect(120, 120, 495, 495)))
-    , Label1_(PlaceLabel(this, QStringLiteral("info"), TwipsRect(720, 120, 7575, 6375)))
-    , Label2_(PlaceLabel(this, QStringLiteral("merci"), TwipsRect(720, 6600, 6495, 975)))
-    , croquis_(PlaceButton(this, QStringLiteral("Croquis"), TwipsRect(7200, 6720, 1215, 255)))
-    , cmdok_(PlaceButton(this, QStringLiteral("OK"), TwipsRect(7200, 7080, 1215, 375))) {
+    , iconLabel_(placeLabel(this, QString(), twipsRect(120, 120, 495, 495)))
+    , helpLabel_(placeLabel(this, QStringLiteral("info"), twipsRect(720, 120, 7575, 6375)))
+    , tipsLabel_(placeLabel(this, QStringLiteral("merci"), twipsRect(720, 6600, 6495, 975)))
+    , sketchButton_(placeButton(this, QStringLiteral("Croquis"), twipsRect(7200, 6720, 1215, 255)))
+    , okButton_(placeButton(this, QStringLiteral("OK"), twipsRect(7200, 7080, 1215, 375))) {
     setWindowTitle(QStringLiteral("Informations :"));
-    SetUpAuxiliaryWindow(*this, 8745, 7695);
-    const int iconSize = TwipsToPixels(495);
-    Picture1_->setPixmap(
+    setUpAuxiliaryWindow(*this, 8745, 7695);
+    const int iconSize = twipsToPixels(495);
+    iconLabel_->setPixmap(
         style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(iconSize, iconSize));
-    Label1_->setWordWrap(true);
-    Label2_->setWordWrap(true);
-    connect(croquis_, &QPushButton::clicked, this, &frmAide::croquis_Click);
-    connect(cmdok_, &QPushButton::clicked, this, &frmAide::cmdOK_Click);
+    helpLabel_->setWordWrap(true);
+    tipsLabel_->setWordWrap(true);
+    connect(sketchButton_, &QPushButton::clicked, this, &HelpDialog::showSketch);
+    connect(okButton_, &QPushButton::clicked, this, &HelpDialog::okPressed);
     // Enter then closes the window rather than starting a viewer.
-    cmdok_->setFocus();
-    Form_Load();
+    okButton_->setFocus();
+    loadTexts();
 }
 
-void frmAide::Form_Load() {
-    croquis_->hide();
-    Label1_->setText(BuildHelpText(language_, kMainText));
-    Label2_->setText(BuildHelpText(language_, kSecondText));
-    cmdok_->setText(Text(language_, kOkButton));
-    if (!Sketch().isEmpty()) {
-        croquis_->show();
-        croquis_->setText(Text(language_, kSketchButton));
+void HelpDialog::loadTexts() {
+    sketchButton_->hide();
+    helpLabel_->setText(buildHelpText(language_, kMainText));
+    tipsLabel_->setText(buildHelpText(language_, kSecondText));
+    okButton_->setText(uiText(language_, kOkButton));
+    if (!sketchPath().isEmpty()) {
+        sketchButton_->show();
+        sketchButton_->setText(uiText(language_, kSketchButton));
     }
 }
 
 // Looked up again: the file may have gone since the window opened.
-void frmAide::croquis_Click() {
-    const QString sketch = Sketch();
+void HelpDialog::showSketch() {
+    const QString sketch = sketchPath();
     if (!sketch.isEmpty())
         prompter_.openFile(sketch);
 }
 
-QString frmAide::Sketch() const {
-    return FindSketch(language_.places().languageFolder, language_.name());
+QString HelpDialog::sketchPath() const {
+    return findSketch(language_.places().languageFolder, language_.name());
 }
 
-void frmAide::cmdOK_Click() {
+void HelpDialog::okPressed() {
     accept();
 }
 
-void frmAide::reject() {
-    cmdok_->click();
+void HelpDialog::reject() {
+    okButton_->click();
 }

@@ -7,7 +7,6 @@
 #include "ui/MainWindowControls.h"
 
 #include <QMainWindow>
-#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -15,53 +14,52 @@ class LanguageState;
 class Prompter;
 struct FileDialogRequest;
 
-class frmMain : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    frmMain(Prompter& prompter, LanguageState& language);
+    MainWindow(Prompter& prompter, LanguageState& language);
 
     // The start-up before the window shows: the language, then a cleared form. False when the
     // user chose to quit instead of picking a language.
-    bool Form_Load();
+    bool start();
 
-    void cmdCalcul_Click();
-    void cmdClear_Click();
-    void cmdprint_Click();
-    void mnufileprint_Click();
-    void mnusave_Click();
-    void mnuopen_Click();
-    void mnufilequit_Click();
-    void mnulang_Click();
-    void mnuhlp_Click();
-    void nmuabout_Click();
+    void calculate();
+    void clearForm();
+    void printSheet();
+    void saveWingFileAs();
+    void openWingFile();
+    void quit();
+    void chooseLanguage();
+    void showHelp();
+    void showAbout();
 
-    void TranslateMainWindow();
-    void FocusFirstField();
+    void translate();
+    void focusFirstField();
 
     const MainWindowControls& controls() const { return c_; }
     const WingSession& session() const { return session_; }
-    bool calcValid() const { return session_.hasValidResults(); }
-    bool rootChordFocused() const { return rootChordFocused_ != 0; }
+    bool hasValidResults() const { return session_.hasValidResults(); }
+    bool rootChordHadFocus() const { return rootChordHadFocus_; }
     const QString& printTitle() const { return printTitle_; }
 
 private:
-    void ConnectControls();
-    void ConnectField(WingField* field, std::function<void(const std::string&)> forward);
-    bool StartLanguage();
-    void ShowFields();
-    void ShowResults();
-    void ClearResults();
-    void ShowCalculationMessage(const CalcReport& report);
-    void SelectRootChord();
-    void ShowFileError(const FileError& error);
-    void ShowFileCaption();
+    void connectControls();
+    void connectField(WingField* field, std::function<void(const std::string&)> forward);
+    bool startLanguage();
+    void showFields();
+    void showResults();
+    void clearResults();
+    void showCalculationMessage(const CalcReport& report);
+    void selectRootChord();
+    void showFileError(const FileError& error);
+    void showFileCaption();
     FileDialogRequest wingFileDialog(const QString& title) const;
 
     Prompter& prompter_;
     LanguageState& language_;
     WingSession session_;
     MainWindowControls c_;
-    std::uint8_t rootChordFocused_ = 0;
+    bool rootChordHadFocus_ = false;
     QString printTitle_;
     QString lastWingFolder_;      // where the file dialogs start after the first save or open
     bool showingSession_ = false; // fields are being set from the session, not typed

@@ -4,8 +4,8 @@
 #include "print/SheetPrinter.h"
 #include "print/SystemLocale.h"
 #include "ui/LanguageText.h"
+#include "ui/MainWindow.h"
 #include "ui/Prompter.h"
-#include "ui/frmMain.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -15,13 +15,13 @@ namespace {
 const QString kPdfPrinter = QStringLiteral("PDF");
 
 // Every box of the command has the program's caption as its title, looked up after the text.
-MessageAnswer ShowBox(Prompter& prompter, const LanguageState& language, const QString& text,
+MessageAnswer showBox(Prompter& prompter, const LanguageState& language, const QString& text,
                       MessageStyle style) {
-    return prompter.messageBox(text, style, Text(language, kProgramCaption));
+    return prompter.messageBox(text, style, uiText(language, kProgramCaption));
 }
 
 // The documents folder, made if it is missing; the home folder when it cannot be.
-QString PdfFolder() {
+QString pdfFolder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!documents.isEmpty() && QDir().mkpath(documents))
         return documents;
@@ -29,7 +29,7 @@ QString PdfFolder() {
 }
 
 // The title as a file name: characters that no file name may hold become "_".
-QString PdfFileName(const QString& title) {
+QString pdfFileName(const QString& title) {
     QString name = title;
     for (QChar& character : name) {
         if (character.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(character))
@@ -39,42 +39,42 @@ QString PdfFileName(const QString& title) {
 }
 
 // Where the sheet goes: the printer, or the PDF file the user picks; empty when they cancel.
-SheetTarget AskTarget(Prompter& prompter, const QString& printer, const QString& printsOn,
+SheetTarget askTarget(Prompter& prompter, const QString& printer, const QString& printsOn,
                       const QString& title) {
     if (!printer.isEmpty())
-        return SheetTarget::Printer(printer);
-    return SheetTarget::Pdf(
-        prompter.saveFileName({printsOn, QStringLiteral("PDF (*.pdf)"), PdfFolder(),
-                               PdfFileName(title), QStringLiteral("pdf")}));
+        return SheetTarget::printer(printer);
+    return SheetTarget::pdf(
+        prompter.saveFileName({printsOn, QStringLiteral("PDF (*.pdf)"), pdfFolder(),
+                               pdfFileName(title), QStringLiteral("pdf")}));
 }
 
 } // namespace
 
-void frmMain::mnufileprint_Click() {
+void MainWindow::printSheet() {
     if (!session_.hasValidResults()) {
-        ShowBox(prompter_, language_, Text(language_, kPrintNeedsCalculationMessage),
+        showBox(prompter_, language_, uiText(language_, kPrintNeedsCalculationMessage),
                 kCriticalMessage);
         return;
     }
-    const QString printer = DefaultPrinterName();
+    const QString printer = defaultPrinterName();
     const QString printsOn =
-        Text(language_, kPrintsOnMessage) + u' ' + (printer.isEmpty() ? kPdfPrinter : printer);
-    if (ShowBox(prompter_, language_, printsOn + QStringLiteral(" ?"), kOkCancelQuestion) ==
+        uiText(language_, kPrintsOnMessage) + u' ' + (printer.isEmpty() ? kPdfPrinter : printer);
+    if (showBox(prompter_, language_, printsOn + QStringLiteral(" ?"), kOkCancelQuestion) ==
         MessageAnswer::Cancel)
         return;
-    const QString prompt = QStringLiteral("\r\n\r\n") + Text(language_, kTitlePrompt);
-    const QString boxTitle = Text(language_, kTitleBoxTitle);
-    printTitle_ = prompter_.inputBox(prompt, boxTitle, Text(language_, kDefaultSheetTitle));
+    const QString prompt = QStringLiteral("\r\n\r\n") + uiText(language_, kTitlePrompt);
+    const QString boxTitle = uiText(language_, kTitleBoxTitle);
+    printTitle_ = prompter_.inputBox(prompt, boxTitle, uiText(language_, kDefaultSheetTitle));
     if (printTitle_.isEmpty())
         return;
-    const SheetTarget target = AskTarget(prompter_, printer, printsOn, printTitle_);
+    const SheetTarget target = askTarget(prompter_, printer, printsOn, printTitle_);
     if (!target.chosen())
         return;
 
-    const SheetInputs inputs = session_.sheetInputs(printTitle_.toStdString(), TodaysShortDate());
-    if (!imprime(session_.planform(), session_.results(), inputs, target).printed) {
-        ShowBox(prompter_, language_, Text(language_, kPrintFailedMessage), kCriticalMessage);
+    const SheetInputs inputs = session_.sheetInputs(printTitle_.toStdString(), todaysShortDate());
+    if (!printSheetTo(session_.planform(), session_.results(), inputs, target).printed) {
+        showBox(prompter_, language_, uiText(language_, kPrintFailedMessage), kCriticalMessage);
         return;
     }
-    ShowBox(prompter_, language_, Text(language_, kSheetPrintedMessage), kPlainMessage);
+    showBox(prompter_, language_, uiText(language_, kSheetPrintedMessage), kPlainMessage);
 }

@@ -1,4 +1,4 @@
-#include "draw/DrawPlanform.h"
+#include "draw/DrawPreview.h"
 
 #include "draw/CanvasNumbers.h"
 #include "draw/PlanformFigure.h"
@@ -8,34 +8,34 @@
 
 namespace {
 
-PreviewOutcome Skipped(std::string reason, std::int16_t drawScale = 0) {
+PreviewOutcome skipped(std::string reason, std::int16_t drawScale = 0) {
     return {false, drawScale, std::move(reason)};
 }
 
 // The half-span must fit 7800 of the 7900 twips of the drawing field.
-std::optional<std::int16_t> SpanwiseLimit(const WingPlanform& planform,
+std::optional<std::int16_t> spanwiseLimit(const WingPlanform& planform,
                                           const WingResults& results) {
-    return FlooredScale(7800, results.tipStation[planform.lastPanel]);
+    return flooredScale(7800, results.tipStation[planform.lastPanel]);
 }
 
 // Only the sign of the last tip's leading edge decides between the two layouts. The tip quotient
 // is formed even when the root chord then replaces it, so a tiny tip extent gives no scale.
-std::optional<std::int16_t> ChordwiseLimit(const WingPlanform& planform) {
+std::optional<std::int16_t> chordwiseLimit(const WingPlanform& planform) {
     const int n = planform.lastPanel;
     const double sweep = planform.sweepOffset[n];
     if (sweep >= 0) {
         const double tipTrailing = sweep + planform.tipChord[n];
-        const auto byTip = FlooredScale(2100, tipTrailing);
+        const auto byTip = flooredScale(2100, tipTrailing);
         if (byTip && tipTrailing < planform.rootChord[0]) {
-            return RoundedScale(2100, planform.rootChord[0]);
+            return roundedScale(2100, planform.rootChord[0]);
         }
         return byTip;
     }
     // Swept forward the extent is scaled by 2300 although it is centred in 2200, on purpose.
-    return FlooredScale(2300, std::abs(sweep) + planform.rootChord[0]);
+    return flooredScale(2300, std::abs(sweep) + planform.rootChord[0]);
 }
 
-RootTrailingPoint PreviewOrigin(const WingPlanform& planform, const WingResults& results,
+RootTrailingPoint previewOrigin(const WingPlanform& planform, const WingResults& results,
                                 double s) {
     const int n = planform.lastPanel;
     const double sweep = planform.sweepOffset[n];
@@ -51,36 +51,36 @@ RootTrailingPoint PreviewOrigin(const WingPlanform& planform, const WingResults&
 }
 
 // Puts panel i's root trailing edge on panel i - 1's tip trailing edge, term by term.
-RootTrailingPoint NextPreviewRoot(const WingPlanform& planform, int panel,
+RootTrailingPoint nextPreviewRoot(const WingPlanform& planform, int panel,
                                   RootTrailingPoint previous, double s) {
     const int p = panel - 1;
     return {planform.panelLength[p] * s + previous.x,
             previous.y - planform.rootChord[p] * s + planform.sweepOffset[p] * s -
-                LeadingEdgeAtTip(planform, p - 1) * s + planform.tipChord[p] * s};
+                leadingEdgeAtTip(planform, p - 1) * s + planform.tipChord[p] * s};
 }
 
 } // namespace
 
-PreviewOutcome DrawPlanform(const WingPlanform& planform, const WingResults& results,
-                            PlanformCanvas& canvas) {
+PreviewOutcome drawPreview(const WingPlanform& planform, const WingResults& results,
+                           PlanformCanvas& canvas) {
     canvas.clear();
-    if (!LastPanelInRange(planform)) {
-        return Skipped("the last panel index is outside 0 to 4");
+    if (!lastPanelInRange(planform)) {
+        return skipped("the last panel index is outside 0 to 4");
     }
-    const auto spanwise = SpanwiseLimit(planform, results);
+    const auto spanwise = spanwiseLimit(planform, results);
     if (!spanwise) {
-        return Skipped("the half-span gives no 16-bit scale");
+        return skipped("the half-span gives no 16-bit scale");
     }
-    const auto chordwise = ChordwiseLimit(planform);
+    const auto chordwise = chordwiseLimit(planform);
     if (!chordwise) {
-        return Skipped("the chordwise extent gives no 16-bit scale");
+        return skipped("the chordwise extent gives no 16-bit scale");
     }
     const std::int16_t s = *spanwise > *chordwise ? *chordwise : *spanwise;
     const auto figure =
-        BuildFigure(planform, results, PreviewOrigin(planform, results, s), s, NextPreviewRoot);
+        buildFigure(planform, results, previewOrigin(planform, results, s), s, nextPreviewRoot);
     if (!figure) {
-        return Skipped("a coordinate is not a finite single-precision number", s);
+        return skipped("a coordinate is not a finite single-precision number", s);
     }
-    DrawFigure(*figure, canvas);
+    drawFigure(*figure, canvas);
     return {true, s, {}};
 }

@@ -1,14 +1,14 @@
 // The language part of the start-up: ask until tz.ini names a language, then translate.
 #include "i18n/LanguageState.h"
+#include "ui/LanguageDialog.h"
+#include "ui/MainWindow.h"
 #include "ui/Prompter.h"
-#include "ui/frmMain.h"
-#include "ui/lang.h"
 
-bool frmMain::StartLanguage() {
+bool MainWindow::startLanguage() {
     for (;;) {
         if (language_.storedLanguage().empty()) {
             language_.setChoosingAtStartup(true);
-            lang chooser(this, language_, [this] { TranslateMainWindow(); });
+            LanguageDialog chooser(this, language_, [this] { translate(); });
             prompter_.runModal(chooser);
         }
         // A pick that tz.ini could not keep still holds for this run.
@@ -26,7 +26,7 @@ bool frmMain::StartLanguage() {
             return false;
         }
     }
-    TranslateMainWindow();
+    translate();
     language_.setChoosingAtStartup(false);
     return true;
 }

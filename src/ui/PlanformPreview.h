@@ -1,4 +1,4 @@
-// The picture box `plan`: it keeps the last drawing as a picture and paints it whenever the
+// The preview area: it keeps the last drawing as a picture and paints it whenever the
 // window is exposed, so the planform survives being covered or minimised.
 #pragma once
 
@@ -8,13 +8,13 @@
 struct WingPlanform;
 struct WingResults;
 
-class PlanPreview : public QWidget {
+class PlanformPreview : public QWidget {
     Q_OBJECT
 public:
-    explicit PlanPreview(QWidget* parent);
+    explicit PlanformPreview(QWidget* parent);
 
     // Redraws the half-wing to scale; a wing whose scale cannot be produced leaves it blank.
-    void DrawPlanform(const WingPlanform& planform, const WingResults& results);
+    void drawPreview(const WingPlanform& planform, const WingResults& results);
     void erase();
     bool isBlank() const { return blank_; }
 

@@ -1,0 +1,56 @@
+#include "ui/LanguageDialog.h"
+
+#include "i18n/TextKeys.h"
+#include "ui/LanguageText.h"
+#include "ui/Twips.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QScreen>
+
+LanguageDialog::LanguageDialog(QWidget* owner, LanguageState& language,
+                               std::function<void()> translateMainWindow)
+    : QDialog(owner)
+    , language_(language)
+    , languageCombo_(new QComboBox(this))
+    , okButton_(new QPushButton(QStringLiteral("OK"), this))
+    , translateMainWindow_(std::move(translateMainWindow)) {
+    setWindowTitle(QStringLiteral("Select your Language"));
+    setFixedSize(twipsToPixels(3255), twipsToPixels(705));
+    languageCombo_->setGeometry(twipsRect(120, 240, 2055, 315));
+    okButton_->setGeometry(twipsRect(2280, 240, 855, 315));
+    okButton_->setDefault(true);
+    // Nothing is picked yet: the box shows a hint instead of an entry.
+    languageCombo_->setPlaceholderText(QStringLiteral("Select"));
+    // At the first start the main window is not shown yet: centre on the screen instead.
+    if ((!owner || !owner->isVisible()) && screen())
+        move(screen()->availableGeometry().center() - rect().center());
+    connect(languageCombo_, &QComboBox::activated, this, &LanguageDialog::rememberPick);
+    connect(okButton_, &QPushButton::clicked, this, &LanguageDialog::confirm);
+    loadTexts();
+}
+
+void LanguageDialog::loadTexts() {
+    selectionMade_ = false;
+    for (const std::string& name : language_.availableLanguages())
+        languageCombo_->addItem(fromUtf8(name));
+    languageCombo_->setCurrentIndex(-1);
+    if (language_.choosingAtStartup())
+        return;
+    setWindowTitle(uiText(language_, kLanguageDialogTitle));
+    language_.recallStoredName();
+    languageCombo_->setPlaceholderText(fromUtf8(language_.name()));
+}
+
+void LanguageDialog::rememberPick() {
+    selectionMade_ = true;
+}
+
+void LanguageDialog::confirm() {
+    if (selectionMade_ && languageCombo_->currentIndex() >= 0) {
+        language_.select(languageCombo_->currentText().toStdString());
+        language_.storeLanguage(language_.name());
+        translateMainWindow_();
+    }
+    close();
+}

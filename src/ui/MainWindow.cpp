@@ -1,0 +1,165 @@
+#include "ui/MainWindow.h"
+
+#include "i18n/TextKeys.h"
+#include "print/SystemLocale.h"
+#include "session/OutcomeMessages.h"
+#include "ui/LanguageDialog.h"
+#include "ui/LanguageText.h"
+#include "ui/PlanformPreview.h"
+#include "ui/Prompter.h"
+#include "ui/TranslateMainWindow.h"
+#include "ui/WingField.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+
+MainWindow::MainWindow(Prompter& prompter, LanguageState& language)
+    : prompter_(prompter)
+    , language_(language)
+    , session_(systemDecimalSeparator(), language.lookup())
+    , c_(buildMainWindowControls(*this)) {
+    // The window keeps the size of its form; the preview is drawn to that size.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    connectControls();
+}
+
+void MainWindow::connectControls() {
+    connect(c_.calculateButton, &QPushButton::clicked, this, &MainWindow::calculate);
+    connect(c_.clearButton, &QPushButton::clicked, this, &MainWindow::clearForm);
+    connect(c_.printButton, &QPushButton::clicked, this, &MainWindow::printSheet);
+    connect(c_.openAction, &QAction::triggered, this, &MainWindow::openWingFile);
+    connect(c_.saveAsAction, &QAction::triggered, this, &MainWindow::saveWingFileAs);
+    connect(c_.printAction, &QAction::triggered, this, &MainWindow::printSheet);
+    connect(c_.quitAction, &QAction::triggered, this, &MainWindow::quit);
+    connect(c_.languageAction, &QAction::triggered, this, &MainWindow::chooseLanguage);
+    connect(c_.helpAction, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(c_.aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+
+    const std::pair<const PanelFields*, PanelField> rows[] = {
+        {&c_.rootChordFields, PanelField::rootChord},
+        {&c_.tipChordFields, PanelField::TipChord},
+        {&c_.panelLengthFields, PanelField::PanelLength},
+        {&c_.sweepOffsetFields, PanelField::SweepOffset},
+    };
+    for (const auto& [row, field] : rows) {
+        for (int panel = 0; panel < kPanelCount; ++panel)
+            connectField((*row)[panel], [this, field, panel](const std::string& text) {
+                session_.setPanelText(field, panel, text);
+            });
+    }
+    connectField(c_.balanceField,
+                 [this](const std::string& text) { session_.setBalanceText(text); });
+    connectField(c_.massField, [this](const std::string& text) { session_.setMassText(text); });
+    // Only a root-chord field can prove the window accepts focus requests.
+    connect(c_.rootChordFields[0], &WingField::gotFocus, this,
+            [this] { rootChordHadFocus_ = true; });
+}
+
+// Every change of a field goes to the session; the chained root chords come back from it.
+void MainWindow::connectField(WingField* field, std::function<void(const std::string&)> forward) {
+    connect(field, &QLineEdit::textChanged, this,
+            [this, forward = std::move(forward)](const QString& text) {
+                if (showingSession_)
+                    return;
+                forward(text.toStdString());
+                showFields();
+            });
+    connect(field, &WingField::enterPressed, this, &MainWindow::calculate);
+}
+
+bool MainWindow::start() {
+    if (!startLanguage())
+        return false;
+    rootChordHadFocus_ = false;
+    clearForm();
+    return true;
+}
+
+void MainWindow::focusFirstField() {
+    c_.rootChordFields[0]->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void MainWindow::translate() {
+    ::translateMainWindow(*this, c_, language_);
+}
+
+// Only fields whose text differs are set, so the one being typed in keeps its cursor.
+void MainWindow::showFields() {
+    const WingFields& fields = session_.fields();
+    const auto show = [](WingField* field, const std::string& text) {
+        const QString shown = QString::fromStdString(text);
+        if (field->text() != shown)
+            field->setText(shown);
+    };
+    showingSession_ = true;
+    for (int i = 0; i < kPanelCount; ++i) {
+        show(c_.rootChordFields[i], fields.rootChord[i]);
+        show(c_.tipChordFields[i], fields.tipChord[i]);
+        show(c_.panelLengthFields[i], fields.panelLength[i]);
+        show(c_.sweepOffsetFields[i], fields.sweepOffset[i]);
+    }
+    show(c_.balanceField, fields.balancePercent);
+    show(c_.massField, fields.mass);
+    showingSession_ = false;
+}
+
+void MainWindow::showResults() {
+    const ResultTexts texts = session_.resultTexts();
+    c_.spanValue->setText(QString::fromStdString(texts.span));
+    c_.areaValue->setText(QString::fromStdString(texts.area));
+    c_.aspectRatioValue->setText(QString::fromStdString(texts.aspectRatio));
+    c_.meanChordStationValue->setText(QString::fromStdString(texts.meanChordStation));
+    c_.balanceDistanceValue->setText(QString::fromStdString(texts.balanceDistance));
+    c_.meanChordValue->setText(QString::fromStdString(texts.meanChord));
+    selectRootChord();
+    c_.wingLoadingValue->setText(QString::fromStdString(texts.wingLoading));
+    c_.preview->drawPreview(session_.planform(), session_.results());
+}
+
+void MainWindow::clearResults() {
+    for (QLabel* result : {c_.spanValue, c_.areaValue, c_.aspectRatioValue,
+                           c_.meanChordStationValue, c_.meanChordValue, c_.balanceDistanceValue})
+        result->clear();
+    c_.preview->erase();
+    c_.wingLoadingValue->clear();
+}
+
+// A refused wing keeps the results and the drawing of the last good one on show.
+void MainWindow::calculate() {
+    const CalcReport report = session_.calculate();
+    if (report.outcome != CalcOutcome::Ok)
+        return showCalculationMessage(report);
+    showResults();
+}
+
+void MainWindow::showCalculationMessage(const CalcReport& report) {
+    const QString text =
+        fromUtf8(calculationMessage(report, language_.lookup())); // before the title
+    prompter_.messageBox(text, kExclamationMessage, uiText(language_, kProgramCaption));
+}
+
+void MainWindow::selectRootChord() {
+    c_.rootChordFields[0]->setSelection(0, static_cast<int>(c_.rootChordFields[0]->text().size()));
+    if (rootChordHadFocus_)
+        c_.rootChordFields[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::clearForm() {
+    session_.clear();
+    showFields();
+    clearResults();
+    setWindowTitle(uiText(language_, kProgramCaption));
+    selectRootChord();
+}
+
+void MainWindow::quit() {
+    QApplication::quit();
+}
+
+void MainWindow::chooseLanguage() {
+    LanguageDialog chooser(this, language_, [this] { translate(); });
+    prompter_.runModal(chooser);
+}

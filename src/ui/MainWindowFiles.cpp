@@ -1,0 +1,73 @@
+// save as and open: the wing's field texts to and from a wing file, with the file's name in the
+// window's caption.
+#include "i18n/TextKeys.h"
+#include "session/OutcomeMessages.h"
+#include "ui/LanguageText.h"
+#include "ui/MainWindow.h"
+#include "ui/Prompter.h"
+
+#include <QFileInfo>
+
+// Both dialogs show wing files and start in the program folder, then where the user last went.
+FileDialogRequest MainWindow::wingFileDialog(const QString& title) const {
+    const QString folder = lastWingFolder_.isEmpty()
+                               ? QString::fromStdString(language_.places().languageFolder)
+                               : lastWingFolder_;
+    return {title,
+            uiText(language_, kWingFileType) + QStringLiteral(" (*.txt)"),
+            folder,
+            {},
+            QStringLiteral("txt")};
+}
+
+void MainWindow::saveWingFileAs() {
+    if (!session_.hasValidResults()) {
+        prompter_.messageBox(uiText(language_, kSaveNeedsCalculationMessage), kExclamationMessage,
+                             uiText(language_, kSaveDialogTitle));
+        return;
+    }
+    const QString path =
+        prompter_.saveFileName(wingFileDialog(uiText(language_, kSaveDialogTitle)));
+    if (path.isEmpty())
+        return;
+    if (const auto error = session_.saveAs(path.toStdString())) {
+        showFileError(*error);
+        return;
+    }
+    lastWingFolder_ = QFileInfo(path).absolutePath();
+    prompter_.messageBox(uiText(language_, kWingSavedMessage) + path, kPlainMessage, QString());
+    showFileCaption();
+}
+
+// The file is read into the session, which clears and calculates; the window shows the outcome.
+void MainWindow::openWingFile() {
+    const QString path =
+        prompter_.openFileName(wingFileDialog(uiText(language_, kOpenDialogTitle)));
+    if (path.isEmpty())
+        return;
+    clearForm();
+    const OpenOutcome outcome = session_.open(path.toStdString());
+    if (outcome.fileError) {
+        showFileError(*outcome.fileError);
+        clearForm();
+        return;
+    }
+    lastWingFolder_ = QFileInfo(path).absolutePath();
+    showFields();
+    if (outcome.report.outcome == CalcOutcome::Ok)
+        showResults();
+    else
+        showCalculationMessage(outcome.report);
+    showFileCaption();
+}
+
+void MainWindow::showFileError(const FileError& error) {
+    prompter_.messageBox(fromUtf8(fileErrorMessage(error, language_.lookup())), kInformationMessage,
+                         uiText(language_, kProgramCaption));
+}
+
+void MainWindow::showFileCaption() {
+    setWindowTitle(uiText(language_, kProgramCaption) + QStringLiteral(" - ") +
+                   uiText(language_, kWingFileType) + QStringLiteral(" : ") +
+                   fromUtf8(session_.fileName()));
+}
