@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the plain core: parsing, formatting, a five-panel calculation, reading a wing file and
 // one language lookup. Goal: a five-panel calculation well under a microsecond.
 #include "calc/CalculateWing.h"

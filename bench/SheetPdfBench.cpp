@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the sheet of a five-panel wing into a PDF file, from the layout to the file on disk:
 // the wait between pressing print and the sheet being done. Goal: under 50 ms.
 #include "app/HeadlessApplication.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the calculation on any field texts, then draws whatever it computed on the preview and
 // the sheet. An accepted wing has finite results and result texts; nothing may crash or hang.
 #include "DrawingChecks.h"

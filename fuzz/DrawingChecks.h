@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every drawing of a wing record must keep, whatever the record holds: the preview and the
 // sheet either draw finite strokes or say why they did not, and a failed sheet stays open.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fuzz targets' one assertion: a broken invariant says which and aborts, which libFuzzer
 // reports as a crash and saves the input that caused it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the INI reader and writer on any file bytes: lookups ignore letter case, a written value
 // reads back as written, and every other value of the file reads as before. Once in memory, once
 // through tz.ini on disk with the file's own encoding.

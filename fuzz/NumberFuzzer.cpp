@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the lenient number reading and the result formatting: any text reads as some number,
 // and any number formats to the "# ##0.00" pattern, which reads back to it within half a cent.
 #include "FuzzCheck.h"

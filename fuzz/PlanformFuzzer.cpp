@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the preview and the sheet on any wing record, not only on what the calculation can
 // produce: NaN, infinities, subnormals, huge or negative values and any panel index.
 #include "DrawingChecks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A folder of this fuzzing process for the targets that go through real files, on tmpfs when
 // the machine has one: thousands of atomic writes a second must not wait for a disk.
 #pragma once

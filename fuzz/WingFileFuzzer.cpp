@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the wing-file reader on any bytes: the decoding, the blocks and the tip-chord chaining.
 // A file that loads saves and loads again to the same fields once its chaining has settled.
 #include "FuzzCheck.h"

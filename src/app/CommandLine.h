@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line actions of wingsheet: calculate, draw and print wing files without opening
 // the window.
 #pragma once

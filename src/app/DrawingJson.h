@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preview and the printed sheet of an opened wing as JSON: every line and text exactly as
 // handed to the canvas, so a script can check the drawing without looking at pixels.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A GUI application on the offscreen platform, for the command-line actions that need fonts and
 // paint devices but no window. Where the process already has an application it does nothing.
 #pragma once

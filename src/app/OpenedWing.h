@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A wing file opened and calculated exactly as file > open does, for the command line.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `wingsheet --sheet-pdf OUT.pdf [--title TEXT] FILE`: the sheet of a wing file printed into a
 // PDF without the window, through the same printing as the print command.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The JSON description of an opened wing for `--calc --json`: one object per file, members in
 // a fixed order so scripts and people can diff the output.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wingsheet starts its window, or runs one command-line action and exits.
 #include "app/CommandLine.h"
 #include "app/HeadlessApplication.h"

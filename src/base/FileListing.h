@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two file probes of the language chooser: whether a file can be read, and which language
 // files lie in a folder.
 #pragma once

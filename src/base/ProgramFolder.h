@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder that holds the executable: in the portable layout its language files and tz.ini
 // lie beside it. Paths are joined as plain strings with the separator.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion between the 8-bit Windows-1252 text of language and wing files and the UTF-8
 // strings the program works with, plus the character counting the length limits need.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // whole-file reads and crash-safe whole-file writes for the small text files the program keeps:
 // language files, tz.ini and wing files. Failures carry the platform's error number and text.
 #pragma once

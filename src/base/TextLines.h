@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Splits text into lines the way line-input of a sequential file does, accepting CRLF, LF and
 // CR endings, and remembers where each line and its ending lie so editors can keep bytes intact.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Validation and calculation of one half-wing from the texts of the input fields.
 #pragma once
 

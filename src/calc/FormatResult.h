@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Results are shown with the pattern "# ##0.00": two decimals, one literal blank before the
 // last three integer digits and no further grouping.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lenient reading of a typed number: never rejects anything, unreadable text counts as 0.
 #pragma once
 

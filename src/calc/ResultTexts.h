@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seven result texts of the main window, shared by the window and the command line.
 #pragma once
 

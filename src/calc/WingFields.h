@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of the 22 input fields, exactly as typed: parsing happens only in the calculation.
 // The tip-chord chaining lives here once, for the window, the command line and the wing files.
 #pragma once

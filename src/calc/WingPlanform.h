@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The inputs of one half-wing as numbers, after parsing: up to five trapezoid panels from the
 // root outwards. Lengths are millimetres, mass grams.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything the calculation derives from a half-wing. Lengths are millimetres, per-panel and
 // cumulative areas dm², halfArea mm², wing loading g/dm².
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Guards for the two narrowing steps of the drawings: a quotient to a 16-bit drawing scale, and a
 // double-precision coordinate to the canvas's single precision. Each refuses what would not fit.
 #pragma once

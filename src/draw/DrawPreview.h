@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen preview: the half-wing drawn to one integer scale of twips per millimetre, centred
 // in the preview area, with the mean-chord station, the balance point and the root reference.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed A4 landscape sheet: header, table of inputs and results, and the half-wing at a
 // standard scale, laid out on a SheetCanvas in page twips. Messages and pointer are the caller's.
 #pragma once

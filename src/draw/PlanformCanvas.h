@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one drawing surface of the planform: the screen preview, the printed sheet, PDF, SVG and
 // the test recorder all implement it, so the wing geometry is written once.
 // Coordinates are twips (1/1440 inch), origin top left, y downwards, single precision.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The strokes of one planform drawing, shared by the screen preview and the printed sheet: four
 // lines per panel, then the five dash-dot-dot marks. Computed in double, narrowed only at the end.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sheet canvas on a QPainter: the screen preview (through a QPicture), printer pages and PDF.
 // Twips map to device pixels by the device's DPI; lines are one pixel on screen, a quarter
 // point on paper.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real font metrics for the sheet where no page is open, as in the command line's JSON: the
 // numbers QPainterCanvas measures on a printer or PDF page of the same resolution.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A sheet canvas that draws nothing and remembers every line and text in order, for the tests
 // and the JSON output. Its text metrics are replaceable, so real font metrics can stand in.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer page: a planform canvas that also prints text at a current point, as the sheet's
 // header and table need. The text model lives here once; a page only measures and draws glyphs.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything the printed sheet needs besides the wing: the language's texts, the unit texts, the
 // title and the date, all prepared by the caller so the layout stays a pure function.
 #pragma once

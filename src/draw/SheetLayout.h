@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the printed sheet puts the half-wing: one of the standard scales 1/50 to 1/5 chosen
 // from the wing's size, and the outline centred in the 14000 by 7200 twip band under the table.
 #pragma once

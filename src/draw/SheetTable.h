@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of the printed sheet: the panel inputs in one column per panel, and the results
 // beside them, in 9-point text at fixed millimetre positions of the page.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A planform canvas that writes the preview as an SVG document whose user units are twips, so
 // the drawing can be checked or shown outside the program at the exact coordinates drawn.
 #pragma once

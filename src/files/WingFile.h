@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wing file: the texts of the 22 input fields, one per line after a header, exactly as typed.
 // Reading replays the field assignments so the tip-chord chaining runs as in the window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the bare file name starts in a path: the window's caption shows only that name.
 // Positions count characters, not bytes, as the caption shows them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The failure report of the settings and language-file procedures: the core builds the text,
 // whoever installed the reporter (stderr by default, a message box in the windows) shows it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One value of an INI file on disk, read or written the way the Windows profile functions do:
 // the file's encoding (Windows-1252, UTF-8, UTF-8 with BOM) is kept across a write.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing one value of INI text the way the Windows profile functions do, so that
 // hand-edited language files and tz.ini behave as translators expect. Works on decoded UTF-8.
 #pragma once

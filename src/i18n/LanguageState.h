@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language of a run: which language is chosen, where its file and the remembered choice
 // (tz.ini) live, whether the start-up is still asking for one, and how read and write failures
 // of those files are reported. One object per run, handed to whoever shows text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text of the language files, named by its section and key. Logic never looks at the text
 // itself: it asks for a key and shows what comes back.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text the program looks up in a language file, named once. Windows, the printed sheet
 // and the command line use these names; the language-file test walks kAllTextKeys.
 #pragma once

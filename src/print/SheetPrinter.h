@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the sheet of a calculated wing on a printer or into a PDF file, with the busy pointer on
 // meanwhile. It only reports the outcome: the window or the command line shows it.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "session/OutcomeMessages.h"
 
 #include "i18n/TextKeys.h"

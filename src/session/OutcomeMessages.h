@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The words a user reads when a wing cannot be opened, saved or calculated, from the language
 // file: the window shows them in message boxes, the command line on standard error.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wing being edited: the texts of its fields, what the last calculation made of them, and
 // the file it came from. The window and the command line are views of it; open, calculate,
 // save as and Clear are implemented here once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: the program's name, version and current language, the translation credit
 // of the current language file, and the maker's contact line.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the help and About windows share: a fixed client area laid out in twips on a light grey
 // background, in the main window's font.
 #pragma once

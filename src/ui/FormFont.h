@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one typeface of the windows: Arial (Liberation Sans on Linux) at the form's sizes, so the
 // main window, the help and the About window read alike.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: the help text of the current language in two blocks and, when that language
 // has a sketch of the inputs, a button that shows it in the desktop's image viewer.
 #pragma once

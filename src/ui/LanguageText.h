@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows' access to the language of the run, as Qt strings.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: a view of the wing session. It shows the fields, the results and the preview
 // the session holds, forwards the user's edits, and asks the session to calculate, open, save
 // and clear.

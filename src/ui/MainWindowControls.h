@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every control of the main window, created in one place (buildMainWindowControls) and given
 // its words in another (translateMainWindow), so a language switch touches only the texts.
 #pragma once

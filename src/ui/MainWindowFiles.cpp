@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // save as and open: the wing's field texts to and from a wing file, with the file's name in the
 // window's caption.
 #include "i18n/TextKeys.h"

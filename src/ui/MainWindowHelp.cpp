@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Help menu: the help window and the About window, created afresh at each opening so they
 // always show the current language.
 #include "ui/AboutDialog.h"

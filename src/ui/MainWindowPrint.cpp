@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print command: refuses without a valid calculation, confirms the printer, asks a title and
 // prints the sheet. Where the system has no printer the sheet goes into a PDF file instead.
 #include "i18n/TextKeys.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language part of the start-up: ask until tz.ini names a language, then translate.
 #include "i18n/LanguageState.h"
 #include "ui/LanguageDialog.h"

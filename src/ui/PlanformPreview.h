@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preview area: it keeps the last drawing as a picture and paints it whenever the
 // window is exposed, so the planform survives being covered or minimised.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one seam between the windows and everything modal: message boxes, input boxes, file
 // dialogs and the program's own modal windows. Tests install a scripted prompter instead.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real dialogs of the seam, each modal to the main window.
 #pragma once
 

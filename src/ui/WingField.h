@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An input field of the main window: it lets only the characters of a number through as they
 // are typed, and selects its whole text on focus so the next digit replaces the old value.
 #pragma once

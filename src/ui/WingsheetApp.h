@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the Qt application with the main window and runs it until the window closes.
 #pragma once
 

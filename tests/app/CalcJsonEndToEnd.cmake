@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the real executable as a script would: exit status 0, and standard output nothing but one
 # line of JSON with the worked wing's mean chord, whatever Qt or fontconfig say on standard error.
 execute_process(

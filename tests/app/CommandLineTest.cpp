@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What "wingsheet --calc" and "--preview-svg" make of real wing files: the results under the
 // window's captions, the JSON members, the outcome and message of bad files, the exit status.
 #include "app/CommandLine.h"

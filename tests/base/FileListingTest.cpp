@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "base/FileListing.h"
 
 #include "base/ProgramFolder.h"

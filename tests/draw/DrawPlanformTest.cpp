@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "TestWings.h"
 #include "draw/DrawPreview.h"
 

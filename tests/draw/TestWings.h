@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wings and expected strokes for the drawing tests, written out by hand so the expectations do
 // not come from the code under test.
 #pragma once

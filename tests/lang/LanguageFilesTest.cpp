@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language files shipped in lang/, read through the program's own reader: every text the
 // windows ask for is there, none is cut, access keys do not clash, and each has its sketch.
 #include "base/FileListing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run by cups_sheet_test.sh once it has a CUPS queue as the default printer: the print command
 // must name that queue, print without a save dialog and report the sheet as sent; a sheet that
 // fails must never reach the queue (the script counts the jobs).

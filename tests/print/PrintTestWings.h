@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wings as a user types them, for the printing tests: the worked wing, a square 100 mm panel whose
 // outline measures 20 mm at 1/5, and a wing that calculates but overflows the sheet.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program prints sheets into PDF files; Poppler's tools read them back, so the checks
 // rest on what a PDF reader finds on the page, not on the numbers the program computed.
 #include "PrintTestWings.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints the sheet through a real CUPS queue: starts a private cupsd (its own configuration,
 # spool and socket in a temporary folder), makes a cups-pdf queue its default printer, presses
 # Print in the window and checks the PDF that cups-pdf writes. Exits 77 (skipped) where CUPS

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Invariants of the wing maths over generated wings: scaling every length, cutting a panel in
 // two, moving the balance point, and the combined mean chord among the panels' own.
 #include "calc/CalculateWing.h"

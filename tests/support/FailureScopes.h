@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test support: scopes that make the file layer fail for real inside the test process: a full
 // disk by a file-size limit, and a user without root's rights.
 #pragma once

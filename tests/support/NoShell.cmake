@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source file of the program could start a shell or run a command-line string:
 # every external program must be started with an argument list. Run with -DSOURCE_DIR=<src>.
 file(GLOB_RECURSE sources "${SOURCE_DIR}/*.cpp" "${SOURCE_DIR}/*.h")

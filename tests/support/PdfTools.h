@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the program and Poppler's tools as child processes, arguments passed one by one with no
 // shell in between, and reads what they print.
 #pragma once

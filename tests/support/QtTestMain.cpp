@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of the tests that need widgets: one QApplication for the whole run, offscreen.
 #include <QApplication>
 #include <gtest/gtest.h>

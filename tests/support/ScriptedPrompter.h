@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answers the windows' message boxes, input boxes, file dialogs and modal windows from a script,
 // and records what was shown, so the windows are tested without a screen.
 #pragma once

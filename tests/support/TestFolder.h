@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test support: a fresh temporary folder per test, and whole-file helpers to fill it and read it
 // back.
 #pragma once

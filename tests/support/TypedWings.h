@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wings as a modeller types them, shared by the calculation, window, command-line and printing
 // tests; the result texts of the worked wings were worked out by hand.
 #pragma once

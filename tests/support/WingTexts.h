@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bytes for the tests, written out by hand so no reader fault can hide in them: the two-panel
 // worked wing as a file, blocks of one repeated field text, and binary garbage.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window shows when it meets bad input: numbers far beyond any wing, broken wing
 // files, a full disk and a tz.ini it cannot use. Awkward paths go with save as and open.
 #include "MainWindowFixture.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "MainWindowFixture.h"
 #include "ui/AboutDialog.h"
 #include "ui/HelpDialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A main window started in a program folder of its own, with the real language files and a
 // scripted prompter in place of every dialog.
 #pragma once

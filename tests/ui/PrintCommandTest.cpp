@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "MainWindowFixture.h"
 #include "support/NoPrinter.h"
 #include "support/PdfTools.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help sketch of one language: a two-panel half-wing drawn by the program's own planform
 // code, with every input dimensioned and the mean chord and balance point marked and named.
 #pragma once

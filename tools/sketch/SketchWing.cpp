@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "SketchWing.h"
 
 #include "calc/CalculateWing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A wing calculated and laid out for a picture: the same calculation and the same strokes as the
 // program's preview, at a scale and position the picture chooses. Lengths mm, canvas twips.
 #pragma once

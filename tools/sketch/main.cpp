@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the pictures that the repository keeps, with the program's own calculation and planform
 // code: the help sketch of one language, or the About window's planform. Writes PNG files.
 #include "AboutPicture.h"
