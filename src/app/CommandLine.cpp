@@ -101,12 +101,19 @@ int writePreviewSvg(const CommandRequest& request, const LanguageState& language
 
 } // namespace
 
-std::string asTerminalLines(std::string text) {
-    for (std::size_t pos = 0; (pos = text.find('\r', pos)) != std::string::npos;) {
-        const bool pair = pos + 1 < text.size() && text[pos + 1] == '\n';
-        text.replace(pos, pair ? 2 : 1, "\n");
+std::string asTerminalLines(std::string_view text) {
+    std::string lines;
+    lines.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size(); ++pos) {
+        if (text[pos] != '\r') {
+            lines += text[pos];
+            continue;
+        }
+        lines += '\n';
+        if (pos + 1 < text.size() && text[pos + 1] == '\n')
+            ++pos;
     }
-    return text;
+    return lines;
 }
 
 namespace {

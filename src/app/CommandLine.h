@@ -27,7 +27,7 @@ struct CommandRequest {
 CommandRequest parseCommandLine(const std::vector<std::string>& arguments);
 
 // Messages break lines with "\r" as a message box does; a terminal needs "\n".
-std::string asTerminalLines(std::string text);
+std::string asTerminalLines(std::string_view text);
 
 // Makes the language of the run current: --lang, else the one stored in tz.ini.
 // Says on err when that language has no file, so empty captions do not go unexplained.

@@ -52,7 +52,7 @@ CalcOutcome checkBalance(const WingFields& fields, std::string_view separator, W
 
 // Each panel on its own: area, mean chord, its station from the panel root and its leading edge.
 void panelPass(const WingPlanform& wing, WingResults& out) {
-    constexpr auto step = ArithmeticStep::panelPass;
+    constexpr auto step = ArithmeticStep::PanelPass;
     out.halfSpan = 0;
     out.halfArea = 0;
     for (int i = 0; i <= wing.lastPanel; ++i) {
@@ -88,7 +88,7 @@ void panelPass(const WingPlanform& wing, WingResults& out) {
 
 // Span squared over area, both in millimetres.
 void totals(WingResults& out) {
-    constexpr auto step = ArithmeticStep::totals;
+    constexpr auto step = ArithmeticStep::Totals;
     const double span = checked(2 * out.halfSpan, step);
     out.aspectRatio = checked(checked(out.halfSpan * span * 2, step) / (2 * out.halfArea), step);
 }
@@ -121,7 +121,7 @@ void combinationPass(const WingPlanform& wing, WingResults& out) {
 
 void wingLoading(const WingFields& fields, std::string_view separator, WingPlanform& wing,
                  WingResults& out) {
-    constexpr auto step = ArithmeticStep::wingLoading;
+    constexpr auto step = ArithmeticStep::WingLoading;
     wing.massGrams = parseNumber(fields.mass, separator);
     const double wingAreaDm2 = checked(2 * out.halfArea / 10000, step);
     out.wingLoading = checked(wing.massGrams / wingAreaDm2, step);

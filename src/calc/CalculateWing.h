@@ -12,11 +12,11 @@ enum class CalcOutcome { Ok, PanelError, BalanceError, ArithmeticFailure };
 // Where an arithmetic failure happened, so the window can say which input caused it.
 enum class ArithmeticStep {
     None,
-    panelPass,       // per-panel values: a zero root chord, a gap in the chain, overflow
-    totals,          // aspect ratio of a zero area
+    PanelPass,       // per-panel values: a zero root chord, a gap in the chain, overflow
+    Totals,          // aspect ratio of a zero area
     Combination,     // the area-weighted combination of the panels
     BalanceDivision, // the combined mean chord divides by the balance percentage
-    wingLoading,
+    WingLoading,
 };
 
 struct CalcReport {

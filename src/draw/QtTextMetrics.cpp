@@ -6,6 +6,7 @@
 
 #include <QFontMetricsF>
 #include <QImage>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -16,7 +17,7 @@ constexpr double kMetresPerInch = 0.0254;
 // printer's resolution measures exactly as the printer page does.
 std::shared_ptr<const QImage> deviceAt(int dotsPerInch) {
     auto image = std::make_shared<QImage>(1, 1, QImage::Format_RGB32);
-    const int dotsPerMetre = static_cast<int>(dotsPerInch / kMetresPerInch + 0.5);
+    const int dotsPerMetre = static_cast<int>(std::lround(dotsPerInch / kMetresPerInch));
     image->setDotsPerMeterX(dotsPerMetre);
     image->setDotsPerMeterY(dotsPerMetre);
     return image;

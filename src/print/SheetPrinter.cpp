@@ -58,8 +58,7 @@ SheetPrintOutcome printToPdf(const QString& path, const WingPlanform& planform,
     QPainter painter;
     if (!painter.begin(&writer))
         return failed("cannot start a PDF page");
-    const SheetPrintOutcome outcome =
-        paintSheet(painter, writer.pageLayout(), planform, results, inputs);
+    SheetPrintOutcome outcome = paintSheet(painter, writer.pageLayout(), planform, results, inputs);
     const bool ended = painter.end();
     if (!outcome.printed)
         return outcome; // the unfinished file is discarded with the QSaveFile
@@ -81,7 +80,7 @@ SheetPrintOutcome printOnPrinter(const QString& name, const WingPlanform& planfo
     QPainter painter;
     if (!painter.begin(&printer))
         return failed("the printer cannot start a page");
-    const SheetPrintOutcome outcome =
+    SheetPrintOutcome outcome =
         paintSheet(painter, printer.pageLayout(), planform, results, inputs);
     // Only a sheet that passed its rehearsal gets here; should it fail all the same, engines that
     // can abandon a job do so (the CUPS one cannot).

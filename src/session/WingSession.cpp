@@ -12,7 +12,7 @@ WingSession::WingSession(std::string decimalSeparator, TextLookup text)
 
 void WingSession::setPanelText(PanelField field, int panel, const std::string& text) {
     switch (field) {
-    case PanelField::rootChord:
+    case PanelField::RootChord:
         fields_.rootChord[panel] = text;
         break;
     case PanelField::TipChord:

@@ -13,7 +13,7 @@
 #include <optional>
 #include <string>
 
-enum class PanelField { rootChord, TipChord, PanelLength, SweepOffset };
+enum class PanelField { RootChord, TipChord, PanelLength, SweepOffset };
 
 // What open did: the file could not be read, or it was read and calculated.
 struct OpenOutcome {

@@ -40,17 +40,22 @@ void MainWindow::connectControls() {
     connect(c_.helpAction, &QAction::triggered, this, &MainWindow::showHelp);
     connect(c_.aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
 
-    const std::pair<const PanelFields*, PanelField> rows[] = {
-        {&c_.rootChordFields, PanelField::rootChord},
-        {&c_.tipChordFields, PanelField::TipChord},
-        {&c_.panelLengthFields, PanelField::PanelLength},
-        {&c_.sweepOffsetFields, PanelField::SweepOffset},
+    struct PanelRow {
+        const PanelFields& fields;
+        PanelField field;
     };
-    for (const auto& [row, field] : rows) {
+    const PanelRow rows[] = {
+        {c_.rootChordFields, PanelField::RootChord},
+        {c_.tipChordFields, PanelField::TipChord},
+        {c_.panelLengthFields, PanelField::PanelLength},
+        {c_.sweepOffsetFields, PanelField::SweepOffset},
+    };
+    for (const PanelRow& row : rows) {
         for (int panel = 0; panel < kPanelCount; ++panel)
-            connectField((*row)[panel], [this, field, panel](const std::string& text) {
-                session_.setPanelText(field, panel, text);
-            });
+            connectField(row.fields[panel],
+                         [this, field = row.field, panel](const std::string& text) {
+                             session_.setPanelText(field, panel, text);
+                         });
     }
     connectField(c_.balanceField,
                  [this](const std::string& text) { session_.setBalanceText(text); });

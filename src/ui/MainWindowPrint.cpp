@@ -23,7 +23,7 @@ MessageAnswer showBox(Prompter& prompter, const LanguageState& language, const Q
 
 // The documents folder, made if it is missing; the home folder when it cannot be.
 QString pdfFolder() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!documents.isEmpty() && QDir().mkpath(documents))
         return documents;
     return QDir::homePath();

@@ -13,7 +13,7 @@
 #include <QMenu>
 #include <QPushButton>
 
-void translateMainWindow(QMainWindow& MainWindow, MainWindowControls& c,
+void translateMainWindow(QMainWindow& window, MainWindowControls& c,
                          const LanguageState& language) {
     c.fileMenu->setTitle(uiText(language, kFileMenu));
     c.openAction->setText(uiText(language, kOpenAction));
@@ -24,7 +24,7 @@ void translateMainWindow(QMainWindow& MainWindow, MainWindowControls& c,
     c.helpMenu->setTitle(uiText(language, kHelpMenu));
     c.helpAction->setText(uiText(language, kHelpAction));
     c.aboutAction->setText(uiText(language, kAboutAction));
-    MainWindow.setWindowTitle(uiText(language, kProgramCaption));
+    window.setWindowTitle(uiText(language, kProgramCaption));
 
     c.rootChordCaption->setText(uiText(language, kRootChordCaption));
     c.tipChordCaption->setText(uiText(language, kTipChordCaption));

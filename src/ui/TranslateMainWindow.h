@@ -7,5 +7,5 @@ class LanguageState;
 struct MainWindowControls;
 class QMainWindow;
 
-void translateMainWindow(QMainWindow& MainWindow, MainWindowControls& controls,
+void translateMainWindow(QMainWindow& window, MainWindowControls& controls,
                          const LanguageState& language);

@@ -24,10 +24,10 @@ const std::string kFrench = "Fran\xc3\xa7"
 class CommandLine : public testing::Test {
 protected:
     void SetUp() override {
-        for (const std::string& language : {std::string("English"), kFrench})
+        for (const std::string& name : {std::string("English"), kFrench})
             std::filesystem::copy_file(std::filesystem::path(WINGSHEET_SOURCE_LANG) /
-                                           (language + ".lng"),
-                                       folder / (language + ".lng"));
+                                           (name + ".lng"),
+                                       folder / (name + ".lng"));
         writeBytes(folder / "tz.ini", "[Langue]\r\n1=English\r\n");
     }
 
@@ -217,6 +217,6 @@ TEST_P(BadCliInput, SaysWhatIsWrongInJsonAndText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, BadCliInput, testing::ValuesIn(kBadCliCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(calculateWing, WorkedWingsGiveTheirResultTexts) {
+TEST(CalculateWing, WorkedWingsGiveTheirResultTexts) {
     for (const WorkedWingCase& wing : kWorkedWings) {
         WingPlanform planform;
         WingResults results;
@@ -24,7 +24,7 @@ TEST(calculateWing, WorkedWingsGiveTheirResultTexts) {
 }
 
 // Entry i of the combined arrays describes panels 0 to i: 250, then 231.35 over 10.5 dm².
-TEST(calculateWing, CombinationPassKeepsEachStage) {
+TEST(CalculateWing, CombinationPassKeepsEachStage) {
     const WorkedWingCase& threePanels = kWorkedWings[2];
     WingPlanform planform;
     WingResults results;
@@ -70,7 +70,7 @@ const Refusal kRefusals[] = {
     {"balance 00 accepted", typedWing({{"200", "200", "500", ""}}, "00", ""), CalcOutcome::Ok},
 };
 
-TEST(calculateWing, ChecksComeInOrder) {
+TEST(CalculateWing, ChecksComeInOrder) {
     for (const auto& refusal : kRefusals) {
         WingPlanform planform;
         WingResults results;
@@ -79,7 +79,7 @@ TEST(calculateWing, ChecksComeInOrder) {
     }
 }
 
-TEST(calculateWing, PanelsParsedBeforeAFailedCheckStay) {
+TEST(CalculateWing, PanelsParsedBeforeAFailedCheckStay) {
     WingPlanform planform;
     WingResults results;
     const auto fields = typedWing(
@@ -90,7 +90,7 @@ TEST(calculateWing, PanelsParsedBeforeAFailedCheckStay) {
     EXPECT_EQ(planform.rootChord[2], 0); // never reached
 }
 
-TEST(calculateWing, EmptyPanelsAfterTheWingAreStillParsed) {
+TEST(CalculateWing, EmptyPanelsAfterTheWingAreStillParsed) {
     WingPlanform planform;
     WingResults results;
     auto fields = typedWing(kWorkedWings[1].panels, "25", "");
@@ -109,26 +109,26 @@ struct Failure {
 const std::string kTiny = "0." + std::string(199, '0') + "1"; // 1e-200: its square is 0
 const std::string kHuge = "1" + std::string(400, '0');
 
-TEST(calculateWing, ArithmeticFailuresStopAtTheirStep) {
+TEST(CalculateWing, ArithmeticFailuresStopAtTheirStep) {
     const Failure failures[] = {
         {"zero root chord on panel 1",
          typedWing({{"200", "150", "500", "0"}, {"", "100", "300", "0"}}, "30", ""),
-         ArithmeticStep::panelPass},
+         ArithmeticStep::PanelPass},
         {"gap in the chain",
          typedWing({{"200", "150", "500", "0"}, {"150", "", "", ""}, {"150", "100", "300", "20"}},
                    "30", ""),
-         ArithmeticStep::panelPass},
+         ArithmeticStep::PanelPass},
         {"balance 0.0 on two panels", typedWing(kWorkedWings[1].panels, "0.0", ""),
          ArithmeticStep::BalanceDivision},
         {"tip chord the negative of the root", typedWing({{"200", "-200", "500", "0"}}, "30", ""),
-         ArithmeticStep::panelPass},
+         ArithmeticStep::PanelPass},
         {"area too small to be a number",
          typedWing({{kTiny.c_str(), kTiny.c_str(), kTiny.c_str(), "0"}}, "30", ""),
-         ArithmeticStep::totals},
+         ArithmeticStep::Totals},
         {"overflowing length", typedWing({{"200", "200", kHuge.c_str(), "0"}}, "30", ""),
-         ArithmeticStep::panelPass},
+         ArithmeticStep::PanelPass},
         {"overflowing mass", typedWing({{"200", "200", "500", "0"}}, "30", kHuge.c_str()),
-         ArithmeticStep::wingLoading},
+         ArithmeticStep::WingLoading},
     };
     for (const auto& failure : failures) {
         WingPlanform planform;

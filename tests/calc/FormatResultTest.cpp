@@ -35,12 +35,12 @@ const FormatCase kResultCases[] = {
     {1e-300, ".", " 0.00"},
 };
 
-TEST(formatResult, FollowsThePattern) {
+TEST(FormatResult, FollowsThePattern) {
     for (const auto& c : kResultCases)
         EXPECT_EQ(formatResult(c.value, c.separator), c.text) << c.value;
 }
 
-TEST(formatResult, VeryLargeValuesKeepEveryDigit) {
+TEST(FormatResult, VeryLargeValuesKeepEveryDigit) {
     const std::string text = formatResult(1e308, ".");
     EXPECT_EQ(text.size(), 1 + 308 + 1 + 3); // 309 digits, the blank, ".00"
     EXPECT_EQ(text.substr(0, 2), "10");
@@ -56,7 +56,7 @@ const FormatCase kGeneralCases[] = {
     {-0.0, ".", "0"},
 };
 
-TEST(formatGeneral, ShowsFifteenSignificantDigits) {
+TEST(FormatGeneral, ShowsFifteenSignificantDigits) {
     for (const auto& c : kGeneralCases)
         EXPECT_EQ(formatGeneral(c.value, c.separator), c.text) << c.value;
 }

@@ -83,7 +83,7 @@ void expectTexts(const std::vector<RecordedText>& actual,
 // Fake metrics: 10 twips per character per point, lines 23 twips per point apart. The version
 // note starts where the 18-character date text ends at 10 points: 11340 + 1800. The outline
 // and its marks are at 1/5.
-TEST(drawSheet, OnePanelSheetPrintsEveryTextAndLineInOrder) {
+TEST(DrawSheet, OnePanelSheetPrintsEveryTextAndLineInOrder) {
     Printed printed;
     print(workedSheetWing(), testInputs(), printed);
     const std::vector<ExpectedText> expected{
@@ -138,7 +138,7 @@ TEST(drawSheet, OnePanelSheetPrintsEveryTextAndLineInOrder) {
 
 // Five panels with a decimal comma: a zero sweep leaves its cell empty, a negative one keeps
 // its sign and loses the leading space.
-TEST(drawSheet, FivePanelColumns) {
+TEST(DrawSheet, FivePanelColumns) {
     TestWing wing = makeWing({{300, 250, 200, 0},
                               {250, 200, 200, -20},
                               {200, 150, 200, 10},
@@ -198,7 +198,7 @@ TEST(SheetMassLine, JoinsMassAndTheLoadingLabelsCaption) {
     }
 }
 
-TEST(drawSheet, WithoutAPrintSectionTheCaptionsAreEmptyButTheSheetPrints) {
+TEST(DrawSheet, WithoutAPrintSectionTheCaptionsAreEmptyButTheSheetPrints) {
     SheetInputs inputs = testInputs();
     inputs.lookup = [](TextKey text) {
         return text.section == "Print" ? std::string{} : sectionSlashKey(text);
@@ -215,7 +215,7 @@ TEST(drawSheet, WithoutAPrintSectionTheCaptionsAreEmptyButTheSheetPrints) {
 }
 
 // No scale: no caption, sheetScale 0, and the outline collapses to the band's centre.
-TEST(drawSheet, HalfSpanZeroPrintsNoScaleCaption) {
+TEST(DrawSheet, HalfSpanZeroPrintsNoScaleCaption) {
     const TestWing wing = makeWing({{250, 150, 0, 50}}, 460, 85, 200);
     Printed printed;
     print(wing, testInputs(), printed);

@@ -72,7 +72,7 @@ TEST_P(LanguageTextTable, LooksUp) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, LanguageTextTable, testing::ValuesIn(kLookupCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(LanguageTest, NothingIsLookedUpBeforeALanguageIsChosen) {
     writeBytes(path(".lng"), "[Label]\n1=x\n");
@@ -185,7 +185,7 @@ TEST_P(WriteSettingEncodingTable, KeepsTheFileEncoding) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, WriteSettingEncodingTable, testing::ValuesIn(kEncodingCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(LanguageTest, BinaryTzIniNamesNoLanguageAndTakesANewOne) {
     writeBytes(path("tz.ini"), binaryBytes(4096));

@@ -84,12 +84,12 @@ TEST_F(LanguageFiles, EveryKeyOfTheTableHasATextNoneCut) {
 
 // Translators save in Windows-1252: accented letters must not arrive as UTF-8 pairs.
 TEST_F(LanguageFiles, AreWindows1252Text) {
-    for (const std::string& language : shippedLanguages()) {
-        const std::string bytes = readBytes(kLangFolder + kPathSeparator + language + ".lng");
+    for (const std::string& name : shippedLanguages()) {
+        const std::string bytes = readBytes(kLangFolder + kPathSeparator + name + ".lng");
         const bool ascii = std::ranges::none_of(
             bytes, [](char c) { return (static_cast<unsigned char>(c) & 0x80) != 0; });
-        EXPECT_FALSE(bytes.starts_with(kUtf8ByteOrderMark)) << language;
-        EXPECT_TRUE(ascii || !isValidUtf8(bytes)) << language;
+        EXPECT_FALSE(bytes.starts_with(kUtf8ByteOrderMark)) << name;
+        EXPECT_TRUE(ascii || !isValidUtf8(bytes)) << name;
     }
 }
 
@@ -132,8 +132,8 @@ bool isGif(const std::string& path) {
 
 TEST_F(LanguageFiles, EveryLanguageHasItsSketchAndEverySketchItsLanguage) {
     const std::vector<std::string> languages = shippedLanguages();
-    for (const std::string& language : languages)
-        EXPECT_TRUE(isGif(kLangFolder + kPathSeparator + language + ".gif")) << language;
+    for (const std::string& name : languages)
+        EXPECT_TRUE(isGif(kLangFolder + kPathSeparator + name + ".gif")) << name;
     const std::vector<std::string> sketches =
         listLanguageFiles(kLangFolder + kPathSeparator, "*.gif");
     EXPECT_EQ(sketches, languages);

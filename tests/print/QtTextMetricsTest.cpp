@@ -27,7 +27,7 @@ const FontRow kSheetFonts[] = {
 const char* const kTexts[] = {"Wing: My wing", " 2 000.00 mm  ", " 40.00 dm\u00b2  ", "-110", ""};
 
 // The JSON's sheet must lay out exactly as the PDF does, so both measure the same numbers.
-TEST(qtTextMetrics, MeasureAsAPdfPageAtTheSheetResolution) {
+TEST(QtTextMetrics, MeasureAsAPdfPageAtTheSheetResolution) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);

@@ -58,7 +58,7 @@ TEST_P(HugeAndTinyNumbers, CalculateShowsAWarningOrResults) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, HugeAndTinyNumbers, testing::ValuesIn(kNumberCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 struct BadFileCase {
     const char* name;
@@ -128,7 +128,7 @@ TEST_P(BadWingFiles, OpenSaysWhatIsWrong) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, BadWingFiles, testing::ValuesIn(kBadFiles),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // The old file must survive a save as that cannot be completed, whatever stops it.
 class FailedSaveAs : public BadInputWindow {
@@ -228,6 +228,6 @@ TEST_P(UnusableSettingsAtStart, ThePickHoldsForTheRun) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, UnusableSettingsAtStart, testing::ValuesIn(kUnusableSettings),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

@@ -56,8 +56,8 @@ protected:
     }
     void openHelp(const std::function<void(HelpDialog&)>& check) { open(c().helpAction, check); }
     void openAbout(const std::function<void(AboutDialog&)>& check) { open(c().aboutAction, check); }
-    void putSketch(const std::string& folderPath, const std::string& language) {
-        writeBytes(folderPath + "/" + language + ".gif", "GIF89a");
+    void putSketch(const std::string& folderPath, const std::string& languageName) {
+        writeBytes(folderPath + "/" + languageName + ".gif", "GIF89a");
     }
 
     const std::filesystem::path previousWorkingFolder = std::filesystem::current_path();

@@ -183,8 +183,9 @@ TEST_F(PrintCommand, FailureShowsMessage16AndLeavesTheFolderAsItWas) {
         ASSERT_EQ(prompter.messages.size(), 2u);
         expectMessage(1, textOf(kPrintFailedMessage), kCriticalMessage);
         EXPECT_EQ(target.names(), before);
-        if (!row.folderInTheWay)
+        if (!row.folderInTheWay) {
             EXPECT_EQ(readBytes(target / "sheet.pdf"), "older sheet");
+        }
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     }
 }

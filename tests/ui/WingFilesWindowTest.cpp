@@ -31,8 +31,9 @@ TEST_F(WingFilesWindow, ShortAndTwoBlockFiles) {
     startWindow();
     const std::string& block = kTwoPanelWingFile;
     writeBytes(folder / "short.txt", block.substr(0, 60));
+    const std::size_t balance = block.find("25\r\n");
     writeBytes(folder / "double.txt",
-               block + std::string(block).replace(block.find("25\r\n"), 2, "33"));
+               block + block.substr(0, balance) + "33" + block.substr(balance + 2));
     prompter.fileAnswers = {QString::fromStdString(folder / "short.txt"),
                             QString::fromStdString(folder / "double.txt")};
 
