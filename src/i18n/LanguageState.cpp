@@ -28,9 +28,10 @@ std::string LanguageState::languageFile() const {
 // The procedure names are part of the report a user sees, kept from the first versions.
 std::string LanguageState::text(TextKey key) const {
     const std::string file = languageFile();
-    if (file.empty())
-        return {};
-    return readValue(file, key.section, key.key, kLanguageTextMaxCharacters, "GetINIFile");
+    std::string text;
+    if (!file.empty())
+        text = readValue(file, key.section, key.key, kLanguageTextMaxCharacters, "GetINIFile");
+    return text.empty() ? std::string(key.fallback) : text;
 }
 
 TextLookup LanguageState::lookup() const {

@@ -48,8 +48,9 @@ public:
     bool choosingAtStartup() const { return choosingAtStartup_; }
     void setChoosingAtStartup(bool choosing) { choosingAtStartup_ = choosing; }
 
-    // The text of that key in the current language file, or "" when anything is missing. The
-    // file is read anew on every call, so a newly chosen language shows at the next lookup.
+    // The text of that key in the current language file; when anything is missing, the key's
+    // fall-back (see TextKey). The file is read anew on every call, so a newly chosen language
+    // shows at the next lookup.
     std::string text(TextKey key) const;
     TextLookup lookup() const;
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every text the program looks up in a language file, named once. Windows, the printed sheet
-// and the command line use these names; the language-file test walks kAllTextKeys.
+// and the command line use these names; the language-file test walks kNamedTextKeys.
+// Keys added after the first language files give their English text as a fall-back:
+//   inline constexpr TextKey kPrintPreviewAction{"File", "5", "Print pre&view..."};
 #pragma once
 
 #include "i18n/TextKey.h"

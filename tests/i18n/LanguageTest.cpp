@@ -82,6 +82,21 @@ TEST_F(LanguageTest, NothingIsLookedUpBeforeALanguageIsChosen) {
     EXPECT_TRUE(reports_.empty());
 }
 
+// A language file written for an earlier version lacks the keys of newer features: they show
+// their English text, while a key of the first files still shows empty.
+TEST_F(LanguageTest, OnlyNewerKeysFallBackToEnglish) {
+    writeBytes(path("Old.lng"), "[File]\r\n1=Ouvrir\r\n9=\r\n");
+    const TextKey newer{"File", "8", "Export outline..."};
+    const TextKey newerButEmpty{"File", "9", "Print full size..."};
+    const TextKey translated{"File", "1", "Open..."};
+    EXPECT_EQ(language_.text(newer), "Export outline..."); // before any language is chosen
+    language_.select("Old");
+    EXPECT_EQ(language_.text(newer), "Export outline...");
+    EXPECT_EQ(language_.text(newerButEmpty), "Print full size...");
+    EXPECT_EQ(language_.text(translated), "Ouvrir");
+    EXPECT_EQ(language_.text({"File", "2"}), "");
+}
+
 TEST_F(LanguageTest, EveryLookupReadsTheFileAnew) {
     writeBytes(path("A.lng"), "[Label]\n0=Alpha\n");
     writeBytes(path("B.lng"), "[Label]\n0=Bravo\n");
