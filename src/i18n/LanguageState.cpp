@@ -5,6 +5,8 @@
 #include "base/FileListing.h"
 #include "base/ProgramFolder.h"
 #include "i18n/IniFile.h"
+#include "i18n/TextKeys.h"
+#include "i18n/TextPattern.h"
 
 LanguagePlaces LanguagePlaces::beside(const std::string& programFolder) {
     return {programFolder, programFolder + kPathSeparator + "tz.ini"};
@@ -23,6 +25,15 @@ std::string LanguageState::languageFile() const {
     if (fileName_.empty())
         return {};
     return places_.languageFolder + kPathSeparator + fileName_;
+}
+
+std::string LanguageState::languageFileOf(const std::string& name) const {
+    return places_.languageFolder + kPathSeparator + name + ".lng";
+}
+
+void LanguageState::recallStoredName() {
+    if (std::string stored = storedLanguage(); !stored.empty())
+        name_ = std::move(stored);
 }
 
 // The procedure names are part of the report a user sees, kept from the first versions.
@@ -58,12 +69,28 @@ std::string LanguageState::storedLanguage() const {
     return readSetting(kLanguageSettingSection, kLanguageSettingKey);
 }
 
+std::string LanguageState::usableStoredLanguage() const {
+    std::string stored = storedLanguage();
+    return !stored.empty() && hasLanguageFile(stored) ? stored : std::string();
+}
+
 bool LanguageState::storeLanguage(const std::string& name) {
-    return writeSetting(kLanguageSettingSection, kLanguageSettingKey, name);
+    const std::optional<FileError> error =
+        writeIniValue(places_.settingsFile, kLanguageSettingSection, kLanguageSettingKey, name);
+    if (!error)
+        return true;
+    reports_.reportText(
+        fillIn(text(kLanguageNotRememberedMessage),
+               {places_.settingsFile, std::to_string(error->number), error->description}));
+    return false;
 }
 
 std::vector<std::string> LanguageState::availableLanguages() const {
     return listLanguageFiles(places_.languageFolder + kPathSeparator, "*.lng");
+}
+
+bool LanguageState::hasLanguageFile(const std::string& name) const {
+    return fileExists(languageFileOf(name));
 }
 
 std::string LanguageState::readValue(const std::string& path, std::string_view section,

@@ -37,11 +37,16 @@ void LanguageDialog::loadTexts() {
     for (const std::string& name : language_.availableLanguages())
         languageCombo_->addItem(fromUtf8(name));
     languageCombo_->setCurrentIndex(-1);
+    languageCombo_->setAccessibleName(windowTitle());
     if (language_.choosingAtStartup())
         return;
     setWindowTitle(uiText(language_, kLanguageDialogTitle));
+    languageCombo_->setAccessibleName(windowTitle());
     language_.recallStoredName();
     languageCombo_->setPlaceholderText(fromUtf8(language_.name()));
+    // The list starts at the language in use, so Down moves to its neighbour; showing it is no
+    // pick yet, and OK alone changes nothing.
+    languageCombo_->setCurrentIndex(languageCombo_->findText(fromUtf8(language_.name())));
 }
 
 void LanguageDialog::rememberPick() {

@@ -3,6 +3,7 @@
 // files, a full disk and a tz.ini it cannot use. Awkward paths go with save as and open.
 #include "MainWindowFixture.h"
 #include "files/WingFile.h"
+#include "i18n/TextPattern.h"
 #include "support/FailureScopes.h"
 #include "support/WingTexts.h"
 
@@ -20,15 +21,17 @@ struct NumberCase {
     const char* name;
     std::string text; // typed into every panel field and the mass
     std::string balance;
-    const char* messageKey; // "Message" key of the warning, nullptr when it calculates
+    const char* messageKey;      // "Message" key of the warning, nullptr when it calculates
+    const char* named = nullptr; // the field the warning names
 };
 
-// An overflowing sum or a zero area ends in the panel warning, a balance of 100 or more in the
-// balance warning; typed exponents are not part of a number, so "1e308" reads as 1.
+// A value too large to calculate with is named, a zero area ends in the panel warning, a balance
+// of 100 or more in the balance warning; typed exponents are not part of a number, so "1e308"
+// reads as 1.
 const NumberCase kNumberCases[] = {
-    {"TenThousandDigits", kTenThousandDigits, "30", "1"},
+    {"TenThousandDigits", kTenThousandDigits, "30", "toolarge", "Root chord, panel 1"},
     {"TenThousandDigitsAsBalanceToo", kTenThousandDigits, kTenThousandDigits, "2"},
-    {"TenTo308", kTenTo308, "30", "1"},
+    {"TenTo308", kTenTo308, "30", "toolarge", "Root chord, panel 1"},
     {"TenTo308AsBalanceToo", kTenTo308, kTenTo308, "2"},
     {"TenToMinus308", kTenToMinus308, "30", "1"},
     {"TenToMinus308AsBalanceToo", kTenToMinus308, kTenToMinus308, "1"},
@@ -46,8 +49,9 @@ TEST_P(HugeAndTinyNumbers, CalculateShowsAWarningOrResults) {
     window->calculate();
     if (GetParam().messageKey) {
         ASSERT_EQ(prompter.messages.size(), 1u);
+        const std::string message = language.text({"Message", GetParam().messageKey});
         EXPECT_EQ(prompter.messages[0].text.toStdString(),
-                  language.text({"Message", GetParam().messageKey}));
+                  GetParam().named ? fillIn(message, {GetParam().named}) : message);
         EXPECT_FALSE(window->hasValidResults());
         EXPECT_TRUE(c().spanValue->text().isEmpty());
     } else {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "MainWindowFixture.h"
+#include "i18n/TextPattern.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -130,6 +131,7 @@ struct Refusal {
     std::vector<TypedPanel> panels;
     const char* balance;
     const char* messageKey;
+    const char* named = nullptr; // the panel or field the message names
 };
 
 // The results of an earlier wing stay on show.
@@ -142,7 +144,13 @@ TEST_F(MainWindowBehaviour, RefusedWingsShowTheirWarningAndChangeNothing) {
         {"gap in the chain",
          {{"250", "150", "1000", "0"}, {"", "", "", ""}, {"", "100", "300", "0"}},
          "30",
-         "1"},
+         "gap",
+         "2"},
+        {"negative length",
+         {{"250", "150", "-1000", "0"}},
+         "30",
+         "negative",
+         "Panel length, panel 1"},
         {"balance 0.0 on two panels", kWorkedWings[1].panels, "0.0", "2"},
     };
     for (const auto& refusal : refusals) {
@@ -153,7 +161,9 @@ TEST_F(MainWindowBehaviour, RefusedWingsShowTheirWarningAndChangeNothing) {
         prompter.messages.clear();
         window->calculate();
         ASSERT_EQ(prompter.messages.size(), 1u) << refusal.name;
-        EXPECT_EQ(prompter.messages[0].text, textOf({"Message", refusal.messageKey}))
+        const std::string message = language.text({"Message", refusal.messageKey});
+        EXPECT_EQ(prompter.messages[0].text.toStdString(),
+                  refusal.named ? fillIn(message, {refusal.named}) : message)
             << refusal.name;
         EXPECT_EQ(prompter.messages[0].style, kExclamationMessage) << refusal.name;
         EXPECT_EQ(prompter.messages[0].title, "Wingsheet") << refusal.name;
