@@ -116,13 +116,18 @@ void WingField::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
 }
 
+// The menu's Paste is found by its connection to paste(), not by its words, which Qt may
+// translate. Qt 6.4 makes that connection by signature, later versions by member pointer.
+bool WingField::takeOverPaste(QAction* action) {
+    return disconnect(action, &QAction::triggered, this, &QLineEdit::paste) ||
+           disconnect(action, SIGNAL(triggered()), this, SLOT(paste()));
+}
+
 QMenu* WingField::createContextMenu() {
     QMenu* menu = createStandardContextMenu();
     for (QAction* action : menu->actions()) {
-        if (action->objectName() != QLatin1String("edit-paste"))
-            continue;
-        disconnect(action, &QAction::triggered, this, nullptr); // the unfiltered paste
-        connect(action, &QAction::triggered, this, [this] { pasteFiltered(); });
+        if (takeOverPaste(action))
+            connect(action, &QAction::triggered, this, [this] { pasteFiltered(); });
     }
     return menu;
 }

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 
+class QAction;
 class QMenu;
 
 class WingField : public QLineEdit {
@@ -17,9 +18,6 @@ public:
 
     // The characters of text that typing would let through, in their order.
     QString filtered(const QString& text) const;
-
-    // The standard context menu, whose Paste filters as typing does; the caller owns it.
-    QMenu* createContextMenu();
 
     // Pastes the clipboard (or the X11 selection), filtered.
     void pasteFiltered(QClipboard::Mode mode = QClipboard::Clipboard);
@@ -38,6 +36,9 @@ protected:
 
 private:
     bool allows(const QString& typed) const;
+    bool takeOverPaste(QAction* action);
+    // The standard context menu, whose Paste filters as typing does; the caller owns it.
+    QMenu* createContextMenu();
 
     QString allowedCharacters_;
     bool keepSelectionOnPress_ = false;

@@ -6,6 +6,7 @@
 #include "i18n/TextPattern.h"
 #include "support/FailureScopes.h"
 #include "support/WingTexts.h"
+#include "ui/AboutDialog.h"
 
 #include <sys/stat.h>
 
@@ -188,7 +189,9 @@ TEST_F(BadInputWindow, ReadOnlyProgramFolderKeepsThePickForTheRun) {
                                                 "ais.lng");
     EXPECT_EQ(c().rootChordCaption->text().toStdString(), language.text(kRootChordCaption));
     EXPECT_EQ(language.storedLanguage(), "English");
-    EXPECT_EQ(reports.size(), 1u); // the failed write, once
+    ASSERT_EQ(reports.size(), 1u); // the failed write, once, in words for the user
+    EXPECT_EQ(reports[0], fillIn(language.text(kLanguageNotRememberedMessage),
+                                 {folder / "tz.ini", "13", "Permission denied"}));
 }
 
 // At the first start a pick that tz.ini cannot keep must still let the window open.
@@ -233,5 +236,26 @@ TEST_P(UnusableSettingsAtStart, ThePickHoldsForTheRun) {
 
 INSTANTIATE_TEST_SUITE_P(Table, UnusableSettingsAtStart, testing::ValuesIn(kUnusableSettings),
                          [](const auto& row) { return std::string(row.param.name); });
+
+// With nothing remembered, the chooser from the menu keeps the name in use: the About window and
+// the sketch still know the language the window shows.
+TEST_F(BadInputWindow, ChooserFromTheMenuKeepsTheNameWhenNothingIsRemembered) {
+    ::chmod(folder.path().c_str(), 0555);
+    prompter.modalScripts.push_back(pick("English"));
+    {
+        const UnprivilegedScope nobody;
+        startWindow("");
+        ASSERT_TRUE(started);
+        window->chooseLanguage(); // closed untouched
+    }
+    ::chmod(folder.path().c_str(), 0755);
+    EXPECT_EQ(language.name(), "English");
+    prompter.modalScripts.push_back([](QDialog& dialog) {
+        EXPECT_EQ(dynamic_cast<AboutDialog&>(dialog).versionLabel()->text(),
+                  "Version 3.1.0 - English");
+    });
+    window->showAbout();
+    EXPECT_TRUE(prompter.modalScripts.empty());
+}
 
 } // namespace
