@@ -64,6 +64,7 @@ std::string resultName(std::string_view caption, std::string_view value) {
 std::string previewDescription(const std::optional<ResultTexts>& shown, const TextLookup& text) {
     if (!shown)
         return text(kEmptyPreviewDescription);
-    return fillIn(text(kPreviewDescription), {trimmed(shown->span), trimmed(shown->meanChordStation),
-                                               trimmed(shown->balanceDistance)});
+    return fillIn(
+        text(kPreviewDescription),
+        {trimmed(shown->span), trimmed(shown->meanChordStation), trimmed(shown->balanceDistance)});
 }

@@ -41,8 +41,8 @@ void nameResults(MainWindowControls& c) {
         {c.wingLoadingCaption, c.wingLoadingValue},
     };
     for (const auto& [caption, value] : results)
-        value->setAccessibleName(fromUtf8(
-            resultName(caption->text().toStdString(), value->text().toStdString())));
+        value->setAccessibleName(
+            fromUtf8(resultName(caption->text().toStdString(), value->text().toStdString())));
 }
 
 // Described from what the labels show, which is the drawing's wing even after a refused one.

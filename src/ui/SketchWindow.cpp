@@ -52,8 +52,7 @@ void SketchWindow::showScaled() {
     if (!hasPicture())
         return;
     const QSize room = pictureLabel_->size();
-    pictureLabel_->setPixmap(
-        picture_.size() == room
-            ? picture_
-            : picture_.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    pictureLabel_->setPixmap(picture_.size() == room ? picture_
+                                                     : picture_.scaled(room, Qt::KeepAspectRatio,
+                                                                       Qt::SmoothTransformation));
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The words of a refused calculation and the names a screen reader speaks, built from keys whose
 // texts name themselves, so a swapped key or a wrong panel number shows.
-#include "session/AccessibleTexts.h"
 #include "session/OutcomeMessages.h"
+
+#include "session/AccessibleTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -30,12 +31,14 @@ TEST(OutcomeMessages, EachCauseHasItsMessageNamingItsPanelOrField) {
         {"calculated", {Ok}, ""},
         {"panel error", {PanelError}, "Message/1"},
         {"balance error", {BalanceError}, "Message/2"},
-        {"gap at panel 3", {GapInChain, ArithmeticStep::None, {WingInput::PanelLength, 2}},
+        {"gap at panel 3",
+         {GapInChain, ArithmeticStep::None, {WingInput::PanelLength, 2}},
          "Message/gap 3"},
         {"negative tip chord of panel 2",
          {NegativeValue, ArithmeticStep::None, {WingInput::TipChord, 1}},
          "Message/negative Label/field Label/2 2"},
-        {"too large a mass", {ValueTooLarge, ArithmeticStep::WingLoading, {WingInput::Mass}},
+        {"too large a mass",
+         {ValueTooLarge, ArithmeticStep::WingLoading, {WingInput::Mass}},
          "Message/toolarge Label/15"},
         {"too large a sweep of panel 5",
          {ValueTooLarge, ArithmeticStep::PanelPass, {WingInput::SweepOffset, 4}},
@@ -56,9 +59,12 @@ struct ColonCase {
 
 TEST(AccessibleTexts, CaptionsLoseTheColonThatEndsThem) {
     const ColonCase cases[] = {
-        {"Root chord:", "Root chord"},      {"Corde d'emplanture :", "Corde d'emplanture"},
-        {"CG (% MAC):", "CG (% MAC)"},      {"Weight", "Weight"},
-        {"Envergure\xC2\xA0:", "Envergure"}, {"Ratio: 1:2 ", "Ratio: 1:2"},
+        {"Root chord:", "Root chord"},
+        {"Corde d'emplanture :", "Corde d'emplanture"},
+        {"CG (% MAC):", "CG (% MAC)"},
+        {"Weight", "Weight"},
+        {"Envergure\xC2\xA0:", "Envergure"},
+        {"Ratio: 1:2 ", "Ratio: 1:2"},
         {"", ""},
     };
     for (const ColonCase& row : cases)
@@ -85,7 +91,8 @@ TEST(AccessibleTexts, FieldsAreNamedByRowAndPanel) {
 
 TEST(AccessibleTexts, ResultsReadCaptionThenValue) {
     EXPECT_EQ(resultName("Span:", "2 600.00 mm  "), "Span: 2 600.00 mm");
-    EXPECT_EQ(resultName("Wing loading : ", " 51.72 g/dm\u00b2"), "Wing loading : 51.72 g/dm\u00b2");
+    EXPECT_EQ(resultName("Wing loading : ", " 51.72 g/dm\u00b2"),
+              "Wing loading : 51.72 g/dm\u00b2");
     EXPECT_EQ(resultName("Span:", ""), "Span");
 }
 

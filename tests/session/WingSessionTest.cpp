@@ -22,7 +22,9 @@ protected:
     }
 
     TestFolder folder;
-    WingSession session{".", [](TextKey key) { return std::string(key.key); }};
+    WingSession session{".", [](TextKey key) {
+                            return std::string(key.key);
+                        }};
     WingFields before;
 };
 

@@ -3,9 +3,9 @@
 #include "MainWindowFixture.h"
 
 #include <QAction>
-#include <QTest>
 #include <QGroupBox>
 #include <QMenu>
+#include <QTest>
 
 namespace {
 

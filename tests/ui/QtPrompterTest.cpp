@@ -60,8 +60,8 @@ struct BoxCase {
 const BoxCase kBoxCases[] = {
     {"plain, Esc", kPlainMessage, Close::Escape, MessageAnswer::Ok, QMessageBox::NoIcon,
      QMessageBox::Ok},
-    {"critical, OK", kCriticalMessage, Close::FirstButton, MessageAnswer::Ok,
-     QMessageBox::Critical, QMessageBox::Ok},
+    {"critical, OK", kCriticalMessage, Close::FirstButton, MessageAnswer::Ok, QMessageBox::Critical,
+     QMessageBox::Ok},
     {"exclamation, Enter", kExclamationMessage, Close::Enter, MessageAnswer::Ok,
      QMessageBox::Warning, QMessageBox::Ok},
     {"information, Esc", kInformationMessage, Close::Escape, MessageAnswer::Ok,
@@ -70,8 +70,12 @@ const BoxCase kBoxCases[] = {
      QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel},
     {"question, Enter is OK", kOkCancelQuestion, Close::Enter, MessageAnswer::Ok,
      QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel},
-    {"retry, Esc cancels", {MessageIcon::Critical, MessageButtons::RetryCancel}, Close::Escape,
-     MessageAnswer::Cancel, QMessageBox::Critical, QMessageBox::Retry | QMessageBox::Cancel},
+    {"retry, Esc cancels",
+     {MessageIcon::Critical, MessageButtons::RetryCancel},
+     Close::Escape,
+     MessageAnswer::Cancel,
+     QMessageBox::Critical,
+     QMessageBox::Retry | QMessageBox::Cancel},
 };
 
 TEST(QtPrompter, MessageBoxAnswersAsItWasClosed) {
@@ -90,9 +94,9 @@ TEST(QtPrompter, MessageBoxAnswersAsItWasClosed) {
             title = box.windowTitle();
             close(box, row.how);
         });
-        EXPECT_EQ(prompter.messageBox("Line one\r\nline two\rline <b>three</b>", row.style,
-                                      "The title"),
-                  row.answer);
+        EXPECT_EQ(
+            prompter.messageBox("Line one\r\nline two\rline <b>three</b>", row.style, "The title"),
+            row.answer);
         EXPECT_EQ(icon, row.icon);
         EXPECT_EQ(buttons, row.buttons);
         EXPECT_EQ(text, "Line one\nline two\nline <b>three</b>");

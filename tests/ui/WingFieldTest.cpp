@@ -35,9 +35,9 @@ const PasteCase kPasteCases[] = {
 // hands both to the field directly.
 class ExposedField : public WingField {
 public:
-    using WingField::WingField;
     using WingField::contextMenuEvent;
     using WingField::dropEvent;
+    using WingField::WingField;
 };
 
 class WingFieldEditing : public testing::Test {
