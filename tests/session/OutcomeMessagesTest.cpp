@@ -4,20 +4,11 @@
 #include "session/OutcomeMessages.h"
 
 #include "session/AccessibleTexts.h"
+#include "support/NamedTexts.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// Each key's text is its own "section/key"; a key given with blanks keeps them after its name.
-std::string namedText(TextKey key) {
-    std::string text = std::string(key.section) + "/" + std::string(key.key);
-    for (const char* blank : {"%1", "%2", "%3"}) {
-        if (key.fallback.find(blank) != std::string_view::npos)
-            text += std::string(" ") + blank;
-    }
-    return text;
-}
 
 struct MessageCase {
     const char* name;

@@ -27,13 +27,6 @@ QStringList labelsOf(QWidget* widget) {
     return names;
 }
 
-std::string joined(const std::vector<std::string>& problems) {
-    std::string text;
-    for (const std::string& problem : problems)
-        text += "\n  " + problem;
-    return text;
-}
-
 using Accessibility = MainWindowFixture;
 
 TEST_F(Accessibility, EveryFieldIsNamedByItsRowAndPanel) {
@@ -45,14 +38,14 @@ TEST_F(Accessibility, EveryFieldIsNamedByItsRowAndPanel) {
     EXPECT_EQ(nameOf(c().balanceField), "CG (% MAC)");
     EXPECT_EQ(nameOf(c().massField), "Weight");
     QSet<QString> names;
-    for (const PanelFields* row :
-         {&c().rootChordFields, &c().tipChordFields, &c().panelLengthFields, &c().sweepOffsetFields})
+    for (const PanelFields* row : {&c().rootChordFields, &c().tipChordFields,
+                                   &c().panelLengthFields, &c().sweepOffsetFields})
         for (WingField* field : *row) {
             EXPECT_EQ(accessibleOf(field)->role(), QAccessible::EditableText);
             names.insert(nameOf(field));
         }
     EXPECT_EQ(names.size(), 20);
-    EXPECT_TRUE(controlsWithoutNames(*window).empty()) << joined(controlsWithoutNames(*window));
+    EXPECT_TRUE(controlsWithoutNames(*window).empty()) << listed(controlsWithoutNames(*window));
 }
 
 TEST_F(Accessibility, BalanceAndMassAreLabelledByTheirCaptions) {
@@ -66,7 +59,8 @@ TEST_F(Accessibility, NamesFollowALanguageSwitch) {
     startWindow("English");
     prompter.modalScripts.push_back(pick("Fran\u00e7ais"));
     window->chooseLanguage();
-    EXPECT_EQ(nameOf(c().rootChordFields[0]), QString::fromUtf8("Corde d'emplanture, trap\xc3\xa8ze 1"));
+    EXPECT_EQ(nameOf(c().rootChordFields[0]),
+              QString::fromUtf8("Corde d'emplanture, trap\xc3\xa8ze 1"));
     EXPECT_EQ(nameOf(c().massField), "Masse");
     EXPECT_EQ(c().preview->accessibleName().toStdString(), language.text(kPreviewName));
 }
@@ -90,7 +84,8 @@ TEST_F(Accessibility, ResultsAreReadWithTheirCaptions) {
         SCOPED_TRACE(name);
         EXPECT_EQ(nameOf(value), QString::fromUtf8(name));
         const QString caption = QString::fromUtf8(name).section(':', 0, 0) + ':';
-        EXPECT_TRUE(labelsOf(value).join('|').contains(caption)) << labelsOf(value).join('|').toStdString();
+        EXPECT_TRUE(labelsOf(value).join('|').contains(caption))
+            << labelsOf(value).join('|').toStdString();
     }
     window->clearForm();
     EXPECT_EQ(nameOf(c().spanValue), "Span");
@@ -128,7 +123,7 @@ TEST_F(Accessibility, LanguageListIsNamedAtFirstStartAndFromTheMenu) {
     prompter.modalScripts.push_back([](QDialog& dialog) {
         auto& chooser = dynamic_cast<LanguageDialog&>(dialog);
         EXPECT_EQ(labelsOf(chooser.languageCombo()), QStringList{"Language"}); // "&Language"
-        EXPECT_EQ(nameOf(chooser.languageCombo()), "English"); // the entry in use
+        EXPECT_EQ(nameOf(chooser.languageCombo()), "English");                 // the entry in use
     });
     window->chooseLanguage();
     EXPECT_TRUE(prompter.modalScripts.empty());
@@ -153,7 +148,7 @@ TEST_F(Accessibility, EveryWindowNamesItsControls) {
     prompter.modalScripts.push_back(check);
     window->showAbout();
     EXPECT_EQ(prompter.modalRuns, 3);
-    EXPECT_TRUE(problems.empty()) << joined(problems);
+    EXPECT_TRUE(problems.empty()) << listed(problems);
 }
 
 } // namespace

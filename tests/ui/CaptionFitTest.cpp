@@ -14,13 +14,6 @@ std::vector<std::string> shippedLanguages() {
     return listLanguageFiles(std::string(WINGSHEET_SOURCE_LANG) + "/", "*.lng");
 }
 
-std::string joined(const std::vector<std::string>& problems) {
-    std::string text;
-    for (const std::string& problem : problems)
-        text += "\n  " + problem;
-    return text;
-}
-
 class CaptionFit : public MainWindowFixture {
 protected:
     void SetUp() override {
@@ -79,7 +72,7 @@ TEST_F(CaptionFit, EveryCaptionOfEveryWindowFitsInEveryLanguage) {
         checkNextWindow(problems);
         window->chooseLanguage();
         EXPECT_TRUE(prompter.modalScripts.empty());
-        EXPECT_TRUE(problems.empty()) << joined(problems);
+        EXPECT_TRUE(problems.empty()) << listed(problems);
         window.reset();
     }
 }

@@ -2,6 +2,7 @@
 // A language file in which every text is its own "section/key": each control must show exactly
 // the key the translation map gives it, so two swapped keys cannot pass unnoticed.
 #include "MainWindowFixture.h"
+#include "support/NamedTexts.h"
 #include "ui/AboutDialog.h"
 #include "ui/HelpDialog.h"
 
@@ -11,16 +12,6 @@
 #include <map>
 
 namespace {
-
-// "Section/key", followed by the blanks the English text has, so the filled-in names show too.
-std::string namedText(TextKey key) {
-    std::string text = std::string(key.section) + "/" + std::string(key.key);
-    for (const char* blank : {"%1", "%2", "%3"}) {
-        if (key.fallback.find(blank) != std::string_view::npos)
-            text += std::string(" ") + blank;
-    }
-    return text;
-}
 
 // Sections match without regard to case, so "language" and "LANGUAGE" share one.
 std::string namedLanguageFile() {

@@ -116,10 +116,10 @@ void checkComboBox(const QComboBox* combo, std::vector<std::string>& problems) {
     QStyleOptionComboBox option;
     option.initFrom(combo);
     option.editable = combo->isEditable();
-    const int room = combo->style()
-                         ->subControlRect(QStyle::CC_ComboBox, &option,
-                                          QStyle::SC_ComboBoxEditField, combo)
-                         .width();
+    const int room =
+        combo->style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+            .width();
     const QFontMetrics metrics(combo->font());
     for (int i = 0; i < combo->count(); ++i) {
         if (metrics.horizontalAdvance(combo->itemText(i)) > room)
@@ -239,4 +239,11 @@ std::vector<std::string> controlsWithoutNames(const QWidget& window) {
             problems.push_back(describe(widget) + " has no accessible name");
     }
     return problems;
+}
+
+std::string listed(const std::vector<std::string>& problems) {
+    std::string text;
+    for (const std::string& problem : problems)
+        text += "\n  " + problem;
+    return text;
 }

@@ -17,3 +17,6 @@ std::vector<std::string> captionsThatDoNotFit(const QWidget& window);
 // Every control the user can reach (fields, buttons, lists) that a screen reader finds no name
 // for, through the accessibility interface Qt gives it; a list needs a label.
 std::vector<std::string> controlsWithoutNames(const QWidget& window);
+
+// The problems one to a line, for a test's failure message.
+std::string listed(const std::vector<std::string>& problems);
