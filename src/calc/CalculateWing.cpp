@@ -85,8 +85,11 @@ std::optional<CalcReport> checkSigns(const WingPlanform& wing) {
 }
 
 // After a failed step: the first used input too large to calculate with, in reading order. The
-// mass counts only once the step that reads it has run.
+// mass counts only once the step that reads it has run; a division by a balance of 0 is the
+// balance's fault whatever the sizes.
 std::optional<InputField> tooLargeInput(const WingPlanform& wing, ArithmeticStep failedStep) {
+    if (failedStep == ArithmeticStep::BalanceDivision)
+        return std::nullopt;
     const auto tooLarge = [](double value) {
         return std::abs(value) > kLargestCalculableValue;
     };

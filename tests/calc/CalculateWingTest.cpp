@@ -124,6 +124,7 @@ struct Failure {
 
 const std::string kTiny = "0." + std::string(199, '0') + "1"; // 1e-200: its square is 0
 const std::string kTenTo200 = "1" + std::string(200, '0');
+const std::string kTenTo160 = "1" + std::string(160, '0');
 
 // Each cause names its panel or field; what is left of the arithmetic failures stops at its step.
 TEST(CalculateWing, ArithmeticFailuresStopAtTheirStep) {
@@ -168,6 +169,10 @@ TEST(CalculateWing, ArithmeticFailuresStopAtTheirStep) {
          typedWing({{"200", "200", kTenTo200.c_str(), "0"}, {"200", kTenTo200.c_str(), "10", "0"}},
                    "30", ""),
          {ValueTooLarge, ArithmeticStep::PanelPass, {WingInput::PanelLength, 0}}},
+        {"balance 0.0 with a large chord is still the balance's fault",
+         typedWing({{kTenTo160.c_str(), kTenTo160.c_str(), "10", "0"}, {"200", "100", "300", "0"}},
+                   "0.0", ""),
+         {ArithmeticFailure, ArithmeticStep::BalanceDivision}},
         {"overflowing mass",
          typedWing({{"200", "200", "500", "0"}}, "30", kHuge.c_str()),
          {ValueTooLarge, ArithmeticStep::WingLoading, {WingInput::Mass, 0}}},
