@@ -48,7 +48,7 @@ std::string withoutColon(std::string_view caption) {
 }
 
 std::string fieldName(InputField field, const TextLookup& text) {
-    const std::string caption = withoutColon(text(captionOf(field.input)));
+    std::string caption = withoutColon(text(captionOf(field.input)));
     if (field.input == WingInput::Balance || field.input == WingInput::Mass)
         return caption;
     return fillIn(text(kPanelFieldName), {caption, std::to_string(field.panel + 1)});
