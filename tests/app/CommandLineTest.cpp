@@ -140,7 +140,9 @@ TEST_F(CommandLine, WrongArgumentsGiveStatusTwo) {
         {"--bogus"},
         {"--lang"},
         {"--json", "x.txt"},
-        {"wing.txt"},
+        {"a.txt", "b.txt"}, // the window holds one wing
+        {"--lang", "English", "wing.txt"},
+        {"--bogus", "wing.txt"},
         {"--preview-svg", "out.svg"},
         {"--preview-svg", "out.svg", "a.txt", "b.txt"},
         {"--calc", "--title", "T", "a.txt"},
@@ -153,6 +155,16 @@ TEST_F(CommandLine, WrongArgumentsGiveStatusTwo) {
     EXPECT_EQ(Run({"--help"}), 0);
     EXPECT_EQ(Run({"--version"}), 0);
     EXPECT_EQ(out.str(), "Wingsheet 3.1.0\n");
+}
+
+// "wingsheet FILE", as the desktop starts it, is the window with that file to open.
+TEST_F(CommandLine, OneFileAloneOpensInTheWindow) {
+    for (const char* name : {"wing.txt", "-", "my wing; \"2024\".txt"}) {
+        const CommandRequest request = parseCommandLine({name});
+        EXPECT_EQ(request.action, CommandAction::Window) << name;
+        EXPECT_EQ(request.files, std::vector<std::string>{name});
+    }
+    EXPECT_TRUE(parseCommandLine({}).files.empty());
 }
 
 TEST_F(CommandLine, PreviewSvgDrawsTheWorkedWing) {
