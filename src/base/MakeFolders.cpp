@@ -18,7 +18,8 @@ bool isFolder(const std::string& path) {
 
 std::optional<FileError> makeFolders(const std::string& path) {
     // Each prefix that ends before a separator, then the whole path.
-    for (std::size_t end = path.find(kPathSeparator, 1);; end = path.find(kPathSeparator, end + 1)) {
+    for (std::size_t end = path.find(kPathSeparator, 1);;
+         end = path.find(kPathSeparator, end + 1)) {
         const std::string folder = path.substr(0, end);
         if (!folder.empty() && !isFolder(folder) && ::mkdir(folder.c_str(), 0700) != 0 &&
             !(errno == EEXIST && isFolder(folder)))

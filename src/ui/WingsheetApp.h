@@ -9,8 +9,7 @@ class LanguageState;
 class MainWindow;
 
 // wingFile, from the command line, opens in the window as File > Open opens a file; "" for none.
-int runWingsheetWindow(int argc, char** argv, LanguageState& language,
-                       const std::string& wingFile);
+int runWingsheetWindow(int argc, char** argv, LanguageState& language, const std::string& wingFile);
 
 // The start of a run: the language, the window on screen, then the wing file if one is named.
 // False when the user quit instead of picking a language.
