@@ -29,7 +29,15 @@ install(FILES ${language_files} ${sketches} ${PROJECT_SOURCE_DIR}/src/ui/AboutPl
     DESTINATION ${WINGSHEET_DATA_DIR})
 install(FILES ${data}/${app_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${data}/${app_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${data}/wingsheet.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+# The wing-file type must join the system's MIME database, where its *.txt glob weighs less than
+# text/plain's and the first line decides. In a folder of its own (/usr/local/share/mime) Qt lets
+# that glob replace the system's *.txt and every text file would pass for a wing, so only an
+# install into /usr (the Debian package) carries it.
+install(CODE "
+    if(CMAKE_INSTALL_PREFIX STREQUAL \"/usr\")
+        file(INSTALL \"${data}/wingsheet.xml\"
+            DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/mime/packages\")
+    endif()")
 install(DIRECTORY ${data}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES ${man_page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # The licence in full, and the Debian summary of who holds what under which licence.

@@ -6,13 +6,18 @@ set(CPACK_PACKAGE_VENDOR "Wingsheet team")
 set(CPACK_PACKAGE_CONTACT "Wingsheet team <wingsheet@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "calculate the wing of a model aircraft and print its planform to scale")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Wingsheet calculates the wing of a model aircraft from up to five trapezoid panels, a \
-balance point and a mass: span, area, aspect ratio, mean aerodynamic chord, balance distance and \
-wing loading. It draws the half-wing to scale and prints it on an A4 sheet at 1/50, 1/20, 1/10 \
-or 1/5. Wings are kept in small text files; the program speaks English, German, Spanish, French, \
-Italian and Dutch.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Lines of at most 79 characters, as the Debian control file wants them.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Wingsheet calculates the wing of a model aircraft from up to five trapezoid"
+    "panels, a balance point and a mass: span, area, aspect ratio, mean"
+    "aerodynamic chord, balance distance and wing loading. It draws the half-wing"
+    "to scale and prints it on an A4 sheet at 1/50, 1/20, 1/10 or 1/5."
+    "Wings are kept in small text files; the program speaks English, German,"
+    "Spanish, French, Italian and Dutch.")
+# Installed with the prefix /usr into a staging DESTDIR, so the install sees /usr itself, as the
+# wing-file type needs (cmake/Install.cmake).
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Language files and sketches as other systems leave them: extensions in capitals, names in
 // Windows-1252, folders and links among them; and the folders the settings file needs.
-#include "base/MakeFolders.h"
 #include "base/NamedFiles.h"
 
+#include "base/MakeFolders.h"
 #include "support/FailureScopes.h"
 #include "support/TestFolder.h"
 
@@ -64,7 +64,9 @@ const FindCase kFindCases[] = {
     {"ExactName", {"English.lng"}, "English", "English.lng"},
     {"CapitalExtension", {"Deutsch.LNG"}, "Deutsch", "Deutsch.LNG"},
     {"OldNameByItsDisplayName", {kFrench1252 + ".lng"}, kFrenchUtf8, kFrench1252 + ".lng"},
-    {"ExactWinsOverOldName", {kFrench1252 + ".lng", kFrenchUtf8 + ".lng"}, kFrenchUtf8,
+    {"ExactWinsOverOldName",
+     {kFrench1252 + ".lng", kFrenchUtf8 + ".lng"},
+     kFrenchUtf8,
      kFrenchUtf8 + ".lng"},
     {"OtherLetterCaseOfTheNameIsAnotherLanguage", {"english.lng"}, "English", std::nullopt},
     {"NoneOfThatName", {"English.lng"}, "Deutsch", std::nullopt},

@@ -2,8 +2,8 @@
 // The two layouts: which folders a run uses, from the program folder and the environment, and
 // how an installed run lists, picks and remembers languages without writing into its install.
 #include "i18n/LanguagePlaces.h"
-#include "i18n/LanguageState.h"
 
+#include "i18n/LanguageState.h"
 #include "support/TestFolder.h"
 
 #include <cerrno>
