@@ -8,6 +8,7 @@
 #include "ui/WingsheetApp.h"
 
 #include <QDropEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QUrl>
 #include <stdlib.h>
@@ -178,6 +179,41 @@ TEST_F(DesktopStart, InstalledProgramsDialogsStartInDocuments) {
         ASSERT_EQ(prompter.fileDialogs.size(), 1u);
         EXPECT_EQ(prompter.fileDialogs[0].folder.toStdString(), row.expected);
     }
+}
+
+using CopiedLanguageFiles = MainWindowFixture;
+
+// Files copied from an old Windows disk: a Windows-1252 name and an extension in capitals.
+TEST_F(CopiedLanguageFiles, AreListedByTheirNamesAndCanBePicked) {
+    const std::string french1252 = "Fran\xe7"
+                                   "ais";
+    std::filesystem::rename(folder / "Fran\xc3\xa7"
+                                     "ais.lng",
+                            folder / (french1252 + ".lng"));
+    std::filesystem::rename(folder / "English.lng", folder / "English.LNG");
+    QStringList listed;
+    prompter.modalScripts.push_back([&listed](QDialog& dialog) {
+        const QComboBox* combo = dynamic_cast<LanguageDialog&>(dialog).languageCombo();
+        for (int i = 0; i < combo->count(); ++i)
+            listed << combo->itemText(i);
+    });
+    prompter.modalScripts.push_back(pick(QString::fromUtf8("Fran\u00e7ais")));
+    prompter.messageAnswers = {MessageAnswer::Retry};
+    startWindow("");
+    ASSERT_TRUE(started);
+    EXPECT_EQ(listed, QStringList({"English", QString::fromUtf8("Fran\u00e7ais")}));
+    EXPECT_EQ(language.languageFile(), folder / (french1252 + ".lng"));
+    EXPECT_EQ(c().fileMenu->title().toStdString(), language.text(kFileMenu));
+    const QString frenchFileMenu = c().fileMenu->title();
+    EXPECT_FALSE(frenchFileMenu.isEmpty());
+
+    // Remembered, and found again at the next start.
+    window.reset();
+    LanguageState next(LanguagePlaces::beside(folder.path()));
+    MainWindow again(prompter, next);
+    ASSERT_TRUE(again.start());
+    EXPECT_EQ(next.languageFile(), folder / (french1252 + ".lng"));
+    EXPECT_EQ(again.controls().fileMenu->title(), frenchFileMenu);
 }
 
 TEST(SketchPlaces, TheUsersSketchWinsThenTheInstallations) {
