@@ -7,7 +7,6 @@
 #include "base/TextEncoding.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace {
 
@@ -32,15 +31,8 @@ std::string displayName(std::string_view stem) {
 } // namespace
 
 std::vector<NamedFile> listNamedFiles(const std::string& folder, std::string_view extension) {
-    namespace fs = std::filesystem;
     std::vector<NamedFile> files;
-    std::error_code error;
-    fs::directory_iterator entry(folder, error);
-    for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
-        std::error_code typeError;
-        if (!entry->is_regular_file(typeError))
-            continue;
-        const std::string fileName = entry->path().filename().string();
+    for (const std::string& fileName : regularFileNames(folder)) {
         if (!hasExtension(fileName, extension))
             continue;
         const std::string_view stem =

@@ -4,12 +4,12 @@
 #include "i18n/LanguagePlaces.h"
 
 #include "i18n/LanguageState.h"
+#include "support/EnvironmentScope.h"
 #include "support/TestFolder.h"
 
 #include <cerrno>
 #include <cstring>
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 namespace {
 
@@ -65,32 +65,6 @@ TEST(LanguagePlacesTest, ChoosesTheLayout) {
         EXPECT_EQ(places.installed, row.expected.installed);
     }
 }
-
-// Sets an environment variable until the scope ends.
-class EnvironmentScope {
-public:
-    EnvironmentScope(const char* name, const char* value)
-        : name_(name) {
-        if (const char* previous = std::getenv(name))
-            previous_ = previous;
-        if (value)
-            ::setenv(name, value, 1);
-        else
-            ::unsetenv(name);
-    }
-    EnvironmentScope(const EnvironmentScope&) = delete;
-    EnvironmentScope& operator=(const EnvironmentScope&) = delete;
-    ~EnvironmentScope() {
-        if (previous_)
-            ::setenv(name_, previous_->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> previous_;
-};
 
 TEST(LanguagePlacesTest, GathersTheFactsOfThisRun) {
     TestFolder program;

@@ -60,8 +60,12 @@ TEST_F(InstalledWindow, FirstStartListsEveryLanguageAndRemembersThePickInTheUser
     MainWindow window(prompter, language);
     ASSERT_TRUE(window.start());
     EXPECT_EQ(prompter.modalRuns, 1);
-    const QStringList expected = {"Deutsch",  "English",    QString::fromUtf8("Español"),
-                                  QString::fromUtf8("Français"), "Italiano", "Nederlands",
+    const QStringList expected = {"Deutsch",
+                                  "English",
+                                  QString::fromUtf8("Español"),
+                                  QString::fromUtf8("Français"),
+                                  "Italiano",
+                                  "Nederlands",
                                   "Testish"};
     EXPECT_EQ(listed, expected);
     EXPECT_EQ(readBytes(configHome + "/wingsheet/tz.ini"), "[Langue]\r\n1=English\r\n");

@@ -3,6 +3,7 @@
 // opening it exactly as File > Open does; and where an installed program's dialogs and sketches
 // are looked for.
 #include "MainWindowFixture.h"
+#include "support/EnvironmentScope.h"
 #include "support/WingTexts.h"
 #include "ui/HelpDialog.h"
 #include "ui/WingsheetApp.h"
@@ -11,7 +12,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QUrl>
-#include <stdlib.h>
 
 namespace {
 
@@ -120,38 +120,10 @@ TEST_F(DesktopStart, DropOfABadFileShowsOpensMessageAndOfSeveralFilesIsRefused) 
     EXPECT_EQ(prompter.messages.size(), 1u);
 }
 
-// Sets HOME and XDG_CONFIG_HOME for a test, as a user's session would.
-class HomeScope {
-public:
-    explicit HomeScope(const std::string& home) {
-        ::setenv("HOME", home.c_str(), 1);
-        ::setenv("XDG_CONFIG_HOME", (home + "/.config").c_str(), 1);
-    }
-    HomeScope(const HomeScope&) = delete;
-    HomeScope& operator=(const HomeScope&) = delete;
-    ~HomeScope() {
-        restore("HOME", previousHome_);
-        restore("XDG_CONFIG_HOME", previousConfig_);
-    }
-
-private:
-    static std::optional<std::string> get(const char* name) {
-        const char* value = std::getenv(name);
-        return value ? std::optional<std::string>(value) : std::nullopt;
-    }
-    static void restore(const char* name, const std::optional<std::string>& value) {
-        if (value)
-            ::setenv(name, value->c_str(), 1);
-        else
-            ::unsetenv(name);
-    }
-    std::optional<std::string> previousHome_ = get("HOME");
-    std::optional<std::string> previousConfig_ = get("XDG_CONFIG_HOME");
-};
-
 TEST_F(DesktopStart, InstalledProgramsDialogsStartInDocuments) {
     TestFolder home;
-    const HomeScope session(home.path());
+    const EnvironmentScope homeFolder("HOME", home.path().c_str());
+    const EnvironmentScope configFolder("XDG_CONFIG_HOME", (home / ".config").c_str());
     std::filesystem::create_directories(folder / "usr/bin");
     std::filesystem::create_directories(folder / "usr/share/wingsheet");
     std::filesystem::copy_file(folder / "English.lng", folder / "usr/share/wingsheet/English.lng");

@@ -153,9 +153,9 @@ std::string appIconSvg() {
                       size + "\" height=\"" + size + "\" viewBox=\"0 0 " + size + " " + size +
                       "\">\n";
     svg += "<rect x=\"" + number(kTileInset) + "\" y=\"" + number(kTileInset) + "\" width=\"" +
-           number(tileSide) + "\" height=\"" + number(tileSide) + "\" rx=\"" +
-           number(kTileRadius) + "\" fill=\"" + hex(kTileColour) + "\" stroke=\"" +
-           hex(kTileEdge) + "\" stroke-width=\"" + number(pens.tileEdge) + "\"/>\n";
+           number(tileSide) + "\" height=\"" + number(tileSide) + "\" rx=\"" + number(kTileRadius) +
+           "\" fill=\"" + hex(kTileColour) + "\" stroke=\"" + hex(kTileEdge) +
+           "\" stroke-width=\"" + number(pens.tileEdge) + "\"/>\n";
     for (const QPolygonF& panel : shapes.panels)
         svg += "<polygon points=\"" + points(panel) + "\" fill=\"" + hex(kWingColour) +
                "\" stroke=\"" + hex(kOutline) + "\" stroke-width=\"" + number(pens.outline) +
