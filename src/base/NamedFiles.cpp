@@ -37,7 +37,10 @@ std::vector<NamedFile> listNamedFiles(const std::string& folder, std::string_vie
             continue;
         const std::string_view stem =
             std::string_view(fileName).substr(0, fileName.size() - extension.size());
-        files.push_back({displayName(stem), folder + kPathSeparator + fileName});
+        std::string path = folder;
+        path += kPathSeparator;
+        path += fileName;
+        files.push_back({displayName(stem), std::move(path)});
     }
     std::ranges::sort(files);
     return files;

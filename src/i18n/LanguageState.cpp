@@ -68,8 +68,7 @@ std::vector<std::string> LanguageState::availableLanguages() const {
             names.push_back(std::move(file.name));
     }
     std::ranges::sort(names);
-    const auto repeated = std::ranges::unique(names);
-    names.erase(repeated.begin(), repeated.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;
 }
 
