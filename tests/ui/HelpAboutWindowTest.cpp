@@ -60,10 +60,12 @@ protected:
     void openAbout(const std::function<void(AboutDialog&)>& check) { open(c().aboutAction, check); }
     // A real one-pixel GIF: the sketch window shows only what Qt can read as a picture.
     void putSketch(const std::string& folderPath, const std::string& languageName) {
+        constexpr unsigned char kOnePixelGif[] = {
+            0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00,
+            0x00, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x2C, 0x00, 0x00, 0x00, 0x00,
+            0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3B};
         writeBytes(folderPath + "/" + languageName + ".gif",
-                   std::string("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00"
-                               ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02D\x01\x00;",
-                               43));
+                   std::string(std::begin(kOnePixelGif), std::end(kOnePixelGif)));
     }
     // Clicks the help window's sketch button; the sketch window that opens, if any, is recorded
     // with the file it shows.
