@@ -6,6 +6,8 @@
 #include "base/NamedFiles.h"
 #include "base/ProgramFolder.h"
 #include "i18n/IniFile.h"
+#include "i18n/TextKeys.h"
+#include "i18n/TextPattern.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -18,6 +20,11 @@ void LanguageState::select(const std::string& name) {
     name_ = name;
     languageFile_ = findDataFile(places_, name, kLanguageExtension)
                         .value_or(places_.languageFolder + kPathSeparator + name + ".lng");
+}
+
+void LanguageState::recallStoredName() {
+    if (std::string stored = storedLanguage(); !stored.empty())
+        name_ = std::move(stored);
 }
 
 // The procedure names are part of the report a user sees, kept from the first versions.
@@ -43,22 +50,40 @@ std::string LanguageState::readSetting(std::string_view section, std::string_vie
 
 bool LanguageState::writeSetting(std::string_view section, std::string_view key,
                                  std::string_view value) {
-    std::optional<FileError> error = settingsFolderError();
-    if (!error)
-        error = writeIniValue(places_.settingsFile, section, key, value);
-    if (error) {
+    if (const std::optional<FileError> error = writeValue(section, key, value)) {
         reports_.report(*error, "WriteINI");
         return false;
     }
     return true;
 }
 
+std::optional<FileError> LanguageState::writeValue(std::string_view section, std::string_view key,
+                                                   std::string_view value) {
+    std::optional<FileError> error = settingsFolderError();
+    if (!error)
+        error = writeIniValue(places_.settingsFile, section, key, value);
+    return error;
+}
+
 std::string LanguageState::storedLanguage() const {
     return readSetting(kLanguageSettingSection, kLanguageSettingKey);
 }
 
+std::string LanguageState::usableStoredLanguage() const {
+    std::string stored = storedLanguage();
+    return !stored.empty() && hasLanguageFile(stored) ? stored : std::string();
+}
+
 bool LanguageState::storeLanguage(const std::string& name) {
-    return writeSetting(kLanguageSettingSection, kLanguageSettingKey, name);
+    const std::optional<FileError> error =
+        writeValue(kLanguageSettingSection, kLanguageSettingKey, name);
+    if (!error)
+        return true;
+    // Without a place for settings (no home folder) the file is named as the user knows it.
+    const std::string where = places_.settingsFile.empty() ? "tz.ini" : places_.settingsFile;
+    reports_.reportText(fillIn(text(kLanguageNotRememberedMessage),
+                               {where, std::to_string(error->number), error->description}));
+    return false;
 }
 
 std::vector<std::string> LanguageState::availableLanguages() const {
@@ -82,6 +107,10 @@ std::optional<FileError> LanguageState::settingsFolderError() const {
     if (separator == std::string::npos || separator == 0)
         return std::nullopt;
     return makeFolders(places_.settingsFile.substr(0, separator));
+}
+
+bool LanguageState::hasLanguageFile(const std::string& name) const {
+    return findDataFile(places_, name, kLanguageExtension).has_value();
 }
 
 std::string LanguageState::readValue(const std::string& path, std::string_view section,

@@ -35,8 +35,9 @@ public:
     // folder (where a missing one would be); "" while none is selected.
     const std::string& languageFile() const { return languageFile_; }
     // The chooser opened from the menu takes the name remembered in tz.ini as the one in use,
-    // while the texts keep coming from the file selected last.
-    void recallStoredName() { name_ = storedLanguage(); }
+    // while the texts keep coming from the file selected last. Nothing remembered (tz.ini could
+    // not be written) keeps the name in use.
+    void recallStoredName();
 
     // True while the start-up has the chooser open because no language is remembered.
     bool choosingAtStartup() const { return choosingAtStartup_; }
@@ -54,13 +55,21 @@ public:
     bool writeSetting(std::string_view section, std::string_view key, std::string_view value);
 
     std::string storedLanguage() const;
+    // The remembered language if its file is still there to read, else "": a language file that
+    // has gone would leave every caption empty.
+    std::string usableStoredLanguage() const;
+    // False when tz.ini cannot be written; the report then tells the user, in the language just
+    // chosen, that the choice holds for this run only and where it would have been kept.
     bool storeLanguage(const std::string& name);
 
     // The names of the language files in all language folders, sorted, each once.
     std::vector<std::string> availableLanguages() const;
+    bool hasLanguageFile(const std::string& name) const;
 
 private:
     std::optional<FileError> settingsFolderError() const;
+    std::optional<FileError> writeValue(std::string_view section, std::string_view key,
+                                        std::string_view value);
     std::string readValue(const std::string& path, std::string_view section, std::string_view key,
                           std::size_t maxCharacters, std::string_view procedure) const;
 

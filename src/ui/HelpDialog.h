@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: the help text of the current language in two blocks and, when that language
-// has a sketch of the inputs, a button that shows it in the desktop's image viewer.
+// has a sketch of the inputs, a button that shows it in a sketch window.
 #pragma once
 
 #include <QDialog>
@@ -20,7 +20,7 @@ QString findSketch(const LanguagePlaces& places, const std::string& languageName
 class HelpDialog : public QDialog {
     Q_OBJECT
 public:
-    // The sketch opens through the prompter, which hands it to the desktop.
+    // The sketch window opens through the prompter, as every modal window does.
     HelpDialog(QWidget* owner, Prompter& prompter, const LanguageState& language);
 
     QLabel* helpLabel() const { return helpLabel_; }

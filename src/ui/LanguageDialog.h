@@ -8,6 +8,7 @@
 
 class LanguageState;
 class QComboBox;
+class QLabel;
 class QPushButton;
 
 class LanguageDialog : public QDialog {
@@ -18,6 +19,7 @@ public:
                    std::function<void()> translateMainWindow);
 
     QComboBox* languageCombo() const { return languageCombo_; }
+    QLabel* languageCaption() const { return languageCaption_; }
     QPushButton* okButton() const { return okButton_; }
     bool selectionMade() const { return selectionMade_; }
 
@@ -27,6 +29,7 @@ private:
     void confirm();
 
     LanguageState& language_;
+    QLabel* languageCaption_;
     QComboBox* languageCombo_;
     QPushButton* okButton_;
     bool selectionMade_ = false;

@@ -5,6 +5,7 @@
 #include "i18n/TextKeys.h"
 #include "print/SystemLocale.h"
 #include "session/OutcomeMessages.h"
+#include "ui/AccessibleNames.h"
 #include "ui/LanguageDialog.h"
 #include "ui/LanguageText.h"
 #include "ui/PlanformPreview.h"
@@ -93,6 +94,7 @@ void MainWindow::focusFirstField() {
 
 void MainWindow::translate() {
     ::translateMainWindow(*this, c_, language_);
+    nameMainWindowControls(c_, language_.lookup());
 }
 
 // Only fields whose text differs are set, so the one being typed in keeps its cursor.
@@ -126,6 +128,7 @@ void MainWindow::showResults() {
     selectRootChord();
     c_.wingLoadingValue->setText(QString::fromStdString(texts.wingLoading));
     c_.preview->drawPreview(session_.planform(), session_.results());
+    nameMainWindowControls(c_, language_.lookup());
 }
 
 void MainWindow::clearResults() {
@@ -134,6 +137,7 @@ void MainWindow::clearResults() {
         result->clear();
     c_.preview->erase();
     c_.wingLoadingValue->clear();
+    nameMainWindowControls(c_, language_.lookup());
 }
 
 // A refused wing keeps the results and the drawing of the last good one on show.
@@ -158,6 +162,11 @@ void MainWindow::selectRootChord() {
 
 void MainWindow::clearForm() {
     session_.clear();
+    showClearedForm();
+}
+
+// What Clear shows of the session: its fields, no results, no drawing, the program's caption.
+void MainWindow::showClearedForm() {
     showFields();
     clearResults();
     setWindowTitle(uiText(language_, kProgramCaption));

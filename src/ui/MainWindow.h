@@ -52,6 +52,7 @@ private:
     void showFields();
     void showResults();
     void clearResults();
+    void showClearedForm();
     void showCalculationMessage(const CalcReport& report);
     void selectRootChord();
     void showFileError(const FileError& error);

@@ -54,7 +54,6 @@ void MainWindow::saveWingFileAs() {
     showFileCaption();
 }
 
-// The file is read into the session, which clears and calculates; the window shows the outcome.
 void MainWindow::openWingFile() {
     const QString path =
         prompter_.openFileName(wingFileDialog(uiText(language_, kOpenDialogTitle)));
@@ -63,16 +62,14 @@ void MainWindow::openWingFile() {
     openWingFileAt(path);
 }
 
+// The session reads the file aside; only a file read whole clears the form and shows it. On a
+// file error the form, the results, the preview and the caption stay as they were.
 void MainWindow::openWingFileAt(const QString& path) {
-    clearForm();
     const OpenOutcome outcome = session_.open(path.toStdString());
-    if (outcome.fileError) {
-        showFileError(*outcome.fileError);
-        clearForm();
-        return;
-    }
+    if (outcome.fileError)
+        return showFileError(*outcome.fileError);
     lastWingFolder_ = QFileInfo(path).absolutePath();
-    showFields();
+    showClearedForm();
     if (outcome.report.outcome == CalcOutcome::Ok)
         showResults();
     else

@@ -4,6 +4,8 @@
 #include "i18n/LanguagePlaces.h"
 
 #include "i18n/LanguageState.h"
+#include "i18n/TextKeys.h"
+#include "i18n/TextPattern.h"
 #include "support/EnvironmentScope.h"
 #include "support/TestFolder.h"
 
@@ -151,13 +153,17 @@ TEST_F(InstalledLanguage, ASettingThatCannotBeKeptIsReported) {
     LanguageState blocked = language();
     EXPECT_FALSE(blocked.storeLanguage("Deutsch"));
     ASSERT_EQ(reports.size(), 1u);
-    EXPECT_EQ(reports[0], std::to_string(ENOTDIR) + std::strerror(ENOTDIR) + "\r\nWriteINI");
+    EXPECT_EQ(reports[0], fillIn(kLanguageNotRememberedMessage.fallback,
+                                 {home / ".config/wingsheet/tz.ini", std::to_string(ENOTDIR),
+                                  std::strerror(ENOTDIR)}));
 
     LanguageState homeless(choosePlaces({root / "usr/bin", false, "", "", ""}),
                            [this](const std::string& text) { reports.push_back(text); });
     EXPECT_EQ(homeless.storedLanguage(), "");
     EXPECT_FALSE(homeless.storeLanguage("Deutsch"));
-    EXPECT_EQ(reports.size(), 2u);
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_EQ(reports[1], fillIn(kLanguageNotRememberedMessage.fallback,
+                                 {"tz.ini", std::to_string(ENOENT), std::strerror(ENOENT)}));
     EXPECT_EQ(root.names(), std::vector<std::string>{"usr"});
 }
 
