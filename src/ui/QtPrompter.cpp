@@ -8,7 +8,12 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
@@ -65,6 +70,12 @@ QString fileFromDialog(QWidget* owner, const FileDialogRequest& request,
     return dialog.selectedFiles().constFirst();
 }
 
+// "dxf" of "DXF drawing (*.dxf)".
+QString suffixOfType(const QString& type) {
+    static const QRegularExpression pattern(QStringLiteral(R"(\(\*\.(\w+)\))"));
+    return pattern.match(type).captured(1);
+}
+
 } // namespace
 
 MessageAnswer QtPrompter::messageBox(const QString& text, MessageStyle style,
@@ -92,6 +103,38 @@ QString QtPrompter::saveFileName(const FileDialogRequest& request) {
 
 QString QtPrompter::openFileName(const FileDialogRequest& request) {
     return fileFromDialog(owner_, request, QFileDialog::AcceptOpen);
+}
+
+TypedFileChoice QtPrompter::saveFileNameOfType(const FileDialogRequest& request,
+                                               const QStringList& types) {
+    QFileDialog dialog(owner_, request.title, request.folder);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(types);
+    dialog.setDefaultSuffix(suffixOfType(types.value(0)));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& type) { dialog.setDefaultSuffix(suffixOfType(type)); });
+    if (!request.suggestedName.isEmpty())
+        dialog.selectFile(request.suggestedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {dialog.selectedFiles().constFirst(),
+            static_cast<int>(std::max<qsizetype>(0, types.indexOf(dialog.selectedNameFilter())))};
+}
+
+PrinterChoice QtPrompter::choosePrinter(QPrinter& printer) {
+    if (QPrinterInfo::availablePrinters().isEmpty())
+        return PrinterChoice::NoPrinter;
+    QPrintDialog dialog(&printer, owner_);
+    return dialog.exec() == QDialog::Accepted ? PrinterChoice::Chosen : PrinterChoice::Cancelled;
+}
+
+void QtPrompter::previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paintPages) {
+    QPrintPreviewDialog dialog(&printer, owner_);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paintPages](QPrinter* pages) { paintPages(*pages); });
+    dialog.exec();
 }
 
 void QtPrompter::runModal(QDialog& dialog) {
