@@ -9,8 +9,7 @@ bool MmRect::contains(MmPoint point) const {
 }
 
 bool MmRect::intersects(const MmRect& other) const {
-    return other.left <= right && other.right >= left && other.top <= bottom &&
-           other.bottom >= top;
+    return other.left <= right && other.right >= left && other.top <= bottom && other.bottom >= top;
 }
 
 MmRect unite(const MmRect& a, const MmRect& b) {
@@ -50,9 +49,10 @@ std::optional<MmSegment> clipSegment(const MmSegment& segment, const MmRect& rec
         !narrowToEdge(dy, rect.bottom - segment.from.y, enter, leave))
         return std::nullopt;
     // The ends that lie inside are kept exactly, so an unclipped line comes back unchanged.
-    const MmPoint from = enter > 0 ? MmPoint{segment.from.x + enter * dx, segment.from.y + enter * dy}
-                                   : segment.from;
-    const MmPoint to = leave < 1 ? MmPoint{segment.from.x + leave * dx, segment.from.y + leave * dy}
-                                 : segment.to;
+    const MmPoint from = enter > 0
+                             ? MmPoint{segment.from.x + enter * dx, segment.from.y + enter * dy}
+                             : segment.from;
+    const MmPoint to =
+        leave < 1 ? MmPoint{segment.from.x + leave * dx, segment.from.y + leave * dy} : segment.to;
     return MmSegment{from, to};
 }

@@ -48,8 +48,10 @@ std::optional<TileLayout> layoutFor(const FullSizeFigure& figure, PageArea area,
     MmRect bounds = figureBounds(figure);
     bounds = {bounds.left - kTilePaddingMm, bounds.top - kTilePaddingMm,
               bounds.right + kTilePaddingMm, bounds.bottom + kTilePaddingMm};
-    const double across = std::ceil((bounds.width() - kTileOverlapMm) / (windowWidth - kTileOverlapMm));
-    const double down = std::ceil((bounds.height() - kTileOverlapMm) / (windowHeight - kTileOverlapMm));
+    const double across =
+        std::ceil((bounds.width() - kTileOverlapMm) / (windowWidth - kTileOverlapMm));
+    const double down =
+        std::ceil((bounds.height() - kTileOverlapMm) / (windowHeight - kTileOverlapMm));
     if (!(across * down <= kMostTiles)) // also refuses a NaN
         return std::nullopt;
     layout.columns = windowsAcross(bounds.width(), windowWidth);

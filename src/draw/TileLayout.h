@@ -43,18 +43,18 @@ struct PaperAreas {
 PaperAreas wholePaper(PageArea portraitPaper);
 
 struct Tile {
-    int row = 0;    // 0 is the top row, at the leading edge
-    int column = 0; // 0 is the left column
+    int row = 0;       // 0 is the top row, at the leading edge
+    int column = 0;    // 0 is the left column
     MmRect figureRect; // the part of the figure its window shows
     std::string label; // "A1": the row's letter, then the column's number
 };
 
 struct TileLayout {
     PageOrientation orientation = PageOrientation::Portrait;
-    PageArea area;   // the printable area of one page
-    MmRect usable;   // page millimetres from the printable area's top-left, margins taken off
-    MmRect window;   // where the figure shows on every page, in the same page millimetres
-    MmRect grid;     // the figure's millimetres that the whole grid covers
+    PageArea area; // the printable area of one page
+    MmRect usable; // page millimetres from the printable area's top-left, margins taken off
+    MmRect window; // where the figure shows on every page, in the same page millimetres
+    MmRect grid;   // the figure's millimetres that the whole grid covers
     int rows = 0;
     int columns = 0;
     std::vector<Tile> pages; // the tiles kept, row by row, each row left to right

@@ -26,9 +26,10 @@ void drawLine(SheetCanvas& canvas, MmPoint from, MmPoint to, Rgb colour,
 }
 
 void drawRect(SheetCanvas& canvas, const MmRect& rect, Rgb colour) {
-    const MmPoint corners[] = {
-        {rect.left, rect.top}, {rect.right, rect.top}, {rect.right, rect.bottom},
-        {rect.left, rect.bottom}};
+    const MmPoint corners[] = {{rect.left, rect.top},
+                               {rect.right, rect.top},
+                               {rect.right, rect.bottom},
+                               {rect.left, rect.bottom}};
     for (int i = 0; i < 4; ++i)
         drawLine(canvas, corners[i], corners[(i + 1) % 4], colour);
 }

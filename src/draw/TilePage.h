@@ -21,8 +21,7 @@ struct CalibrationBar {
     double lengthMm;
     std::string_view label;
 };
-inline constexpr std::array<CalibrationBar, 2> kCalibrationBars{{{100, "100 mm"},
-                                                                 {101.6, "4 in"}}};
+inline constexpr std::array<CalibrationBar, 2> kCalibrationBars{{{100, "100 mm"}, {101.6, "4 in"}}};
 
 // The words on the pages, in the language of the run.
 struct TilePageTexts {

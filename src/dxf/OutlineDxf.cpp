@@ -60,8 +60,8 @@ void writeTables(DL_Dxf& dxf, DxfByteWriter& writer) {
     writer.tableEnd();
     writeLayers(dxf, writer);
     writer.tableStyle(1);
-    dxf.writeStyle(writer, DL_StyleData(kTextStyle, 0, 0.0, 1.0, 0.0, 0, kFigureTextHeightMm,
-                                        "txt", ""));
+    dxf.writeStyle(writer,
+                   DL_StyleData(kTextStyle, 0, 0.0, 1.0, 0.0, 0, kFigureTextHeightMm, "txt", ""));
     writer.tableEnd();
     dxf.writeView(writer);
     dxf.writeUcs(writer);
@@ -84,8 +84,7 @@ void writeBlocks(DL_Dxf& dxf, DxfByteWriter& writer) {
 }
 
 void writeOutline(DL_Dxf& dxf, DxfByteWriter& writer, const std::vector<MmPoint>& corners) {
-    dxf.writePolyline(writer,
-                      DL_PolylineData(static_cast<int>(corners.size()), 0, 0, kClosed),
+    dxf.writePolyline(writer, DL_PolylineData(static_cast<int>(corners.size()), 0, 0, kClosed),
                       onLayer(FigureLayer::Outline));
     for (const MmPoint& corner : corners)
         dxf.writeVertex(writer, DL_VertexData(corner.x, dxfY(corner.y)));
@@ -98,8 +97,7 @@ void writeEntities(DL_Dxf& dxf, DxfByteWriter& writer, const FullSizeFigure& fig
         writeOutline(dxf, writer, corners);
     for (const FigureLine& mark : figure.marks) {
         const MmSegment& s = mark.segment;
-        dxf.writeLine(writer,
-                      DL_LineData(s.from.x, dxfY(s.from.y), 0, s.to.x, dxfY(s.to.y), 0),
+        dxf.writeLine(writer, DL_LineData(s.from.x, dxfY(s.from.y), 0, s.to.x, dxfY(s.to.y), 0),
                       onLayer(mark.layer));
     }
     for (const FigureText& text : figure.texts) {
@@ -116,7 +114,11 @@ void writeEntities(DL_Dxf& dxf, DxfByteWriter& writer, const FullSizeFigure& fig
 // The code point starting at text[i], moving i past it; U+FFFD for a byte that starts none.
 char32_t nextCodePoint(std::string_view text, std::size_t& i) {
     const auto byte = static_cast<unsigned char>(text[i++]);
-    const int length = byte < 0x80 ? 0 : byte >= 0xF0 ? 3 : byte >= 0xE0 ? 2 : byte >= 0xC0 ? 1 : -1;
+    const int length = byte < 0x80    ? 0
+                       : byte >= 0xF0 ? 3
+                       : byte >= 0xE0 ? 2
+                       : byte >= 0xC0 ? 1
+                                      : -1;
     if (length < 0)
         return 0xFFFD;
     char32_t point = length == 0 ? byte : byte & (0x3F >> length);

@@ -129,8 +129,7 @@ TEST(FullSizeFigure, RefusesWhatIsNoModelAircraft) {
         {"last_panel_out_of_range",
          changed(workedWing(), [](TestWing& w) { w.planform.lastPanel = 5; })},
         {"root_chord_beyond_a_kilometre", makeWing({{2e6, 150, 1000, 50}})},
-        {"infinite_length",
-         makeWing({{250, 150, std::numeric_limits<double>::infinity(), 50}})},
+        {"infinite_length", makeWing({{250, 150, std::numeric_limits<double>::infinity(), 50}})},
         {"mean_chord_not_a_number", makeWing({{250, 150, 1000, 50}}, 460, 85, kNaN)},
     };
     for (const auto& row : rows) {

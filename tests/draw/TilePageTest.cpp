@@ -55,8 +55,8 @@ TEST_F(TilePage, EveryPageCarriesBothCalibrationBarsLabelAndPageNumber) {
             EXPECT_TRUE(hasText(canvas, std::string(bar.label)));
         }
         EXPECT_TRUE(hasText(canvas, layout.pages[page].label));
-        EXPECT_TRUE(hasText(canvas, "     page " + std::to_string(page + 1) +
-                                        " of 11     My glider"));
+        EXPECT_TRUE(
+            hasText(canvas, "     page " + std::to_string(page + 1) + " of 11     My glider"));
         EXPECT_TRUE(hasText(canvas, "Check the bars"));
         // The assembly map is on page 1 alone.
         EXPECT_EQ(hasText(canvas, "Assembly"), page == 0);
@@ -96,10 +96,10 @@ TEST_F(TilePage, AlignmentGuidesOnlyTowardsKeptNeighbours) {
         });
     };
     const MmRect& w = layout.window;
-    EXPECT_TRUE(guideAt(true, w.left + kTileOverlapMm));     // B1
-    EXPECT_FALSE(guideAt(true, w.right - kTileOverlapMm));   // B3, left out
-    EXPECT_TRUE(guideAt(false, w.top + kTileOverlapMm));     // A2
-    EXPECT_TRUE(guideAt(false, w.bottom - kTileOverlapMm));  // C2
+    EXPECT_TRUE(guideAt(true, w.left + kTileOverlapMm));    // B1
+    EXPECT_FALSE(guideAt(true, w.right - kTileOverlapMm));  // B3, left out
+    EXPECT_TRUE(guideAt(false, w.top + kTileOverlapMm));    // A2
+    EXPECT_TRUE(guideAt(false, w.bottom - kTileOverlapMm)); // C2
 }
 
 TEST(PageOfPages, FillsInThePageAndTheCount) {
