@@ -19,8 +19,8 @@ std::string_view bytesOf(const QByteArray& bytes) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
-int writeSvg(const CommandRequest& request, const FullSizeFigure& figure,
-             const std::string& title, std::ostream& err) {
+int writeSvg(const CommandRequest& request, const FullSizeFigure& figure, const std::string& title,
+             std::ostream& err) {
     const auto document = outlineSvgDocument(figure, QString::fromStdString(title));
     if (!document) {
         err << "wingsheet: " << request.outputPath << ": the SVG generator failed\n";

@@ -9,20 +9,20 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 Json boxJson(const MmRect& box) {
-    return {{"minX", box.left},       {"minY", box.top},         {"maxX", box.right},
-            {"maxY", box.bottom},     {"width", box.width()}, {"height", box.height()}};
+    return {{"minX", box.left},   {"minY", box.top},      {"maxX", box.right},
+            {"maxY", box.bottom}, {"width", box.width()}, {"height", box.height()}};
 }
 
 Json tilesJson(const TileLayout& layout) {
     Json labels = Json::array();
     for (const Tile& tile : layout.pages)
         labels.push_back(tile.label);
-    return {{"orientation",
-             layout.orientation == PageOrientation::Portrait ? "portrait" : "landscape"},
-            {"rows", layout.rows},
-            {"columns", layout.columns},
-            {"pagesKept", layout.pages.size()},
-            {"pages", labels}};
+    return {
+        {"orientation", layout.orientation == PageOrientation::Portrait ? "portrait" : "landscape"},
+        {"rows", layout.rows},
+        {"columns", layout.columns},
+        {"pagesKept", layout.pages.size()},
+        {"pages", labels}};
 }
 
 } // namespace

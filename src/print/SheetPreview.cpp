@@ -4,13 +4,18 @@
 
 #include "draw/DrawSheet.h"
 #include "draw/QPainterCanvas.h"
-#include "draw/QtTextMetrics.h"
 
 #include <QPainter>
 #include <QPrinter>
 
-void prepareSheetPrinter(QPrinter& printer) {
-    printer.setResolution(kSheetDotsPerInch);
+namespace {
+
+constexpr int kPreviewDotsPerInch = 300;
+
+} // namespace
+
+void prepareSheetPreview(QPrinter& printer) {
+    printer.setResolution(kPreviewDotsPerInch);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Landscape);
 }

@@ -8,8 +8,9 @@
 
 class QPrinter;
 
-// A4 landscape at the sheet's resolution.
-void prepareSheetPrinter(QPrinter& printer);
+// A4 landscape. The preview shows the sheet's one-pixel pens at screen pixels whatever the
+// printer's resolution, so it gets one where they are as thin as on paper: 300 dpi.
+void prepareSheetPreview(QPrinter& printer);
 
 // False when the sheet stopped half-way (see drawSheet); what was drawn stays on the page.
 bool paintSheetOn(QPrinter& printer, const WingPlanform& planform, const WingResults& results,

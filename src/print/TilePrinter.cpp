@@ -55,8 +55,8 @@ TilePrintOutcome paintPages(QPagedPaintDevice& device, const FullSizeFigure& fig
 }
 
 TilePrintOutcome tooLarge() {
-    return {false, "the figure needs more than " + std::to_string(kMostTiles) + " pages", true, 0,
-            {}};
+    return {
+        false, "the figure needs more than " + std::to_string(kMostTiles) + " pages", true, 0, {}};
 }
 
 } // namespace
@@ -78,8 +78,7 @@ TilePrintOutcome tilesPdf(const FullSizeFigure& figure, const QPageSize& paper,
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(kSheetDotsPerInch);
-        writer.setPageLayout(
-            QPageLayout(paper, qtOrientation(layout->orientation), QMarginsF()));
+        writer.setPageLayout(QPageLayout(paper, qtOrientation(layout->orientation), QMarginsF()));
         writer.setTitle(QString::fromStdString(texts.title));
         writer.setCreator(QStringLiteral("Wingsheet"));
         outcome = paintPages(writer, figure, *layout, texts);

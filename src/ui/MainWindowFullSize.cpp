@@ -81,7 +81,7 @@ void MainWindow::printPreview() {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    prepareSheetPrinter(printer);
+    prepareSheetPreview(printer);
     prompter_.previewPrint(printer, [this, &inputs](QPrinter& pages) {
         paintSheetOn(pages, session_.planform(), session_.results(), inputs);
     });
@@ -113,10 +113,9 @@ void MainWindow::printFullSize() {
     TilePrintOutcome outcome;
     if (choice == PrinterChoice::NoPrinter) {
         const QString printsOn = uiText(language_, kPrintsOnMessage) + QStringLiteral(" PDF");
-        pdfPath = prompter_.saveFileName({printsOn, QStringLiteral("PDF (*.pdf)"),
-                                          documentsFolder(),
-                                          fileNameFor(printTitle_, QStringLiteral(".pdf")),
-                                          QStringLiteral("pdf")});
+        pdfPath = prompter_.saveFileName(
+            {printsOn, QStringLiteral("PDF (*.pdf)"), documentsFolder(),
+             fileNameFor(printTitle_, QStringLiteral(".pdf")), QStringLiteral("pdf")});
         if (pdfPath.isEmpty())
             return;
         outcome = tilesPdf(*figure, localPaper(), texts);
@@ -138,10 +137,9 @@ void MainWindow::printFullSize() {
     }
     if (!pdfPath.isEmpty() && !writeOutput(pdfPath, bytesOf(outcome.pdf)))
         return;
-    prompter_.messageBox(
-        uiText(language_, kFullSizePrintedMessage).replace(QStringLiteral("%1"),
-                                                           QString::number(outcome.pages)),
-        kPlainMessage, caption);
+    prompter_.messageBox(uiText(language_, kFullSizePrintedMessage)
+                             .replace(QStringLiteral("%1"), QString::number(outcome.pages)),
+                         kPlainMessage, caption);
 }
 
 void MainWindow::exportOutline() {
@@ -161,8 +159,8 @@ void MainWindow::exportOutline() {
         {dialogTitle, {}, folder, fileNameFor(name, QStringLiteral(".dxf")), {}}, types);
     if (choice.path.isEmpty())
         return;
-    const auto figure = fullSizeFigureOf(
-        session_, {outlineTitle().toStdString(), todaysShortDate(), bothHalves()});
+    const auto figure =
+        fullSizeFigureOf(session_, {outlineTitle().toStdString(), todaysShortDate(), bothHalves()});
     if (!figure) {
         prompter_.messageBox(uiText(language_, kTooLargeMessage), kExclamationMessage,
                              uiText(language_, kProgramCaption));

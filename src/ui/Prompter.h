@@ -63,7 +63,8 @@ public:
     virtual QString openFileName(const FileDialogRequest& request) = 0;
 
     // Offers the types ("DXF drawing (*.dxf)"), each adding its own extension to a bare name;
-    // the request's filter and default suffix are not used.
+    // a name ending in one of their extensions is of that type. The request's filter and
+    // default suffix are not used.
     virtual TypedFileChoice saveFileNameOfType(const FileDialogRequest& request,
                                                const QStringList& types) = 0;
 

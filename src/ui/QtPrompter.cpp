@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -105,22 +106,34 @@ QString QtPrompter::openFileName(const FileDialogRequest& request) {
     return fileFromDialog(owner_, request, QFileDialog::AcceptOpen);
 }
 
+// A name that ends in one of the types' suffixes says which type it is; otherwise the type
+// chosen in the list does. Choosing another type renames a name ending in a known suffix.
 TypedFileChoice QtPrompter::saveFileNameOfType(const FileDialogRequest& request,
                                                const QStringList& types) {
+    QStringList suffixes;
+    for (const QString& type : types)
+        suffixes << suffixOfType(type);
     QFileDialog dialog(owner_, request.title, request.folder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(types);
-    dialog.setDefaultSuffix(suffixOfType(types.value(0)));
+    dialog.setDefaultSuffix(suffixes.value(0));
     QObject::connect(
-        &dialog, &QFileDialog::filterSelected, &dialog,
-        [&dialog](const QString& type) { dialog.setDefaultSuffix(suffixOfType(type)); });
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &suffixes](const QString& type) {
+            const QString suffix = suffixOfType(type);
+            dialog.setDefaultSuffix(suffix);
+            const QStringList typed = dialog.selectedFiles();
+            if (typed.size() == 1 && suffixes.contains(QFileInfo(typed[0]).suffix()))
+                dialog.selectFile(QFileInfo(typed[0]).completeBaseName() + u'.' + suffix);
+        });
     if (!request.suggestedName.isEmpty())
         dialog.selectFile(request.suggestedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return {dialog.selectedFiles().constFirst(),
-            static_cast<int>(std::max<qsizetype>(0, types.indexOf(dialog.selectedNameFilter())))};
+    const QString path = dialog.selectedFiles().constFirst();
+    const qsizetype named = suffixes.indexOf(QFileInfo(path).suffix());
+    const qsizetype chosen = types.indexOf(dialog.selectedNameFilter());
+    return {path, static_cast<int>(named >= 0 ? named : std::max<qsizetype>(0, chosen))};
 }
 
 PrinterChoice QtPrompter::choosePrinter(QPrinter& printer) {

@@ -43,9 +43,8 @@ TEST(OutlineDxf, IsPairsOfCodesAndValuesEndingInEof) {
     ASSERT_FALSE(groups.empty());
     EXPECT_EQ(groups.back().code, 0);
     EXPECT_EQ(groups.back().value, "EOF");
-    const auto closedPolylines = std::ranges::count_if(groups, [](const Group& g) {
-        return g.code == 0 && g.value == "LWPOLYLINE";
-    });
+    const auto closedPolylines = std::ranges::count_if(
+        groups, [](const Group& g) { return g.code == 0 && g.value == "LWPOLYLINE"; });
     EXPECT_EQ(closedPolylines, 1);
 }
 
@@ -82,9 +81,8 @@ TEST(OutlineDxf, DeclaresMillimetresAndEveryLayerWithItsColour) {
     EXPECT_EQ(after("$MEASUREMENT").value, "1");
     for (const LayerStyle& style : kLayerStyles) {
         SCOPED_TRACE(style.name);
-        const auto name = std::ranges::find_if(groups, [&](const Group& g) {
-            return g.code == 2 && g.value == style.name;
-        });
+        const auto name = std::ranges::find_if(
+            groups, [&](const Group& g) { return g.code == 2 && g.value == style.name; });
         ASSERT_NE(name, groups.end());
         const auto colour =
             std::find_if(name, groups.end(), [](const Group& g) { return g.code == 62; });

@@ -30,9 +30,9 @@ inline WingFields fivePanelWing() {
 
 // 2.6 m from tip to tip: three panels, 1300 mm a side.
 inline WingFields wing2600() {
-    return typedWing({{"260", "220", "600", "20"}, {"220", "160", "500", "60"},
-                      {"160", "100", "200", "110"}},
-                     "28", "2200");
+    return typedWing(
+        {{"260", "220", "600", "20"}, {"220", "160", "500", "60"}, {"160", "100", "200", "110"}},
+        "28", "2200");
 }
 
 inline WingFields onePanel300() {

@@ -51,14 +51,14 @@ TEST_F(OutlineDxf, ReadsBackInEzdxfAsTheFigure) {
         SCOPED_TRACE(row.name);
         const std::string wing = saveWing(std::string(row.name) + ".txt", row.fields);
         const std::string dxf = folder / (std::string(row.name) + ".dxf");
-        const ToolRun run = runProgram(QStringList{QStringLiteral("--export-dxf"),
-                                                   QString::fromStdString(dxf)} +
-                                           halvesOption(row.bothHalves),
-                                       wing);
+        const ToolRun run =
+            runProgram(QStringList{QStringLiteral("--export-dxf"), QString::fromStdString(dxf)} +
+                           halvesOption(row.bothHalves),
+                       wing);
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-        const ToolRun read = runTool(
-            python, {QStringLiteral(WINGSHEET_TESTS_FOLDER "/print/read_dxf.py"),
-                     QString::fromStdString(dxf)});
+        const ToolRun read =
+            runTool(python, {QStringLiteral(WINGSHEET_TESTS_FOLDER "/print/read_dxf.py"),
+                             QString::fromStdString(dxf)});
         ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
         const Json file = Json::parse(read.out.toStdString());
         const auto figure = expectedFigure(wing, row.bothHalves);
@@ -157,8 +157,8 @@ SvgContent readSvg(const QByteArray& document) {
                                  ? attributes.value(QStringLiteral("stroke-width")).toString()
                                  : (widths.empty() ? QString() : widths.back()));
         } else if (reader.name() == u"path" || reader.name() == u"polyline") {
-            const QString points = reader.name() == u"path" ? QStringLiteral("d")
-                                                            : QStringLiteral("points");
+            const QString points =
+                reader.name() == u"path" ? QStringLiteral("d") : QStringLiteral("points");
             svg.shapes[layer].push_back(svgPoints(attributes.value(points).toString()));
             svg.strokeWidths.push_back(widths.back());
         } else if (reader.name() == u"text") {
@@ -181,10 +181,10 @@ TEST_F(OutlineSvg, OpensAtTrueSizeWithEveryVertexInItsLayer) {
         SCOPED_TRACE(row.name);
         const std::string wing = saveWing(std::string(row.name) + ".txt", row.fields);
         const std::string path = folder / (std::string(row.name) + ".svg");
-        const ToolRun run = runProgram(QStringList{QStringLiteral("--export-svg"),
-                                                   QString::fromStdString(path)} +
-                                           halvesOption(row.bothHalves),
-                                       wing);
+        const ToolRun run =
+            runProgram(QStringList{QStringLiteral("--export-svg"), QString::fromStdString(path)} +
+                           halvesOption(row.bothHalves),
+                       wing);
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
         const SvgContent svg = readSvg(QByteArray::fromStdString(readBytes(path)));
         const auto figure = expectedFigure(wing, row.bothHalves);
@@ -200,8 +200,8 @@ TEST_F(OutlineSvg, OpensAtTrueSizeWithEveryVertexInItsLayer) {
         EXPECT_GE(box[0].toDouble() + box[2].toDouble(), bounds.right);
         EXPECT_GE(box[1].toDouble() + box[3].toDouble(), bounds.bottom);
 
-        EXPECT_EQ(svg.layers, (std::vector<QString>{"OUTLINE", "MEAN_CHORD", "BALANCE", "AXIS",
-                                                    "TEXT"}));
+        EXPECT_EQ(svg.layers,
+                  (std::vector<QString>{"OUTLINE", "MEAN_CHORD", "BALANCE", "AXIS", "TEXT"}));
         for (const QString& width : svg.strokeWidths)
             EXPECT_EQ(width, QStringLiteral("0.1"));
 

@@ -3,7 +3,6 @@
 // the layout computes, a 100 mm calibration bar of 283.46 pt on each, and the outline given back
 // whole, to 0.05 mm, when the pages are laid together by their tiles.
 #include "FullSizeFiles.h"
-
 #include "draw/TileLayout.h"
 #include "i18n/TextKeys.h"
 #include "print/TilePrinter.h"
@@ -46,7 +45,8 @@ std::optional<std::pair<double, double>> alongEdge(const MmSegment& edge, const 
     const double length = std::hypot(dx, dy);
     const auto project = [&](MmPoint p) {
         const double along = ((p.x - edge.from.x) * dx + (p.y - edge.from.y) * dy) / length;
-        const double across = std::abs((p.x - edge.from.x) * dy - (p.y - edge.from.y) * dx) / length;
+        const double across =
+            std::abs((p.x - edge.from.x) * dy - (p.y - edge.from.y) * dx) / length;
         return std::pair{along, across};
     };
     const auto [a, aOff] = project(piece.from);
@@ -108,9 +108,9 @@ protected:
 
     QString pageText(const std::string& pdf, std::size_t page) const {
         const QString number = QString::number(page);
-        return runTool(QStringLiteral("pdftotext"), {QStringLiteral("-f"), number,
-                                                     QStringLiteral("-l"), number, q(pdf),
-                                                     QStringLiteral("-")})
+        return runTool(QStringLiteral("pdftotext"),
+                       {QStringLiteral("-f"), number, QStringLiteral("-l"), number, q(pdf),
+                        QStringLiteral("-")})
             .out.simplified();
     }
 };
@@ -134,8 +134,8 @@ TEST_F(TilesPdf, PagesBarsAndStitchedOutlineAreAsComputed) {
         const std::size_t pages = layout->pages.size();
 
         const ToolRun info = runTool(QStringLiteral("pdfinfo"), {q(pdf)});
-        EXPECT_TRUE(info.out.contains(QRegularExpression(
-            QStringLiteral(R"(Pages:\s+%1\n)").arg(pages))))
+        EXPECT_TRUE(
+            info.out.contains(QRegularExpression(QStringLiteral(R"(Pages:\s+%1\n)").arg(pages))))
             << info.out.toStdString();
         const auto size = QRegularExpression(QStringLiteral(R"(Page size:\s+([\d.]+) x ([\d.]+))"))
                               .match(info.out);
@@ -148,16 +148,18 @@ TEST_F(TilesPdf, PagesBarsAndStitchedOutlineAreAsComputed) {
             SCOPED_TRACE("page " + std::to_string(k));
             const Tile& tile = layout->pages[k - 1];
             const QString text = pageText(pdf, k);
-            EXPECT_TRUE(text.startsWith(q(tile.label + " page " + std::to_string(k) + " of " +
-                                          std::to_string(pages))))
+            EXPECT_TRUE(text.startsWith(
+                q(tile.label + " page " + std::to_string(k) + " of " + std::to_string(pages))))
                 << text.toStdString();
             const std::vector<PageLine> lines = pageLines(pdf, k);
             for (const double points : {283.46, 288.0}) { // 100 mm and 4 in
-                EXPECT_TRUE(std::ranges::any_of(lines, [&](const PageLine& line) {
-                    return line.colour == kBlack && !line.dashed &&
-                           std::abs(line.length() / kMmPerPoint - points) <= 0.05;
-                })) << points
-                    << " pt";
+                EXPECT_TRUE(std::ranges::any_of(lines,
+                                                [&](const PageLine& line) {
+                                                    return line.colour == kBlack && !line.dashed &&
+                                                           std::abs(line.length() / kMmPerPoint -
+                                                                    points) <= 0.05;
+                                                }))
+                    << points << " pt";
             }
             for (const PageLine& line : lines) {
                 if (line.colour == kBlack && !line.dashed && insideWindow(*layout, line))
@@ -210,9 +212,9 @@ TEST_F(TilesPdf, OnAPrinterThePrintableAreaHoldsThePages) {
 TEST_F(TilesPdf, RefusesAPaperItDoesNotKnowAndWritesNothing) {
     const std::string wing = saveWing("wing.txt", onePanel300());
     const std::string pdf = folder / "tiles.pdf";
-    const ToolRun run = runProgram({QStringLiteral("--tiles-pdf"), q(pdf), QStringLiteral("--paper"),
-                                    QStringLiteral("A3")},
-                                   wing);
+    const ToolRun run = runProgram(
+        {QStringLiteral("--tiles-pdf"), q(pdf), QStringLiteral("--paper"), QStringLiteral("A3")},
+        wing);
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.contains(QStringLiteral("--paper takes A4 or Letter")));
     EXPECT_FALSE(std::filesystem::exists(pdf));

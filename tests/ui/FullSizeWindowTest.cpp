@@ -36,8 +36,8 @@ protected:
     }
 
     QString printedMessage(int pages) const {
-        return textOf(kFullSizePrintedMessage).replace(QStringLiteral("%1"),
-                                                       QString::number(pages));
+        return textOf(kFullSizePrintedMessage)
+            .replace(QStringLiteral("%1"), QString::number(pages));
     }
 
     static int pdfPages(const std::string& pdf) {
@@ -50,11 +50,11 @@ protected:
 TEST_F(FullSizeWindow, FileMenuHasTheNewEntriesAfterPrint) {
     startWindow();
     const QList<QAction*> entries = c().fileMenu->actions();
-    const std::vector<QAction*> expected{c().openAction,          c().saveAsAction,
-                                         nullptr,                 c().printAction,
-                                         c().printPreviewAction,  c().printFullSizeAction,
-                                         c().exportOutlineAction, c().bothHalvesAction,
-                                         nullptr,                 c().quitAction};
+    const std::vector<QAction*> expected{
+        c().openAction,          c().saveAsAction,       nullptr,
+        c().printAction,         c().printPreviewAction, c().printFullSizeAction,
+        c().exportOutlineAction, c().bothHalvesAction,   nullptr,
+        c().quitAction};
     ASSERT_EQ(entries.size(), static_cast<qsizetype>(expected.size()));
     for (std::size_t i = 0; i < expected.size(); ++i) {
         SCOPED_TRACE(i);
@@ -175,10 +175,10 @@ TEST_F(FullSizeWindow, WithoutPrinterThePlanGoesIntoThePdfTheUserPlaces) {
     ASSERT_EQ(prompter.messages.size(), 2u);
     EXPECT_EQ(prompter.messages[0].text, printedMessage(halfPages));
     EXPECT_EQ(prompter.messages[1].text, printedMessage(bothPages));
-    const QString first = runTool(QStringLiteral("pdftotext"),
-                                  {QStringLiteral("-l"), QStringLiteral("1"),
-                                   QString::fromStdString(half), QStringLiteral("-")})
-                              .out.simplified();
+    const QString first =
+        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-l"), QStringLiteral("1"),
+                                              QString::fromStdString(half), QStringLiteral("-")})
+            .out.simplified();
     EXPECT_TRUE(first.startsWith("A1 page 1 of " + QString::number(halfPages) + " F3B/2026"))
         << first.toStdString();
 }
