@@ -60,6 +60,7 @@ private:
     void showFileCaption();
     FileDialogRequest wingFileDialog(const QString& title) const;
     QString askSheetTitle();
+    bool askPrintTitle();
     bool bothHalves() const;
     QString outlineTitle() const;
     bool writeOutput(const QString& path, std::string_view bytes);

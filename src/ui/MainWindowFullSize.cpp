@@ -63,16 +63,22 @@ bool MainWindow::writeOutput(const QString& path, std::string_view bytes) {
     return true;
 }
 
-void MainWindow::printPreview() {
-    const QString caption = uiText(language_, kProgramCaption);
+// As Print begins: without a valid calculation message 10, then the title; false when there is
+// nothing to print.
+bool MainWindow::askPrintTitle() {
     if (!session_.hasValidResults()) {
         prompter_.messageBox(uiText(language_, kPrintNeedsCalculationMessage), kCriticalMessage,
-                             caption);
-        return;
+                             uiText(language_, kProgramCaption));
+        return false;
     }
     printTitle_ = askSheetTitle();
-    if (printTitle_.isEmpty())
+    return !printTitle_.isEmpty();
+}
+
+void MainWindow::printPreview() {
+    if (!askPrintTitle())
         return;
+    const QString caption = uiText(language_, kProgramCaption);
     const SheetInputs inputs = session_.sheetInputs(printTitle_.toStdString(), todaysShortDate());
     // A sheet that would stop half-way is not shown as if it were whole.
     RecordingCanvas rehearsal;
@@ -88,15 +94,9 @@ void MainWindow::printPreview() {
 }
 
 void MainWindow::printFullSize() {
+    if (!askPrintTitle())
+        return;
     const QString caption = uiText(language_, kProgramCaption);
-    if (!session_.hasValidResults()) {
-        prompter_.messageBox(uiText(language_, kPrintNeedsCalculationMessage), kCriticalMessage,
-                             caption);
-        return;
-    }
-    printTitle_ = askSheetTitle();
-    if (printTitle_.isEmpty())
-        return;
     const std::string title = printTitle_.toStdString();
     const auto figure = fullSizeFigureOf(session_, {title, todaysShortDate(), bothHalves()});
     if (!figure) {

@@ -36,11 +36,28 @@ const FileCase kFileCases[] = {
     {"both_halves_of_2_6_m", wing2600(), true},
 };
 
-QStringList halvesOption(bool bothHalves) {
-    return bothHalves ? QStringList{QStringLiteral("--both-halves")} : QStringList{};
-}
+class OutlineFiles : public FullSizeFiles {
+protected:
+    // The row's wing saved, and the program's file of it written with the option; its path.
+    std::string written(const FileCase& row, const char* option, const std::string& suffix) {
+        const std::string wing = wingOf(row);
+        const std::string path = folder / (std::string(row.name) + suffix);
+        QStringList arguments{QString::fromLatin1(option), QString::fromStdString(path)};
+        if (row.bothHalves)
+            arguments << QStringLiteral("--both-halves");
+        const ToolRun run = runProgram(arguments, wing);
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        return path;
+    }
+    std::string wingOf(const FileCase& row) {
+        return saveWing(std::string(row.name) + ".txt", row.fields);
+    }
+    std::optional<FullSizeFigure> figureOf(const FileCase& row) {
+        return expectedFigure(folder / (std::string(row.name) + ".txt"), row.bothHalves);
+    }
+};
 
-class OutlineDxf : public FullSizeFiles {};
+using OutlineDxf = OutlineFiles;
 
 TEST_F(OutlineDxf, ReadsBackInEzdxfAsTheFigure) {
     const QString python = pythonWithEzdxf();
@@ -49,19 +66,13 @@ TEST_F(OutlineDxf, ReadsBackInEzdxfAsTheFigure) {
                         "is not read back by an independent reader";
     for (const FileCase& row : kFileCases) {
         SCOPED_TRACE(row.name);
-        const std::string wing = saveWing(std::string(row.name) + ".txt", row.fields);
-        const std::string dxf = folder / (std::string(row.name) + ".dxf");
-        const ToolRun run =
-            runProgram(QStringList{QStringLiteral("--export-dxf"), QString::fromStdString(dxf)} +
-                           halvesOption(row.bothHalves),
-                       wing);
-        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const std::string dxf = written(row, "--export-dxf", ".dxf");
         const ToolRun read =
             runTool(python, {QStringLiteral(WINGSHEET_TESTS_FOLDER "/print/read_dxf.py"),
                              QString::fromStdString(dxf)});
         ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
         const Json file = Json::parse(read.out.toStdString());
-        const auto figure = expectedFigure(wing, row.bothHalves);
+        const auto figure = figureOf(row);
         ASSERT_TRUE(figure);
 
         EXPECT_EQ(file["version"], "AC1015");
@@ -174,20 +185,14 @@ double millimetres(const QString& length) {
     return QStringView(length).chopped(2).toDouble();
 }
 
-class OutlineSvg : public FullSizeFiles {};
+using OutlineSvg = OutlineFiles;
 
 TEST_F(OutlineSvg, OpensAtTrueSizeWithEveryVertexInItsLayer) {
     for (const FileCase& row : kFileCases) {
         SCOPED_TRACE(row.name);
-        const std::string wing = saveWing(std::string(row.name) + ".txt", row.fields);
-        const std::string path = folder / (std::string(row.name) + ".svg");
-        const ToolRun run =
-            runProgram(QStringList{QStringLiteral("--export-svg"), QString::fromStdString(path)} +
-                           halvesOption(row.bothHalves),
-                       wing);
-        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const std::string path = written(row, "--export-svg", ".svg");
         const SvgContent svg = readSvg(QByteArray::fromStdString(readBytes(path)));
-        const auto figure = expectedFigure(wing, row.bothHalves);
+        const auto figure = figureOf(row);
         ASSERT_TRUE(figure);
 
         const QStringList box = svg.viewBox.split(u' ');

@@ -20,15 +20,6 @@ protected:
         cutOffPrinters();
     }
 
-    void startWithWing(const std::vector<TypedPanel>& panels) {
-        startWindow();
-        typeWing(panels, "30", "1500");
-        window->calculate();
-        ASSERT_TRUE(window->hasValidResults());
-        prompter.messages.clear();
-    }
-    void startWithWorkedWing() { startWithWing({{"250", "150", "1000", "50"}}); }
-
     void expectOnlyMessage(const QString& text, MessageStyle style) const {
         ASSERT_EQ(prompter.messages.size(), 1u);
         EXPECT_EQ(prompter.messages[0].text, text);
