@@ -93,14 +93,16 @@ MmRect cornersBounds(const std::vector<MmPoint>& corners) {
     return bounds;
 }
 
-// Under the figure, from its left end: the one place no outline reaches.
+// Under the figure, where no outline reaches, starting at the root axis (the figure's left end
+// should it reach further left than the root).
 void addTextBlock(FullSizeFigure& figure, const std::vector<std::string>& lines) {
     MmRect drawn = outlineBounds(figure);
     for (const FigureLine& mark : figure.marks)
         drawn = unite(drawn, boundsOf(mark.segment));
+    const double left = figure.bothHalves ? 0 : drawn.left;
     double baseline = drawn.bottom + kTextGapMm + kFigureTextHeightMm;
     for (const std::string& line : lines) {
-        figure.texts.push_back({{drawn.left, baseline}, printableText(line)});
+        figure.texts.push_back({{left, baseline}, printableText(line)});
         baseline += kTextLinePitchMm;
     }
 }

@@ -113,6 +113,11 @@ TEST(FullSizeFigure, TextBlockStartsBelowEverythingElse) {
     const MmRect bounds = figureBounds(*figure);
     EXPECT_GE(bounds.bottom, figure->texts[2].baselineLeft.y);
     EXPECT_EQ(bounds.top, -30); // the root axis ahead of the wing
+
+    // The whole wing's block starts at the root axis, not under the left tip.
+    const auto both = buildFullSizeFigure(wing.planform, wing.results, {true, {"Wing : glider"}});
+    ASSERT_TRUE(both);
+    EXPECT_EQ(both->texts.at(0).baselineLeft, figure->texts[0].baselineLeft);
 }
 
 TEST(FullSizeFigure, EstimatesTextByCharactersNotBytes) {
