@@ -4,6 +4,7 @@
 
 #include "TestWings.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {

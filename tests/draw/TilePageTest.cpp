@@ -5,6 +5,7 @@
 
 #include "TestWings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 

@@ -6,6 +6,7 @@
 
 #include <QRegularExpression>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <map>
 #include <nlohmann/json.hpp>
 

@@ -9,6 +9,7 @@
 
 #include <QPrinter>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
