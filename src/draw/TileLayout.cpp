@@ -19,16 +19,27 @@ double gridStart(double low, double extent, int count, double window) {
     return low - (covered - extent) / 2;
 }
 
-bool showsSomething(const FullSizeFigure& figure, const MmRect& rect) {
-    const auto crosses = [&rect](const MmSegment& segment) {
-        return clipSegment(segment, rect).has_value();
-    };
-    return std::ranges::any_of(outlineSegments(figure), crosses) ||
-           std::ranges::any_of(figure.marks,
-                               [&](const FigureLine& line) { return crosses(line.segment); }) ||
-           std::ranges::any_of(figure.texts, [&rect](const FigureText& text) {
-               return estimatedTextBox(text).intersects(rect);
-           });
+// Everything of the figure a tile may show: its lines, and the boxes its texts are expected in.
+struct FigureExtent {
+    std::vector<MmSegment> lines;
+    std::vector<MmRect> textBoxes;
+};
+
+FigureExtent extentOf(const FullSizeFigure& figure) {
+    FigureExtent extent{outlineSegments(figure), {}};
+    for (const FigureLine& mark : figure.marks)
+        extent.lines.push_back(mark.segment);
+    for (const FigureText& text : figure.texts)
+        extent.textBoxes.push_back(estimatedTextBox(text));
+    return extent;
+}
+
+bool showsSomething(const FigureExtent& extent, const MmRect& rect) {
+    return std::ranges::any_of(
+               extent.lines,
+               [&rect](const MmSegment& line) { return clipSegment(line, rect).has_value(); }) ||
+           std::ranges::any_of(extent.textBoxes,
+                               [&rect](const MmRect& box) { return box.intersects(rect); });
 }
 
 std::optional<TileLayout> layoutFor(const FullSizeFigure& figure, PageArea area,
@@ -63,12 +74,13 @@ std::optional<TileLayout> layoutFor(const FullSizeFigure& figure, PageArea area,
     layout.grid = {left, top, left + layout.columns * stepX + kTileOverlapMm,
                    top + layout.rows * stepY + kTileOverlapMm};
 
+    const FigureExtent extent = extentOf(figure);
     for (int row = 0; row < layout.rows; ++row) {
         for (int column = 0; column < layout.columns; ++column) {
             const double x = left + column * stepX;
             const double y = top + row * stepY;
             const MmRect rect{x, y, x + windowWidth, y + windowHeight};
-            if (showsSomething(figure, rect))
+            if (showsSomething(extent, rect))
                 layout.pages.push_back({row, column, rect, tileLabel(row, column)});
         }
     }

@@ -2,7 +2,7 @@
 // Every text the program looks up in a language file, named once. Windows, the printed sheet
 // and the command line use these names; the language-file test walks kNamedTextKeys.
 // Keys added after the first language files give their English text as a fall-back:
-//   inline constexpr TextKey kPrintPreviewAction{"File", "5", "Print pre&view..."};
+//   inline constexpr TextKey kExportDialogTitle{"FullSize", "3", "Export the outline"};
 #pragma once
 
 #include "i18n/TextKey.h"
