@@ -2,13 +2,13 @@
 
 #include "i18n/LanguageState.h"
 
-#include "base/FileListing.h"
+#include "base/MakeFolders.h"
+#include "base/NamedFiles.h"
 #include "base/ProgramFolder.h"
 #include "i18n/IniFile.h"
 
-LanguagePlaces LanguagePlaces::beside(const std::string& programFolder) {
-    return {programFolder, programFolder + kPathSeparator + "tz.ini"};
-}
+#include <algorithm>
+#include <cerrno>
 
 LanguageState::LanguageState(LanguagePlaces places, FailureReporter reporter)
     : places_(std::move(places))
@@ -16,13 +16,8 @@ LanguageState::LanguageState(LanguagePlaces places, FailureReporter reporter)
 
 void LanguageState::select(const std::string& name) {
     name_ = name;
-    fileName_ = name + ".lng";
-}
-
-std::string LanguageState::languageFile() const {
-    if (fileName_.empty())
-        return {};
-    return places_.languageFolder + kPathSeparator + fileName_;
+    languageFile_ = findDataFile(places_, name, kLanguageExtension)
+                        .value_or(places_.languageFolder + kPathSeparator + name + ".lng");
 }
 
 // The procedure names are part of the report a user sees, kept from the first versions.
@@ -41,13 +36,17 @@ TextLookup LanguageState::lookup() const {
 }
 
 std::string LanguageState::readSetting(std::string_view section, std::string_view key) const {
+    if (places_.settingsFile.empty())
+        return {};
     return readValue(places_.settingsFile, section, key, kSettingMaxCharacters, "GetINI");
 }
 
 bool LanguageState::writeSetting(std::string_view section, std::string_view key,
                                  std::string_view value) {
-    if (const std::optional<FileError> error =
-            writeIniValue(places_.settingsFile, section, key, value)) {
+    std::optional<FileError> error = settingsFolderError();
+    if (!error)
+        error = writeIniValue(places_.settingsFile, section, key, value);
+    if (error) {
         reports_.report(*error, "WriteINI");
         return false;
     }
@@ -63,7 +62,26 @@ bool LanguageState::storeLanguage(const std::string& name) {
 }
 
 std::vector<std::string> LanguageState::availableLanguages() const {
-    return listLanguageFiles(places_.languageFolder + kPathSeparator, "*.lng");
+    std::vector<std::string> names;
+    for (const std::string& folder : places_.dataFolders()) {
+        for (NamedFile& file : listNamedFiles(folder, kLanguageExtension))
+            names.push_back(std::move(file.name));
+    }
+    std::ranges::sort(names);
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
+}
+
+// The installed layout's settings folder appears with the first setting written.
+std::optional<FileError> LanguageState::settingsFolderError() const {
+    if (places_.settingsFile.empty())
+        return errorFromErrno(ENOENT);
+    if (!places_.installed)
+        return std::nullopt;
+    const std::size_t separator = places_.settingsFile.rfind(kPathSeparator);
+    if (separator == std::string::npos || separator == 0)
+        return std::nullopt;
+    return makeFolders(places_.settingsFile.substr(0, separator));
 }
 
 std::string LanguageState::readValue(const std::string& path, std::string_view section,

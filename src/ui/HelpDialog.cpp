@@ -61,11 +61,10 @@ QPushButton* placeButton(QWidget* parent, const QString& text, QRect where) {
 
 } // namespace
 
-QString findSketch(const std::string& languageFolder, const std::string& languageName) {
-    const std::string fileName = languageName + ".gif";
-    const std::string besideProgram = languageFolder + kPathSeparator + fileName;
-    if (fileExists(besideProgram))
-        return QString::fromStdString(std::filesystem::absolute(besideProgram).string());
+QString findSketch(const LanguagePlaces& places, const std::string& languageName) {
+    if (const auto ours = findDataFile(places, languageName, kSketchExtension))
+        return QString::fromStdString(std::filesystem::absolute(*ours).string());
+    const std::string fileName = languageName + std::string(kSketchExtension);
     if (fileExists(fileName))
         return QString::fromStdString(std::filesystem::absolute(fileName).string());
     return {};
@@ -113,7 +112,7 @@ void HelpDialog::showSketch() {
 }
 
 QString HelpDialog::sketchPath() const {
-    return findSketch(language_.places().languageFolder, language_.name());
+    return findSketch(language_.places(), language_.name());
 }
 
 void HelpDialog::okPressed() {

@@ -7,13 +7,15 @@
 #include <string>
 
 class LanguageState;
+struct LanguagePlaces;
 class Prompter;
 class QLabel;
 class QPushButton;
 
-// The sketch of that language, name + ".gif": beside the program first, then in the working
-// folder, so a program started from another folder still finds its own. Absolute, or "" if none.
-QString findSketch(const std::string& languageFolder, const std::string& languageName);
+// The sketch of that language, name + ".gif": where its language files lie (the user's own folder
+// first), then in the working folder, so a program started from another folder still finds its
+// own. Absolute, or "" if none.
+QString findSketch(const LanguagePlaces& places, const std::string& languageName);
 
 class HelpDialog : public QDialog {
     Q_OBJECT

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The language chooser: lists the language files beside the program; confirming a pick stores
+// The language chooser: lists the language files (see LanguagePlaces); confirming a pick stores
 // it in tz.ini, makes it current and re-translates the main window at once.
 #pragma once
 

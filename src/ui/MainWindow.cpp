@@ -11,6 +11,7 @@
 #include "ui/Prompter.h"
 #include "ui/TranslateMainWindow.h"
 #include "ui/WingField.h"
+#include "ui/WingFileDrops.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,6 +27,7 @@ MainWindow::MainWindow(Prompter& prompter, LanguageState& language)
     // The window keeps the size of its form; the preview is drawn to that size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connectControls();
+    new WingFileDrops(*this, [this](const QString& path) { openWingFileAt(path); });
 }
 
 void MainWindow::connectControls() {

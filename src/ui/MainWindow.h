@@ -33,6 +33,8 @@ public:
     void exportOutline();
     void saveWingFileAs();
     void openWingFile();
+    // Open without the dialog: a file named on the command line or dropped on the window.
+    void openWingFileAt(const QString& path);
     void quit();
     void chooseLanguage();
     void showHelp();

@@ -142,7 +142,9 @@ TEST_F(CommandLine, WrongArgumentsGiveStatusTwo) {
         {"--bogus"},
         {"--lang"},
         {"--json", "x.txt"},
-        {"wing.txt"},
+        {"a.txt", "b.txt"}, // the window holds one wing
+        {"--lang", "English", "wing.txt"},
+        {"--bogus", "wing.txt"},
         {"--preview-svg", "out.svg"},
         {"--preview-svg", "out.svg", "a.txt", "b.txt"},
         {"--calc", "--title", "T", "a.txt"},
@@ -155,6 +157,31 @@ TEST_F(CommandLine, WrongArgumentsGiveStatusTwo) {
     EXPECT_EQ(Run({"--help"}), 0);
     EXPECT_EQ(Run({"--version"}), 0);
     EXPECT_EQ(out.str(), "Wingsheet 3.1.0\n");
+}
+
+// An installed program says where it looked, so a user knows where a language file would go.
+TEST_F(CommandLine, MissingLanguageNamesTheFoldersOfTheInstallation) {
+    LanguageState installed(choosePlaces({folder / "bin", false, folder / "home", "", ""}));
+    out.str("");
+    err.str("");
+    EXPECT_EQ(runCommand(parseCommandLine({"--calc", "--lang", "Klingon",
+                                           saveWing("w.txt", "250", "150", "1000", "30")}),
+                         installed, ".", SheetContext{}, out, err),
+              0);
+    EXPECT_NE(err.str().find("no language file Klingon.lng in " + folder / "home" +
+                             "/.local/share/wingsheet or " + folder / "share/wingsheet"),
+              std::string::npos)
+        << err.str();
+}
+
+// "wingsheet FILE", as the desktop starts it, is the window with that file to open.
+TEST_F(CommandLine, OneFileAloneOpensInTheWindow) {
+    for (const char* name : {"wing.txt", "-", "my wing; \"2024\".txt"}) {
+        const CommandRequest request = parseCommandLine({name});
+        EXPECT_EQ(request.action, CommandAction::Window) << name;
+        EXPECT_EQ(request.files, std::vector<std::string>{name});
+    }
+    EXPECT_TRUE(parseCommandLine({}).files.empty());
 }
 
 TEST_F(CommandLine, PreviewSvgDrawsTheWorkedWing) {
