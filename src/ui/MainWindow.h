@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <string>
+#include <string_view>
 
 class LanguageState;
 class Prompter;
@@ -27,6 +28,9 @@ public:
     void calculate();
     void clearForm();
     void printSheet();
+    void printPreview();
+    void printFullSize();
+    void exportOutline();
     void saveWingFileAs();
     void openWingFile();
     // Open without the dialog: a file named on the command line or dropped on the window.
@@ -58,6 +62,11 @@ private:
     void showFileError(const FileError& error);
     void showFileCaption();
     FileDialogRequest wingFileDialog(const QString& title) const;
+    QString askSheetTitle();
+    bool askPrintTitle();
+    bool bothHalves() const;
+    QString outlineTitle() const;
+    bool writeOutput(const QString& path, std::string_view bytes);
 
     Prompter& prompter_;
     LanguageState& language_;
