@@ -5,12 +5,14 @@
 #include "i18n/TextKeys.h"
 #include "print/SystemLocale.h"
 #include "session/OutcomeMessages.h"
+#include "ui/AccessibleNames.h"
 #include "ui/LanguageDialog.h"
 #include "ui/LanguageText.h"
 #include "ui/PlanformPreview.h"
 #include "ui/Prompter.h"
 #include "ui/TranslateMainWindow.h"
 #include "ui/WingField.h"
+#include "ui/WingFileDrops.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,6 +28,7 @@ MainWindow::MainWindow(Prompter& prompter, LanguageState& language)
     // The window keeps the size of its form; the preview is drawn to that size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connectControls();
+    new WingFileDrops(*this, [this](const QString& path) { openWingFileAt(path); });
 }
 
 void MainWindow::connectControls() {
@@ -35,6 +38,9 @@ void MainWindow::connectControls() {
     connect(c_.openAction, &QAction::triggered, this, &MainWindow::openWingFile);
     connect(c_.saveAsAction, &QAction::triggered, this, &MainWindow::saveWingFileAs);
     connect(c_.printAction, &QAction::triggered, this, &MainWindow::printSheet);
+    connect(c_.printPreviewAction, &QAction::triggered, this, &MainWindow::printPreview);
+    connect(c_.printFullSizeAction, &QAction::triggered, this, &MainWindow::printFullSize);
+    connect(c_.exportOutlineAction, &QAction::triggered, this, &MainWindow::exportOutline);
     connect(c_.quitAction, &QAction::triggered, this, &MainWindow::quit);
     connect(c_.languageAction, &QAction::triggered, this, &MainWindow::chooseLanguage);
     connect(c_.helpAction, &QAction::triggered, this, &MainWindow::showHelp);
@@ -91,6 +97,7 @@ void MainWindow::focusFirstField() {
 
 void MainWindow::translate() {
     ::translateMainWindow(*this, c_, language_);
+    nameMainWindowControls(c_, language_.lookup());
 }
 
 // Only fields whose text differs are set, so the one being typed in keeps its cursor.
@@ -124,6 +131,7 @@ void MainWindow::showResults() {
     selectRootChord();
     c_.wingLoadingValue->setText(QString::fromStdString(texts.wingLoading));
     c_.preview->drawPreview(session_.planform(), session_.results());
+    nameMainWindowControls(c_, language_.lookup());
 }
 
 void MainWindow::clearResults() {
@@ -132,6 +140,7 @@ void MainWindow::clearResults() {
         result->clear();
     c_.preview->erase();
     c_.wingLoadingValue->clear();
+    nameMainWindowControls(c_, language_.lookup());
 }
 
 // A refused wing keeps the results and the drawing of the last good one on show.
@@ -156,6 +165,11 @@ void MainWindow::selectRootChord() {
 
 void MainWindow::clearForm() {
     session_.clear();
+    showClearedForm();
+}
+
+// What Clear shows of the session: its fields, no results, no drawing, the program's caption.
+void MainWindow::showClearedForm() {
     showFields();
     clearResults();
     setWindowTitle(uiText(language_, kProgramCaption));
