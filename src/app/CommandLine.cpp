@@ -2,14 +2,17 @@
 
 #include "app/CommandLine.h"
 
+#include "app/CommandOutput.h"
 #include "app/WingJson.h"
 #include "base/FileListing.h"
 #include "draw/DrawPreview.h"
 #include "draw/SvgCanvas.h"
 #include "files/WingFilePath.h"
+#include "i18n/LanguageName.h"
 #include "i18n/LanguageState.h"
 #include "i18n/TextKeys.h"
 
+#include <algorithm>
 #include <array>
 #include <ostream>
 
@@ -17,17 +20,19 @@ namespace {
 
 constexpr std::string_view kUsage =
     "Usage: wingsheet                      start the window\n"
-    "       wingsheet --calc [--json] [--lang NAME] FILE...\n"
+    "       wingsheet --calc [--json] [--lang NAME] [--] FILE...\n"
     "                                      calculate wing files as File > Open does\n"
-    "       wingsheet --preview-svg OUT.svg [--lang NAME] FILE\n"
+    "       wingsheet --preview-svg OUT.svg [--lang NAME] [--] FILE\n"
     "                                      draw the preview of a wing file as SVG\n"
-    "       wingsheet --sheet-pdf OUT.pdf [--title TEXT] [--lang NAME] FILE\n"
+    "       wingsheet --sheet-pdf OUT.pdf [--title TEXT] [--lang NAME] [--] FILE\n"
     "                                      print the sheet of a wing file into a PDF\n"
     "       wingsheet --help | --version\n"
     "\n"
     "  --json       one JSON object per file and line\n"
     "  --lang NAME  use NAME.lng for this run instead of the language stored in tz.ini\n"
     "  --title TEXT the sheet's title; the file's name when not given\n"
+    "  --           ends the options: every later argument is a file\n"
+    "  -            as FILE reads the wing from standard input, as OUT writes to standard output\n"
     "Exit status: 0 every file calculated, 1 some did not, 2 wrong arguments.\n";
 
 CommandRequest refuse(std::string problem) {
@@ -92,11 +97,7 @@ int writePreviewSvg(const CommandRequest& request, const LanguageState& language
         err << "wingsheet: " << wing.path << ": nothing drawn, " << outcome.skippedReason << '\n';
         return 1;
     }
-    if (const auto error = writeFileAtomically(request.outputPath, canvas.document())) {
-        err << "wingsheet: " << request.outputPath << ": " << error->description << '\n';
-        return 1;
-    }
-    return 0;
+    return writeCommandOutput(request.outputPath, canvas.document(), language.lookup(), err);
 }
 
 } // namespace
@@ -152,6 +153,17 @@ CommandRequest checked(CommandRequest request) {
         return refuse("--json goes with --calc");
     if (request.titleGiven && request.action != CommandAction::SheetPdf)
         return refuse("--title goes with --sheet-pdf");
+    if (std::ranges::count(request.files, kStandardStream) > 1)
+        return refuse("standard input (-) holds one wing; it can be read only once");
+    return request;
+}
+
+CommandRequest withValue(CommandRequest request, const std::string& option,
+                         const std::string& value) {
+    if (option == "--lang" && !isLanguageName(value))
+        return refuse("--lang takes the name of a language file, without folder, \"..\", "
+                      "control characters or \".lng\"");
+    setOption(request, option, value);
     return request;
 }
 
@@ -159,21 +171,27 @@ CommandRequest checked(CommandRequest request) {
 
 CommandRequest parseCommandLine(const std::vector<std::string>& arguments) {
     CommandRequest request;
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (argument == "--help" || argument == "-h" || argument == "--version") {
+        if (optionsEnded) {
+            request.files.push_back(argument);
+        } else if (argument == "--help" || argument == "-h" || argument == "--version") {
             request.action = argument == "--version" ? CommandAction::Version : CommandAction::Help;
             return request;
-        }
-        if (argument == "--calc") {
+        } else if (argument == "--") {
+            optionsEnded = true;
+        } else if (argument == "--calc") {
             request.action = CommandAction::Calc;
         } else if (argument == "--json") {
             request.json = true;
         } else if (takesValue(argument)) {
             if (++i == arguments.size())
                 return refuse(argument + " needs a value");
-            setOption(request, argument, arguments[i]);
-        } else if (argument.starts_with("-") && argument != "-") {
+            request = withValue(std::move(request), argument, arguments[i]);
+            if (request.action == CommandAction::UsageError)
+                return request;
+        } else if (argument.starts_with("-") && argument != kStandardStream) {
             return refuse("unknown option " + argument);
         } else {
             request.files.push_back(argument);

@@ -5,6 +5,7 @@
 #include "base/FileListing.h"
 #include "base/ProgramFolder.h"
 #include "i18n/IniFile.h"
+#include "i18n/LanguageName.h"
 
 LanguagePlaces LanguagePlaces::beside(const std::string& programFolder) {
     return {programFolder, programFolder + kPathSeparator + "tz.ini"};
@@ -15,6 +16,11 @@ LanguageState::LanguageState(LanguagePlaces places, FailureReporter reporter)
     , reports_(std::move(reporter)) {}
 
 void LanguageState::select(const std::string& name) {
+    if (!isLanguageName(name)) {
+        name_.clear();
+        fileName_.clear();
+        return;
+    }
     name_ = name;
     fileName_ = name + ".lng";
 }
@@ -55,7 +61,8 @@ bool LanguageState::writeSetting(std::string_view section, std::string_view key,
 }
 
 std::string LanguageState::storedLanguage() const {
-    return readSetting(kLanguageSettingSection, kLanguageSettingKey);
+    std::string stored = readSetting(kLanguageSettingSection, kLanguageSettingKey);
+    return isLanguageName(stored) ? stored : std::string();
 }
 
 bool LanguageState::storeLanguage(const std::string& name) {

@@ -43,10 +43,20 @@ void WingSession::clear() {
 }
 
 OpenOutcome WingSession::open(const std::string& path) {
+    return openWith(path, [&path](WingFields& loaded) { return loadWingFile(path, loaded); });
+}
+
+OpenOutcome WingSession::openBytes(const std::string& name, std::string_view bytes) {
+    return openWith(name, [bytes](WingFields& loaded) { return loadWingFileBytes(bytes, loaded); });
+}
+
+OpenOutcome
+WingSession::openWith(const std::string& path,
+                      const std::function<std::optional<FileError>(WingFields&)>& load) {
     filePath_ = path;
     clear();
     WingFields loaded = clearedFields();
-    if (std::optional<FileError> error = loadWingFile(path, loaded)) {
+    if (std::optional<FileError> error = load(loaded)) {
         clear();
         return {std::move(error), {}};
     }

@@ -7,6 +7,7 @@
 #include "i18n/TextKeys.h"
 #include "ui/AuxiliaryWindow.h"
 #include "ui/LanguageText.h"
+#include "ui/PathText.h"
 #include "ui/Prompter.h"
 #include "ui/Twips.h"
 
@@ -65,9 +66,9 @@ QString findSketch(const std::string& languageFolder, const std::string& languag
     const std::string fileName = languageName + ".gif";
     const std::string besideProgram = languageFolder + kPathSeparator + fileName;
     if (fileExists(besideProgram))
-        return QString::fromStdString(std::filesystem::absolute(besideProgram).string());
+        return pathText(std::filesystem::absolute(besideProgram).string());
     if (fileExists(fileName))
-        return QString::fromStdString(std::filesystem::absolute(fileName).string());
+        return pathText(std::filesystem::absolute(fileName).string());
     return {};
 }
 

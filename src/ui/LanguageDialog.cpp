@@ -4,6 +4,7 @@
 
 #include "i18n/TextKeys.h"
 #include "ui/LanguageText.h"
+#include "ui/PlainText.h"
 #include "ui/Twips.h"
 
 #include <QComboBox>
@@ -39,7 +40,7 @@ void LanguageDialog::loadTexts() {
     languageCombo_->setCurrentIndex(-1);
     if (language_.choosingAtStartup())
         return;
-    setWindowTitle(uiText(language_, kLanguageDialogTitle));
+    setWindowTitle(plainWindowTitle(uiText(language_, kLanguageDialogTitle)));
     language_.recallStoredName();
     languageCombo_->setPlaceholderText(fromUtf8(language_.name()));
 }

@@ -7,6 +7,7 @@
 #include "session/OutcomeMessages.h"
 #include "ui/LanguageDialog.h"
 #include "ui/LanguageText.h"
+#include "ui/PlainText.h"
 #include "ui/PlanformPreview.h"
 #include "ui/Prompter.h"
 #include "ui/TranslateMainWindow.h"
@@ -158,7 +159,7 @@ void MainWindow::clearForm() {
     session_.clear();
     showFields();
     clearResults();
-    setWindowTitle(uiText(language_, kProgramCaption));
+    setWindowTitle(plainWindowTitle(uiText(language_, kProgramCaption)));
     selectRootChord();
 }
 

@@ -1,19 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // save as and open: the wing's field texts to and from a wing file, with the file's name in the
-// window's caption.
+// window's caption. Paths reach the session as the file system's bytes.
 #include "i18n/TextKeys.h"
 #include "session/OutcomeMessages.h"
 #include "ui/LanguageText.h"
 #include "ui/MainWindow.h"
+#include "ui/PathText.h"
+#include "ui/PlainText.h"
 #include "ui/Prompter.h"
 
 #include <QFileInfo>
 
 // Both dialogs show wing files and start in the program folder, then where the user last went.
 FileDialogRequest MainWindow::wingFileDialog(const QString& title) const {
-    const QString folder = lastWingFolder_.isEmpty()
-                               ? QString::fromStdString(language_.places().languageFolder)
-                               : lastWingFolder_;
+    const QString folder =
+        lastWingFolder_.isEmpty() ? pathText(language_.places().languageFolder) : lastWingFolder_;
     return {title,
             uiText(language_, kWingFileType) + QStringLiteral(" (*.txt)"),
             folder,
@@ -31,7 +32,7 @@ void MainWindow::saveWingFileAs() {
         prompter_.saveFileName(wingFileDialog(uiText(language_, kSaveDialogTitle)));
     if (path.isEmpty())
         return;
-    if (const auto error = session_.saveAs(path.toStdString())) {
+    if (const auto error = session_.saveAs(pathBytes(path))) {
         showFileError(*error);
         return;
     }
@@ -47,7 +48,7 @@ void MainWindow::openWingFile() {
     if (path.isEmpty())
         return;
     clearForm();
-    const OpenOutcome outcome = session_.open(path.toStdString());
+    const OpenOutcome outcome = session_.open(pathBytes(path));
     if (outcome.fileError) {
         showFileError(*outcome.fileError);
         clearForm();
@@ -68,7 +69,7 @@ void MainWindow::showFileError(const FileError& error) {
 }
 
 void MainWindow::showFileCaption() {
-    setWindowTitle(uiText(language_, kProgramCaption) + QStringLiteral(" - ") +
-                   uiText(language_, kWingFileType) + QStringLiteral(" : ") +
-                   fromUtf8(session_.fileName()));
+    setWindowTitle(plainWindowTitle(uiText(language_, kProgramCaption) + QStringLiteral(" - ") +
+                                    uiText(language_, kWingFileType) + QStringLiteral(" : ") +
+                                    pathText(session_.fileName())));
 }

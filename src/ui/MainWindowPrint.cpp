@@ -6,6 +6,7 @@
 #include "print/SystemLocale.h"
 #include "ui/LanguageText.h"
 #include "ui/MainWindow.h"
+#include "ui/PathText.h"
 #include "ui/Prompter.h"
 
 #include <QDir>
@@ -45,8 +46,8 @@ SheetTarget askTarget(Prompter& prompter, const QString& printer, const QString&
     if (!printer.isEmpty())
         return SheetTarget::printer(printer);
     return SheetTarget::pdf(
-        prompter.saveFileName({printsOn, QStringLiteral("PDF (*.pdf)"), pdfFolder(),
-                               pdfFileName(title), QStringLiteral("pdf")}));
+        pathBytes(prompter.saveFileName({printsOn, QStringLiteral("PDF (*.pdf)"), pdfFolder(),
+                                         pdfFileName(title), QStringLiteral("pdf")})));
 }
 
 } // namespace
@@ -73,7 +74,12 @@ void MainWindow::printSheet() {
         return;
 
     const SheetInputs inputs = session_.sheetInputs(printTitle_.toStdString(), todaysShortDate());
-    if (!printSheetTo(session_.planform(), session_.results(), inputs, target).printed) {
+    const SheetPrintOutcome outcome =
+        printSheetTo(session_.planform(), session_.results(), inputs, target);
+    // A PDF that cannot be written is a file error like any other: its number tells why.
+    if (outcome.fileError)
+        return showFileError(*outcome.fileError);
+    if (!outcome.printed) {
         showBox(prompter_, language_, uiText(language_, kPrintFailedMessage), kCriticalMessage);
         return;
     }

@@ -2,11 +2,14 @@
 
 #include "ui/QtPrompter.h"
 
+#include "ui/PlainText.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -53,7 +56,7 @@ MessageAnswer answerOf(int button) {
 
 QString fileFromDialog(QWidget* owner, const FileDialogRequest& request,
                        QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(owner, request.title, request.folder, request.filter);
+    QFileDialog dialog(owner, plainWindowTitle(request.title), request.folder, request.filter);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
@@ -69,9 +72,10 @@ QString fileFromDialog(QWidget* owner, const FileDialogRequest& request,
 
 MessageAnswer QtPrompter::messageBox(const QString& text, MessageStyle style,
                                      const QString& title) {
-    QMessageBox box(iconOf(style.icon),
-                    title.isEmpty() ? QApplication::applicationDisplayName() : title, text,
-                    buttonsOf(style.buttons), owner_);
+    QMessageBox box(
+        iconOf(style.icon),
+        plainWindowTitle(title.isEmpty() ? QApplication::applicationDisplayName() : title), text,
+        buttonsOf(style.buttons), owner_);
     // A "\r" alone breaks the line too, as in the file error messages.
     box.setTextFormat(Qt::PlainText); // a path or a translation is never markup
     box.setText(QString(text).replace("\r\n", "\n").replace('\r', '\n'));
@@ -80,10 +84,15 @@ MessageAnswer QtPrompter::messageBox(const QString& text, MessageStyle style,
 
 QString QtPrompter::inputBox(const QString& prompt, const QString& title,
                              const QString& defaultText) {
-    bool accepted = false;
-    const QString text = QInputDialog::getText(owner_, title, QString(prompt).remove('\r'),
-                                               QLineEdit::Normal, defaultText, &accepted);
-    return accepted ? text : QString();
+    QInputDialog dialog(owner_);
+    dialog.setWindowTitle(plainWindowTitle(title));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setLabelText(QString(prompt).remove('\r'));
+    dialog.setTextValue(defaultText);
+    // The prompt is a translator's text, shown as written: the dialog's label would take markup.
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 QString QtPrompter::saveFileName(const FileDialogRequest& request) {
