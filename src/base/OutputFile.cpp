@@ -307,8 +307,8 @@ void syncFolderOf(const std::string& path) {
 
 bool isTemporaryName(std::string_view name, std::string_view targetName) {
     if (name.size() != targetName.size() + kTemporaryTag.size() + kSuffixLength ||
-        !name.starts_with(targetName) || name.substr(targetName.size(), kTemporaryTag.size()) !=
-                                             kTemporaryTag)
+        !name.starts_with(targetName) ||
+        name.substr(targetName.size(), kTemporaryTag.size()) != kTemporaryTag)
         return false;
     return name.substr(name.size() - kSuffixLength).find_first_not_of(kSuffixCharacters) ==
            std::string_view::npos;

@@ -144,6 +144,10 @@ TEST_F(CommandLine, WrongArgumentsGiveStatusTwo) {
         {"--preview-svg", "out.svg"},
         {"--preview-svg", "out.svg", "a.txt", "b.txt"},
         {"--calc", "--title", "T", "a.txt"},
+        {"--calc", "--lang", "../elsewhere/name", "a.txt"},
+        {"--calc", "--lang", "", "a.txt"},
+        {"--calc", "-", "--", "-"},
+        {"--", "--calc", "a.txt"},
     };
     for (const auto& arguments : wrong) {
         EXPECT_EQ(Run(arguments), 2) << arguments[0];

@@ -43,8 +43,8 @@ const ReadCase kReadCases[] = {
     {"EmptyFile", [](const TestFolder& f) { return regularFile(f, 0); }, std::nullopt, 0},
     {"ExactlyTheLimit", [](const TestFolder& f) { return regularFile(f, kInputFileLimit); },
      std::nullopt, kInputFileLimit},
-    {"OneByteOverTheLimit",
-     [](const TestFolder& f) { return regularFile(f, kInputFileLimit + 1); }, kFileTooLarge.number},
+    {"OneByteOverTheLimit", [](const TestFolder& f) { return regularFile(f, kInputFileLimit + 1); },
+     kFileTooLarge.number},
     {"SparseTwoGigabytes",
      [](const TestFolder& f) {
          const std::string path = f / "sparse";
@@ -148,7 +148,9 @@ TEST(ReadStandardInput, ReadsAPipeUpToTheLimit) {
     const struct {
         std::size_t size;
         std::optional<int> error;
-    } rows[] = {{0, std::nullopt}, {70'000, std::nullopt}, {kInputFileLimit, std::nullopt},
+    } rows[] = {{0, std::nullopt},
+                {70'000, std::nullopt},
+                {kInputFileLimit, std::nullopt},
                 {3 * kInputFileLimit, kFileTooLarge.number}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.size);

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A language file whose every value is HTML, with an image, a link and bold text: every window
+// must show those tags as the characters they are, and load nothing.
+#include "MainWindowFixture.h"
+#include "ui/QtPrompter.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QTextDocument>
+#include <QTimer>
+
+namespace {
+
+std::string markupText(TextKey key) {
+    return "<img src=\"/nowhere/x.png\"><b>" + std::string(key.section) + "/" +
+           std::string(key.key) + "</b> <a href=\"file:///\">x</a>";
+}
+
+std::string markupLanguageFile() {
+    std::string file;
+    std::string_view section;
+    for (const TextKey key : kNamedTextKeys) {
+        if (key.section != section) {
+            section = key.section;
+            file.append("[").append(section).append("]\r\n");
+        }
+        file.append(key.key).append("=").append(markupText(key)).append("\r\n");
+    }
+    return file;
+}
+
+// What a reader sees of a text as Qt would show it: rich text is rendered, tags and all.
+QString shownAs(const QString& text, Qt::TextFormat format) {
+    QTextDocument document;
+    if (format == Qt::RichText || (format == Qt::AutoText && Qt::mightBeRichText(text)))
+        document.setHtml(text);
+    else
+        document.setPlainText(text);
+    return document.toPlainText();
+}
+
+// Labels must not take their text for markup; a tooltip, always taken for markup when it looks
+// like some, must come escaped, so that rendering gives back its tags and places no image.
+void expectTagsShown(const QWidget& window) {
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        SCOPED_TRACE(label->text().toStdString());
+        EXPECT_TRUE(label->textFormat() == Qt::PlainText || !Qt::mightBeRichText(label->text()));
+    }
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        const QString tip = widget->toolTip();
+        SCOPED_TRACE(tip.toStdString());
+        const QString shown = shownAs(tip, Qt::AutoText);
+        EXPECT_FALSE(shown.contains(QChar::ObjectReplacementCharacter));
+        if (Qt::mightBeRichText(tip)) {
+            EXPECT_TRUE(shown.contains(u"<img src="));
+        }
+    }
+}
+
+class MarkupLanguage : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        writeBytes(folder / "Markup.lng", markupLanguageFile());
+        startWindow("Markup");
+        ASSERT_TRUE(started);
+    }
+};
+
+TEST_F(MarkupLanguage, MainWindowShowsTheTags) {
+    expectTagsShown(*window);
+    EXPECT_EQ(c().rootChordCaption->text().toStdString(), markupText(kRootChordCaption));
+    EXPECT_EQ(shownAs(c().calculateButton->toolTip(), Qt::AutoText).toStdString(),
+              markupText(kCalculateTip));
+    EXPECT_EQ(window->windowTitle().toStdString(), markupText(kProgramCaption));
+}
+
+TEST_F(MarkupLanguage, HelpAndAboutShowTheTags) {
+    int checked = 0;
+    const auto check = [&checked](QDialog& dialog) {
+        expectTagsShown(dialog);
+        ++checked;
+    };
+    prompter.modalScripts = {check, check};
+    window->showHelp();
+    window->showAbout();
+    EXPECT_EQ(checked, 2);
+}
+
+// The real message box and input box, closed as soon as they show.
+TEST(PlainTextPrompter, MessageAndInputBoxesShowTheTags) {
+    const QString markup = QStringLiteral("<b>bold</b> <img src=\"/nowhere/x.png\">");
+    QtPrompter prompter;
+    int checked = 0;
+    const auto inspectThenClose = [&checked] {
+        QWidget* shown = QApplication::activeModalWidget();
+        ASSERT_NE(shown, nullptr);
+        expectTagsShown(*shown);
+        EXPECT_TRUE(shown->windowTitle().startsWith(u"<i>"));
+        ++checked;
+        if (auto* dialog = qobject_cast<QDialog*>(shown))
+            dialog->reject();
+    };
+    QTimer::singleShot(0, inspectThenClose);
+    prompter.messageBox(markup, kCriticalMessage, QStringLiteral("<i>title</i>"));
+    QTimer::singleShot(0, inspectThenClose);
+    EXPECT_TRUE(prompter.inputBox(markup, QStringLiteral("<i>title</i>"), markup).isEmpty());
+    EXPECT_EQ(checked, 2);
+}
+
+} // namespace
