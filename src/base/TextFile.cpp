@@ -16,18 +16,19 @@ std::optional<FileError> lastError() {
     return errorFromErrno(errno);
 }
 
-std::optional<FileError> unlessRegular(const struct stat& info) {
-    if (S_ISDIR(info.st_mode))
-        return errorFromErrno(EISDIR);
-    if (!S_ISREG(info.st_mode))
-        return kNotARegularFile;
-    return std::nullopt;
-}
-
 std::optional<FileError> checkSize(const struct stat& info, std::size_t limit) {
     if (S_ISREG(info.st_mode) && static_cast<std::size_t>(info.st_size) > limit)
         return kFileTooLarge;
     return std::nullopt;
+}
+
+// Only a regular file within the limit is read.
+std::optional<FileError> checkReadable(const struct stat& info, std::size_t limit) {
+    if (S_ISDIR(info.st_mode))
+        return errorFromErrno(EISDIR);
+    if (!S_ISREG(info.st_mode))
+        return kNotARegularFile;
+    return checkSize(info, limit);
 }
 
 // One byte more than the limit is asked for, so a file that grew, or a pipe, is caught too.
@@ -65,18 +66,14 @@ std::optional<FileError> readFileBytes(const std::string& path, std::string& byt
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
         return lastError();
-    if (auto error = unlessRegular(info))
-        return error;
-    if (auto error = checkSize(info, limit))
+    if (auto error = checkReadable(info, limit))
         return error;
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!file.isOpen())
         return lastError();
     if (::fstat(file.get(), &info) != 0)
         return lastError();
-    if (auto error = unlessRegular(info))
-        return error;
-    if (auto error = checkSize(info, limit))
+    if (auto error = checkReadable(info, limit))
         return error;
     return readUpTo(file.get(), bytes, limit);
 }
