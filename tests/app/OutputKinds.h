@@ -68,9 +68,9 @@ public:
         case OutputKind::Settings:
             return numberOf(writeIniValue(path, "Langue", "1", "English"));
         case OutputKind::Svg:
-            return commandError(runCommand(parseCommandLine({"--preview-svg", path, "--lang",
-                                                             "English", wing_}),
-                                           language_, ".", {}, out_, err_));
+            return commandError(
+                runCommand(parseCommandLine({"--preview-svg", path, "--lang", "English", wing_}),
+                           language_, ".", {}, out_, err_));
         case OutputKind::Pdf:
             break;
         }

@@ -7,8 +7,8 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <functional>
-#include <memory>
 #include <gtest/gtest.h>
+#include <memory>
 #include <poll.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -123,8 +123,8 @@ Prepared descriptorLinkToPipe(const TestFolder&) {
 }
 
 const TargetCase kTargets[] = {
-    {"NewFile", [](const TestFolder& f) { return Prepared{f / "out"}; }, 0, 0,
-     Remains::RegularFile, true},
+    {"NewFile", [](const TestFolder& f) { return Prepared{f / "out"}; }, 0, 0, Remains::RegularFile,
+     true},
     {"RegularFileKeepsItsMode", [](const TestFolder& f) { return oldFile(f, 0640); }, 0, 0,
      Remains::RegularFile, true},
     {"ReadOnlyFileIsRefused", [](const TestFolder& f) { return oldFile(f, 0444); }, EACCES, EACCES,

@@ -68,7 +68,8 @@ TEST_F(StandardStreams, DashReadsOneWingFromStandardInput) {
 
 TEST_F(StandardStreams, DoubleDashEndsTheOptions) {
     writeBytes(folder / "-odd.txt", kTwoPanelWingFile);
-    const ChildRun run = wingsheet({"--calc", "--lang", "English", "--", "-odd.txt"}, {}, folder.path());
+    const ChildRun run =
+        wingsheet({"--calc", "--lang", "English", "--", "-odd.txt"}, {}, folder.path());
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(run.out.starts_with("-odd.txt\n")) << run.out;
     EXPECT_EQ(wingsheet({"--calc", "-odd.txt"}, {}, folder.path()).exitCode, 2);

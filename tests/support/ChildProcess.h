@@ -69,8 +69,7 @@ inline ChildRun runChild(const std::string& program, const std::vector<std::stri
                          const std::string& input = {}, const std::string& folder = {}) {
     ChildRun run;
     int in[2], out[2], err[2];
-    if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 ||
-        ::pipe2(err, O_CLOEXEC) != 0)
+    if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0)
         return run;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -84,7 +83,8 @@ inline ChildRun runChild(const std::string& program, const std::vector<std::stri
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
     pid_t pid = 0;
-    const int spawned = ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int spawned =
+        ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     ::close(in[0]);
     ::close(out[1]);
