@@ -174,7 +174,8 @@ CommandRequest parseCommandLine(const std::vector<std::string>& arguments) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (optionsEnded) {
+        // "-" alone names standard input, not an option.
+        if (optionsEnded || !argument.starts_with("-") || argument == kStandardStream) {
             request.files.push_back(argument);
         } else if (argument == "--help" || argument == "-h" || argument == "--version") {
             request.action = argument == "--version" ? CommandAction::Version : CommandAction::Help;
@@ -191,10 +192,8 @@ CommandRequest parseCommandLine(const std::vector<std::string>& arguments) {
             request = withValue(std::move(request), argument, arguments[i]);
             if (request.action == CommandAction::UsageError)
                 return request;
-        } else if (argument.starts_with("-") && argument != kStandardStream) {
-            return refuse("unknown option " + argument);
         } else {
-            request.files.push_back(argument);
+            return refuse("unknown option " + argument);
         }
     }
     return checked(std::move(request));

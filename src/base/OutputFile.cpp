@@ -155,7 +155,7 @@ std::optional<FileError> resolveTarget(std::string path, Target& target) {
         std::string link;
         if (auto error = readLink(path, link))
             return error;
-        path = link.starts_with('/') ? link : folderOf(path) + link;
+        path = link.starts_with('/') ? link : folderOf(path).append(link);
     }
     return errorFromErrno(ELOOP);
 }
