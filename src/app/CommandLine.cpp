@@ -3,6 +3,8 @@
 #include "app/CommandLine.h"
 
 #include "app/CommandOutput.h"
+#include "app/FullSizeExport.h"
+#include "app/FullSizeJson.h"
 #include "app/WingJson.h"
 #include "base/FileListing.h"
 #include "draw/DrawPreview.h"
@@ -11,26 +13,36 @@
 #include "i18n/LanguageName.h"
 #include "i18n/LanguageState.h"
 #include "i18n/TextKeys.h"
+#include "session/FullSizeText.h"
 
 #include <algorithm>
 #include <array>
+#include <cctype>
+#include <optional>
 #include <ostream>
 
 namespace {
 
 constexpr std::string_view kUsage =
-    "Usage: wingsheet                      start the window\n"
+    "Usage: wingsheet [FILE]               start the window; FILE opens as File > Open does\n"
     "       wingsheet --calc [--json] [--lang NAME] [--] FILE...\n"
     "                                      calculate wing files as File > Open does\n"
     "       wingsheet --preview-svg OUT.svg [--lang NAME] [--] FILE\n"
     "                                      draw the preview of a wing file as SVG\n"
     "       wingsheet --sheet-pdf OUT.pdf [--title TEXT] [--lang NAME] [--] FILE\n"
     "                                      print the sheet of a wing file into a PDF\n"
+    "       wingsheet --export-dxf OUT.dxf [--both-halves] [--title TEXT] [--lang NAME] [--] FILE\n"
+    "       wingsheet --export-svg OUT.svg [--both-halves] [--title TEXT] [--lang NAME] [--] FILE\n"
+    "                                      the wing's outline at full size, in millimetres\n"
+    "       wingsheet --tiles-pdf OUT.pdf [--paper A4|Letter] [--both-halves] [--title TEXT]\n"
+    "                 [--lang NAME] [--] FILE\n"
+    "                                      the wing at 1:1, tiled over pages, into a PDF\n"
     "       wingsheet --help | --version\n"
     "\n"
     "  --json       one JSON object per file and line\n"
     "  --lang NAME  use NAME.lng for this run instead of the language stored in tz.ini\n"
-    "  --title TEXT the sheet's title; the file's name when not given\n"
+    "  --title TEXT the sheet's or the plan's title; the file's name when not given\n"
+    "  --both-halves  the whole wing, the half-wing and its mirror image (also --calc --json)\n"
     "  --           ends the options: every later argument is a file\n"
     "  -            as FILE reads the wing from standard input, as OUT writes to standard output\n"
     "Exit status: 0 every file calculated, 1 some did not, 2 wrong arguments.\n";
@@ -44,10 +56,7 @@ CommandRequest refuse(std::string problem) {
 
 // A caption may already end in " :" in some languages; the line adds its own.
 std::string caption(const LanguageState& language, TextKey key) {
-    std::string caption = language.text(key);
-    while (!caption.empty() && (caption.back() == ' ' || caption.back() == ':'))
-        caption.pop_back();
-    return caption;
+    return bareCaption(language.text(key));
 }
 
 // The seven result captions in output order, looked up once for a whole run of files.
@@ -119,40 +128,100 @@ std::string asTerminalLines(std::string_view text) {
 
 namespace {
 
-// Options that take the next argument as their value.
-bool takesValue(const std::string& option) {
-    return option == "--lang" || option == "--title" || option == "--preview-svg" ||
-           option == "--sheet-pdf";
+// The options that name an output file, and the action each stands for.
+struct OutputOption {
+    std::string_view option;
+    CommandAction action;
+};
+constexpr OutputOption kOutputOptions[] = {
+    {"--preview-svg", CommandAction::PreviewSvg}, {"--sheet-pdf", CommandAction::SheetPdf},
+    {"--export-dxf", CommandAction::ExportDxf},   {"--export-svg", CommandAction::ExportSvg},
+    {"--tiles-pdf", CommandAction::TilesPdf},
+};
+
+const OutputOption* outputOption(const std::string& option) {
+    for (const OutputOption& output : kOutputOptions) {
+        if (output.option == option)
+            return &output;
+    }
+    return nullptr;
 }
 
-void setOption(CommandRequest& request, const std::string& option, const std::string& value) {
+// Options that take the next argument as their value.
+bool takesValue(const std::string& option) {
+    return option == "--lang" || option == "--title" || option == "--paper" || outputOption(option);
+}
+
+bool isFullSize(CommandAction action) {
+    return action == CommandAction::ExportDxf || action == CommandAction::ExportSvg ||
+           action == CommandAction::TilesPdf;
+}
+
+// Two output files in one run would leave one of them silently unwritten.
+bool setOption(CommandRequest& request, const std::string& option, const std::string& value) {
     if (option == "--lang") {
         request.language = value;
     } else if (option == "--title") {
         request.title = value;
         request.titleGiven = true;
+    } else if (option == "--paper") {
+        request.paper = value;
     } else {
+        if (!request.outputPath.empty())
+            return false;
         request.outputPath = value;
-        request.action =
-            option == "--preview-svg" ? CommandAction::PreviewSvg : CommandAction::SheetPdf;
+        request.action = outputOption(option)->action;
     }
+    return true;
+}
+
+// --paper names A4 or Letter in any letter case; the request keeps the usage's spelling.
+std::optional<std::string> paperName(const std::string& value) {
+    for (const char* name : {"A4", "Letter"}) {
+        if (std::ranges::equal(value, std::string_view(name), [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) ==
+                       std::tolower(static_cast<unsigned char>(b));
+            }))
+            return name;
+    }
+    return std::nullopt;
 }
 
 // The options that were read must fit the action they go with.
-CommandRequest checked(CommandRequest request) {
-    const bool drawing =
-        request.action == CommandAction::PreviewSvg || request.action == CommandAction::SheetPdf;
+CommandRequest checked(CommandRequest request, bool paperGiven) {
+    const bool drawing = request.action == CommandAction::PreviewSvg ||
+                         request.action == CommandAction::SheetPdf || isFullSize(request.action);
+    const bool titled = request.action == CommandAction::SheetPdf || isFullSize(request.action);
     if (request.action == CommandAction::Window &&
-        (request.json || !request.language.empty() || !request.files.empty() || request.titleGiven))
-        return refuse("--json, --lang, --title and files go with an action such as --calc");
+        (request.json || !request.language.empty() || request.titleGiven))
+        return refuse("--json, --lang and --title go with an action such as --calc");
+    // The window holds one wing, as File > Open does.
+    if (request.action == CommandAction::Window && request.files.size() > 1)
+        return refuse("the window opens one wing file");
+    // Standard input is for the command line; the window's wing has a file to go back to.
+    if (request.action == CommandAction::Window &&
+        std::ranges::count(request.files, kStandardStream))
+        return refuse("the window opens a wing file, not standard input (-)");
     if (request.action == CommandAction::Calc && request.files.empty())
         return refuse("--calc needs at least one wing file");
+    if (request.action == CommandAction::Calc && !request.outputPath.empty())
+        return refuse("--calc writes no file: give either --calc or an output option");
     if (drawing && request.files.size() != 1)
         return refuse("drawing takes exactly one wing file");
     if (drawing && request.json)
         return refuse("--json goes with --calc");
-    if (request.titleGiven && request.action != CommandAction::SheetPdf)
-        return refuse("--title goes with --sheet-pdf");
+    if (request.titleGiven && !titled)
+        return refuse("--title goes with --sheet-pdf, --export-dxf, --export-svg or --tiles-pdf");
+    if (paperGiven && request.action != CommandAction::TilesPdf)
+        return refuse("--paper goes with --tiles-pdf");
+    const std::optional<std::string> paper = paperName(request.paper);
+    if (!paper)
+        return refuse("--paper takes A4 or Letter");
+    request.paper = *paper;
+    if (request.bothHalves && !isFullSize(request.action) &&
+        !(request.action == CommandAction::Calc && request.json))
+        return refuse("--both-halves goes with --export-dxf, --export-svg, --tiles-pdf or --calc "
+                      "--json");
     if (std::ranges::count(request.files, kStandardStream) > 1)
         return refuse("standard input (-) holds one wing; it can be read only once");
     return request;
@@ -163,7 +232,8 @@ CommandRequest withValue(CommandRequest request, const std::string& option,
     if (option == "--lang" && !isLanguageName(value))
         return refuse("--lang takes the name of a language file, without folder, \"..\", "
                       "control characters or \".lng\"");
-    setOption(request, option, value);
+    if (!setOption(request, option, value))
+        return refuse("one output file at a time: " + option + " comes after another");
     return request;
 }
 
@@ -172,6 +242,7 @@ CommandRequest withValue(CommandRequest request, const std::string& option,
 CommandRequest parseCommandLine(const std::vector<std::string>& arguments) {
     CommandRequest request;
     bool optionsEnded = false;
+    bool paperGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         // "-" alone names standard input, not an option.
@@ -186,9 +257,12 @@ CommandRequest parseCommandLine(const std::vector<std::string>& arguments) {
             request.action = CommandAction::Calc;
         } else if (argument == "--json") {
             request.json = true;
+        } else if (argument == "--both-halves") {
+            request.bothHalves = true;
         } else if (takesValue(argument)) {
             if (++i == arguments.size())
                 return refuse(argument + " needs a value");
+            paperGiven = paperGiven || argument == "--paper";
             request = withValue(std::move(request), argument, arguments[i]);
             if (request.action == CommandAction::UsageError)
                 return request;
@@ -196,8 +270,22 @@ CommandRequest parseCommandLine(const std::vector<std::string>& arguments) {
             return refuse("unknown option " + argument);
         }
     }
-    return checked(std::move(request));
+    return checked(std::move(request), paperGiven);
 }
+
+namespace {
+
+std::string whereLanguagesLie(const LanguageState& language) {
+    const LanguagePlaces& places = language.places();
+    if (!places.installed)
+        return "beside the program";
+    std::string where = "in " + places.languageFolder;
+    if (!places.userFolder.empty())
+        where = "in " + places.userFolder + " or " + places.languageFolder;
+    return where;
+}
+
+} // namespace
 
 void selectRunLanguage(const CommandRequest& request, LanguageState& language, std::ostream& err) {
     const std::string name =
@@ -209,8 +297,8 @@ void selectRunLanguage(const CommandRequest& request, LanguageState& language, s
     }
     language.select(name);
     if (!fileExists(language.languageFile()))
-        err << "wingsheet: no language file " << name << ".lng beside the program; captions and "
-            << "messages stay empty\n";
+        err << "wingsheet: no language file " << name << ".lng " << whereLanguagesLie(language)
+            << "; captions and messages stay empty\n";
 }
 
 std::string sheetTitle(const CommandRequest& request, const std::string& file) {
@@ -233,8 +321,13 @@ int runCommand(const CommandRequest& request, LanguageState& language,
     case CommandAction::PreviewSvg:
         selectRunLanguage(request, language, err);
         return writePreviewSvg(request, language, decimalSeparator, err);
+    case CommandAction::ExportDxf:
+        selectRunLanguage(request, language, err);
+        return writeOutlineDxf(request, language, decimalSeparator, sheet.date, err);
     case CommandAction::Window:
     case CommandAction::SheetPdf:
+    case CommandAction::ExportSvg:
+    case CommandAction::TilesPdf:
         err << "wingsheet: this action needs the window system\n";
         return 2;
     case CommandAction::Calc:
@@ -252,6 +345,8 @@ int runCommand(const CommandRequest& request, LanguageState& language,
             if (wing.outcome.calculated()) {
                 json["preview"] = previewJson(wing.session.planform(), wing.session.results());
                 json["sheet"] = sheetJson(wing.session, sheetTitle(request, file), sheet);
+                json["fullSize"] = fullSizeJson(
+                    wing.session, {sheetTitle(request, file), sheet.date, request.bothHalves});
             }
             out << json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
         } else {

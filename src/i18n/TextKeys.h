@@ -2,7 +2,7 @@
 // Every text the program looks up in a language file, named once. Windows, the printed sheet
 // and the command line use these names; the language-file test walks kNamedTextKeys.
 // Keys added after the first language files give their English text as a fall-back:
-//   inline constexpr TextKey kPrintPreviewAction{"File", "5", "Print pre&view..."};
+//   inline constexpr TextKey kExportDialogTitle{"FullSize", "3", "Export the outline"};
 #pragma once
 
 #include "i18n/TextKey.h"
@@ -32,6 +32,15 @@ inline constexpr TextKey kInputsTitle{"Label", "13"};
 inline constexpr TextKey kResultsTitle{"Label", "14"};
 inline constexpr TextKey kMassCaption{"Label", "15"};
 inline constexpr TextKey kWingLoadingCaption{"Label", "16"};
+// What a screen reader says for a field of the panel grid and for the preview.
+inline constexpr TextKey kPanelFieldName{"Label", "field", "%1, panel %2"};
+inline constexpr TextKey kPreviewName{"Label", "preview", "Drawing of the half-wing"};
+inline constexpr TextKey kPreviewDescription{
+    "Label", "previewtext",
+    "The half-wing to scale, root on the left: span %1, mean aerodynamic chord %2 from the root "
+    "(red line), CG %3 behind the root leading edge (blue mark)."};
+inline constexpr TextKey kEmptyPreviewDescription{"Label", "previewempty",
+                                                  "Empty until the wing is calculated."};
 
 inline constexpr TextKey kCalculateButton{"Button", "1"};
 inline constexpr TextKey kClearButton{"Button", "2"};
@@ -45,6 +54,10 @@ inline constexpr TextKey kOpenAction{"File", "1"};
 inline constexpr TextKey kSaveAsAction{"File", "2"};
 inline constexpr TextKey kPrintAction{"File", "3"};
 inline constexpr TextKey kQuitAction{"File", "4"};
+inline constexpr TextKey kPrintPreviewAction{"File", "5", "Print pre&view\u2026"};
+inline constexpr TextKey kPrintFullSizeAction{"File", "6", "Print f&ull size\u2026"};
+inline constexpr TextKey kExportOutlineAction{"File", "7", "E&xport outline\u2026"};
+inline constexpr TextKey kBothHalvesAction{"File", "8", "Full size: &both halves"};
 inline constexpr TextKey kLanguageAction{"language", "1"};
 // Spelled in capitals where the chooser looks it up; sections match without regard to case.
 inline constexpr TextKey kLanguageDialogTitle{"LANGUAGE", "2"};
@@ -69,11 +82,42 @@ inline constexpr TextKey kTitleBoxTitle{"Message", "13"};
 inline constexpr TextKey kDefaultSheetTitle{"Message", "14"};
 inline constexpr TextKey kSheetPrintedMessage{"Message", "15"};
 inline constexpr TextKey kPrintFailedMessage{"Message", "16"};
+// The causes a calculation refuses beyond "Message"/"1" and "2", and two failures of the windows.
+inline constexpr TextKey kGapInChainMessage{
+    "Message", "gap",
+    "Panel %1 is empty, but a panel further out is used. Fill the panels one after another from "
+    "panel 1, or empty the outer ones."};
+inline constexpr TextKey kNegativeValueMessage{
+    "Message", "negative",
+    "\"%1\" is below zero. Chords and lengths must be positive; only the sweep may be negative."};
+inline constexpr TextKey kValueTooLargeMessage{
+    "Message", "toolarge", "\"%1\" is too large to calculate with. Please check the value."};
+inline constexpr TextKey kLanguageNotRememberedMessage{
+    "Message", "settings",
+    "Your choice of language holds until Wingsheet is closed, but it cannot be remembered for the "
+    "next start: %1 cannot be written (error %2: %3)."};
+inline constexpr TextKey kSketchUnreadableMessage{
+    "Message", "sketch", "The sketch %1 cannot be shown: the file is damaged or not a picture."};
 
 // Section "Print": the printed sheet's own words.
 inline constexpr TextKey kSheetScaleCaption{"Print", "1"};
 inline constexpr TextKey kSheetTitleCaption{"Print", "2"};
 inline constexpr TextKey kSheetDateCaption{"Print", "3"};
+
+// Section "FullSize": the full-size plan, its pages and the outline files.
+inline constexpr TextKey kDxfFileType{"FullSize", "1", "DXF drawing"};
+inline constexpr TextKey kSvgFileType{"FullSize", "2", "SVG drawing"};
+inline constexpr TextKey kExportDialogTitle{"FullSize", "3", "Export the outline"};
+inline constexpr TextKey kOutlineExportedMessage{"FullSize", "4", "Outline exported to:"};
+inline constexpr TextKey kPageOfPages{"FullSize", "5", "page %1 of %2"};
+inline constexpr TextKey kFullSizePrintedMessage{"FullSize", "6",
+                                                 "Full-size plan printed (pages: %1)."};
+inline constexpr TextKey kFileCaption{"FullSize", "7", "File:"};
+inline constexpr TextKey kAssemblyHeading{"FullSize", "8", "Assembling the pages"};
+inline constexpr TextKey kRulerNote{
+    "FullSize", "9", "Check with a ruler: the bars must measure exactly 100 mm and 4 inches."};
+inline constexpr TextKey kTooLargeMessage{"FullSize", "10",
+                                          "The wing is too large for a full-size plan."};
 
 inline constexpr TextKey kAboutTitle{"About", "1"};
 inline constexpr TextKey kAboutProgramName{"About", "2"};
@@ -135,6 +179,10 @@ inline constexpr std::array kNamedTextKeys{
     kResultsTitle,
     kMassCaption,
     kWingLoadingCaption,
+    kPanelFieldName,
+    kPreviewName,
+    kPreviewDescription,
+    kEmptyPreviewDescription,
     kCalculateButton,
     kClearButton,
     kPrintButton,
@@ -146,6 +194,10 @@ inline constexpr std::array kNamedTextKeys{
     kSaveAsAction,
     kPrintAction,
     kQuitAction,
+    kPrintPreviewAction,
+    kPrintFullSizeAction,
+    kExportOutlineAction,
+    kBothHalvesAction,
     kLanguageAction,
     kLanguageDialogTitle,
     kHelpMenu,
@@ -167,9 +219,24 @@ inline constexpr std::array kNamedTextKeys{
     kDefaultSheetTitle,
     kSheetPrintedMessage,
     kPrintFailedMessage,
+    kGapInChainMessage,
+    kNegativeValueMessage,
+    kValueTooLargeMessage,
+    kLanguageNotRememberedMessage,
+    kSketchUnreadableMessage,
     kSheetScaleCaption,
     kSheetTitleCaption,
     kSheetDateCaption,
+    kDxfFileType,
+    kSvgFileType,
+    kExportDialogTitle,
+    kOutlineExportedMessage,
+    kPageOfPages,
+    kFullSizePrintedMessage,
+    kFileCaption,
+    kAssemblyHeading,
+    kRulerNote,
+    kTooLargeMessage,
     kAboutTitle,
     kAboutProgramName,
     kAboutDescription,

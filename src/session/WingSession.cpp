@@ -50,17 +50,16 @@ OpenOutcome WingSession::openBytes(const std::string& name, std::string_view byt
     return openWith(name, [bytes](WingFields& loaded) { return loadWingFileBytes(bytes, loaded); });
 }
 
+// The file is read aside first: a short or unreadable file must not cost the wing being edited.
 OpenOutcome
 WingSession::openWith(const std::string& path,
                       const std::function<std::optional<FileError>(WingFields&)>& load) {
-    filePath_ = path;
-    clear();
     WingFields loaded = clearedFields();
-    if (std::optional<FileError> error = load(loaded)) {
-        clear();
+    if (std::optional<FileError> error = load(loaded))
         return {std::move(error), {}};
-    }
+    clear();
     fields_ = std::move(loaded);
+    filePath_ = path;
     return {std::nullopt, calculate()};
 }
 

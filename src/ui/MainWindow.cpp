@@ -5,6 +5,7 @@
 #include "i18n/TextKeys.h"
 #include "print/SystemLocale.h"
 #include "session/OutcomeMessages.h"
+#include "ui/AccessibleNames.h"
 #include "ui/LanguageDialog.h"
 #include "ui/LanguageText.h"
 #include "ui/PlainText.h"
@@ -12,6 +13,7 @@
 #include "ui/Prompter.h"
 #include "ui/TranslateMainWindow.h"
 #include "ui/WingField.h"
+#include "ui/WingFileDrops.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,6 +29,7 @@ MainWindow::MainWindow(Prompter& prompter, LanguageState& language)
     // The window keeps the size of its form; the preview is drawn to that size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connectControls();
+    new WingFileDrops(*this, [this](const QString& path) { openWingFileAt(path); });
 }
 
 void MainWindow::connectControls() {
@@ -36,6 +39,9 @@ void MainWindow::connectControls() {
     connect(c_.openAction, &QAction::triggered, this, &MainWindow::openWingFile);
     connect(c_.saveAsAction, &QAction::triggered, this, &MainWindow::saveWingFileAs);
     connect(c_.printAction, &QAction::triggered, this, &MainWindow::printSheet);
+    connect(c_.printPreviewAction, &QAction::triggered, this, &MainWindow::printPreview);
+    connect(c_.printFullSizeAction, &QAction::triggered, this, &MainWindow::printFullSize);
+    connect(c_.exportOutlineAction, &QAction::triggered, this, &MainWindow::exportOutline);
     connect(c_.quitAction, &QAction::triggered, this, &MainWindow::quit);
     connect(c_.languageAction, &QAction::triggered, this, &MainWindow::chooseLanguage);
     connect(c_.helpAction, &QAction::triggered, this, &MainWindow::showHelp);
@@ -92,6 +98,7 @@ void MainWindow::focusFirstField() {
 
 void MainWindow::translate() {
     ::translateMainWindow(*this, c_, language_);
+    nameMainWindowControls(c_, language_.lookup());
 }
 
 // Only fields whose text differs are set, so the one being typed in keeps its cursor.
@@ -125,6 +132,7 @@ void MainWindow::showResults() {
     selectRootChord();
     c_.wingLoadingValue->setText(QString::fromStdString(texts.wingLoading));
     c_.preview->drawPreview(session_.planform(), session_.results());
+    nameMainWindowControls(c_, language_.lookup());
 }
 
 void MainWindow::clearResults() {
@@ -133,6 +141,7 @@ void MainWindow::clearResults() {
         result->clear();
     c_.preview->erase();
     c_.wingLoadingValue->clear();
+    nameMainWindowControls(c_, language_.lookup());
 }
 
 // A refused wing keeps the results and the drawing of the last good one on show.
@@ -157,6 +166,11 @@ void MainWindow::selectRootChord() {
 
 void MainWindow::clearForm() {
     session_.clear();
+    showClearedForm();
+}
+
+// What Clear shows of the session: its fields, no results, no drawing, the program's caption.
+void MainWindow::showClearedForm() {
     showFields();
     clearResults();
     setWindowTitle(plainWindowTitle(uiText(language_, kProgramCaption)));

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <string>
+#include <string_view>
 
 class LanguageState;
 class Prompter;
@@ -27,8 +28,13 @@ public:
     void calculate();
     void clearForm();
     void printSheet();
+    void printPreview();
+    void printFullSize();
+    void exportOutline();
     void saveWingFileAs();
     void openWingFile();
+    // Open without the dialog: a file named on the command line or dropped on the window.
+    void openWingFileAt(const QString& path);
     void quit();
     void chooseLanguage();
     void showHelp();
@@ -50,11 +56,17 @@ private:
     void showFields();
     void showResults();
     void clearResults();
+    void showClearedForm();
     void showCalculationMessage(const CalcReport& report);
     void selectRootChord();
     void showFileError(const FileError& error);
     void showFileCaption();
     FileDialogRequest wingFileDialog(const QString& title) const;
+    QString askSheetTitle();
+    bool askPrintTitle();
+    bool bothHalves() const;
+    QString outlineTitle() const;
+    bool writeOutput(const QString& path, std::string_view bytes);
 
     Prompter& prompter_;
     LanguageState& language_;

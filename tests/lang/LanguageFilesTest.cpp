@@ -4,6 +4,7 @@
 #include "base/FileListing.h"
 #include "base/ProgramFolder.h"
 #include "base/TextEncoding.h"
+#include "i18n/IniFile.h"
 #include "i18n/LanguageState.h"
 #include "i18n/TextKeys.h"
 #include "support/TestFolder.h"
@@ -82,6 +83,20 @@ TEST_F(LanguageFiles, EveryKeyOfTheTableHasATextNoneCut) {
     EXPECT_TRUE(reports.empty());
 }
 
+// The English fall-back is for a user's file made for an earlier version: the shipped files
+// carry every newer text themselves.
+TEST_F(LanguageFiles, CarryEveryNewerTextThemselves) {
+    for (const std::string& name : shippedLanguages()) {
+        language.select(name);
+        for (const TextKey& key : kNamedTextKeys) {
+            if (key.fallback.empty())
+                continue;
+            EXPECT_FALSE(language.text({key.section, key.key}).empty())
+                << name << " [" << key.section << "] " << key.key;
+        }
+    }
+}
+
 // Translators save in Windows-1252: accented letters must not arrive as UTF-8 pairs.
 TEST_F(LanguageFiles, AreWindows1252Text) {
     for (const std::string& name : shippedLanguages()) {
@@ -101,7 +116,9 @@ struct KeyGroup {
 // Captions that one Alt press chooses among: the entries of each menu, and the menu bar together
 // with the main window's buttons.
 const KeyGroup kKeyGroups[] = {
-    {"File menu", {kOpenAction, kSaveAsAction, kPrintAction, kQuitAction}},
+    {"File menu",
+     {kOpenAction, kSaveAsAction, kPrintAction, kPrintPreviewAction, kPrintFullSizeAction,
+      kExportOutlineAction, kBothHalvesAction, kQuitAction}},
     {"Help menu", {kHelpAction, kAboutAction}},
     {"menu bar and buttons",
      {kFileMenu, kLanguageAction, kHelpMenu, kCalculateButton, kClearButton, kPrintButton}},
@@ -121,6 +138,33 @@ TEST_F(LanguageFiles, AccessKeysAreUniqueWithinEachMenu) {
                 EXPECT_TRUE(inserted) << name << ", " << group.name << ": \"" << caption
                                       << "\" and \"" << clash->second << "\"";
             }
+        }
+    }
+}
+
+// The blanks "%1" to "%9" a text leaves for the program to fill in, in order of their numbers.
+std::string blanksOf(std::string_view text) {
+    std::string blanks;
+    for (char number = '1'; number <= '9'; ++number) {
+        if (text.find(std::string("%") + number) != std::string_view::npos)
+            blanks += number;
+    }
+    return blanks;
+}
+
+// The English fall-back is for language files made before a key existed; the shipped files carry
+// their own words, with every blank the program fills in.
+TEST_F(LanguageFiles, NewerKeysAreTranslatedWithTheirBlanks) {
+    for (const std::string& name : shippedLanguages()) {
+        const std::string file = kLangFolder + kPathSeparator + name + ".lng";
+        for (const TextKey& key : kNamedTextKeys) {
+            if (key.fallback.empty())
+                continue;
+            SCOPED_TRACE(name + " [" + std::string(key.section) + "] " + std::string(key.key));
+            const IniRead read =
+                readIniValue(file, key.section, key.key, kLanguageTextMaxCharacters);
+            EXPECT_FALSE(read.value.empty());
+            EXPECT_EQ(blanksOf(read.value), blanksOf(key.fallback));
         }
     }
 }

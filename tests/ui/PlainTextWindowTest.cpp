@@ -2,12 +2,12 @@
 // A language file whose every value is HTML, with an image, a link and bold text: every window
 // must show those tags as the characters they are, and load nothing.
 #include "MainWindowFixture.h"
+#include "ShownText.h"
 #include "ui/QtPrompter.h"
 
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QTextDocument>
 #include <QTimer>
 #include <QWindow>
 
@@ -29,16 +29,6 @@ std::string markupLanguageFile() {
         file.append(key.key).append("=").append(markupText(key)).append("\r\n");
     }
     return file;
-}
-
-// What a reader sees of a text as Qt would show it: rich text is rendered, tags and all.
-QString shownAs(const QString& text, Qt::TextFormat format) {
-    QTextDocument document;
-    if (format == Qt::RichText || (format == Qt::AutoText && Qt::mightBeRichText(text)))
-        document.setHtml(text);
-    else
-        document.setPlainText(text);
-    return document.toPlainText();
 }
 
 // Labels must not take their text for markup; a tooltip, always taken for markup when it looks
