@@ -122,7 +122,7 @@ TypedFileChoice QtPrompter::saveFileNameOfType(const FileDialogRequest& request,
     QStringList suffixes;
     for (const QString& type : types)
         suffixes << suffixOfType(type);
-    QFileDialog dialog(owner_, request.title, request.folder);
+    QFileDialog dialog(owner_, plainWindowTitle(request.title), request.folder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(types);

@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A language file whose every value is HTML, with an image, a link and bold text: every window
-// must show those tags as the characters they are, and load nothing.
+// A language file whose every value is HTML, with an image, a link and bold text: every window,
+// menu entry and dialog must show those tags as the characters they are, and load nothing.
 #include "MainWindowFixture.h"
 #include "ShownText.h"
+#include "support/OnePixelGif.h"
+#include "ui/HelpDialog.h"
 #include "ui/QtPrompter.h"
+#include "ui/SketchWindow.h"
 
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
+#include <map>
 
 namespace {
 
@@ -18,16 +23,17 @@ std::string markupText(TextKey key) {
            std::string(key.key) + "</b> <a href=\"file:///\">x</a>";
 }
 
+// Sections match without regard to case, so "language" and "LANGUAGE" go under one header.
 std::string markupLanguageFile() {
-    std::string file;
-    std::string_view section;
+    std::map<std::string, std::string> sections;
     for (const TextKey key : kNamedTextKeys) {
-        if (key.section != section) {
-            section = key.section;
-            file.append("[").append(section).append("]\r\n");
-        }
-        file.append(key.key).append("=").append(markupText(key)).append("\r\n");
+        std::string section(key.section);
+        std::ranges::transform(section, section.begin(), ::tolower);
+        sections[section] += std::string(key.key) + "=" + markupText(key) + "\r\n";
     }
+    std::string file;
+    for (const auto& [section, lines] : sections)
+        file += "[" + section + "]\r\n" + lines;
     return file;
 }
 
@@ -65,6 +71,42 @@ TEST_F(MarkupLanguage, MainWindowShowsTheTags) {
     EXPECT_EQ(shownAs(c().calculateButton->toolTip(), Qt::AutoText).toStdString(),
               markupText(kCalculateTip));
     EXPECT_EQ(window->windowTitle().toStdString(), markupText(kProgramCaption));
+    // Menu entries show their text as written, the full-size ones too.
+    const std::pair<const QAction*, TextKey> entries[] = {
+        {c().printAction, kPrintAction},
+        {c().printPreviewAction, kPrintPreviewAction},
+        {c().printFullSizeAction, kPrintFullSizeAction},
+        {c().exportOutlineAction, kExportOutlineAction},
+        {c().bothHalvesAction, kBothHalvesAction},
+    };
+    for (const auto& [entry, key] : entries)
+        EXPECT_EQ(entry->text().toStdString(), markupText(key));
+}
+
+// The chooser opened from the menu and the sketch window take their titles and captions from
+// the language file too.
+TEST_F(MarkupLanguage, ChooserAndSketchShowTheTags) {
+    prompter.modalScripts.push_back([](QDialog& dialog) {
+        expectTagsShown(dialog);
+        auto& chooser = dynamic_cast<LanguageDialog&>(dialog);
+        EXPECT_EQ(chooser.windowTitle().toStdString(), markupText(kLanguageDialogTitle));
+        EXPECT_EQ(chooser.languageCaption()->text().toStdString(), markupText(kLanguageAction));
+    });
+    window->chooseLanguage();
+
+    writeBytes(folder / "Markup.gif", onePixelGif());
+    bool sketchShown = false;
+    prompter.modalScripts.push_back(
+        [](QDialog& dialog) { dynamic_cast<HelpDialog&>(dialog).sketchButton()->click(); });
+    prompter.modalScripts.push_back([&sketchShown](QDialog& dialog) {
+        expectTagsShown(dialog);
+        ASSERT_NE(dynamic_cast<SketchWindow*>(&dialog), nullptr);
+        EXPECT_EQ(dialog.windowTitle().toStdString(), markupText(kSketchButton));
+        sketchShown = true;
+    });
+    window->showHelp();
+    EXPECT_TRUE(sketchShown);
+    EXPECT_TRUE(prompter.modalScripts.empty());
 }
 
 TEST_F(MarkupLanguage, HelpAndAboutShowTheTags) {
@@ -99,7 +141,14 @@ TEST(PlainTextPrompter, MessageAndInputBoxesShowTheTags) {
     prompter.messageBox(markup, kCriticalMessage, QStringLiteral("<i>title</i> [*]"));
     QTimer::singleShot(0, inspectThenClose);
     EXPECT_TRUE(prompter.inputBox(markup, QStringLiteral("<i>title</i> [*]"), markup).isEmpty());
-    EXPECT_EQ(checked, 2);
+    // The export dialog, which offers DXF and SVG.
+    QTimer::singleShot(0, inspectThenClose);
+    EXPECT_TRUE(
+        prompter
+            .saveFileNameOfType({QStringLiteral("<i>title</i> [*]"), {}, {}, {}, {}},
+                                {QStringLiteral("DXF (*.dxf)"), QStringLiteral("SVG (*.svg)")})
+            .path.isEmpty());
+    EXPECT_EQ(checked, 3);
 }
 
 } // namespace
