@@ -95,9 +95,12 @@ bool LanguageState::storeLanguage(const std::string& name) {
 
 std::vector<std::string> LanguageState::availableLanguages() const {
     std::vector<std::string> names;
+    // A file whose name could not be selected is not offered.
     for (const std::string& folder : places_.dataFolders()) {
-        for (NamedFile& file : listNamedFiles(folder, kLanguageExtension))
-            names.push_back(std::move(file.name));
+        for (NamedFile& file : listNamedFiles(folder, kLanguageExtension)) {
+            if (isLanguageName(file.name))
+                names.push_back(std::move(file.name));
+        }
     }
     std::ranges::sort(names);
     names.erase(std::unique(names.begin(), names.end()), names.end());
@@ -117,7 +120,7 @@ std::optional<FileError> LanguageState::settingsFolderError() const {
 }
 
 bool LanguageState::hasLanguageFile(const std::string& name) const {
-    return findDataFile(places_, name, kLanguageExtension).has_value();
+    return isLanguageName(name) && findDataFile(places_, name, kLanguageExtension).has_value();
 }
 
 std::string LanguageState::readValue(const std::string& path, std::string_view section,
