@@ -385,6 +385,9 @@ TEST_F(CommandLine, ExportDxfFailuresLeaveNoFile) {
     const std::string good = saveWing("good.txt", "250", "150", "1000", "30");
     EXPECT_EQ(Run({"--export-dxf", folder / "missing/out.dxf", good}), 1);
     EXPECT_NE(err.str().find("No such file or directory"), std::string::npos) << err.str();
+    // As every output of the command line says it: the path, then Open's error number.
+    EXPECT_NE(err.str().find("wingsheet: " + folder / "missing/out.dxf" + ": "), std::string::npos);
+    EXPECT_NE(err.str().find(" # 2 "), std::string::npos) << err.str();
     EXPECT_EQ(folder.names(),
               (std::vector<std::string>{"English.lng",
                                         "Fran\xc3\xa7"

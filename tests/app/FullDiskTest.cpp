@@ -57,8 +57,11 @@ TEST(FullDisk, EveryOutputIsRefusedWithENOSPCAndTheOldFileKept) {
         GTEST_SKIP() << "cannot mount a small tmpfs here (" << disk.why()
                      << "); the file-size-limit test stands in for a full disk";
     OutputWriter writer;
-    const std::string oldBytes[] = {kTwoPanelWingFile, "[Langue]\r\n1=Deutsch\r\n", "<svg old/>",
-                                    "%PDF-1.4 old sheet"};
+    const std::string oldBytes[] = {
+        kTwoPanelWingFile, "[Langue]\r\n1=Deutsch\r\n", "<svg old/>",         "%PDF-1.4 old sheet",
+        "0\nSECTION\n",    "<svg old outline/>",        "%PDF-1.4 old tiles",
+    };
+    static_assert(std::size(oldBytes) == std::size(kOutputKinds));
     for (std::size_t i = 0; i < std::size(kOutputKinds); ++i)
         writeBytes(disk / std::to_string(i), oldBytes[i]);
     disk.fill();

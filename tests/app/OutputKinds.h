@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The four kinds of file the program writes, each written the way the program writes it: a wing
-// file by Save as, tz.ini by the language chooser, the SVG preview and the PDF sheet by the
-// command line. Each reports 0 or the error number the user is shown.
+// The kinds of file the program writes, each written the way the program writes it: a wing file
+// by Save as, tz.ini by the language chooser, the SVG preview, the PDF sheet and the full-size
+// DXF, SVG and tiled PDF by the command line. Each reports 0 or the error number the user is
+// shown.
 #pragma once
 
 #include "app/CommandLine.h"
+#include "app/FullSizeCommand.h"
 #include "app/SheetPdfCommand.h"
 #include "files/WingFile.h"
 #include "i18n/IniFile.h"
@@ -17,10 +19,12 @@
 #include <sstream>
 #include <string>
 
-enum class OutputKind { Wing, Settings, Svg, Pdf };
+enum class OutputKind { Wing, Settings, Svg, Pdf, Dxf, OutlineSvg, TilesPdf };
 
-inline const OutputKind kOutputKinds[] = {OutputKind::Wing, OutputKind::Settings, OutputKind::Svg,
-                                          OutputKind::Pdf};
+inline const OutputKind kOutputKinds[] = {
+    OutputKind::Wing, OutputKind::Settings,   OutputKind::Svg,      OutputKind::Pdf,
+    OutputKind::Dxf,  OutputKind::OutlineSvg, OutputKind::TilesPdf,
+};
 
 inline const char* outputName(OutputKind kind) {
     switch (kind) {
@@ -31,9 +35,15 @@ inline const char* outputName(OutputKind kind) {
     case OutputKind::Svg:
         return "--preview-svg";
     case OutputKind::Pdf:
+        return "--sheet-pdf";
+    case OutputKind::Dxf:
+        return "--export-dxf";
+    case OutputKind::OutlineSvg:
+        return "--export-svg";
+    case OutputKind::TilesPdf:
         break;
     }
-    return "--sheet-pdf";
+    return "--tiles-pdf";
 }
 
 // How each kind's content begins, to recognise it wherever it arrived.
@@ -44,8 +54,12 @@ inline std::string signatureOf(OutputKind kind) {
     case OutputKind::Settings:
         return "[Langue]\r\n1=English";
     case OutputKind::Svg:
+    case OutputKind::OutlineSvg:
         return "<?xml";
+    case OutputKind::Dxf:
+        return "999\ndxflib";
     case OutputKind::Pdf:
+    case OutputKind::TilesPdf:
         break;
     }
     return "%PDF-";
@@ -68,19 +82,24 @@ public:
         case OutputKind::Settings:
             return numberOf(writeIniValue(path, "Langue", "1", "English"));
         case OutputKind::Svg:
-            return commandError(
-                runCommand(parseCommandLine({"--preview-svg", path, "--lang", "English", wing_}),
-                           language_, ".", {}, out_, err_));
+        case OutputKind::Dxf:
+            return commandError(runCommand(request(kind, path), language_, ".", {}, out_, err_));
         case OutputKind::Pdf:
+            return commandError(runSheetPdfCommand(request(kind, path), language_, err_));
+        case OutputKind::OutlineSvg:
+        case OutputKind::TilesPdf:
             break;
         }
-        return commandError(runSheetPdfCommand(
-            parseCommandLine({"--sheet-pdf", path, "--lang", "English", wing_}), language_, err_));
+        return commandError(runFullSizeCommand(request(kind, path), language_, err_));
     }
 
     std::string errors() const { return err_.str(); }
 
 private:
+    CommandRequest request(OutputKind kind, const std::string& path) const {
+        return parseCommandLine({outputName(kind), path, "--lang", "English", wing_});
+    }
+
     static int numberOf(const std::optional<FileError>& error) { return error ? error->number : 0; }
 
     // The command line says "... # N ..." as the Open and Save error message does.

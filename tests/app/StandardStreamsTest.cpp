@@ -32,12 +32,21 @@ TEST_F(StandardStreams, DashWritesTheDrawingToStandardOutput) {
     const struct {
         const char* option;
         const char* signature;
-    } rows[] = {{"--preview-svg", "<?xml"}, {"--sheet-pdf", "%PDF-"}};
+    } rows[] = {{"--preview-svg", "<?xml"},
+                {"--sheet-pdf", "%PDF-"},
+                {"--export-dxf", "999\ndxflib"},
+                {"--export-svg", "<?xml"},
+                {"--tiles-pdf", "%PDF-"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.option);
         const ChildRun dash = wingsheet({row.option, "-", "--lang", "English", wing});
         EXPECT_EQ(dash.exitCode, 0) << dash.err;
         EXPECT_TRUE(dash.out.starts_with(row.signature));
+        // The wing from standard input, the drawing to standard output.
+        const ChildRun through =
+            wingsheet({row.option, "-", "--lang", "English", "--", "-"}, kTwoPanelWingFile);
+        EXPECT_EQ(through.exitCode, 0) << through.err;
+        EXPECT_TRUE(through.out.starts_with(row.signature));
         // /dev/stdout names the same pipe: it is written, not replaced by a file.
         const ChildRun link = wingsheet({row.option, "/dev/stdout", "--lang", "English", wing});
         EXPECT_EQ(link.exitCode, 0) << link.err;
@@ -85,10 +94,16 @@ TEST_F(StandardStreams, NamesThatAreNotUtf8ReachTheFileSystemAsGiven) {
     EXPECT_EQ(wingsheet({"--preview-svg", svg, "--lang", "English", oddWing}).exitCode, 0);
     EXPECT_TRUE(readBytes(pdf).starts_with("%PDF-"));
     EXPECT_TRUE(readBytes(svg).starts_with("<?xml"));
+    const std::string dxf = folder / "contour-\xE9.dxf";
+    const std::string tiles = folder / "plan-\xFF.pdf";
+    EXPECT_EQ(wingsheet({"--export-dxf", dxf, "--lang", "English", oddWing}).exitCode, 0);
+    EXPECT_EQ(wingsheet({"--tiles-pdf", tiles, "--lang", "English", oddWing}).exitCode, 0);
+    EXPECT_TRUE(readBytes(dxf).starts_with("999\ndxflib"));
+    EXPECT_TRUE(readBytes(tiles).starts_with("%PDF-"));
     const ChildRun calc = wingsheet({"--calc", "--lang", "English", oddWing});
     EXPECT_EQ(calc.exitCode, 0);
     EXPECT_TRUE(calc.out.starts_with(oddWing + "\n"));
-    EXPECT_EQ(folder.names().size(), 4u); // nothing under a changed name
+    EXPECT_EQ(folder.names().size(), 6u); // nothing under a changed name
 }
 
 // Each returns at once with an error: none is read, so none can hang or fill the memory.
