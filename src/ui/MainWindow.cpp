@@ -29,7 +29,7 @@ MainWindow::MainWindow(Prompter& prompter, LanguageState& language)
     // The window keeps the size of its form; the preview is drawn to that size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connectControls();
-    new WingFileDrops(*this, [this](const QString& path) { openWingFileAt(path); });
+    new WingFileDrops(*this, [this](const std::string& path) { openWingFileAt(path); });
 }
 
 void MainWindow::connectControls() {

@@ -61,16 +61,16 @@ void MainWindow::openWingFile() {
         prompter_.openFileName(wingFileDialog(uiText(language_, kOpenDialogTitle)));
     if (path.isEmpty())
         return;
-    openWingFileAt(path);
+    openWingFileAt(pathBytes(path));
 }
 
 // The session reads the file aside; only a file read whole clears the form and shows it. On a
 // file error the form, the results, the preview and the caption stay as they were.
-void MainWindow::openWingFileAt(const QString& path) {
-    const OpenOutcome outcome = session_.open(pathBytes(path));
+void MainWindow::openWingFileAt(const std::string& path) {
+    const OpenOutcome outcome = session_.open(path);
     if (outcome.fileError)
         return showFileError(*outcome.fileError);
-    lastWingFolder_ = QFileInfo(path).absolutePath();
+    lastWingFolder_ = QFileInfo(pathText(path)).absolutePath();
     showClearedForm();
     if (outcome.report.outcome == CalcOutcome::Ok)
         showResults();

@@ -137,6 +137,9 @@ TypedFileChoice QtPrompter::saveFileNameOfType(const FileDialogRequest& request,
         });
     if (!request.suggestedName.isEmpty())
         dialog.selectFile(request.suggestedName);
+    // Configuring the dialog sets its title again, with "[*]" taken as the modified mark; the
+    // plain title goes on last.
+    dialog.setWindowTitle(plainWindowTitle(request.title));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString path = dialog.selectedFiles().constFirst();
