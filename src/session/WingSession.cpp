@@ -42,10 +42,20 @@ void WingSession::clear() {
     hasValidResults_ = false;
 }
 
-// The file is read aside first: a short or unreadable file must not cost the wing being edited.
 OpenOutcome WingSession::open(const std::string& path) {
+    return openWith(path, [&path](WingFields& loaded) { return loadWingFile(path, loaded); });
+}
+
+OpenOutcome WingSession::openBytes(const std::string& name, std::string_view bytes) {
+    return openWith(name, [bytes](WingFields& loaded) { return loadWingFileBytes(bytes, loaded); });
+}
+
+// The file is read aside first: a short or unreadable file must not cost the wing being edited.
+OpenOutcome
+WingSession::openWith(const std::string& path,
+                      const std::function<std::optional<FileError>(WingFields&)>& load) {
     WingFields loaded = clearedFields();
-    if (std::optional<FileError> error = loadWingFile(path, loaded))
+    if (std::optional<FileError> error = load(loaded))
         return {std::move(error), {}};
     clear();
     fields_ = std::move(loaded);

@@ -10,8 +10,10 @@
 #include "draw/SheetInputs.h"
 #include "i18n/TextKey.h"
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 enum class PanelField { RootChord, TipChord, PanelLength, SweepOffset };
 
@@ -48,6 +50,9 @@ public:
     // Reads the file; only when it was read whole does it replace the fields, the file name and
     // the results, and get calculated. A file error leaves the session as it was.
     OpenOutcome open(const std::string& path);
+    // The same for a wing whose bytes were read elsewhere (standard input); name stands for the
+    // path.
+    OpenOutcome openBytes(const std::string& name, std::string_view bytes);
     // Writes the fields as they are now; the caller checks hasValidResults first.
     std::optional<FileError> saveAs(const std::string& path);
     // The path of the last open or save as, and its name without the folder.
@@ -61,6 +66,9 @@ public:
     const TextLookup& text() const { return text_; }
 
 private:
+    OpenOutcome openWith(const std::string& path,
+                         const std::function<std::optional<FileError>(WingFields&)>& load);
+
     std::string decimalSeparator_;
     TextLookup text_;
     WingFields fields_;

@@ -5,6 +5,7 @@
 #include "i18n/TextKeys.h"
 #include "ui/LanguageText.h"
 #include "ui/MainWindowControls.h"
+#include "ui/PlainText.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -28,24 +29,24 @@ void translateMainWindow(QMainWindow& window, MainWindowControls& c,
     c.helpMenu->setTitle(uiText(language, kHelpMenu));
     c.helpAction->setText(uiText(language, kHelpAction));
     c.aboutAction->setText(uiText(language, kAboutAction));
-    window.setWindowTitle(uiText(language, kProgramCaption));
+    window.setWindowTitle(plainWindowTitle(uiText(language, kProgramCaption)));
 
     c.rootChordCaption->setText(uiText(language, kRootChordCaption));
     c.tipChordCaption->setText(uiText(language, kTipChordCaption));
     c.panelLengthCaption->setText(uiText(language, kPanelLengthCaption));
     c.sweepOffsetCaption->setText(uiText(language, kSweepOffsetCaption));
-    c.sweepOffsetCaption->setToolTip(uiText(language, kSweepOffsetTip));
+    c.sweepOffsetCaption->setToolTip(plainToolTip(uiText(language, kSweepOffsetTip)));
     c.balanceCaption->setText(uiText(language, kBalanceCaption));
-    c.balanceCaption->setToolTip(uiText(language, kBalanceTip));
+    c.balanceCaption->setToolTip(plainToolTip(uiText(language, kBalanceTip)));
     c.spanCaption->setText(uiText(language, kSpanCaption));
-    c.spanCaption->setToolTip(uiText(language, kSpanTip));
+    c.spanCaption->setToolTip(plainToolTip(uiText(language, kSpanTip)));
     c.areaCaption->setText(uiText(language, kAreaCaption));
     c.aspectRatioCaption->setText(uiText(language, kAspectRatioCaption));
     c.meanChordStationCaption->setText(uiText(language, kMeanChordStationCaption));
-    c.meanChordStationCaption->setToolTip(uiText(language, kMeanChordStationTip));
+    c.meanChordStationCaption->setToolTip(plainToolTip(uiText(language, kMeanChordStationTip)));
     c.meanChordCaption->setText(uiText(language, kMeanChordCaption));
     c.balanceDistanceCaption->setText(uiText(language, kBalanceDistanceCaption));
-    c.balanceDistanceCaption->setToolTip(uiText(language, kBalanceDistanceTip));
+    c.balanceDistanceCaption->setToolTip(plainToolTip(uiText(language, kBalanceDistanceTip)));
     c.massCaption->setText(uiText(language, kMassCaption) + QStringLiteral(" : "));
     c.wingLoadingCaption->setText(uiText(language, kWingLoadingCaption) + QStringLiteral(" : "));
     for (int i = 0; i < 5; ++i)
@@ -55,7 +56,7 @@ void translateMainWindow(QMainWindow& window, MainWindowControls& c,
     c.resultsGroup->setTitle(uiText(language, kResultsTitle));
 
     c.calculateButton->setText(uiText(language, kCalculateButton));
-    c.calculateButton->setToolTip(uiText(language, kCalculateTip));
+    c.calculateButton->setToolTip(plainToolTip(uiText(language, kCalculateTip)));
     c.clearButton->setText(uiText(language, kClearButton));
     c.printButton->setText(uiText(language, kPrintButton));
 }

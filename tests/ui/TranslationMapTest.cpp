@@ -2,6 +2,7 @@
 // A language file in which every text is its own "section/key": each control must show exactly
 // the key the translation map gives it, so two swapped keys cannot pass unnoticed.
 #include "MainWindowFixture.h"
+#include "ShownText.h"
 #include "support/NamedTexts.h"
 #include "ui/AboutDialog.h"
 #include "ui/HelpDialog.h"
@@ -46,7 +47,7 @@ TEST_F(TranslationMap, EveryControlShowsItsOwnKey) {
     const MainWindowControls& c = this->c();
     const auto label = [](const char* what, const QLabel* l, const char* text,
                           const char* toolTip = "") {
-        return Shown{what, l->text(), l->toolTip(), text, toolTip};
+        return Shown{what, l->text(), shownToolTip(l->toolTip()), text, toolTip};
     };
     const auto action = [](const char* what, const QAction* a, const char* text) {
         return Shown{what, a->text(), a->toolTip() == a->text().remove('&') ? "" : a->toolTip(),
@@ -54,7 +55,7 @@ TEST_F(TranslationMap, EveryControlShowsItsOwnKey) {
     };
     const auto button = [](const char* what, const QPushButton* b, const char* text,
                            const char* toolTip = "") {
-        return Shown{what, b->text(), b->toolTip(), text, toolTip};
+        return Shown{what, b->text(), shownToolTip(b->toolTip()), text, toolTip};
     };
     const Shown shown[] = {
         {"window title", window->windowTitle(), {}, "Label/0"},
