@@ -25,6 +25,11 @@ public:
     }
     QString saveFileName(const FileDialogRequest&) override { return {}; }
     QString openFileName(const FileDialogRequest&) override { return {}; }
+    TypedFileChoice saveFileNameOfType(const FileDialogRequest&, const QStringList&) override {
+        return {};
+    }
+    PrinterChoice choosePrinter(QPrinter&) override { return PrinterChoice::NoPrinter; }
+    void previewPrint(QPrinter&, const std::function<void(QPrinter&)>&) override {}
     void runModal(QDialog&) override {}
     void openFile(const QString&) override {}
 };

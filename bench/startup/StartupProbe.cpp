@@ -3,8 +3,6 @@
 // window, and the program's peak resident memory at that moment; then ends the program.
 //
 //   startup_probe PROGRAM [ARGS...]   prints "MILLISECONDS PEAK_KIB" on standard output
-#include <xcb/xcb.h>
-
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -16,6 +14,7 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -62,8 +61,8 @@ void endProgram(pid_t pid) {
 bool waitForTopLevelMap(xcb_connection_t* connection, Clock::time_point deadline) {
     const int fd = xcb_get_file_descriptor(connection);
     while (Clock::now() < deadline) {
-        while (std::unique_ptr<xcb_generic_event_t, XcbFree> event{
-                   xcb_poll_for_event(connection)}) {
+        while (
+            std::unique_ptr<xcb_generic_event_t, XcbFree> event{xcb_poll_for_event(connection)}) {
             if ((event->response_type & 0x7f) != XCB_MAP_NOTIFY)
                 continue;
             const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event.get());
