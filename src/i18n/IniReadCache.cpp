@@ -17,9 +17,8 @@ std::optional<IniReadCache::Stamp> stampOf(const std::string& path) {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
         return std::nullopt;
-    return IniReadCache::Stamp{status.st_dev,          status.st_ino,
-                               status.st_size,         status.st_mtim.tv_sec,
-                               status.st_mtim.tv_nsec, status.st_ctim.tv_sec,
+    return IniReadCache::Stamp{status.st_dev,         status.st_ino,          status.st_size,
+                               status.st_mtim.tv_sec, status.st_mtim.tv_nsec, status.st_ctim.tv_sec,
                                status.st_ctim.tv_nsec};
 }
 
@@ -48,7 +47,6 @@ IniRead IniReadCache::read(const std::string& path, std::string_view section, st
         files_.erase(path);
         return readIniValue(path, section, key, maxCharacters);
     }
-    cached = files_.insert_or_assign(path, DecodedFile{*stamp, settled, decodeText(bytes)})
-                 .first;
+    cached = files_.insert_or_assign(path, DecodedFile{*stamp, settled, decodeText(bytes)}).first;
     return {iniValueIn(cached->second.text, section, key, maxCharacters), {}};
 }

@@ -39,7 +39,7 @@ void drawPrinter(QPainter& painter) {
     const QColor outline(0x40, 0x40, 0x40);
     painter.setPen(QPen(outline, 1));
     painter.setBrush(Qt::white);
-    painter.drawRect(QRectF(3.5, 0.5, 5, 4));  // the paper going in
+    painter.drawRect(QRectF(3.5, 0.5, 5, 4)); // the paper going in
     painter.setBrush(QColor(0xa0, 0xa0, 0xa0));
     painter.drawRect(QRectF(0.5, 4.5, 11, 4)); // the body
     painter.setBrush(Qt::white);

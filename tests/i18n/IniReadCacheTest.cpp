@@ -3,6 +3,7 @@
 // file changes on disk is seen at the next read, whether the file had just been written or had
 // been lying there for long.
 #include "i18n/IniReadCache.h"
+
 #include "support/TestFolder.h"
 
 #include <cctype>
@@ -38,11 +39,9 @@ struct Change {
 };
 
 const Change kChanges[] = {
-    {"same size in place", [](const std::string& path) { writeBytes(path, kSameSize); }, "Wing",
-     0},
+    {"same size in place", [](const std::string& path) { writeBytes(path, kSameSize); }, "Wing", 0},
     {"longer in place",
-     [](const std::string& path) { writeBytes(path, "[Label]\r\n1=Wingspan\r\n"); }, "Wingspan",
-     0},
+     [](const std::string& path) { writeBytes(path, "[Label]\r\n1=Wingspan\r\n"); }, "Wingspan", 0},
     {"replaced by another file",
      [](const std::string& path) {
          writeBytes(path + ".new", kSameSize);
