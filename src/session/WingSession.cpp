@@ -11,20 +11,7 @@ WingSession::WingSession(std::string decimalSeparator, TextLookup text)
     , fields_(clearedFields()) {}
 
 void WingSession::setPanelText(PanelField field, int panel, const std::string& text) {
-    switch (field) {
-    case PanelField::RootChord:
-        fields_.rootChord[panel] = text;
-        break;
-    case PanelField::TipChord:
-        setTipChord(fields_, panel, text);
-        break;
-    case PanelField::PanelLength:
-        fields_.panelLength[panel] = text;
-        break;
-    case PanelField::SweepOffset:
-        fields_.sweepOffset[panel] = text;
-        break;
-    }
+    ::setPanelText(fields_, field, panel, text);
 }
 
 CalcReport WingSession::calculate() {

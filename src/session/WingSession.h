@@ -13,8 +13,6 @@
 #include <optional>
 #include <string>
 
-enum class PanelField { RootChord, TipChord, PanelLength, SweepOffset };
-
 // What open did: the file could not be read, or it was read and calculated.
 struct OpenOutcome {
     std::optional<FileError> fileError;
