@@ -92,8 +92,8 @@ StabilityOutcome addTail(const StabilityFields& fields, const WingPlanform& wing
     const double wingArea = 2 * wingResults.halfArea;
     const double tailArea = 2 * tail.results.halfArea;
     r.tailVolume = tailArea * r.tailArm / (wingArea * meanChord);
-    r.liftSlopeTail = liftSlope(tail.results.aspectRatio,
-                                halfChordSweepTangent(tail.planform, tail.results));
+    r.liftSlopeTail =
+        liftSlope(tail.results.aspectRatio, halfChordSweepTangent(tail.planform, tail.results));
     r.neutralPoint = wingCentre + meanChord * r.efficiency * r.tailVolume *
                                       (r.liftSlopeTail / r.liftSlopeWing) *
                                       (1 - r.downwashGradient);
@@ -120,8 +120,7 @@ StabilityReport calculateStability(const StabilityFields& fields, const WingPlan
     const int n = wing.lastPanel;
     const double meanChord = wingResults.meanChord[n];
     StabilityResults r;
-    r.liftSlopeWing =
-        liftSlope(wingResults.aspectRatio, halfChordSweepTangent(wing, wingResults));
+    r.liftSlopeWing = liftSlope(wingResults.aspectRatio, halfChordSweepTangent(wing, wingResults));
     r.downwashGradient = 2 * r.liftSlopeWing / (std::numbers::pi * wingResults.aspectRatio);
     r.neutralPoint = aerodynamicCentre(wing, wingResults);
     if (fields.hasTail) {
