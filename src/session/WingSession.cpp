@@ -8,7 +8,8 @@
 WingSession::WingSession(std::string decimalSeparator, TextLookup text)
     : decimalSeparator_(std::move(decimalSeparator))
     , text_(std::move(text))
-    , fields_(clearedFields()) {}
+    , fields_(clearedFields())
+    , stability_(decimalSeparator_) {}
 
 void WingSession::setPanelText(PanelField field, int panel, const std::string& text) {
     ::setPanelText(fields_, field, panel, text);
@@ -27,6 +28,7 @@ ResultTexts WingSession::resultTexts() const {
 void WingSession::clear() {
     fields_ = clearedFields();
     hasValidResults_ = false;
+    stability_.remove();
 }
 
 OpenOutcome WingSession::open(const std::string& path) {
@@ -38,12 +40,15 @@ OpenOutcome WingSession::open(const std::string& path) {
         return {std::move(error), {}};
     }
     fields_ = std::move(loaded);
-    return {std::nullopt, calculate()};
+    std::optional<StabilityFileProblem> stabilityProblem = stability_.loadBeside(path);
+    return {std::nullopt, calculate(), std::move(stabilityProblem)};
 }
 
-std::optional<FileError> WingSession::saveAs(const std::string& path) {
+SaveOutcome WingSession::saveAs(const std::string& path) {
     filePath_ = path;
-    return saveWingFile(path, fields_);
+    if (std::optional<FileError> error = saveWingFile(path, fields_))
+        return {std::move(error), std::nullopt};
+    return {std::nullopt, stability_.saveBeside(path)};
 }
 
 std::string WingSession::fileName() const {
@@ -57,5 +62,6 @@ SheetInputs WingSession::sheetInputs(std::string title, std::string date) const 
     inputs.title = std::move(title);
     inputs.date = std::move(date);
     inputs.decimalSeparator = decimalSeparator_;
+    inputs.stability = stabilityResults();
     return inputs;
 }

@@ -22,7 +22,8 @@ MainWindow::MainWindow(Prompter& prompter, LanguageState& language)
     : prompter_(prompter)
     , language_(language)
     , session_(systemDecimalSeparator(), language.lookup())
-    , c_(buildMainWindowControls(*this)) {
+    , c_(buildMainWindowControls(*this))
+    , stabilityMenu_(buildStabilityMenu(*this, c_)) {
     // The window keeps the size of its form; the preview is drawn to that size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connectControls();
@@ -39,6 +40,7 @@ void MainWindow::connectControls() {
     connect(c_.languageAction, &QAction::triggered, this, &MainWindow::chooseLanguage);
     connect(c_.helpAction, &QAction::triggered, this, &MainWindow::showHelp);
     connect(c_.aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(stabilityMenu_.tailAction, &QAction::triggered, this, &MainWindow::showStability);
 
     struct PanelRow {
         const PanelFields& fields;
@@ -91,6 +93,7 @@ void MainWindow::focusFirstField() {
 
 void MainWindow::translate() {
     ::translateMainWindow(*this, c_, language_);
+    translateStabilityMenu(stabilityMenu_, language_);
 }
 
 // Only fields whose text differs are set, so the one being typed in keeps its cursor.
@@ -123,7 +126,7 @@ void MainWindow::showResults() {
     c_.meanChordValue->setText(QString::fromStdString(texts.meanChord));
     selectRootChord();
     c_.wingLoadingValue->setText(QString::fromStdString(texts.wingLoading));
-    c_.preview->drawPreview(session_.planform(), session_.results());
+    redrawPreview();
 }
 
 void MainWindow::clearResults() {

@@ -6,6 +6,7 @@
 
 #include "session/WingSession.h"
 #include "ui/MainWindowControls.h"
+#include "ui/StabilityMenu.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -33,11 +34,13 @@ public:
     void chooseLanguage();
     void showHelp();
     void showAbout();
+    void showStability();
 
     void translate();
     void focusFirstField();
 
     const MainWindowControls& controls() const { return c_; }
+    const StabilityMenu& stabilityMenu() const { return stabilityMenu_; }
     const WingSession& session() const { return session_; }
     bool hasValidResults() const { return session_.hasValidResults(); }
     bool rootChordHadFocus() const { return rootChordHadFocus_; }
@@ -55,11 +58,14 @@ private:
     void showFileError(const FileError& error);
     void showFileCaption();
     FileDialogRequest wingFileDialog(const QString& title) const;
+    void redrawPreview();
+    void showStabilityFileProblem(const StabilityFileProblem& problem, TextKey intro);
 
     Prompter& prompter_;
     LanguageState& language_;
     WingSession session_;
     MainWindowControls c_;
+    StabilityMenu stabilityMenu_;
     bool rootChordHadFocus_ = false;
     QString printTitle_;
     QString lastWingFolder_;      // where the file dialogs start after the first save or open

@@ -5,6 +5,7 @@
 
 #include <QPicture>
 #include <QWidget>
+#include <optional>
 
 struct WingPlanform;
 struct WingResults;
@@ -14,8 +15,10 @@ class PlanformPreview : public QWidget {
 public:
     explicit PlanformPreview(QWidget* parent);
 
-    // Redraws the half-wing to scale; a wing whose scale cannot be produced leaves it blank.
-    void drawPreview(const WingPlanform& planform, const WingResults& results);
+    // Redraws the half-wing to scale, with the neutral point (mm behind the root leading edge)
+    // when there is one; a wing whose scale cannot be produced leaves it blank.
+    void drawPreview(const WingPlanform& planform, const WingResults& results,
+                     std::optional<double> neutralPointX = std::nullopt);
     void erase();
     bool isBlank() const { return blank_; }
 

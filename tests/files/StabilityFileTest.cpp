@@ -34,15 +34,16 @@ TEST(StabilityFileText, WritesBothSectionsKeyByKey) {
     StabilityFields fields = rectangularTail();
     setTipChord(fields.tail, 1, "80,5");
     fields.tail.panelLength[1] = "150";
-    const std::string expected = "[Tail]\r\n"
-                                 "RootChord1=100\r\nRootChord2=100\r\nRootChord3=80,5\r\n"
-                                 "RootChord4=\r\nRootChord5=\r\n"
-                                 "TipChord1=100\r\nTipChord2=80,5\r\nTipChord3=\r\n"
-                                 "TipChord4=\r\nTipChord5=\r\n"
-                                 "Length1=200\r\nLength2=150\r\nLength3=\r\nLength4=\r\nLength5=\r\n"
-                                 "Sweep1=0\r\nSweep2=\r\nSweep3=\r\nSweep4=\r\nSweep5=\r\n"
-                                 "[Stability]\r\n"
-                                 "HasTail=1\r\nDistance=600\r\nEfficiency=0.90\r\nMargin=10\r\n";
+    const std::string expected =
+        "[Tail]\r\n"
+        "RootChord1=100\r\nRootChord2=100\r\nRootChord3=80,5\r\n"
+        "RootChord4=\r\nRootChord5=\r\n"
+        "TipChord1=100\r\nTipChord2=80,5\r\nTipChord3=\r\n"
+        "TipChord4=\r\nTipChord5=\r\n"
+        "Length1=200\r\nLength2=150\r\nLength3=\r\nLength4=\r\nLength5=\r\n"
+        "Sweep1=0\r\nSweep2=\r\nSweep3=\r\nSweep4=\r\nSweep5=\r\n"
+        "[Stability]\r\n"
+        "HasTail=1\r\nDistance=600\r\nEfficiency=0.90\r\nMargin=10\r\n";
     EXPECT_EQ(stabilityFileText(fields), expected);
 }
 

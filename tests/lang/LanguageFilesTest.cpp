@@ -25,6 +25,7 @@ std::vector<TextKey> everyTextKey() {
     std::vector<TextKey> keys(kNamedTextKeys.begin(), kNamedTextKeys.end());
     keys.insert(keys.end(), kHelpLines.begin(), kHelpLines.end());
     keys.insert(keys.end(), kHelpTips.begin(), kHelpTips.end());
+    keys.insert(keys.end(), kStabilityHelpLines.begin(), kStabilityHelpLines.end());
     return keys;
 }
 
@@ -104,7 +105,9 @@ const KeyGroup kKeyGroups[] = {
     {"File menu", {kOpenAction, kSaveAsAction, kPrintAction, kQuitAction}},
     {"Help menu", {kHelpAction, kAboutAction}},
     {"menu bar and buttons",
-     {kFileMenu, kLanguageAction, kHelpMenu, kCalculateButton, kClearButton, kPrintButton}},
+     {kFileMenu, kLanguageAction, kStabilityMenu, kHelpMenu, kCalculateButton, kClearButton,
+      kPrintButton}},
+    {"stability window", {kNoTailCheck, kCalculateButton, kRemoveStabilityButton}},
 };
 
 TEST_F(LanguageFiles, AccessKeysAreUniqueWithinEachMenu) {
@@ -122,6 +125,22 @@ TEST_F(LanguageFiles, AccessKeysAreUniqueWithinEachMenu) {
                                       << "\" and \"" << clash->second << "\"";
             }
         }
+    }
+}
+
+// The built-in English of the newer keys is what a language file without them shows: it must
+// read exactly as the English file does.
+TEST_F(LanguageFiles, EnglishFileAgreesWithTheBuiltInFallBacks) {
+    TestFolder empty;
+    LanguageState withoutFile{LanguagePlaces::beside(empty.path()), [](const std::string&) {
+                              }};
+    withoutFile.select("English");
+    language.select("English");
+    for (const TextKey& key : everyTextKey()) {
+        if (key.fallback.empty())
+            continue;
+        EXPECT_EQ(withoutFile.text(key), language.text(key))
+            << "[" << key.section << "] " << key.key;
     }
 }
 
