@@ -22,8 +22,7 @@ QString gridFieldName(const QString& rowCaption, const QString& columnCaption) {
 }
 
 void nameValue(QLabel* value, const QString& caption) {
-    value->setAccessibleName(captionName(caption) + QStringLiteral(": ") +
-                             value->text().trimmed());
+    value->setAccessibleName(captionName(caption) + QStringLiteral(": ") + value->text().trimmed());
 }
 
 // A tooltip that looks like markup would be rendered as such: wrapped as rich text, escaped.

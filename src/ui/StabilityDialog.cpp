@@ -84,12 +84,10 @@ void StabilityDialog::connectControls() {
                              session_.stability().setPanelText(field, panel, text);
                          });
     }
-    connectField(c_.distanceField, [this](const std::string& text) {
-        session_.stability().setDistanceText(text);
-    });
-    connectField(c_.efficiencyField, [this](const std::string& text) {
-        session_.stability().setEfficiencyText(text);
-    });
+    connectField(c_.distanceField,
+                 [this](const std::string& text) { session_.stability().setDistanceText(text); });
+    connectField(c_.efficiencyField,
+                 [this](const std::string& text) { session_.stability().setEfficiencyText(text); });
     connectField(c_.marginField,
                  [this](const std::string& text) { session_.stability().setMarginText(text); });
     connect(c_.positionCombo, &QComboBox::activated, this, &StabilityDialog::pickPosition);
@@ -143,10 +141,9 @@ void StabilityDialog::showFields() {
 void StabilityDialog::showTailEnabled() {
     const bool hasTail = session_.stability().fields().hasTail;
     c_.tailGroup->setEnabled(hasTail);
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{c_.distanceCaption, c_.distanceField, c_.distanceUnit,
-                                         c_.positionCaption, c_.positionCombo,
-                                         c_.efficiencyCaption, c_.efficiencyField})
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             c_.distanceCaption, c_.distanceField, c_.distanceUnit, c_.positionCaption,
+             c_.positionCombo, c_.efficiencyCaption, c_.efficiencyField})
         control->setEnabled(hasTail);
 }
 
@@ -191,11 +188,13 @@ void StabilityDialog::showCurrentResults() {
 
 void StabilityDialog::showResults(const StabilityResults& r) {
     const std::string& separator = session_.decimalSeparator();
-    const auto number = [&separator](double value) { return fromStd(formatResult(value, separator)); };
+    const auto number = [&separator](double value) {
+        return fromStd(formatResult(value, separator));
+    };
     clearResults();
     if (r.hasTail) {
-        c_.tailArea.value->setText(fromStd(formatResult(r.tail.area, separator) +
-                                           std::string(kAreaUnit)));
+        c_.tailArea.value->setText(
+            fromStd(formatResult(r.tail.area, separator) + std::string(kAreaUnit)));
         c_.tailMeanChord.value->setText(lengthText(r.tail.meanChord, separator));
         c_.tailAspectRatio.value->setText(number(r.tail.aspectRatio));
         c_.tailArm.value->setText(lengthText(r.tailArm, separator));
@@ -232,7 +231,9 @@ void StabilityDialog::nameResults() {
 }
 
 void StabilityDialog::translate() {
-    const auto text = [this](TextKey key) { return uiText(language_, key); };
+    const auto text = [this](TextKey key) {
+        return uiText(language_, key);
+    };
     setWindowTitle(text(kStabilityTitle));
     c_.noTailCheck->setText(text(kNoTailCheck));
     c_.tailGroup->setTitle(text(kTailGroupTitle));
@@ -247,8 +248,8 @@ void StabilityDialog::translate() {
         &c_.rootChordFields, &c_.tipChordFields, &c_.panelLengthFields, &c_.sweepOffsetFields};
     for (std::size_t row = 0; row < rows.size(); ++row) {
         for (int i = 0; i < kPanelCount; ++i)
-            (*rows[row])[i]->setAccessibleName(gridFieldName(c_.rowCaptions[row]->text(),
-                                                             c_.panelCaptions[i]->text()));
+            (*rows[row])[i]->setAccessibleName(
+                gridFieldName(c_.rowCaptions[row]->text(), c_.panelCaptions[i]->text()));
     }
 
     c_.distanceCaption->setText(text(kTailDistanceCaption));

@@ -18,10 +18,10 @@
 
 namespace {
 
-constexpr double kFieldWidth = 855;   // the main window's field width, in twips
-constexpr double kValueWidth = 1500;  // room for " 1 234.56 mm  " in every language
-constexpr double kHelpWidth = 9000;   // the method's text wraps at this width
-constexpr int kPositionCount = 4;     // three tail positions and "other value"
+constexpr double kFieldWidth = 855;  // the main window's field width, in twips
+constexpr double kValueWidth = 1500; // room for " 1 234.56 mm  " in every language
+constexpr double kHelpWidth = 9000;  // the method's text wraps at this width
+constexpr int kPositionCount = 4;    // three tail positions and "other value"
 
 QLabel* makeLabel(QWidget* parent, bool bold,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
