@@ -131,8 +131,8 @@ TEST(SheetStabilityLine, NumbersKeepTheResultPatternWithoutItsLeadingBlank) {
         double value;
         const char* text;
     } cases[] = {
-        {95.1247, "95.12"}, {0, "0.00"},     {1234.5, "1 234.50"},
-        {-5, "-5.00"},      {-1234.5, "-1 234.50"},
+        {95.1247, "95.12"},     {0, "0.00"}, {1234.5, "1 234.50"}, {-5, "-5.00"},
+        {-1234.5, "-1 234.50"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(compactResult(c.value, "."), c.text) << c.value;

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The session's stability data: they exist once entered, go with the wing through Save as and
 // Open beside its file, are removed by Clear, and a missing, broken or stale .stab is handled.
-#include "session/WingSession.h"
-
 #include "files/WingFile.h"
 #include "i18n/TextKeys.h"
 #include "session/StabilityMessages.h"
+#include "session/WingSession.h"
 #include "support/StabilityWings.h"
 #include "support/TestFolder.h"
 #include "support/WingTexts.h"
