@@ -30,6 +30,10 @@ StabilityOutcome calculateTail(const WingFields& fields, std::string_view separa
     tailFields.mass.clear();
     switch (calculateWing(tailFields, separator, tail.planform, tail.results).outcome) {
     case CalcOutcome::Ok:
+        // Negative lengths or chords (from a hand-edited file) can pass the wing's checks; a
+        // tail without a positive area would pull the neutral point forward.
+        if (!(tail.results.halfArea > 0 && tail.results.aspectRatio > 0))
+            return StabilityOutcome::TailPanelError;
         return StabilityOutcome::Ok;
     case CalcOutcome::PanelError:
     case CalcOutcome::BalanceError:

@@ -3,7 +3,6 @@
 // listed members, null for what a flying wing has not, the error of a broken or refused file,
 // and every other member as it was. `--preview-svg` marks the neutral point.
 #include "app/CommandLine.h"
-
 #include "files/StabilityFile.h"
 #include "files/WingFile.h"
 #include "i18n/TextKeys.h"
@@ -64,11 +63,10 @@ TEST_F(StabilityCommandLine, MembersExactlyAsListedWithUnroundedNumbers) {
     ASSERT_TRUE(with.contains("stability"));
     const Json stability = with["stability"];
     EXPECT_EQ(memberNames(stability),
-              (std::vector<std::string>{"hasTail", "tail", "tailArm", "tailVolume",
-                                        "liftSlopeWing", "liftSlopeTail", "downwashGradient",
-                                        "efficiency", "neutralPoint", "neutralPointPercent",
-                                        "margin", "balanceForMargin", "balanceForMarginPercent",
-                                        "marginAtBalance"}));
+              (std::vector<std::string>{
+                  "hasTail", "tail", "tailArm", "tailVolume", "liftSlopeWing", "liftSlopeTail",
+                  "downwashGradient", "efficiency", "neutralPoint", "neutralPointPercent", "margin",
+                  "balanceForMargin", "balanceForMarginPercent", "marginAtBalance"}));
     EXPECT_EQ(memberNames(stability["tail"]),
               (std::vector<std::string>{"area", "meanChord", "meanChordX", "aspectRatio"}));
     EXPECT_EQ(stability["hasTail"], true);
@@ -102,7 +100,8 @@ TEST_F(StabilityCommandLine, BrokenOrRefusedDataGiveTheWindowsMessage) {
     writeBytes(folder / "glider.stab", "[Tail]\r\nRootChord1=100\r\n");
     const Json broken = calcJson()["stability"];
     EXPECT_EQ(memberNames(broken), std::vector<std::string>{"error"});
-    EXPECT_EQ(broken["error"], language.text(kStabilityReadMessage) + "\r" + (folder / "glider.stab"));
+    EXPECT_EQ(broken["error"],
+              language.text(kStabilityReadMessage) + "\r" + (folder / "glider.stab"));
 
     StabilityFields canard = rectangularTail();
     canard.distance = "-300";
@@ -119,7 +118,8 @@ TEST_F(StabilityCommandLine, APreviewSvgMarksTheNeutralPointInGreen) {
               0)
         << err.str();
     const std::string svg = readBytes(folder / "out.svg");
-    EXPECT_NE(svg.find(R"(x1="3905" y1="1071.2467" x2="4145" y2="1071.2467" stroke="#00a000")"), std::string::npos)
+    EXPECT_NE(svg.find(R"(x1="3905" y1="1071.2467" x2="4145" y2="1071.2467" stroke="#00a000")"),
+              std::string::npos)
         << svg;
 }
 

@@ -30,7 +30,8 @@ StabilityResults largeResults(bool hasTail) {
 
 TEST(SheetStabilityLine, FitsThePageInEveryLanguage) {
     const std::string folder = WINGSHEET_SOURCE_LANG;
-    LanguageState language{LanguagePlaces::beside(folder), [](const std::string&) {}};
+    LanguageState language{LanguagePlaces::beside(folder), [](const std::string&) {
+                           }};
     const TextMetrics metrics = qtTextMetrics();
     const SheetFont font{"Arial", 9, false, false};
     const double left = pageMm(20);

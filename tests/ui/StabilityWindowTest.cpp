@@ -39,8 +39,8 @@ class StabilityWindow : public MainWindowFixture {
 protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
-        for (const char* name : {"Deutsch.lng", "Espa\xc3\xb1ol.lng", "Italiano.lng",
-                                 "Nederlands.lng"})
+        for (const char* name :
+             {"Deutsch.lng", "Espa\xc3\xb1ol.lng", "Italiano.lng", "Nederlands.lng"})
             std::filesystem::copy_file(std::filesystem::path(WINGSHEET_SOURCE_LANG) / name,
                                        folder / name);
     }
@@ -332,9 +332,9 @@ TEST_F(StabilityWindow, EveryCaptionFitsItsControlInEveryLanguage) {
                 EXPECT_LT(group->fontMetrics().horizontalAdvance(group->title()), group->width())
                     << group->title().toStdString();
             for (int i = 0; i < c.positionCombo->count(); ++i)
-                EXPECT_LT(c.positionCombo->fontMetrics().horizontalAdvance(
-                              c.positionCombo->itemText(i)),
-                          c.positionCombo->width())
+                EXPECT_LT(
+                    c.positionCombo->fontMetrics().horizontalAdvance(c.positionCombo->itemText(i)),
+                    c.positionCombo->width())
                     << c.positionCombo->itemText(i).toStdString();
             dialog.hide();
         });
@@ -379,13 +379,14 @@ TEST_F(StabilityWindow, ABrokenFileIsReportedAndTheWingStillOpens) {
 TEST_F(StabilityWindow, SaveAsSaysWhenTheDataCannotBeKeptBesideTheWing) {
     startWindow();
     calculateRectangularWing();
-    openStability([](StabilityDialog&, const StabilityDialogControls& c) { typeRectangularTail(c); });
+    openStability(
+        [](StabilityDialog&, const StabilityDialogControls& c) { typeRectangularTail(c); });
     std::filesystem::create_directory(folder / "glider.stab");
     prompter.fileAnswers.push_back(QString::fromStdString(folder / "glider.txt"));
     window->saveWingFileAs();
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_TRUE(prompter.messages[0].text.startsWith(textOf(kStabilityWriteMessage) + "\r" +
-                                                     QString::fromStdString(folder / "glider.stab")));
+    EXPECT_TRUE(prompter.messages[0].text.startsWith(
+        textOf(kStabilityWriteMessage) + "\r" + QString::fromStdString(folder / "glider.stab")));
     EXPECT_TRUE(prompter.messages[0].text.contains(" # 21 "));
     EXPECT_TRUE(std::filesystem::is_regular_file(folder / "glider.txt"));
     EXPECT_TRUE(window->windowTitle().endsWith(" : glider.txt"));
