@@ -48,7 +48,8 @@ void checkResults(const StabilityFields& fields, const StabilityResults& r) {
     require(r.margin >= 0 && r.margin < 100, "an accepted margin lies in 0 to 100 %");
     const double quarterChord = wing.results.meanChordX[n] + wing.results.meanChord[n] / 4;
     if (!r.hasTail) {
-        require(r.neutralPoint == quarterChord, "a flying wing's neutral point is its quarter chord");
+        require(r.neutralPoint == quarterChord,
+                "a flying wing's neutral point is its quarter chord");
         return;
     }
     require(r.tailArm > 0 && r.efficiency >= 0.3 && r.efficiency <= 1.0,

@@ -9,6 +9,7 @@
 #include "ui/LanguageText.h"
 #include "ui/PlanformPreview.h"
 #include "ui/Prompter.h"
+#include "ui/SessionFieldLink.h"
 #include "ui/TranslateMainWindow.h"
 #include "ui/WingField.h"
 
@@ -69,14 +70,9 @@ void MainWindow::connectControls() {
 
 // Every change of a field goes to the session; the chained root chords come back from it.
 void MainWindow::connectField(WingField* field, std::function<void(const std::string&)> forward) {
-    connect(field, &QLineEdit::textChanged, this,
-            [this, forward = std::move(forward)](const QString& text) {
-                if (showingSession_)
-                    return;
-                forward(text.toStdString());
-                showFields();
-            });
-    connect(field, &WingField::enterPressed, this, &MainWindow::calculate);
+    linkFieldToSession(
+        field, this, showingSession_, std::move(forward), [this] { showFields(); },
+        [this] { calculate(); });
 }
 
 bool MainWindow::start() {

@@ -11,6 +11,7 @@
 #include "ui/AccessibleText.h"
 #include "ui/LanguageText.h"
 #include "ui/Prompter.h"
+#include "ui/SessionFieldLink.h"
 #include "ui/WingField.h"
 
 #include <QCheckBox>
@@ -99,14 +100,9 @@ void StabilityDialog::connectControls() {
 // Every change goes to the session; the chained root chords come back from it.
 void StabilityDialog::connectField(WingField* field,
                                    std::function<void(const std::string&)> forward) {
-    connect(field, &QLineEdit::textChanged, this,
-            [this, forward = std::move(forward)](const QString& text) {
-                if (showingSession_)
-                    return;
-                forward(text.toStdString());
-                showFields();
-            });
-    connect(field, &WingField::enterPressed, this, &StabilityDialog::calculate);
+    linkFieldToSession(
+        field, this, showingSession_, std::move(forward), [this] { showFields(); },
+        [this] { calculate(); });
 }
 
 void StabilityDialog::pickPosition(int index) {
