@@ -73,9 +73,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     WingPlanform planform;
     WingResults results;
     const CalcReport report = calculateWing(wing.fields, wing.separator, planform, results);
-    require((report.outcome == CalcOutcome::ArithmeticFailure) ==
-                (report.failedStep != ArithmeticStep::None),
-            "only an arithmetic failure names a step");
+    const bool stepFailed = report.outcome == CalcOutcome::ArithmeticFailure ||
+                            report.outcome == CalcOutcome::ValueTooLarge;
+    require(stepFailed == (report.failedStep != ArithmeticStep::None),
+            "only an arithmetic failure or a value too large names a step");
     if (report.outcome == CalcOutcome::Ok)
         checkAcceptedWing(planform, results, wing.separator);
     // The window draws only an accepted wing; the drawings must survive any record all the same.

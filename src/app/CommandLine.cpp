@@ -17,7 +17,7 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "Usage: wingsheet                      start the window\n"
+    "Usage: wingsheet [FILE]               start the window; FILE opens as File > Open does\n"
     "       wingsheet --calc [--json] [--lang NAME] FILE...\n"
     "                                      calculate wing files as File > Open does\n"
     "       wingsheet --preview-svg OUT.svg [--lang NAME] FILE\n"
@@ -143,8 +143,11 @@ CommandRequest checked(CommandRequest request) {
     const bool drawing =
         request.action == CommandAction::PreviewSvg || request.action == CommandAction::SheetPdf;
     if (request.action == CommandAction::Window &&
-        (request.json || !request.language.empty() || !request.files.empty() || request.titleGiven))
-        return refuse("--json, --lang, --title and files go with an action such as --calc");
+        (request.json || !request.language.empty() || request.titleGiven))
+        return refuse("--json, --lang and --title go with an action such as --calc");
+    // The window holds one wing, as File > Open does.
+    if (request.action == CommandAction::Window && request.files.size() > 1)
+        return refuse("the window opens one wing file");
     if (request.action == CommandAction::Calc && request.files.empty())
         return refuse("--calc needs at least one wing file");
     if (drawing && request.files.size() != 1)
@@ -183,6 +186,20 @@ CommandRequest parseCommandLine(const std::vector<std::string>& arguments) {
     return checked(std::move(request));
 }
 
+namespace {
+
+std::string whereLanguagesLie(const LanguageState& language) {
+    const LanguagePlaces& places = language.places();
+    if (!places.installed)
+        return "beside the program";
+    std::string where = "in " + places.languageFolder;
+    if (!places.userFolder.empty())
+        where = "in " + places.userFolder + " or " + places.languageFolder;
+    return where;
+}
+
+} // namespace
+
 void selectRunLanguage(const CommandRequest& request, LanguageState& language, std::ostream& err) {
     const std::string name =
         !request.language.empty() ? request.language : language.storedLanguage();
@@ -193,8 +210,8 @@ void selectRunLanguage(const CommandRequest& request, LanguageState& language, s
     }
     language.select(name);
     if (!fileExists(language.languageFile()))
-        err << "wingsheet: no language file " << name << ".lng beside the program; captions and "
-            << "messages stay empty\n";
+        err << "wingsheet: no language file " << name << ".lng " << whereLanguagesLie(language)
+            << "; captions and messages stay empty\n";
 }
 
 std::string sheetTitle(const CommandRequest& request, const std::string& file) {

@@ -17,6 +17,7 @@ struct CommandRequest {
     CommandAction action = CommandAction::Window;
     bool json = false;
     std::string language; // --lang: this run only, tz.ini stays as it is
+    // The wing files; the window opens at most one.
     std::vector<std::string> files;
     std::string outputPath; // --preview-svg OUT.svg, --sheet-pdf OUT.pdf
     std::string title;      // --title: the sheet's title, the file's bare name by default

@@ -67,6 +67,12 @@ std::string_view outcomeName(const OpenedWing& wing) {
         return "PanelError";
     case CalcOutcome::BalanceError:
         return "BalanceError";
+    case CalcOutcome::GapInChain:
+        return "GapInChain";
+    case CalcOutcome::NegativeValue:
+        return "NegativeValue";
+    case CalcOutcome::ValueTooLarge:
+        return "ValueTooLarge";
     case CalcOutcome::ArithmeticFailure:
         break;
     }

@@ -35,11 +35,12 @@ int runPlainCommand(const CommandRequest& request, LanguageState& language) {
 } // namespace
 
 int main(int argc, char** argv) {
-    LanguageState language(LanguagePlaces::beside(executableFolder(argv[0])));
+    LanguageState language(findLanguagePlaces(executableFolder(argv[0])));
     const CommandRequest request = parseCommandLine({argv + 1, argv + argc});
     if (request.action == CommandAction::SheetPdf)
         return runSheetPdfCommand(request, language, std::cerr);
     if (request.action != CommandAction::Window)
         return runPlainCommand(request, language);
-    return runWingsheetWindow(argc, argv, language);
+    return runWingsheetWindow(argc, argv, language,
+                              request.files.empty() ? std::string() : request.files.front());
 }

@@ -61,16 +61,22 @@ bool matchesPattern(std::string_view name, std::string_view pattern) {
     return p == pattern.size();
 }
 
-std::vector<std::string> listLanguageFiles(const std::string& folder, std::string_view pattern) {
+std::vector<std::string> regularFileNames(const std::string& folder) {
     namespace fs = std::filesystem;
     std::vector<std::string> names;
     std::error_code error;
     fs::directory_iterator entry(folder, error);
     for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
         std::error_code typeError;
-        if (!entry->is_regular_file(typeError))
-            continue;
-        const std::string fileName = entry->path().filename().string();
+        if (entry->is_regular_file(typeError))
+            names.push_back(entry->path().filename().string());
+    }
+    return names;
+}
+
+std::vector<std::string> listLanguageFiles(const std::string& folder, std::string_view pattern) {
+    std::vector<std::string> names;
+    for (const std::string& fileName : regularFileNames(folder)) {
         if (matchesPattern(fileName, pattern))
             names.emplace_back(dropLastCharacters(fileName, 4));
     }

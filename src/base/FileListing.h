@@ -11,6 +11,10 @@
 // Folders, missing or unreadable files and the empty path give false. errno is left as it was.
 bool fileExists(const std::string& path);
 
+// The names of the regular files in the folder (links to one included), in no particular order;
+// a missing or unreadable folder gives none.
+std::vector<std::string> regularFileNames(const std::string& folder);
+
 // names of the regular files in the folder that match the pattern ("*" and "?" wildcards), each
 // without its last four characters, sorted by byte order. A missing folder gives an empty list.
 std::vector<std::string> listLanguageFiles(const std::string& folder, std::string_view pattern);

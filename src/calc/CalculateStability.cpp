@@ -37,7 +37,10 @@ StabilityOutcome calculateTail(const WingFields& fields, std::string_view separa
         return StabilityOutcome::Ok;
     case CalcOutcome::PanelError:
     case CalcOutcome::BalanceError:
+    case CalcOutcome::NegativeValue:
         return StabilityOutcome::TailPanelError;
+    case CalcOutcome::GapInChain:
+    case CalcOutcome::ValueTooLarge:
     case CalcOutcome::ArithmeticFailure:
         break;
     }

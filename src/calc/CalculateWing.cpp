@@ -4,7 +4,10 @@
 
 #include "calc/ParseNumber.h"
 
+#include <array>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -48,6 +51,57 @@ CalcOutcome checkBalance(const WingFields& fields, std::string_view separator, W
     if (fields.balancePercent.empty() || fields.balancePercent == "0")
         return CalcOutcome::BalanceError;
     return CalcOutcome::Ok;
+}
+
+// The four sizes of panel i in the form's reading order, each with the field it came from.
+std::array<std::pair<WingInput, double>, 4> panelSizes(const WingPlanform& wing, int i) {
+    return {{{WingInput::RootChord, wing.rootChord[i]},
+             {WingInput::TipChord, wing.tipChord[i]},
+             {WingInput::PanelLength, wing.panelLength[i]},
+             {WingInput::SweepOffset, wing.sweepOffset[i]}}};
+}
+
+// The used panels follow one another from the root: panels 0 and 2 used with 1 empty count as
+// two panels, so an empty one inside lastPanel is a gap. The first empty panel is named.
+std::optional<CalcReport> checkChain(const WingPlanform& wing) {
+    for (int i = 0; i <= wing.lastPanel; ++i) {
+        if (wing.panelLength[i] == 0)
+            return CalcReport{
+                CalcOutcome::GapInChain, ArithmeticStep::None, {WingInput::PanelLength, i}};
+    }
+    return std::nullopt;
+}
+
+// Chords and lengths cannot be typed negative, but a wing file can hold them; the sweep offset
+// is negative for forward sweep.
+std::optional<CalcReport> checkSigns(const WingPlanform& wing) {
+    for (int i = 0; i <= wing.lastPanel; ++i) {
+        for (const auto& [input, value] : panelSizes(wing, i)) {
+            if (input != WingInput::SweepOffset && value < 0)
+                return CalcReport{CalcOutcome::NegativeValue, ArithmeticStep::None, {input, i}};
+        }
+    }
+    return std::nullopt;
+}
+
+// After a failed step: the first used input too large to calculate with, in reading order. The
+// mass counts only once the step that reads it has run; a division by a balance of 0 is the
+// balance's fault whatever the sizes.
+std::optional<InputField> tooLargeInput(const WingPlanform& wing, ArithmeticStep failedStep) {
+    if (failedStep == ArithmeticStep::BalanceDivision)
+        return std::nullopt;
+    const auto tooLarge = [](double value) {
+        return std::abs(value) > kLargestCalculableValue;
+    };
+    for (int i = 0; i <= wing.lastPanel; ++i) {
+        for (const auto& [input, value] : panelSizes(wing, i)) {
+            if (tooLarge(value))
+                return InputField{input, i};
+        }
+    }
+    if (failedStep == ArithmeticStep::WingLoading && tooLarge(wing.massGrams))
+        return InputField{WingInput::Mass, 0};
+    return std::nullopt;
 }
 
 // Each panel on its own: area, mean chord, its station from the panel root and its leading edge.
@@ -138,6 +192,10 @@ CalcReport calculateWing(const WingFields& fields, std::string_view decimalSepar
     }
     if (planform.rootChord[0] == 0)
         return {CalcOutcome::PanelError};
+    for (const auto check : {checkChain, checkSigns}) {
+        if (std::optional<CalcReport> refusal = check(planform))
+            return *refusal;
+    }
 
     try {
         panelPass(planform, results);
@@ -145,6 +203,8 @@ CalcReport calculateWing(const WingFields& fields, std::string_view decimalSepar
         combinationPass(planform, results);
         wingLoading(fields, decimalSeparator, planform, results);
     } catch (const ArithmeticFault& fault) {
+        if (const std::optional<InputField> input = tooLargeInput(planform, fault.step))
+            return {CalcOutcome::ValueTooLarge, fault.step, *input};
         return {CalcOutcome::ArithmeticFailure, fault.step};
     }
     return {CalcOutcome::Ok};

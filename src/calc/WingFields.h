@@ -24,6 +24,14 @@ struct WingFields {
 // The fields as Clear leaves them: everything empty but the balance, which starts at 30 %.
 WingFields clearedFields();
 
+// One field of the form: a row of the panel grid with its panel (0 to 4), the balance or the mass.
+enum class WingInput { RootChord, TipChord, PanelLength, SweepOffset, Balance, Mass };
+struct InputField {
+    WingInput input = WingInput::RootChord;
+    int panel = 0; // 0 for the balance and the mass
+    bool operator==(const InputField&) const = default;
+};
+
 // Tip chord i is mirrored into root chord i + 1 whenever any tip chord changes, as the window does.
 void chainRootChords(WingFields& fields);
 

@@ -25,6 +25,8 @@ public:
     void setReporter(FailureReporter reporter);
 
     void report(const FileError& error, std::string_view procedure) const;
+    // A report already worded for the user.
+    void reportText(const std::string& text) const { reporter_(text); }
 
     // Reports a read failure of that file only if the same error was not already reported for
     // it, so a broken language file brings up one report rather than one per caption.

@@ -2,13 +2,15 @@
 
 #include "i18n/LanguageState.h"
 
-#include "base/FileListing.h"
+#include "base/MakeFolders.h"
+#include "base/NamedFiles.h"
 #include "base/ProgramFolder.h"
 #include "i18n/IniFile.h"
+#include "i18n/TextKeys.h"
+#include "i18n/TextPattern.h"
 
-LanguagePlaces LanguagePlaces::beside(const std::string& programFolder) {
-    return {programFolder, programFolder + kPathSeparator + "tz.ini"};
-}
+#include <algorithm>
+#include <cerrno>
 
 LanguageState::LanguageState(LanguagePlaces places, FailureReporter reporter)
     : places_(std::move(places))
@@ -16,13 +18,13 @@ LanguageState::LanguageState(LanguagePlaces places, FailureReporter reporter)
 
 void LanguageState::select(const std::string& name) {
     name_ = name;
-    fileName_ = name + ".lng";
+    languageFile_ = findDataFile(places_, name, kLanguageExtension)
+                        .value_or(places_.languageFolder + kPathSeparator + name + ".lng");
 }
 
-std::string LanguageState::languageFile() const {
-    if (fileName_.empty())
-        return {};
-    return places_.languageFolder + kPathSeparator + fileName_;
+void LanguageState::recallStoredName() {
+    if (std::string stored = storedLanguage(); !stored.empty())
+        name_ = std::move(stored);
 }
 
 // The procedure names are part of the report a user sees, kept from the first versions.
@@ -41,29 +43,74 @@ TextLookup LanguageState::lookup() const {
 }
 
 std::string LanguageState::readSetting(std::string_view section, std::string_view key) const {
+    if (places_.settingsFile.empty())
+        return {};
     return readValue(places_.settingsFile, section, key, kSettingMaxCharacters, "GetINI");
 }
 
 bool LanguageState::writeSetting(std::string_view section, std::string_view key,
                                  std::string_view value) {
-    if (const std::optional<FileError> error =
-            writeIniValue(places_.settingsFile, section, key, value)) {
+    if (const std::optional<FileError> error = writeValue(section, key, value)) {
         reports_.report(*error, "WriteINI");
         return false;
     }
     return true;
 }
 
+std::optional<FileError> LanguageState::writeValue(std::string_view section, std::string_view key,
+                                                   std::string_view value) {
+    std::optional<FileError> error = settingsFolderError();
+    if (!error)
+        error = writeIniValue(places_.settingsFile, section, key, value);
+    return error;
+}
+
 std::string LanguageState::storedLanguage() const {
     return readSetting(kLanguageSettingSection, kLanguageSettingKey);
 }
 
+std::string LanguageState::usableStoredLanguage() const {
+    std::string stored = storedLanguage();
+    return !stored.empty() && hasLanguageFile(stored) ? stored : std::string();
+}
+
 bool LanguageState::storeLanguage(const std::string& name) {
-    return writeSetting(kLanguageSettingSection, kLanguageSettingKey, name);
+    const std::optional<FileError> error =
+        writeValue(kLanguageSettingSection, kLanguageSettingKey, name);
+    if (!error)
+        return true;
+    // Without a place for settings (no home folder) the file is named as the user knows it.
+    const std::string where = places_.settingsFile.empty() ? "tz.ini" : places_.settingsFile;
+    reports_.reportText(fillIn(text(kLanguageNotRememberedMessage),
+                               {where, std::to_string(error->number), error->description}));
+    return false;
 }
 
 std::vector<std::string> LanguageState::availableLanguages() const {
-    return listLanguageFiles(places_.languageFolder + kPathSeparator, "*.lng");
+    std::vector<std::string> names;
+    for (const std::string& folder : places_.dataFolders()) {
+        for (NamedFile& file : listNamedFiles(folder, kLanguageExtension))
+            names.push_back(std::move(file.name));
+    }
+    std::ranges::sort(names);
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
+}
+
+// The installed layout's settings folder appears with the first setting written.
+std::optional<FileError> LanguageState::settingsFolderError() const {
+    if (places_.settingsFile.empty())
+        return errorFromErrno(ENOENT);
+    if (!places_.installed)
+        return std::nullopt;
+    const std::size_t separator = places_.settingsFile.rfind(kPathSeparator);
+    if (separator == std::string::npos || separator == 0)
+        return std::nullopt;
+    return makeFolders(places_.settingsFile.substr(0, separator));
+}
+
+bool LanguageState::hasLanguageFile(const std::string& name) const {
+    return findDataFile(places_, name, kLanguageExtension).has_value();
 }
 
 std::string LanguageState::readValue(const std::string& path, std::string_view section,

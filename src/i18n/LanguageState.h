@@ -5,21 +5,14 @@
 #pragma once
 
 #include "i18n/FailureReport.h"
+#include "i18n/LanguagePlaces.h"
 #include "i18n/TextKey.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-// Where the language files lie and where the chosen language is remembered.
-struct LanguagePlaces {
-    std::string languageFolder; // *.lng and the help sketches
-    std::string settingsFile;   // tz.ini
-
-    // The portable layout: everything in the program folder.
-    static LanguagePlaces beside(const std::string& programFolder);
-};
 
 // The remembered language: tz.ini, section "Langue", key "1".
 inline constexpr std::string_view kLanguageSettingSection = "Langue";
@@ -38,11 +31,13 @@ public:
     // The chosen language's name, without folder and ".lng"; empty until one is chosen.
     const std::string& name() const { return name_; }
     void select(const std::string& name);
-    // The file of the selected language in the language folder; "" while none is selected.
-    std::string languageFile() const;
+    // The file of the selected language, found in the user's folder first, then in the language
+    // folder (where a missing one would be); "" while none is selected.
+    const std::string& languageFile() const { return languageFile_; }
     // The chooser opened from the menu takes the name remembered in tz.ini as the one in use,
-    // while the texts keep coming from the file selected last.
-    void recallStoredName() { name_ = storedLanguage(); }
+    // while the texts keep coming from the file selected last. Nothing remembered (tz.ini could
+    // not be written) keeps the name in use.
+    void recallStoredName();
 
     // True while the start-up has the chooser open because no language is remembered.
     bool choosingAtStartup() const { return choosingAtStartup_; }
@@ -60,18 +55,27 @@ public:
     bool writeSetting(std::string_view section, std::string_view key, std::string_view value);
 
     std::string storedLanguage() const;
+    // The remembered language if its file is still there to read, else "": a language file that
+    // has gone would leave every caption empty.
+    std::string usableStoredLanguage() const;
+    // False when tz.ini cannot be written; the report then tells the user, in the language just
+    // chosen, that the choice holds for this run only and where it would have been kept.
     bool storeLanguage(const std::string& name);
 
-    // The names of the language files in the language folder, sorted.
+    // The names of the language files in all language folders, sorted, each once.
     std::vector<std::string> availableLanguages() const;
+    bool hasLanguageFile(const std::string& name) const;
 
 private:
+    std::optional<FileError> settingsFolderError() const;
+    std::optional<FileError> writeValue(std::string_view section, std::string_view key,
+                                        std::string_view value);
     std::string readValue(const std::string& path, std::string_view section, std::string_view key,
                           std::size_t maxCharacters, std::string_view procedure) const;
 
     LanguagePlaces places_;
     std::string name_;
-    std::string fileName_; // name_ + ".lng" as last selected
+    std::string languageFile_; // the file of name_ as found when it was selected
     bool choosingAtStartup_ = false;
     mutable FailureReports reports_;
 };

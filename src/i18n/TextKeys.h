@@ -32,6 +32,15 @@ inline constexpr TextKey kInputsTitle{"Label", "13"};
 inline constexpr TextKey kResultsTitle{"Label", "14"};
 inline constexpr TextKey kMassCaption{"Label", "15"};
 inline constexpr TextKey kWingLoadingCaption{"Label", "16"};
+// What a screen reader says for a field of the panel grid and for the preview.
+inline constexpr TextKey kPanelFieldName{"Label", "field", "%1, panel %2"};
+inline constexpr TextKey kPreviewName{"Label", "preview", "Drawing of the half-wing"};
+inline constexpr TextKey kPreviewDescription{
+    "Label", "previewtext",
+    "The half-wing to scale, root on the left: span %1, mean aerodynamic chord %2 from the root "
+    "(red line), CG %3 behind the root leading edge (blue mark)."};
+inline constexpr TextKey kEmptyPreviewDescription{"Label", "previewempty",
+                                                  "Empty until the wing is calculated."};
 
 inline constexpr TextKey kCalculateButton{"Button", "1"};
 inline constexpr TextKey kClearButton{"Button", "2"};
@@ -69,6 +78,22 @@ inline constexpr TextKey kTitleBoxTitle{"Message", "13"};
 inline constexpr TextKey kDefaultSheetTitle{"Message", "14"};
 inline constexpr TextKey kSheetPrintedMessage{"Message", "15"};
 inline constexpr TextKey kPrintFailedMessage{"Message", "16"};
+// The causes a calculation refuses beyond "Message"/"1" and "2", and two failures of the windows.
+inline constexpr TextKey kGapInChainMessage{
+    "Message", "gap",
+    "Panel %1 is empty, but a panel further out is used. Fill the panels one after another from "
+    "panel 1, or empty the outer ones."};
+inline constexpr TextKey kNegativeValueMessage{
+    "Message", "negative",
+    "\"%1\" is below zero. Chords and lengths must be positive; only the sweep may be negative."};
+inline constexpr TextKey kValueTooLargeMessage{
+    "Message", "toolarge", "\"%1\" is too large to calculate with. Please check the value."};
+inline constexpr TextKey kLanguageNotRememberedMessage{
+    "Message", "settings",
+    "Your choice of language holds until Wingsheet is closed, but it cannot be remembered for the "
+    "next start: %1 cannot be written (error %2: %3)."};
+inline constexpr TextKey kSketchUnreadableMessage{
+    "Message", "sketch", "The sketch %1 cannot be shown: the file is damaged or not a picture."};
 
 // Section "Print": the printed sheet's own words.
 inline constexpr TextKey kSheetScaleCaption{"Print", "1"};
@@ -247,6 +272,10 @@ inline constexpr std::array kNamedTextKeys{
     kResultsTitle,
     kMassCaption,
     kWingLoadingCaption,
+    kPanelFieldName,
+    kPreviewName,
+    kPreviewDescription,
+    kEmptyPreviewDescription,
     kCalculateButton,
     kClearButton,
     kPrintButton,
@@ -279,6 +308,11 @@ inline constexpr std::array kNamedTextKeys{
     kDefaultSheetTitle,
     kSheetPrintedMessage,
     kPrintFailedMessage,
+    kGapInChainMessage,
+    kNegativeValueMessage,
+    kValueTooLargeMessage,
+    kLanguageNotRememberedMessage,
+    kSketchUnreadableMessage,
     kSheetScaleCaption,
     kSheetTitleCaption,
     kSheetDateCaption,

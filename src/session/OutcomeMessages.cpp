@@ -3,6 +3,8 @@
 #include "session/OutcomeMessages.h"
 
 #include "i18n/TextKeys.h"
+#include "i18n/TextPattern.h"
+#include "session/AccessibleTexts.h"
 
 std::string fileErrorMessage(const FileError& error, const TextLookup& text) {
     return text(kErrorWord) + " # " + std::to_string(error.number) + " " + text(kReportedByWords) +
@@ -15,6 +17,12 @@ std::string calculationMessage(const CalcReport& report, const TextLookup& text)
         return {};
     case CalcOutcome::BalanceError:
         return text(kBalanceErrorMessage);
+    case CalcOutcome::GapInChain:
+        return fillIn(text(kGapInChainMessage), {std::to_string(report.field.panel + 1)});
+    case CalcOutcome::NegativeValue:
+        return fillIn(text(kNegativeValueMessage), {fieldName(report.field, text)});
+    case CalcOutcome::ValueTooLarge:
+        return fillIn(text(kValueTooLargeMessage), {fieldName(report.field, text)});
     case CalcOutcome::ArithmeticFailure:
         if (report.failedStep == ArithmeticStep::BalanceDivision)
             return text(kBalanceErrorMessage);

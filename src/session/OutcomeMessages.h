@@ -13,6 +13,7 @@
 // so a modeller can tell a missing file from a full disk.
 std::string fileErrorMessage(const FileError& error, const TextLookup& text);
 
-// The warning of a refused calculation: "Message"/"2" when the balance value is to blame,
+// The warning of a refused calculation: "Message"/"2" when the balance value is to blame, a
+// message of its own naming the panel or field for a gap, a negative or a too-large value, and
 // "Message"/"1" for everything else; "" when the calculation succeeded.
 std::string calculationMessage(const CalcReport& report, const TextLookup& text);

@@ -31,15 +31,14 @@ void WingSession::clear() {
     stability_.remove();
 }
 
+// The file is read aside first: a short or unreadable file must not cost the wing being edited.
 OpenOutcome WingSession::open(const std::string& path) {
-    filePath_ = path;
-    clear();
     WingFields loaded = clearedFields();
-    if (std::optional<FileError> error = loadWingFile(path, loaded)) {
-        clear();
+    if (std::optional<FileError> error = loadWingFile(path, loaded))
         return {std::move(error), {}};
-    }
+    clear();
     fields_ = std::move(loaded);
+    filePath_ = path;
     std::optional<StabilityFileProblem> stabilityProblem = stability_.loadBeside(path);
     return {std::nullopt, calculate(), std::move(stabilityProblem)};
 }

@@ -53,8 +53,8 @@ public:
     // Empty fields, the balance at 30 %, no valid results; the file name stays.
     void clear();
 
-    // Clears, then reads the file and calculates it. A file that cannot be read whole leaves
-    // the session cleared.
+    // Reads the file; only when it was read whole does it replace the fields, the file name and
+    // the results, and get calculated. A file error leaves the session as it was.
     OpenOutcome open(const std::string& path);
     // Writes the fields as they are now, and the stability data beside them when there are
     // some; the caller checks hasValidResults first.

@@ -5,9 +5,11 @@
 #include "base/FileListing.h"
 #include "base/ProgramFolder.h"
 #include "i18n/TextKeys.h"
+#include "i18n/TextPattern.h"
 #include "ui/AuxiliaryWindow.h"
 #include "ui/LanguageText.h"
 #include "ui/Prompter.h"
+#include "ui/SketchWindow.h"
 #include "ui/Twips.h"
 
 #include <QLabel>
@@ -61,11 +63,10 @@ QPushButton* placeButton(QWidget* parent, const QString& text, QRect where) {
 
 } // namespace
 
-QString findSketch(const std::string& languageFolder, const std::string& languageName) {
-    const std::string fileName = languageName + ".gif";
-    const std::string besideProgram = languageFolder + kPathSeparator + fileName;
-    if (fileExists(besideProgram))
-        return QString::fromStdString(std::filesystem::absolute(besideProgram).string());
+QString findSketch(const LanguagePlaces& places, const std::string& languageName) {
+    if (const auto ours = findDataFile(places, languageName, kSketchExtension))
+        return QString::fromStdString(std::filesystem::absolute(*ours).string());
+    const std::string fileName = languageName + std::string(kSketchExtension);
     if (fileExists(fileName))
         return QString::fromStdString(std::filesystem::absolute(fileName).string());
     return {};
@@ -105,15 +106,24 @@ void HelpDialog::loadTexts() {
     }
 }
 
-// Looked up again: the file may have gone since the window opened.
+// Looked up again: the file may have gone since the window opened. The sketch shows in a window
+// of our own, which needs no image viewer on the desktop.
 void HelpDialog::showSketch() {
     const QString sketch = sketchPath();
-    if (!sketch.isEmpty())
-        prompter_.openFile(sketch);
+    if (sketch.isEmpty())
+        return;
+    SketchWindow window(this, sketch, QString(uiText(language_, kSketchButton)).remove(u'&'));
+    if (!window.hasPicture()) {
+        prompter_.messageBox(
+            fromUtf8(fillIn(language_.text(kSketchUnreadableMessage), {sketch.toStdString()})),
+            kExclamationMessage, uiText(language_, kProgramCaption));
+        return;
+    }
+    prompter_.runModal(window);
 }
 
 QString HelpDialog::sketchPath() const {
-    return findSketch(language_.places().languageFolder, language_.name());
+    return findSketch(language_.places(), language_.name());
 }
 
 void HelpDialog::okPressed() {

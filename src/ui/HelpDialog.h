@@ -1,24 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: the help text of the current language in two blocks and, when that language
-// has a sketch of the inputs, a button that shows it in the desktop's image viewer.
+// has a sketch of the inputs, a button that shows it in a sketch window.
 #pragma once
 
 #include <QDialog>
 #include <string>
 
 class LanguageState;
+struct LanguagePlaces;
 class Prompter;
 class QLabel;
 class QPushButton;
 
-// The sketch of that language, name + ".gif": beside the program first, then in the working
-// folder, so a program started from another folder still finds its own. Absolute, or "" if none.
-QString findSketch(const std::string& languageFolder, const std::string& languageName);
+// The sketch of that language, name + ".gif": where its language files lie (the user's own folder
+// first), then in the working folder, so a program started from another folder still finds its
+// own. Absolute, or "" if none.
+QString findSketch(const LanguagePlaces& places, const std::string& languageName);
 
 class HelpDialog : public QDialog {
     Q_OBJECT
 public:
-    // The sketch opens through the prompter, which hands it to the desktop.
+    // The sketch window opens through the prompter, as every modal window does.
     HelpDialog(QWidget* owner, Prompter& prompter, const LanguageState& language);
 
     QLabel* helpLabel() const { return helpLabel_; }

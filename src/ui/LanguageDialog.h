@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The language chooser: lists the language files beside the program; confirming a pick stores
+// The language chooser: lists the language files (see LanguagePlaces); confirming a pick stores
 // it in tz.ini, makes it current and re-translates the main window at once.
 #pragma once
 
@@ -8,6 +8,7 @@
 
 class LanguageState;
 class QComboBox;
+class QLabel;
 class QPushButton;
 
 class LanguageDialog : public QDialog {
@@ -18,6 +19,7 @@ public:
                    std::function<void()> translateMainWindow);
 
     QComboBox* languageCombo() const { return languageCombo_; }
+    QLabel* languageCaption() const { return languageCaption_; }
     QPushButton* okButton() const { return okButton_; }
     bool selectionMade() const { return selectionMade_; }
 
@@ -27,6 +29,7 @@ private:
     void confirm();
 
     LanguageState& language_;
+    QLabel* languageCaption_;
     QComboBox* languageCombo_;
     QPushButton* okButton_;
     bool selectionMade_ = false;

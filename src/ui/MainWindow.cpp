@@ -5,6 +5,7 @@
 #include "i18n/TextKeys.h"
 #include "print/SystemLocale.h"
 #include "session/OutcomeMessages.h"
+#include "ui/AccessibleNames.h"
 #include "ui/LanguageDialog.h"
 #include "ui/LanguageText.h"
 #include "ui/PlanformPreview.h"
@@ -12,6 +13,7 @@
 #include "ui/SessionFieldLink.h"
 #include "ui/TranslateMainWindow.h"
 #include "ui/WingField.h"
+#include "ui/WingFileDrops.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,6 +30,7 @@ MainWindow::MainWindow(Prompter& prompter, LanguageState& language)
     // The window keeps the size of its form; the preview is drawn to that size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connectControls();
+    new WingFileDrops(*this, [this](const QString& path) { openWingFileAt(path); });
 }
 
 void MainWindow::connectControls() {
@@ -90,6 +93,7 @@ void MainWindow::focusFirstField() {
 void MainWindow::translate() {
     ::translateMainWindow(*this, c_, language_);
     translateStabilityMenu(stabilityMenu_, language_);
+    nameMainWindowControls(c_, language_.lookup());
 }
 
 // Only fields whose text differs are set, so the one being typed in keeps its cursor.
@@ -123,6 +127,7 @@ void MainWindow::showResults() {
     selectRootChord();
     c_.wingLoadingValue->setText(QString::fromStdString(texts.wingLoading));
     redrawPreview();
+    nameMainWindowControls(c_, language_.lookup());
 }
 
 void MainWindow::clearResults() {
@@ -131,6 +136,7 @@ void MainWindow::clearResults() {
         result->clear();
     c_.preview->erase();
     c_.wingLoadingValue->clear();
+    nameMainWindowControls(c_, language_.lookup());
 }
 
 // A refused wing keeps the results and the drawing of the last good one on show.
@@ -155,6 +161,11 @@ void MainWindow::selectRootChord() {
 
 void MainWindow::clearForm() {
     session_.clear();
+    showClearedForm();
+}
+
+// What Clear shows of the session: its fields, no results, no drawing, the program's caption.
+void MainWindow::showClearedForm() {
     showFields();
     clearResults();
     setWindowTitle(uiText(language_, kProgramCaption));

@@ -30,6 +30,8 @@ public:
     void printSheet();
     void saveWingFileAs();
     void openWingFile();
+    // Open without the dialog: a file named on the command line or dropped on the window.
+    void openWingFileAt(const QString& path);
     void quit();
     void chooseLanguage();
     void showHelp();
@@ -53,6 +55,7 @@ private:
     void showFields();
     void showResults();
     void clearResults();
+    void showClearedForm();
     void showCalculationMessage(const CalcReport& report);
     void selectRootChord();
     void showFileError(const FileError& error);

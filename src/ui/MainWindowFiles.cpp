@@ -7,13 +7,27 @@
 #include "ui/MainWindow.h"
 #include "ui/Prompter.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
-// Both dialogs show wing files and start in the program folder, then where the user last went.
+namespace {
+
+// An installed program's folder is no place for wings: the user's Documents, or home without one.
+QString firstWingFolder(const LanguagePlaces& places) {
+    if (!places.installed)
+        return QString::fromStdString(places.languageFolder);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+} // namespace
+
+// Both dialogs show wing files and start in the program folder (Documents when installed), then
+// where the user last went.
 FileDialogRequest MainWindow::wingFileDialog(const QString& title) const {
-    const QString folder = lastWingFolder_.isEmpty()
-                               ? QString::fromStdString(language_.places().languageFolder)
-                               : lastWingFolder_;
+    const QString folder =
+        lastWingFolder_.isEmpty() ? firstWingFolder(language_.places()) : lastWingFolder_;
     return {title,
             uiText(language_, kWingFileType) + QStringLiteral(" (*.txt)"),
             folder,
@@ -44,21 +58,22 @@ void MainWindow::saveWingFileAs() {
     showFileCaption();
 }
 
-// The file is read into the session, which clears and calculates; the window shows the outcome.
 void MainWindow::openWingFile() {
     const QString path =
         prompter_.openFileName(wingFileDialog(uiText(language_, kOpenDialogTitle)));
     if (path.isEmpty())
         return;
-    clearForm();
+    openWingFileAt(path);
+}
+
+// The session reads the file aside; only a file read whole clears the form and shows it. On a
+// file error the form, the results, the preview and the caption stay as they were.
+void MainWindow::openWingFileAt(const QString& path) {
     const OpenOutcome outcome = session_.open(path.toStdString());
-    if (outcome.fileError) {
-        showFileError(*outcome.fileError);
-        clearForm();
-        return;
-    }
+    if (outcome.fileError)
+        return showFileError(*outcome.fileError);
     lastWingFolder_ = QFileInfo(path).absolutePath();
-    showFields();
+    showClearedForm();
     if (outcome.report.outcome == CalcOutcome::Ok)
         showResults();
     else

@@ -15,11 +15,19 @@
 
 namespace {
 
-// Row captions end just before the first field column, result captions before their values.
+// Row captions end just before the first field column, result captions before their values;
+// they start inside their frame, so a long translation has the frame's whole width to the left.
 constexpr double kFieldColumn = 1920;
 constexpr double kPanelPitch = 960;
 constexpr double kFieldWidth = 855;
 constexpr double kRowHeight = 285;
+constexpr double kCaptionLeft = 60;
+constexpr double kCaptionGap = 60;
+// The left column of results ends where the captions of the right one begin.
+constexpr double kLeftValueWidth = 1500;
+constexpr double kRightCaptionLeft = 3480;
+// A smaller picture than the style's leaves the narrow buttons room for their captions.
+constexpr int kButtonIconPixels = 12;
 
 QLabel* makeLabel(QWidget* parent, const QString& text, QRect where, bool bold,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
@@ -30,10 +38,10 @@ QLabel* makeLabel(QWidget* parent, const QString& text, QRect where, bool bold,
     return label;
 }
 
-QLabel* makeCaption(QWidget* parent, const QString& text, double right, double top) {
-    const double left = right - 2400;
-    return makeLabel(parent, text, twipsRect(left, top, right - left - 60, kRowHeight), true,
-                     Qt::AlignRight | Qt::AlignVCenter);
+// A bold caption, right-aligned from left to just before right, the value or field it names.
+QLabel* makeCaption(QWidget* parent, const QString& text, double left, double right, double top) {
+    return makeLabel(parent, text, twipsRect(left, top, right - left - kCaptionGap, kRowHeight),
+                     true, Qt::AlignRight | Qt::AlignVCenter);
 }
 
 WingField* makeField(QWidget* parent, const QString& allowed, double left, double top) {
@@ -49,6 +57,7 @@ QPushButton* makeButton(QWidget* parent, const QString& text, QStyle::StandardPi
     button->setGeometry(twipsRect(6720, top, 1020, 495));
     button->setFont(formFont(8.25, false));
     button->setAutoDefault(true); // Enter presses the button that has the focus
+    button->setIconSize(QSize(kButtonIconPixels, kButtonIconPixels));
     return button;
 }
 
@@ -98,13 +107,16 @@ void buildInputs(QWidget* central, MainWindowControls& c) {
         // Root chords 1 to 4 only mirror the previous tip chord.
         c.rootChordFields[i]->setEnabled(i == 0);
     }
-    c.rootChordCaption = makeCaption(frame, QStringLiteral("Corde Maxi :"), kFieldColumn, 600);
-    c.tipChordCaption = makeCaption(frame, QStringLiteral(" Corde Mini :"), kFieldColumn, 960);
-    c.panelLengthCaption =
-        makeCaption(frame, QStringLiteral("Longueur Trapèze :"), kFieldColumn, 1320);
-    c.sweepOffsetCaption = makeCaption(frame, QStringLiteral("Flèche  +/- :"), kFieldColumn, 1680);
-    c.balanceCaption = makeCaption(frame, QStringLiteral("Centrage à "), kFieldColumn, 2160);
+    const auto rowCaption = [frame](const QString& text, double top) {
+        return makeCaption(frame, text, kCaptionLeft, kFieldColumn, top);
+    };
+    c.rootChordCaption = rowCaption(QStringLiteral("Corde Maxi :"), 600);
+    c.tipChordCaption = rowCaption(QStringLiteral(" Corde Mini :"), 960);
+    c.panelLengthCaption = rowCaption(QStringLiteral("Longueur Trapèze :"), 1320);
+    c.sweepOffsetCaption = rowCaption(QStringLiteral("Flèche  +/- :"), 1680);
+    c.balanceCaption = rowCaption(QStringLiteral("Centrage à "), 2160);
     c.balanceField = makeField(frame, kDigitsAndPoint, kFieldColumn, 2160);
+    c.balanceCaption->setBuddy(c.balanceField);
     c.percentCaption =
         makeLabel(frame, QStringLiteral("%"), twipsRect(2820, 2160, 300, kRowHeight), true);
 
@@ -118,7 +130,8 @@ void buildInputs(QWidget* central, MainWindowControls& c) {
 
 void buildMassLine(QWidget* central, MainWindowControls& c) {
     c.massGroup = makeFrame(central, QString(), twipsRect(120, 2880, 8055, 615));
-    c.massCaption = makeCaption(c.massGroup, QStringLiteral("Masse :"), kFieldColumn, 180);
+    c.massCaption =
+        makeCaption(c.massGroup, QStringLiteral("Masse :"), kCaptionLeft, kFieldColumn, 180);
     c.massField = makeField(c.massGroup, kDigitsAndPoint, kFieldColumn, 180);
     c.gramsCaption =
         makeLabel(c.massGroup, QStringLiteral("g"), twipsRect(2820, 180, 300, kRowHeight), false);
@@ -126,9 +139,11 @@ void buildMassLine(QWidget* central, MainWindowControls& c) {
     c.wingLoadingFrame = new QFrame(c.massGroup);
     c.wingLoadingFrame->setGeometry(twipsRect(3120, 60, 4800, 495));
     c.wingLoadingCaption =
-        makeCaption(c.wingLoadingFrame, QStringLiteral("Charge Alaire :"), 2760, 120);
+        makeCaption(c.wingLoadingFrame, QStringLiteral("Charge Alaire :"), kCaptionLeft, 2760, 120);
     c.wingLoadingValue =
         makeLabel(c.wingLoadingFrame, QString(), twipsRect(2760, 120, 2000, kRowHeight), false);
+    c.massCaption->setBuddy(c.massField);
+    c.wingLoadingCaption->setBuddy(c.wingLoadingValue);
 }
 
 void buildResults(QWidget* central, MainWindowControls& c) {
@@ -136,22 +151,28 @@ void buildResults(QWidget* central, MainWindowControls& c) {
         makeFrame(central, QStringLiteral("Résultats"), twipsRect(120, 3500, 8055, 1455));
     c.resultsGroup->setObjectName(QStringLiteral("résultats"));
     QWidget* frame = c.resultsGroup;
-    const auto value = [frame](double left, double top) {
-        return makeLabel(frame, QString(), twipsRect(left, top, 2040, kRowHeight), false);
+    // Each result: its caption, the value after it, and the caption as the value's label.
+    const auto result = [frame](QLabel*& caption, QLabel*& value, const QString& text,
+                                double captionLeft, double valueLeft, double valueWidth,
+                                double top) {
+        caption = makeCaption(frame, text, captionLeft, valueLeft, top);
+        value =
+            makeLabel(frame, QString(), twipsRect(valueLeft, top, valueWidth, kRowHeight), false);
+        caption->setBuddy(value);
     };
-    c.spanCaption = makeCaption(frame, QStringLiteral("Envergure :"), 1920, 360);
-    c.spanValue = value(1920, 360);
-    c.areaCaption = makeCaption(frame, QStringLiteral("Surface :"), 1920, 720);
-    c.areaValue = value(1920, 720);
-    c.aspectRatioCaption = makeCaption(frame, QStringLiteral("Allongement :"), 1920, 1080);
-    c.aspectRatioValue = value(1920, 1080);
-    c.meanChordStationCaption = makeCaption(frame, QStringLiteral("Distance X :"), 5880, 360);
-    c.meanChordStationValue = value(5880, 360);
-    c.meanChordCaption = makeCaption(frame, QStringLiteral("Vantrelle :"), 5880, 720);
-    c.meanChordValue = value(5880, 720);
-    c.balanceDistanceCaption =
-        makeCaption(frame, QStringLiteral("Distance de centrage :"), 5880, 1080);
-    c.balanceDistanceValue = value(5880, 1080);
+    const auto left = [&](QLabel*& caption, QLabel*& value, const QString& text, double top) {
+        result(caption, value, text, kCaptionLeft, 1920, kLeftValueWidth, top);
+    };
+    const auto right = [&](QLabel*& caption, QLabel*& value, const QString& text, double top) {
+        result(caption, value, text, kRightCaptionLeft, 5880, 2040, top);
+    };
+    left(c.spanCaption, c.spanValue, QStringLiteral("Envergure :"), 360);
+    left(c.areaCaption, c.areaValue, QStringLiteral("Surface :"), 720);
+    left(c.aspectRatioCaption, c.aspectRatioValue, QStringLiteral("Allongement :"), 1080);
+    right(c.meanChordStationCaption, c.meanChordStationValue, QStringLiteral("Distance X :"), 360);
+    right(c.meanChordCaption, c.meanChordValue, QStringLiteral("Vantrelle :"), 720);
+    right(c.balanceDistanceCaption, c.balanceDistanceValue,
+          QStringLiteral("Distance de centrage :"), 1080);
     // The preview draws the mean chord in red and the balance point in blue.
     colour(c.meanChordStationCaption, Qt::red);
     colour(c.balanceDistanceCaption, Qt::blue);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The language part of the start-up: ask until tz.ini names a language, then translate.
+// The language part of the start-up: ask until tz.ini names a language whose file is there,
+// then translate.
 #include "i18n/LanguageState.h"
 #include "ui/LanguageDialog.h"
 #include "ui/MainWindow.h"
@@ -7,13 +8,14 @@
 
 bool MainWindow::startLanguage() {
     for (;;) {
-        if (language_.storedLanguage().empty()) {
+        // A remembered language whose file has gone counts as none: its captions would be empty.
+        if (language_.usableStoredLanguage().empty()) {
             language_.setChoosingAtStartup(true);
             LanguageDialog chooser(this, language_, [this] { translate(); });
             prompter_.runModal(chooser);
         }
         // A pick that tz.ini could not keep still holds for this run.
-        if (const std::string stored = language_.storedLanguage(); !stored.empty())
+        if (const std::string stored = language_.usableStoredLanguage(); !stored.empty())
             language_.select(stored);
         if (!language_.name().empty())
             break;

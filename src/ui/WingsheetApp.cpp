@@ -7,6 +7,7 @@
 #include "ui/QtPrompter.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QScreen>
 #include <QStyle>
 
@@ -32,16 +33,9 @@ private:
 
 } // namespace
 
-int runWingsheetWindow(int argc, char** argv, LanguageState& language) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Wingsheet"));
-    QtPrompter prompter;
-    const FailureReportsInMessageBoxes reports(language, prompter);
-
-    MainWindow window(prompter, language);
-    prompter.setOwner(&window);
+bool showMainWindow(MainWindow& window, const QString& wingFile) {
     if (!window.start())
-        return 0;
+        return false;
     window.adjustSize();
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            window.screen()->availableGeometry()));
@@ -49,5 +43,23 @@ int runWingsheetWindow(int argc, char** argv, LanguageState& language) {
     // The first field of the keyboard order takes the focus as the window appears.
     window.activateWindow();
     window.focusFirstField();
+    // Open's messages then show over the window they belong to.
+    if (!wingFile.isEmpty())
+        window.openWingFileAt(wingFile);
+    return true;
+}
+
+int runWingsheetWindow(int argc, char** argv, LanguageState& language,
+                       const std::string& wingFile) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Wingsheet"));
+    QtPrompter prompter;
+    const FailureReportsInMessageBoxes reports(language, prompter);
+
+    MainWindow window(prompter, language);
+    prompter.setOwner(&window);
+    // The name arrives as the file system's bytes.
+    if (!showMainWindow(window, QFile::decodeName(QByteArray::fromStdString(wingFile))))
+        return 0;
     return app.exec();
 }

@@ -2,6 +2,15 @@
 // Starts the Qt application with the main window and runs it until the window closes.
 #pragma once
 
-class LanguageState;
+#include <QString>
+#include <string>
 
-int runWingsheetWindow(int argc, char** argv, LanguageState& language);
+class LanguageState;
+class MainWindow;
+
+// wingFile, from the command line, opens in the window as File > Open opens a file; "" for none.
+int runWingsheetWindow(int argc, char** argv, LanguageState& language, const std::string& wingFile);
+
+// The start of a run: the language, the window on screen, then the wing file if one is named.
+// False when the user quit instead of picking a language.
+bool showMainWindow(MainWindow& window, const QString& wingFile);

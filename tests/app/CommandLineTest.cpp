@@ -6,6 +6,7 @@
 #include "files/WingFile.h"
 #include "i18n/LanguageState.h"
 #include "i18n/TextKeys.h"
+#include "i18n/TextPattern.h"
 #include "support/TestFolder.h"
 #include "support/TypedWings.h"
 #include "support/WingTexts.h"
@@ -93,18 +94,38 @@ TEST_F(CommandLine, JsonCarriesEveryMemberOfACalculatedWing) {
     EXPECT_EQ(wing["sheet"]["denominator"], 5);      // 700 mm fits 1250 mm, 250 mm fits 550 mm
 }
 
-// One run over every outcome: a line per file in order, and status 1 since some failed.
+// One run over every outcome: a line per file in order, and status 1 since some failed. The
+// outcomes Ok to ArithmeticFailure keep their names; GapInChain, NegativeValue and ValueTooLarge
+// name the causes that used to end as arithmetic failures.
 TEST_F(CommandLine, EveryOutcomeHasItsMessage) {
+    language.select("English"); // the expected words; the run reads tz.ini itself
+    const std::string kHuge = "1" + std::string(400, '0');
+    const std::string kTiny = "0." + std::string(199, '0') + "1";
+    writeBytes(folder / "gap.txt",
+               wingFileText(typedWing(
+                   {{"250", "150", "1000", "0"}, {"150", "", "", ""}, {"", "100", "300", "0"}},
+                   "30", "")));
+    const auto named = [this](TextKey key, const std::string& value) {
+        return fillIn(language.text(key), {value});
+    };
     const struct {
         std::string path;
         const char* outcome;
-        const char* messageKey; // nullptr: calculated; "": the file error
+        std::string message; // "": calculated; " # N ": the file error
     } files[] = {
-        {saveWing("ok.txt", "250", "150", "1000", "30"), "Ok", nullptr},
-        {saveWing("panel.txt", "250", "", "1000", "30"), "PanelError", "1"},
-        {saveWing("balance.txt", "250", "150", "1000", "100"), "BalanceError", "2"},
-        {saveWing("arithmetic.txt", "250", "-250", "1000", "30"), "ArithmeticFailure", "1"},
-        {folder / "missing.txt", "FileError", ""},
+        {saveWing("ok.txt", "250", "150", "1000", "30"), "Ok", ""},
+        {saveWing("panel.txt", "250", "", "1000", "30"), "PanelError",
+         language.text(kPanelErrorMessage)},
+        {saveWing("balance.txt", "250", "150", "1000", "100"), "BalanceError",
+         language.text(kBalanceErrorMessage)},
+        {folder / "gap.txt", "GapInChain", named(kGapInChainMessage, "2")},
+        {saveWing("negative.txt", "250", "-250", "1000", "30"), "NegativeValue",
+         named(kNegativeValueMessage, "Tip chord, panel 1")},
+        {saveWing("large.txt", "250", "150", kHuge.c_str(), "30"), "ValueTooLarge",
+         named(kValueTooLargeMessage, "Panel length, panel 1")},
+        {saveWing("arithmetic.txt", kTiny.c_str(), kTiny.c_str(), kTiny.c_str(), "30"),
+         "ArithmeticFailure", language.text(kPanelErrorMessage)},
+        {folder / "missing.txt", "FileError", " # 2 "},
     };
     std::vector<std::string> arguments = {"--calc", "--json"};
     for (const auto& file : files)
@@ -117,13 +138,12 @@ TEST_F(CommandLine, EveryOutcomeHasItsMessage) {
         SCOPED_TRACE(file.path);
         EXPECT_EQ(lines[i]["file"], file.path);
         EXPECT_EQ(lines[i]["outcome"], file.outcome);
-        EXPECT_EQ(lines[i].contains("labels"), file.messageKey == nullptr);
+        EXPECT_EQ(lines[i].contains("labels"), file.message.empty());
         const std::string message = lines[i]["message"];
-        if (file.messageKey && *file.messageKey) {
-            EXPECT_EQ(message, language.text({"Message", file.messageKey}));
-        } else if (file.messageKey) {
-            EXPECT_NE(message.find(" # 2 "), std::string::npos) << message;
-        }
+        if (file.message.starts_with(" # "))
+            EXPECT_NE(message.find(file.message), std::string::npos) << message;
+        else
+            EXPECT_EQ(message, file.message);
     }
 }
 
@@ -140,7 +160,9 @@ TEST_F(CommandLine, WrongArgumentsGiveStatusTwo) {
         {"--bogus"},
         {"--lang"},
         {"--json", "x.txt"},
-        {"wing.txt"},
+        {"a.txt", "b.txt"}, // the window holds one wing
+        {"--lang", "English", "wing.txt"},
+        {"--bogus", "wing.txt"},
         {"--preview-svg", "out.svg"},
         {"--preview-svg", "out.svg", "a.txt", "b.txt"},
         {"--calc", "--title", "T", "a.txt"},
@@ -153,6 +175,31 @@ TEST_F(CommandLine, WrongArgumentsGiveStatusTwo) {
     EXPECT_EQ(Run({"--help"}), 0);
     EXPECT_EQ(Run({"--version"}), 0);
     EXPECT_EQ(out.str(), "Wingsheet 3.1.0\n");
+}
+
+// An installed program says where it looked, so a user knows where a language file would go.
+TEST_F(CommandLine, MissingLanguageNamesTheFoldersOfTheInstallation) {
+    LanguageState installed(choosePlaces({folder / "bin", false, folder / "home", "", ""}));
+    out.str("");
+    err.str("");
+    EXPECT_EQ(runCommand(parseCommandLine({"--calc", "--lang", "Klingon",
+                                           saveWing("w.txt", "250", "150", "1000", "30")}),
+                         installed, ".", SheetContext{}, out, err),
+              0);
+    EXPECT_NE(err.str().find("no language file Klingon.lng in " + folder / "home" +
+                             "/.local/share/wingsheet or " + folder / "share/wingsheet"),
+              std::string::npos)
+        << err.str();
+}
+
+// "wingsheet FILE", as the desktop starts it, is the window with that file to open.
+TEST_F(CommandLine, OneFileAloneOpensInTheWindow) {
+    for (const char* name : {"wing.txt", "-", "my wing; \"2024\".txt"}) {
+        const CommandRequest request = parseCommandLine({name});
+        EXPECT_EQ(request.action, CommandAction::Window) << name;
+        EXPECT_EQ(request.files, std::vector<std::string>{name});
+    }
+    EXPECT_TRUE(parseCommandLine({}).files.empty());
 }
 
 TEST_F(CommandLine, PreviewSvgDrawsTheWorkedWing) {
@@ -174,14 +221,15 @@ struct BadCliCase {
     const char* name;
     std::string bytes;
     const char* outcome;
-    std::string message; // a "Message" key, or " # N " inside a file error's message
+    std::string message; // a one-character "Message" key, the message, or " # N " of a file error
 };
 
 const std::string kTenThousandDigits(10'000, '9');
 const std::string kTenToMinus308 = "0." + std::string(307, '0') + "1";
 
 const BadCliCase kBadCliCases[] = {
-    {"TenThousandDigits", wingFileOfEveryField(kTenThousandDigits, "30"), "ArithmeticFailure", "1"},
+    {"TenThousandDigits", wingFileOfEveryField(kTenThousandDigits, "30"), "ValueTooLarge",
+     "\"Root chord, panel 1\" is too large to calculate with. Please check the value."},
     {"TenToMinus308", wingFileOfEveryField(kTenToMinus308, kTenToMinus308), "ArithmeticFailure",
      "1"},
     {"Binary", binaryBytes(), "FileError", " # 62 "},
@@ -199,7 +247,7 @@ TEST_P(BadCliInput, SaysWhatIsWrongInJsonAndText) {
     const bool ok = std::string(GetParam().outcome) == "Ok";
     EXPECT_EQ(Run({"--calc", "--json", "--lang", "English", path}), ok ? 0 : 1);
     const std::string& message = GetParam().message;
-    const std::string shown = message.starts_with(" # ") || message.empty()
+    const std::string shown = message.starts_with(" # ") || message.size() != 1
                                   ? message
                                   : language.text({"Message", message});
     const std::vector<Json> lines = jsonLines();

@@ -39,6 +39,8 @@ TEST(CalculateWing, CombinationPassKeepsEachStage) {
     EXPECT_DOUBLE_EQ(results.tipStation[2], 650);
 }
 
+const std::string kHuge = "1" + std::string(400, '0');
+
 struct Refusal {
     const char* name;
     WingFields fields;
@@ -68,10 +70,24 @@ const Refusal kRefusals[] = {
     {"balance 99.99 accepted", typedWing({{"200", "200", "500", ""}}, "99.99", ""),
      CalcOutcome::Ok},
     {"balance 00 accepted", typedWing({{"200", "200", "500", ""}}, "00", ""), CalcOutcome::Ok},
+    {"forward sweep is no negative size", typedWing({{"200", "150", "500", "-80"}}, "30", ""),
+     CalcOutcome::Ok},
+    {"gap behind a bad balance: balance first",
+     typedWing({{"200", "150", "500", ""}, {"", "", "", ""}, {"150", "100", "300", ""}}, "100", ""),
+     CalcOutcome::BalanceError},
+    {"negative chord behind a zero root chord: root chord first",
+     typedWing({{"", "-150", "500", ""}}, "30", ""), CalcOutcome::PanelError},
+    {"gap before a negative chord: gap first",
+     typedWing({{"200", "150", "500", ""}, {"", "", "", ""}, {"150", "-100", "300", ""}}, "30", ""),
+     CalcOutcome::GapInChain},
+    {"huge value of an unused panel is never used",
+     typedWing({{"200", "150", "500", ""}, {"150", "", "", kHuge.c_str()}}, "30", ""),
+     CalcOutcome::Ok},
 };
 
 TEST(CalculateWing, ChecksComeInOrder) {
     for (const auto& refusal : kRefusals) {
+        SCOPED_TRACE(refusal.name);
         WingPlanform planform;
         WingResults results;
         EXPECT_EQ(calculateWing(refusal.fields, ".", planform, results).outcome, refusal.outcome)
@@ -103,39 +119,72 @@ TEST(CalculateWing, EmptyPanelsAfterTheWingAreStillParsed) {
 struct Failure {
     const char* name;
     WingFields fields;
-    ArithmeticStep step;
+    CalcReport report;
 };
 
 const std::string kTiny = "0." + std::string(199, '0') + "1"; // 1e-200: its square is 0
-const std::string kHuge = "1" + std::string(400, '0');
+const std::string kTenTo200 = "1" + std::string(200, '0');
+const std::string kTenTo160 = "1" + std::string(160, '0');
 
+// Each cause names its panel or field; what is left of the arithmetic failures stops at its step.
 TEST(CalculateWing, ArithmeticFailuresStopAtTheirStep) {
+    using enum CalcOutcome;
     const Failure failures[] = {
         {"zero root chord on panel 1",
          typedWing({{"200", "150", "500", "0"}, {"", "100", "300", "0"}}, "30", ""),
-         ArithmeticStep::PanelPass},
+         {ArithmeticFailure, ArithmeticStep::PanelPass}},
         {"gap in the chain",
          typedWing({{"200", "150", "500", "0"}, {"150", "", "", ""}, {"150", "100", "300", "20"}},
                    "30", ""),
-         ArithmeticStep::PanelPass},
-        {"balance 0.0 on two panels", typedWing(kWorkedWings[1].panels, "0.0", ""),
-         ArithmeticStep::BalanceDivision},
-        {"tip chord the negative of the root", typedWing({{"200", "-200", "500", "0"}}, "30", ""),
-         ArithmeticStep::PanelPass},
+         {GapInChain, ArithmeticStep::None, {WingInput::PanelLength, 1}}},
+        {"gap of two panels names the first",
+         typedWing({{"200", "150", "500", "0"},
+                    {"150", "", "", ""},
+                    {"", "", "", ""},
+                    {"", "100", "300", "20"}},
+                   "30", ""),
+         {GapInChain, ArithmeticStep::None, {WingInput::PanelLength, 1}}},
+        {"balance 0.0 on two panels",
+         typedWing(kWorkedWings[1].panels, "0.0", ""),
+         {ArithmeticFailure, ArithmeticStep::BalanceDivision}},
+        {"tip chord the negative of the root",
+         typedWing({{"200", "-200", "500", "0"}}, "30", ""),
+         {NegativeValue, ArithmeticStep::None, {WingInput::TipChord, 0}}},
+        {"negative root chord",
+         typedWing({{"-200", "-200", "500", "0"}}, "30", ""),
+         {NegativeValue, ArithmeticStep::None, {WingInput::RootChord, 0}}},
+        {"negative length of panel 2",
+         typedWing({{"300", "200", "400", "50"}, {"200", "100", "-300", "150"}}, "25", ""),
+         {NegativeValue, ArithmeticStep::None, {WingInput::PanelLength, 1}}},
         {"area too small to be a number",
          typedWing({{kTiny.c_str(), kTiny.c_str(), kTiny.c_str(), "0"}}, "30", ""),
-         ArithmeticStep::Totals},
-        {"overflowing length", typedWing({{"200", "200", kHuge.c_str(), "0"}}, "30", ""),
-         ArithmeticStep::PanelPass},
-        {"overflowing mass", typedWing({{"200", "200", "500", "0"}}, "30", kHuge.c_str()),
-         ArithmeticStep::WingLoading},
+         {ArithmeticFailure, ArithmeticStep::Totals}},
+        {"overflowing length",
+         typedWing({{"200", "200", kHuge.c_str(), "0"}}, "30", ""),
+         {ValueTooLarge, ArithmeticStep::PanelPass, {WingInput::PanelLength, 0}}},
+        {"overflowing sweep of panel 2",
+         typedWing({{"300", "200", "400", "50"}, {"200", "100", "300", kHuge.c_str()}}, "25", ""),
+         {ValueTooLarge, ArithmeticStep::PanelPass, {WingInput::SweepOffset, 1}}},
+        {"product of two large values names the first",
+         typedWing({{"200", "200", kTenTo200.c_str(), "0"}, {"200", kTenTo200.c_str(), "10", "0"}},
+                   "30", ""),
+         {ValueTooLarge, ArithmeticStep::PanelPass, {WingInput::PanelLength, 0}}},
+        {"balance 0.0 with a large chord is still the balance's fault",
+         typedWing({{kTenTo160.c_str(), kTenTo160.c_str(), "10", "0"}, {"200", "100", "300", "0"}},
+                   "0.0", ""),
+         {ArithmeticFailure, ArithmeticStep::BalanceDivision}},
+        {"overflowing mass",
+         typedWing({{"200", "200", "500", "0"}}, "30", kHuge.c_str()),
+         {ValueTooLarge, ArithmeticStep::WingLoading, {WingInput::Mass, 0}}},
     };
     for (const auto& failure : failures) {
+        SCOPED_TRACE(failure.name);
         WingPlanform planform;
         WingResults results;
         const CalcReport report = calculateWing(failure.fields, ".", planform, results);
-        EXPECT_EQ(report.outcome, CalcOutcome::ArithmeticFailure) << failure.name;
-        EXPECT_EQ(report.failedStep, failure.step) << failure.name;
+        EXPECT_EQ(report.outcome, failure.report.outcome);
+        EXPECT_EQ(report.failedStep, failure.report.failedStep);
+        EXPECT_EQ(report.field, failure.report.field);
     }
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "i18n/LanguageState.h"
+#include "i18n/TextKeys.h"
+#include "i18n/TextPattern.h"
 #include "support/FailureScopes.h"
 #include "support/TestFolder.h"
 #include "support/WingTexts.h"
@@ -252,6 +254,41 @@ TEST_F(LanguageTest, WriteOverAFolderFailsAndKeepsIt) {
     EXPECT_EQ(reports_, std::vector<std::string>{reportText(EISDIR, "WriteINI")});
     EXPECT_TRUE(std::filesystem::is_directory(path("tz.ini")));
     EXPECT_EQ(folder_.names(), std::vector<std::string>{"tz.ini"});
+}
+
+// The user learns what it means for them, where it would have been kept, and the error itself;
+// the words are those of the language just chosen (English's fall-back here).
+TEST_F(LanguageTest, LanguageThatCannotBeRememberedIsReportedInWordsForTheUser) {
+    std::filesystem::create_directory(path("tz.ini"));
+    language_.select("English");
+    EXPECT_FALSE(language_.storeLanguage("English"));
+    ASSERT_EQ(reports_.size(), 1u);
+    EXPECT_EQ(reports_[0], fillIn(kLanguageNotRememberedMessage.fallback,
+                                  {path("tz.ini"), "21", std::strerror(EISDIR)}));
+    EXPECT_EQ(reports_[0].find("WriteINI"), std::string::npos);
+    EXPECT_EQ(language_.name(), "English"); // still in use for this run
+}
+
+TEST_F(LanguageTest, StoredLanguageCountsOnlyWhileItsFileIsThere) {
+    writeBytes(path("tz.ini"), "[Langue]\r\n1=Gone\r\n");
+    EXPECT_EQ(language_.storedLanguage(), "Gone");
+    EXPECT_EQ(language_.usableStoredLanguage(), "");
+    writeBytes(path("Gone.lng"), "[Label]\r\n0=Back\r\n");
+    EXPECT_EQ(language_.usableStoredLanguage(), "Gone");
+    std::filesystem::remove(path("tz.ini"));
+    EXPECT_EQ(language_.usableStoredLanguage(), "");
+}
+
+// The chooser opened from the menu takes the remembered name; with none remembered (tz.ini could
+// not be written) the name in use stays, for the About window and the sketch.
+TEST_F(LanguageTest, RecallingTheStoredNameKeepsTheNameInUseWhenNoneIsStored) {
+    language_.select("Deutsch");
+    language_.recallStoredName();
+    EXPECT_EQ(language_.name(), "Deutsch");
+    writeBytes(path("tz.ini"), "[Langue]\r\n1=English\r\n");
+    language_.recallStoredName();
+    EXPECT_EQ(language_.name(), "English");
+    EXPECT_EQ(language_.languageFile(), path("Deutsch.lng")); // the texts stay as they were
 }
 
 } // namespace

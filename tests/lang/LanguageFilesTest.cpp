@@ -4,6 +4,7 @@
 #include "base/FileListing.h"
 #include "base/ProgramFolder.h"
 #include "base/TextEncoding.h"
+#include "i18n/IniFile.h"
 #include "i18n/LanguageState.h"
 #include "i18n/TextKeys.h"
 #include "support/TestFolder.h"
@@ -141,6 +142,33 @@ TEST_F(LanguageFiles, EnglishFileAgreesWithTheBuiltInFallBacks) {
             continue;
         EXPECT_EQ(withoutFile.text(key), language.text(key))
             << "[" << key.section << "] " << key.key;
+    }
+}
+
+// The blanks "%1" to "%9" a text leaves for the program to fill in, in order of their numbers.
+std::string blanksOf(std::string_view text) {
+    std::string blanks;
+    for (char number = '1'; number <= '9'; ++number) {
+        if (text.find(std::string("%") + number) != std::string_view::npos)
+            blanks += number;
+    }
+    return blanks;
+}
+
+// The English fall-back is for language files made before a key existed; the shipped files carry
+// their own words, with every blank the program fills in.
+TEST_F(LanguageFiles, NewerKeysAreTranslatedWithTheirBlanks) {
+    for (const std::string& name : shippedLanguages()) {
+        const std::string file = kLangFolder + kPathSeparator + name + ".lng";
+        for (const TextKey& key : everyTextKey()) {
+            if (key.fallback.empty())
+                continue;
+            SCOPED_TRACE(name + " [" + std::string(key.section) + "] " + std::string(key.key));
+            const IniRead read =
+                readIniValue(file, key.section, key.key, kLanguageTextMaxCharacters);
+            EXPECT_FALSE(read.value.empty());
+            EXPECT_EQ(blanksOf(read.value), blanksOf(key.fallback));
+        }
     }
 }
 

@@ -3,8 +3,10 @@
 // files, a full disk and a tz.ini it cannot use. Awkward paths go with save as and open.
 #include "MainWindowFixture.h"
 #include "files/WingFile.h"
+#include "i18n/TextPattern.h"
 #include "support/FailureScopes.h"
 #include "support/WingTexts.h"
+#include "ui/AboutDialog.h"
 
 #include <sys/stat.h>
 
@@ -20,15 +22,17 @@ struct NumberCase {
     const char* name;
     std::string text; // typed into every panel field and the mass
     std::string balance;
-    const char* messageKey; // "Message" key of the warning, nullptr when it calculates
+    const char* messageKey;      // "Message" key of the warning, nullptr when it calculates
+    const char* named = nullptr; // the field the warning names
 };
 
-// An overflowing sum or a zero area ends in the panel warning, a balance of 100 or more in the
-// balance warning; typed exponents are not part of a number, so "1e308" reads as 1.
+// A value too large to calculate with is named, a zero area ends in the panel warning, a balance
+// of 100 or more in the balance warning; typed exponents are not part of a number, so "1e308"
+// reads as 1.
 const NumberCase kNumberCases[] = {
-    {"TenThousandDigits", kTenThousandDigits, "30", "1"},
+    {"TenThousandDigits", kTenThousandDigits, "30", "toolarge", "Root chord, panel 1"},
     {"TenThousandDigitsAsBalanceToo", kTenThousandDigits, kTenThousandDigits, "2"},
-    {"TenTo308", kTenTo308, "30", "1"},
+    {"TenTo308", kTenTo308, "30", "toolarge", "Root chord, panel 1"},
     {"TenTo308AsBalanceToo", kTenTo308, kTenTo308, "2"},
     {"TenToMinus308", kTenToMinus308, "30", "1"},
     {"TenToMinus308AsBalanceToo", kTenToMinus308, kTenToMinus308, "1"},
@@ -46,8 +50,9 @@ TEST_P(HugeAndTinyNumbers, CalculateShowsAWarningOrResults) {
     window->calculate();
     if (GetParam().messageKey) {
         ASSERT_EQ(prompter.messages.size(), 1u);
+        const std::string message = language.text({"Message", GetParam().messageKey});
         EXPECT_EQ(prompter.messages[0].text.toStdString(),
-                  language.text({"Message", GetParam().messageKey}));
+                  GetParam().named ? fillIn(message, {GetParam().named}) : message);
         EXPECT_FALSE(window->hasValidResults());
         EXPECT_TRUE(c().spanValue->text().isEmpty());
     } else {
@@ -184,7 +189,9 @@ TEST_F(BadInputWindow, ReadOnlyProgramFolderKeepsThePickForTheRun) {
                                                 "ais.lng");
     EXPECT_EQ(c().rootChordCaption->text().toStdString(), language.text(kRootChordCaption));
     EXPECT_EQ(language.storedLanguage(), "English");
-    EXPECT_EQ(reports.size(), 1u); // the failed write, once
+    ASSERT_EQ(reports.size(), 1u); // the failed write, once, in words for the user
+    EXPECT_EQ(reports[0], fillIn(language.text(kLanguageNotRememberedMessage),
+                                 {folder / "tz.ini", "13", "Permission denied"}));
 }
 
 // At the first start a pick that tz.ini cannot keep must still let the window open.
@@ -229,5 +236,26 @@ TEST_P(UnusableSettingsAtStart, ThePickHoldsForTheRun) {
 
 INSTANTIATE_TEST_SUITE_P(Table, UnusableSettingsAtStart, testing::ValuesIn(kUnusableSettings),
                          [](const auto& row) { return std::string(row.param.name); });
+
+// With nothing remembered, the chooser from the menu keeps the name in use: the About window and
+// the sketch still know the language the window shows.
+TEST_F(BadInputWindow, ChooserFromTheMenuKeepsTheNameWhenNothingIsRemembered) {
+    ::chmod(folder.path().c_str(), 0555);
+    prompter.modalScripts.push_back(pick("English"));
+    {
+        const UnprivilegedScope nobody;
+        startWindow("");
+        ASSERT_TRUE(started);
+        window->chooseLanguage(); // closed untouched
+    }
+    ::chmod(folder.path().c_str(), 0755);
+    EXPECT_EQ(language.name(), "English");
+    prompter.modalScripts.push_back([](QDialog& dialog) {
+        EXPECT_EQ(dynamic_cast<AboutDialog&>(dialog).versionLabel()->text(),
+                  "Version 3.1.0 - English");
+    });
+    window->showAbout();
+    EXPECT_TRUE(prompter.modalScripts.empty());
+}
 
 } // namespace

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "MainWindowFixture.h"
+#include "i18n/TextPattern.h"
 #include "ui/AboutDialog.h"
 #include "ui/HelpDialog.h"
+#include "ui/SketchWindow.h"
 
 #include <QAction>
 #include <QFrame>
@@ -56,9 +58,31 @@ protected:
     }
     void openHelp(const std::function<void(HelpDialog&)>& check) { open(c().helpAction, check); }
     void openAbout(const std::function<void(AboutDialog&)>& check) { open(c().aboutAction, check); }
+    // A real one-pixel GIF: the sketch window shows only what Qt can read as a picture.
     void putSketch(const std::string& folderPath, const std::string& languageName) {
-        writeBytes(folderPath + "/" + languageName + ".gif", "GIF89a");
+        constexpr unsigned char kOnePixelGif[] = {
+            0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00,
+            0x00, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x2C, 0x00, 0x00, 0x00, 0x00,
+            0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3B};
+        writeBytes(folderPath + "/" + languageName + ".gif",
+                   std::string(std::begin(kOnePixelGif), std::end(kOnePixelGif)));
     }
+    // Clicks the help window's sketch button; the sketch window that opens, if any, is recorded
+    // with the file it shows.
+    void clickSketch(HelpDialog& help) {
+        const std::size_t scripts = prompter.modalScripts.size();
+        prompter.modalScripts.push_front([this](QDialog& dialog) {
+            auto* sketch = dynamic_cast<SketchWindow*>(&dialog);
+            ASSERT_NE(sketch, nullptr);
+            EXPECT_EQ(sketch->parentWidget(), dialog.parentWidget());
+            EXPECT_TRUE(sketch->hasPicture());
+            shownSketches.push_back(sketch->path());
+        });
+        help.sketchButton()->click();
+        if (prompter.modalScripts.size() > scripts)
+            prompter.modalScripts.pop_front(); // no sketch window opened
+    }
+    std::vector<QString> shownSketches;
 
     const std::filesystem::path previousWorkingFolder = std::filesystem::current_path();
     TestFolder elsewhere;
@@ -103,16 +127,30 @@ TEST_F(HelpAboutWindow, HelpTextsFollowTheirLayoutTables) {
     }
 }
 
-// A sketch that vanishes while the window is open is not handed to the viewer.
+// A sketch that vanishes while the window is open is not shown.
 TEST_F(HelpAboutWindow, SketchThatVanishesOpensNothing) {
     putSketch(folder.path(), "English");
     startWindow("English");
     openHelp([&](HelpDialog& help) {
         EXPECT_FALSE(help.sketchButton()->isHidden());
         std::filesystem::remove(folder / "English.gif");
-        help.sketchButton()->click();
+        clickSketch(help);
     });
-    EXPECT_TRUE(prompter.openedFiles.empty());
+    EXPECT_TRUE(shownSketches.empty());
+    EXPECT_EQ(prompter.modalRuns, 1);
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+// A file that is not a picture gets a message naming it, not an empty window.
+TEST_F(HelpAboutWindow, DamagedSketchIsReported) {
+    writeBytes(folder / "English.gif", "GIF89a, and then nothing of a picture");
+    startWindow("English");
+    openHelp([&](HelpDialog& help) { clickSketch(help); });
+    EXPECT_TRUE(shownSketches.empty());
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text.toStdString(),
+              fillIn(language.text(kSketchUnreadableMessage), {folder / "English.gif"}));
+    EXPECT_EQ(prompter.messages[0].style, kExclamationMessage);
 }
 
 struct SketchCase {
@@ -139,31 +177,54 @@ TEST_F(HelpAboutWindow, SketchButtonShowsWhenASketchIsFoundAndOpensIt) {
             putSketch(folder.path(), "English");
         if (row.inWorkingFolder)
             putSketch(elsewhere.path(), "English");
-        prompter.openedFiles.clear();
+        shownSketches.clear();
         startWindow("English");
         openHelp([&](HelpDialog& help) {
             EXPECT_EQ(!help.sketchButton()->isHidden(), row.shown);
             const std::string caption = row.shown ? language.text(kSketchButton) : "Croquis";
             EXPECT_EQ(help.sketchButton()->text().toStdString(), caption);
-            help.sketchButton()->click();
+            clickSketch(help);
         });
         std::vector<QString> expected;
         if (row.shown)
             expected.push_back(QString::fromStdString(
                 row.opensTheOneBesideProgram ? folder / "English.gif" : elsewhere / "English.gif"));
-        EXPECT_EQ(prompter.openedFiles, expected);
+        EXPECT_EQ(shownSketches, expected);
     }
 }
 
-// The path reaches the viewer as one name: nothing in it is read as a command.
+// The path reaches the sketch window as one name: nothing in it is read as a command.
 TEST_F(HelpAboutWindow, SketchPathWithBlanksQuotesAndSemicolonsIsPassedAsItIs) {
     const std::string odd = "it's a \"wing\"; rm -rf x";
-    writeBytes(folder / (odd + ".lng"), "[Button]\r\n5=Sketch\r\n");
+    writeBytes(folder / (odd + ".lng"), "[Button]\r\n5=&Sketch\r\n");
     putSketch(folder.path(), odd);
     startWindow(odd);
-    openHelp([](HelpDialog& help) { help.sketchButton()->click(); });
-    ASSERT_EQ(prompter.openedFiles.size(), 1u);
-    EXPECT_EQ(prompter.openedFiles[0].toStdString(), folder / (odd + ".gif"));
+    openHelp([this](HelpDialog& help) { clickSketch(help); });
+    ASSERT_EQ(shownSketches.size(), 1u);
+    EXPECT_EQ(shownSketches[0].toStdString(), folder / (odd + ".gif"));
+    EXPECT_TRUE(prompter.openedFiles.empty()); // no desktop viewer is asked
+}
+
+// The shipped sketch fills the window whatever its size, undistorted; Esc closes the window.
+TEST_F(HelpAboutWindow, SketchWindowScalesThePictureToFitAndClosesWithEsc) {
+    const QString path = QStringLiteral(WINGSHEET_SOURCE_LANG "/English.gif");
+    SketchWindow sketch(nullptr, path, QStringLiteral("Sketch"));
+    ASSERT_TRUE(sketch.hasPicture());
+    EXPECT_EQ(sketch.windowTitle(), "Sketch");
+    EXPECT_EQ(sketch.pictureLabel()->accessibleName(), "Sketch");
+    sketch.show();
+    for (const QSize size : {QSize(920, 375), QSize(400, 600), QSize(1200, 300)}) {
+        sketch.resize(size);
+        const QSize shown = sketch.pictureLabel()->pixmap().size();
+        SCOPED_TRACE(size.width());
+        EXPECT_TRUE(shown.width() == size.width() || shown.height() == size.height());
+        EXPECT_LE(shown.width(), size.width());
+        EXPECT_LE(shown.height(), size.height());
+        EXPECT_NEAR(double(shown.width()) / shown.height(), 920.0 / 375, 0.02);
+    }
+    QTest::keyClick(&sketch, Qt::Key_Escape);
+    EXPECT_FALSE(sketch.isVisible());
+    EXPECT_EQ(sketch.result(), QDialog::Rejected);
 }
 
 // Esc presses OK in both windows; Enter too in the About window, whose OK is the default.

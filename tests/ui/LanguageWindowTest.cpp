@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QMenu>
+#include <QTest>
 
 namespace {
 
@@ -99,6 +100,38 @@ TEST_F(LanguageWindow, MissingTextsShowEmptyWithTheProgramsOwnSeparators) {
     EXPECT_TRUE(window->windowTitle().isEmpty() || window->windowTitle() == "wingsheet_ui_tests");
     EXPECT_EQ(c().languageAction->text(), "Lang");
     EXPECT_TRUE(c().rootChordCaption->text().isEmpty());
+}
+
+// A remembered language whose file has gone would leave the window without a word: the chooser
+// asks again, as at the first start.
+TEST_F(LanguageWindow, RememberedLanguageWithoutItsFileOpensTheChooser) {
+    prompter.modalScripts.push_back([this](QDialog& dialog) {
+        EXPECT_TRUE(language.choosingAtStartup());
+        pick("English")(dialog);
+    });
+    startWindow("Klingon");
+    ASSERT_TRUE(started);
+    EXPECT_EQ(prompter.modalRuns, 1);
+    EXPECT_EQ(language.name(), "English");
+    EXPECT_EQ(language.storedLanguage(), "English");
+    EXPECT_EQ(c().fileMenu->title().toStdString(), language.text(kFileMenu));
+}
+
+// Down then Enter in the chooser from the menu picks the language after the one in use.
+TEST_F(LanguageWindow, ChooserFromTheMenuStartsAtTheLanguageInUse) {
+    startWindow("English");
+    prompter.modalScripts.push_back([](QDialog& dialog) {
+        auto& chooser = dynamic_cast<LanguageDialog&>(dialog);
+        chooser.show(); // the default button takes Enter only when it shows
+        EXPECT_EQ(chooser.languageCombo()->currentText(), "English");
+        EXPECT_FALSE(chooser.selectionMade());
+        QTest::keyClick(chooser.languageCombo(), Qt::Key_Down);
+        QTest::keyClick(chooser.languageCombo(), Qt::Key_Return);
+    });
+    window->chooseLanguage();
+    EXPECT_EQ(language.name(), "Fran\xc3\xa7"
+                               "ais");
+    EXPECT_EQ(language.storedLanguage(), language.name());
 }
 
 } // namespace

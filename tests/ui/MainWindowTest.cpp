@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "MainWindowFixture.h"
+#include "i18n/TextPattern.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QTest>
 
@@ -51,8 +53,8 @@ TEST_F(MainWindowBehaviour, TypingLetsOnlyNumberCharactersThrough) {
     }
     QTest::keyClick(c().rootChordFields[0], Qt::Key_Backspace);
     EXPECT_EQ(c().rootChordFields[0]->text(), "12,");
-    QTest::keyClick(c().rootChordFields[0], Qt::Key_V,
-                    Qt::ControlModifier); // a paste shortcut types ^V
+    QGuiApplication::clipboard()->setText("abc"); // nothing of a number to paste
+    QTest::keyClick(c().rootChordFields[0], Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(c().rootChordFields[0]->text(), "12,");
 }
 
@@ -84,6 +86,32 @@ TEST_F(MainWindowBehaviour, FocusSelectsTheWholeText) {
     EXPECT_EQ(c().panelLengthFields[0]->selectedText(), "1000");
     QTest::keyClicks(c().panelLengthFields[0], "9");
     EXPECT_EQ(c().panelLengthFields[0]->text(), "9");
+}
+
+// Calculate by Enter or by the button, and Clear, hand the first root chord back to the user with
+// its text selected, so the next wing can be typed straight away.
+TEST_F(MainWindowBehaviour, CalculateAndClearSelectTheFirstRootChord) {
+    startWindow();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    typeWing(kWorkedWings[1].panels, kWorkedWings[1].balance, kWorkedWings[1].mass);
+    WingField* first = c().rootChordFields[0];
+    const std::function<void()> commands[] = {
+        [this] { QTest::keyClick(c().massField, Qt::Key_Return); },
+        [this] { QTest::mouseClick(c().calculateButton, Qt::LeftButton); },
+        [this] { QTest::keyClick(c().calculateButton, Qt::Key_Space); },
+        [this] { QTest::mouseClick(c().clearButton, Qt::LeftButton); },
+    };
+    for (std::size_t i = 0; i < std::size(commands); ++i) {
+        SCOPED_TRACE(i);
+        c().massField->setFocus(Qt::TabFocusReason);
+        commands[i]();
+        EXPECT_EQ(QApplication::focusWidget(), first);
+        EXPECT_EQ(first->selectedText(), first->text());
+        EXPECT_EQ(first->text(), i < 3 ? "300" : "");
+    }
+    EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST_F(MainWindowBehaviour, TabOrderRunsDownPanelZeroThenTheBalanceThenTheOtherPanels) {
@@ -130,6 +158,7 @@ struct Refusal {
     std::vector<TypedPanel> panels;
     const char* balance;
     const char* messageKey;
+    const char* named = nullptr; // the panel or field the message names
 };
 
 // The results of an earlier wing stay on show.
@@ -142,7 +171,13 @@ TEST_F(MainWindowBehaviour, RefusedWingsShowTheirWarningAndChangeNothing) {
         {"gap in the chain",
          {{"250", "150", "1000", "0"}, {"", "", "", ""}, {"", "100", "300", "0"}},
          "30",
-         "1"},
+         "gap",
+         "2"},
+        {"negative length",
+         {{"250", "150", "-1000", "0"}},
+         "30",
+         "negative",
+         "Panel length, panel 1"},
         {"balance 0.0 on two panels", kWorkedWings[1].panels, "0.0", "2"},
     };
     for (const auto& refusal : refusals) {
@@ -153,7 +188,9 @@ TEST_F(MainWindowBehaviour, RefusedWingsShowTheirWarningAndChangeNothing) {
         prompter.messages.clear();
         window->calculate();
         ASSERT_EQ(prompter.messages.size(), 1u) << refusal.name;
-        EXPECT_EQ(prompter.messages[0].text, textOf({"Message", refusal.messageKey}))
+        const std::string message = language.text({"Message", refusal.messageKey});
+        EXPECT_EQ(prompter.messages[0].text.toStdString(),
+                  refusal.named ? fillIn(message, {refusal.named}) : message)
             << refusal.name;
         EXPECT_EQ(prompter.messages[0].style, kExclamationMessage) << refusal.name;
         EXPECT_EQ(prompter.messages[0].title, "Wingsheet") << refusal.name;

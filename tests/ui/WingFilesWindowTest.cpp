@@ -90,4 +90,33 @@ TEST_F(WingFilesWindow, CancelledDialogsChangeNothing) {
     EXPECT_TRUE(prompter.messages.empty());
 }
 
+// A file that cannot be read whole costs nothing: the form, the results, the drawing and the
+// caption of the wing being edited stay, and only the error is shown.
+TEST_F(WingFilesWindow, OpenThatFailsKeepsTheWingBeingEdited) {
+    startWindow();
+    writeBytes(folder / "two.txt", kTwoPanelWingFile);
+    writeBytes(folder / "short.txt", kTwoPanelWingFile.substr(0, 60));
+    std::filesystem::create_directory(folder / "folder.txt");
+    prompter.fileAnswers.push_back(QString::fromStdString(folder / "two.txt"));
+    window->openWingFile();
+    c().massField->setText("1800"); // edited after opening
+    const WingFields edited = window->session().fields();
+    const QString title = window->windowTitle();
+    for (const char* name : {"short.txt", "folder.txt", "missing.txt"}) {
+        SCOPED_TRACE(name);
+        prompter.messages.clear();
+        prompter.fileAnswers.push_back(QString::fromStdString(folder / name));
+        window->openWingFile();
+        ASSERT_EQ(prompter.messages.size(), 1u);
+        EXPECT_EQ(prompter.messages[0].style, kInformationMessage);
+        EXPECT_EQ(window->session().fields(), edited);
+        EXPECT_EQ(c().massField->text(), "1800");
+        EXPECT_EQ(c().rootChordFields[1]->text(), "200");
+        EXPECT_EQ(c().meanChordValue->text(), " 222.99 mm  ");
+        EXPECT_FALSE(c().preview->isBlank());
+        EXPECT_TRUE(window->hasValidResults());
+        EXPECT_EQ(window->windowTitle(), title);
+    }
+}
+
 } // namespace

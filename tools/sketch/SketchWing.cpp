@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <QPolygonF>
+#include <QTransform>
 #include <stdexcept>
 
 namespace {
@@ -56,20 +57,23 @@ QPointF toPixels(double xTwips, double yTwips) {
     return {xTwips / kTwipsPerPixel, yTwips / kTwipsPerPixel};
 }
 
+QPolygonF panelOutline(const PanelStrokes& panel) {
+    const CanvasPoint root = panel.rootTrailing;
+    const double leadingY = root.y + panel.rootChordRise;
+    return QPolygonF{
+        QPointF(root.x, root.y),
+        QPointF(root.x, leadingY),
+        QPointF(root.x + panel.leadingDx, leadingY + panel.leadingDy),
+        QPointF(root.x + panel.leadingDx, leadingY + panel.leadingDy + panel.tipChordDrop),
+    };
+}
+
 void fillPanels(QPainter& painter, const PlanformFigure& figure, const QColor& colour) {
     painter.save();
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
-    for (const PanelStrokes& panel : figure.panels) {
-        const CanvasPoint root = panel.rootTrailing;
-        const double leadingY = root.y + panel.rootChordRise;
-        const QPolygonF outline{
-            toPixels(root.x, root.y),
-            toPixels(root.x, leadingY),
-            toPixels(root.x + panel.leadingDx, leadingY + panel.leadingDy),
-            toPixels(root.x + panel.leadingDx, leadingY + panel.leadingDy + panel.tipChordDrop),
-        };
-        painter.drawPolygon(outline);
-    }
+    const QTransform twipsToPixels = QTransform::fromScale(1 / kTwipsPerPixel, 1 / kTwipsPerPixel);
+    for (const PanelStrokes& panel : figure.panels)
+        painter.drawPolygon(twipsToPixels.map(panelOutline(panel)));
     painter.restore();
 }

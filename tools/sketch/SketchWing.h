@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QPointF>
+#include <QPolygonF>
 #include <array>
 #include <vector>
 
@@ -28,6 +29,10 @@ PlanformFigure layOutWing(const SketchWing& wing, RootTrailingPoint rootTrailing
 
 // Pixels of a 96 DPI image for a position in twips.
 QPointF toPixels(double xTwips, double yTwips);
+
+// The four corners of a panel in canvas twips: root trailing, root leading, tip leading, tip
+// trailing, the order the canvas draws its outline in.
+QPolygonF panelOutline(const PanelStrokes& panel);
 
 // Paints the inside of every panel, under the outlines that the canvas draws afterwards.
 void fillPanels(QPainter& painter, const PlanformFigure& figure, const QColor& colour);

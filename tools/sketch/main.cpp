@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the pictures that the repository keeps, with the program's own calculation and planform
-// code: the help sketch of one language, or the About window's planform. Writes PNG files.
+// code: the help sketch of one language, the About window's planform, or the program's icon.
 #include "AboutPicture.h"
+#include "AppIcon.h"
 #include "HelpSketch.h"
 #include "i18n/LanguageState.h"
 #include "i18n/TextKeys.h"
 
 #include <QGuiApplication>
+#include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <string>
 
@@ -30,7 +33,8 @@ SketchWords wordsOf(const LanguageState& language) {
 
 int usage() {
     std::cerr << "usage: wingsheet_sketch help LANGUAGE_FOLDER LANGUAGE OUT.png\n"
-                 "       wingsheet_sketch about OUT.png\n";
+                 "       wingsheet_sketch about OUT.png\n"
+                 "       wingsheet_sketch icon SIZE OUT.png | icon-svg OUT.svg\n";
     return 2;
 }
 
@@ -58,5 +62,19 @@ int main(int argc, char** argv) {
     }
     if (action == "about" && argc == 3)
         return save(drawAboutPicture(), argv[2]) ? 0 : 1;
+    if (action == "icon" && argc == 4) {
+        const int size = std::atoi(argv[2]);
+        if (size < 16 || size > 1024)
+            return usage();
+        return save(drawAppIcon(size), argv[3]) ? 0 : 1;
+    }
+    if (action == "icon-svg" && argc == 3) {
+        std::ofstream svg(argv[2], std::ios::binary);
+        svg << appIconSvg();
+        if (svg.flush())
+            return 0;
+        std::cerr << "cannot write " << argv[2] << '\n';
+        return 1;
+    }
     return usage();
 }

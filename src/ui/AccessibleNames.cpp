@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/AccessibleNames.h"
+
+#include "i18n/TextKeys.h"
+#include "session/AccessibleTexts.h"
+#include "ui/LanguageText.h"
+#include "ui/MainWindowControls.h"
+#include "ui/PlanformPreview.h"
+#include "ui/WingField.h"
+
+#include <QLabel>
+#include <utility>
+
+namespace {
+
+void nameFields(MainWindowControls& c, const TextLookup& text) {
+    const std::pair<WingInput, const PanelFields*> rows[] = {
+        {WingInput::RootChord, &c.rootChordFields},
+        {WingInput::TipChord, &c.tipChordFields},
+        {WingInput::PanelLength, &c.panelLengthFields},
+        {WingInput::SweepOffset, &c.sweepOffsetFields},
+    };
+    for (const auto& [input, fields] : rows) {
+        for (int panel = 0; panel < kPanelCount; ++panel)
+            (*fields)[panel]->setAccessibleName(fromUtf8(fieldName({input, panel}, text)));
+    }
+    c.balanceField->setAccessibleName(fromUtf8(fieldName({WingInput::Balance}, text)));
+    c.massField->setAccessibleName(fromUtf8(fieldName({WingInput::Mass}, text)));
+}
+
+// The value label alone would be read as a bare number.
+void nameResults(MainWindowControls& c) {
+    const std::pair<QLabel*, QLabel*> results[] = {
+        {c.spanCaption, c.spanValue},
+        {c.areaCaption, c.areaValue},
+        {c.aspectRatioCaption, c.aspectRatioValue},
+        {c.meanChordStationCaption, c.meanChordStationValue},
+        {c.meanChordCaption, c.meanChordValue},
+        {c.balanceDistanceCaption, c.balanceDistanceValue},
+        {c.wingLoadingCaption, c.wingLoadingValue},
+    };
+    for (const auto& [caption, value] : results)
+        value->setAccessibleName(
+            fromUtf8(resultName(caption->text().toStdString(), value->text().toStdString())));
+}
+
+// Described from what the labels show, which is the drawing's wing even after a refused one.
+void describePreview(MainWindowControls& c, const TextLookup& text) {
+    std::optional<ResultTexts> shown;
+    if (!c.preview->isBlank()) {
+        shown.emplace();
+        shown->span = c.spanValue->text().toStdString();
+        shown->meanChordStation = c.meanChordStationValue->text().toStdString();
+        shown->balanceDistance = c.balanceDistanceValue->text().toStdString();
+    }
+    c.preview->setAccessibleName(fromUtf8(text(kPreviewName)));
+    c.preview->setAccessibleDescription(fromUtf8(previewDescription(shown, text)));
+}
+
+} // namespace
+
+void nameMainWindowControls(MainWindowControls& c, const TextLookup& text) {
+    nameFields(c, text);
+    nameResults(c);
+    describePreview(c, text);
+}

@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a screen reader hears in the main window: each field named by its row and panel, each
+// result by its caption and value, and the preview described. Run again after every language
+// switch and every change of the results.
+#pragma once
+
+#include "i18n/TextKey.h"
+
+struct MainWindowControls;
+
+void nameMainWindowControls(MainWindowControls& controls, const TextLookup& text);

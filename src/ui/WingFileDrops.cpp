@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/WingFileDrops.h"
+
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+
+QString draggedLocalFile(const QMimeData* data) {
+    if (!data || !data->hasUrls())
+        return {};
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return {};
+    return urls.front().toLocalFile();
+}
+
+WingFileDrops::WingFileDrops(QWidget& window, std::function<void(const QString&)> open)
+    : QObject(&window)
+    , open_(std::move(open)) {
+    window.setAcceptDrops(true);
+    window.installEventFilter(this);
+    for (QLineEdit* field : window.findChildren<QLineEdit*>())
+        field->installEventFilter(this);
+}
+
+bool WingFileDrops::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return QObject::eventFilter(watched, event);
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QString path = draggedLocalFile(drop->mimeData());
+    if (path.isEmpty())
+        return QObject::eventFilter(watched, event);
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop)
+        QTimer::singleShot(0, this, [this, path] { open_(path); });
+    return true;
+}
