@@ -52,6 +52,6 @@ std::optional<Json> stabilityJson(const OpenedWing& wing) {
         return std::nullopt;
     const StabilityReport report = wing.session.calculateStability();
     if (report.outcome != StabilityOutcome::Ok)
-        return errorJson(stabilityMessage(report.outcome, text));
+        return errorJson(stabilityMessage(report, text));
     return resultsJson(report.results);
 }

@@ -23,28 +23,39 @@ struct Tail {
     WingResults results;
 };
 
-// A refused panel is the tail's panel check; anything else failing is arithmetic, as for the wing.
-StabilityOutcome calculateTail(const WingFields& fields, std::string_view separator, Tail& tail) {
-    WingFields tailFields = fields;
-    tailFields.balancePercent = kTailBalanceText;
-    tailFields.mass.clear();
-    switch (calculateWing(tailFields, separator, tail.planform, tail.results).outcome) {
+// The wing's refusals, said of the tail: they name the tail field to mend, never the wing's.
+StabilityReport tailRefusal(const CalcReport& report) {
+    switch (report.outcome) {
     case CalcOutcome::Ok:
-        // Negative lengths or chords (from a hand-edited file) can pass the wing's checks; a
-        // tail without a positive area would pull the neutral point forward.
-        if (!(tail.results.halfArea > 0 && tail.results.aspectRatio > 0))
-            return StabilityOutcome::TailPanelError;
-        return StabilityOutcome::Ok;
+        return {StabilityOutcome::Ok, {}};
     case CalcOutcome::PanelError:
     case CalcOutcome::BalanceError:
-    case CalcOutcome::NegativeValue:
-        return StabilityOutcome::TailPanelError;
+        return {StabilityOutcome::TailPanelError, {}};
     case CalcOutcome::GapInChain:
+        return {StabilityOutcome::TailGapInChain, {}, report.field};
+    case CalcOutcome::NegativeValue:
+        return {StabilityOutcome::TailNegativeValue, {}, report.field};
     case CalcOutcome::ValueTooLarge:
+        return {StabilityOutcome::TailValueTooLarge, {}, report.field};
     case CalcOutcome::ArithmeticFailure:
         break;
     }
-    return StabilityOutcome::ArithmeticFailure;
+    return {StabilityOutcome::ArithmeticFailure, {}};
+}
+
+StabilityReport calculateTail(const WingFields& fields, std::string_view separator, Tail& tail) {
+    WingFields tailFields = fields;
+    tailFields.balancePercent = kTailBalanceText;
+    tailFields.mass.clear();
+    const StabilityReport refusal =
+        tailRefusal(calculateWing(tailFields, separator, tail.planform, tail.results));
+    if (refusal.outcome != StabilityOutcome::Ok)
+        return refusal;
+    // The wing's checks leave a positive area; a tail without one would pull the neutral point
+    // forward, so it stays refused should a check ever let one through.
+    if (!(tail.results.halfArea > 0 && tail.results.aspectRatio > 0))
+        return {StabilityOutcome::TailPanelError, {}};
+    return {StabilityOutcome::Ok, {}};
 }
 
 TailResults tailResults(const Tail& tail) {
@@ -74,19 +85,19 @@ bool allFinite(const StabilityResults& r) {
 
 // The tail's share moves the neutral point aft of the wing's aerodynamic centre in proportion to
 // the tail volume, the ratio of the lift slopes and the part of the airflow the downwash leaves.
-StabilityOutcome addTail(const StabilityFields& fields, const WingPlanform& wing,
-                         const WingResults& wingResults, std::string_view separator,
-                         StabilityResults& r) {
+StabilityReport addTail(const StabilityFields& fields, const WingPlanform& wing,
+                        const WingResults& wingResults, std::string_view separator,
+                        StabilityResults& r) {
     Tail tail;
-    if (const StabilityOutcome outcome = calculateTail(fields.tail, separator, tail);
-        outcome != StabilityOutcome::Ok)
-        return outcome;
+    if (StabilityReport refusal = calculateTail(fields.tail, separator, tail);
+        refusal.outcome != StabilityOutcome::Ok)
+        return refusal;
     const double distance = parseNumber(fields.distance, separator);
     if (!(distance > 0))
-        return StabilityOutcome::DistanceError;
+        return {StabilityOutcome::DistanceError, {}};
     r.efficiency = parseNumber(fields.efficiency, separator);
     if (!(r.efficiency >= kLowestEfficiency && r.efficiency <= kHighestEfficiency))
-        return StabilityOutcome::EfficiencyError;
+        return {StabilityOutcome::EfficiencyError, {}};
 
     const int n = wing.lastPanel;
     const double wingCentre = aerodynamicCentre(wing, wingResults);
@@ -95,7 +106,7 @@ StabilityOutcome addTail(const StabilityFields& fields, const WingPlanform& wing
     r.tail = tailResults(tail);
     r.tailArm = distance + aerodynamicCentre(tail.planform, tail.results) - wingCentre;
     if (!(r.tailArm > 0))
-        return StabilityOutcome::TailArmError;
+        return {StabilityOutcome::TailArmError, {}};
     const double wingArea = 2 * wingResults.halfArea;
     const double tailArea = 2 * tail.results.halfArea;
     r.tailVolume = tailArea * r.tailArm / (wingArea * meanChord);
@@ -104,7 +115,7 @@ StabilityOutcome addTail(const StabilityFields& fields, const WingPlanform& wing
     r.neutralPoint = wingCentre + meanChord * r.efficiency * r.tailVolume *
                                       (r.liftSlopeTail / r.liftSlopeWing) *
                                       (1 - r.downwashGradient);
-    return StabilityOutcome::Ok;
+    return {StabilityOutcome::Ok, {}};
 }
 
 } // namespace
@@ -131,9 +142,9 @@ StabilityReport calculateStability(const StabilityFields& fields, const WingPlan
     r.downwashGradient = 2 * r.liftSlopeWing / (std::numbers::pi * wingResults.aspectRatio);
     r.neutralPoint = aerodynamicCentre(wing, wingResults);
     if (fields.hasTail) {
-        const StabilityOutcome outcome = addTail(fields, wing, wingResults, decimalSeparator, r);
-        if (outcome != StabilityOutcome::Ok)
-            return {outcome, {}};
+        if (StabilityReport refusal = addTail(fields, wing, wingResults, decimalSeparator, r);
+            refusal.outcome != StabilityOutcome::Ok)
+            return refusal;
     }
     r.margin = parseNumber(fields.margin, decimalSeparator);
     if (fields.margin.empty() || !(r.margin >= 0 && r.margin < 100))

@@ -11,7 +11,10 @@
 enum class StabilityOutcome {
     Ok,
     WingNotCalculated, // the wing has no valid results to start from
-    TailPanelError,    // the tail's panels fail the wing's own checks
+    TailPanelError,    // the tail's panels fail the wing's own panel checks
+    TailGapInChain,    // an empty tail panel lies between used ones
+    TailNegativeValue, // a chord or length of a used tail panel is below zero
+    TailValueTooLarge, // a value of the tail too large to calculate with
     DistanceError,     // the tail is not behind the wing's root leading edge
     TailArmError,      // the tail's quarter-chord point is not behind the wing's
     EfficiencyError,   // outside 0.3 to 1.0
@@ -50,6 +53,8 @@ struct StabilityResults {
 struct StabilityReport {
     StabilityOutcome outcome = StabilityOutcome::Ok;
     StabilityResults results; // valid only after Ok
+    // The tail's field to blame: its empty panel for a gap, the negative or too-large value.
+    InputField tailField{};
 };
 
 // Lift slope per radian of a wing of aspect ratio A whose half-chord line has the slope tanSweep
@@ -60,7 +65,8 @@ double liftSlope(double aspectRatio, double tanSweep);
 double halfChordSweepTangent(const WingPlanform& planform, const WingResults& results);
 
 // wing and wingResults come from a successful calculateWing; the tail goes through the same
-// calculation. Checks run in the window's order: tail panels, distance, efficiency, margin.
+// calculation and its checks. Checks run in the window's order: tail panels, distance,
+// efficiency, margin.
 StabilityReport calculateStability(const StabilityFields& fields, const WingPlanform& wing,
                                    const WingResults& wingResults,
                                    std::string_view decimalSeparator);

@@ -195,6 +195,12 @@ inline constexpr TextKey kTailPanelMessage{
     "Stability", "TailPanels",
     "Check the tail panels: panel 1 needs a length and a root chord, and every panel you use "
     "needs both a length and a tip chord."};
+inline constexpr TextKey kTailGapMessage{
+    "Stability", "TailGap",
+    "Tail panel %1 is empty, but a tail panel further out is used. Fill the tail panels one after "
+    "another from panel 1, or empty the outer ones."};
+// A field of the tail's grid, for a screen reader and for the messages that name it.
+inline constexpr TextKey kTailFieldName{"Stability", "TailField", "%1, tail panel %2"};
 inline constexpr TextKey kTailDistanceMessage{
     "Stability", "DistanceMessage",
     "The distance to the tail must be greater than 0: the tail lies behind the wing. Canard "
@@ -356,6 +362,8 @@ inline constexpr std::array kNamedTextKeys{
     kStabilityHelpTitle,
     kStabilityNeedsWingMessage,
     kTailPanelMessage,
+    kTailGapMessage,
+    kTailFieldName,
     kTailDistanceMessage,
     kTailArmMessage,
     kEfficiencyMessage,

@@ -54,6 +54,11 @@ std::string fieldName(InputField field, const TextLookup& text) {
     return fillIn(text(kPanelFieldName), {caption, std::to_string(field.panel + 1)});
 }
 
+std::string tailFieldName(InputField field, const TextLookup& text) {
+    return fillIn(text(kTailFieldName),
+                  {withoutColon(text(captionOf(field.input))), std::to_string(field.panel + 1)});
+}
+
 std::string resultName(std::string_view caption, std::string_view value) {
     const std::string_view shown = trimmed(value);
     if (shown.empty())

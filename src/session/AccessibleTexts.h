@@ -17,6 +17,9 @@ std::string withoutColon(std::string_view caption);
 // The field's row caption, and its panel for the grid: "Root chord, panel 1"; "Weight".
 std::string fieldName(InputField field, const TextLookup& text);
 
+// A field of the tail's grid, named alike: "Root chord, tail panel 1".
+std::string tailFieldName(InputField field, const TextLookup& text);
+
 // A result as one phrase, caption then value: "Span: 2 600.00 mm"; the caption alone while the
 // result is empty.
 std::string resultName(std::string_view caption, std::string_view value);

@@ -3,15 +3,23 @@
 #include "session/StabilityMessages.h"
 
 #include "i18n/TextKeys.h"
+#include "i18n/TextPattern.h"
+#include "session/AccessibleTexts.h"
 
-std::string stabilityMessage(StabilityOutcome outcome, const TextLookup& text) {
-    switch (outcome) {
+std::string stabilityMessage(const StabilityReport& report, const TextLookup& text) {
+    switch (report.outcome) {
     case StabilityOutcome::Ok:
         return {};
     case StabilityOutcome::WingNotCalculated:
         return text(kStabilityNeedsWingMessage);
     case StabilityOutcome::TailPanelError:
         return text(kTailPanelMessage);
+    case StabilityOutcome::TailGapInChain:
+        return fillIn(text(kTailGapMessage), {std::to_string(report.tailField.panel + 1)});
+    case StabilityOutcome::TailNegativeValue:
+        return fillIn(text(kNegativeValueMessage), {tailFieldName(report.tailField, text)});
+    case StabilityOutcome::TailValueTooLarge:
+        return fillIn(text(kValueTooLargeMessage), {tailFieldName(report.tailField, text)});
     case StabilityOutcome::DistanceError:
         return text(kTailDistanceMessage);
     case StabilityOutcome::TailArmError:

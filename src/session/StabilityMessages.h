@@ -9,8 +9,9 @@
 
 #include <string>
 
-// The message of a refused stability calculation; "" when it succeeded.
-std::string stabilityMessage(StabilityOutcome outcome, const TextLookup& text);
+// The message of a refused stability calculation; "" when it succeeded. A refused tail value
+// is named as a field of the tail, with the wing's own words for what is wrong with it.
+std::string stabilityMessage(const StabilityReport& report, const TextLookup& text);
 
 // The text of the key, the file's path on a line of its own, then the file layer's error
 // number and description when there is one.

@@ -6,10 +6,11 @@
 #include "calc/ParseNumber.h"
 #include "calc/ResultTexts.h"
 #include "i18n/TextKeys.h"
+#include "session/AccessibleTexts.h"
 #include "session/StabilityMessages.h"
 #include "session/WingSession.h"
-#include "ui/AccessibleText.h"
 #include "ui/LanguageText.h"
+#include "ui/PlainToolTip.h"
 #include "ui/Prompter.h"
 #include "ui/SessionFieldLink.h"
 #include "ui/WingField.h"
@@ -31,6 +32,8 @@ constexpr int kOtherPosition = 3;
 
 constexpr std::array<TextKey, 4> kTailRowCaptions{kRootChordCaption, kTipChordCaption,
                                                   kPanelLengthCaption, kSweepOffsetCaption};
+constexpr std::array<WingInput, 4> kTailRowInputs{WingInput::RootChord, WingInput::TipChord,
+                                                  WingInput::PanelLength, WingInput::SweepOffset};
 
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
@@ -164,7 +167,7 @@ void StabilityDialog::calculate() {
         clearResults();
     stabilityChanged_();
     if (report.outcome != StabilityOutcome::Ok)
-        prompter_.messageBox(fromUtf8(stabilityMessage(report.outcome, language_.lookup())),
+        prompter_.messageBox(fromUtf8(stabilityMessage(report, language_.lookup())),
                              kExclamationMessage, uiText(language_, kProgramCaption));
 }
 
@@ -217,13 +220,36 @@ void StabilityDialog::clearResults() {
 
 // Each value is announced with its caption, the % of a place after its millimetres.
 void StabilityDialog::nameResults() {
+    const auto name = [](QLabel* value, const QLabel* caption) {
+        value->setAccessibleName(
+            fromUtf8(resultName(caption->text().toStdString(), value->text().toStdString())));
+    };
     for (const StabilityResultRow* row :
          {&c_.tailArea, &c_.tailMeanChord, &c_.tailAspectRatio, &c_.tailArm, &c_.tailVolume,
           &c_.neutralPoint, &c_.balanceForMargin, &c_.marginAtBalance}) {
-        nameValue(row->value, row->caption->text());
+        name(row->value, row->caption);
         if (row->percentValue)
-            nameValue(row->percentValue, row->caption->text());
+            name(row->percentValue, row->caption);
     }
+}
+
+// The tail's fields are named as its messages name them; the others by caption and unit.
+void StabilityDialog::nameFields() {
+    const TextLookup text = language_.lookup();
+    const std::array<const StabilityPanelFields*, 4> rows{
+        &c_.rootChordFields, &c_.tipChordFields, &c_.panelLengthFields, &c_.sweepOffsetFields};
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        for (int panel = 0; panel < kPanelCount; ++panel)
+            (*rows[row])[panel]->setAccessibleName(
+                fromUtf8(tailFieldName({kTailRowInputs[row], panel}, text)));
+    }
+    const auto caption = [&text](TextKey key, std::string_view unit = {}) {
+        return fromUtf8(withoutColon(text(key)) + std::string(unit));
+    };
+    c_.distanceField->setAccessibleName(caption(kTailDistanceCaption, ", mm"));
+    c_.positionCombo->setAccessibleName(caption(kTailPositionCaption));
+    c_.efficiencyField->setAccessibleName(caption(kEfficiencyCaption));
+    c_.marginField->setAccessibleName(caption(kMarginCaption, ", %"));
 }
 
 void StabilityDialog::translate() {
@@ -240,29 +266,16 @@ void StabilityDialog::translate() {
         c_.rowCaptions[row]->setText(text(kTailRowCaptions[row]));
     setPlainToolTip(c_.rowCaptions[3], text(kSweepOffsetTip));
 
-    const std::array<const StabilityPanelFields*, 4> rows{
-        &c_.rootChordFields, &c_.tipChordFields, &c_.panelLengthFields, &c_.sweepOffsetFields};
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        for (int i = 0; i < kPanelCount; ++i)
-            (*rows[row])[i]->setAccessibleName(
-                gridFieldName(c_.rowCaptions[row]->text(), c_.panelCaptions[i]->text()));
-    }
-
     c_.distanceCaption->setText(text(kTailDistanceCaption));
     setPlainToolTip(c_.distanceCaption, text(kTailDistanceTip));
-    c_.distanceField->setAccessibleName(captionName(c_.distanceCaption->text()) +
-                                        QStringLiteral(", mm"));
     c_.positionCaption->setText(text(kTailPositionCaption));
-    c_.positionCombo->setAccessibleName(captionName(c_.positionCaption->text()));
     for (int i = 0; i < static_cast<int>(kPositionTexts.size()); ++i)
         c_.positionCombo->setItemText(i, text(kPositionTexts[i]));
     c_.efficiencyCaption->setText(text(kEfficiencyCaption));
     setPlainToolTip(c_.efficiencyCaption, text(kEfficiencyTip));
-    c_.efficiencyField->setAccessibleName(captionName(c_.efficiencyCaption->text()));
     c_.marginCaption->setText(text(kMarginCaption));
     setPlainToolTip(c_.marginCaption, text(kMarginTip));
-    c_.marginField->setAccessibleName(captionName(c_.marginCaption->text()) +
-                                      QStringLiteral(", %"));
+    nameFields();
 
     c_.resultsGroup->setTitle(text(kResultsTitle));
     c_.tailArea.caption->setText(text(kTailAreaCaption));

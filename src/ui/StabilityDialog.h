@@ -97,6 +97,7 @@ private:
     void showResults(const StabilityResults& results);
     void clearResults();
     void nameResults();
+    void nameFields();
 
     Prompter& prompter_;
     const LanguageState& language_;

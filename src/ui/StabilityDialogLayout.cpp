@@ -20,7 +20,7 @@ namespace {
 
 constexpr double kFieldWidth = 855;  // the main window's field width, in twips
 constexpr double kValueWidth = 1500; // room for " 1 234.56 mm  " in every language
-constexpr double kHelpWidth = 9000;  // the method's text wraps at this width
+constexpr double kHelpWidth = 9000;  // the method's text wraps at this width or wider
 constexpr int kPositionCount = 4;    // three tail positions and "other value"
 
 QLabel* makeLabel(QWidget* parent, bool bold,
@@ -106,6 +106,11 @@ QGridLayout* buildOtherInputs(QDialog& dialog, StabilityDialogControls& c) {
     c.marginUnit = makeLabel(&dialog, true);
     c.marginUnit->setText(QStringLiteral("%"));
 
+    // Each caption labels its input for a screen reader; a list is named by it on Linux.
+    c.distanceCaption->setBuddy(c.distanceField);
+    c.positionCaption->setBuddy(c.positionCombo);
+    c.efficiencyCaption->setBuddy(c.efficiencyField);
+    c.marginCaption->setBuddy(c.marginField);
     grid->addWidget(c.distanceCaption, 0, 0);
     grid->addWidget(c.distanceField, 0, 1);
     grid->addWidget(c.distanceUnit, 0, 2);
@@ -126,6 +131,7 @@ StabilityResultRow makeResultRow(QGroupBox* group, QGridLayout* grid, int row, i
     result.caption = makeCaption(group);
     result.value = makeLabel(group, false);
     result.value->setMinimumWidth(twipsToPixels(kValueWidth));
+    result.caption->setBuddy(result.value);
     grid->addWidget(result.caption, row, column);
     grid->addWidget(result.value, row, column + 1);
     if (inPercentToo) {
@@ -155,7 +161,9 @@ void buildHelp(QDialog& dialog, StabilityDialogControls& c) {
     auto* layout = new QVBoxLayout(c.helpGroup);
     c.helpLabel = makeLabel(c.helpGroup, false, Qt::AlignLeft | Qt::AlignTop);
     c.helpLabel->setWordWrap(true);
-    c.helpLabel->setFixedWidth(twipsToPixels(kHelpWidth));
+    // At least this wide, and as wide as the window: a label narrower than its frame would be
+    // given the height its text needs at the frame's width, and lose its last line.
+    c.helpLabel->setMinimumWidth(twipsToPixels(kHelpWidth));
     layout->addWidget(c.helpLabel);
 }
 

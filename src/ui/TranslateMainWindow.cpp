@@ -5,6 +5,7 @@
 #include "i18n/TextKeys.h"
 #include "ui/LanguageText.h"
 #include "ui/MainWindowControls.h"
+#include "ui/PlainToolTip.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -30,18 +31,18 @@ void translateMainWindow(QMainWindow& window, MainWindowControls& c,
     c.tipChordCaption->setText(uiText(language, kTipChordCaption));
     c.panelLengthCaption->setText(uiText(language, kPanelLengthCaption));
     c.sweepOffsetCaption->setText(uiText(language, kSweepOffsetCaption));
-    c.sweepOffsetCaption->setToolTip(uiText(language, kSweepOffsetTip));
+    setPlainToolTip(c.sweepOffsetCaption, uiText(language, kSweepOffsetTip));
     c.balanceCaption->setText(uiText(language, kBalanceCaption));
-    c.balanceCaption->setToolTip(uiText(language, kBalanceTip));
+    setPlainToolTip(c.balanceCaption, uiText(language, kBalanceTip));
     c.spanCaption->setText(uiText(language, kSpanCaption));
-    c.spanCaption->setToolTip(uiText(language, kSpanTip));
+    setPlainToolTip(c.spanCaption, uiText(language, kSpanTip));
     c.areaCaption->setText(uiText(language, kAreaCaption));
     c.aspectRatioCaption->setText(uiText(language, kAspectRatioCaption));
     c.meanChordStationCaption->setText(uiText(language, kMeanChordStationCaption));
-    c.meanChordStationCaption->setToolTip(uiText(language, kMeanChordStationTip));
+    setPlainToolTip(c.meanChordStationCaption, uiText(language, kMeanChordStationTip));
     c.meanChordCaption->setText(uiText(language, kMeanChordCaption));
     c.balanceDistanceCaption->setText(uiText(language, kBalanceDistanceCaption));
-    c.balanceDistanceCaption->setToolTip(uiText(language, kBalanceDistanceTip));
+    setPlainToolTip(c.balanceDistanceCaption, uiText(language, kBalanceDistanceTip));
     c.massCaption->setText(uiText(language, kMassCaption) + QStringLiteral(" : "));
     c.wingLoadingCaption->setText(uiText(language, kWingLoadingCaption) + QStringLiteral(" : "));
     for (int i = 0; i < 5; ++i)
@@ -51,7 +52,7 @@ void translateMainWindow(QMainWindow& window, MainWindowControls& c,
     c.resultsGroup->setTitle(uiText(language, kResultsTitle));
 
     c.calculateButton->setText(uiText(language, kCalculateButton));
-    c.calculateButton->setToolTip(uiText(language, kCalculateTip));
+    setPlainToolTip(c.calculateButton, uiText(language, kCalculateTip));
     c.clearButton->setText(uiText(language, kClearButton));
     c.printButton->setText(uiText(language, kPrintButton));
 }

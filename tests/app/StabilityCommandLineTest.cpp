@@ -109,6 +109,32 @@ TEST_F(StabilityCommandLine, BrokenOrRefusedDataGiveTheWindowsMessage) {
     EXPECT_EQ(calcJson()["stability"]["error"], language.text(kTailDistanceMessage));
 }
 
+// A hand-edited tail with a gap or a negative chord is the tail's fault: the message names the
+// tail panel, and the wing itself stays calculated.
+TEST_F(StabilityCommandLine, ARefusedTailNamesTheTailPanelNotTheWing) {
+    const struct {
+        const char* name;
+        StabilityFields fields;
+        std::string error;
+    } cases[] = {
+        {"gap",
+         typedTail({{"100", "90", "100", ""}, {"90", "", "", ""}, {"", "60", "50", ""}}, "600",
+                   "0.90", "10"),
+         "Tail panel 2 is empty, but a tail panel further out is used. Fill the tail panels one "
+         "after another from panel 1, or empty the outer ones."},
+        {"negative root chord", typedTail({{"-100", "100", "200", ""}}, "600", "0.90", "10"),
+         "\"Root chord, tail panel 1\" is below zero. Chords and lengths must be positive; only "
+         "the sweep may be negative."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeStability(c.fields);
+        const Json json = calcJson();
+        EXPECT_EQ(json["outcome"], "Ok");
+        EXPECT_EQ(json["stability"], Json({{"error", c.error}}));
+    }
+}
+
 TEST_F(StabilityCommandLine, APreviewSvgMarksTheNeutralPointInGreen) {
     writeStability(rectangularTail());
     std::ostringstream out;

@@ -161,6 +161,7 @@ struct Refused {
     const char* name;
     StabilityFields fields;
     StabilityOutcome outcome;
+    InputField tailField{}; // named for a gap, a negative or a too-large tail value
 };
 
 StabilityFields withTail(std::vector<TypedPanel> panels) {
@@ -181,13 +182,26 @@ const Refused kRefusals[] = {
     {"tail without root chord", withTail({{"", "100", "200", ""}}),
      StabilityOutcome::TailPanelError},
     {"tail empty", withTail({}), StabilityOutcome::TailPanelError},
-    {"tail of negative length (a hand-edited file)", withTail({{"100", "100", "-200", ""}}),
-     StabilityOutcome::TailPanelError},
-    {"tail of negative chords", withTail({{"-100", "-100", "200", ""}}),
-     StabilityOutcome::TailPanelError},
+    {"tail of negative length (a hand-edited file)",
+     withTail({{"100", "100", "-200", ""}}),
+     StabilityOutcome::TailNegativeValue,
+     {WingInput::PanelLength, 0}},
+    {"tail of negative chords",
+     withTail({{"-100", "-100", "200", ""}}),
+     StabilityOutcome::TailNegativeValue,
+     {WingInput::RootChord, 0}},
+    {"negative tip chord of tail panel 2",
+     withTail({{"100", "90", "100", ""}, {"90", "-60", "50", ""}}),
+     StabilityOutcome::TailNegativeValue,
+     {WingInput::TipChord, 1}},
     {"tail with a gap",
      withTail({{"100", "90", "100", ""}, {"90", "", "", ""}, {"", "60", "50", ""}}),
-     StabilityOutcome::ArithmeticFailure},
+     StabilityOutcome::TailGapInChain,
+     {WingInput::PanelLength, 1}},
+    {"tail chord too large to calculate",
+     changed([](StabilityFields& f) { f.tail.rootChord[0] = std::string(400, '9'); }),
+     StabilityOutcome::TailValueTooLarge,
+     {WingInput::RootChord, 0}},
     {"distance 0", changed([](StabilityFields& f) { f.distance = "0"; }),
      StabilityOutcome::DistanceError},
     {"distance empty", changed([](StabilityFields& f) { f.distance.clear(); }),
@@ -218,7 +232,9 @@ TEST(CalculateStability, RefusalsInTheWindowsOrder) {
     const Wing wing = calculated(kRectangularWing, "30");
     for (const Refused& c : kRefusals) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(stabilityOf(wing, c.fields).outcome, c.outcome);
+        const StabilityReport report = stabilityOf(wing, c.fields);
+        EXPECT_EQ(report.outcome, c.outcome);
+        EXPECT_EQ(report.tailField, c.tailField);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "i18n/TextKeys.h"
 #include "session/StabilityMessages.h"
 #include "session/WingSession.h"
+#include "support/NamedTexts.h"
 #include "support/StabilityWings.h"
 #include "support/TestFolder.h"
 #include "support/WingTexts.h"
@@ -14,10 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string sectionSlashKey(TextKey key) {
-    return std::string(key.section) + "/" + std::string(key.key);
-}
 
 class StabilitySession : public testing::Test {
 protected:
@@ -49,7 +46,7 @@ protected:
     }
 
     TestFolder folder;
-    WingSession session{".", sectionSlashKey};
+    WingSession session{".", namedText};
 };
 
 TEST_F(StabilitySession, NoDataUntilTheUserEntersSome) {
@@ -180,29 +177,66 @@ TEST_F(StabilitySession, AFailedWingSaveWritesNoStabilityFile) {
 }
 
 TEST(StabilityMessages, EachRefusalHasItsOwnText) {
+    using enum StabilityOutcome;
     const struct {
-        StabilityOutcome outcome;
+        StabilityReport report;
         const char* text;
     } cases[] = {
-        {StabilityOutcome::Ok, ""},
-        {StabilityOutcome::WingNotCalculated, "Stability/NeedsWing"},
-        {StabilityOutcome::TailPanelError, "Stability/TailPanels"},
-        {StabilityOutcome::DistanceError, "Stability/DistanceMessage"},
-        {StabilityOutcome::TailArmError, "Stability/TailArmMessage"},
-        {StabilityOutcome::EfficiencyError, "Stability/EfficiencyMessage"},
-        {StabilityOutcome::MarginError, "Stability/MarginMessage"},
-        {StabilityOutcome::ArithmeticFailure, "Stability/TooLarge"},
+        {{Ok, {}}, ""},
+        {{WingNotCalculated, {}}, "Stability/NeedsWing"},
+        {{TailPanelError, {}}, "Stability/TailPanels"},
+        {{DistanceError, {}}, "Stability/DistanceMessage"},
+        {{TailArmError, {}}, "Stability/TailArmMessage"},
+        {{EfficiencyError, {}}, "Stability/EfficiencyMessage"},
+        {{MarginError, {}}, "Stability/MarginMessage"},
+        {{ArithmeticFailure, {}}, "Stability/TooLarge"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(stabilityMessage(c.outcome, sectionSlashKey), c.text) << c.text;
+        EXPECT_EQ(stabilityMessage(c.report, namedText), c.text) << c.text;
+}
+
+// A refused tail value is the tail's: its panel is named as a tail panel, with the wing's words
+// for a negative or a too-large value, never the wing's panel message.
+TEST(StabilityMessages, ATailRefusalNamesTheTailPanel) {
+    using enum StabilityOutcome;
+    const struct {
+        const char* name;
+        StabilityReport report;
+        const char* text;
+    } cases[] = {
+        {"gap at tail panel 2",
+         {TailGapInChain, {}, {WingInput::PanelLength, 1}},
+         "Stability/TailGap 2"},
+        {"negative tip chord of tail panel 3",
+         {TailNegativeValue, {}, {WingInput::TipChord, 2}},
+         "Message/negative Stability/TailField Label/2 3"},
+        {"too large a sweep of tail panel 1",
+         {TailValueTooLarge, {}, {WingInput::SweepOffset, 0}},
+         "Message/toolarge Stability/TailField Label/4 1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(stabilityMessage(c.report, namedText), c.text);
+    }
+}
+
+// In English, as the window and --calc --json say it.
+TEST(StabilityMessages, ANegativeTailChordInEnglish) {
+    const TextLookup english = [](TextKey key) {
+        return key == kRootChordCaption ? std::string("Root chord:") : std::string(key.fallback);
+    };
+    EXPECT_EQ(stabilityMessage({StabilityOutcome::TailNegativeValue, {}, {WingInput::RootChord, 0}},
+                               english),
+              "\"Root chord, tail panel 1\" is below zero. Chords and lengths must be positive; "
+              "only the sweep may be negative.");
 }
 
 TEST(StabilityMessages, AFileProblemNamesThePathAndTheError) {
     const StabilityFileProblem withError{"/m/w.stab", FileError{21, "Is a directory"}};
-    EXPECT_EQ(stabilityFileMessage(withError, kStabilityReadMessage, sectionSlashKey),
+    EXPECT_EQ(stabilityFileMessage(withError, kStabilityReadMessage, namedText),
               "Stability/ReadFailed\r/m/w.stab\rMessage/8 # 21 Is a directory");
     const StabilityFileProblem notData{"/m/w.stab", std::nullopt};
-    EXPECT_EQ(stabilityFileMessage(notData, kStabilityWriteMessage, sectionSlashKey),
+    EXPECT_EQ(stabilityFileMessage(notData, kStabilityWriteMessage, namedText),
               "Stability/WriteFailed\r/m/w.stab");
 }
 
