@@ -201,6 +201,9 @@ inline constexpr TextKey kTailGapMessage{
     "another from panel 1, or empty the outer ones."};
 // A field of the tail's grid, for a screen reader and for the messages that name it.
 inline constexpr TextKey kTailFieldName{"Stability", "TailField", "%1, tail panel %2"};
+// What a screen reader hears of the preview's green mark, after the preview's description.
+inline constexpr TextKey kPreviewNeutralPointDescription{
+    "Stability", "PreviewText", "Neutral point %1 behind the root leading edge (green mark)."};
 inline constexpr TextKey kTailDistanceMessage{
     "Stability", "DistanceMessage",
     "The distance to the tail must be greater than 0: the tail lies behind the wing. Canard "
@@ -364,6 +367,7 @@ inline constexpr std::array kNamedTextKeys{
     kTailPanelMessage,
     kTailGapMessage,
     kTailFieldName,
+    kPreviewNeutralPointDescription,
     kTailDistanceMessage,
     kTailArmMessage,
     kEfficiencyMessage,

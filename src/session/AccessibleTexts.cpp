@@ -66,10 +66,15 @@ std::string resultName(std::string_view caption, std::string_view value) {
     return std::string(trimmed(caption)) + " " + std::string(shown);
 }
 
-std::string previewDescription(const std::optional<ResultTexts>& shown, const TextLookup& text) {
+std::string previewDescription(const std::optional<ResultTexts>& shown, const TextLookup& text,
+                               std::string_view neutralPoint) {
     if (!shown)
         return text(kEmptyPreviewDescription);
-    return fillIn(
-        text(kPreviewDescription),
-        {trimmed(shown->span), trimmed(shown->meanChordStation), trimmed(shown->balanceDistance)});
+    std::string description =
+        fillIn(text(kPreviewDescription), {trimmed(shown->span), trimmed(shown->meanChordStation),
+                                           trimmed(shown->balanceDistance)});
+    if (!trimmed(neutralPoint).empty())
+        description.append(" ").append(
+            fillIn(text(kPreviewNeutralPointDescription), {trimmed(neutralPoint)}));
+    return description;
 }

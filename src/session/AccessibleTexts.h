@@ -24,6 +24,8 @@ std::string tailFieldName(InputField field, const TextLookup& text);
 // result is empty.
 std::string resultName(std::string_view caption, std::string_view value);
 
-// The preview's description: what it draws and where its marks are, from the result texts; an
-// empty preview says it waits for a calculation.
-std::string previewDescription(const std::optional<ResultTexts>& shown, const TextLookup& text);
+// The preview's description: what it draws and where its marks are, from the result texts and
+// the neutral point's text when the preview marks one; an empty preview says it waits for a
+// calculation.
+std::string previewDescription(const std::optional<ResultTexts>& shown, const TextLookup& text,
+                               std::string_view neutralPoint = {});

@@ -93,7 +93,11 @@ void MainWindow::focusFirstField() {
 void MainWindow::translate() {
     ::translateMainWindow(*this, c_, language_);
     translateStabilityMenu(stabilityMenu_, language_);
-    nameMainWindowControls(c_, language_.lookup());
+    nameControls();
+}
+
+void MainWindow::nameControls() {
+    nameMainWindowControls(c_, language_.lookup(), session_.decimalSeparator());
 }
 
 // Only fields whose text differs are set, so the one being typed in keeps its cursor.
@@ -127,7 +131,6 @@ void MainWindow::showResults() {
     selectRootChord();
     c_.wingLoadingValue->setText(QString::fromStdString(texts.wingLoading));
     redrawPreview();
-    nameMainWindowControls(c_, language_.lookup());
 }
 
 void MainWindow::clearResults() {
@@ -136,7 +139,7 @@ void MainWindow::clearResults() {
         result->clear();
     c_.preview->erase();
     c_.wingLoadingValue->clear();
-    nameMainWindowControls(c_, language_.lookup());
+    nameControls();
 }
 
 // A refused wing keeps the results and the drawing of the last good one on show.

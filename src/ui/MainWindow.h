@@ -62,6 +62,8 @@ private:
     void showFileCaption();
     FileDialogRequest wingFileDialog(const QString& title) const;
     void redrawPreview();
+    // What a screen reader hears of the form, the results and the preview, as they are now.
+    void nameControls();
     void showStabilityFileProblem(const StabilityFileProblem& problem, TextKey intro);
 
     Prompter& prompter_;

@@ -14,11 +14,12 @@ void MainWindow::showStability() {
     prompter_.runModal(stability);
 }
 
-// The preview shows the last valid wing; the tick follows the stability data as they are now.
+// The preview shows the last valid wing; the tick, and what a screen reader hears of it, follow
+// the stability data as they are now.
 void MainWindow::redrawPreview() {
-    if (!session_.hasValidResults())
-        return;
-    c_.preview->drawPreview(session_.planform(), session_.results(), session_.neutralPoint());
+    if (session_.hasValidResults())
+        c_.preview->drawPreview(session_.planform(), session_.results(), session_.neutralPoint());
+    nameControls();
 }
 
 void MainWindow::showStabilityFileProblem(const StabilityFileProblem& problem, TextKey intro) {

@@ -44,12 +44,14 @@ void PlanformPreview::drawPreview(const WingPlanform& planform, const WingResult
         return erase();
     picture_ = picture;
     blank_ = false;
+    neutralPointX_ = neutralPointX;
     update();
 }
 
 void PlanformPreview::erase() {
     picture_ = QPicture();
     blank_ = true;
+    neutralPointX_.reset();
     update();
 }
 

@@ -21,6 +21,8 @@ public:
                      std::optional<double> neutralPointX = std::nullopt);
     void erase();
     bool isBlank() const { return blank_; }
+    // The neutral point the drawing marks, when it marks one.
+    std::optional<double> neutralPointX() const { return neutralPointX_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -28,4 +30,5 @@ protected:
 private:
     QPicture picture_;
     bool blank_ = true;
+    std::optional<double> neutralPointX_;
 };

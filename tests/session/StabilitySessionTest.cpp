@@ -3,6 +3,7 @@
 // Open beside its file, are removed by Clear, and a missing, broken or stale .stab is handled.
 #include "files/WingFile.h"
 #include "i18n/TextKeys.h"
+#include "session/AccessibleTexts.h"
 #include "session/StabilityMessages.h"
 #include "session/WingSession.h"
 #include "support/NamedTexts.h"
@@ -229,6 +230,19 @@ TEST(StabilityMessages, ANegativeTailChordInEnglish) {
                                english),
               "\"Root chord, tail panel 1\" is below zero. Chords and lengths must be positive; "
               "only the sweep may be negative.");
+}
+
+// The preview's description names the green mark after the wing's own marks, only when drawn.
+TEST(StabilityMessages, ThePreviewDescriptionNamesTheGreenMark) {
+    ResultTexts shown;
+    shown.span = " 1 000.00 mm  ";
+    shown.meanChordStation = " 250.00 mm  ";
+    shown.balanceDistance = " 60.00 mm  ";
+    EXPECT_EQ(previewDescription(shown, namedText, " 95.12 mm  "),
+              "Label/previewtext 1 000.00 mm 250.00 mm 60.00 mm Stability/PreviewText 95.12 mm");
+    EXPECT_EQ(previewDescription(shown, namedText),
+              "Label/previewtext 1 000.00 mm 250.00 mm 60.00 mm");
+    EXPECT_EQ(previewDescription(std::nullopt, namedText, " 95.12 mm  "), "Label/previewempty");
 }
 
 TEST(StabilityMessages, AFileProblemNamesThePathAndTheError) {

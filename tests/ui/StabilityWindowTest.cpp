@@ -178,6 +178,23 @@ TEST_F(StabilityWindow, EnterWorksOutTheNeutralPointAndTicksThePreview) {
     EXPECT_FALSE(window->session().stability().exists());
 }
 
+// A screen reader hears of the green mark with the rest of the preview, and no more once it goes.
+TEST_F(StabilityWindow, ThePreviewDescriptionFollowsTheGreenMark) {
+    startWindow();
+    calculateRectangularWing();
+    const QString mark =
+        decimal("Neutral point 95.12 mm behind the root leading edge (green mark).");
+    EXPECT_FALSE(c().preview->accessibleDescription().contains("green mark"));
+    openStability([&](StabilityDialog&, const StabilityDialogControls& c) {
+        typeRectangularTail(c);
+        c.calculateButton->click();
+        EXPECT_TRUE(this->c().preview->accessibleDescription().endsWith(" " + mark))
+            << this->c().preview->accessibleDescription().toStdString();
+        c.removeButton->click();
+        EXPECT_FALSE(this->c().preview->accessibleDescription().contains("green mark"));
+    });
+}
+
 struct Refusal {
     const char* name;
     bool calculateWing;
