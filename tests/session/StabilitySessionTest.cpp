@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The session's stability data: they exist once entered, go with the wing through Save as and
 // Open beside its file, are removed by Clear, and a missing, broken or stale .stab is handled.
+#include "files/StabilityFile.h"
 #include "files/WingFile.h"
 #include "i18n/TextKeys.h"
 #include "session/AccessibleTexts.h"
@@ -119,6 +120,32 @@ TEST_F(StabilitySession, OpenWithoutAFileLeavesNoData) {
     EXPECT_TRUE(opened.calculated());
     EXPECT_FALSE(opened.stabilityProblem.has_value());
     EXPECT_FALSE(session.stability().exists());
+}
+
+// A wing file that cannot be read costs nothing: the wing, its results and its stability data
+// stay, and a .stab beside the bad file is not read.
+TEST_F(StabilitySession, AFailedOpenKeepsTheWingAndItsData) {
+    writeBytes(folder / "short.txt", kTwoPanelWingFile.substr(0, 60));
+    std::filesystem::create_directory(folder / "folder.txt");
+    StabilityFields other = rectangularTail();
+    other.distance = "900";
+    for (const char* name : {"short", "folder", "missing"})
+        ASSERT_EQ(saveStabilityFile(folder / (std::string(name) + ".stab"), other), std::nullopt);
+    enterRectangularWing();
+    const WingFields wing = session.fields();
+    const StabilityFields entered = session.stability().fields();
+    for (const char* name : {"short.txt", "folder.txt", "missing.txt"}) {
+        SCOPED_TRACE(name);
+        const OpenOutcome opened = session.open(folder / name);
+        EXPECT_TRUE(opened.fileError.has_value());
+        EXPECT_FALSE(opened.stabilityProblem.has_value());
+        EXPECT_EQ(session.fields(), wing);
+        EXPECT_TRUE(session.hasValidResults());
+        EXPECT_TRUE(session.stability().exists());
+        EXPECT_EQ(session.stability().fields(), entered);
+        ASSERT_TRUE(session.neutralPoint().has_value());
+        EXPECT_NEAR(*session.neutralPoint(), 95.1247, 5e-4);
+    }
 }
 
 struct BrokenFile {

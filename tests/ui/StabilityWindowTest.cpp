@@ -9,6 +9,7 @@
 #include "support/StabilityWings.h"
 #include "support/WingTexts.h"
 #include "ui/StabilityDialog.h"
+#include "ui/WingsheetApp.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -371,6 +372,38 @@ TEST_F(StabilityWindow, OpenReadsTheDataBesideTheWing) {
     prompter.fileAnswers.push_back(QString::fromStdString(folder / "two.txt"));
     window->openWingFile();
     EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_GT(greenPixels(), 0);
+    openStability([](StabilityDialog&, const StabilityDialogControls& c) {
+        EXPECT_EQ(c.distanceField->text(), "600");
+        EXPECT_FALSE(c.neutralPoint.value->text().isEmpty());
+    });
+}
+
+// A wing named on the command line opens as File > Open does, with its data beside it.
+TEST_F(StabilityWindow, AWingNamedOnTheCommandLineBringsItsData) {
+    storeLanguage("English");
+    writeBytes(folder / "two.txt", kTwoPanelWingFile);
+    ASSERT_EQ(saveStabilityFile(folder / "two.stab", rectangularTail()), std::nullopt);
+    window = std::make_unique<MainWindow>(prompter, language);
+    ASSERT_TRUE(showMainWindow(*window, QString::fromStdString(folder / "two.txt")));
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(window->session().stability().exists());
+    EXPECT_GT(greenPixels(), 0);
+}
+
+// An Open that fails leaves the wing, its tick and its data as they were.
+TEST_F(StabilityWindow, AFailedOpenKeepsTheTailAndTheTick) {
+    startWindow();
+    calculateRectangularWing();
+    openStability([](StabilityDialog&, const StabilityDialogControls& c) {
+        typeRectangularTail(c);
+        c.calculateButton->click();
+    });
+    ASSERT_GT(greenPixels(), 0);
+    writeBytes(folder / "short.txt", kTwoPanelWingFile.substr(0, 60));
+    prompter.fileAnswers.push_back(QString::fromStdString(folder / "short.txt"));
+    window->openWingFile();
+    ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_GT(greenPixels(), 0);
     openStability([](StabilityDialog&, const StabilityDialogControls& c) {
         EXPECT_EQ(c.distanceField->text(), "600");
