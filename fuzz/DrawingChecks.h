@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What every drawing of a wing record must keep, whatever the record holds: the preview and the
-// sheet either draw finite strokes or say why they did not, and a failed sheet stays open.
+// sheet either draw finite strokes or say why they did not, and a failed sheet stays open; the
+// full-size figure is refused or finite, its pages stay within kMostTiles and its DXF is whole.
 #pragma once
 
 #include "FuzzCheck.h"
 #include "draw/DrawPreview.h"
 #include "draw/DrawSheet.h"
 #include "draw/RecordingCanvas.h"
+#include "draw/TilePage.h"
+#include "dxf/OutlineDxf.h"
 
 #include <cmath>
 
@@ -44,4 +47,32 @@ inline void drawPreviewAndSheet(const WingPlanform& planform, const WingResults&
     require(printed.printed == printed.failure.empty(), "a failed sheet says why");
     require(printed.printed == sheet.documentEnded(), "only a whole sheet ends the document");
     require(strokesAreFinite(sheet), "sheet strokes and texts are finite");
+}
+
+inline void drawFullSize(const WingPlanform& planform, const WingResults& results,
+                         bool bothHalves) {
+    const auto figure =
+        buildFullSizeFigure(planform, results, {bothHalves, {"Wing : fuzz", "Date : today"}});
+    if (!figure)
+        return;
+    const std::size_t panels = static_cast<std::size_t>(planform.lastPanel) + 1;
+    require(figure->outlines.size() == (bothHalves ? 2 : 1) * panels, "a polygon per panel");
+    for (const MmSegment& edge : outlineSegments(*figure))
+        require(std::abs(edge.from.x) <= kLargestFigureMm &&
+                    std::abs(edge.from.y) <= kLargestFigureMm,
+                "a drawn figure lies within a kilometre");
+    require(outlineDxfDocument(*figure).ends_with("  0\nEOF\n"), "the DXF is whole");
+
+    const auto layout = layoutTiles(*figure, wholePaper(kA4));
+    if (!layout)
+        return;
+    require(!layout->pages.empty() && layout->rows * layout->columns <= kMostTiles,
+            "a tiled figure keeps a page and stays within the limit");
+    const TilePageTexts texts{"fuzz", "page %1 of %2", "bars", "map"};
+    for (const std::size_t page : {std::size_t{0}, layout->pages.size() - 1}) {
+        RecordingCanvas canvas;
+        drawTileFigure(*figure, *layout, page, canvas);
+        drawTileFurniture(*figure, *layout, page, texts, canvas);
+        require(strokesAreFinite(canvas), "page strokes and texts are finite");
+    }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Fuzzes the preview and the sheet on any wing record, not only on what the calculation can
-// produce: NaN, infinities, subnormals, huge or negative values and any panel index.
+// Fuzzes the preview, the sheet and the full-size figure on any wing record, not only on what the
+// calculation can produce: NaN, infinities, subnormals, huge or negative values and any panel
+// index.
 #include "DrawingChecks.h"
 #include "base/TextLines.h"
 
@@ -69,5 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     results.wingLoading = numbers.next();
 
     drawPreviewAndSheet(planform, results);
+    drawFullSize(planform, results, false);
+    drawFullSize(planform, results, true);
     return 0;
 }

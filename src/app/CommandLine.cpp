@@ -2,6 +2,8 @@
 
 #include "app/CommandLine.h"
 
+#include "app/FullSizeExport.h"
+#include "app/FullSizeJson.h"
 #include "app/StabilityJson.h"
 #include "app/WingJson.h"
 #include "base/FileListing.h"
@@ -10,8 +12,12 @@
 #include "files/WingFilePath.h"
 #include "i18n/LanguageState.h"
 #include "i18n/TextKeys.h"
+#include "session/FullSizeText.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
+#include <optional>
 #include <ostream>
 
 namespace {
@@ -24,11 +30,17 @@ constexpr std::string_view kUsage =
     "                                      draw the preview of a wing file as SVG\n"
     "       wingsheet --sheet-pdf OUT.pdf [--title TEXT] [--lang NAME] FILE\n"
     "                                      print the sheet of a wing file into a PDF\n"
+    "       wingsheet --export-dxf OUT.dxf [--both-halves] [--title TEXT] [--lang NAME] FILE\n"
+    "       wingsheet --export-svg OUT.svg [--both-halves] [--title TEXT] [--lang NAME] FILE\n"
+    "                                      the wing's outline at full size, in millimetres\n"
+    "       wingsheet --tiles-pdf OUT.pdf [--paper A4|Letter] [--both-halves] [--title TEXT]\n"
+    "                 [--lang NAME] FILE   the wing at 1:1, tiled over pages, into a PDF\n"
     "       wingsheet --help | --version\n"
     "\n"
     "  --json       one JSON object per file and line\n"
     "  --lang NAME  use NAME.lng for this run instead of the language stored in tz.ini\n"
-    "  --title TEXT the sheet's title; the file's name when not given\n"
+    "  --title TEXT the sheet's or the plan's title; the file's name when not given\n"
+    "  --both-halves  the whole wing, the half-wing and its mirror image (also --calc --json)\n"
     "Exit status: 0 every file calculated, 1 some did not, 2 wrong arguments.\n";
 
 CommandRequest refuse(std::string problem) {
@@ -40,10 +52,7 @@ CommandRequest refuse(std::string problem) {
 
 // A caption may already end in " :" in some languages; the line adds its own.
 std::string caption(const LanguageState& language, TextKey key) {
-    std::string caption = language.text(key);
-    while (!caption.empty() && (caption.back() == ' ' || caption.back() == ':'))
-        caption.pop_back();
-    return caption;
+    return bareCaption(language.text(key));
 }
 
 // The seven result captions in output order, looked up once for a whole run of files.
@@ -119,29 +128,70 @@ std::string asTerminalLines(std::string_view text) {
 
 namespace {
 
-// Options that take the next argument as their value.
-bool takesValue(const std::string& option) {
-    return option == "--lang" || option == "--title" || option == "--preview-svg" ||
-           option == "--sheet-pdf";
+// The options that name an output file, and the action each stands for.
+struct OutputOption {
+    std::string_view option;
+    CommandAction action;
+};
+constexpr OutputOption kOutputOptions[] = {
+    {"--preview-svg", CommandAction::PreviewSvg}, {"--sheet-pdf", CommandAction::SheetPdf},
+    {"--export-dxf", CommandAction::ExportDxf},   {"--export-svg", CommandAction::ExportSvg},
+    {"--tiles-pdf", CommandAction::TilesPdf},
+};
+
+const OutputOption* outputOption(const std::string& option) {
+    for (const OutputOption& output : kOutputOptions) {
+        if (output.option == option)
+            return &output;
+    }
+    return nullptr;
 }
 
-void setOption(CommandRequest& request, const std::string& option, const std::string& value) {
+// Options that take the next argument as their value.
+bool takesValue(const std::string& option) {
+    return option == "--lang" || option == "--title" || option == "--paper" || outputOption(option);
+}
+
+bool isFullSize(CommandAction action) {
+    return action == CommandAction::ExportDxf || action == CommandAction::ExportSvg ||
+           action == CommandAction::TilesPdf;
+}
+
+// Two output files in one run would leave one of them silently unwritten.
+bool setOption(CommandRequest& request, const std::string& option, const std::string& value) {
     if (option == "--lang") {
         request.language = value;
     } else if (option == "--title") {
         request.title = value;
         request.titleGiven = true;
+    } else if (option == "--paper") {
+        request.paper = value;
     } else {
+        if (!request.outputPath.empty())
+            return false;
         request.outputPath = value;
-        request.action =
-            option == "--preview-svg" ? CommandAction::PreviewSvg : CommandAction::SheetPdf;
+        request.action = outputOption(option)->action;
     }
+    return true;
+}
+
+// --paper names A4 or Letter in any letter case; the request keeps the usage's spelling.
+std::optional<std::string> paperName(const std::string& value) {
+    for (const char* name : {"A4", "Letter"}) {
+        if (std::ranges::equal(value, std::string_view(name), [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) ==
+                       std::tolower(static_cast<unsigned char>(b));
+            }))
+            return name;
+    }
+    return std::nullopt;
 }
 
 // The options that were read must fit the action they go with.
-CommandRequest checked(CommandRequest request) {
-    const bool drawing =
-        request.action == CommandAction::PreviewSvg || request.action == CommandAction::SheetPdf;
+CommandRequest checked(CommandRequest request, bool paperGiven) {
+    const bool drawing = request.action == CommandAction::PreviewSvg ||
+                         request.action == CommandAction::SheetPdf || isFullSize(request.action);
+    const bool titled = request.action == CommandAction::SheetPdf || isFullSize(request.action);
     if (request.action == CommandAction::Window &&
         (request.json || !request.language.empty() || request.titleGiven))
         return refuse("--json, --lang and --title go with an action such as --calc");
@@ -150,12 +200,24 @@ CommandRequest checked(CommandRequest request) {
         return refuse("the window opens one wing file");
     if (request.action == CommandAction::Calc && request.files.empty())
         return refuse("--calc needs at least one wing file");
+    if (request.action == CommandAction::Calc && !request.outputPath.empty())
+        return refuse("--calc writes no file: give either --calc or an output option");
     if (drawing && request.files.size() != 1)
         return refuse("drawing takes exactly one wing file");
     if (drawing && request.json)
         return refuse("--json goes with --calc");
-    if (request.titleGiven && request.action != CommandAction::SheetPdf)
-        return refuse("--title goes with --sheet-pdf");
+    if (request.titleGiven && !titled)
+        return refuse("--title goes with --sheet-pdf, --export-dxf, --export-svg or --tiles-pdf");
+    if (paperGiven && request.action != CommandAction::TilesPdf)
+        return refuse("--paper goes with --tiles-pdf");
+    const std::optional<std::string> paper = paperName(request.paper);
+    if (!paper)
+        return refuse("--paper takes A4 or Letter");
+    request.paper = *paper;
+    if (request.bothHalves && !isFullSize(request.action) &&
+        !(request.action == CommandAction::Calc && request.json))
+        return refuse("--both-halves goes with --export-dxf, --export-svg, --tiles-pdf or --calc "
+                      "--json");
     return request;
 }
 
@@ -163,6 +225,7 @@ CommandRequest checked(CommandRequest request) {
 
 CommandRequest parseCommandLine(const std::vector<std::string>& arguments) {
     CommandRequest request;
+    bool paperGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "--help" || argument == "-h" || argument == "--version") {
@@ -173,17 +236,21 @@ CommandRequest parseCommandLine(const std::vector<std::string>& arguments) {
             request.action = CommandAction::Calc;
         } else if (argument == "--json") {
             request.json = true;
+        } else if (argument == "--both-halves") {
+            request.bothHalves = true;
         } else if (takesValue(argument)) {
             if (++i == arguments.size())
                 return refuse(argument + " needs a value");
-            setOption(request, argument, arguments[i]);
+            paperGiven = paperGiven || argument == "--paper";
+            if (!setOption(request, argument, arguments[i]))
+                return refuse("one output file at a time: " + argument + " comes after another");
         } else if (argument.starts_with("-") && argument != "-") {
             return refuse("unknown option " + argument);
         } else {
             request.files.push_back(argument);
         }
     }
-    return checked(std::move(request));
+    return checked(std::move(request), paperGiven);
 }
 
 namespace {
@@ -234,8 +301,13 @@ int runCommand(const CommandRequest& request, LanguageState& language,
     case CommandAction::PreviewSvg:
         selectRunLanguage(request, language, err);
         return writePreviewSvg(request, language, decimalSeparator, err);
+    case CommandAction::ExportDxf:
+        selectRunLanguage(request, language, err);
+        return writeOutlineDxf(request, language, decimalSeparator, sheet.date, err);
     case CommandAction::Window:
     case CommandAction::SheetPdf:
+    case CommandAction::ExportSvg:
+    case CommandAction::TilesPdf:
         err << "wingsheet: this action needs the window system\n";
         return 2;
     case CommandAction::Calc:
@@ -253,6 +325,8 @@ int runCommand(const CommandRequest& request, LanguageState& language,
             if (wing.outcome.calculated()) {
                 json["preview"] = previewJson(wing.session.planform(), wing.session.results());
                 json["sheet"] = sheetJson(wing.session, sheetTitle(request, file), sheet);
+                json["fullSize"] = fullSizeJson(
+                    wing.session, {sheetTitle(request, file), sheet.date, request.bothHalves});
             }
             if (auto stability = stabilityJson(wing))
                 json["stability"] = *std::move(stability);

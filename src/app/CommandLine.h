@@ -11,7 +11,18 @@
 #include <string_view>
 #include <vector>
 
-enum class CommandAction { Window, Calc, PreviewSvg, SheetPdf, Help, Version, UsageError };
+enum class CommandAction {
+    Window,
+    Calc,
+    PreviewSvg,
+    SheetPdf,
+    ExportDxf,
+    ExportSvg,
+    TilesPdf,
+    Help,
+    Version,
+    UsageError
+};
 
 struct CommandRequest {
     CommandAction action = CommandAction::Window;
@@ -19,10 +30,12 @@ struct CommandRequest {
     std::string language; // --lang: this run only, tz.ini stays as it is
     // The wing files; the window opens at most one.
     std::vector<std::string> files;
-    std::string outputPath; // --preview-svg OUT.svg, --sheet-pdf OUT.pdf
+    std::string outputPath; // --preview-svg OUT.svg, --sheet-pdf OUT.pdf, --export-dxf OUT.dxf...
     std::string title;      // --title: the sheet's title, the file's bare name by default
     bool titleGiven = false;
-    std::string problem; // why the arguments were refused
+    std::string paper = "A4"; // --paper A4|Letter for --tiles-pdf, as written in the usage
+    bool bothHalves = false;  // --both-halves: the full-size figure of the whole wing
+    std::string problem;      // why the arguments were refused
 };
 
 CommandRequest parseCommandLine(const std::vector<std::string>& arguments);
@@ -37,7 +50,8 @@ void selectRunLanguage(const CommandRequest& request, LanguageState& language, s
 // The sheet's title for a wing file: --title, else the file's bare name.
 std::string sheetTitle(const CommandRequest& request, const std::string& file);
 
-// Runs a plain action (everything but the window and --sheet-pdf) and returns the exit status:
+// Runs a plain action (everything but the window, --sheet-pdf, --export-svg and --tiles-pdf)
+// and returns the exit status:
 // 0 every file calculated, 1 some did not, 2 the arguments were wrong.
 int runCommand(const CommandRequest& request, LanguageState& language,
                std::string_view decimalSeparator, const SheetContext& sheet, std::ostream& out,

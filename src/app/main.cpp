@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Wingsheet starts its window, or runs one command-line action and exits.
 #include "app/CommandLine.h"
+#include "app/FullSizeCommand.h"
 #include "app/HeadlessApplication.h"
 #include "app/SheetPdfCommand.h"
 #include "base/ProgramFolder.h"
@@ -22,11 +23,15 @@ SheetContext todaysSheetContext() {
     return context;
 }
 
-// Only the sheet of --calc --json needs fonts, and so a GUI application; plain --calc runs
-// without one.
+// Only the sheet of --calc --json needs fonts, and so a GUI application; plain --calc and
+// --export-dxf run without one.
 int runPlainCommand(const CommandRequest& request, LanguageState& language) {
-    if (request.action != CommandAction::Calc || !request.json)
-        return runCommand(request, language, systemDecimalSeparator(), {}, std::cout, std::cerr);
+    if (request.action != CommandAction::Calc || !request.json) {
+        SheetContext dateOnly;
+        dateOnly.date = todaysShortDate();
+        return runCommand(request, language, systemDecimalSeparator(), dateOnly, std::cout,
+                          std::cerr);
+    }
     const HeadlessApplication fonts;
     return runCommand(request, language, systemDecimalSeparator(), todaysSheetContext(), std::cout,
                       std::cerr);
@@ -39,6 +44,8 @@ int main(int argc, char** argv) {
     const CommandRequest request = parseCommandLine({argv + 1, argv + argc});
     if (request.action == CommandAction::SheetPdf)
         return runSheetPdfCommand(request, language, std::cerr);
+    if (request.action == CommandAction::ExportSvg || request.action == CommandAction::TilesPdf)
+        return runFullSizeCommand(request, language, std::cerr);
     if (request.action != CommandAction::Window)
         return runPlainCommand(request, language);
     return runWingsheetWindow(argc, argv, language,

@@ -2,7 +2,7 @@
 // Every text the program looks up in a language file, named once. Windows, the printed sheet
 // and the command line use these names; the language-file test walks kNamedTextKeys.
 // Keys added after the first language files give their English text as a fall-back:
-//   inline constexpr TextKey kPrintPreviewAction{"File", "5", "Print pre&view..."};
+//   inline constexpr TextKey kExportDialogTitle{"FullSize", "3", "Export the outline"};
 #pragma once
 
 #include "i18n/TextKey.h"
@@ -54,6 +54,10 @@ inline constexpr TextKey kOpenAction{"File", "1"};
 inline constexpr TextKey kSaveAsAction{"File", "2"};
 inline constexpr TextKey kPrintAction{"File", "3"};
 inline constexpr TextKey kQuitAction{"File", "4"};
+inline constexpr TextKey kPrintPreviewAction{"File", "5", "Print pre&view\u2026"};
+inline constexpr TextKey kPrintFullSizeAction{"File", "6", "Print f&ull size\u2026"};
+inline constexpr TextKey kExportOutlineAction{"File", "7", "E&xport outline\u2026"};
+inline constexpr TextKey kBothHalvesAction{"File", "8", "Full size: &both halves"};
 inline constexpr TextKey kLanguageAction{"language", "1"};
 // Spelled in capitals where the chooser looks it up; sections match without regard to case.
 inline constexpr TextKey kLanguageDialogTitle{"LANGUAGE", "2"};
@@ -99,6 +103,21 @@ inline constexpr TextKey kSketchUnreadableMessage{
 inline constexpr TextKey kSheetScaleCaption{"Print", "1"};
 inline constexpr TextKey kSheetTitleCaption{"Print", "2"};
 inline constexpr TextKey kSheetDateCaption{"Print", "3"};
+
+// Section "FullSize": the full-size plan, its pages and the outline files.
+inline constexpr TextKey kDxfFileType{"FullSize", "1", "DXF drawing"};
+inline constexpr TextKey kSvgFileType{"FullSize", "2", "SVG drawing"};
+inline constexpr TextKey kExportDialogTitle{"FullSize", "3", "Export the outline"};
+inline constexpr TextKey kOutlineExportedMessage{"FullSize", "4", "Outline exported to:"};
+inline constexpr TextKey kPageOfPages{"FullSize", "5", "page %1 of %2"};
+inline constexpr TextKey kFullSizePrintedMessage{"FullSize", "6",
+                                                 "Full-size plan printed (pages: %1)."};
+inline constexpr TextKey kFileCaption{"FullSize", "7", "File:"};
+inline constexpr TextKey kAssemblyHeading{"FullSize", "8", "Assembling the pages"};
+inline constexpr TextKey kRulerNote{
+    "FullSize", "9", "Check with a ruler: the bars must measure exactly 100 mm and 4 inches."};
+inline constexpr TextKey kTooLargeMessage{"FullSize", "10",
+                                          "The wing is too large for a full-size plan."};
 
 inline constexpr TextKey kAboutTitle{"About", "1"};
 inline constexpr TextKey kAboutProgramName{"About", "2"};
@@ -296,6 +315,10 @@ inline constexpr std::array kNamedTextKeys{
     kSaveAsAction,
     kPrintAction,
     kQuitAction,
+    kPrintPreviewAction,
+    kPrintFullSizeAction,
+    kExportOutlineAction,
+    kBothHalvesAction,
     kLanguageAction,
     kLanguageDialogTitle,
     kHelpMenu,
@@ -325,6 +348,16 @@ inline constexpr std::array kNamedTextKeys{
     kSheetScaleCaption,
     kSheetTitleCaption,
     kSheetDateCaption,
+    kDxfFileType,
+    kSvgFileType,
+    kExportDialogTitle,
+    kOutlineExportedMessage,
+    kPageOfPages,
+    kFullSizePrintedMessage,
+    kFileCaption,
+    kAssemblyHeading,
+    kRulerNote,
+    kTooLargeMessage,
     kAboutTitle,
     kAboutProgramName,
     kAboutDescription,

@@ -40,6 +40,9 @@ void MainWindow::connectControls() {
     connect(c_.openAction, &QAction::triggered, this, &MainWindow::openWingFile);
     connect(c_.saveAsAction, &QAction::triggered, this, &MainWindow::saveWingFileAs);
     connect(c_.printAction, &QAction::triggered, this, &MainWindow::printSheet);
+    connect(c_.printPreviewAction, &QAction::triggered, this, &MainWindow::printPreview);
+    connect(c_.printFullSizeAction, &QAction::triggered, this, &MainWindow::printFullSize);
+    connect(c_.exportOutlineAction, &QAction::triggered, this, &MainWindow::exportOutline);
     connect(c_.quitAction, &QAction::triggered, this, &MainWindow::quit);
     connect(c_.languageAction, &QAction::triggered, this, &MainWindow::chooseLanguage);
     connect(c_.helpAction, &QAction::triggered, this, &MainWindow::showHelp);

@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <string>
+#include <string_view>
 
 class LanguageState;
 class Prompter;
@@ -28,6 +29,9 @@ public:
     void calculate();
     void clearForm();
     void printSheet();
+    void printPreview();
+    void printFullSize();
+    void exportOutline();
     void saveWingFileAs();
     void openWingFile();
     // Open without the dialog: a file named on the command line or dropped on the window.
@@ -61,6 +65,11 @@ private:
     void showFileError(const FileError& error);
     void showFileCaption();
     FileDialogRequest wingFileDialog(const QString& title) const;
+    QString askSheetTitle();
+    bool askPrintTitle();
+    bool bothHalves() const;
+    QString outlineTitle() const;
+    bool writeOutput(const QString& path, std::string_view bytes);
     void redrawPreview();
     // What a screen reader hears of the form, the results and the preview, as they are now.
     void nameControls();

@@ -23,6 +23,10 @@ struct MainWindowControls {
     QAction* openAction = nullptr;
     QAction* saveAsAction = nullptr;
     QAction* printAction = nullptr;
+    QAction* printPreviewAction = nullptr;
+    QAction* printFullSizeAction = nullptr;
+    QAction* exportOutlineAction = nullptr;
+    QAction* bothHalvesAction = nullptr; // checkable: the full-size plan of the whole wing
     QAction* quitAction = nullptr;
     QAction* languageAction = nullptr; // a menu-bar entry of its own, without sub-entries
     QMenu* helpMenu = nullptr;

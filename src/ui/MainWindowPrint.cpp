@@ -6,10 +6,8 @@
 #include "print/SystemLocale.h"
 #include "ui/LanguageText.h"
 #include "ui/MainWindow.h"
+#include "ui/OutputFolder.h"
 #include "ui/Prompter.h"
-
-#include <QDir>
-#include <QStandardPaths>
 
 namespace {
 
@@ -21,35 +19,24 @@ MessageAnswer showBox(Prompter& prompter, const LanguageState& language, const Q
     return prompter.messageBox(text, style, uiText(language, kProgramCaption));
 }
 
-// The documents folder, made if it is missing; the home folder when it cannot be.
-QString pdfFolder() {
-    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!documents.isEmpty() && QDir().mkpath(documents))
-        return documents;
-    return QDir::homePath();
-}
-
-// The title as a file name: characters that no file name may hold become "_".
-QString pdfFileName(const QString& title) {
-    QString name = title;
-    for (QChar& character : name) {
-        if (character.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(character))
-            character = u'_';
-    }
-    return name + QStringLiteral(".pdf");
-}
-
 // Where the sheet goes: the printer, or the PDF file the user picks; empty when they cancel.
 SheetTarget askTarget(Prompter& prompter, const QString& printer, const QString& printsOn,
                       const QString& title) {
     if (!printer.isEmpty())
         return SheetTarget::printer(printer);
     return SheetTarget::pdf(
-        prompter.saveFileName({printsOn, QStringLiteral("PDF (*.pdf)"), pdfFolder(),
-                               pdfFileName(title), QStringLiteral("pdf")}));
+        prompter.saveFileName({printsOn, QStringLiteral("PDF (*.pdf)"), documentsFolder(),
+                               fileNameFor(title, QStringLiteral(".pdf")), QStringLiteral("pdf")}));
 }
 
 } // namespace
+
+// The default title is offered each time, never the last one.
+QString MainWindow::askSheetTitle() {
+    const QString prompt = QStringLiteral("\r\n\r\n") + uiText(language_, kTitlePrompt);
+    const QString boxTitle = uiText(language_, kTitleBoxTitle);
+    return prompter_.inputBox(prompt, boxTitle, uiText(language_, kDefaultSheetTitle));
+}
 
 void MainWindow::printSheet() {
     if (!session_.hasValidResults()) {
@@ -63,9 +50,7 @@ void MainWindow::printSheet() {
     if (showBox(prompter_, language_, printsOn + QStringLiteral(" ?"), kOkCancelQuestion) ==
         MessageAnswer::Cancel)
         return;
-    const QString prompt = QStringLiteral("\r\n\r\n") + uiText(language_, kTitlePrompt);
-    const QString boxTitle = uiText(language_, kTitleBoxTitle);
-    printTitle_ = prompter_.inputBox(prompt, boxTitle, uiText(language_, kDefaultSheetTitle));
+    printTitle_ = askSheetTitle();
     if (printTitle_.isEmpty())
         return;
     const SheetTarget target = askTarget(prompter_, printer, printsOn, printTitle_);

@@ -4,8 +4,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 class QDialog;
+class QPrinter;
 
 // A message box's icon and buttons, as the language files' messages are designed for.
 enum class MessageIcon { None, Critical, Question, Exclamation, Information };
@@ -34,6 +37,15 @@ struct FileDialogRequest {
     QString defaultSuffix; // appended when the user types a name without one
 };
 
+// A save dialog's answer when it offers several file types.
+struct TypedFileChoice {
+    QString path;      // empty when the user cancels
+    int typeIndex = 0; // which of the offered types was chosen
+};
+
+// What Qt's print dialog came back with.
+enum class PrinterChoice { Chosen, Cancelled, NoPrinter };
+
 class Prompter {
 public:
     virtual ~Prompter() = default;
@@ -49,6 +61,20 @@ public:
     // The chosen path, or an empty text when the user cancels.
     virtual QString saveFileName(const FileDialogRequest& request) = 0;
     virtual QString openFileName(const FileDialogRequest& request) = 0;
+
+    // Offers the types ("DXF drawing (*.dxf)"), each adding its own extension to a bare name;
+    // a name ending in one of their extensions is of that type. The request's filter and
+    // default suffix are not used.
+    virtual TypedFileChoice saveFileNameOfType(const FileDialogRequest& request,
+                                               const QStringList& types) = 0;
+
+    // Qt's print dialog (printer, paper, copies) on the printer; NoPrinter, without a dialog,
+    // when the system has no printer installed.
+    virtual PrinterChoice choosePrinter(QPrinter& printer) = 0;
+
+    // Qt's print preview of what paintPages draws on the printer; returns when it is closed.
+    virtual void previewPrint(QPrinter& printer,
+                              const std::function<void(QPrinter&)>& paintPages) = 0;
 
     // Shows one of the program's own modal windows and returns when it is closed.
     virtual void runModal(QDialog& dialog) = 0;

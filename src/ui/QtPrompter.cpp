@@ -6,9 +6,15 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
@@ -65,6 +71,12 @@ QString fileFromDialog(QWidget* owner, const FileDialogRequest& request,
     return dialog.selectedFiles().constFirst();
 }
 
+// "dxf" of "DXF drawing (*.dxf)".
+QString suffixOfType(const QString& type) {
+    static const QRegularExpression pattern(QStringLiteral(R"(\(\*\.(\w+)\))"));
+    return pattern.match(type).captured(1);
+}
+
 } // namespace
 
 MessageAnswer QtPrompter::messageBox(const QString& text, MessageStyle style,
@@ -92,6 +104,50 @@ QString QtPrompter::saveFileName(const FileDialogRequest& request) {
 
 QString QtPrompter::openFileName(const FileDialogRequest& request) {
     return fileFromDialog(owner_, request, QFileDialog::AcceptOpen);
+}
+
+// A name that ends in one of the types' suffixes says which type it is; otherwise the type
+// chosen in the list does. Choosing another type renames a name ending in a known suffix.
+TypedFileChoice QtPrompter::saveFileNameOfType(const FileDialogRequest& request,
+                                               const QStringList& types) {
+    QStringList suffixes;
+    for (const QString& type : types)
+        suffixes << suffixOfType(type);
+    QFileDialog dialog(owner_, request.title, request.folder);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(types);
+    dialog.setDefaultSuffix(suffixes.value(0));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &suffixes](const QString& type) {
+            const QString suffix = suffixOfType(type);
+            dialog.setDefaultSuffix(suffix);
+            const QStringList typed = dialog.selectedFiles();
+            if (typed.size() == 1 && suffixes.contains(QFileInfo(typed[0]).suffix()))
+                dialog.selectFile(QFileInfo(typed[0]).completeBaseName() + u'.' + suffix);
+        });
+    if (!request.suggestedName.isEmpty())
+        dialog.selectFile(request.suggestedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString path = dialog.selectedFiles().constFirst();
+    const qsizetype named = suffixes.indexOf(QFileInfo(path).suffix());
+    const qsizetype chosen = types.indexOf(dialog.selectedNameFilter());
+    return {path, static_cast<int>(named >= 0 ? named : std::max<qsizetype>(0, chosen))};
+}
+
+PrinterChoice QtPrompter::choosePrinter(QPrinter& printer) {
+    if (QPrinterInfo::availablePrinters().isEmpty())
+        return PrinterChoice::NoPrinter;
+    QPrintDialog dialog(&printer, owner_);
+    return dialog.exec() == QDialog::Accepted ? PrinterChoice::Chosen : PrinterChoice::Cancelled;
+}
+
+void QtPrompter::previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paintPages) {
+    QPrintPreviewDialog dialog(&printer, owner_);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paintPages](QPrinter* pages) { paintPages(*pages); });
+    dialog.exec();
 }
 
 void QtPrompter::runModal(QDialog& dialog) {

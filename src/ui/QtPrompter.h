@@ -18,6 +18,10 @@ public:
                      const QString& defaultText) override;
     QString saveFileName(const FileDialogRequest& request) override;
     QString openFileName(const FileDialogRequest& request) override;
+    TypedFileChoice saveFileNameOfType(const FileDialogRequest& request,
+                                       const QStringList& types) override;
+    PrinterChoice choosePrinter(QPrinter& printer) override;
+    void previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paintPages) override;
     void runModal(QDialog& dialog) override;
     void openFile(const QString& path) override;
 

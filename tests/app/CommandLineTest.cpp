@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What "wingsheet --calc" and "--preview-svg" make of real wing files: the results under the
-// window's captions, the JSON members, the outcome and message of bad files, the exit status.
+// What "wingsheet --calc", "--preview-svg" and "--export-dxf" make of real wing files: the
+// results under the window's captions, the JSON members, the outcome and message of bad files,
+// the exit status.
 #include "app/CommandLine.h"
 
 #include "files/WingFile.h"
@@ -81,8 +82,9 @@ TEST_F(CommandLine, JsonCarriesEveryMemberOfACalculatedWing) {
     std::vector<std::string> members;
     for (const auto& [name, value] : wing.items())
         members.push_back(name);
-    EXPECT_EQ(members, (std::vector<std::string>{"file", "outcome", "message", "fields", "planform",
-                                                 "labels", "results", "preview", "sheet"}));
+    EXPECT_EQ(members,
+              (std::vector<std::string>{"file", "outcome", "message", "fields", "planform",
+                                        "labels", "results", "preview", "sheet", "fullSize"}));
     EXPECT_EQ(wing["outcome"], "Ok");
     EXPECT_EQ(wing["message"], "");
     EXPECT_EQ(wing["fields"]["C_max"], Json({"300", "200", "", "", ""}));
@@ -266,5 +268,150 @@ TEST_P(BadCliInput, SaysWhatIsWrongInJsonAndText) {
 
 INSTANTIATE_TEST_SUITE_P(Table, BadCliInput, testing::ValuesIn(kBadCliCases),
                          [](const auto& row) { return std::string(row.param.name); });
+
+struct FullSizeArguments {
+    const char* name;
+    std::vector<std::string> arguments;
+    CommandAction action;
+    bool bothHalves;
+    const char* paper;
+    const char* refusal; // part of the problem, or nullptr when accepted
+};
+
+const FullSizeArguments kFullSizeArguments[] = {
+    {"dxf", {"--export-dxf", "o.dxf", "w.txt"}, CommandAction::ExportDxf, false, "A4", nullptr},
+    {"svg_both_halves",
+     {"--both-halves", "--export-svg", "o.svg", "w.txt"},
+     CommandAction::ExportSvg,
+     true,
+     "A4",
+     nullptr},
+    {"tiles_on_letter_any_case",
+     {"--tiles-pdf", "o.pdf", "--paper", "letter", "--title", "T", "w.txt"},
+     CommandAction::TilesPdf,
+     false,
+     "Letter",
+     nullptr},
+    {"calc_json_both_halves",
+     {"--calc", "--json", "--both-halves", "w.txt"},
+     CommandAction::Calc,
+     true,
+     "A4",
+     nullptr},
+    {"paper_a3", {"--tiles-pdf", "o.pdf", "--paper", "A3", "w.txt"}, {}, false, "", "A4 or Letter"},
+    {"paper_without_tiles",
+     {"--export-dxf", "o.dxf", "--paper", "A4", "w.txt"},
+     {},
+     false,
+     "",
+     "--paper goes with --tiles-pdf"},
+    {"both_halves_with_plain_calc",
+     {"--calc", "--both-halves", "w.txt"},
+     {},
+     false,
+     "",
+     "--both-halves goes with"},
+    {"two_output_files",
+     {"--export-dxf", "o.dxf", "--export-svg", "o.svg", "w.txt"},
+     {},
+     false,
+     "",
+     "one output file at a time"},
+    {"calc_with_an_output_file",
+     {"--export-dxf", "o.dxf", "--calc", "w.txt"},
+     {},
+     false,
+     "",
+     "--calc writes no file"},
+    {"two_wing_files", {"--tiles-pdf", "o.pdf", "a.txt", "b.txt"}, {}, false, "", "exactly one"},
+    {"json_with_dxf", {"--export-dxf", "o.dxf", "--json", "w.txt"}, {}, false, "", "--json"},
+};
+
+TEST(CommandLineParsing, FullSizeActionsAndTheirOptions) {
+    for (const FullSizeArguments& row : kFullSizeArguments) {
+        SCOPED_TRACE(row.name);
+        const CommandRequest request = parseCommandLine(row.arguments);
+        if (row.refusal) {
+            EXPECT_EQ(request.action, CommandAction::UsageError);
+            EXPECT_NE(request.problem.find(row.refusal), std::string::npos) << request.problem;
+            continue;
+        }
+        EXPECT_EQ(request.action, row.action) << request.problem;
+        EXPECT_EQ(request.bothHalves, row.bothHalves);
+        EXPECT_EQ(request.paper, row.paper);
+    }
+}
+
+std::size_t occurrences(const std::string& text, const std::string& word) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1))
+        ++count;
+    return count;
+}
+
+TEST_F(CommandLine, ExportDxfWritesOneClosedPolylinePerPanelInMillimetres) {
+    writeBytes(folder / "two.txt", kTwoPanelWingFile);
+    ASSERT_EQ(Run({"--export-dxf", folder / "half.dxf", folder / "two.txt"}), 0) << err.str();
+    ASSERT_EQ(Run({"--export-dxf", folder / "both.dxf", "--both-halves", folder / "two.txt"}), 0);
+    const std::string half = readBytes(folder / "half.dxf");
+    EXPECT_TRUE(half.starts_with("999\ndxflib")) << half.substr(0, 40);
+    EXPECT_NE(half.find("$ACADVER\n  1\nAC1015\n"), std::string::npos);
+    EXPECT_NE(half.find("$INSUNITS\n 70\n4\n"), std::string::npos);
+    EXPECT_TRUE(half.ends_with("  0\nEOF\n"));
+    EXPECT_EQ(occurrences(half, "\nLWPOLYLINE\n"), 2u);
+    EXPECT_EQ(occurrences(readBytes(folder / "both.dxf"), "\nLWPOLYLINE\n"), 4u);
+    // Panel 1's tip: 700 mm out, its trailing edge 250 mm behind the root leading edge.
+    EXPECT_NE(half.find(" 10\n700.0\n 20\n-250.0\n"), std::string::npos);
+    EXPECT_EQ(half.find("-0.0\n"), std::string::npos);
+}
+
+TEST_F(CommandLine, ExportDxfFailuresLeaveNoFile) {
+    const std::string bad = saveWing("bad.txt", "250", "", "1000", "30");
+    EXPECT_EQ(Run({"--export-dxf", folder / "bad.dxf", bad}), 1);
+    EXPECT_NE(err.str().find("bad.txt"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(folder / "bad.dxf"));
+
+    const std::string huge = saveWing("huge.txt", "2000000", "150", "1000", "30");
+    EXPECT_EQ(Run({"--export-dxf", folder / "huge.dxf", huge}), 1);
+    EXPECT_NE(err.str().find(language.text(kTooLargeMessage)), std::string::npos) << err.str();
+
+    const std::string good = saveWing("good.txt", "250", "150", "1000", "30");
+    EXPECT_EQ(Run({"--export-dxf", folder / "missing/out.dxf", good}), 1);
+    EXPECT_NE(err.str().find("No such file or directory"), std::string::npos) << err.str();
+    EXPECT_EQ(folder.names(),
+              (std::vector<std::string>{"English.lng",
+                                        "Fran\xc3\xa7"
+                                        "ais.lng",
+                                        "bad.txt", "good.txt", "huge.txt", "tz.ini"}));
+}
+
+TEST_F(CommandLine, TheQtFullSizeActionsNeedTheWindowSystem) {
+    const std::string wing = saveWing("wing.txt", "250", "150", "1000", "30");
+    EXPECT_EQ(Run({"--export-svg", folder / "o.svg", wing}), 2);
+    EXPECT_EQ(Run({"--tiles-pdf", folder / "o.pdf", wing}), 2);
+}
+
+// The worked wing, 1000 mm out from a 250 mm root: its outline box is exact, and on A4 it tiles
+// as the layout tests work out by hand (landscape, 3 rows of 4).
+TEST_F(CommandLine, JsonFullSizeGivesTheExtentAndTheA4Grid) {
+    const std::string wing = saveWing("wing.txt", "250", "150", "1000", "50");
+    ASSERT_EQ(Run({"--calc", "--json", wing}), 0);
+    const Json fullSize = jsonLines().at(0)["fullSize"];
+    EXPECT_EQ(fullSize["bothHalves"], false);
+    EXPECT_EQ(fullSize["outlineBox"], Json::parse(R"({"minX": 0.0, "minY": 0.0, "maxX": 1000.0,
+        "maxY": 250.0, "width": 1000.0, "height": 250.0})"));
+    EXPECT_GT(fullSize["boundingBox"]["maxY"].get<double>(), 290); // the text block below
+    const Json& tiles = fullSize["a4Tiles"];
+    EXPECT_EQ(tiles["orientation"], "landscape");
+    EXPECT_EQ(tiles["rows"], 3);
+    EXPECT_EQ(tiles["columns"], 4);
+    EXPECT_EQ(tiles["pagesKept"], tiles["pages"].size());
+    EXPECT_EQ(tiles["pages"][0], "A1");
+
+    ASSERT_EQ(Run({"--calc", "--json", "--both-halves", wing}), 0);
+    const Json both = jsonLines().at(0)["fullSize"];
+    EXPECT_EQ(both["bothHalves"], true);
+    EXPECT_EQ(both["outlineBox"]["minX"], -1000.0);
+}
 
 } // namespace

@@ -54,17 +54,17 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.wingsheet.m
     fail "appstreamcli validate"
 warnings=$(zcat "$root/usr/share/man/man1/wingsheet.1.gz" | groff -man -Tutf8 -ww -z 2>&1)
 [ -z "$warnings" ] || fail "groff warns about the man page: $warnings"
-# Outputs are read whole before grep -q looks: a pipe it closes at the first match would kill the
-# writer with SIGPIPE under pipefail.
-manual=$(zcat "$root/usr/share/man/man1/wingsheet.1.gz") || fail "the man page cannot be read"
+# Whole outputs into variables first: with pipefail, a grep -q that stops reading early would
+# make its writer fail on SIGPIPE.
+manual=$(zcat "$root/usr/share/man/man1/wingsheet.1.gz")
 grep -q -- '\\-\\-calc' <<<"$manual" || fail "the man page lacks the --help text"
 
 # Another prefix: found from the executable's folder, and no wing-file type of its own.
 DESTDIR="$work/elsewhere" cmake --install "$build" --prefix /opt/wingsheet >"$work/install.log"
 [ ! -e "$work/elsewhere/opt/wingsheet/share/mime" ] || fail "the wing-file type outside /usr"
-calculated=$(HOME="$work/elsewhere-home" "$work/elsewhere/opt/wingsheet/bin/wingsheet" --calc \
-    --lang English "$wing") || fail "--calc from the prefix /opt/wingsheet exited with $?"
-grep -q '222.99 mm' <<<"$calculated" || fail "--calc from the prefix /opt/wingsheet"
+elsewhere=$(HOME="$work/elsewhere-home" "$work/elsewhere/opt/wingsheet/bin/wingsheet" --calc \
+    --lang English "$wing")
+grep -q '222.99 mm' <<<"$elsewhere" || fail "--calc from the prefix /opt/wingsheet"
 
 # The system's file types with the wing's merged in, as the package's trigger merges them.
 mime="$work/mime/mime"

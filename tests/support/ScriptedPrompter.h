@@ -6,6 +6,7 @@
 #include "ui/Prompter.h"
 
 #include <QDialog>
+#include <QPrinter>
 #include <QString>
 #include <deque>
 #include <functional>
@@ -28,6 +29,16 @@ public:
     std::deque<QString> inputAnswers;                       // default: the default text
     std::deque<QString> fileAnswers;                        // default: cancelled
     std::deque<std::function<void(QDialog&)>> modalScripts; // default: closed untouched
+    std::deque<TypedFileChoice> typedFileAnswers;           // default: cancelled
+    std::vector<QStringList> offeredFileTypes;
+    // The print dialog: each script sets the printer up as a user would and answers; without
+    // one the system has no printer.
+    std::deque<std::function<PrinterChoice(QPrinter&)>> printerScripts;
+    int printerDialogs = 0;
+    // The print preview: each script may have the pages painted; default: closed unseen.
+    std::deque<std::function<void(QPrinter&, const std::function<void(QPrinter&)>&)>>
+        previewScripts;
+    int previews = 0;
 
     MessageAnswer messageBox(const QString& text, MessageStyle style,
                              const QString& title) override {
@@ -41,6 +52,29 @@ public:
     }
     QString saveFileName(const FileDialogRequest& request) override { return file(request); }
     QString openFileName(const FileDialogRequest& request) override { return file(request); }
+    TypedFileChoice saveFileNameOfType(const FileDialogRequest& request,
+                                       const QStringList& types) override {
+        fileDialogs.push_back(request);
+        offeredFileTypes.push_back(types);
+        return next(typedFileAnswers, TypedFileChoice{});
+    }
+    PrinterChoice choosePrinter(QPrinter& printer) override {
+        ++printerDialogs;
+        if (printerScripts.empty())
+            return PrinterChoice::NoPrinter;
+        auto script = std::move(printerScripts.front());
+        printerScripts.pop_front();
+        return script(printer);
+    }
+    void previewPrint(QPrinter& printer,
+                      const std::function<void(QPrinter&)>& paintPages) override {
+        ++previews;
+        if (previewScripts.empty())
+            return;
+        auto script = std::move(previewScripts.front());
+        previewScripts.pop_front();
+        script(printer, paintPages);
+    }
     void runModal(QDialog& dialog) override {
         ++modalRuns;
         if (!modalScripts.empty()) {

@@ -59,6 +59,16 @@ protected:
         c().massField->setText(mass);
     }
 
+    // The window started in English with the wing typed and calculated, no message pending.
+    void startWithWing(const std::vector<TypedPanel>& panels) {
+        startWindow();
+        typeWing(panels, "30", "1500");
+        window->calculate();
+        ASSERT_TRUE(window->hasValidResults());
+        prompter.messages.clear();
+    }
+    void startWithWorkedWing() { startWithWing({{"250", "150", "1000", "50"}}); }
+
     // Picks the named entry in the chooser and presses OK, as a user would.
     static std::function<void(QDialog&)> pick(const QString& name) {
         return [name](QDialog& dialog) {

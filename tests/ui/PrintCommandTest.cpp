@@ -35,15 +35,6 @@ protected:
         std::filesystem::create_directory(home);
     }
 
-    void startWithWing(const std::vector<TypedPanel>& panels) {
-        startWindow();
-        typeWing(panels, "30", "1500");
-        window->calculate();
-        ASSERT_TRUE(window->hasValidResults());
-        prompter.messages.clear();
-    }
-    void startWithWorkedWing() { startWithWing({{"250", "150", "1000", "50"}}); }
-
     void expectMessage(std::size_t index, const QString& text, MessageStyle style) const {
         ASSERT_LT(index, prompter.messages.size());
         EXPECT_EQ(prompter.messages[index].text, text);

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/FullSizeExport.h"
+
+#include "app/OpenedWing.h"
+#include "base/TextFile.h"
+#include "dxf/OutlineDxf.h"
+#include "i18n/TextKeys.h"
+#include "session/FullSizeText.h"
+
+#include <ostream>
+
+std::optional<FullSizeFigure> commandFigure(const CommandRequest& request,
+                                            const LanguageState& language,
+                                            std::string_view decimalSeparator,
+                                            const std::string& date, std::ostream& err) {
+    const std::string& file = request.files.front();
+    const OpenedWing wing = openWing(file, decimalSeparator, language.lookup());
+    if (!wing.outcome.calculated()) {
+        err << "wingsheet: " << wing.path << ": " << asTerminalLines(outcomeMessage(wing)) << '\n';
+        return std::nullopt;
+    }
+    auto figure =
+        fullSizeFigureOf(wing.session, {sheetTitle(request, file), date, request.bothHalves});
+    if (!figure)
+        err << "wingsheet: " << wing.path << ": " << language.text(kTooLargeMessage) << '\n';
+    return figure;
+}
+
+int writeCommandOutput(const CommandRequest& request, std::string_view bytes, std::ostream& err) {
+    if (const auto error = writeFileAtomically(request.outputPath, bytes)) {
+        err << "wingsheet: " << request.outputPath << ": " << error->description << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int writeOutlineDxf(const CommandRequest& request, const LanguageState& language,
+                    std::string_view decimalSeparator, const std::string& date, std::ostream& err) {
+    const auto figure = commandFigure(request, language, decimalSeparator, date, err);
+    if (!figure)
+        return 1;
+    return writeCommandOutput(request, outlineDxfDocument(*figure), err);
+}

@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "draw/FullSizeFigure.h"
+
+#include "draw/PlanformFigure.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The sheet's marks keep their shapes; their fixed lengths, page units there, are millimetres
+// here, long enough to find on a building board.
+constexpr double kBalanceTickHalfMm = 10;
+constexpr double kAxisGapMm = 2;
+constexpr double kAxisAheadMm = 30;
+constexpr double kAxisBehindMm = 40;
+constexpr double kReferenceGapMm = 2;
+constexpr double kReferenceOvershootMm = 5;
+// The text block starts this far behind the rest of the figure.
+constexpr double kTextGapMm = 15;
+constexpr double kTextLinePitchMm = 2 * kFigureTextHeightMm;
+
+// One panel, clockwise on paper: root leading edge, tip leading edge, tip trailing edge, root
+// trailing edge. rootTrailingY is where the previous panel's tip trailing edge ended.
+std::vector<MmPoint> panelCorners(const WingPlanform& planform, int panel, double rootX,
+                                  double rootTrailingY) {
+    const double tipX = rootX + planform.panelLength[panel];
+    const double tipLeadingY = planform.sweepOffset[panel];
+    return {{rootX, rootTrailingY - planform.rootChord[panel]},
+            {tipX, tipLeadingY},
+            {tipX, tipLeadingY + planform.tipChord[panel]},
+            {rootX, rootTrailingY}};
+}
+
+std::vector<std::vector<MmPoint>> halfWingOutlines(const WingPlanform& planform) {
+    std::vector<std::vector<MmPoint>> outlines;
+    double rootX = 0;
+    double rootTrailingY = planform.rootChord[0];
+    for (int panel = 0; panel <= planform.lastPanel; ++panel) {
+        outlines.push_back(panelCorners(planform, panel, rootX, rootTrailingY));
+        rootX += planform.panelLength[panel];
+        rootTrailingY = planform.sweepOffset[panel] + planform.tipChord[panel];
+    }
+    return outlines;
+}
+
+// The sheet's five marks: balance tick, mean chord through the balance point (half a chord
+// ahead, a whole chord behind), the root axis ahead of and behind the wing, and the reference
+// line at the root leading edge out to the mean chord's station.
+std::vector<FigureLine> halfWingMarks(const WingPlanform& planform, const WingResults& results) {
+    const int n = planform.lastPanel;
+    const double station = results.meanChordY[n];
+    const double balance = results.balanceX[n];
+    const double chord = results.meanChord[n];
+    const double rootChord = planform.rootChord[0];
+    return {
+        {{{station - kBalanceTickHalfMm, balance}, {station + kBalanceTickHalfMm, balance}},
+         FigureLayer::Balance},
+        {{{station, balance - chord / 2}, {station, balance + chord}}, FigureLayer::MeanChord},
+        {{{0, -kAxisAheadMm}, {0, -kAxisGapMm}}, FigureLayer::Axis},
+        {{{0, rootChord + kAxisGapMm}, {0, rootChord + kAxisBehindMm}}, FigureLayer::Axis},
+        {{{kReferenceGapMm, 0}, {station + kReferenceOvershootMm, 0}}, FigureLayer::Balance},
+    };
+}
+
+MmPoint mirrored(MmPoint point) {
+    return {-point.x, point.y};
+}
+
+// The other half, mirrored about the root axis; the axis itself is drawn once.
+void addMirrorImage(FullSizeFigure& figure) {
+    const std::size_t panels = figure.outlines.size();
+    for (std::size_t i = 0; i < panels; ++i) {
+        std::vector<MmPoint> corners = figure.outlines[i];
+        std::ranges::transform(corners, corners.begin(), mirrored);
+        std::ranges::reverse(corners); // keeps the same turning sense as the original
+        figure.outlines.push_back(std::move(corners));
+    }
+    const std::size_t marks = figure.marks.size();
+    for (std::size_t i = 0; i < marks; ++i) {
+        const FigureLine mark = figure.marks[i];
+        if (mark.layer != FigureLayer::Axis)
+            figure.marks.push_back(
+                {{mirrored(mark.segment.from), mirrored(mark.segment.to)}, mark.layer});
+    }
+}
+
+MmRect cornersBounds(const std::vector<MmPoint>& corners) {
+    MmRect bounds{corners.front().x, corners.front().y, corners.front().x, corners.front().y};
+    for (const MmPoint& corner : corners)
+        bounds = unite(bounds, {corner.x, corner.y, corner.x, corner.y});
+    return bounds;
+}
+
+// Under the figure, where no outline reaches, starting at the root axis (the figure's left end
+// should it reach further left than the root).
+void addTextBlock(FullSizeFigure& figure, const std::vector<std::string>& lines) {
+    MmRect drawn = outlineBounds(figure);
+    for (const FigureLine& mark : figure.marks)
+        drawn = unite(drawn, boundsOf(mark.segment));
+    const double left = figure.bothHalves ? 0 : drawn.left;
+    double baseline = drawn.bottom + kTextGapMm + kFigureTextHeightMm;
+    for (const std::string& line : lines) {
+        figure.texts.push_back({{left, baseline}, printableText(line)});
+        baseline += kTextLinePitchMm;
+    }
+}
+
+bool isUsable(double value) {
+    return std::isfinite(value) && std::abs(value) <= kLargestFigureMm;
+}
+
+bool isUsable(MmPoint point) {
+    return isUsable(point.x) && isUsable(point.y);
+}
+
+bool allUsable(const FullSizeFigure& figure) {
+    const auto usableSegment = [](const FigureLine& line) {
+        return isUsable(line.segment.from) && isUsable(line.segment.to);
+    };
+    return std::ranges::all_of(figure.outlines,
+                               [](const auto& corners) {
+                                   return std::ranges::all_of(
+                                       corners, [](MmPoint p) { return isUsable(p); });
+                               }) &&
+           std::ranges::all_of(figure.marks, usableSegment);
+}
+
+} // namespace
+
+const LayerStyle& styleOf(FigureLayer layer) {
+    return kLayerStyles[static_cast<std::size_t>(layer)];
+}
+
+std::optional<FullSizeFigure> buildFullSizeFigure(const WingPlanform& planform,
+                                                  const WingResults& results,
+                                                  const FullSizeOptions& options) {
+    if (!lastPanelInRange(planform))
+        return std::nullopt;
+    FullSizeFigure figure;
+    figure.bothHalves = options.bothHalves;
+    figure.outlines = halfWingOutlines(planform);
+    figure.marks = halfWingMarks(planform, results);
+    if (options.bothHalves)
+        addMirrorImage(figure);
+    if (!allUsable(figure))
+        return std::nullopt;
+    addTextBlock(figure, options.textLines);
+    return figure;
+}
+
+std::vector<MmSegment> outlineSegments(const FullSizeFigure& figure) {
+    std::vector<MmSegment> segments;
+    for (const std::vector<MmPoint>& corners : figure.outlines) {
+        for (std::size_t i = 0; i < corners.size(); ++i)
+            segments.push_back({corners[i], corners[(i + 1) % corners.size()]});
+    }
+    return segments;
+}
+
+MmRect outlineBounds(const FullSizeFigure& figure) {
+    MmRect bounds = cornersBounds(figure.outlines.front());
+    for (const std::vector<MmPoint>& corners : figure.outlines)
+        bounds = unite(bounds, cornersBounds(corners));
+    return bounds;
+}
+
+MmRect figureBounds(const FullSizeFigure& figure) {
+    MmRect bounds = outlineBounds(figure);
+    for (const FigureLine& mark : figure.marks)
+        bounds = unite(bounds, boundsOf(mark.segment));
+    for (const FigureText& text : figure.texts)
+        bounds = unite(bounds, estimatedTextBox(text));
+    return bounds;
+}
+
+MmRect estimatedTextBox(const FigureText& text) {
+    const double em = kFigureTextHeightMm / kCapHeightPerEm;
+    // Characters, not bytes: continuation bytes of UTF-8 start with the bits 10.
+    const auto characters = std::ranges::count_if(
+        text.utf8, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+    const double width = static_cast<double>(characters) * kAverageWidthPerEm * em;
+    const MmPoint start = text.baselineLeft;
+    return {start.x, start.y - em, start.x + width, start.y + 0.25 * em};
+}
+
+std::string printableText(std::string_view utf8) {
+    std::string text(utf8);
+    for (char& c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F)
+            c = ' ';
+    }
+    return text;
+}

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The wing at full size, in millimetres, for the DXF and SVG outlines and the tiled 1:1 print:
+// each panel's outline as a closed polygon, the sheet's marks, and a short text block. Origin at
+// the root leading edge, x along the span towards the tip, y along the chord towards the
+// trailing edge; each output maps these axes to its own.
+#pragma once
+
+#include "calc/WingResults.h"
+#include "draw/MmGeometry.h"
+#include "draw/PlanformCanvas.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The figure's layers, in the order the outputs write them.
+enum class FigureLayer { Outline, MeanChord, Balance, Axis, Text };
+
+struct LayerStyle {
+    FigureLayer layer;
+    std::string_view name; // the layer or group name in DXF and SVG files
+    int aciColour;         // the AutoCAD colour index a DXF layer carries
+    Rgb colour;
+};
+
+inline constexpr std::array<LayerStyle, 5> kLayerStyles{{
+    {FigureLayer::Outline, "OUTLINE", 7, kBlack},
+    {FigureLayer::MeanChord, "MEAN_CHORD", 1, kRed},
+    {FigureLayer::Balance, "BALANCE", 5, kBlue},
+    {FigureLayer::Axis, "AXIS", 1, kRed}, // red, as the root axis on the sheet and the preview
+    {FigureLayer::Text, "TEXT", 7, kBlack},
+}};
+
+const LayerStyle& styleOf(FigureLayer layer);
+
+struct FigureLine {
+    MmSegment segment;
+    FigureLayer layer = FigureLayer::Outline;
+};
+
+// One line of the text block; its baseline starts at baselineLeft.
+struct FigureText {
+    MmPoint baselineLeft;
+    std::string utf8;
+};
+
+// Height of a capital letter of the text block; the lines are twice as far apart.
+inline constexpr double kFigureTextHeightMm = 3.5;
+// Capital height and average character width of the sheet's font (Arial), per em.
+inline constexpr double kCapHeightPerEm = 0.716;
+inline constexpr double kAverageWidthPerEm = 0.6;
+// A figure reaching further than a kilometre from the root is no model aircraft: refused.
+inline constexpr double kLargestFigureMm = 1e6;
+
+struct FullSizeFigure {
+    std::vector<std::vector<MmPoint>> outlines; // closed: the last corner joins the first
+    std::vector<FigureLine> marks;              // mean chord, balance and root axis
+    std::vector<FigureText> texts;
+    bool bothHalves = false;
+};
+
+struct FullSizeOptions {
+    bool bothHalves = false; // the half-wing and its mirror image about the root axis
+    std::vector<std::string> textLines;
+};
+
+// Panel i's root trailing edge sits on panel i - 1's tip trailing edge, as on the sheet. Nothing
+// when lastPanel is out of range or a coordinate is not finite or beyond kLargestFigureMm.
+std::optional<FullSizeFigure> buildFullSizeFigure(const WingPlanform& planform,
+                                                  const WingResults& results,
+                                                  const FullSizeOptions& options);
+
+// Every edge of every outline, each polygon closed.
+std::vector<MmSegment> outlineSegments(const FullSizeFigure& figure);
+
+// The panels alone, and the whole figure with marks and the text block's estimated extent.
+MmRect outlineBounds(const FullSizeFigure& figure);
+MmRect figureBounds(const FullSizeFigure& figure);
+
+// Where a text line is expected to lie, from kAverageWidthPerEm: exact widths need a font.
+MmRect estimatedTextBox(const FigureText& text);
+
+// Control characters would break a DXF group or an XML document; they become spaces.
+std::string printableText(std::string_view utf8);

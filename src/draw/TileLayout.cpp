@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "draw/TileLayout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// How many windows, each overlapping the last, cover an extent.
+int windowsAcross(double extent, double window) {
+    const double step = window - kTileOverlapMm;
+    return std::max(1, static_cast<int>(std::ceil((extent - kTileOverlapMm) / step)));
+}
+
+// Centres a grid of count windows on an extent.
+double gridStart(double low, double extent, int count, double window) {
+    const double covered = count * (window - kTileOverlapMm) + kTileOverlapMm;
+    return low - (covered - extent) / 2;
+}
+
+// Everything of the figure a tile may show: its lines, and the boxes its texts are expected in.
+struct FigureExtent {
+    std::vector<MmSegment> lines;
+    std::vector<MmRect> textBoxes;
+};
+
+FigureExtent extentOf(const FullSizeFigure& figure) {
+    FigureExtent extent{outlineSegments(figure), {}};
+    for (const FigureLine& mark : figure.marks)
+        extent.lines.push_back(mark.segment);
+    for (const FigureText& text : figure.texts)
+        extent.textBoxes.push_back(estimatedTextBox(text));
+    return extent;
+}
+
+bool showsSomething(const FigureExtent& extent, const MmRect& rect) {
+    return std::ranges::any_of(
+               extent.lines,
+               [&rect](const MmSegment& line) { return clipSegment(line, rect).has_value(); }) ||
+           std::ranges::any_of(extent.textBoxes,
+                               [&rect](const MmRect& box) { return box.intersects(rect); });
+}
+
+std::optional<TileLayout> layoutFor(const FullSizeFigure& figure, PageArea area,
+                                    PageOrientation orientation) {
+    TileLayout layout;
+    layout.orientation = orientation;
+    layout.area = area;
+    layout.usable = {kTileMarginMm, kTileMarginMm, area.width - kTileMarginMm,
+                     area.height - kTileMarginMm};
+    layout.window = {layout.usable.left, layout.usable.top + kTileHeaderMm, layout.usable.right,
+                     layout.usable.bottom - kTileFooterMm};
+    const double windowWidth = layout.window.width();
+    const double windowHeight = layout.window.height();
+    if (windowWidth <= kTileOverlapMm || windowHeight <= kTileOverlapMm)
+        return std::nullopt;
+
+    MmRect bounds = figureBounds(figure);
+    bounds = {bounds.left - kTilePaddingMm, bounds.top - kTilePaddingMm,
+              bounds.right + kTilePaddingMm, bounds.bottom + kTilePaddingMm};
+    const double across =
+        std::ceil((bounds.width() - kTileOverlapMm) / (windowWidth - kTileOverlapMm));
+    const double down =
+        std::ceil((bounds.height() - kTileOverlapMm) / (windowHeight - kTileOverlapMm));
+    if (!(across * down <= kMostTiles)) // also refuses a NaN
+        return std::nullopt;
+    layout.columns = windowsAcross(bounds.width(), windowWidth);
+    layout.rows = windowsAcross(bounds.height(), windowHeight);
+    const double left = gridStart(bounds.left, bounds.width(), layout.columns, windowWidth);
+    const double top = gridStart(bounds.top, bounds.height(), layout.rows, windowHeight);
+    const double stepX = windowWidth - kTileOverlapMm;
+    const double stepY = windowHeight - kTileOverlapMm;
+    layout.grid = {left, top, left + layout.columns * stepX + kTileOverlapMm,
+                   top + layout.rows * stepY + kTileOverlapMm};
+
+    const FigureExtent extent = extentOf(figure);
+    for (int row = 0; row < layout.rows; ++row) {
+        for (int column = 0; column < layout.columns; ++column) {
+            const double x = left + column * stepX;
+            const double y = top + row * stepY;
+            const MmRect rect{x, y, x + windowWidth, y + windowHeight};
+            if (showsSomething(extent, rect))
+                layout.pages.push_back({row, column, rect, tileLabel(row, column)});
+        }
+    }
+    return layout;
+}
+
+bool fewerPages(const TileLayout& a, const TileLayout& b) {
+    if (a.pages.size() != b.pages.size())
+        return a.pages.size() < b.pages.size();
+    return a.rows * a.columns < b.rows * b.columns;
+}
+
+} // namespace
+
+PaperAreas wholePaper(PageArea portraitPaper) {
+    return {portraitPaper, {portraitPaper.height, portraitPaper.width}};
+}
+
+MmPoint TileLayout::onPage(const Tile& tile, MmPoint figurePoint) const {
+    return {window.left + figurePoint.x - tile.figureRect.left,
+            window.top + figurePoint.y - tile.figureRect.top};
+}
+
+const Tile* TileLayout::tileAt(int row, int column) const {
+    const auto found = std::ranges::find_if(
+        pages, [&](const Tile& tile) { return tile.row == row && tile.column == column; });
+    return found == pages.end() ? nullptr : &*found;
+}
+
+std::string tileLabel(int row, int column) {
+    std::string letters;
+    for (int rest = row + 1; rest > 0; rest = (rest - 1) / 26)
+        letters.insert(letters.begin(), static_cast<char>('A' + (rest - 1) % 26));
+    return letters + std::to_string(column + 1);
+}
+
+std::optional<TileLayout> layoutTiles(const FullSizeFigure& figure, const PaperAreas& paper) {
+    const auto portrait = layoutFor(figure, paper.portrait, PageOrientation::Portrait);
+    const auto landscape = layoutFor(figure, paper.landscape, PageOrientation::Landscape);
+    if (portrait && landscape)
+        return fewerPages(*landscape, *portrait) ? landscape : portrait;
+    return portrait ? portrait : landscape;
+}

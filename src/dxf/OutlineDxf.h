@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The full-size figure as an AutoCAD 2000 (AC1015) DXF drawing in millimetres: one closed
+// LWPOLYLINE per panel on layer OUTLINE, so a laser follows each outline in one pass, the marks
+// as lines on MEAN_CHORD, BALANCE and AXIS, the text block on TEXT. DXF's y axis points up, so
+// the figure's y (towards the trailing edge) is written negated: the leading edge stays on top.
+#pragma once
+
+#include "draw/FullSizeFigure.h"
+
+#include <string>
+#include <string_view>
+
+// The whole file, ready to be written.
+std::string outlineDxfDocument(const FullSizeFigure& figure);
+
+// UTF-8 as DXF text of this version: ASCII as it is, every other character as "\U+XXXX".
+std::string dxfText(std::string_view utf8);

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "print/TilePrinter.h"
+
+#include "draw/QPainterCanvas.h"
+#include "draw/QtTextMetrics.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+
+namespace {
+
+PageArea areaOf(QPageLayout layout, QPageLayout::Orientation orientation) {
+    layout.setOrientation(orientation);
+    const QSizeF size = layout.paintRect(QPageLayout::Millimeter).size();
+    return {size.width(), size.height()};
+}
+
+QPageLayout::Orientation qtOrientation(PageOrientation orientation) {
+    return orientation == PageOrientation::Portrait ? QPageLayout::Portrait
+                                                    : QPageLayout::Landscape;
+}
+
+// The figure's texts are cut at the window's edges by the device; its lines come cut already.
+void paintPage(QPainter& painter, const FullSizeFigure& figure, const TileLayout& layout,
+               std::size_t page, const TilePageTexts& texts) {
+    const QSizeF areaTwips(layout.area.width * kTwipsPerMm, layout.area.height * kTwipsPerMm);
+    QPainterCanvas canvas(painter, areaTwips);
+    const double pixelsPerTwip = painter.device()->logicalDpiX() / kTwipsPerInch;
+    const TwipRect window = windowTwips(layout);
+    painter.save();
+    painter.setClipRect(QRectF(window.left * pixelsPerTwip, window.top * pixelsPerTwip,
+                               window.width * pixelsPerTwip, window.height * pixelsPerTwip));
+    drawTileFigure(figure, layout, page, canvas);
+    painter.restore();
+    drawTileFurniture(figure, layout, page, texts, canvas);
+}
+
+TilePrintOutcome paintPages(QPagedPaintDevice& device, const FullSizeFigure& figure,
+                            const TileLayout& layout, const TilePageTexts& texts) {
+    QPainter painter;
+    if (!painter.begin(&device))
+        return {false, "cannot start a page", false, 0, {}};
+    for (std::size_t page = 0; page < layout.pages.size(); ++page) {
+        if (page > 0 && !device.newPage())
+            return {false, "cannot start a new page", false, page, {}};
+        paintPage(painter, figure, layout, page, texts);
+    }
+    if (!painter.end())
+        return {false, "the pages could not be finished", false, layout.pages.size(), {}};
+    return {true, {}, false, layout.pages.size(), {}};
+}
+
+TilePrintOutcome tooLarge() {
+    return {
+        false, "the figure needs more than " + std::to_string(kMostTiles) + " pages", true, 0, {}};
+}
+
+} // namespace
+
+PaperAreas printableAreas(const QPageLayout& layout) {
+    return {areaOf(layout, QPageLayout::Portrait), areaOf(layout, QPageLayout::Landscape)};
+}
+
+TilePrintOutcome tilesPdf(const FullSizeFigure& figure, const QPageSize& paper,
+                          const TilePageTexts& texts) {
+    const QPageLayout edgeToEdge(paper, QPageLayout::Portrait, QMarginsF());
+    const auto layout = layoutTiles(figure, printableAreas(edgeToEdge));
+    if (!layout)
+        return tooLarge();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    TilePrintOutcome outcome;
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kSheetDotsPerInch);
+        writer.setPageLayout(QPageLayout(paper, qtOrientation(layout->orientation), QMarginsF()));
+        writer.setTitle(QString::fromStdString(texts.title));
+        writer.setCreator(QStringLiteral("Wingsheet"));
+        outcome = paintPages(writer, figure, *layout, texts);
+    } // the writer finishes the document when it goes
+    if (outcome.printed)
+        outcome.pdf = bytes;
+    return outcome;
+}
+
+TilePrintOutcome printTilesOn(QPrinter& printer, const FullSizeFigure& figure,
+                              const TilePageTexts& texts) {
+    const auto layout = layoutTiles(figure, printableAreas(printer.pageLayout()));
+    if (!layout)
+        return tooLarge();
+    printer.setPageOrientation(qtOrientation(layout->orientation));
+    printer.setDocName(QString::fromStdString(texts.title));
+    TilePrintOutcome outcome = paintPages(printer, figure, *layout, texts);
+    if (outcome.printed && printer.printerState() == QPrinter::Error)
+        return {false, "the printer reported an error", false, outcome.pages, {}};
+    return outcome;
+}

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "session/FullSizeText.h"
+
+#include "i18n/TextKeys.h"
+
+namespace {
+
+std::string trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// A session made without a language shows the keys' fall-backs, as a missing file does.
+std::string lookUp(const TextLookup& text, TextKey key) {
+    return text ? text(key) : std::string(key.fallback);
+}
+
+std::string line(const TextLookup& text, TextKey caption, const std::string& value) {
+    return bareCaption(lookUp(text, caption)) + " : " + trimmed(value);
+}
+
+} // namespace
+
+std::string bareCaption(std::string caption) {
+    while (!caption.empty() && (caption.back() == ' ' || caption.back() == ':'))
+        caption.pop_back();
+    return caption;
+}
+
+std::vector<std::string> fullSizeTextLines(const WingSession& session, const std::string& title,
+                                           const std::string& date) {
+    const TextLookup& text = session.text();
+    const ResultTexts results = session.resultTexts();
+    std::vector<std::string> lines{line(text, kSheetTitleCaption, title)};
+    // Titled after its file, as the command line does by default, the wing needs no file line.
+    if (!session.fileName().empty() && session.fileName() != title)
+        lines.push_back(line(text, kFileCaption, session.fileName()));
+    lines.push_back(line(text, kSheetDateCaption, date));
+    const std::pair<TextKey, const std::string*> values[] = {
+        {kSpanCaption, &results.span},
+        {kAreaCaption, &results.area},
+        {kAspectRatioCaption, &results.aspectRatio},
+        {kMeanChordStationCaption, &results.meanChordStation},
+        {kBalanceDistanceCaption, &results.balanceDistance},
+        {kMeanChordCaption, &results.meanChord},
+        {kWingLoadingCaption, &results.wingLoading},
+    };
+    for (const auto& [caption, value] : values)
+        lines.push_back(line(text, caption, *value));
+    return lines;
+}
+
+std::optional<FullSizeFigure> fullSizeFigureOf(const WingSession& session,
+                                               const FullSizeRequest& request) {
+    const FullSizeOptions options{request.bothHalves,
+                                  fullSizeTextLines(session, request.title, request.date)};
+    return buildFullSizeFigure(session.planform(), session.results(), options);
+}
+
+TilePageTexts tilePageTexts(const TextLookup& text, std::string title) {
+    return {std::move(title), lookUp(text, kPageOfPages), lookUp(text, kRulerNote),
+            lookUp(text, kAssemblyHeading)};
+}

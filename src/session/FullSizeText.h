@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The words of the full-size plan in the session's language: the figure's text block (title,
+// file, date and the seven results with their units) and the texts around each printed page.
+#pragma once
+
+#include "draw/FullSizeFigure.h"
+#include "draw/TilePage.h"
+#include "session/WingSession.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct FullSizeRequest {
+    std::string title;
+    std::string date; // already in the locale's short form
+    bool bothHalves = false;
+};
+
+// A caption as a line label: some languages end it in " :", the program adds its own.
+std::string bareCaption(std::string caption);
+
+std::vector<std::string> fullSizeTextLines(const WingSession& session, const std::string& title,
+                                           const std::string& date);
+
+// The figure of the session's last calculation; nothing when it cannot be drawn (see
+// buildFullSizeFigure). The caller checks hasValidResults first.
+std::optional<FullSizeFigure> fullSizeFigureOf(const WingSession& session,
+                                               const FullSizeRequest& request);
+
+TilePageTexts tilePageTexts(const TextLookup& text, std::string title);

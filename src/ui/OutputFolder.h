@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Where the windows offer to put the files they make (a printed PDF, an exported outline), and
+// what they offer to call them.
+#pragma once
+
+#include <QString>
+
+// The documents folder, made if it is missing; the home folder when it cannot be.
+QString documentsFolder();
+
+// A title as a file name with the suffix (".pdf"): characters that no file name may hold
+// become "_".
+QString fileNameFor(const QString& title, const QString& suffix);
