@@ -5,6 +5,7 @@
 #include "calc/CalculateWing.h"
 #include "print/SheetPrinter.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -47,7 +48,8 @@ void benchFivePanelSheetToPdf(benchmark::State& state) {
     WingResults results;
     calculateWing(fivePanelForwardSweptWing(), ".", planform, results);
     const SheetInputs inputs = benchInputs();
-    const SheetTarget target = SheetTarget::pdf(folder.filePath(QStringLiteral("sheet.pdf")));
+    const SheetTarget target = SheetTarget::pdf(
+        QFile::encodeName(folder.filePath(QStringLiteral("sheet.pdf"))).toStdString());
     for (auto _ : state) {
         const SheetPrintOutcome outcome = printSheetTo(planform, results, inputs, target);
         if (!outcome.printed) {

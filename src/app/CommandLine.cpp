@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 
+#include "app/CommandOutput.h"
 #include "app/FullSizeExport.h"
 #include "app/FullSizeJson.h"
 #include "app/StabilityJson.h"
@@ -10,6 +11,7 @@
 #include "draw/DrawPreview.h"
 #include "draw/SvgCanvas.h"
 #include "files/WingFilePath.h"
+#include "i18n/LanguageName.h"
 #include "i18n/LanguageState.h"
 #include "i18n/TextKeys.h"
 #include "session/FullSizeText.h"
@@ -24,23 +26,26 @@ namespace {
 
 constexpr std::string_view kUsage =
     "Usage: wingsheet [FILE]               start the window; FILE opens as File > Open does\n"
-    "       wingsheet --calc [--json] [--lang NAME] FILE...\n"
+    "       wingsheet --calc [--json] [--lang NAME] [--] FILE...\n"
     "                                      calculate wing files as File > Open does\n"
-    "       wingsheet --preview-svg OUT.svg [--lang NAME] FILE\n"
+    "       wingsheet --preview-svg OUT.svg [--lang NAME] [--] FILE\n"
     "                                      draw the preview of a wing file as SVG\n"
-    "       wingsheet --sheet-pdf OUT.pdf [--title TEXT] [--lang NAME] FILE\n"
+    "       wingsheet --sheet-pdf OUT.pdf [--title TEXT] [--lang NAME] [--] FILE\n"
     "                                      print the sheet of a wing file into a PDF\n"
-    "       wingsheet --export-dxf OUT.dxf [--both-halves] [--title TEXT] [--lang NAME] FILE\n"
-    "       wingsheet --export-svg OUT.svg [--both-halves] [--title TEXT] [--lang NAME] FILE\n"
+    "       wingsheet --export-dxf OUT.dxf [--both-halves] [--title TEXT] [--lang NAME] [--] FILE\n"
+    "       wingsheet --export-svg OUT.svg [--both-halves] [--title TEXT] [--lang NAME] [--] FILE\n"
     "                                      the wing's outline at full size, in millimetres\n"
     "       wingsheet --tiles-pdf OUT.pdf [--paper A4|Letter] [--both-halves] [--title TEXT]\n"
-    "                 [--lang NAME] FILE   the wing at 1:1, tiled over pages, into a PDF\n"
+    "                 [--lang NAME] [--] FILE\n"
+    "                                      the wing at 1:1, tiled over pages, into a PDF\n"
     "       wingsheet --help | --version\n"
     "\n"
     "  --json       one JSON object per file and line\n"
     "  --lang NAME  use NAME.lng for this run instead of the language stored in tz.ini\n"
     "  --title TEXT the sheet's or the plan's title; the file's name when not given\n"
     "  --both-halves  the whole wing, the half-wing and its mirror image (also --calc --json)\n"
+    "  --           ends the options: every later argument is a file\n"
+    "  -            as FILE reads the wing from standard input, as OUT writes to standard output\n"
     "Exit status: 0 every file calculated, 1 some did not, 2 wrong arguments.\n";
 
 CommandRequest refuse(std::string problem) {
@@ -102,11 +107,7 @@ int writePreviewSvg(const CommandRequest& request, const LanguageState& language
         err << "wingsheet: " << wing.path << ": nothing drawn, " << outcome.skippedReason << '\n';
         return 1;
     }
-    if (const auto error = writeFileAtomically(request.outputPath, canvas.document())) {
-        err << "wingsheet: " << request.outputPath << ": " << error->description << '\n';
-        return 1;
-    }
-    return 0;
+    return writeCommandOutput(request.outputPath, canvas.document(), language.lookup(), err);
 }
 
 } // namespace
@@ -198,6 +199,10 @@ CommandRequest checked(CommandRequest request, bool paperGiven) {
     // The window holds one wing, as File > Open does.
     if (request.action == CommandAction::Window && request.files.size() > 1)
         return refuse("the window opens one wing file");
+    // Standard input is for the command line; the window's wing has a file to go back to.
+    if (request.action == CommandAction::Window &&
+        std::ranges::count(request.files, kStandardStream))
+        return refuse("the window opens a wing file, not standard input (-)");
     if (request.action == CommandAction::Calc && request.files.empty())
         return refuse("--calc needs at least one wing file");
     if (request.action == CommandAction::Calc && !request.outputPath.empty())
@@ -218,6 +223,18 @@ CommandRequest checked(CommandRequest request, bool paperGiven) {
         !(request.action == CommandAction::Calc && request.json))
         return refuse("--both-halves goes with --export-dxf, --export-svg, --tiles-pdf or --calc "
                       "--json");
+    if (std::ranges::count(request.files, kStandardStream) > 1)
+        return refuse("standard input (-) holds one wing; it can be read only once");
+    return request;
+}
+
+CommandRequest withValue(CommandRequest request, const std::string& option,
+                         const std::string& value) {
+    if (option == "--lang" && !isLanguageName(value))
+        return refuse("--lang takes the name of a language file, without folder, \"..\", "
+                      "control characters or \".lng\"");
+    if (!setOption(request, option, value))
+        return refuse("one output file at a time: " + option + " comes after another");
     return request;
 }
 
@@ -225,14 +242,19 @@ CommandRequest checked(CommandRequest request, bool paperGiven) {
 
 CommandRequest parseCommandLine(const std::vector<std::string>& arguments) {
     CommandRequest request;
+    bool optionsEnded = false;
     bool paperGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (argument == "--help" || argument == "-h" || argument == "--version") {
+        // "-" alone names standard input, not an option.
+        if (optionsEnded || !argument.starts_with("-") || argument == kStandardStream) {
+            request.files.push_back(argument);
+        } else if (argument == "--help" || argument == "-h" || argument == "--version") {
             request.action = argument == "--version" ? CommandAction::Version : CommandAction::Help;
             return request;
-        }
-        if (argument == "--calc") {
+        } else if (argument == "--") {
+            optionsEnded = true;
+        } else if (argument == "--calc") {
             request.action = CommandAction::Calc;
         } else if (argument == "--json") {
             request.json = true;
@@ -242,12 +264,11 @@ CommandRequest parseCommandLine(const std::vector<std::string>& arguments) {
             if (++i == arguments.size())
                 return refuse(argument + " needs a value");
             paperGiven = paperGiven || argument == "--paper";
-            if (!setOption(request, argument, arguments[i]))
-                return refuse("one output file at a time: " + argument + " comes after another");
-        } else if (argument.starts_with("-") && argument != "-") {
-            return refuse("unknown option " + argument);
+            request = withValue(std::move(request), argument, arguments[i]);
+            if (request.action == CommandAction::UsageError)
+                return request;
         } else {
-            request.files.push_back(argument);
+            return refuse("unknown option " + argument);
         }
     }
     return checked(std::move(request), paperGiven);

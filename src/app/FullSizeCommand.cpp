@@ -2,6 +2,7 @@
 
 #include "app/FullSizeCommand.h"
 
+#include "app/CommandOutput.h"
 #include "app/FullSizeExport.h"
 #include "app/HeadlessApplication.h"
 #include "i18n/TextKeys.h"
@@ -19,14 +20,14 @@ std::string_view bytesOf(const QByteArray& bytes) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
-int writeSvg(const CommandRequest& request, const FullSizeFigure& figure, const std::string& title,
-             std::ostream& err) {
+int writeSvg(const CommandRequest& request, const LanguageState& language,
+             const FullSizeFigure& figure, const std::string& title, std::ostream& err) {
     const auto document = outlineSvgDocument(figure, QString::fromStdString(title));
     if (!document) {
         err << "wingsheet: " << request.outputPath << ": the SVG generator failed\n";
         return 1;
     }
-    return writeCommandOutput(request, bytesOf(*document), err);
+    return writeCommandOutput(request.outputPath, bytesOf(*document), language.lookup(), err);
 }
 
 int writeTiles(const CommandRequest& request, const LanguageState& language,
@@ -39,7 +40,7 @@ int writeTiles(const CommandRequest& request, const LanguageState& language,
             << (outcome.tooLarge ? language.text(kTooLargeMessage) : outcome.failure) << '\n';
         return 1;
     }
-    return writeCommandOutput(request, bytesOf(outcome.pdf), err);
+    return writeCommandOutput(request.outputPath, bytesOf(outcome.pdf), language.lookup(), err);
 }
 
 } // namespace
@@ -57,6 +58,6 @@ int runFullSizeCommand(const CommandRequest& request, LanguageState& language, s
         return 1;
     const std::string title = sheetTitle(request, request.files.front());
     if (request.action == CommandAction::ExportSvg)
-        return writeSvg(request, *figure, title, err);
+        return writeSvg(request, language, *figure, title, err);
     return writeTiles(request, language, *figure, title, err);
 }

@@ -2,8 +2,8 @@
 
 #include "app/FullSizeExport.h"
 
+#include "app/CommandOutput.h"
 #include "app/OpenedWing.h"
-#include "base/TextFile.h"
 #include "dxf/OutlineDxf.h"
 #include "i18n/TextKeys.h"
 #include "session/FullSizeText.h"
@@ -27,18 +27,11 @@ std::optional<FullSizeFigure> commandFigure(const CommandRequest& request,
     return figure;
 }
 
-int writeCommandOutput(const CommandRequest& request, std::string_view bytes, std::ostream& err) {
-    if (const auto error = writeFileAtomically(request.outputPath, bytes)) {
-        err << "wingsheet: " << request.outputPath << ": " << error->description << '\n';
-        return 1;
-    }
-    return 0;
-}
-
 int writeOutlineDxf(const CommandRequest& request, const LanguageState& language,
                     std::string_view decimalSeparator, const std::string& date, std::ostream& err) {
     const auto figure = commandFigure(request, language, decimalSeparator, date, err);
     if (!figure)
         return 1;
-    return writeCommandOutput(request, outlineDxfDocument(*figure), err);
+    return writeCommandOutput(request.outputPath, outlineDxfDocument(*figure), language.lookup(),
+                              err);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the full-size actions of the command line share: the one wing file opened, calculated
-// and made into its full-size figure, and the output written through the program's one write
-// routine. --export-dxf runs here, without a window system.
+// and made into its full-size figure, and the output written through writeCommandOutput ("-" is
+// standard output). --export-dxf runs here, without a window system.
 #pragma once
 
 #include "app/CommandLine.h"
@@ -18,9 +18,6 @@ std::optional<FullSizeFigure> commandFigure(const CommandRequest& request,
                                             const LanguageState& language,
                                             std::string_view decimalSeparator,
                                             const std::string& date, std::ostream& err);
-
-// 0 when the bytes are in the request's output file; 1, with the reason on err, when not.
-int writeCommandOutput(const CommandRequest& request, std::string_view bytes, std::ostream& err);
 
 int writeOutlineDxf(const CommandRequest& request, const LanguageState& language,
                     std::string_view decimalSeparator, const std::string& date, std::ostream& err);

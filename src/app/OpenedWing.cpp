@@ -2,12 +2,21 @@
 
 #include "app/OpenedWing.h"
 
+#include "app/CommandOutput.h"
 #include "session/OutcomeMessages.h"
 
 OpenedWing openWing(const std::string& path, std::string_view decimalSeparator,
                     const TextLookup& text) {
     OpenedWing wing{path, WingSession(std::string(decimalSeparator), text), {}};
-    wing.outcome = wing.session.open(path);
+    if (path != kStandardStream) {
+        wing.outcome = wing.session.open(path);
+        return wing;
+    }
+    std::string bytes;
+    if (std::optional<FileError> error = readStandardInput(bytes))
+        wing.outcome.fileError = std::move(error);
+    else
+        wing.outcome = wing.session.openBytes(path, bytes);
     return wing;
 }
 

@@ -13,6 +13,7 @@ struct OpenedWing {
     OpenOutcome outcome;
 };
 
+// "-" reads the wing from standard input.
 OpenedWing openWing(const std::string& path, std::string_view decimalSeparator,
                     const TextLookup& text);
 

@@ -2,12 +2,12 @@
 
 #include "app/SheetPdfCommand.h"
 
+#include "app/CommandOutput.h"
 #include "app/HeadlessApplication.h"
 #include "app/OpenedWing.h"
 #include "print/SheetPrinter.h"
 #include "print/SystemLocale.h"
 
-#include <QFile>
 #include <ostream>
 
 int runSheetPdfCommand(const CommandRequest& request, LanguageState& language, std::ostream& err) {
@@ -25,12 +25,10 @@ int runSheetPdfCommand(const CommandRequest& request, LanguageState& language, s
     }
     const SheetInputs inputs =
         wing.session.sheetInputs(sheetTitle(request, file), todaysShortDate());
-    const SheetPrintOutcome outcome =
-        printSheetTo(wing.session.planform(), wing.session.results(), inputs,
-                     SheetTarget::pdf(QFile::decodeName(request.outputPath.c_str())));
-    if (!outcome.printed) {
-        err << "wingsheet: " << request.outputPath << ": " << outcome.failure << '\n';
+    const SheetPdf pdf = renderSheetPdf(wing.session.planform(), wing.session.results(), inputs);
+    if (!pdf.outcome.printed) {
+        err << "wingsheet: " << request.outputPath << ": " << pdf.outcome.failure << '\n';
         return 1;
     }
-    return 0;
+    return writeCommandOutput(request.outputPath, pdf.bytes, language.lookup(), err);
 }

@@ -7,5 +7,6 @@
 
 #include <iosfwd>
 
-// 0 when the PDF was written; 1 when the wing or the sheet failed, with the reason on err.
+// 0 when the PDF was written; 1 when the wing, the sheet or the output file failed, with the
+// reason on err. OUT "-" is standard output.
 int runSheetPdfCommand(const CommandRequest& request, LanguageState& language, std::ostream& err);

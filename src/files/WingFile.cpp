@@ -2,6 +2,7 @@
 
 #include "files/WingFile.h"
 
+#include "base/OutputFile.h"
 #include "base/TextEncoding.h"
 #include "base/TextLines.h"
 
@@ -75,7 +76,7 @@ std::string wingFileText(const WingFields& fields) {
 std::optional<FileError> saveWingFile(const std::string& path, const WingFields& fields) {
     const std::string text = wingFileText(fields);
     const std::optional<std::string> windows1252 = encodeWindows1252Unambiguously(text);
-    return writeFileAtomically(path, windows1252 ? *windows1252 : text);
+    return writeOutputFile(path, windows1252 ? *windows1252 : text);
 }
 
 std::optional<FileError> loadWingFileText(std::string_view content, WingFields& fields) {
@@ -91,5 +92,9 @@ std::optional<FileError> loadWingFile(const std::string& path, WingFields& field
     std::string bytes;
     if (std::optional<FileError> error = readFileBytes(path, bytes))
         return error;
+    return loadWingFileBytes(bytes, fields);
+}
+
+std::optional<FileError> loadWingFileBytes(std::string_view bytes, WingFields& fields) {
     return loadWingFileText(decodeText(bytes), fields);
 }

@@ -23,13 +23,17 @@ inline const FileError kInputPastEndOfFile{62, "Input past end of file"};
 std::string wingFileText(const WingFields& fields);
 
 // Windows-1252 when every text has a byte there and the bytes read back as the same texts, else
-// UTF-8 without BOM. Atomic: a failed save leaves any earlier file of that name intact and no
-// partial file behind.
+// UTF-8 without BOM. Written through writeOutputFile: a failed save leaves any earlier file of
+// that name intact and no partial file behind.
 std::optional<FileError> saveWingFile(const std::string& path, const WingFields& fields);
 
 // Reads block after block into fields, which arrive as Clear left them. On error the fields
-// hold whatever was read so far; the caller clears the form.
+// hold whatever was read so far; the caller clears the form. Only a regular file of at most
+// kInputFileLimit bytes is read (see readFileBytes).
 std::optional<FileError> loadWingFile(const std::string& path, WingFields& fields);
+
+// Loads from the file's bytes read elsewhere (standard input), in either encoding.
+std::optional<FileError> loadWingFileBytes(std::string_view bytes, WingFields& fields);
 
 // Loads from text already decoded to UTF-8.
 std::optional<FileError> loadWingFileText(std::string_view content, WingFields& fields);

@@ -2,6 +2,7 @@
 
 #include "i18n/IniFile.h"
 
+#include "base/OutputFile.h"
 #include "base/TextEncoding.h"
 #include "i18n/IniText.h"
 
@@ -59,5 +60,5 @@ std::optional<FileError> writeIniValue(const std::string& path, std::string_view
             return error;
     }
     const std::string content = setIniValue(decodeText(bytes), section, key, value);
-    return writeFileAtomically(path, encode(content, detectEncoding(bytes)));
+    return writeOutputFile(path, encode(content, detectEncoding(bytes)));
 }

@@ -19,6 +19,7 @@ struct IniRead {
 IniRead readIniValue(const std::string& path, std::string_view section, std::string_view key,
                      std::size_t maxCharacters);
 
-// Sets the key, creating file and section when needed, atomically.
+// Sets the key, creating file and section when needed, through writeOutputFile. A file that
+// cannot be read whole (too large, not a regular file) is left alone and its error returned.
 std::optional<FileError> writeIniValue(const std::string& path, std::string_view section,
                                        std::string_view key, std::string_view value);

@@ -23,7 +23,8 @@ struct IniLocation {
     std::string_view keyName;        // that key's name as the file spells it
 };
 
-constexpr std::string_view kBlanks = " \t";
+// The blanks of the profile functions: a vertical tab counts as one, as space and tab do.
+constexpr std::string_view kBlanks = " \t\v";
 
 std::string_view trimBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(kBlanks);
@@ -48,7 +49,8 @@ std::string_view stripQuotes(std::string_view value) {
     return quoted ? value.substr(1, value.size() - 2) : value;
 }
 
-// Only a ";" opening a line makes a comment; a "[" line needs its "]" to open a section.
+// Only a ";" opening a line makes a comment; a "[" line needs its "]" to open a section, whose
+// name is what lies between them without the blanks: "[ Label ]" is section "Label".
 IniLine classifyLine(std::string_view text) {
     const std::string_view trimmed = trimBlanks(text);
     if (trimmed.empty() || trimmed.front() == ';')
@@ -56,7 +58,7 @@ IniLine classifyLine(std::string_view text) {
     if (trimmed.front() == '[') {
         const std::size_t close = trimmed.find(']');
         if (close != std::string_view::npos)
-            return {LineKind::Section, trimmed.substr(1, close - 1), {}};
+            return {LineKind::Section, trimBlanks(trimmed.substr(1, close - 1)), {}};
     }
     const std::size_t equals = trimmed.find('=');
     if (equals == std::string_view::npos)
@@ -127,8 +129,12 @@ std::optional<std::string> findIniValue(std::string_view content, std::string_vi
     return std::string(stripQuotes(classifyLine(where.keyLine->text).value));
 }
 
+// The names are trimmed as the reader trims them, so a write never adds a section or key that
+// no lookup finds.
 std::string setIniValue(std::string_view content, std::string_view section, std::string_view key,
                         std::string_view value) {
+    section = trimBlanks(section);
+    key = trimBlanks(key);
     std::string_view ending = firstLineEnding(content);
     if (ending.empty())
         ending = "\r\n";

@@ -6,6 +6,7 @@
 #include "base/NamedFiles.h"
 #include "base/ProgramFolder.h"
 #include "i18n/IniFile.h"
+#include "i18n/LanguageName.h"
 #include "i18n/TextKeys.h"
 #include "i18n/TextPattern.h"
 
@@ -17,6 +18,11 @@ LanguageState::LanguageState(LanguagePlaces places, FailureReporter reporter)
     , reports_(std::move(reporter)) {}
 
 void LanguageState::select(const std::string& name) {
+    if (!isLanguageName(name)) {
+        name_.clear();
+        languageFile_.clear();
+        return;
+    }
     name_ = name;
     languageFile_ = findDataFile(places_, name, kLanguageExtension)
                         .value_or(places_.languageFolder + kPathSeparator + name + ".lng");
@@ -66,7 +72,8 @@ std::optional<FileError> LanguageState::writeValue(std::string_view section, std
 }
 
 std::string LanguageState::storedLanguage() const {
-    return readSetting(kLanguageSettingSection, kLanguageSettingKey);
+    std::string stored = readSetting(kLanguageSettingSection, kLanguageSettingKey);
+    return isLanguageName(stored) ? stored : std::string();
 }
 
 std::string LanguageState::usableStoredLanguage() const {
@@ -88,9 +95,12 @@ bool LanguageState::storeLanguage(const std::string& name) {
 
 std::vector<std::string> LanguageState::availableLanguages() const {
     std::vector<std::string> names;
+    // A file whose name could not be selected is not offered.
     for (const std::string& folder : places_.dataFolders()) {
-        for (NamedFile& file : listNamedFiles(folder, kLanguageExtension))
-            names.push_back(std::move(file.name));
+        for (NamedFile& file : listNamedFiles(folder, kLanguageExtension)) {
+            if (isLanguageName(file.name))
+                names.push_back(std::move(file.name));
+        }
     }
     std::ranges::sort(names);
     names.erase(std::unique(names.begin(), names.end()), names.end());
@@ -110,7 +120,7 @@ std::optional<FileError> LanguageState::settingsFolderError() const {
 }
 
 bool LanguageState::hasLanguageFile(const std::string& name) const {
-    return findDataFile(places_, name, kLanguageExtension).has_value();
+    return isLanguageName(name) && findDataFile(places_, name, kLanguageExtension).has_value();
 }
 
 std::string LanguageState::readValue(const std::string& path, std::string_view section,

@@ -30,6 +30,7 @@ public:
 
     // The chosen language's name, without folder and ".lng"; empty until one is chosen.
     const std::string& name() const { return name_; }
+    // A name that isLanguageName refuses selects no language at all.
     void select(const std::string& name);
     // The file of the selected language, found in the user's folder first, then in the language
     // folder (where a missing one would be); "" while none is selected.
@@ -54,6 +55,8 @@ public:
     // False (and one report) when the settings file cannot be written.
     bool writeSetting(std::string_view section, std::string_view key, std::string_view value);
 
+    // The language remembered in tz.ini; "" also when what is stored is no language name, so
+    // the start-up asks again.
     std::string storedLanguage() const;
     // The remembered language if its file is still there to read, else "": a language file that
     // has gone would leave every caption empty.

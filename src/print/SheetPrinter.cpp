@@ -2,18 +2,19 @@
 
 #include "print/SheetPrinter.h"
 
+#include "base/OutputFile.h"
 #include "draw/DrawSheet.h"
 #include "draw/QPainterCanvas.h"
 #include "draw/QtTextMetrics.h"
 #include "draw/RecordingCanvas.h"
 
+#include <QBuffer>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -27,11 +28,11 @@ public:
 };
 
 SheetPrintOutcome failed(std::string why) {
-    return {false, std::move(why), 0, 0};
+    return {false, std::move(why), 0, 0, std::nullopt};
 }
 
 SheetPrintOutcome outcomeOf(const SheetOutcome& sheet) {
-    return {sheet.printed, sheet.failure, sheet.denominator, sheet.sheetScale};
+    return {sheet.printed, sheet.failure, sheet.denominator, sheet.sheetScale, std::nullopt};
 }
 
 // The painter's origin is the top-left of the printable area; the canvas covers that area.
@@ -43,28 +44,39 @@ SheetPrintOutcome paintSheet(QPainter& painter, const QPageLayout& layout,
     return outcomeOf(drawSheet(planform, results, inputs, canvas));
 }
 
-// The file appears only once the page is complete, so a failure leaves no partial PDF and an
-// older file of the same name untouched.
-SheetPrintOutcome printToPdf(const QString& path, const WingPlanform& planform,
-                             const WingResults& results, const SheetInputs& inputs) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failed("cannot write the PDF file: " + file.errorString().toStdString());
-    QPdfWriter writer(&file);
+SheetPdf renderPdf(const WingPlanform& planform, const WingResults& results,
+                   const SheetInputs& inputs) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setResolution(kSheetDotsPerInch);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, {}));
     writer.setTitle(QString::fromStdString(inputs.title));
     writer.setCreator(QStringLiteral("Wingsheet"));
     QPainter painter;
     if (!painter.begin(&writer))
-        return failed("cannot start a PDF page");
+        return {failed("cannot start a PDF page"), {}};
     SheetPrintOutcome outcome = paintSheet(painter, writer.pageLayout(), planform, results, inputs);
-    const bool ended = painter.end();
+    if (!painter.end() && outcome.printed)
+        outcome = failed("cannot finish the PDF page");
     if (!outcome.printed)
-        return outcome; // the unfinished file is discarded with the QSaveFile
-    if (!ended || !file.commit())
-        return failed("cannot write the PDF file: " + file.errorString().toStdString());
-    return outcome;
+        return {outcome, {}};
+    return {outcome, buffer.data().toStdString()};
+}
+
+// The whole page is made before the file is touched, so a failure leaves no partial PDF and an
+// older file of the same name untouched.
+SheetPrintOutcome printToPdf(const std::string& path, const WingPlanform& planform,
+                             const WingResults& results, const SheetInputs& inputs) {
+    SheetPdf pdf = renderPdf(planform, results, inputs);
+    if (!pdf.outcome.printed)
+        return pdf.outcome;
+    if (std::optional<FileError> error = writeOutputFile(path, pdf.bytes)) {
+        SheetPrintOutcome outcome = failed("cannot write the PDF file: " + error->description);
+        outcome.fileError = std::move(error);
+        return outcome;
+    }
+    return pdf.outcome;
 }
 
 SheetPrintOutcome printOnPrinter(const QString& name, const WingPlanform& planform,
@@ -110,4 +122,10 @@ SheetPrintOutcome printSheetTo(const WingPlanform& planform, const WingResults& 
     if (target.isPdf())
         return printToPdf(target.pdfPath, planform, results, inputs);
     return printOnPrinter(target.printerName, planform, results, inputs);
+}
+
+SheetPdf renderSheetPdf(const WingPlanform& planform, const WingResults& results,
+                        const SheetInputs& inputs) {
+    const BusyPointer busy;
+    return renderPdf(planform, results, inputs);
 }

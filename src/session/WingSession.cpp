@@ -31,16 +31,31 @@ void WingSession::clear() {
     stability_.remove();
 }
 
-// The file is read aside first: a short or unreadable file must not cost the wing being edited.
 OpenOutcome WingSession::open(const std::string& path) {
+    OpenOutcome outcome =
+        openWith(path, [&path](WingFields& loaded) { return loadWingFile(path, loaded); });
+    // The tail data lives beside the wing file; a failed open keeps the data already entered.
+    if (!outcome.fileError)
+        outcome.stabilityProblem = stability_.loadBeside(path);
+    return outcome;
+}
+
+OpenOutcome WingSession::openBytes(const std::string& name, std::string_view bytes) {
+    return openWith(name, [bytes](WingFields& loaded) { return loadWingFileBytes(bytes, loaded); });
+}
+
+// The file is read aside first: a short or unreadable file must not cost the wing being edited.
+// Bytes from standard input have no folder, so no tail data comes with them.
+OpenOutcome
+WingSession::openWith(const std::string& path,
+                      const std::function<std::optional<FileError>(WingFields&)>& load) {
     WingFields loaded = clearedFields();
-    if (std::optional<FileError> error = loadWingFile(path, loaded))
+    if (std::optional<FileError> error = load(loaded))
         return {std::move(error), {}};
     clear();
     fields_ = std::move(loaded);
     filePath_ = path;
-    std::optional<StabilityFileProblem> stabilityProblem = stability_.loadBeside(path);
-    return {std::nullopt, calculate(), std::move(stabilityProblem)};
+    return {std::nullopt, calculate(), std::nullopt};
 }
 
 SaveOutcome WingSession::saveAs(const std::string& path) {

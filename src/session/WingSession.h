@@ -12,8 +12,10 @@
 #include "i18n/TextKey.h"
 #include "session/WingStability.h"
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // What open did: the file could not be read, or it was read and calculated.
 struct OpenOutcome {
@@ -56,6 +58,9 @@ public:
     // Reads the file; only when it was read whole does it replace the fields, the file name and
     // the results, and get calculated. A file error leaves the session as it was.
     OpenOutcome open(const std::string& path);
+    // The same for a wing whose bytes were read elsewhere (standard input); name stands for the
+    // path.
+    OpenOutcome openBytes(const std::string& name, std::string_view bytes);
     // Writes the fields as they are now, and the stability data beside them when there are
     // some; the caller checks hasValidResults first.
     SaveOutcome saveAs(const std::string& path);
@@ -80,6 +85,9 @@ public:
     const TextLookup& text() const { return text_; }
 
 private:
+    OpenOutcome openWith(const std::string& path,
+                         const std::function<std::optional<FileError>(WingFields&)>& load);
+
     std::string decimalSeparator_;
     TextLookup text_;
     WingFields fields_;

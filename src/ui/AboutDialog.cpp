@@ -5,6 +5,7 @@
 #include "i18n/TextKeys.h"
 #include "ui/AuxiliaryWindow.h"
 #include "ui/LanguageText.h"
+#include "ui/PlainText.h"
 #include "ui/Twips.h"
 
 #include <QFrame>
@@ -86,7 +87,7 @@ AboutDialog::AboutDialog(QWidget* owner, const LanguageState& language)
 
 void AboutDialog::loadTexts() {
     okButton_->setText(uiText(language_, kOkButton));
-    setWindowTitle(uiText(language_, kAboutTitle));
+    setWindowTitle(plainWindowTitle(uiText(language_, kAboutTitle)));
     titleLabel_->setText(uiText(language_, kAboutProgramName));
     versionLabel_->setText(versionLine(language_));
     descriptionLabel_->setText(descriptionBlock(language_));

@@ -8,6 +8,7 @@
 #include "i18n/TextPattern.h"
 #include "ui/AuxiliaryWindow.h"
 #include "ui/LanguageText.h"
+#include "ui/PathText.h"
 #include "ui/Prompter.h"
 #include "ui/SketchWindow.h"
 #include "ui/Twips.h"
@@ -65,10 +66,10 @@ QPushButton* placeButton(QWidget* parent, const QString& text, QRect where) {
 
 QString findSketch(const LanguagePlaces& places, const std::string& languageName) {
     if (const auto ours = findDataFile(places, languageName, kSketchExtension))
-        return QString::fromStdString(std::filesystem::absolute(*ours).string());
+        return pathText(std::filesystem::absolute(*ours).string());
     const std::string fileName = languageName + std::string(kSketchExtension);
     if (fileExists(fileName))
-        return QString::fromStdString(std::filesystem::absolute(fileName).string());
+        return pathText(std::filesystem::absolute(fileName).string());
     return {};
 }
 

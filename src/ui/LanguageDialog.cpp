@@ -5,6 +5,7 @@
 #include "i18n/TextKeys.h"
 #include "ui/FormFont.h"
 #include "ui/LanguageText.h"
+#include "ui/PlainText.h"
 #include "ui/Twips.h"
 
 #include <QComboBox>
@@ -49,7 +50,7 @@ void LanguageDialog::loadTexts() {
     languageCombo_->setAccessibleName(QString(languageCaption_->text()).remove(u'&'));
     if (language_.choosingAtStartup())
         return;
-    setWindowTitle(uiText(language_, kLanguageDialogTitle));
+    setWindowTitle(plainWindowTitle(uiText(language_, kLanguageDialogTitle)));
     languageCaption_->setText(uiText(language_, kLanguageAction));
     languageCombo_->setAccessibleName(QString(languageCaption_->text()).remove(u'&'));
     language_.recallStoredName();

@@ -8,6 +8,7 @@
 #include "ui/AccessibleNames.h"
 #include "ui/LanguageDialog.h"
 #include "ui/LanguageText.h"
+#include "ui/PlainText.h"
 #include "ui/PlanformPreview.h"
 #include "ui/Prompter.h"
 #include "ui/SessionFieldLink.h"
@@ -30,7 +31,7 @@ MainWindow::MainWindow(Prompter& prompter, LanguageState& language)
     // The window keeps the size of its form; the preview is drawn to that size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connectControls();
-    new WingFileDrops(*this, [this](const QString& path) { openWingFileAt(path); });
+    new WingFileDrops(*this, [this](const std::string& path) { openWingFileAt(path); });
 }
 
 void MainWindow::connectControls() {
@@ -174,7 +175,7 @@ void MainWindow::clearForm() {
 void MainWindow::showClearedForm() {
     showFields();
     clearResults();
-    setWindowTitle(uiText(language_, kProgramCaption));
+    setWindowTitle(plainWindowTitle(uiText(language_, kProgramCaption)));
     selectRootChord();
 }
 

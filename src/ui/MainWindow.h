@@ -34,8 +34,9 @@ public:
     void exportOutline();
     void saveWingFileAs();
     void openWingFile();
-    // Open without the dialog: a file named on the command line or dropped on the window.
-    void openWingFileAt(const QString& path);
+    // Open without the dialog: a file named on the command line or dropped on the window. The
+    // path is the file system's bytes, so a name that is not UTF-8 opens too.
+    void openWingFileAt(const std::string& path);
     void quit();
     void chooseLanguage();
     void showHelp();

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // save as and open: the wing's field texts to and from a wing file, with the file's name in the
-// window's caption.
+// window's caption. Paths reach the session as the file system's bytes.
 #include "i18n/TextKeys.h"
 #include "session/OutcomeMessages.h"
 #include "ui/LanguageText.h"
 #include "ui/MainWindow.h"
+#include "ui/PathText.h"
+#include "ui/PlainText.h"
 #include "ui/Prompter.h"
 
 #include <QDir>
@@ -16,7 +18,7 @@ namespace {
 // An installed program's folder is no place for wings: the user's Documents, or home without one.
 QString firstWingFolder(const LanguagePlaces& places) {
     if (!places.installed)
-        return QString::fromStdString(places.languageFolder);
+        return pathText(places.languageFolder);
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
@@ -45,7 +47,7 @@ void MainWindow::saveWingFileAs() {
         prompter_.saveFileName(wingFileDialog(uiText(language_, kSaveDialogTitle)));
     if (path.isEmpty())
         return;
-    const SaveOutcome outcome = session_.saveAs(path.toStdString());
+    const SaveOutcome outcome = session_.saveAs(pathBytes(path));
     if (outcome.fileError) {
         showFileError(*outcome.fileError);
         return;
@@ -63,16 +65,16 @@ void MainWindow::openWingFile() {
         prompter_.openFileName(wingFileDialog(uiText(language_, kOpenDialogTitle)));
     if (path.isEmpty())
         return;
-    openWingFileAt(path);
+    openWingFileAt(pathBytes(path));
 }
 
 // The session reads the file aside; only a file read whole clears the form and shows it. On a
 // file error the form, the results, the preview and the caption stay as they were.
-void MainWindow::openWingFileAt(const QString& path) {
-    const OpenOutcome outcome = session_.open(path.toStdString());
+void MainWindow::openWingFileAt(const std::string& path) {
+    const OpenOutcome outcome = session_.open(path);
     if (outcome.fileError)
         return showFileError(*outcome.fileError);
-    lastWingFolder_ = QFileInfo(path).absolutePath();
+    lastWingFolder_ = QFileInfo(pathText(path)).absolutePath();
     showClearedForm();
     if (outcome.report.outcome == CalcOutcome::Ok)
         showResults();
@@ -89,7 +91,7 @@ void MainWindow::showFileError(const FileError& error) {
 }
 
 void MainWindow::showFileCaption() {
-    setWindowTitle(uiText(language_, kProgramCaption) + QStringLiteral(" - ") +
-                   uiText(language_, kWingFileType) + QStringLiteral(" : ") +
-                   fromUtf8(session_.fileName()));
+    setWindowTitle(plainWindowTitle(uiText(language_, kProgramCaption) + QStringLiteral(" - ") +
+                                    uiText(language_, kWingFileType) + QStringLiteral(" : ") +
+                                    pathText(session_.fileName())));
 }

@@ -2,7 +2,7 @@
 // The full-size commands of the File menu: the print preview of the sheet, the wing at 1:1 tiled
 // over the printer's pages (into a PDF file where the system has no printer, as Print does),
 // and the outline exported as DXF or SVG. Every file goes through the program's write routine.
-#include "base/TextFile.h"
+#include "base/OutputFile.h"
 #include "draw/DrawSheet.h"
 #include "draw/RecordingCanvas.h"
 #include "dxf/OutlineDxf.h"
@@ -16,10 +16,10 @@
 #include "ui/MainWindow.h"
 #include "ui/MainWindowControls.h"
 #include "ui/OutputFolder.h"
+#include "ui/PathText.h"
 #include "ui/Prompter.h"
 
 #include <QAction>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPrinter>
@@ -50,13 +50,13 @@ QString MainWindow::outlineTitle() const {
     if (!printTitle_.isEmpty())
         return printTitle_;
     if (!session_.fileName().empty())
-        return fromUtf8(session_.fileName());
+        return pathText(session_.fileName());
     return uiText(language_, kDefaultSheetTitle);
 }
 
 // False, after the file error message, when the file could not be written.
 bool MainWindow::writeOutput(const QString& path, std::string_view bytes) {
-    if (const auto error = writeFileAtomically(QFile::encodeName(path).toStdString(), bytes)) {
+    if (const auto error = writeOutputFile(pathBytes(path), bytes)) {
         showFileError(*error);
         return false;
     }
@@ -154,7 +154,7 @@ void MainWindow::exportOutline() {
     const QString folder = lastWingFolder_.isEmpty() ? documentsFolder() : lastWingFolder_;
     const QString name = session_.fileName().empty()
                              ? outlineTitle()
-                             : QFileInfo(fromUtf8(session_.fileName())).completeBaseName();
+                             : QFileInfo(pathText(session_.fileName())).completeBaseName();
     const TypedFileChoice choice = prompter_.saveFileNameOfType(
         {dialogTitle, {}, folder, fileNameFor(name, QStringLiteral(".dxf")), {}}, types);
     if (choice.path.isEmpty())

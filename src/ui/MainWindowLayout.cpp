@@ -35,6 +35,7 @@ QLabel* makeLabel(QWidget* parent, const QString& text, QRect where, bool bold,
     label->setGeometry(where);
     label->setFont(formFont(8.25, bold));
     label->setAlignment(alignment);
+    label->setTextFormat(Qt::PlainText); // a translation is never markup
     return label;
 }
 

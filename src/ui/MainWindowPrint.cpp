@@ -7,6 +7,7 @@
 #include "ui/LanguageText.h"
 #include "ui/MainWindow.h"
 #include "ui/OutputFolder.h"
+#include "ui/PathText.h"
 #include "ui/Prompter.h"
 
 namespace {
@@ -24,9 +25,9 @@ SheetTarget askTarget(Prompter& prompter, const QString& printer, const QString&
                       const QString& title) {
     if (!printer.isEmpty())
         return SheetTarget::printer(printer);
-    return SheetTarget::pdf(
-        prompter.saveFileName({printsOn, QStringLiteral("PDF (*.pdf)"), documentsFolder(),
-                               fileNameFor(title, QStringLiteral(".pdf")), QStringLiteral("pdf")}));
+    return SheetTarget::pdf(pathBytes(prompter.saveFileName(
+        {printsOn, QStringLiteral("PDF (*.pdf)"), documentsFolder(),
+         fileNameFor(title, QStringLiteral(".pdf")), QStringLiteral("pdf")})));
 }
 
 } // namespace
@@ -58,7 +59,12 @@ void MainWindow::printSheet() {
         return;
 
     const SheetInputs inputs = session_.sheetInputs(printTitle_.toStdString(), todaysShortDate());
-    if (!printSheetTo(session_.planform(), session_.results(), inputs, target).printed) {
+    const SheetPrintOutcome outcome =
+        printSheetTo(session_.planform(), session_.results(), inputs, target);
+    // A PDF that cannot be written is a file error like any other: its number tells why.
+    if (outcome.fileError)
+        return showFileError(*outcome.fileError);
+    if (!outcome.printed) {
         showBox(prompter_, language_, uiText(language_, kPrintFailedMessage), kCriticalMessage);
         return;
     }

@@ -2,12 +2,15 @@
 
 #include "ui/QtPrompter.h"
 
+#include "ui/PlainText.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -59,7 +62,7 @@ MessageAnswer answerOf(int button) {
 
 QString fileFromDialog(QWidget* owner, const FileDialogRequest& request,
                        QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(owner, request.title, request.folder, request.filter);
+    QFileDialog dialog(owner, plainWindowTitle(request.title), request.folder, request.filter);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
@@ -81,9 +84,10 @@ QString suffixOfType(const QString& type) {
 
 MessageAnswer QtPrompter::messageBox(const QString& text, MessageStyle style,
                                      const QString& title) {
-    QMessageBox box(iconOf(style.icon),
-                    title.isEmpty() ? QApplication::applicationDisplayName() : title, text,
-                    buttonsOf(style.buttons), owner_);
+    QMessageBox box(
+        iconOf(style.icon),
+        plainWindowTitle(title.isEmpty() ? QApplication::applicationDisplayName() : title), text,
+        buttonsOf(style.buttons), owner_);
     // A "\r" alone breaks the line too, as in the file error messages.
     box.setTextFormat(Qt::PlainText); // a path or a translation is never markup
     box.setText(QString(text).replace("\r\n", "\n").replace('\r', '\n'));
@@ -92,10 +96,15 @@ MessageAnswer QtPrompter::messageBox(const QString& text, MessageStyle style,
 
 QString QtPrompter::inputBox(const QString& prompt, const QString& title,
                              const QString& defaultText) {
-    bool accepted = false;
-    const QString text = QInputDialog::getText(owner_, title, QString(prompt).remove('\r'),
-                                               QLineEdit::Normal, defaultText, &accepted);
-    return accepted ? text : QString();
+    QInputDialog dialog(owner_);
+    dialog.setWindowTitle(plainWindowTitle(title));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setLabelText(QString(prompt).remove('\r'));
+    dialog.setTextValue(defaultText);
+    // The prompt is a translator's text, shown as written: the dialog's label would take markup.
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 QString QtPrompter::saveFileName(const FileDialogRequest& request) {
@@ -113,7 +122,7 @@ TypedFileChoice QtPrompter::saveFileNameOfType(const FileDialogRequest& request,
     QStringList suffixes;
     for (const QString& type : types)
         suffixes << suffixOfType(type);
-    QFileDialog dialog(owner_, request.title, request.folder);
+    QFileDialog dialog(owner_, plainWindowTitle(request.title), request.folder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(types);
@@ -128,6 +137,9 @@ TypedFileChoice QtPrompter::saveFileNameOfType(const FileDialogRequest& request,
         });
     if (!request.suggestedName.isEmpty())
         dialog.selectFile(request.suggestedName);
+    // Configuring the dialog sets its title again, with "[*]" taken as the modified mark; the
+    // plain title goes on last.
+    dialog.setWindowTitle(plainWindowTitle(request.title));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString path = dialog.selectedFiles().constFirst();

@@ -2,6 +2,8 @@
 
 #include "ui/SketchWindow.h"
 
+#include "ui/PlainText.h"
+
 #include <QFileInfo>
 #include <QLabel>
 #include <QScreen>
@@ -28,7 +30,7 @@ SketchWindow::SketchWindow(QWidget* owner, const QString& path, const QString& t
     , path_(path)
     , picture_(path)
     , pictureLabel_(new QLabel(this)) {
-    setWindowTitle(title);
+    setWindowTitle(plainWindowTitle(title));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pictureLabel_);

@@ -10,7 +10,7 @@
 #include "session/StabilityMessages.h"
 #include "session/WingSession.h"
 #include "ui/LanguageText.h"
-#include "ui/PlainToolTip.h"
+#include "ui/PlainText.h"
 #include "ui/Prompter.h"
 #include "ui/SessionFieldLink.h"
 #include "ui/WingField.h"
@@ -256,7 +256,7 @@ void StabilityDialog::translate() {
     const auto text = [this](TextKey key) {
         return uiText(language_, key);
     };
-    setWindowTitle(text(kStabilityTitle));
+    setWindowTitle(plainWindowTitle(text(kStabilityTitle)));
     c_.noTailCheck->setText(text(kNoTailCheck));
     c_.tailGroup->setTitle(text(kTailGroupTitle));
     const QString panel = text(kPanelCaption);
@@ -264,17 +264,17 @@ void StabilityDialog::translate() {
         c_.panelCaptions[i]->setText(panel + QStringLiteral(" %1").arg(i + 1));
     for (std::size_t row = 0; row < kTailRowCaptions.size(); ++row)
         c_.rowCaptions[row]->setText(text(kTailRowCaptions[row]));
-    setPlainToolTip(c_.rowCaptions[3], text(kSweepOffsetTip));
+    c_.rowCaptions[3]->setToolTip(plainToolTip(text(kSweepOffsetTip)));
 
     c_.distanceCaption->setText(text(kTailDistanceCaption));
-    setPlainToolTip(c_.distanceCaption, text(kTailDistanceTip));
+    c_.distanceCaption->setToolTip(plainToolTip(text(kTailDistanceTip)));
     c_.positionCaption->setText(text(kTailPositionCaption));
     for (int i = 0; i < static_cast<int>(kPositionTexts.size()); ++i)
         c_.positionCombo->setItemText(i, text(kPositionTexts[i]));
     c_.efficiencyCaption->setText(text(kEfficiencyCaption));
-    setPlainToolTip(c_.efficiencyCaption, text(kEfficiencyTip));
+    c_.efficiencyCaption->setToolTip(plainToolTip(text(kEfficiencyTip)));
     c_.marginCaption->setText(text(kMarginCaption));
-    setPlainToolTip(c_.marginCaption, text(kMarginTip));
+    c_.marginCaption->setToolTip(plainToolTip(text(kMarginTip)));
     nameFields();
 
     c_.resultsGroup->setTitle(text(kResultsTitle));
@@ -282,14 +282,14 @@ void StabilityDialog::translate() {
     c_.tailMeanChord.caption->setText(text(kTailMeanChordCaption));
     c_.tailAspectRatio.caption->setText(text(kTailAspectRatioCaption));
     c_.tailArm.caption->setText(text(kTailArmCaption));
-    setPlainToolTip(c_.tailArm.caption, text(kTailArmTip));
+    c_.tailArm.caption->setToolTip(plainToolTip(text(kTailArmTip)));
     c_.tailVolume.caption->setText(text(kTailVolumeCaption));
     c_.neutralPoint.caption->setText(text(kNeutralPointCaption));
-    setPlainToolTip(c_.neutralPoint.caption, text(kNeutralPointTip));
+    c_.neutralPoint.caption->setToolTip(plainToolTip(text(kNeutralPointTip)));
     c_.balanceForMargin.caption->setText(text(kBalanceForMarginCaption));
-    setPlainToolTip(c_.balanceForMargin.caption, text(kBalanceForMarginTip));
+    c_.balanceForMargin.caption->setToolTip(plainToolTip(text(kBalanceForMarginTip)));
     c_.marginAtBalance.caption->setText(text(kMarginAtBalanceCaption));
-    setPlainToolTip(c_.marginAtBalance.caption, text(kMarginAtBalanceTip));
+    c_.marginAtBalance.caption->setToolTip(plainToolTip(text(kMarginAtBalanceTip)));
     nameResults();
 
     c_.helpGroup->setTitle(text(kStabilityHelpTitle));
@@ -300,8 +300,8 @@ void StabilityDialog::translate() {
     c_.helpLabel->setAccessibleName(c_.helpGroup->title());
 
     c_.calculateButton->setText(text(kCalculateButton));
-    setPlainToolTip(c_.calculateButton, text(kCalculateTip));
+    c_.calculateButton->setToolTip(plainToolTip(text(kCalculateTip)));
     c_.removeButton->setText(text(kRemoveStabilityButton));
-    setPlainToolTip(c_.removeButton, text(kRemoveStabilityTip));
+    c_.removeButton->setToolTip(plainToolTip(text(kRemoveStabilityTip)));
     c_.okButton->setText(text(kOkButton));
 }

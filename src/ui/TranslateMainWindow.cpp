@@ -5,7 +5,7 @@
 #include "i18n/TextKeys.h"
 #include "ui/LanguageText.h"
 #include "ui/MainWindowControls.h"
-#include "ui/PlainToolTip.h"
+#include "ui/PlainText.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -29,24 +29,24 @@ void translateMainWindow(QMainWindow& window, MainWindowControls& c,
     c.helpMenu->setTitle(uiText(language, kHelpMenu));
     c.helpAction->setText(uiText(language, kHelpAction));
     c.aboutAction->setText(uiText(language, kAboutAction));
-    window.setWindowTitle(uiText(language, kProgramCaption));
+    window.setWindowTitle(plainWindowTitle(uiText(language, kProgramCaption)));
 
     c.rootChordCaption->setText(uiText(language, kRootChordCaption));
     c.tipChordCaption->setText(uiText(language, kTipChordCaption));
     c.panelLengthCaption->setText(uiText(language, kPanelLengthCaption));
     c.sweepOffsetCaption->setText(uiText(language, kSweepOffsetCaption));
-    setPlainToolTip(c.sweepOffsetCaption, uiText(language, kSweepOffsetTip));
+    c.sweepOffsetCaption->setToolTip(plainToolTip(uiText(language, kSweepOffsetTip)));
     c.balanceCaption->setText(uiText(language, kBalanceCaption));
-    setPlainToolTip(c.balanceCaption, uiText(language, kBalanceTip));
+    c.balanceCaption->setToolTip(plainToolTip(uiText(language, kBalanceTip)));
     c.spanCaption->setText(uiText(language, kSpanCaption));
-    setPlainToolTip(c.spanCaption, uiText(language, kSpanTip));
+    c.spanCaption->setToolTip(plainToolTip(uiText(language, kSpanTip)));
     c.areaCaption->setText(uiText(language, kAreaCaption));
     c.aspectRatioCaption->setText(uiText(language, kAspectRatioCaption));
     c.meanChordStationCaption->setText(uiText(language, kMeanChordStationCaption));
-    setPlainToolTip(c.meanChordStationCaption, uiText(language, kMeanChordStationTip));
+    c.meanChordStationCaption->setToolTip(plainToolTip(uiText(language, kMeanChordStationTip)));
     c.meanChordCaption->setText(uiText(language, kMeanChordCaption));
     c.balanceDistanceCaption->setText(uiText(language, kBalanceDistanceCaption));
-    setPlainToolTip(c.balanceDistanceCaption, uiText(language, kBalanceDistanceTip));
+    c.balanceDistanceCaption->setToolTip(plainToolTip(uiText(language, kBalanceDistanceTip)));
     c.massCaption->setText(uiText(language, kMassCaption) + QStringLiteral(" : "));
     c.wingLoadingCaption->setText(uiText(language, kWingLoadingCaption) + QStringLiteral(" : "));
     for (int i = 0; i < 5; ++i)
@@ -56,7 +56,7 @@ void translateMainWindow(QMainWindow& window, MainWindowControls& c,
     c.resultsGroup->setTitle(uiText(language, kResultsTitle));
 
     c.calculateButton->setText(uiText(language, kCalculateButton));
-    setPlainToolTip(c.calculateButton, uiText(language, kCalculateTip));
+    c.calculateButton->setToolTip(plainToolTip(uiText(language, kCalculateTip)));
     c.clearButton->setText(uiText(language, kClearButton));
     c.printButton->setText(uiText(language, kPrintButton));
 }

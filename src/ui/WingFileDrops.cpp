@@ -2,22 +2,30 @@
 
 #include "ui/WingFileDrops.h"
 
+#include "ui/PathText.h"
+
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
 
-QString draggedLocalFile(const QMimeData* data) {
+std::string draggedLocalFile(const QMimeData* data) {
     if (!data || !data->hasUrls())
         return {};
     const QList<QUrl> urls = data->urls();
     if (urls.size() != 1 || !urls.front().isLocalFile())
         return {};
-    return urls.front().toLocalFile();
+    const QUrl& url = urls.front();
+    // A file URL percent-encodes the name's bytes; decoded as text, bytes that are not UTF-8
+    // would be lost.
+    if (url.host().isEmpty())
+        return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())
+            .toStdString();
+    return pathBytes(url.toLocalFile());
 }
 
-WingFileDrops::WingFileDrops(QWidget& window, std::function<void(const QString&)> open)
+WingFileDrops::WingFileDrops(QWidget& window, std::function<void(const std::string&)> open)
     : QObject(&window)
     , open_(std::move(open)) {
     window.setAcceptDrops(true);
@@ -31,8 +39,8 @@ bool WingFileDrops::eventFilter(QObject* watched, QEvent* event) {
     if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
         return QObject::eventFilter(watched, event);
     auto* drop = static_cast<QDropEvent*>(event);
-    const QString path = draggedLocalFile(drop->mimeData());
-    if (path.isEmpty())
+    const std::string path = draggedLocalFile(drop->mimeData());
+    if (path.empty())
         return QObject::eventFilter(watched, event);
     drop->acceptProposedAction();
     if (type == QEvent::Drop)

@@ -4,25 +4,26 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
 #include <functional>
+#include <string>
 
 class QMimeData;
 class QWidget;
 
-// The one local file a drag carries, or "" when it carries none or several.
-QString draggedLocalFile(const QMimeData* data);
+// The one local file a drag carries, as the file system's bytes (the URL's own, so a name that
+// is not UTF-8 stays as it is), or "" when it carries none or several.
+std::string draggedLocalFile(const QMimeData* data);
 
 class WingFileDrops : public QObject {
     Q_OBJECT
 public:
     // Watches the window and its text fields; open runs once the drop has finished, so its
     // messages do not hold up the program the file was dragged from.
-    WingFileDrops(QWidget& window, std::function<void(const QString&)> open);
+    WingFileDrops(QWidget& window, std::function<void(const std::string&)> open);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    std::function<void(const QString&)> open_;
+    std::function<void(const std::string&)> open_;
 };

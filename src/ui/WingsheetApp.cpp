@@ -7,7 +7,6 @@
 #include "ui/QtPrompter.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QScreen>
 #include <QStyle>
 
@@ -33,7 +32,7 @@ private:
 
 } // namespace
 
-bool showMainWindow(MainWindow& window, const QString& wingFile) {
+bool showMainWindow(MainWindow& window, const std::string& wingFile) {
     if (!window.start())
         return false;
     window.adjustSize();
@@ -44,7 +43,7 @@ bool showMainWindow(MainWindow& window, const QString& wingFile) {
     window.activateWindow();
     window.focusFirstField();
     // Open's messages then show over the window they belong to.
-    if (!wingFile.isEmpty())
+    if (!wingFile.empty())
         window.openWingFileAt(wingFile);
     return true;
 }
@@ -58,8 +57,7 @@ int runWingsheetWindow(int argc, char** argv, LanguageState& language,
 
     MainWindow window(prompter, language);
     prompter.setOwner(&window);
-    // The name arrives as the file system's bytes.
-    if (!showMainWindow(window, QFile::decodeName(QByteArray::fromStdString(wingFile))))
+    if (!showMainWindow(window, wingFile))
         return 0;
     return app.exec();
 }

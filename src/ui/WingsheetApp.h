@@ -2,7 +2,6 @@
 // Starts the Qt application with the main window and runs it until the window closes.
 #pragma once
 
-#include <QString>
 #include <string>
 
 class LanguageState;
@@ -13,4 +12,5 @@ int runWingsheetWindow(int argc, char** argv, LanguageState& language, const std
 
 // The start of a run: the language, the window on screen, then the wing file if one is named.
 // False when the user quit instead of picking a language.
-bool showMainWindow(MainWindow& window, const QString& wingFile);
+// wingFile is the file system's bytes, as the command line gave them.
+bool showMainWindow(MainWindow& window, const std::string& wingFile);

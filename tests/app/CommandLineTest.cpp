@@ -168,6 +168,10 @@ TEST_F(CommandLine, WrongArgumentsGiveStatusTwo) {
         {"--preview-svg", "out.svg"},
         {"--preview-svg", "out.svg", "a.txt", "b.txt"},
         {"--calc", "--title", "T", "a.txt"},
+        {"--calc", "--lang", "../elsewhere/name", "a.txt"},
+        {"--calc", "--lang", "", "a.txt"},
+        {"--calc", "-", "--", "-"},
+        {"--", "--calc", "a.txt"},
     };
     for (const auto& arguments : wrong) {
         EXPECT_EQ(Run(arguments), 2) << arguments[0];
@@ -196,12 +200,15 @@ TEST_F(CommandLine, MissingLanguageNamesTheFoldersOfTheInstallation) {
 
 // "wingsheet FILE", as the desktop starts it, is the window with that file to open.
 TEST_F(CommandLine, OneFileAloneOpensInTheWindow) {
-    for (const char* name : {"wing.txt", "-", "my wing; \"2024\".txt"}) {
-        const CommandRequest request = parseCommandLine({name});
+    for (const char* name : {"wing.txt", "-odd.txt", "my wing; \"2024\".txt"}) {
+        const CommandRequest request = parseCommandLine({"--", name});
         EXPECT_EQ(request.action, CommandAction::Window) << name;
         EXPECT_EQ(request.files, std::vector<std::string>{name});
     }
+    EXPECT_EQ(parseCommandLine({"wing.txt"}).files, std::vector<std::string>{"wing.txt"});
     EXPECT_TRUE(parseCommandLine({}).files.empty());
+    // "-" is standard input, which the window does not read.
+    EXPECT_EQ(parseCommandLine({"-"}).action, CommandAction::UsageError);
 }
 
 TEST_F(CommandLine, PreviewSvgDrawsTheWorkedWing) {
@@ -378,6 +385,9 @@ TEST_F(CommandLine, ExportDxfFailuresLeaveNoFile) {
     const std::string good = saveWing("good.txt", "250", "150", "1000", "30");
     EXPECT_EQ(Run({"--export-dxf", folder / "missing/out.dxf", good}), 1);
     EXPECT_NE(err.str().find("No such file or directory"), std::string::npos) << err.str();
+    // As every output of the command line says it: the path, then Open's error number.
+    EXPECT_NE(err.str().find("wingsheet: " + folder / "missing/out.dxf" + ": "), std::string::npos);
+    EXPECT_NE(err.str().find(" # 2 "), std::string::npos) << err.str();
     EXPECT_EQ(folder.names(),
               (std::vector<std::string>{"English.lng",
                                         "Fran\xc3\xa7"

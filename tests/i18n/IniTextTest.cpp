@@ -48,6 +48,15 @@ const FindCase kFindCases[] = {
     {"CrFile", "[Label]\r3=x\r4=y\r", "Label", "4", "y"},
     {"MixedEndings", "[Label]\r\n3=x\r4=y\n5=z", "Label", "5", "z"},
     {"EmptyContent", "", "Label", "3", std::nullopt},
+    {"BlanksInsideBracketsIgnored", "[ Label ]\n3=x\n", "Label", "3", "x"},
+    {"TabAndVerticalTabInsideBrackets", "[\tLabel\v]\n3=x\n", "label", "3", "x"},
+    {"InnerBlankOfSectionNameKept", "[ My  Section ]\n3=x\n", "My  Section", "3", "x"},
+    {"BlanksOnlyInBracketsIsEmptyName", "[ \t ]\n3=x\n", "", "3", "x"},
+    {"VerticalTabAroundHeader", "\v[Label]\v\n3=x\n", "Label", "3", "x"},
+    {"VerticalTabAroundKeyAndValue", "[Label]\n\v3\v=\v x\v\n", "Label", "3", "x"},
+    {"VerticalTabBeforeCommentMark", "[Label]\n\v;3=old\n", "Label", "3", std::nullopt},
+    {"VerticalTabInsideValueKept", "[Label]\n3=a\vb\n", "Label", "3", "a\vb"},
+    {"FormFeedIsNoBlank", "[Label]\n\f3=x\n", "Label", "3", std::nullopt},
 };
 
 TEST(FindIniValueTest, Finds) {
@@ -86,6 +95,12 @@ const SetCase kSetCases[] = {
      "[L]\r1=a\r[Langue]\r1=z\r"},
     {"NewSectionInTextWithoutSections", "; only a comment", "Langue", "1", "z",
      "; only a comment\r\n[Langue]\r\n1=z\r\n"},
+    {"NamesTrimmedBeforeWriting", "", " Langue\t", "\v1 ", "English", "[Langue]\r\n1=English\r\n"},
+    {"TrimmedNamesFindTheExistingKey", "[Langue]\r\n1=x\r\n", "\vLangue ", "\t1\v", "y",
+     "[Langue]\r\n1=y\r\n"},
+    {"SpacedHeaderTakesTheWrite", "[ Langue ]\r\n1=x\r\n", "Langue", "1", "y",
+     "[ Langue ]\r\n1=y\r\n"},
+    {"NewKeyUnderSpacedHeader", "[ Langue ]\r\n", "Langue", "1", "y", "[ Langue ]\r\n1=y\r\n"},
 };
 
 TEST(SetIniValueTest, Writes) {

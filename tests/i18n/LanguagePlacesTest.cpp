@@ -135,6 +135,51 @@ TEST_F(InstalledLanguage, TheUsersFilesJoinTheInstalledOnesAndWin) {
     EXPECT_TRUE(reports.empty());
 }
 
+// A name read from a Windows disk is listed and picked by its Windows-1252 reading; a file whose
+// name could not name a language (a "..", a control character even once decoded) is not offered,
+// and no name leads out of the language folders.
+TEST_F(InstalledLanguage, OnlyNamesThatCanBeSelectedAreListed) {
+    std::filesystem::create_directories(home / ".local/share/wingsheet");
+    for (const char* name : {"Fran\xE7"
+                             "ais.lng",
+                             "Euro\x80.lng", "a..b.lng", "Tab\tName.lng", "x\x81.lng"})
+        writeBytes(userFolder(name), "[Label]\r\n0=" + std::string(name) + "\r\n");
+    LanguageState state = language();
+    const std::vector<std::string> expected = {"Deutsch", "English", "Euro\u20AC",
+                                               "Fran\u00E7"
+                                               "ais"};
+    EXPECT_EQ(state.availableLanguages(), expected);
+
+    const std::string french = "Fran\u00E7"
+                               "ais";
+    const std::string frenchFile = userFolder("Fran\xE7"
+                                              "ais.lng");
+    // The name as tz.ini gives it back (read as Windows-1252 where it is not UTF-8); "" for none.
+    const struct {
+        std::string name;
+        std::string file; // "" when the name selects nothing
+        std::string stored;
+    } picks[] = {
+        {french, frenchFile, french},
+        {"Fran\xE7"
+         "ais",
+         frenchFile, french},
+        {"Euro\u20AC", userFolder("Euro\x80.lng"), "Euro\u20AC"},
+        {"a..b", "", ""},
+        {"x\u0081", "", ""},
+        {"../wingsheet/Deutsch", "", ""},
+    };
+    for (const auto& pick : picks) {
+        SCOPED_TRACE(pick.name);
+        state.select(pick.name);
+        EXPECT_EQ(state.languageFile(), pick.file);
+        EXPECT_EQ(state.hasLanguageFile(pick.name), !pick.file.empty());
+        EXPECT_TRUE(state.storeLanguage(pick.name));
+        EXPECT_EQ(state.usableStoredLanguage(), pick.stored);
+    }
+    EXPECT_TRUE(reports.empty());
+}
+
 TEST_F(InstalledLanguage, TheChoiceGoesIntoANewConfigFolderNeverTheInstallation) {
     LanguageState state = language();
     EXPECT_EQ(state.storedLanguage(), "");

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "base/TextFile.h"
 #include "i18n/LanguageState.h"
 #include "i18n/TextKeys.h"
 #include "i18n/TextPattern.h"
@@ -55,11 +56,12 @@ const LookupCase kLookupCases[] = {
     // Language files as translators and file systems leave them: a text or "", and no report.
     {"NoSections", "0=Wingsheet\r\n1=Check the panels\r\n", "Label", "0", ""},
     {"BinaryGarbage", binaryBytes(), "Label", "0", ""},
-    {"FiveMegabytesOfCommentsBeforeTheTexts",
-     repeat("; " + std::string(98, '-') + "\r\n", 50'000) + "[Label]\r\n0=Wingsheet\r\n", "Label",
+    // Files up to the 1 MiB limit; larger ones are refused (OversizedFilesAreRefusedUnread).
+    {"NineHundredKilobytesOfCommentsBeforeTheTexts",
+     repeat("; " + std::string(98, '-') + "\r\n", 9'000) + "[Label]\r\n0=Wingsheet\r\n", "Label",
      "0", "Wingsheet"},
-    {"FiveMegabyteValueIsCut", "[Label]\r\n0=" + std::string(5'000'000, 'x') + "\r\n", "Label", "0",
-     std::string(199, 'x')},
+    {"NineHundredKilobyteValueIsCut", "[Label]\r\n0=" + std::string(900'000, 'x') + "\r\n", "Label",
+     "0", std::string(199, 'x')},
     {"NulBytesStayInTheirValues", "[Label]\r\n0=Wing"s + '\0' + "sheet\r\n", "Label", "0",
      "Wing"s + '\0' + "sheet"},
 };
@@ -122,6 +124,53 @@ TEST_F(LanguageTest, FolderAsSettingsFileIsReported) {
     std::filesystem::create_directory(path("tz.ini"));
     EXPECT_EQ(language_.readSetting("Langue", "1"), "");
     EXPECT_EQ(reports_, std::vector<std::string>{reportText(EISDIR, "GetINI")});
+}
+
+// A language file or tz.ini over 1 MiB, or a FIFO in their place, is reported at once and
+// never read; a write keeps such a tz.ini as it is.
+TEST_F(LanguageTest, OversizedAndSpecialFilesAreRefusedUnread) {
+    const std::string tooLarge = "27" + kFileTooLarge.description + "\r\n";
+    const std::string notRegular = "54" + kNotARegularFile.description + "\r\n";
+    const std::string oversized = "[Langue]\r\n1=English\r\n" + std::string(kInputFileLimit, ';');
+    writeBytes(path("Big.lng"), "[Label]\r\n0=Wingsheet\r\n" + std::string(kInputFileLimit, ';'));
+    writeBytes(path("tz.ini"), oversized);
+    ::mkfifo(path("Pipe.lng").c_str(), 0644);
+
+    language_.select("Big");
+    EXPECT_EQ(language_.text({"Label", "0"}), "");
+    language_.select("Pipe");
+    EXPECT_EQ(language_.text({"Label", "0"}), "");
+    EXPECT_EQ(language_.readSetting("Langue", "1"), "");
+    EXPECT_FALSE(language_.writeSetting("Langue", "1", "Deutsch"));
+    EXPECT_EQ(reports_,
+              (std::vector<std::string>{tooLarge + "GetINIFile", notRegular + "GetINIFile",
+                                        tooLarge + "GetINI", tooLarge + "WriteINI"}));
+    EXPECT_EQ(readBytes(path("tz.ini")), oversized);
+}
+
+// What tz.ini or a caller names must stay inside the language folder and be readable.
+TEST_F(LanguageTest, OnlyLanguageNamesSelectALanguage) {
+    const std::string notNames[] = {
+        "",      "../elsewhere/name", "sub/English", "..",      "a..b",
+        "C:\\x", "Eng\tlish",         "Eng"s + '\0', "Eng\x7F", "Eng\xC2\x85"};
+    for (const std::string& name : notNames) {
+        SCOPED_TRACE(name);
+        language_.select("English");
+        language_.select(name);
+        EXPECT_EQ(language_.name(), "");
+        EXPECT_EQ(language_.languageFile(), "");
+        writeBytes(path("tz.ini"), "[Langue]\r\n1=" + name + "\r\n");
+        EXPECT_EQ(language_.storedLanguage(), "");
+    }
+    for (const std::string name : {"English",
+                                   "Fran\xC3\xA7"
+                                   "ais",
+                                   "Portugu\xC3\xAAs (BR)", ".x"}) {
+        language_.select(name);
+        EXPECT_EQ(language_.name(), name);
+        writeBytes(path("tz.ini"), "[Langue]\r\n1=" + name + "\r\n");
+        EXPECT_EQ(language_.storedLanguage(), name);
+    }
 }
 
 TEST_F(LanguageTest, BrokenLanguageFileIsReportedOnceUntilItReadsAgain) {

@@ -122,6 +122,19 @@ TEST_F(StabilitySession, OpenWithoutAFileLeavesNoData) {
     EXPECT_FALSE(session.stability().exists());
 }
 
+// A wing read from standard input has no folder: a .stab that happens to sit beside the name it
+// is shown under is not its own.
+TEST_F(StabilitySession, AWingFromStandardInputBringsNoData) {
+    enterRectangularWing();
+    ASSERT_EQ(session.saveAs(folder / "glider.txt").fileError, std::nullopt);
+    std::string bytes;
+    ASSERT_EQ(readFileBytes(folder / "glider.txt", bytes), std::nullopt);
+    const OpenOutcome opened = session.openBytes(folder / "glider.txt", bytes);
+    EXPECT_TRUE(opened.calculated());
+    EXPECT_FALSE(opened.stabilityProblem.has_value());
+    EXPECT_FALSE(session.stability().exists());
+}
+
 // A wing file that cannot be read costs nothing: the wing, its results and its stability data
 // stay, and a .stab beside the bad file is not read.
 TEST_F(StabilitySession, AFailedOpenKeepsTheWingAndItsData) {

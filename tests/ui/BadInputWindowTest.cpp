@@ -67,31 +67,46 @@ INSTANTIATE_TEST_SUITE_P(Table, HugeAndTinyNumbers, testing::ValuesIn(kNumberCas
 
 struct BadFileCase {
     const char* name;
-    std::function<std::string()> bytes; // nullptr: a folder stands where the file should be
+    std::function<std::string()> bytes; // nullptr: `make` puts something else at the path
     std::string shown; // " # N " of a file error, else the Message key of the warning, else ""
     bool unreadable = false;
+    std::function<void(const std::string& path)> make = [](const std::string& path) {
+        std::filesystem::create_directory(path);
+    };
 };
 
+// Files over 1 MiB, FIFOs and devices are refused at once, without being read.
 const BadFileCase kBadFiles[] = {
     {"EmptyFileWarnsOfThePanels", [] { return std::string(); }, "1"},
     {"BinaryFileEndsEarly", [] { return binaryBytes(); }, " # 62 "},
-    {"TenMegabyteLineEndsEarly", [] { return std::string(10'000'000, '7'); }, " # 62 "},
+    {"TenMegabyteLineIsTooLarge", [] { return std::string(10'000'000, '7'); }, " # 27 "},
+    {"NineHundredKilobyteLineEndsEarly", [] { return std::string(900'000, '7'); }, " # 62 "},
     {"NulBytesCalculate",
      [] {
          std::string block = kTwoPanelWingFile;
          return block.replace(block.find("300"), 3, std::string("300\0x", 5));
      },
      ""},
-    {"TenMegabytesCalculate",
-     [] { return repeat(kTwoPanelWingFile, 10'000'000 / kTwoPanelWingFile.size() + 1); }, ""},
-    {"HundredThousandCharacterLinesWarnOfTheBalance",
+    {"TenMegabytesAreTooLarge",
+     [] { return repeat(kTwoPanelWingFile, 10'000'000 / kTwoPanelWingFile.size() + 1); }, " # 27 "},
+    {"NineHundredKilobytesCalculate",
+     [] { return repeat(kTwoPanelWingFile, 900'000 / kTwoPanelWingFile.size()); }, ""},
+    {"FortyThousandCharacterLinesWarnOfTheBalance",
      [] {
-         const std::string line = "250" + std::string(99'997, 'x');
+         const std::string line = "250" + std::string(39'997, 'x');
          return wingFileOfEveryField(line, line);
      },
      "2"},
     {"FolderCannotBeOpened", nullptr, " # 21 "},
     {"UnreadableFileCannotBeOpened", [] { return kTwoPanelWingFile; }, " # 13 ", true},
+    {"FifoIsRefusedAtOnce", nullptr, " # 54 ", false,
+     [](const std::string& path) {
+         ::mkfifo(path.c_str(), 0644);
+     }},
+    {"DevZeroIsRefusedAtOnce", nullptr, " # 54 ", false,
+     [](const std::string& path) {
+         std::filesystem::create_symlink("/dev/zero", path);
+     }},
 };
 
 class BadWingFiles : public BadInputWindow, public testing::WithParamInterface<BadFileCase> {};
@@ -102,7 +117,7 @@ TEST_P(BadWingFiles, OpenSaysWhatIsWrong) {
     if (GetParam().bytes)
         writeBytes(path, GetParam().bytes());
     else
-        std::filesystem::create_directory(path);
+        GetParam().make(path);
     prompter.fileAnswers.push_back(QString::fromStdString(path));
     if (GetParam().unreadable) {
         ::chmod(path.c_str(), 0);
@@ -163,6 +178,17 @@ TEST_F(FailedSaveAs, OnAFullDiskKeepsTheOldFile) {
         const FileSizeLimitScope fullDisk(16);
         window->saveWingFileAs();
     });
+}
+
+// As a file manager would, even for root: the file's read-only mode is the user's wish.
+TEST_F(FailedSaveAs, OntoAReadOnlyFileIsRefused) {
+    saveOverAnOldFile(" # 13 ", [this] {
+        ::chmod((folder / "wing.txt").c_str(), 0444);
+        window->saveWingFileAs();
+    });
+    struct stat info {};
+    ::stat((folder / "wing.txt").c_str(), &info);
+    EXPECT_EQ(info.st_mode & 07777, 0444u);
 }
 
 TEST_F(FailedSaveAs, InAReadOnlyFolderKeepsTheOldFile) {

@@ -31,7 +31,7 @@ TEST_F(DesktopStart, FileOnTheCommandLineOpensAfterTheLanguageIsPicked) {
     writeBytes(folder / "two.txt", kTwoPanelWingFile);
     prompter.modalScripts.push_back(pick("English"));
     window = std::make_unique<MainWindow>(prompter, language);
-    ASSERT_TRUE(showMainWindow(*window, QString::fromStdString(folder / "two.txt")));
+    ASSERT_TRUE(showMainWindow(*window, folder / "two.txt"));
     EXPECT_EQ(prompter.modalRuns, 1);
     EXPECT_TRUE(window->isVisible());
     expectTwoPanelWingShown(*window, "two.txt");
@@ -42,7 +42,7 @@ TEST_F(DesktopStart, FileOnTheCommandLineOpensAfterTheLanguageIsPicked) {
     std::filesystem::create_directory(folder / "wings");
     std::filesystem::rename(folder / "two.txt", folder / "wings/two.txt");
     window = std::make_unique<MainWindow>(prompter, language);
-    showMainWindow(*window, QString::fromStdString(folder / "wings/two.txt"));
+    showMainWindow(*window, folder / "wings/two.txt");
     window->openWingFile();
     ASSERT_EQ(prompter.fileDialogs.size(), 1u);
     EXPECT_EQ(prompter.fileDialogs[0].folder.toStdString(), folder / "wings");
@@ -52,7 +52,7 @@ TEST_F(DesktopStart, BadFileOnTheCommandLineTakesOpensErrorPath) {
     storeLanguage("English");
     writeBytes(folder / "short.txt", kTwoPanelWingFile.substr(0, 60));
     window = std::make_unique<MainWindow>(prompter, language);
-    ASSERT_TRUE(showMainWindow(*window, QString::fromStdString(folder / "short.txt")));
+    ASSERT_TRUE(showMainWindow(*window, folder / "short.txt"));
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_TRUE(prompter.messages[0].text.endsWith("\rInput past end of file"));
     EXPECT_EQ(prompter.messages[0].style, kInformationMessage);
@@ -61,7 +61,7 @@ TEST_F(DesktopStart, BadFileOnTheCommandLineTakesOpensErrorPath) {
 
     prompter.messages.clear();
     window = std::make_unique<MainWindow>(prompter, language);
-    ASSERT_TRUE(showMainWindow(*window, QString::fromStdString(folder / "missing.txt")));
+    ASSERT_TRUE(showMainWindow(*window, folder / "missing.txt"));
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].style, kInformationMessage);
 }
@@ -70,7 +70,7 @@ TEST_F(DesktopStart, QuittingTheFirstChooserOpensNothing) {
     writeBytes(folder / "two.txt", kTwoPanelWingFile);
     prompter.messageAnswers = {MessageAnswer::Cancel};
     window = std::make_unique<MainWindow>(prompter, language);
-    EXPECT_FALSE(showMainWindow(*window, QString::fromStdString(folder / "two.txt")));
+    EXPECT_FALSE(showMainWindow(*window, folder / "two.txt"));
     EXPECT_FALSE(window->hasValidResults());
 }
 
@@ -118,6 +118,28 @@ TEST_F(DesktopStart, DropOfABadFileShowsOpensMessageAndOfSeveralFilesIsRefused) 
     EXPECT_FALSE(dragAndDrop(window.get(), {QUrl("https://example.org/two.txt")}));
     EXPECT_FALSE(window->hasValidResults());
     EXPECT_EQ(prompter.messages.size(), 1u);
+}
+
+// The bytes of the name reach the file system as given, from the command line and from a drop's
+// URL, also when they are not UTF-8.
+TEST_F(DesktopStart, NamesThatAreNotUtf8OpenFromTheCommandLineAndFromADrop) {
+    const std::string odd = folder / "aile-\xE9t\xE9.txt";
+    writeBytes(odd, kTwoPanelWingFile);
+    storeLanguage("English");
+    window = std::make_unique<MainWindow>(prompter, language);
+    ASSERT_TRUE(showMainWindow(*window, odd));
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(window->hasValidResults());
+    EXPECT_EQ(c().massField->text(), "1500");
+
+    window->clearForm();
+    const QUrl url = QUrl::fromEncoded(
+        "file://" + QByteArray::fromStdString(odd).toPercentEncoding("/"), QUrl::StrictMode);
+    ASSERT_TRUE(url.isLocalFile());
+    EXPECT_TRUE(dragAndDrop(window.get(), {url}));
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(window->hasValidResults());
+    EXPECT_EQ(c().massField->text(), "1500");
 }
 
 TEST_F(DesktopStart, InstalledProgramsDialogsStartInDocuments) {

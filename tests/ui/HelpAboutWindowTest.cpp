@@ -2,6 +2,7 @@
 
 #include "MainWindowFixture.h"
 #include "i18n/TextPattern.h"
+#include "support/OnePixelGif.h"
 #include "ui/AboutDialog.h"
 #include "ui/HelpDialog.h"
 #include "ui/SketchWindow.h"
@@ -60,12 +61,7 @@ protected:
     void openAbout(const std::function<void(AboutDialog&)>& check) { open(c().aboutAction, check); }
     // A real one-pixel GIF: the sketch window shows only what Qt can read as a picture.
     void putSketch(const std::string& folderPath, const std::string& languageName) {
-        constexpr unsigned char kOnePixelGif[] = {
-            0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00,
-            0x00, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x2C, 0x00, 0x00, 0x00, 0x00,
-            0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3B};
-        writeBytes(folderPath + "/" + languageName + ".gif",
-                   std::string(std::begin(kOnePixelGif), std::end(kOnePixelGif)));
+        writeBytes(folderPath + "/" + languageName + ".gif", onePixelGif());
     }
     // Clicks the help window's sketch button; the sketch window that opens, if any, is recorded
     // with the file it shows.

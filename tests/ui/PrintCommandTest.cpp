@@ -144,7 +144,8 @@ TEST_F(PrintCommand, AnyNonEmptyTitlePrints) {
 }
 
 // The PDF appears whole or not at all: nothing half-written, and an older sheet of the same
-// name survives.
+// name survives. A file that cannot be written shows its error number as Save as does; a sheet
+// that cannot be drawn shows message 16.
 TEST_F(PrintCommand, FailureShowsMessage16AndLeavesTheFolderAsItWas) {
     const std::string root39 = "1" + std::string(39, '0');
     const struct {
@@ -152,13 +153,19 @@ TEST_F(PrintCommand, FailureShowsMessage16AndLeavesTheFolderAsItWas) {
         TypedPanel panel;
         const char* target;
         bool folderInTheWay;
+        const char* fileError; // " # N " of the file error, nullptr for message 16
     } rows[] = {
-        {"a folder has the file's name", {"250", "150", "1000", "50"}, "sheet.pdf", true},
-        {"the folder is missing", {"250", "150", "1000", "50"}, "missing/sheet.pdf", false},
+        {"a folder has the file's name", {"250", "150", "1000", "50"}, "sheet.pdf", true, " # 21 "},
+        {"the folder is missing",
+         {"250", "150", "1000", "50"},
+         "missing/sheet.pdf",
+         false,
+         " # 2 "},
         {"the sheet overflows over an older sheet",
          {root39.c_str(), "150", "1000", "50"},
          "sheet.pdf",
-         false},
+         false,
+         nullptr},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -172,7 +179,13 @@ TEST_F(PrintCommand, FailureShowsMessage16AndLeavesTheFolderAsItWas) {
         prompter.fileAnswers = {QString::fromStdString(target / row.target)};
         window->printSheet();
         ASSERT_EQ(prompter.messages.size(), 2u);
-        expectMessage(1, textOf(kPrintFailedMessage), kCriticalMessage);
+        if (row.fileError) {
+            EXPECT_TRUE(prompter.messages[1].text.startsWith(textOf(kErrorWord) + row.fileError))
+                << prompter.messages[1].text.toStdString();
+            EXPECT_EQ(prompter.messages[1].style, kInformationMessage);
+        } else {
+            expectMessage(1, textOf(kPrintFailedMessage), kCriticalMessage);
+        }
         EXPECT_EQ(target.names(), before);
         if (!row.folderInTheWay) {
             EXPECT_EQ(readBytes(target / "sheet.pdf"), "older sheet");

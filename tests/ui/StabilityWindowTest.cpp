@@ -385,7 +385,7 @@ TEST_F(StabilityWindow, AWingNamedOnTheCommandLineBringsItsData) {
     writeBytes(folder / "two.txt", kTwoPanelWingFile);
     ASSERT_EQ(saveStabilityFile(folder / "two.stab", rectangularTail()), std::nullopt);
     window = std::make_unique<MainWindow>(prompter, language);
-    ASSERT_TRUE(showMainWindow(*window, QString::fromStdString(folder / "two.txt")));
+    ASSERT_TRUE(showMainWindow(*window, folder / "two.txt"));
     EXPECT_TRUE(prompter.messages.empty());
     EXPECT_TRUE(window->session().stability().exists());
     EXPECT_GT(greenPixels(), 0);

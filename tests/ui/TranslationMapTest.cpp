@@ -2,6 +2,7 @@
 // A language file in which every text is its own "section/key": each control must show exactly
 // the key the translation map gives it, so two swapped keys cannot pass unnoticed.
 #include "MainWindowFixture.h"
+#include "ShownText.h"
 #include "support/NamedTexts.h"
 #include "ui/AboutDialog.h"
 #include "ui/HelpDialog.h"
@@ -49,7 +50,7 @@ TEST_F(TranslationMap, EveryControlShowsItsOwnKey) {
     const MainWindowControls& c = this->c();
     const auto label = [](const char* what, const QLabel* l, const char* text,
                           const char* toolTip = "") {
-        return Shown{what, l->text(), l->toolTip(), text, toolTip};
+        return Shown{what, l->text(), shownToolTip(l->toolTip()), text, toolTip};
     };
     const auto action = [](const char* what, const QAction* a, const char* text) {
         return Shown{what, a->text(), a->toolTip() == a->text().remove('&') ? "" : a->toolTip(),
@@ -57,7 +58,7 @@ TEST_F(TranslationMap, EveryControlShowsItsOwnKey) {
     };
     const auto button = [](const char* what, const QPushButton* b, const char* text,
                            const char* toolTip = "") {
-        return Shown{what, b->text(), b->toolTip(), text, toolTip};
+        return Shown{what, b->text(), shownToolTip(b->toolTip()), text, toolTip};
     };
     const Shown shown[] = {
         {"window title", window->windowTitle(), {}, "Label/0"},
@@ -148,7 +149,7 @@ TEST_F(TranslationMap, EveryStabilityControlShowsItsOwnKey) {
         const StabilityDialogControls& c = dynamic_cast<StabilityDialog&>(dialog).controls();
         const auto label = [](const char* what, const QLabel* l, const char* text,
                               const char* toolTip = "") {
-            return Shown{what, l->text(), l->toolTip(), text, toolTip};
+            return Shown{what, l->text(), shownToolTip(l->toolTip()), text, toolTip};
         };
         const auto result = [&label](const char* what, const StabilityResultRow& row,
                                      const char* text, const char* toolTip = "") {
@@ -193,10 +194,10 @@ TEST_F(TranslationMap, EveryStabilityControlShowsItsOwnKey) {
              c.helpLabel->text().section('\n', 0, 1),
              {},
              "StabilityHelp/1\nStabilityHelp/2"},
-            {"Calculate", c.calculateButton->text(), c.calculateButton->toolTip(), "Button/1",
-             "ToolTipText/1"},
-            {"Remove", c.removeButton->text(), c.removeButton->toolTip(), "Stability/Remove",
-             "Stability/RemoveTip"},
+            {"Calculate", c.calculateButton->text(), shownToolTip(c.calculateButton->toolTip()),
+             "Button/1", "ToolTipText/1"},
+            {"Remove", c.removeButton->text(), shownToolTip(c.removeButton->toolTip()),
+             "Stability/Remove", "Stability/RemoveTip"},
             {"OK", c.okButton->text(), c.okButton->toolTip(), "Button/4"},
             name("root chord 1 name", c.rootChordFields[0], "Stability/TailField Label/1 1"),
             name("tip chord 3 name", c.tipChordFields[2], "Stability/TailField Label/2 3"),
