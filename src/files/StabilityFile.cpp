@@ -47,7 +47,7 @@ const std::string& panelText(const WingFields& tail, PanelField field, int panel
 }
 
 bool isBlank(char c) {
-    return c == ' ' || c == '\t';
+    return kIniBlanks.find(c) != std::string_view::npos;
 }
 
 // The reader trims blanks and strips one pair of outer quotes; quoting such a value keeps it.

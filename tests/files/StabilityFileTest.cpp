@@ -54,9 +54,12 @@ TEST(StabilityFile, SaveThenLoadKeepsEveryTextExactly) {
     awkward.distance = "\"600\"";
     awkward.efficiency = "'0.9'";
     awkward.margin = "x;=[y]";
+    StabilityFields verticalTab = rectangularTail();
+    verticalTab.efficiency = "1g\v"; // a vertical tab is a blank to the reader too
     StabilityFields accented = flyingWing("9\xc3\xa9"); // é: one Windows-1252 byte
     StabilityFields beyond1252 = flyingWing("\xe7\xbf\xbc");
-    for (const StabilityFields& fields : {rectangularTail(), awkward, accented, beyond1252}) {
+    for (const StabilityFields& fields :
+         {rectangularTail(), awkward, verticalTab, accented, beyond1252}) {
         const std::string path = folder / "wing.stab";
         ASSERT_EQ(saveStabilityFile(path, fields), std::nullopt);
         const StabilityFileRead read = loadStabilityFile(path, ".");
