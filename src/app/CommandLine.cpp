@@ -5,6 +5,7 @@
 #include "app/CommandOutput.h"
 #include "app/FullSizeExport.h"
 #include "app/FullSizeJson.h"
+#include "app/StabilityJson.h"
 #include "app/WingJson.h"
 #include "base/FileListing.h"
 #include "draw/DrawPreview.h"
@@ -100,8 +101,8 @@ int writePreviewSvg(const CommandRequest& request, const LanguageState& language
         return 1;
     }
     SvgCanvas canvas(kPreviewWidthTwips, kPreviewHeightTwips);
-    const PreviewOutcome outcome =
-        drawPreview(wing.session.planform(), wing.session.results(), canvas);
+    const PreviewOutcome outcome = drawPreview(wing.session.planform(), wing.session.results(),
+                                               canvas, wing.session.neutralPoint());
     if (!outcome.drawn) {
         err << "wingsheet: " << wing.path << ": nothing drawn, " << outcome.skippedReason << '\n';
         return 1;
@@ -348,6 +349,8 @@ int runCommand(const CommandRequest& request, LanguageState& language,
                 json["fullSize"] = fullSizeJson(
                     wing.session, {sheetTitle(request, file), sheet.date, request.bothHalves});
             }
+            if (auto stability = stabilityJson(wing))
+                json["stability"] = *std::move(stability);
             out << json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
         } else {
             printWingText(wing, captions, out);

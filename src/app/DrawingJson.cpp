@@ -45,7 +45,9 @@ Json previewJson(const WingPlanform& planform, const WingResults& results) {
 
 Json sheetJson(const WingSession& session, const std::string& title, const SheetContext& context) {
     RecordingCanvas canvas(context.metrics);
-    const SheetInputs inputs = session.sheetInputs(title, context.date);
+    // The drawing members stay what they always were; the numbers are in "stability".
+    SheetInputs inputs = session.sheetInputs(title, context.date);
+    inputs.stability.reset();
     const SheetOutcome outcome = drawSheet(session.planform(), session.results(), inputs, canvas);
     if (!outcome.printed)
         return {{"failed", outcome.failure}};

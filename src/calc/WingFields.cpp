@@ -19,3 +19,20 @@ void setTipChord(WingFields& fields, int panel, const std::string& text) {
     fields.tipChord[panel] = text;
     chainRootChords(fields);
 }
+
+void setPanelText(WingFields& fields, PanelField field, int panel, const std::string& text) {
+    switch (field) {
+    case PanelField::RootChord:
+        fields.rootChord[panel] = text;
+        break;
+    case PanelField::TipChord:
+        setTipChord(fields, panel, text);
+        break;
+    case PanelField::PanelLength:
+        fields.panelLength[panel] = text;
+        break;
+    case PanelField::SweepOffset:
+        fields.sweepOffset[panel] = text;
+        break;
+    }
+}

@@ -37,3 +37,8 @@ void chainRootChords(WingFields& fields);
 
 // Assigns a tip-chord text the way the window's field does: only a real change runs the chaining.
 void setTipChord(WingFields& fields, int panel, const std::string& text);
+
+enum class PanelField { RootChord, TipChord, PanelLength, SweepOffset };
+
+// Assigns one panel text as typed; a changed tip chord is chained into the next root chord.
+void setPanelText(WingFields& fields, PanelField field, int panel, const std::string& text);

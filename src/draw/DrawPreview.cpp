@@ -3,6 +3,7 @@
 #include "draw/DrawPreview.h"
 
 #include "draw/CanvasNumbers.h"
+#include "draw/NeutralPointTick.h"
 #include "draw/PlanformFigure.h"
 
 #include <cmath>
@@ -64,7 +65,7 @@ RootTrailingPoint nextPreviewRoot(const WingPlanform& planform, int panel,
 } // namespace
 
 PreviewOutcome drawPreview(const WingPlanform& planform, const WingResults& results,
-                           PlanformCanvas& canvas) {
+                           PlanformCanvas& canvas, std::optional<double> neutralPointX) {
     canvas.clear();
     if (!lastPanelInRange(planform)) {
         return skipped("the last panel index is outside 0 to 4");
@@ -78,11 +79,15 @@ PreviewOutcome drawPreview(const WingPlanform& planform, const WingResults& resu
         return skipped("the chordwise extent gives no 16-bit scale");
     }
     const std::int16_t s = *spanwise > *chordwise ? *chordwise : *spanwise;
-    const auto figure =
-        buildFigure(planform, results, previewOrigin(planform, results, s), s, nextPreviewRoot);
+    const RootTrailingPoint origin = previewOrigin(planform, results, s);
+    const auto figure = buildFigure(planform, results, origin, s, nextPreviewRoot);
     if (!figure) {
         return skipped("a coordinate is not a finite single-precision number", s);
     }
     drawFigure(*figure, canvas);
+    if (neutralPointX) {
+        if (const auto tick = neutralPointTick(planform, results, origin, s, *neutralPointX))
+            canvas.lineInColour(tick->from, tick->to, tick->colour);
+    }
     return {true, s, {}};
 }

@@ -7,6 +7,7 @@
 #include "draw/PlanformCanvas.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // The preview area in twips: 537 by 153 pixels at 15 twips per pixel.
@@ -19,7 +20,9 @@ struct PreviewOutcome {
     std::string skippedReason;  // why nothing was drawn, empty when drawn
 };
 
-// Clears the canvas, then draws panels 0..lastPanel and the five marks. When the scale or a
-// coordinate cannot be formed the canvas is left blank and the outcome says why.
+// Clears the canvas, then draws panels 0..lastPanel and the five marks, and last the neutral
+// point (mm behind the root leading edge) when there is one. When the scale or a coordinate
+// cannot be formed the canvas is left blank and the outcome says why.
 PreviewOutcome drawPreview(const WingPlanform& planform, const WingResults& results,
-                           PlanformCanvas& canvas);
+                           PlanformCanvas& canvas,
+                           std::optional<double> neutralPointX = std::nullopt);

@@ -3,6 +3,7 @@
 #include "draw/DrawSheet.h"
 
 #include "draw/SheetLayout.h"
+#include "draw/SheetStabilityLine.h"
 #include "draw/SheetTable.h"
 #include "i18n/TextKeys.h"
 
@@ -81,6 +82,8 @@ SheetOutcome drawSheet(const WingPlanform& planform, const WingResults& results,
                       sheetScale);
     }
     drawFigure(*figure, canvas);
+    if (inputs.stability)
+        printStabilityLine(*inputs.stability, inputs, canvas);
     canvas.setBold(false);
     canvas.setUnderline(false);
     canvas.setFontSize(9);

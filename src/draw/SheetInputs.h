@@ -3,9 +3,11 @@
 // title and the date, all prepared by the caller so the layout stays a pure function.
 #pragma once
 
+#include "calc/CalculateStability.h"
 #include "calc/ResultTexts.h"
 #include "i18n/TextKey.h"
 
+#include <optional>
 #include <string>
 
 struct SheetInputs {
@@ -16,6 +18,7 @@ struct SheetInputs {
     std::string title;
     std::string date; // already in the locale's short date form
     std::string decimalSeparator = ".";
+    std::optional<StabilityResults> stability; // adds the neutral-point line under the planform
 };
 
 // A lookup that tolerates a missing callback, as a missing language file does.

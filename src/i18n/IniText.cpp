@@ -23,14 +23,11 @@ struct IniLocation {
     std::string_view keyName;        // that key's name as the file spells it
 };
 
-// The blanks of the profile functions: a vertical tab counts as one, as space and tab do.
-constexpr std::string_view kBlanks = " \t\v";
-
 std::string_view trimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kBlanks);
+    const std::size_t first = text.find_first_not_of(kIniBlanks);
     if (first == std::string_view::npos)
         return {};
-    const std::size_t last = text.find_last_not_of(kBlanks);
+    const std::size_t last = text.find_last_not_of(kIniBlanks);
     return text.substr(first, last - first + 1);
 }
 
@@ -141,7 +138,7 @@ std::string setIniValue(std::string_view content, std::string_view section, std:
     const IniLocation where = locate(content, section, key);
     if (where.keyLine) {
         const TextLine& line = *where.keyLine;
-        const std::size_t indent = line.text.find_first_not_of(kBlanks);
+        const std::size_t indent = line.text.find_first_not_of(kIniBlanks);
         std::string result(content.substr(0, line.begin + indent));
         result.append(where.keyName).append("=").append(value);
         result += content.substr(line.begin + line.text.size());

@@ -7,6 +7,10 @@
 #include <string>
 #include <string_view>
 
+// The blanks of the profile functions, trimmed around names and values: a vertical tab counts
+// as one, as space and tab do.
+inline constexpr std::string_view kIniBlanks = " \t\v";
+
 // The trimmed, unquoted value of the first key of that name in the first section of that name
 // (names compared without regard to ASCII letter case); nullopt when the section or key is missing.
 std::optional<std::string> findIniValue(std::string_view content, std::string_view section,

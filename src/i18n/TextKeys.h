@@ -155,6 +155,127 @@ inline constexpr std::array<TextKey, 4> kHelpTips{{
     {"MsgHelp", "24"},
 }};
 
+// The tail and neutral-point window, its menu, its messages and its line on the sheet. Added
+// after the first language files: each carries its English text.
+inline constexpr TextKey kStabilityMenu{"Stability", "Menu", "&Stability"};
+inline constexpr TextKey kTailAction{"Stability", "Open", "&Tail and neutral point\u2026"};
+inline constexpr TextKey kStabilityTitle{"Stability", "Title", "Tail and neutral point"};
+inline constexpr TextKey kNoTailCheck{"Stability", "NoTail", "&No tail (flying wing)"};
+inline constexpr TextKey kTailGroupTitle{"Stability", "Tail", "Horizontal tail (mm)"};
+inline constexpr TextKey kTailDistanceCaption{"Stability", "Distance", "Distance to the tail:"};
+inline constexpr TextKey kTailDistanceTip{
+    "Stability", "DistanceTip",
+    "From the leading edge at the wing root to the leading edge at the tail root, in mm"};
+inline constexpr TextKey kTailPositionCaption{"Stability", "Position", "Tail position:"};
+inline constexpr TextKey kTailOnFuselage{"Stability", "OnFuselage", "On the fuselage (0.90)"};
+inline constexpr TextKey kTailOnFin{"Stability", "OnFin", "On the fin (0.95)"};
+inline constexpr TextKey kTailOnTop{"Stability", "TTail", "T-tail (1.00)"};
+inline constexpr TextKey kOtherEfficiency{"Stability", "OtherValue", "Other value"};
+inline constexpr TextKey kEfficiencyCaption{"Stability", "Efficiency", "Tail efficiency:"};
+inline constexpr TextKey kEfficiencyTip{
+    "Stability", "EfficiencyTip",
+    "How much of the airflow's pressure the tail works with, from 0.3 to 1.0"};
+inline constexpr TextKey kMarginCaption{"Stability", "Margin", "Static margin:"};
+inline constexpr TextKey kMarginTip{
+    "Stability", "MarginTip",
+    "How far the CG lies ahead of the neutral point, in % of the MAC: 5 to 15 % is usual"};
+inline constexpr TextKey kTailAreaCaption{"Stability", "TailArea", "Tail area:"};
+inline constexpr TextKey kTailMeanChordCaption{"Stability", "TailMac", "Tail MAC:"};
+inline constexpr TextKey kTailAspectRatioCaption{"Stability", "TailAspectRatio",
+                                                 "Tail aspect ratio:"};
+inline constexpr TextKey kTailArmCaption{"Stability", "TailArm", "Tail arm:"};
+inline constexpr TextKey kTailArmTip{
+    "Stability", "TailArmTip",
+    "From the quarter-chord point of the wing's MAC to that of the tail's MAC"};
+inline constexpr TextKey kTailVolumeCaption{"Stability", "TailVolume", "Tail volume:"};
+inline constexpr TextKey kNeutralPointCaption{"Stability", "NeutralPoint", "Neutral point:"};
+inline constexpr TextKey kNeutralPointTip{
+    "Stability", "NeutralPointTip",
+    "Behind the leading edge at the wing root, and in % of the MAC (green mark on the drawing)"};
+inline constexpr TextKey kBalanceForMarginCaption{"Stability", "BalanceForMargin",
+                                                  "CG for this margin:"};
+inline constexpr TextKey kBalanceForMarginTip{
+    "Stability", "BalanceForMarginTip",
+    "Where to balance the model for the static margin above: behind the leading edge at the "
+    "wing root, and in % of the MAC"};
+inline constexpr TextKey kMarginAtBalanceCaption{"Stability", "MarginAtBalance",
+                                                 "Margin at your CG:"};
+inline constexpr TextKey kMarginAtBalanceTip{
+    "Stability", "MarginAtBalanceTip",
+    "The static margin the model has with the CG typed in the main window"};
+inline constexpr TextKey kRemoveStabilityButton{"Stability", "Remove", "&Remove"};
+inline constexpr TextKey kRemoveStabilityTip{
+    "Stability", "RemoveTip", "Remove the tail and neutral-point data from this wing"};
+inline constexpr TextKey kStabilityHelpTitle{"Stability", "HelpTitle", "Method and limits"};
+inline constexpr TextKey kStabilityNeedsWingMessage{
+    "Stability", "NeedsWing",
+    "Calculate the wing first: the neutral point is worked out from its results."};
+inline constexpr TextKey kTailPanelMessage{
+    "Stability", "TailPanels",
+    "Check the tail panels: panel 1 needs a length and a root chord, and every panel you use "
+    "needs both a length and a tip chord."};
+inline constexpr TextKey kTailGapMessage{
+    "Stability", "TailGap",
+    "Tail panel %1 is empty, but a tail panel further out is used. Fill the tail panels one after "
+    "another from panel 1, or empty the outer ones."};
+// A field of the tail's grid, for a screen reader and for the messages that name it.
+inline constexpr TextKey kTailFieldName{"Stability", "TailField", "%1, tail panel %2"};
+// What a screen reader hears of the preview's green mark, after the preview's description.
+inline constexpr TextKey kPreviewNeutralPointDescription{
+    "Stability", "PreviewText", "Neutral point %1 behind the root leading edge (green mark)."};
+inline constexpr TextKey kTailDistanceMessage{
+    "Stability", "DistanceMessage",
+    "The distance to the tail must be greater than 0: the tail lies behind the wing. Canard "
+    "layouts are not covered."};
+inline constexpr TextKey kTailArmMessage{
+    "Stability", "TailArmMessage",
+    "The tail's quarter-chord point must lie behind the wing's: make the distance to the tail "
+    "larger."};
+inline constexpr TextKey kEfficiencyMessage{"Stability", "EfficiencyMessage",
+                                            "The tail efficiency must lie between 0.3 and 1.0."};
+inline constexpr TextKey kMarginMessage{
+    "Stability", "MarginMessage",
+    "The static margin must lie between 0 and 100 % of the MAC; 5 to 15 % is usual."};
+inline constexpr TextKey kStabilityArithmeticMessage{
+    "Stability", "TooLarge",
+    "The neutral point cannot be worked out from these values: check the tail panels and the "
+    "distance to the tail."};
+inline constexpr TextKey kStabilityReadMessage{
+    "Stability", "ReadFailed",
+    "The tail and neutral-point data beside the wing file cannot be read, so the wing was opened "
+    "without them:"};
+inline constexpr TextKey kStabilityWriteMessage{
+    "Stability", "WriteFailed",
+    "The wing was saved, but the tail and neutral-point data beside it could not be updated:"};
+
+// The method in plain words, shown in the stability window.
+inline constexpr std::array<TextKey, 8> kStabilityHelpLines{{
+    {"StabilityHelp", "1",
+     "The neutral point is the balance point at which the model would be neither stable nor "
+     "unstable. Balance it ahead of the neutral point by the static margin."},
+    {"StabilityHelp", "2",
+     "Wing and tail each lift at a quarter of their mean aerodynamic chord (MAC); the tail moves "
+     "the neutral point aft with its area, its arm and its efficiency."},
+    {"StabilityHelp", "3",
+     "The lift of each surface follows its aspect ratio and sweep, and the wing's downwash "
+     "lessens what the tail receives."},
+    {"StabilityHelp", "4",
+     "Describe the tail like the half-wing, panel by panel. For a V-tail, enter its projection "
+     "seen from above, on the horizontal plane."},
+    {"StabilityHelp", "5",
+     "Distance to the tail: from the leading edge at the wing root to the leading edge at the "
+     "tail root. A tail ahead of the wing (canard) is not covered."},
+    {"StabilityHelp", "6",
+     "Tail efficiency: 0.90 for a tail on the fuselage, 0.95 on the fin, 1.00 for a T-tail; any "
+     "value from 0.3 to 1.0 may be typed."},
+    {"StabilityHelp", "7",
+     "A static margin of 5 to 15 % of the MAC is usual: less makes the model lively and touchy, "
+     "more makes it steady but needs more elevator."},
+    {"StabilityHelp", "8",
+     "Fuselage and propeller are neglected, so the result is a starting point: check the balance "
+     "with a glide test before the first real flight."},
+}};
+
 // Every named key above, for the checks of the language files.
 inline constexpr std::array kNamedTextKeys{
     kProgramCaption,
@@ -244,4 +365,47 @@ inline constexpr std::array kNamedTextKeys{
     kTranslationCaption,
     kTranslatorName,
     kTranslatorEmail,
+    kStabilityMenu,
+    kTailAction,
+    kStabilityTitle,
+    kNoTailCheck,
+    kTailGroupTitle,
+    kTailDistanceCaption,
+    kTailDistanceTip,
+    kTailPositionCaption,
+    kTailOnFuselage,
+    kTailOnFin,
+    kTailOnTop,
+    kOtherEfficiency,
+    kEfficiencyCaption,
+    kEfficiencyTip,
+    kMarginCaption,
+    kMarginTip,
+    kTailAreaCaption,
+    kTailMeanChordCaption,
+    kTailAspectRatioCaption,
+    kTailArmCaption,
+    kTailArmTip,
+    kTailVolumeCaption,
+    kNeutralPointCaption,
+    kNeutralPointTip,
+    kBalanceForMarginCaption,
+    kBalanceForMarginTip,
+    kMarginAtBalanceCaption,
+    kMarginAtBalanceTip,
+    kRemoveStabilityButton,
+    kRemoveStabilityTip,
+    kStabilityHelpTitle,
+    kStabilityNeedsWingMessage,
+    kTailPanelMessage,
+    kTailGapMessage,
+    kTailFieldName,
+    kPreviewNeutralPointDescription,
+    kTailDistanceMessage,
+    kTailArmMessage,
+    kEfficiencyMessage,
+    kMarginMessage,
+    kStabilityArithmeticMessage,
+    kStabilityReadMessage,
+    kStabilityWriteMessage,
 };

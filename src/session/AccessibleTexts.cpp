@@ -54,6 +54,11 @@ std::string fieldName(InputField field, const TextLookup& text) {
     return fillIn(text(kPanelFieldName), {caption, std::to_string(field.panel + 1)});
 }
 
+std::string tailFieldName(InputField field, const TextLookup& text) {
+    return fillIn(text(kTailFieldName),
+                  {withoutColon(text(captionOf(field.input))), std::to_string(field.panel + 1)});
+}
+
 std::string resultName(std::string_view caption, std::string_view value) {
     const std::string_view shown = trimmed(value);
     if (shown.empty())
@@ -61,10 +66,15 @@ std::string resultName(std::string_view caption, std::string_view value) {
     return std::string(trimmed(caption)) + " " + std::string(shown);
 }
 
-std::string previewDescription(const std::optional<ResultTexts>& shown, const TextLookup& text) {
+std::string previewDescription(const std::optional<ResultTexts>& shown, const TextLookup& text,
+                               std::string_view neutralPoint) {
     if (!shown)
         return text(kEmptyPreviewDescription);
-    return fillIn(
-        text(kPreviewDescription),
-        {trimmed(shown->span), trimmed(shown->meanChordStation), trimmed(shown->balanceDistance)});
+    std::string description =
+        fillIn(text(kPreviewDescription), {trimmed(shown->span), trimmed(shown->meanChordStation),
+                                           trimmed(shown->balanceDistance)});
+    if (!trimmed(neutralPoint).empty())
+        description.append(" ").append(
+            fillIn(text(kPreviewNeutralPointDescription), {trimmed(neutralPoint)}));
+    return description;
 }

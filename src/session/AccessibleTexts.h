@@ -17,10 +17,15 @@ std::string withoutColon(std::string_view caption);
 // The field's row caption, and its panel for the grid: "Root chord, panel 1"; "Weight".
 std::string fieldName(InputField field, const TextLookup& text);
 
+// A field of the tail's grid, named alike: "Root chord, tail panel 1".
+std::string tailFieldName(InputField field, const TextLookup& text);
+
 // A result as one phrase, caption then value: "Span: 2 600.00 mm"; the caption alone while the
 // result is empty.
 std::string resultName(std::string_view caption, std::string_view value);
 
-// The preview's description: what it draws and where its marks are, from the result texts; an
-// empty preview says it waits for a calculation.
-std::string previewDescription(const std::optional<ResultTexts>& shown, const TextLookup& text);
+// The preview's description: what it draws and where its marks are, from the result texts and
+// the neutral point's text when the preview marks one; an empty preview says it waits for a
+// calculation.
+std::string previewDescription(const std::optional<ResultTexts>& shown, const TextLookup& text,
+                               std::string_view neutralPoint = {});

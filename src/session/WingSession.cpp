@@ -8,23 +8,11 @@
 WingSession::WingSession(std::string decimalSeparator, TextLookup text)
     : decimalSeparator_(std::move(decimalSeparator))
     , text_(std::move(text))
-    , fields_(clearedFields()) {}
+    , fields_(clearedFields())
+    , stability_(decimalSeparator_) {}
 
 void WingSession::setPanelText(PanelField field, int panel, const std::string& text) {
-    switch (field) {
-    case PanelField::RootChord:
-        fields_.rootChord[panel] = text;
-        break;
-    case PanelField::TipChord:
-        setTipChord(fields_, panel, text);
-        break;
-    case PanelField::PanelLength:
-        fields_.panelLength[panel] = text;
-        break;
-    case PanelField::SweepOffset:
-        fields_.sweepOffset[panel] = text;
-        break;
-    }
+    ::setPanelText(fields_, field, panel, text);
 }
 
 CalcReport WingSession::calculate() {
@@ -40,10 +28,16 @@ ResultTexts WingSession::resultTexts() const {
 void WingSession::clear() {
     fields_ = clearedFields();
     hasValidResults_ = false;
+    stability_.remove();
 }
 
 OpenOutcome WingSession::open(const std::string& path) {
-    return openWith(path, [&path](WingFields& loaded) { return loadWingFile(path, loaded); });
+    OpenOutcome outcome =
+        openWith(path, [&path](WingFields& loaded) { return loadWingFile(path, loaded); });
+    // The tail data lives beside the wing file; a failed open keeps the data already entered.
+    if (!outcome.fileError)
+        outcome.stabilityProblem = stability_.loadBeside(path);
+    return outcome;
 }
 
 OpenOutcome WingSession::openBytes(const std::string& name, std::string_view bytes) {
@@ -51,6 +45,7 @@ OpenOutcome WingSession::openBytes(const std::string& name, std::string_view byt
 }
 
 // The file is read aside first: a short or unreadable file must not cost the wing being edited.
+// Bytes from standard input have no folder, so no tail data comes with them.
 OpenOutcome
 WingSession::openWith(const std::string& path,
                       const std::function<std::optional<FileError>(WingFields&)>& load) {
@@ -60,12 +55,14 @@ WingSession::openWith(const std::string& path,
     clear();
     fields_ = std::move(loaded);
     filePath_ = path;
-    return {std::nullopt, calculate()};
+    return {std::nullopt, calculate(), std::nullopt};
 }
 
-std::optional<FileError> WingSession::saveAs(const std::string& path) {
+SaveOutcome WingSession::saveAs(const std::string& path) {
     filePath_ = path;
-    return saveWingFile(path, fields_);
+    if (std::optional<FileError> error = saveWingFile(path, fields_))
+        return {std::move(error), std::nullopt};
+    return {std::nullopt, stability_.saveBeside(path)};
 }
 
 std::string WingSession::fileName() const {
@@ -79,5 +76,6 @@ SheetInputs WingSession::sheetInputs(std::string title, std::string date) const 
     inputs.title = std::move(title);
     inputs.date = std::move(date);
     inputs.decimalSeparator = decimalSeparator_;
+    inputs.stability = stabilityResults();
     return inputs;
 }

@@ -5,23 +5,31 @@
 #pragma once
 
 #include "base/TextFile.h"
+#include "calc/CalculateStability.h"
 #include "calc/CalculateWing.h"
 #include "calc/ResultTexts.h"
 #include "draw/SheetInputs.h"
 #include "i18n/TextKey.h"
+#include "session/WingStability.h"
 
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
-enum class PanelField { RootChord, TipChord, PanelLength, SweepOffset };
-
 // What open did: the file could not be read, or it was read and calculated.
 struct OpenOutcome {
     std::optional<FileError> fileError;
     CalcReport report;
     bool calculated() const { return !fileError && report.outcome == CalcOutcome::Ok; }
+    std::optional<StabilityFileProblem> stabilityProblem = {}; // the wing opened without them
+};
+
+// What save as did: the wing file could not be written, or it was and its stability data could
+// not be written (or a stale file of them removed) beside it.
+struct SaveOutcome {
+    std::optional<FileError> fileError;
+    std::optional<StabilityFileProblem> stabilityProblem;
 };
 
 class WingSession {
@@ -53,14 +61,25 @@ public:
     // The same for a wing whose bytes were read elsewhere (standard input); name stands for the
     // path.
     OpenOutcome openBytes(const std::string& name, std::string_view bytes);
-    // Writes the fields as they are now; the caller checks hasValidResults first.
-    std::optional<FileError> saveAs(const std::string& path);
+    // Writes the fields as they are now, and the stability data beside them when there are
+    // some; the caller checks hasValidResults first.
+    SaveOutcome saveAs(const std::string& path);
     // The path of the last open or save as, and its name without the folder.
     const std::string& filePath() const { return filePath_; }
     std::string fileName() const;
 
     // What the printed sheet needs besides the wing; the wing loading is the result's text.
     SheetInputs sheetInputs(std::string title, std::string date) const;
+
+    // The tail and neutral point, kept beside the wing file; Clear removes them.
+    WingStability& stability() { return stability_; }
+    const WingStability& stability() const { return stability_; }
+    // From the results of the last valid calculation of the wing.
+    StabilityReport calculateStability() const;
+    // When stability data exist and calculate: what the preview and the sheet mark.
+    std::optional<StabilityResults> stabilityResults() const;
+    // The neutral point the preview marks, mm behind the root leading edge, when there is one.
+    std::optional<double> neutralPoint() const;
 
     const std::string& decimalSeparator() const { return decimalSeparator_; }
     const TextLookup& text() const { return text_; }
@@ -76,4 +95,5 @@ private:
     WingResults results_;
     bool hasValidResults_ = false;
     std::string filePath_;
+    WingStability stability_;
 };

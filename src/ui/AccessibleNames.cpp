@@ -2,6 +2,8 @@
 
 #include "ui/AccessibleNames.h"
 
+#include "calc/FormatResult.h"
+#include "calc/ResultTexts.h"
 #include "i18n/TextKeys.h"
 #include "session/AccessibleTexts.h"
 #include "ui/LanguageText.h"
@@ -45,23 +47,29 @@ void nameResults(MainWindowControls& c) {
             fromUtf8(resultName(caption->text().toStdString(), value->text().toStdString())));
 }
 
-// Described from what the labels show, which is the drawing's wing even after a refused one.
-void describePreview(MainWindowControls& c, const TextLookup& text) {
+// Described from what the labels show, which is the drawing's wing even after a refused one,
+// and from the neutral point the drawing marks.
+void describePreview(MainWindowControls& c, const TextLookup& text,
+                     std::string_view decimalSeparator) {
     std::optional<ResultTexts> shown;
+    std::string neutralPoint;
     if (!c.preview->isBlank()) {
         shown.emplace();
         shown->span = c.spanValue->text().toStdString();
         shown->meanChordStation = c.meanChordStationValue->text().toStdString();
         shown->balanceDistance = c.balanceDistanceValue->text().toStdString();
+        if (const std::optional<double> marked = c.preview->neutralPointX())
+            neutralPoint = formatResult(*marked, decimalSeparator) + std::string(kLengthUnit);
     }
     c.preview->setAccessibleName(fromUtf8(text(kPreviewName)));
-    c.preview->setAccessibleDescription(fromUtf8(previewDescription(shown, text)));
+    c.preview->setAccessibleDescription(fromUtf8(previewDescription(shown, text, neutralPoint)));
 }
 
 } // namespace
 
-void nameMainWindowControls(MainWindowControls& c, const TextLookup& text) {
+void nameMainWindowControls(MainWindowControls& c, const TextLookup& text,
+                            std::string_view decimalSeparator) {
     nameFields(c, text);
     nameResults(c);
-    describePreview(c, text);
+    describePreview(c, text, decimalSeparator);
 }

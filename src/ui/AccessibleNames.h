@@ -6,6 +6,10 @@
 
 #include "i18n/TextKey.h"
 
+#include <string_view>
+
 struct MainWindowControls;
 
-void nameMainWindowControls(MainWindowControls& controls, const TextLookup& text);
+// decimalSeparator writes the neutral point the preview marks as the results are written.
+void nameMainWindowControls(MainWindowControls& controls, const TextLookup& text,
+                            std::string_view decimalSeparator);

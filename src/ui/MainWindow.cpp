@@ -11,6 +11,7 @@
 #include "ui/PlainText.h"
 #include "ui/PlanformPreview.h"
 #include "ui/Prompter.h"
+#include "ui/SessionFieldLink.h"
 #include "ui/TranslateMainWindow.h"
 #include "ui/WingField.h"
 #include "ui/WingFileDrops.h"
@@ -25,7 +26,8 @@ MainWindow::MainWindow(Prompter& prompter, LanguageState& language)
     : prompter_(prompter)
     , language_(language)
     , session_(systemDecimalSeparator(), language.lookup())
-    , c_(buildMainWindowControls(*this)) {
+    , c_(buildMainWindowControls(*this))
+    , stabilityMenu_(buildStabilityMenu(*this, c_)) {
     // The window keeps the size of its form; the preview is drawn to that size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connectControls();
@@ -46,6 +48,7 @@ void MainWindow::connectControls() {
     connect(c_.languageAction, &QAction::triggered, this, &MainWindow::chooseLanguage);
     connect(c_.helpAction, &QAction::triggered, this, &MainWindow::showHelp);
     connect(c_.aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(stabilityMenu_.tailAction, &QAction::triggered, this, &MainWindow::showStability);
 
     struct PanelRow {
         const PanelFields& fields;
@@ -74,14 +77,9 @@ void MainWindow::connectControls() {
 
 // Every change of a field goes to the session; the chained root chords come back from it.
 void MainWindow::connectField(WingField* field, std::function<void(const std::string&)> forward) {
-    connect(field, &QLineEdit::textChanged, this,
-            [this, forward = std::move(forward)](const QString& text) {
-                if (showingSession_)
-                    return;
-                forward(text.toStdString());
-                showFields();
-            });
-    connect(field, &WingField::enterPressed, this, &MainWindow::calculate);
+    linkFieldToSession(
+        field, this, showingSession_, std::move(forward), [this] { showFields(); },
+        [this] { calculate(); });
 }
 
 bool MainWindow::start() {
@@ -98,7 +96,12 @@ void MainWindow::focusFirstField() {
 
 void MainWindow::translate() {
     ::translateMainWindow(*this, c_, language_);
-    nameMainWindowControls(c_, language_.lookup());
+    translateStabilityMenu(stabilityMenu_, language_);
+    nameControls();
+}
+
+void MainWindow::nameControls() {
+    nameMainWindowControls(c_, language_.lookup(), session_.decimalSeparator());
 }
 
 // Only fields whose text differs are set, so the one being typed in keeps its cursor.
@@ -131,8 +134,7 @@ void MainWindow::showResults() {
     c_.meanChordValue->setText(QString::fromStdString(texts.meanChord));
     selectRootChord();
     c_.wingLoadingValue->setText(QString::fromStdString(texts.wingLoading));
-    c_.preview->drawPreview(session_.planform(), session_.results());
-    nameMainWindowControls(c_, language_.lookup());
+    redrawPreview();
 }
 
 void MainWindow::clearResults() {
@@ -141,7 +143,7 @@ void MainWindow::clearResults() {
         result->clear();
     c_.preview->erase();
     c_.wingLoadingValue->clear();
-    nameMainWindowControls(c_, language_.lookup());
+    nameControls();
 }
 
 // A refused wing keeps the results and the drawing of the last good one on show.

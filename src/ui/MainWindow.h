@@ -6,6 +6,7 @@
 
 #include "session/WingSession.h"
 #include "ui/MainWindowControls.h"
+#include "ui/StabilityMenu.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -40,11 +41,13 @@ public:
     void chooseLanguage();
     void showHelp();
     void showAbout();
+    void showStability();
 
     void translate();
     void focusFirstField();
 
     const MainWindowControls& controls() const { return c_; }
+    const StabilityMenu& stabilityMenu() const { return stabilityMenu_; }
     const WingSession& session() const { return session_; }
     bool hasValidResults() const { return session_.hasValidResults(); }
     bool rootChordHadFocus() const { return rootChordHadFocus_; }
@@ -68,11 +71,16 @@ private:
     bool bothHalves() const;
     QString outlineTitle() const;
     bool writeOutput(const QString& path, std::string_view bytes);
+    void redrawPreview();
+    // What a screen reader hears of the form, the results and the preview, as they are now.
+    void nameControls();
+    void showStabilityFileProblem(const StabilityFileProblem& problem, TextKey intro);
 
     Prompter& prompter_;
     LanguageState& language_;
     WingSession session_;
     MainWindowControls c_;
+    StabilityMenu stabilityMenu_;
     bool rootChordHadFocus_ = false;
     QString printTitle_;
     QString lastWingFolder_;      // where the file dialogs start after the first save or open

@@ -47,12 +47,16 @@ void MainWindow::saveWingFileAs() {
         prompter_.saveFileName(wingFileDialog(uiText(language_, kSaveDialogTitle)));
     if (path.isEmpty())
         return;
-    if (const auto error = session_.saveAs(pathBytes(path))) {
-        showFileError(*error);
+    const SaveOutcome outcome = session_.saveAs(pathBytes(path));
+    if (outcome.fileError) {
+        showFileError(*outcome.fileError);
         return;
     }
     lastWingFolder_ = QFileInfo(path).absolutePath();
-    prompter_.messageBox(uiText(language_, kWingSavedMessage) + path, kPlainMessage, QString());
+    if (outcome.stabilityProblem)
+        showStabilityFileProblem(*outcome.stabilityProblem, kStabilityWriteMessage);
+    else
+        prompter_.messageBox(uiText(language_, kWingSavedMessage) + path, kPlainMessage, QString());
     showFileCaption();
 }
 
@@ -76,6 +80,8 @@ void MainWindow::openWingFileAt(const std::string& path) {
         showResults();
     else
         showCalculationMessage(outcome.report);
+    if (outcome.stabilityProblem)
+        showStabilityFileProblem(*outcome.stabilityProblem, kStabilityReadMessage);
     showFileCaption();
 }
 

@@ -33,22 +33,25 @@ PlanformPreview::PlanformPreview(QWidget* parent)
     setPalette(white);
 }
 
-void PlanformPreview::drawPreview(const WingPlanform& planform, const WingResults& results) {
+void PlanformPreview::drawPreview(const WingPlanform& planform, const WingResults& results,
+                                  std::optional<double> neutralPointX) {
     QPicture picture;
     QPainter painter(&picture);
     QPainterCanvas canvas(painter, {kPreviewWidthTwips, kPreviewHeightTwips});
-    const PreviewOutcome outcome = ::drawPreview(planform, results, canvas);
+    const PreviewOutcome outcome = ::drawPreview(planform, results, canvas, neutralPointX);
     painter.end();
     if (!outcome.drawn)
         return erase();
     picture_ = picture;
     blank_ = false;
+    neutralPointX_ = neutralPointX;
     update();
 }
 
 void PlanformPreview::erase() {
     picture_ = QPicture();
     blank_ = true;
+    neutralPointX_.reset();
     update();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QPicture>
 #include <QWidget>
+#include <optional>
 
 struct WingPlanform;
 struct WingResults;
@@ -14,10 +15,14 @@ class PlanformPreview : public QWidget {
 public:
     explicit PlanformPreview(QWidget* parent);
 
-    // Redraws the half-wing to scale; a wing whose scale cannot be produced leaves it blank.
-    void drawPreview(const WingPlanform& planform, const WingResults& results);
+    // Redraws the half-wing to scale, with the neutral point (mm behind the root leading edge)
+    // when there is one; a wing whose scale cannot be produced leaves it blank.
+    void drawPreview(const WingPlanform& planform, const WingResults& results,
+                     std::optional<double> neutralPointX = std::nullopt);
     void erase();
     bool isBlank() const { return blank_; }
+    // The neutral point the drawing marks, when it marks one.
+    std::optional<double> neutralPointX() const { return neutralPointX_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,4 +30,5 @@ protected:
 private:
     QPicture picture_;
     bool blank_ = true;
+    std::optional<double> neutralPointX_;
 };

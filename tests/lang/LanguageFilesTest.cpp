@@ -26,6 +26,7 @@ std::vector<TextKey> everyTextKey() {
     std::vector<TextKey> keys(kNamedTextKeys.begin(), kNamedTextKeys.end());
     keys.insert(keys.end(), kHelpLines.begin(), kHelpLines.end());
     keys.insert(keys.end(), kHelpTips.begin(), kHelpTips.end());
+    keys.insert(keys.end(), kStabilityHelpLines.begin(), kStabilityHelpLines.end());
     return keys;
 }
 
@@ -121,7 +122,9 @@ const KeyGroup kKeyGroups[] = {
       kExportOutlineAction, kBothHalvesAction, kQuitAction}},
     {"Help menu", {kHelpAction, kAboutAction}},
     {"menu bar and buttons",
-     {kFileMenu, kLanguageAction, kHelpMenu, kCalculateButton, kClearButton, kPrintButton}},
+     {kFileMenu, kLanguageAction, kStabilityMenu, kHelpMenu, kCalculateButton, kClearButton,
+      kPrintButton}},
+    {"stability window", {kNoTailCheck, kCalculateButton, kRemoveStabilityButton}},
 };
 
 TEST_F(LanguageFiles, AccessKeysAreUniqueWithinEachMenu) {
@@ -142,6 +145,22 @@ TEST_F(LanguageFiles, AccessKeysAreUniqueWithinEachMenu) {
     }
 }
 
+// The built-in English of the newer keys is what a language file without them shows: it must
+// read exactly as the English file does.
+TEST_F(LanguageFiles, EnglishFileAgreesWithTheBuiltInFallBacks) {
+    TestFolder empty;
+    LanguageState withoutFile{LanguagePlaces::beside(empty.path()), [](const std::string&) {
+                              }};
+    withoutFile.select("English");
+    language.select("English");
+    for (const TextKey& key : everyTextKey()) {
+        if (key.fallback.empty())
+            continue;
+        EXPECT_EQ(withoutFile.text(key), language.text(key))
+            << "[" << key.section << "] " << key.key;
+    }
+}
+
 // The blanks "%1" to "%9" a text leaves for the program to fill in, in order of their numbers.
 std::string blanksOf(std::string_view text) {
     std::string blanks;
@@ -157,7 +176,7 @@ std::string blanksOf(std::string_view text) {
 TEST_F(LanguageFiles, NewerKeysAreTranslatedWithTheirBlanks) {
     for (const std::string& name : shippedLanguages()) {
         const std::string file = kLangFolder + kPathSeparator + name + ".lng";
-        for (const TextKey& key : kNamedTextKeys) {
+        for (const TextKey& key : everyTextKey()) {
             if (key.fallback.empty())
                 continue;
             SCOPED_TRACE(name + " [" + std::string(key.section) + "] " + std::string(key.key));

@@ -129,7 +129,7 @@ TEST_F(Accessibility, LanguageListIsNamedAtFirstStartAndFromTheMenu) {
     EXPECT_TRUE(prompter.modalScripts.empty());
 }
 
-// The help, About and sketch windows: every control a user can reach has a name.
+// The help, About, sketch and stability windows: every control a user can reach has a name.
 TEST_F(Accessibility, EveryWindowNamesItsControls) {
     std::filesystem::copy_file(std::filesystem::path(WINGSHEET_SOURCE_LANG) / "English.gif",
                                folder / "English.gif");
@@ -147,7 +147,9 @@ TEST_F(Accessibility, EveryWindowNamesItsControls) {
     window->showHelp();
     prompter.modalScripts.push_back(check);
     window->showAbout();
-    EXPECT_EQ(prompter.modalRuns, 3);
+    prompter.modalScripts.push_back(check);
+    window->showStability();
+    EXPECT_EQ(prompter.modalRuns, 4);
     EXPECT_TRUE(problems.empty()) << listed(problems);
 }
 

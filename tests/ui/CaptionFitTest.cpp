@@ -5,7 +5,9 @@
 #include "WindowChecks.h"
 #include "base/FileListing.h"
 #include "ui/HelpDialog.h"
+#include "ui/StabilityDialog.h"
 
+#include <QCheckBox>
 #include <QTest>
 
 namespace {
@@ -42,6 +44,18 @@ const std::vector<TypedPanel> kWideWing = {{"2500", "2400", "2000", "-1500"},
                                            {"2200", "2100", "2000", "0"},
                                            {"2100", "2000", "2000", "500"}};
 
+// A tail as large as the wide wing, far behind it, so the stability results are at their widest.
+void typeWideTail(const StabilityDialogControls& c) {
+    c.noTailCheck->click();
+    c.rootChordFields[0]->setText(kWideWing[0][0]);
+    for (int panel = 0; panel < kPanelCount; ++panel) {
+        c.tipChordFields[panel]->setText(kWideWing[panel][1]);
+        c.panelLengthFields[panel]->setText(kWideWing[panel][2]);
+        c.sweepOffsetFields[panel]->setText(kWideWing[panel][3]);
+    }
+    c.distanceField->setText("99999");
+}
+
 TEST_F(CaptionFit, EveryCaptionOfEveryWindowFitsInEveryLanguage) {
     const std::vector<std::string> languages = shippedLanguages();
     ASSERT_EQ(languages.size(), 6u);
@@ -69,6 +83,17 @@ TEST_F(CaptionFit, EveryCaptionOfEveryWindowFitsInEveryLanguage) {
         window->showHelp();
         checkNextWindow(problems);
         window->showAbout();
+        prompter.modalScripts.push_back([&problems](QDialog& dialog) {
+            auto& stability = dynamic_cast<StabilityDialog&>(dialog);
+            typeWideTail(stability.controls());
+            stability.calculate();
+            EXPECT_FALSE(stability.controls().tailVolume.value->text().isEmpty());
+            stability.show();
+            for (std::string& problem : captionsThatDoNotFit(stability))
+                problems.push_back(std::move(problem));
+            stability.close();
+        });
+        window->showStability();
         checkNextWindow(problems);
         window->chooseLanguage();
         EXPECT_TRUE(prompter.modalScripts.empty());

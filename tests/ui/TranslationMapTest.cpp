@@ -6,8 +6,10 @@
 #include "support/NamedTexts.h"
 #include "ui/AboutDialog.h"
 #include "ui/HelpDialog.h"
+#include "ui/StabilityDialog.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QMenu>
 #include <map>
@@ -20,6 +22,7 @@ std::string namedLanguageFile() {
     std::vector<TextKey> keys(kNamedTextKeys.begin(), kNamedTextKeys.end());
     keys.insert(keys.end(), kHelpLines.begin(), kHelpLines.end());
     keys.insert(keys.end(), kHelpTips.begin(), kHelpTips.end());
+    keys.insert(keys.end(), kStabilityHelpLines.begin(), kStabilityHelpLines.end());
     for (const TextKey& key : keys) {
         std::string section(key.section);
         std::ranges::transform(section, section.begin(), ::tolower);
@@ -132,6 +135,86 @@ TEST_F(TranslationMap, EveryControlShowsItsOwnKey) {
         EXPECT_EQ(chooser.okButton()->text(), "OK");
     });
     window->chooseLanguage();
+    EXPECT_TRUE(prompter.modalScripts.empty());
+}
+
+// The stability window and its menu, control by control, the field names included.
+TEST_F(TranslationMap, EveryStabilityControlShowsItsOwnKey) {
+    writeBytes(folder / "Named.lng", namedLanguageFile());
+    startWindow("Named");
+    const StabilityMenu& menu = window->stabilityMenu();
+    EXPECT_EQ(menu.menu->title(), "Stability/Menu");
+    EXPECT_EQ(menu.tailAction->text(), "Stability/Open");
+    prompter.modalScripts.push_back([](QDialog& dialog) {
+        const StabilityDialogControls& c = dynamic_cast<StabilityDialog&>(dialog).controls();
+        const auto label = [](const char* what, const QLabel* l, const char* text,
+                              const char* toolTip = "") {
+            return Shown{what, l->text(), shownToolTip(l->toolTip()), text, toolTip};
+        };
+        const auto result = [&label](const char* what, const StabilityResultRow& row,
+                                     const char* text, const char* toolTip = "") {
+            return label(what, row.caption, text, toolTip);
+        };
+        const auto name = [](const char* what, const QWidget* w, const char* text) {
+            return Shown{what, w->accessibleName(), {}, text};
+        };
+        const Shown shown[] = {
+            {"window title", dialog.windowTitle(), {}, "Stability/Title"},
+            {"no tail", c.noTailCheck->text(), c.noTailCheck->toolTip(), "Stability/NoTail"},
+            {"tail frame", c.tailGroup->title(), c.tailGroup->toolTip(), "Stability/Tail"},
+            label("panel 1", c.panelCaptions[0], "Label/12 1"),
+            label("panel 5", c.panelCaptions[4], "Label/12 5"),
+            label("root chord", c.rowCaptions[0], "Label/1"),
+            label("tip chord", c.rowCaptions[1], "Label/2"),
+            label("panel length", c.rowCaptions[2], "Label/3"),
+            label("sweep", c.rowCaptions[3], "Label/4", "Label/4t"),
+            label("distance", c.distanceCaption, "Stability/Distance", "Stability/DistanceTip"),
+            label("position", c.positionCaption, "Stability/Position"),
+            {"on the fuselage", c.positionCombo->itemText(0), {}, "Stability/OnFuselage"},
+            {"on the fin", c.positionCombo->itemText(1), {}, "Stability/OnFin"},
+            {"T-tail", c.positionCombo->itemText(2), {}, "Stability/TTail"},
+            {"other value", c.positionCombo->itemText(3), {}, "Stability/OtherValue"},
+            label("efficiency", c.efficiencyCaption, "Stability/Efficiency",
+                  "Stability/EfficiencyTip"),
+            label("margin", c.marginCaption, "Stability/Margin", "Stability/MarginTip"),
+            {"results frame", c.resultsGroup->title(), {}, "Label/14"},
+            result("tail area", c.tailArea, "Stability/TailArea"),
+            result("tail mean chord", c.tailMeanChord, "Stability/TailMac"),
+            result("tail aspect ratio", c.tailAspectRatio, "Stability/TailAspectRatio"),
+            result("tail arm", c.tailArm, "Stability/TailArm", "Stability/TailArmTip"),
+            result("tail volume", c.tailVolume, "Stability/TailVolume"),
+            result("neutral point", c.neutralPoint, "Stability/NeutralPoint",
+                   "Stability/NeutralPointTip"),
+            result("balance for margin", c.balanceForMargin, "Stability/BalanceForMargin",
+                   "Stability/BalanceForMarginTip"),
+            result("margin at balance", c.marginAtBalance, "Stability/MarginAtBalance",
+                   "Stability/MarginAtBalanceTip"),
+            {"method frame", c.helpGroup->title(), {}, "Stability/HelpTitle"},
+            {"method",
+             c.helpLabel->text().section('\n', 0, 1),
+             {},
+             "StabilityHelp/1\nStabilityHelp/2"},
+            {"Calculate", c.calculateButton->text(), shownToolTip(c.calculateButton->toolTip()),
+             "Button/1", "ToolTipText/1"},
+            {"Remove", c.removeButton->text(), shownToolTip(c.removeButton->toolTip()),
+             "Stability/Remove", "Stability/RemoveTip"},
+            {"OK", c.okButton->text(), c.okButton->toolTip(), "Button/4"},
+            name("root chord 1 name", c.rootChordFields[0], "Stability/TailField Label/1 1"),
+            name("tip chord 3 name", c.tipChordFields[2], "Stability/TailField Label/2 3"),
+            name("length 4 name", c.panelLengthFields[3], "Stability/TailField Label/3 4"),
+            name("sweep 5 name", c.sweepOffsetFields[4], "Stability/TailField Label/4 5"),
+            name("distance name", c.distanceField, "Stability/Distance, mm"),
+            name("position name", c.positionCombo, "Stability/Position"),
+            name("efficiency name", c.efficiencyField, "Stability/Efficiency"),
+            name("margin name", c.marginField, "Stability/Margin, %"),
+        };
+        for (const Shown& row : shown) {
+            SCOPED_TRACE(row.what.toStdString());
+            EXPECT_EQ(row.text, row.expectedText);
+            EXPECT_EQ(row.toolTip, row.expectedToolTip);
+        }
+    });
+    window->showStability();
     EXPECT_TRUE(prompter.modalScripts.empty());
 }
 

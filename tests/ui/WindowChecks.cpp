@@ -44,15 +44,23 @@ std::string describe(const QWidget* widget) {
 }
 
 // The parts of compound widgets (a combo box's list, a scroll area's bars) are theirs to place.
+// A combo box's list lives in a popup of its own, once the combo has made it.
 bool isPartOfAControl(const QWidget* widget) {
-    for (const QWidget* above = widget->parentWidget(); above && !above->isWindow();
-         above = above->parentWidget()) {
+    for (const QWidget* above = widget->parentWidget(); above; above = above->parentWidget()) {
         if (qobject_cast<const QComboBox*>(above) || qobject_cast<const QAbstractSpinBox*>(above) ||
             qobject_cast<const QAbstractScrollArea*>(above) ||
             qobject_cast<const QLineEdit*>(above) || qobject_cast<const QMenuBar*>(above))
             return true;
+        if (above->isWindow() && above->windowType() != Qt::Popup)
+            break;
     }
     return widget->objectName().startsWith(QLatin1String("qt_"));
+}
+
+// The menu bar's menus are the window's own (the bar is their parent); a menu inside a control,
+// such as a field's context menu, is Qt's.
+bool isWindowMenu(const QMenu* menu) {
+    return qobject_cast<const QMenuBar*>(menu->parentWidget()) || !isPartOfAControl(menu);
 }
 
 // Line breaks at the end show nothing, so they need no room.
@@ -204,7 +212,7 @@ std::vector<std::string> captionsThatDoNotFit(const QWidget& window) {
     for (const QWidget* widget : widgets) {
         if (widget->isWindow()) {
             const auto* menu = qobject_cast<const QMenu*>(widget);
-            if (menu && !isPartOfAControl(menu))
+            if (menu && isWindowMenu(menu))
                 checkMenuEntries(menu, menu->actions(), problems);
             continue;
         }

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/SessionFieldLink.h"
+
+#include "ui/WingField.h"
+
+void linkFieldToSession(WingField* field, QObject* view, const bool& showingSession,
+                        std::function<void(const std::string&)> forward,
+                        std::function<void()> showSession, std::function<void()> calculate) {
+    QObject::connect(field, &QLineEdit::textChanged, view,
+                     [&showingSession, forward = std::move(forward),
+                      showSession = std::move(showSession)](const QString& text) {
+                         if (showingSession)
+                             return;
+                         forward(text.toStdString());
+                         showSession();
+                     });
+    QObject::connect(field, &WingField::enterPressed, view, std::move(calculate));
+}
