@@ -89,9 +89,9 @@ TEST_P(IniReadCacheChange, IsSeenAtTheNextRead) {
 
 INSTANTIATE_TEST_SUITE_P(EveryChange, IniReadCacheChange,
                          testing::Combine(testing::ValuesIn(kChanges), testing::Bool()),
-                         [](const auto& info) {
-                             std::string name = std::get<0>(info.param).name;
-                             name += std::get<1>(info.param) ? " settled" : " just written";
+                         [](const auto& instance) {
+                             std::string name = std::get<0>(instance.param).name;
+                             name += std::get<1>(instance.param) ? " settled" : " just written";
                              for (char& c : name)
                                  c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
                              return name;
