@@ -40,6 +40,12 @@ std::string encode(const std::string& content, IniEncoding encoding) {
 
 } // namespace
 
+std::string iniValueIn(std::string_view text, std::string_view section, std::string_view key,
+                       std::size_t maxCharacters) {
+    const std::optional<std::string> value = findIniValue(text, section, key);
+    return value ? std::string(firstCharacters(*value, maxCharacters)) : std::string();
+}
+
 IniRead readIniValue(const std::string& path, std::string_view section, std::string_view key,
                      std::size_t maxCharacters) {
     std::string bytes;
@@ -48,8 +54,7 @@ IniRead readIniValue(const std::string& path, std::string_view section, std::str
             return {};
         return {{}, std::move(error)};
     }
-    const std::optional<std::string> value = findIniValue(decodeText(bytes), section, key);
-    return {value ? std::string(firstCharacters(*value, maxCharacters)) : std::string(), {}};
+    return {iniValueIn(decodeText(bytes), section, key, maxCharacters), {}};
 }
 
 std::optional<FileError> writeIniValue(const std::string& path, std::string_view section,

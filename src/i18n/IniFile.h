@@ -15,6 +15,10 @@ struct IniRead {
     std::optional<FileError> error; // set when the file exists but cannot be read
 };
 
+// The value of that key in decoded INI text, at most maxCharacters long; "" when it is missing.
+std::string iniValueIn(std::string_view text, std::string_view section, std::string_view key,
+                       std::size_t maxCharacters);
+
 // A missing file is an ordinary state (no language yet, no tz.ini yet): no error.
 IniRead readIniValue(const std::string& path, std::string_view section, std::string_view key,
                      std::size_t maxCharacters);

@@ -68,6 +68,7 @@ std::optional<FileError> LanguageState::writeValue(std::string_view section, std
     std::optional<FileError> error = settingsFolderError();
     if (!error)
         error = writeIniValue(places_.settingsFile, section, key, value);
+    iniReads_.forget(places_.settingsFile);
     return error;
 }
 
@@ -126,7 +127,7 @@ bool LanguageState::hasLanguageFile(const std::string& name) const {
 std::string LanguageState::readValue(const std::string& path, std::string_view section,
                                      std::string_view key, std::size_t maxCharacters,
                                      std::string_view procedure) const {
-    IniRead read = readIniValue(path, section, key, maxCharacters);
+    IniRead read = iniReads_.read(path, section, key, maxCharacters);
     if (read.error)
         reports_.reportReadFailureOnce(path, *read.error, procedure);
     else

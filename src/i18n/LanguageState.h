@@ -5,6 +5,7 @@
 #pragma once
 
 #include "i18n/FailureReport.h"
+#include "i18n/IniReadCache.h"
 #include "i18n/LanguagePlaces.h"
 #include "i18n/TextKey.h"
 
@@ -45,8 +46,8 @@ public:
     void setChoosingAtStartup(bool choosing) { choosingAtStartup_ = choosing; }
 
     // The text of that key in the current language file; when anything is missing, the key's
-    // fall-back (see TextKey). The file is read anew on every call, so a newly chosen language
-    // shows at the next lookup.
+    // fall-back (see TextKey). A file changed on disk or a newly chosen language shows at the
+    // next lookup.
     std::string text(TextKey key) const;
     TextLookup lookup() const;
 
@@ -81,4 +82,5 @@ private:
     std::string languageFile_; // the file of name_ as found when it was selected
     bool choosingAtStartup_ = false;
     mutable FailureReports reports_;
+    mutable IniReadCache iniReads_;
 };

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ui/ButtonPictures.h"
 #include "ui/FormFont.h"
 #include "ui/MainWindowControls.h"
 #include "ui/PlanformPreview.h"
@@ -11,7 +12,6 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStyle>
 
 namespace {
 
@@ -52,9 +52,9 @@ WingField* makeField(QWidget* parent, const QString& allowed, double left, doubl
     return field;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& text, QStyle::StandardPixmap picture,
-                        double top) {
-    auto* button = new QPushButton(parent->style()->standardIcon(picture), text, parent);
+QPushButton* makeButton(QWidget* parent, const QString& text, ButtonPicture picture, double top) {
+    auto* button = new QPushButton(
+        buttonPicture(picture, kButtonIconPixels, parent->devicePixelRatioF()), text, parent);
     button->setGeometry(twipsRect(6720, top, 1020, 495));
     button->setFont(formFont(8.25, false));
     button->setAutoDefault(true); // Enter presses the button that has the focus
@@ -127,12 +127,9 @@ void buildInputs(QWidget* central, MainWindowControls& c) {
     c.percentCaption =
         makeLabel(frame, QStringLiteral("%"), twipsRect(2820, 2160, 300, kRowHeight), true);
 
-    c.calculateButton =
-        makeButton(frame, QStringLiteral("&Calcul"), QStyle::SP_DialogApplyButton, 600);
-    c.clearButton =
-        makeButton(frame, QStringLiteral("&Efface"), QStyle::SP_DialogResetButton, 1320);
-    c.printButton =
-        makeButton(frame, QStringLiteral("&Imprimer"), QStyle::SP_FileDialogDetailedView, 2040);
+    c.calculateButton = makeButton(frame, QStringLiteral("&Calcul"), ButtonPicture::Calculate, 600);
+    c.clearButton = makeButton(frame, QStringLiteral("&Efface"), ButtonPicture::Clear, 1320);
+    c.printButton = makeButton(frame, QStringLiteral("&Imprimer"), ButtonPicture::Print, 2040);
 }
 
 void buildMassLine(QWidget* central, MainWindowControls& c) {

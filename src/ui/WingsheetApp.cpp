@@ -3,6 +3,7 @@
 #include "ui/WingsheetApp.h"
 
 #include "i18n/LanguageState.h"
+#include "ui/FontConfigurationPreload.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPrompter.h"
 
@@ -50,8 +51,13 @@ bool showMainWindow(MainWindow& window, const std::string& wingFile) {
 
 int runWingsheetWindow(int argc, char** argv, LanguageState& language,
                        const std::string& wingFile) {
+    FontConfigurationPreload fonts;
+    // The menus stay in the window, whose layout is fixed; asking the session bus for a global
+    // menu bar held up every start.
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Wingsheet"));
+    fonts.wait();
     QtPrompter prompter;
     const FailureReportsInMessageBoxes reports(language, prompter);
 
