@@ -6,6 +6,7 @@
 #include "app/FullSizeExport.h"
 #include "app/HeadlessApplication.h"
 #include "i18n/TextKeys.h"
+#include "print/ByteView.h"
 #include "print/OutlineSvg.h"
 #include "print/SystemLocale.h"
 #include "print/TilePrinter.h"
@@ -15,10 +16,6 @@
 #include <string_view>
 
 namespace {
-
-std::string_view bytesOf(const QByteArray& bytes) {
-    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
 
 int writeSvg(const CommandRequest& request, const LanguageState& language,
              const FullSizeFigure& figure, const std::string& title, std::ostream& err) {

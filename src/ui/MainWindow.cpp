@@ -104,23 +104,17 @@ void MainWindow::nameControls() {
     nameMainWindowControls(c_, language_.lookup(), session_.decimalSeparator());
 }
 
-// Only fields whose text differs are set, so the one being typed in keeps its cursor.
 void MainWindow::showFields() {
     const WingFields& fields = session_.fields();
-    const auto show = [](WingField* field, const std::string& text) {
-        const QString shown = QString::fromStdString(text);
-        if (field->text() != shown)
-            field->setText(shown);
-    };
     showingSession_ = true;
     for (int i = 0; i < kPanelCount; ++i) {
-        show(c_.rootChordFields[i], fields.rootChord[i]);
-        show(c_.tipChordFields[i], fields.tipChord[i]);
-        show(c_.panelLengthFields[i], fields.panelLength[i]);
-        show(c_.sweepOffsetFields[i], fields.sweepOffset[i]);
+        showSessionText(c_.rootChordFields[i], fields.rootChord[i]);
+        showSessionText(c_.tipChordFields[i], fields.tipChord[i]);
+        showSessionText(c_.panelLengthFields[i], fields.panelLength[i]);
+        showSessionText(c_.sweepOffsetFields[i], fields.sweepOffset[i]);
     }
-    show(c_.balanceField, fields.balancePercent);
-    show(c_.massField, fields.mass);
+    showSessionText(c_.balanceField, fields.balancePercent);
+    showSessionText(c_.massField, fields.mass);
     showingSession_ = false;
 }
 

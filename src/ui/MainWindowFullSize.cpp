@@ -7,6 +7,7 @@
 #include "draw/RecordingCanvas.h"
 #include "dxf/OutlineDxf.h"
 #include "i18n/TextKeys.h"
+#include "print/ByteView.h"
 #include "print/OutlineSvg.h"
 #include "print/SheetPreview.h"
 #include "print/SystemLocale.h"
@@ -27,10 +28,6 @@
 namespace {
 
 enum class OutlineType { Dxf, Svg }; // in the order the export dialog offers them
-
-std::string_view bytesOf(const QByteArray& bytes) {
-    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
 
 // Where no printer says otherwise, the paper of the user's country.
 QPageSize localPaper() {
@@ -113,9 +110,7 @@ void MainWindow::printFullSize() {
     TilePrintOutcome outcome;
     if (choice == PrinterChoice::NoPrinter) {
         const QString printsOn = uiText(language_, kPrintsOnMessage) + QStringLiteral(" PDF");
-        pdfPath = prompter_.saveFileName(
-            {printsOn, QStringLiteral("PDF (*.pdf)"), documentsFolder(),
-             fileNameFor(printTitle_, QStringLiteral(".pdf")), QStringLiteral("pdf")});
+        pdfPath = prompter_.saveFileName(pdfFileDialog(printsOn, printTitle_));
         if (pdfPath.isEmpty())
             return;
         outcome = tilesPdf(*figure, localPaper(), texts);

@@ -25,9 +25,7 @@ SheetTarget askTarget(Prompter& prompter, const QString& printer, const QString&
                       const QString& title) {
     if (!printer.isEmpty())
         return SheetTarget::printer(printer);
-    return SheetTarget::pdf(pathBytes(prompter.saveFileName(
-        {printsOn, QStringLiteral("PDF (*.pdf)"), documentsFolder(),
-         fileNameFor(title, QStringLiteral(".pdf")), QStringLiteral("pdf")})));
+    return SheetTarget::pdf(pathBytes(prompter.saveFileName(pdfFileDialog(printsOn, title))));
 }
 
 } // namespace

@@ -20,3 +20,8 @@ QString fileNameFor(const QString& title, const QString& suffix) {
     }
     return name + suffix;
 }
+
+FileDialogRequest pdfFileDialog(const QString& dialogTitle, const QString& sheetTitle) {
+    return {dialogTitle, QStringLiteral("PDF (*.pdf)"), documentsFolder(),
+            fileNameFor(sheetTitle, QStringLiteral(".pdf")), QStringLiteral("pdf")};
+}

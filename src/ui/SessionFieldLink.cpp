@@ -17,3 +17,9 @@ void linkFieldToSession(WingField* field, QObject* view, const bool& showingSess
                      });
     QObject::connect(field, &WingField::enterPressed, view, std::move(calculate));
 }
+
+void showSessionText(WingField* field, const std::string& text) {
+    const QString shown = QString::fromStdString(text);
+    if (field->text() != shown)
+        field->setText(shown);
+}

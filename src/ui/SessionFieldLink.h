@@ -14,3 +14,7 @@ class WingField;
 void linkFieldToSession(WingField* field, QObject* view, const bool& showingSession,
                         std::function<void(const std::string&)> forward,
                         std::function<void()> showSession, std::function<void()> calculate);
+
+// Sets the session's text in the field only when it differs, so the field being typed in keeps
+// its cursor.
+void showSessionText(WingField* field, const std::string& text);

@@ -35,22 +35,12 @@ constexpr std::array<TextKey, 4> kTailRowCaptions{kRootChordCaption, kTipChordCa
 constexpr std::array<WingInput, 4> kTailRowInputs{WingInput::RootChord, WingInput::TipChord,
                                                   WingInput::PanelLength, WingInput::SweepOffset};
 
-QString fromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-void showText(WingField* field, const std::string& text) {
-    const QString shown = fromStd(text);
-    if (field->text() != shown)
-        field->setText(shown);
-}
-
 QString percentText(double value, const std::string& separator) {
-    return fromStd(formatResult(value, separator)) + QStringLiteral(" %");
+    return fromUtf8(formatResult(value, separator)) + QStringLiteral(" %");
 }
 
 QString lengthText(double value, const std::string& separator) {
-    return fromStd(formatResult(value, separator) + std::string(kLengthUnit));
+    return fromUtf8(formatResult(value, separator) + std::string(kLengthUnit));
 }
 
 } // namespace
@@ -69,6 +59,16 @@ StabilityDialog::StabilityDialog(QWidget* owner, Prompter& prompter, const Langu
     showCurrentResults();
 }
 
+// The tail grid's rows, root chord to sweep, in the order of kTailRowCaptions.
+std::array<const StabilityPanelFields*, 4> StabilityDialog::panelRows() const {
+    return {&c_.rootChordFields, &c_.tipChordFields, &c_.panelLengthFields, &c_.sweepOffsetFields};
+}
+
+std::array<const StabilityResultRow*, 8> StabilityDialog::resultRows() const {
+    return {&c_.tailArea,   &c_.tailMeanChord, &c_.tailAspectRatio,  &c_.tailArm,
+            &c_.tailVolume, &c_.neutralPoint,  &c_.balanceForMargin, &c_.marginAtBalance};
+}
+
 void StabilityDialog::connectControls() {
     connect(c_.noTailCheck, &QCheckBox::toggled, this, [this](bool noTail) {
         if (showingSession_)
@@ -76,8 +76,7 @@ void StabilityDialog::connectControls() {
         session_.stability().setHasTail(!noTail);
         showTailEnabled();
     });
-    const std::array<const StabilityPanelFields*, 4> rows{
-        &c_.rootChordFields, &c_.tipChordFields, &c_.panelLengthFields, &c_.sweepOffsetFields};
+    const auto rows = panelRows();
     constexpr std::array<PanelField, 4> kRowFields{PanelField::RootChord, PanelField::TipChord,
                                                    PanelField::PanelLength,
                                                    PanelField::SweepOffset};
@@ -114,7 +113,7 @@ void StabilityDialog::pickPosition(int index) {
         return;
     }
     c_.efficiencyField->setText(
-        fromStd(efficiencyText(kPositionEfficiencies[index], session_.decimalSeparator())));
+        fromUtf8(efficiencyText(kPositionEfficiencies[index], session_.decimalSeparator())));
 }
 
 // Only fields whose text differs are set, so the one being typed in keeps its cursor.
@@ -123,14 +122,14 @@ void StabilityDialog::showFields() {
     showingSession_ = true;
     c_.noTailCheck->setChecked(!fields.hasTail);
     for (int panel = 0; panel < kPanelCount; ++panel) {
-        showText(c_.rootChordFields[panel], fields.tail.rootChord[panel]);
-        showText(c_.tipChordFields[panel], fields.tail.tipChord[panel]);
-        showText(c_.panelLengthFields[panel], fields.tail.panelLength[panel]);
-        showText(c_.sweepOffsetFields[panel], fields.tail.sweepOffset[panel]);
+        showSessionText(c_.rootChordFields[panel], fields.tail.rootChord[panel]);
+        showSessionText(c_.tipChordFields[panel], fields.tail.tipChord[panel]);
+        showSessionText(c_.panelLengthFields[panel], fields.tail.panelLength[panel]);
+        showSessionText(c_.sweepOffsetFields[panel], fields.tail.sweepOffset[panel]);
     }
-    showText(c_.distanceField, fields.distance);
-    showText(c_.efficiencyField, fields.efficiency);
-    showText(c_.marginField, fields.margin);
+    showSessionText(c_.distanceField, fields.distance);
+    showSessionText(c_.efficiencyField, fields.efficiency);
+    showSessionText(c_.marginField, fields.margin);
     showingSession_ = false;
     showTailEnabled();
     showPosition();
@@ -188,12 +187,12 @@ void StabilityDialog::showCurrentResults() {
 void StabilityDialog::showResults(const StabilityResults& r) {
     const std::string& separator = session_.decimalSeparator();
     const auto number = [&separator](double value) {
-        return fromStd(formatResult(value, separator));
+        return fromUtf8(formatResult(value, separator));
     };
     clearResults();
     if (r.hasTail) {
         c_.tailArea.value->setText(
-            fromStd(formatResult(r.tail.area, separator) + std::string(kAreaUnit)));
+            fromUtf8(formatResult(r.tail.area, separator) + std::string(kAreaUnit)));
         c_.tailMeanChord.value->setText(lengthText(r.tail.meanChord, separator));
         c_.tailAspectRatio.value->setText(number(r.tail.aspectRatio));
         c_.tailArm.value->setText(lengthText(r.tailArm, separator));
@@ -208,9 +207,7 @@ void StabilityDialog::showResults(const StabilityResults& r) {
 }
 
 void StabilityDialog::clearResults() {
-    for (const StabilityResultRow* row :
-         {&c_.tailArea, &c_.tailMeanChord, &c_.tailAspectRatio, &c_.tailArm, &c_.tailVolume,
-          &c_.neutralPoint, &c_.balanceForMargin, &c_.marginAtBalance}) {
+    for (const StabilityResultRow* row : resultRows()) {
         row->value->clear();
         if (row->percentValue)
             row->percentValue->clear();
@@ -224,9 +221,7 @@ void StabilityDialog::nameResults() {
         value->setAccessibleName(
             fromUtf8(resultName(caption->text().toStdString(), value->text().toStdString())));
     };
-    for (const StabilityResultRow* row :
-         {&c_.tailArea, &c_.tailMeanChord, &c_.tailAspectRatio, &c_.tailArm, &c_.tailVolume,
-          &c_.neutralPoint, &c_.balanceForMargin, &c_.marginAtBalance}) {
+    for (const StabilityResultRow* row : resultRows()) {
         name(row->value, row->caption);
         if (row->percentValue)
             name(row->percentValue, row->caption);
@@ -236,8 +231,7 @@ void StabilityDialog::nameResults() {
 // The tail's fields are named as its messages name them; the others by caption and unit.
 void StabilityDialog::nameFields() {
     const TextLookup text = language_.lookup();
-    const std::array<const StabilityPanelFields*, 4> rows{
-        &c_.rootChordFields, &c_.tipChordFields, &c_.panelLengthFields, &c_.sweepOffsetFields};
+    const auto rows = panelRows();
     for (std::size_t row = 0; row < rows.size(); ++row) {
         for (int panel = 0; panel < kPanelCount; ++panel)
             (*rows[row])[panel]->setAccessibleName(

@@ -86,6 +86,8 @@ public:
     void removeStability();
 
 private:
+    std::array<const StabilityPanelFields*, 4> panelRows() const;
+    std::array<const StabilityResultRow*, 8> resultRows() const;
     void connectControls();
     void connectField(WingField* field, std::function<void(const std::string&)> forward);
     void pickPosition(int index);
