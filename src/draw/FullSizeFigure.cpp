@@ -96,9 +96,7 @@ MmRect cornersBounds(const std::vector<MmPoint>& corners) {
 // Under the figure, where no outline reaches, starting at the root axis (the figure's left end
 // should it reach further left than the root).
 void addTextBlock(FullSizeFigure& figure, const std::vector<std::string>& lines) {
-    MmRect drawn = outlineBounds(figure);
-    for (const FigureLine& mark : figure.marks)
-        drawn = unite(drawn, boundsOf(mark.segment));
+    const MmRect drawn = figureBounds(figure); // the outline and the marks: no text yet
     const double left = figure.bothHalves ? 0 : drawn.left;
     double baseline = drawn.bottom + kTextGapMm + kFigureTextHeightMm;
     for (const std::string& line : lines) {

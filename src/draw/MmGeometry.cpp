@@ -4,10 +4,6 @@
 
 #include <algorithm>
 
-bool MmRect::contains(MmPoint point) const {
-    return point.x >= left && point.x <= right && point.y >= top && point.y <= bottom;
-}
-
 bool MmRect::intersects(const MmRect& other) const {
     return other.left <= right && other.right >= left && other.top <= bottom && other.bottom >= top;
 }

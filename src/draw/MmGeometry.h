@@ -25,8 +25,6 @@ struct MmRect {
 
     double width() const { return right - left; }
     double height() const { return bottom - top; }
-    // Edges count as inside: a line along a tile's edge belongs to the tile.
-    bool contains(MmPoint point) const;
     bool intersects(const MmRect& other) const;
     bool operator==(const MmRect&) const = default;
 };

@@ -42,18 +42,6 @@ std::optional<PanelStrokes> makePanelStrokes(const WingPlanform& planform, int p
     return strokes;
 }
 
-std::optional<MarkStroke> narrowMark(double fromX, double fromY, double toX, double toY,
-                                     Rgb colour) {
-    const auto x1 = toCanvasCoordinate(fromX);
-    const auto y1 = toCanvasCoordinate(fromY);
-    const auto x2 = toCanvasCoordinate(toX);
-    const auto y2 = toCanvasCoordinate(toY);
-    if (!(x1 && y1 && x2 && y2)) {
-        return std::nullopt;
-    }
-    return MarkStroke{{*x1, *y1}, {*x2, *y2}, colour};
-}
-
 // The mean chord is drawn through the balance point, half a chord ahead and a full chord behind;
 // the fixed offsets are twips and do not scale.
 std::optional<std::array<MarkStroke, kMarkCount>> makeMarkStrokes(const WingPlanform& planform,
@@ -92,6 +80,18 @@ void drawPanel(const PanelStrokes& panel, PlanformCanvas& canvas) {
 }
 
 } // namespace
+
+std::optional<MarkStroke> narrowMark(double fromX, double fromY, double toX, double toY,
+                                     Rgb colour) {
+    const auto x1 = toCanvasCoordinate(fromX);
+    const auto y1 = toCanvasCoordinate(fromY);
+    const auto x2 = toCanvasCoordinate(toX);
+    const auto y2 = toCanvasCoordinate(toY);
+    if (!(x1 && y1 && x2 && y2)) {
+        return std::nullopt;
+    }
+    return MarkStroke{{*x1, *y1}, {*x2, *y2}, colour};
+}
 
 bool lastPanelInRange(const WingPlanform& planform) {
     return planform.lastPanel >= 0 && planform.lastPanel < kPanelCount;

@@ -32,6 +32,11 @@ struct MarkStroke {
     Rgb colour;
 };
 
+// A mark from (fromX, fromY) to (toX, toY) in canvas twips, narrowed to the canvas's numbers;
+// nothing when a coordinate does not fit.
+std::optional<MarkStroke> narrowMark(double fromX, double fromY, double toX, double toY,
+                                     Rgb colour);
+
 inline constexpr int kMarkCount = 5;
 
 struct PlanformFigure {

@@ -2,6 +2,8 @@
 
 #include "draw/TilePage.h"
 
+#include "i18n/TextPattern.h"
+
 #include <algorithm>
 
 namespace {
@@ -143,17 +145,7 @@ void drawAssemblyMap(const FullSizeFigure& figure, const TileLayout& layout,
 } // namespace
 
 std::string pageOfPagesText(std::string_view pattern, std::size_t page, std::size_t pages) {
-    std::string text;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() &&
-            (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
-            text += std::to_string(pattern[i + 1] == '1' ? page : pages);
-            ++i;
-        } else {
-            text += pattern[i];
-        }
-    }
-    return text;
+    return fillIn(pattern, {std::to_string(page), std::to_string(pages)});
 }
 
 void drawTileFigure(const FullSizeFigure& figure, const TileLayout& layout, std::size_t page,

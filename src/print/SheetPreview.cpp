@@ -2,8 +2,7 @@
 
 #include "print/SheetPreview.h"
 
-#include "draw/DrawSheet.h"
-#include "draw/QPainterCanvas.h"
+#include "print/SheetPrinter.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -25,10 +24,7 @@ bool paintSheetOn(QPrinter& printer, const WingPlanform& planform, const WingRes
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    const QSizeF areaTwips =
-        printer.pageLayout().paintRect(QPageLayout::Inch).size() * kTwipsPerInch;
-    QPainterCanvas canvas(painter, areaTwips);
-    const bool drawn = drawSheet(planform, results, inputs, canvas).printed;
+    const bool drawn = paintSheet(painter, printer.pageLayout(), planform, results, inputs).printed;
     painter.end();
     return drawn;
 }

@@ -35,15 +35,6 @@ SheetPrintOutcome outcomeOf(const SheetOutcome& sheet) {
     return {sheet.printed, sheet.failure, sheet.denominator, sheet.sheetScale, std::nullopt};
 }
 
-// The painter's origin is the top-left of the printable area; the canvas covers that area.
-SheetPrintOutcome paintSheet(QPainter& painter, const QPageLayout& layout,
-                             const WingPlanform& planform, const WingResults& results,
-                             const SheetInputs& inputs) {
-    const QSizeF areaTwips = layout.paintRect(QPageLayout::Inch).size() * kTwipsPerInch;
-    QPainterCanvas canvas(painter, areaTwips);
-    return outcomeOf(drawSheet(planform, results, inputs, canvas));
-}
-
 SheetPdf renderPdf(const WingPlanform& planform, const WingResults& results,
                    const SheetInputs& inputs) {
     QBuffer buffer;
@@ -105,6 +96,15 @@ SheetPrintOutcome printOnPrinter(const QString& name, const WingPlanform& planfo
 }
 
 } // namespace
+
+// The painter's origin is the top-left of the printable area; the canvas covers that area.
+SheetPrintOutcome paintSheet(QPainter& painter, const QPageLayout& layout,
+                             const WingPlanform& planform, const WingResults& results,
+                             const SheetInputs& inputs) {
+    const QSizeF areaTwips = layout.paintRect(QPageLayout::Inch).size() * kTwipsPerInch;
+    QPainterCanvas canvas(painter, areaTwips);
+    return outcomeOf(drawSheet(planform, results, inputs, canvas));
+}
 
 QString defaultPrinterName() {
     return QPrinterInfo::defaultPrinter().printerName();

@@ -8,6 +8,8 @@
 #include "draw/SheetInputs.h"
 
 #include <QString>
+class QPageLayout;
+class QPainter;
 #include <optional>
 #include <string>
 #include <utility>
@@ -37,6 +39,11 @@ struct SheetPdf {
     SheetPrintOutcome outcome;
     std::string bytes; // the whole PDF when outcome.printed
 };
+
+// The sheet on a painter already begun on a page laid out as layout.
+SheetPrintOutcome paintSheet(QPainter& painter, const QPageLayout& layout,
+                             const WingPlanform& planform, const WingResults& results,
+                             const SheetInputs& inputs);
 
 // The system's default printer, or an empty name when it has none.
 QString defaultPrinterName();

@@ -9,13 +9,15 @@
 bool MainWindow::startLanguage() {
     for (;;) {
         // A remembered language whose file has gone counts as none: its captions would be empty.
-        if (language_.usableStoredLanguage().empty()) {
+        std::string stored = language_.usableStoredLanguage();
+        if (stored.empty()) {
             language_.setChoosingAtStartup(true);
             LanguageDialog chooser(this, language_, [this] { translate(); });
             prompter_.runModal(chooser);
+            stored = language_.usableStoredLanguage();
         }
         // A pick that tz.ini could not keep still holds for this run.
-        if (const std::string stored = language_.usableStoredLanguage(); !stored.empty())
+        if (!stored.empty())
             language_.select(stored);
         if (!language_.name().empty())
             break;
