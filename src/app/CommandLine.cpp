@@ -8,6 +8,7 @@
 #include "app/StabilityJson.h"
 #include "app/WingJson.h"
 #include "base/FileListing.h"
+#include "base/TextEncoding.h"
 #include "draw/DrawPreview.h"
 #include "draw/SvgCanvas.h"
 #include "files/WingFilePath.h"
@@ -18,7 +19,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <optional>
 #include <ostream>
 
@@ -179,10 +179,7 @@ bool setOption(CommandRequest& request, const std::string& option, const std::st
 // --paper names A4 or Letter in any letter case; the request keeps the usage's spelling.
 std::optional<std::string> paperName(const std::string& value) {
     for (const char* name : {"A4", "Letter"}) {
-        if (std::ranges::equal(value, std::string_view(name), [](char a, char b) {
-                return std::tolower(static_cast<unsigned char>(a)) ==
-                       std::tolower(static_cast<unsigned char>(b));
-            }))
+        if (equalsIgnoringAsciiCase(value, name))
             return name;
     }
     return std::nullopt;

@@ -61,15 +61,19 @@ bool matchesPattern(std::string_view name, std::string_view pattern) {
     return p == pattern.size();
 }
 
-std::vector<std::string> regularFileNames(const std::string& folder) {
+std::vector<std::string> regularFileNames(const std::string& folder,
+                                          const std::function<bool(std::string_view)>& wanted) {
     namespace fs = std::filesystem;
     std::vector<std::string> names;
     std::error_code error;
     fs::directory_iterator entry(folder, error);
     for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
+        std::string name = entry->path().filename().string();
+        if (wanted && !wanted(name))
+            continue;
         std::error_code typeError;
         if (entry->is_regular_file(typeError))
-            names.push_back(entry->path().filename().string());
+            names.push_back(std::move(name));
     }
     return names;
 }

@@ -10,17 +10,11 @@
 
 namespace {
 
-char asciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // A file called only ".lng" names nothing.
 bool hasExtension(std::string_view fileName, std::string_view extension) {
     if (fileName.size() <= extension.size())
         return false;
-    const std::string_view tail = fileName.substr(fileName.size() - extension.size());
-    return std::ranges::equal(tail, extension,
-                              [](char a, char b) { return asciiLower(a) == asciiLower(b); });
+    return equalsIgnoringAsciiCase(fileName.substr(fileName.size() - extension.size()), extension);
 }
 
 // A name copied from an old Windows disk keeps its Windows-1252 bytes.
@@ -32,9 +26,10 @@ std::string displayName(std::string_view stem) {
 
 std::vector<NamedFile> listNamedFiles(const std::string& folder, std::string_view extension) {
     std::vector<NamedFile> files;
-    for (const std::string& fileName : regularFileNames(folder)) {
-        if (!hasExtension(fileName, extension))
-            continue;
+    const auto named = [extension](std::string_view fileName) {
+        return hasExtension(fileName, extension);
+    };
+    for (const std::string& fileName : regularFileNames(folder, named)) {
         const std::string_view stem =
             std::string_view(fileName).substr(0, fileName.size() - extension.size());
         std::string path = folder;

@@ -2,6 +2,7 @@
 
 #include "base/TextEncoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -150,6 +151,18 @@ std::optional<std::string> encodeWindows1252Unambiguously(std::string_view utf8)
     if (bytes && decodeText(*bytes) != utf8)
         return std::nullopt;
     return bytes;
+}
+
+std::string windows1252OrUtf8(std::string_view utf8) {
+    std::optional<std::string> windows1252 = encodeWindows1252Unambiguously(utf8);
+    return windows1252 ? *std::move(windows1252) : std::string(utf8);
+}
+
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    return std::ranges::equal(a, b, [&lower](char x, char y) { return lower(x) == lower(y); });
 }
 
 std::size_t countCharacters(std::string_view utf8) {

@@ -28,6 +28,13 @@ std::optional<std::string> encodeWindows1252(std::string_view utf8);
 // nullopt also when the bytes would pass for UTF-8 ("Ã©" would come back as "é"). Writers then
 // write the text as UTF-8.
 std::optional<std::string> encodeWindows1252Unambiguously(std::string_view utf8);
+// The bytes the program writes its own files with: Windows-1252 where that reads back as the
+// same text, so older readers keep working, else UTF-8.
+std::string windows1252OrUtf8(std::string_view utf8);
+
+// Equal when only the letter case of ASCII letters differs, as INI names and file extensions
+// are compared; other bytes must match exactly.
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 // Counts and cuts by Unicode characters, never splitting a multi-byte sequence.
 std::size_t countCharacters(std::string_view utf8);

@@ -119,9 +119,7 @@ StabilityFileRead loadStabilityFile(const std::string& path, std::string_view de
 }
 
 std::optional<FileError> saveStabilityFile(const std::string& path, const StabilityFields& fields) {
-    const std::string text = stabilityFileText(fields);
-    const std::optional<std::string> windows1252 = encodeWindows1252Unambiguously(text);
-    return writeOutputFile(path, windows1252 ? *windows1252 : text);
+    return writeOutputFile(path, windows1252OrUtf8(stabilityFileText(fields)));
 }
 
 std::optional<FileError> removeStabilityFile(const std::string& path) {

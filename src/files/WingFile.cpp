@@ -74,9 +74,7 @@ std::string wingFileText(const WingFields& fields) {
 }
 
 std::optional<FileError> saveWingFile(const std::string& path, const WingFields& fields) {
-    const std::string text = wingFileText(fields);
-    const std::optional<std::string> windows1252 = encodeWindows1252Unambiguously(text);
-    return writeOutputFile(path, windows1252 ? *windows1252 : text);
+    return writeOutputFile(path, windows1252OrUtf8(wingFileText(fields)));
 }
 
 std::optional<FileError> loadWingFileText(std::string_view content, WingFields& fields) {

@@ -11,11 +11,11 @@
 
 namespace {
 
-enum class IniEncoding { Windows1252, Utf8, Utf8WithBom };
-
 bool isMissingFile(const FileError& error) {
     return error.number == ENOENT;
 }
+
+enum class IniEncoding { Windows1252, Utf8, Utf8WithBom };
 
 // Plain ASCII counts as 8-bit: only a BOM or real UTF-8 sequences make a file UTF-8.
 IniEncoding detectEncoding(std::string_view bytes) {
@@ -31,10 +31,8 @@ IniEncoding detectEncoding(std::string_view bytes) {
 std::string encode(const std::string& content, IniEncoding encoding) {
     if (encoding == IniEncoding::Utf8WithBom)
         return std::string(kUtf8ByteOrderMark) + content;
-    if (encoding == IniEncoding::Windows1252) {
-        if (std::optional<std::string> bytes = encodeWindows1252Unambiguously(content))
-            return *std::move(bytes);
-    }
+    if (encoding == IniEncoding::Windows1252)
+        return windows1252OrUtf8(content);
     return content;
 }
 
@@ -46,13 +44,17 @@ std::string iniValueIn(std::string_view text, std::string_view section, std::str
     return value ? std::string(firstCharacters(*value, maxCharacters)) : std::string();
 }
 
+IniRead iniReadFailure(FileError error) {
+    if (isMissingFile(error))
+        return {};
+    return {{}, std::move(error)};
+}
+
 IniRead readIniValue(const std::string& path, std::string_view section, std::string_view key,
                      std::size_t maxCharacters) {
     std::string bytes;
     if (std::optional<FileError> error = readFileBytes(path, bytes)) {
-        if (isMissingFile(*error))
-            return {};
-        return {{}, std::move(error)};
+        return iniReadFailure(std::move(*error));
     }
     return {iniValueIn(decodeText(bytes), section, key, maxCharacters), {}};
 }

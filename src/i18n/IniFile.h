@@ -20,6 +20,7 @@ std::string iniValueIn(std::string_view text, std::string_view section, std::str
                        std::size_t maxCharacters);
 
 // A missing file is an ordinary state (no language yet, no tz.ini yet): no error.
+IniRead iniReadFailure(FileError error);
 IniRead readIniValue(const std::string& path, std::string_view section, std::string_view key,
                      std::size_t maxCharacters);
 

@@ -42,11 +42,12 @@ IniRead IniReadCache::read(const std::string& path, std::string_view section, st
         return {iniValueIn(cached->second.text, section, key, maxCharacters), {}};
 
     const bool settled = stamp && stamp->changedSeconds + kSettleSeconds < now_();
-    std::string bytes;
-    if (!stamp || readFileBytes(path, bytes)) {
-        files_.erase(path);
+    files_.erase(path);
+    if (!stamp)
         return readIniValue(path, section, key, maxCharacters);
-    }
-    cached = files_.insert_or_assign(path, DecodedFile{*stamp, settled, decodeText(bytes)}).first;
+    std::string bytes;
+    if (std::optional<FileError> error = readFileBytes(path, bytes))
+        return iniReadFailure(std::move(*error));
+    cached = files_.emplace(path, DecodedFile{*stamp, settled, decodeText(bytes)}).first;
     return {iniValueIn(cached->second.text, section, key, maxCharacters), {}};
 }

@@ -2,6 +2,7 @@
 
 #include "i18n/IniText.h"
 
+#include "base/TextEncoding.h"
 #include "base/TextLines.h"
 
 #include <algorithm>
@@ -29,14 +30,6 @@ std::string_view trimBlanks(std::string_view text) {
         return {};
     const std::size_t last = text.find_last_not_of(kIniBlanks);
     return text.substr(first, last - first + 1);
-}
-
-char lowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }
 
 // One pair of matching outer quotes is part of the syntax, not of the value.
@@ -75,14 +68,14 @@ IniLocation locate(std::string_view content, std::string_view section, std::stri
         if (parsed.kind == LineKind::Section) {
             if (where.header)
                 break;
-            if (equalsIgnoringCase(parsed.name, section))
+            if (equalsIgnoringAsciiCase(parsed.name, section))
                 where.header = line;
             continue;
         }
         if (!where.header || parsed.kind != LineKind::Key)
             continue;
         where.lastKey = line;
-        if (equalsIgnoringCase(parsed.name, key)) {
+        if (equalsIgnoringAsciiCase(parsed.name, key)) {
             where.keyLine = line;
             where.keyName = parsed.name;
             break;

@@ -25,7 +25,8 @@ void LanguageState::select(const std::string& name) {
     }
     name_ = name;
     languageFile_ = findDataFile(places_, name, kLanguageExtension)
-                        .value_or(places_.languageFolder + kPathSeparator + name + ".lng");
+                        .value_or(places_.languageFolder + kPathSeparator + name +
+                                  std::string(kLanguageExtension));
 }
 
 void LanguageState::recallStoredName() {

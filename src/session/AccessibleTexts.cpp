@@ -25,15 +25,15 @@ TextKey captionOf(WingInput input) {
     return kMassCaption;
 }
 
-// Result texts carry the blanks of their layout (" 29.00 dm²  "); spoken, they only pause.
-std::string_view trimmed(std::string_view text) {
+} // namespace
+
+// Result texts carry the blanks of their layout; spoken, they only pause.
+std::string_view withoutOuterSpaces(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
         return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
-
-} // namespace
 
 std::string withoutColon(std::string_view caption) {
     constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
@@ -60,10 +60,10 @@ std::string tailFieldName(InputField field, const TextLookup& text) {
 }
 
 std::string resultName(std::string_view caption, std::string_view value) {
-    const std::string_view shown = trimmed(value);
+    const std::string_view shown = withoutOuterSpaces(value);
     if (shown.empty())
         return withoutColon(caption);
-    return std::string(trimmed(caption)) + " " + std::string(shown);
+    return std::string(withoutOuterSpaces(caption)) + " " + std::string(shown);
 }
 
 std::string previewDescription(const std::optional<ResultTexts>& shown, const TextLookup& text,
@@ -71,10 +71,11 @@ std::string previewDescription(const std::optional<ResultTexts>& shown, const Te
     if (!shown)
         return text(kEmptyPreviewDescription);
     std::string description =
-        fillIn(text(kPreviewDescription), {trimmed(shown->span), trimmed(shown->meanChordStation),
-                                           trimmed(shown->balanceDistance)});
-    if (!trimmed(neutralPoint).empty())
+        fillIn(text(kPreviewDescription),
+               {withoutOuterSpaces(shown->span), withoutOuterSpaces(shown->meanChordStation),
+                withoutOuterSpaces(shown->balanceDistance)});
+    if (!withoutOuterSpaces(neutralPoint).empty())
         description.append(" ").append(
-            fillIn(text(kPreviewNeutralPointDescription), {trimmed(neutralPoint)}));
+            fillIn(text(kPreviewNeutralPointDescription), {withoutOuterSpaces(neutralPoint)}));
     return description;
 }

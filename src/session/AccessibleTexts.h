@@ -11,6 +11,9 @@
 #include <string>
 #include <string_view>
 
+// The text without the spaces of its layout around it (" 29.00 dm²  ").
+std::string_view withoutOuterSpaces(std::string_view text);
+
 // A caption without the colon and blanks that end it: "Root chord:" gives "Root chord".
 std::string withoutColon(std::string_view caption);
 

@@ -3,15 +3,9 @@
 #include "session/FullSizeText.h"
 
 #include "i18n/TextKeys.h"
+#include "session/AccessibleTexts.h"
 
 namespace {
-
-std::string trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // A session made without a language shows the keys' fall-backs, as a missing file does.
 std::string lookUp(const TextLookup& text, TextKey key) {
@@ -19,7 +13,7 @@ std::string lookUp(const TextLookup& text, TextKey key) {
 }
 
 std::string line(const TextLookup& text, TextKey caption, const std::string& value) {
-    return bareCaption(lookUp(text, caption)) + " : " + trimmed(value);
+    return bareCaption(lookUp(text, caption)) + " : " + std::string(withoutOuterSpaces(value));
 }
 
 } // namespace
