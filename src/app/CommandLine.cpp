@@ -55,22 +55,15 @@ CommandRequest refuse(std::string problem) {
     return request;
 }
 
-// A caption may already end in " :" in some languages; the line adds its own.
-std::string caption(const LanguageState& language, TextKey key) {
-    return bareCaption(language.text(key));
-}
-
-// The seven result captions in output order, looked up once for a whole run of files.
-using ResultCaptions = std::array<std::string, 7>;
+// The seven result captions in output order, looked up once for a whole run of files; a caption
+// may already end in " :" in some languages, and the line adds its own.
+using ResultCaptions = std::array<std::string, kResultRows.size()>;
 
 ResultCaptions lookUpResultCaptions(const LanguageState& language) {
-    return {caption(language, kSpanCaption),
-            caption(language, kAreaCaption),
-            caption(language, kAspectRatioCaption),
-            caption(language, kMeanChordStationCaption),
-            caption(language, kBalanceDistanceCaption),
-            caption(language, kMeanChordCaption),
-            caption(language, kWingLoadingCaption)};
+    ResultCaptions captions;
+    for (std::size_t i = 0; i < kResultRows.size(); ++i)
+        captions[i] = bareCaption(language.text(kResultRows[i].caption));
+    return captions;
 }
 
 void printWingText(const OpenedWing& wing, const ResultCaptions& captions, std::ostream& out) {
@@ -80,31 +73,22 @@ void printWingText(const OpenedWing& wing, const ResultCaptions& captions, std::
         return;
     }
     const ResultTexts texts = wing.session.resultTexts();
-    const std::string* values[] = {&texts.span,
-                                   &texts.area,
-                                   &texts.aspectRatio,
-                                   &texts.meanChordStation,
-                                   &texts.balanceDistance,
-                                   &texts.meanChord,
-                                   &texts.wingLoading};
     for (std::size_t i = 0; i < captions.size(); ++i)
-        out << captions[i] << " : " << *values[i] << '\n';
+        out << captions[i] << " : " << texts.*kResultRows[i].value << '\n';
     out << '\n';
 }
 
 // The preview of one wing file as an SVG in the preview's own twips.
 int writePreviewSvg(const CommandRequest& request, const LanguageState& language,
                     std::string_view separator, std::ostream& err) {
-    const OpenedWing wing = openWing(request.files.front(), separator, language.lookup());
-    if (!wing.outcome.calculated()) {
-        err << "wingsheet: " << wing.path << ": " << asTerminalLines(outcomeMessage(wing)) << '\n';
+    const auto wing = openCalculatedWing(request.files.front(), separator, language.lookup(), err);
+    if (!wing)
         return 1;
-    }
     SvgCanvas canvas(kPreviewWidthTwips, kPreviewHeightTwips);
-    const PreviewOutcome outcome = drawPreview(wing.session.planform(), wing.session.results(),
-                                               canvas, wing.session.neutralPoint());
+    const PreviewOutcome outcome = drawPreview(wing->session.planform(), wing->session.results(),
+                                               canvas, wing->session.neutralPoint());
     if (!outcome.drawn) {
-        err << "wingsheet: " << wing.path << ": nothing drawn, " << outcome.skippedReason << '\n';
+        err << "wingsheet: " << wing->path << ": nothing drawn, " << outcome.skippedReason << '\n';
         return 1;
     }
     return writeCommandOutput(request.outputPath, canvas.document(), language.lookup(), err);

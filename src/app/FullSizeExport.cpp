@@ -15,15 +15,13 @@ std::optional<FullSizeFigure> commandFigure(const CommandRequest& request,
                                             std::string_view decimalSeparator,
                                             const std::string& date, std::ostream& err) {
     const std::string& file = request.files.front();
-    const OpenedWing wing = openWing(file, decimalSeparator, language.lookup());
-    if (!wing.outcome.calculated()) {
-        err << "wingsheet: " << wing.path << ": " << asTerminalLines(outcomeMessage(wing)) << '\n';
+    const auto wing = openCalculatedWing(file, decimalSeparator, language.lookup(), err);
+    if (!wing)
         return std::nullopt;
-    }
     auto figure =
-        fullSizeFigureOf(wing.session, {sheetTitle(request, file), date, request.bothHalves});
+        fullSizeFigureOf(wing->session, {sheetTitle(request, file), date, request.bothHalves});
     if (!figure)
-        err << "wingsheet: " << wing.path << ": " << language.text(kTooLargeMessage) << '\n';
+        err << "wingsheet: " << wing->path << ": " << language.text(kTooLargeMessage) << '\n';
     return figure;
 }
 

@@ -2,8 +2,11 @@
 
 #include "app/OpenedWing.h"
 
+#include "app/CommandLine.h"
 #include "app/CommandOutput.h"
 #include "session/OutcomeMessages.h"
+
+#include <ostream>
 
 OpenedWing openWing(const std::string& path, std::string_view decimalSeparator,
                     const TextLookup& text) {
@@ -25,4 +28,14 @@ std::string outcomeMessage(const OpenedWing& wing) {
     if (wing.outcome.fileError)
         return fileErrorMessage(*wing.outcome.fileError, text);
     return calculationMessage(wing.outcome.report, text);
+}
+
+std::optional<OpenedWing> openCalculatedWing(const std::string& path,
+                                             std::string_view decimalSeparator,
+                                             const TextLookup& text, std::ostream& err) {
+    OpenedWing wing = openWing(path, decimalSeparator, text);
+    if (wing.outcome.calculated())
+        return wing;
+    err << "wingsheet: " << wing.path << ": " << asTerminalLines(outcomeMessage(wing)) << '\n';
+    return std::nullopt;
 }

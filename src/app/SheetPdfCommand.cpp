@@ -18,14 +18,12 @@ int runSheetPdfCommand(const CommandRequest& request, LanguageState& language, s
     const HeadlessApplication application;
     selectRunLanguage(request, language, err);
     const std::string& file = request.files.front();
-    const OpenedWing wing = openWing(file, systemDecimalSeparator(), language.lookup());
-    if (!wing.outcome.calculated()) {
-        err << "wingsheet: " << file << ": " << asTerminalLines(outcomeMessage(wing)) << '\n';
+    const auto wing = openCalculatedWing(file, systemDecimalSeparator(), language.lookup(), err);
+    if (!wing)
         return 1;
-    }
     const SheetInputs inputs =
-        wing.session.sheetInputs(sheetTitle(request, file), todaysShortDate());
-    const SheetPdf pdf = renderSheetPdf(wing.session.planform(), wing.session.results(), inputs);
+        wing->session.sheetInputs(sheetTitle(request, file), todaysShortDate());
+    const SheetPdf pdf = renderSheetPdf(wing->session.planform(), wing->session.results(), inputs);
     if (!pdf.outcome.printed) {
         err << "wingsheet: " << request.outputPath << ": " << pdf.outcome.failure << '\n';
         return 1;

@@ -33,17 +33,8 @@ std::vector<std::string> fullSizeTextLines(const WingSession& session, const std
     if (!session.fileName().empty() && session.fileName() != title)
         lines.push_back(line(text, kFileCaption, session.fileName()));
     lines.push_back(line(text, kSheetDateCaption, date));
-    const std::pair<TextKey, const std::string*> values[] = {
-        {kSpanCaption, &results.span},
-        {kAreaCaption, &results.area},
-        {kAspectRatioCaption, &results.aspectRatio},
-        {kMeanChordStationCaption, &results.meanChordStation},
-        {kBalanceDistanceCaption, &results.balanceDistance},
-        {kMeanChordCaption, &results.meanChord},
-        {kWingLoadingCaption, &results.wingLoading},
-    };
-    for (const auto& [caption, value] : values)
-        lines.push_back(line(text, caption, *value));
+    for (const ResultRow& row : kResultRows)
+        lines.push_back(line(text, row.caption, results.*row.value));
     return lines;
 }
 

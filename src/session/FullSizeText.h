@@ -5,8 +5,10 @@
 
 #include "draw/FullSizeFigure.h"
 #include "draw/TilePage.h"
+#include "i18n/TextKeys.h"
 #include "session/WingSession.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +21,21 @@ struct FullSizeRequest {
 
 // A caption as a line label: some languages end it in " :", the program adds its own.
 std::string bareCaption(std::string caption);
+
+// The seven results as the command line and the full-size text list them, each with its caption.
+struct ResultRow {
+    TextKey caption;
+    std::string ResultTexts::*value;
+};
+inline constexpr std::array<ResultRow, 7> kResultRows{{
+    {kSpanCaption, &ResultTexts::span},
+    {kAreaCaption, &ResultTexts::area},
+    {kAspectRatioCaption, &ResultTexts::aspectRatio},
+    {kMeanChordStationCaption, &ResultTexts::meanChordStation},
+    {kBalanceDistanceCaption, &ResultTexts::balanceDistance},
+    {kMeanChordCaption, &ResultTexts::meanChord},
+    {kWingLoadingCaption, &ResultTexts::wingLoading},
+}};
 
 std::vector<std::string> fullSizeTextLines(const WingSession& session, const std::string& title,
                                            const std::string& date);
