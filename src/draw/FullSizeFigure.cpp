@@ -2,6 +2,7 @@
 
 #include "draw/FullSizeFigure.h"
 
+#include "base/TextEncoding.h"
 #include "draw/PlanformFigure.h"
 
 #include <algorithm>
@@ -175,10 +176,7 @@ MmRect figureBounds(const FullSizeFigure& figure) {
 
 MmRect estimatedTextBox(const FigureText& text) {
     const double em = kFigureTextHeightMm / kCapHeightPerEm;
-    // Characters, not bytes: continuation bytes of UTF-8 start with the bits 10.
-    const auto characters = std::ranges::count_if(
-        text.utf8, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
-    const double width = static_cast<double>(characters) * kAverageWidthPerEm * em;
+    const double width = static_cast<double>(countCharacters(text.utf8)) * kAverageWidthPerEm * em;
     const MmPoint start = text.baselineLeft;
     return {start.x, start.y - em, start.x + width, start.y + 0.25 * em};
 }

@@ -2,15 +2,12 @@
 
 #include "draw/RecordingCanvas.h"
 
-#include <algorithm>
+#include "base/TextEncoding.h"
 
 namespace {
 
-// Counts code points: every byte except UTF-8 continuation bytes starts one.
 double characterCount(const std::string& utf8) {
-    return static_cast<double>(std::count_if(utf8.begin(), utf8.end(), [](char byte) {
-        return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
-    }));
+    return static_cast<double>(countCharacters(utf8));
 }
 
 } // namespace
