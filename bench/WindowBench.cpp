@@ -2,10 +2,10 @@
 // The main window's two heaviest reactions, offscreen: Calculate with the preview redrawn, and a
 // language switch that re-translates every text of the window. Goal: each under 5 ms.
 #include "i18n/LanguageState.h"
-#include "ui/MainWindow.h"
-#include "ui/PlanformPreview.h"
-#include "ui/Prompter.h"
-#include "ui/WingField.h"
+#include "ui/common/WingField.h"
+#include "ui/dialogs/Prompter.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/PlanformPreview.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -25,7 +25,7 @@ add_custom_target(wingsheet_man ALL DEPENDS ${man_page}.gz)
 install(TARGETS wingsheet RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 file(GLOB language_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/lang/*.lng)
 file(GLOB sketches CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/lang/*.gif)
-install(FILES ${language_files} ${sketches} ${PROJECT_SOURCE_DIR}/src/ui/AboutPlanform.jpg
+install(FILES ${language_files} ${sketches} ${PROJECT_SOURCE_DIR}/src/ui/dialogs/AboutPlanform.jpg
     DESTINATION ${WINGSHEET_DATA_DIR})
 install(FILES ${data}/${app_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${data}/${app_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -9,7 +9,7 @@
 #include "i18n/LanguageState.h"
 #include "print/SheetPrinter.h"
 #include "print/SystemLocale.h"
-#include "ui/WingsheetApp.h"
+#include "ui/main/WingsheetApp.h"
 
 #include <iostream>
 

@@ -5,9 +5,9 @@
 #include "i18n/LanguageState.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFolder.h"
-#include "ui/HelpDialog.h"
-#include "ui/LanguageDialog.h"
-#include "ui/MainWindow.h"
+#include "ui/dialogs/HelpDialog.h"
+#include "ui/dialogs/LanguageDialog.h"
+#include "ui/main/MainWindow.h"
 
 #include <QComboBox>
 #include <QMimeDatabase>

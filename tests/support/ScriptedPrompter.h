@@ -3,7 +3,7 @@
 // and records what was shown, so the windows are tested without a screen.
 #pragma once
 
-#include "ui/Prompter.h"
+#include "ui/dialogs/Prompter.h"
 
 #include <QDialog>
 #include <QPrinter>

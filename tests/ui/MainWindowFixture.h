@@ -8,11 +8,11 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestFolder.h"
 #include "support/TypedWings.h"
-#include "ui/LanguageDialog.h"
-#include "ui/MainWindow.h"
-#include "ui/MainWindowControls.h"
-#include "ui/PlanformPreview.h"
-#include "ui/WingField.h"
+#include "ui/common/WingField.h"
+#include "ui/dialogs/LanguageDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/MainWindowControls.h"
+#include "ui/main/PlanformPreview.h"
 
 #include <QComboBox>
 #include <QLabel>

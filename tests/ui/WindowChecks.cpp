@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "WindowChecks.h"
+#include "ui/WindowChecks.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>

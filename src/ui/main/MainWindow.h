@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window: a view of the wing session. It shows the fields, the results and the preview
+// the session holds, forwards the user's edits, and asks the session to calculate, open, save
+// and clear.
+#pragma once
+
+#include "session/WingSession.h"
+#include "ui/main/MainWindowControls.h"
+#include "ui/stability/StabilityMenu.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <string>
+#include <string_view>
+
+class LanguageState;
+class Prompter;
+struct FileDialogRequest;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(Prompter& prompter, LanguageState& language);
+
+    // The start-up before the window shows: the language, then a cleared form. False when the
+    // user chose to quit instead of picking a language.
+    bool start();
+
+    void calculate();
+    void clearForm();
+    void printSheet();
+    void printPreview();
+    void printFullSize();
+    void exportOutline();
+    void saveWingFileAs();
+    void openWingFile();
+    // Open without the dialog: a file named on the command line or dropped on the window. The
+    // path is the file system's bytes, so a name that is not UTF-8 opens too.
+    void openWingFileAt(const std::string& path);
+    void quit();
+    void chooseLanguage();
+    void showHelp();
+    void showAbout();
+    void showStability();
+
+    void translate();
+    void focusFirstField();
+
+    const MainWindowControls& controls() const { return c_; }
+    const StabilityMenu& stabilityMenu() const { return stabilityMenu_; }
+    const WingSession& session() const { return session_; }
+    bool hasValidResults() const { return session_.hasValidResults(); }
+    bool rootChordHadFocus() const { return rootChordHadFocus_; }
+    const QString& printTitle() const { return printTitle_; }
+
+private:
+    void connectControls();
+    void connectField(WingField* field, std::function<void(const std::string&)> forward);
+    bool startLanguage();
+    void showFields();
+    void showResults();
+    void clearResults();
+    void showClearedForm();
+    void showCalculationMessage(const CalcReport& report);
+    void selectRootChord();
+    void showFileError(const FileError& error);
+    void showFileCaption();
+    FileDialogRequest wingFileDialog(const QString& title) const;
+    QString askSheetTitle();
+    bool askPrintTitle();
+    bool bothHalves() const;
+    QString outlineTitle() const;
+    bool writeOutput(const QString& path, std::string_view bytes);
+    void redrawPreview();
+    // What a screen reader hears of the form, the results and the preview, as they are now.
+    void nameControls();
+    void showStabilityFileProblem(const StabilityFileProblem& problem, TextKey intro);
+
+    Prompter& prompter_;
+    LanguageState& language_;
+    WingSession session_;
+    MainWindowControls c_;
+    StabilityMenu stabilityMenu_;
+    bool rootChordHadFocus_ = false;
+    QString printTitle_;
+    QString lastWingFolder_;      // where the file dialogs start after the first save or open
+    bool showingSession_ = false; // fields are being set from the session, not typed
+};

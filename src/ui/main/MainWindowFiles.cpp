@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// save as and open: the wing's field texts to and from a wing file, with the file's name in the
+// window's caption. Paths reach the session as the file system's bytes.
+#include "i18n/TextKeys.h"
+#include "session/OutcomeMessages.h"
+#include "ui/common/LanguageText.h"
+#include "ui/common/PathText.h"
+#include "ui/common/PlainText.h"
+#include "ui/dialogs/Prompter.h"
+#include "ui/main/MainWindow.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+// An installed program's folder is no place for wings: the user's Documents, or home without one.
+QString firstWingFolder(const LanguagePlaces& places) {
+    if (!places.installed)
+        return pathText(places.languageFolder);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+} // namespace
+
+// Both dialogs show wing files and start in the program folder (Documents when installed), then
+// where the user last went.
+FileDialogRequest MainWindow::wingFileDialog(const QString& title) const {
+    const QString folder =
+        lastWingFolder_.isEmpty() ? firstWingFolder(language_.places()) : lastWingFolder_;
+    return {title,
+            uiText(language_, kWingFileType) + QStringLiteral(" (*.txt)"),
+            folder,
+            {},
+            QStringLiteral("txt")};
+}
+
+void MainWindow::saveWingFileAs() {
+    if (!session_.hasValidResults()) {
+        prompter_.messageBox(uiText(language_, kSaveNeedsCalculationMessage), kExclamationMessage,
+                             uiText(language_, kSaveDialogTitle));
+        return;
+    }
+    const QString path =
+        prompter_.saveFileName(wingFileDialog(uiText(language_, kSaveDialogTitle)));
+    if (path.isEmpty())
+        return;
+    const SaveOutcome outcome = session_.saveAs(pathBytes(path));
+    if (outcome.fileError) {
+        showFileError(*outcome.fileError);
+        return;
+    }
+    lastWingFolder_ = QFileInfo(path).absolutePath();
+    if (outcome.stabilityProblem)
+        showStabilityFileProblem(*outcome.stabilityProblem, kStabilityWriteMessage);
+    else
+        prompter_.messageBox(uiText(language_, kWingSavedMessage) + path, kPlainMessage, QString());
+    showFileCaption();
+}
+
+void MainWindow::openWingFile() {
+    const QString path =
+        prompter_.openFileName(wingFileDialog(uiText(language_, kOpenDialogTitle)));
+    if (path.isEmpty())
+        return;
+    openWingFileAt(pathBytes(path));
+}
+
+// The session reads the file aside; only a file read whole clears the form and shows it. On a
+// file error the form, the results, the preview and the caption stay as they were.
+void MainWindow::openWingFileAt(const std::string& path) {
+    const OpenOutcome outcome = session_.open(path);
+    if (outcome.fileError)
+        return showFileError(*outcome.fileError);
+    lastWingFolder_ = QFileInfo(pathText(path)).absolutePath();
+    showClearedForm();
+    if (outcome.report.outcome == CalcOutcome::Ok)
+        showResults();
+    else
+        showCalculationMessage(outcome.report);
+    if (outcome.stabilityProblem)
+        showStabilityFileProblem(*outcome.stabilityProblem, kStabilityReadMessage);
+    showFileCaption();
+}
+
+void MainWindow::showFileError(const FileError& error) {
+    prompter_.messageBox(fromUtf8(fileErrorMessage(error, language_.lookup())), kInformationMessage,
+                         uiText(language_, kProgramCaption));
+}
+
+void MainWindow::showFileCaption() {
+    setWindowTitle(plainWindowTitle(uiText(language_, kProgramCaption) + QStringLiteral(" - ") +
+                                    uiText(language_, kWingFileType) + QStringLiteral(" : ") +
+                                    pathText(session_.fileName())));
+}

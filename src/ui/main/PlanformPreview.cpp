@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/main/PlanformPreview.h"
+
+#include "draw/DrawPreview.h"
+#include "draw/QPainterCanvas.h"
+
+#include <QAccessibleWidget>
+#include <QPainter>
+
+namespace {
+
+// A screen reader meets the preview as a picture, with the name and description the window sets.
+QAccessibleInterface* previewAccessibility(const QString& className, QObject* object) {
+    auto* preview = qobject_cast<PlanformPreview*>(object);
+    if (!preview || className != QLatin1String(PlanformPreview::staticMetaObject.className()))
+        return nullptr;
+    return new QAccessibleWidget(preview, QAccessible::Graphic);
+}
+
+} // namespace
+
+PlanformPreview::PlanformPreview(QWidget* parent)
+    : QWidget(parent) {
+    static const bool accessible = [] {
+        QAccessible::installFactory(previewAccessibility);
+        return true;
+    }();
+    Q_UNUSED(accessible);
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+}
+
+void PlanformPreview::drawPreview(const WingPlanform& planform, const WingResults& results,
+                                  std::optional<double> neutralPointX) {
+    QPicture picture;
+    QPainter painter(&picture);
+    QPainterCanvas canvas(painter, {kPreviewWidthTwips, kPreviewHeightTwips});
+    const PreviewOutcome outcome = ::drawPreview(planform, results, canvas, neutralPointX);
+    painter.end();
+    if (!outcome.drawn)
+        return erase();
+    picture_ = picture;
+    blank_ = false;
+    neutralPointX_ = neutralPointX;
+    update();
+}
+
+void PlanformPreview::erase() {
+    picture_ = QPicture();
+    blank_ = true;
+    neutralPointX_.reset();
+    update();
+}
+
+void PlanformPreview::paintEvent(QPaintEvent*) {
+    if (blank_)
+        return;
+    QPainter painter(this);
+    // The picture was recorded at its own resolution; replay it at the screen's.
+    painter.scale(double(logicalDpiX()) / picture_.logicalDpiX(),
+                  double(logicalDpiY()) / picture_.logicalDpiY());
+    painter.drawPicture(0, 0, picture_);
+}

@@ -1,0 +1,216 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The controls of the stability window in their layouts: the tail grid as on the main window,
+// the other inputs under it, the results in two columns, the method in plain words, the buttons.
+// Layouts size every caption to its text, so no translation is ever cut.
+#include "ui/common/FormFont.h"
+#include "ui/common/Twips.h"
+#include "ui/common/WingField.h"
+#include "ui/stability/StabilityDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr double kFieldWidth = 855;  // the main window's field width, in twips
+constexpr double kValueWidth = 1500; // room for " 1 234.56 mm  " in every language
+constexpr double kHelpWidth = 9000;  // the method's text wraps at this width or wider
+constexpr int kPositionCount = 4;    // three tail positions and "other value"
+
+QLabel* makeLabel(QWidget* parent, bool bold,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* label = new QLabel(parent);
+    label->setFont(formFont(8.25, bold));
+    label->setAlignment(alignment);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLabel* makeCaption(QWidget* parent) {
+    return makeLabel(parent, true, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+WingField* makeField(QWidget* parent, const QString& allowed) {
+    auto* field = new WingField(allowed, parent);
+    field->setFont(formFont(8.25, false));
+    field->setFixedWidth(twipsToPixels(kFieldWidth));
+    return field;
+}
+
+QGroupBox* makeGroup(QWidget* parent) {
+    auto* group = new QGroupBox(parent);
+    group->setFont(formFont(9, true));
+    return group;
+}
+
+QPushButton* makeButton(QWidget* parent) {
+    auto* button = new QPushButton(parent);
+    button->setFont(formFont(8.25, false));
+    return button;
+}
+
+struct PanelFieldsRow {
+    StabilityPanelFields& fields;
+    const QString& allowed;
+};
+
+void buildTailGrid(QDialog& dialog, StabilityDialogControls& c) {
+    c.tailGroup = makeGroup(&dialog);
+    auto* grid = new QGridLayout(c.tailGroup);
+    const PanelFieldsRow rows[] = {
+        {c.rootChordFields, kDigitsAndPoint},
+        {c.tipChordFields, kDigitsAndPoint},
+        {c.panelLengthFields, kDigitsAndPoint},
+        {c.sweepOffsetFields, kDigitsPointAndMinus},
+    };
+    for (int row = 0; row < 4; ++row) {
+        c.rowCaptions[row] = makeCaption(c.tailGroup);
+        grid->addWidget(c.rowCaptions[row], row + 1, 0);
+    }
+    for (int panel = 0; panel < kPanelCount; ++panel) {
+        c.panelCaptions[panel] = makeLabel(c.tailGroup, false, Qt::AlignCenter);
+        grid->addWidget(c.panelCaptions[panel], 0, panel + 1);
+        for (int row = 0; row < 4; ++row) {
+            rows[row].fields[panel] = makeField(c.tailGroup, rows[row].allowed);
+            grid->addWidget(rows[row].fields[panel], row + 1, panel + 1);
+        }
+        // Root chords 2 to 5 only mirror the previous tip chord.
+        c.rootChordFields[panel]->setEnabled(panel == 0);
+    }
+    grid->setColumnStretch(kPanelCount + 1, 1);
+}
+
+// Distance, tail position, efficiency and margin: caption, input, unit.
+QGridLayout* buildOtherInputs(QDialog& dialog, StabilityDialogControls& c) {
+    auto* grid = new QGridLayout;
+    c.distanceCaption = makeCaption(&dialog);
+    c.distanceField = makeField(&dialog, kDigitsAndPoint);
+    c.distanceUnit = makeLabel(&dialog, false);
+    c.distanceUnit->setText(QStringLiteral("mm"));
+    c.positionCaption = makeCaption(&dialog);
+    c.positionCombo = new QComboBox(&dialog);
+    c.positionCombo->setFont(formFont(8.25, false));
+    c.positionCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    for (int i = 0; i < kPositionCount; ++i)
+        c.positionCombo->addItem(QString());
+    c.efficiencyCaption = makeCaption(&dialog);
+    c.efficiencyField = makeField(&dialog, kDigitsAndPoint);
+    c.marginCaption = makeCaption(&dialog);
+    c.marginField = makeField(&dialog, kDigitsAndPoint);
+    c.marginUnit = makeLabel(&dialog, true);
+    c.marginUnit->setText(QStringLiteral("%"));
+
+    // Each caption labels its input for a screen reader; a list is named by it on Linux.
+    c.distanceCaption->setBuddy(c.distanceField);
+    c.positionCaption->setBuddy(c.positionCombo);
+    c.efficiencyCaption->setBuddy(c.efficiencyField);
+    c.marginCaption->setBuddy(c.marginField);
+    grid->addWidget(c.distanceCaption, 0, 0);
+    grid->addWidget(c.distanceField, 0, 1);
+    grid->addWidget(c.distanceUnit, 0, 2);
+    grid->addWidget(c.positionCaption, 1, 0);
+    grid->addWidget(c.positionCombo, 1, 1, 1, 3, Qt::AlignLeft);
+    grid->addWidget(c.efficiencyCaption, 2, 0);
+    grid->addWidget(c.efficiencyField, 2, 1);
+    grid->addWidget(c.marginCaption, 3, 0);
+    grid->addWidget(c.marginField, 3, 1);
+    grid->addWidget(c.marginUnit, 3, 2);
+    grid->setColumnStretch(3, 1);
+    return grid;
+}
+
+StabilityResultRow makeResultRow(QGroupBox* group, QGridLayout* grid, int row, int column,
+                                 bool inPercentToo) {
+    StabilityResultRow result;
+    result.caption = makeCaption(group);
+    result.value = makeLabel(group, false);
+    result.value->setMinimumWidth(twipsToPixels(kValueWidth));
+    result.caption->setBuddy(result.value);
+    grid->addWidget(result.caption, row, column);
+    grid->addWidget(result.value, row, column + 1);
+    if (inPercentToo) {
+        result.percentValue = makeLabel(group, false);
+        result.percentValue->setMinimumWidth(twipsToPixels(kValueWidth));
+        grid->addWidget(result.percentValue, row, column + 2);
+    }
+    return result;
+}
+
+// The tail on the left; where the neutral point and the balance lie on the right.
+void buildResults(QDialog& dialog, StabilityDialogControls& c) {
+    c.resultsGroup = makeGroup(&dialog);
+    auto* grid = new QGridLayout(c.resultsGroup);
+    c.tailArea = makeResultRow(c.resultsGroup, grid, 0, 0, false);
+    c.tailMeanChord = makeResultRow(c.resultsGroup, grid, 1, 0, false);
+    c.tailAspectRatio = makeResultRow(c.resultsGroup, grid, 2, 0, false);
+    c.tailArm = makeResultRow(c.resultsGroup, grid, 3, 0, false);
+    c.tailVolume = makeResultRow(c.resultsGroup, grid, 4, 0, false);
+    c.neutralPoint = makeResultRow(c.resultsGroup, grid, 0, 2, true);
+    c.balanceForMargin = makeResultRow(c.resultsGroup, grid, 1, 2, true);
+    c.marginAtBalance = makeResultRow(c.resultsGroup, grid, 2, 2, false);
+}
+
+void buildHelp(QDialog& dialog, StabilityDialogControls& c) {
+    c.helpGroup = makeGroup(&dialog);
+    auto* layout = new QVBoxLayout(c.helpGroup);
+    c.helpLabel = makeLabel(c.helpGroup, false, Qt::AlignLeft | Qt::AlignTop);
+    c.helpLabel->setWordWrap(true);
+    // At least this wide, and as wide as the window: a label narrower than its frame would be
+    // given the height its text needs at the frame's width, and lose its last line.
+    c.helpLabel->setMinimumWidth(twipsToPixels(kHelpWidth));
+    layout->addWidget(c.helpLabel);
+}
+
+QHBoxLayout* buildButtons(QDialog& dialog, StabilityDialogControls& c) {
+    auto* row = new QHBoxLayout;
+    c.calculateButton = makeButton(&dialog);
+    c.removeButton = makeButton(&dialog);
+    c.okButton = makeButton(&dialog);
+    // Enter runs the calculation, as on the main window; Esc closes.
+    c.calculateButton->setDefault(true);
+    row->addStretch(1);
+    row->addWidget(c.calculateButton);
+    row->addWidget(c.removeButton);
+    row->addWidget(c.okButton);
+    return row;
+}
+
+// The main window's order: panel by panel, then the other inputs, then the buttons.
+void setKeyboardOrder(StabilityDialogControls& c) {
+    QList<QWidget*> order{c.noTailCheck};
+    for (int panel = 0; panel < kPanelCount; ++panel)
+        order << c.rootChordFields[panel] << c.tipChordFields[panel] << c.panelLengthFields[panel]
+              << c.sweepOffsetFields[panel];
+    order << c.distanceField << c.positionCombo << c.efficiencyField << c.marginField
+          << c.calculateButton << c.removeButton << c.okButton;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+} // namespace
+
+StabilityDialogControls buildStabilityDialogControls(QDialog& dialog) {
+    StabilityDialogControls c;
+    dialog.setFont(formFont());
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    c.noTailCheck = new QCheckBox(&dialog);
+    c.noTailCheck->setFont(formFont(8.25, true));
+    layout->addWidget(c.noTailCheck);
+    buildTailGrid(dialog, c);
+    layout->addWidget(c.tailGroup);
+    layout->addLayout(buildOtherInputs(dialog, c));
+    buildResults(dialog, c);
+    layout->addWidget(c.resultsGroup);
+    buildHelp(dialog, c);
+    layout->addWidget(c.helpGroup);
+    layout->addLayout(buildButtons(dialog, c));
+    setKeyboardOrder(c);
+    return c;
+}

@@ -1,0 +1,280 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The File menu's full-size entries through the prompter seam: the print preview of the sheet,
+// printing at 1:1 with the print dialog cancelled, accepted or absent (the PDF fall-back), the
+// outline exported as DXF or SVG, and a language file that knows nothing of them.
+#include "support/NoPrinter.h"
+#include "support/PdfTools.h"
+#include "ui/MainWindowFixture.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPrinter>
+#include <QRegularExpression>
+
+namespace {
+
+class FullSizeWindow : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        cutOffPrinters();
+    }
+
+    void expectOnlyMessage(const QString& text, MessageStyle style) const {
+        ASSERT_EQ(prompter.messages.size(), 1u);
+        EXPECT_EQ(prompter.messages[0].text, text);
+        EXPECT_EQ(prompter.messages[0].style, style);
+    }
+
+    QString printedMessage(int pages) const {
+        return textOf(kFullSizePrintedMessage)
+            .replace(QStringLiteral("%1"), QString::number(pages));
+    }
+
+    static int pdfPages(const std::string& pdf) {
+        const ToolRun info = runTool(QStringLiteral("pdfinfo"), {QString::fromStdString(pdf)});
+        const auto pages = QRegularExpression(QStringLiteral(R"(Pages:\s+(\d+))")).match(info.out);
+        return pages.hasMatch() ? pages.captured(1).toInt() : -1;
+    }
+};
+
+TEST_F(FullSizeWindow, FileMenuHasTheNewEntriesAfterPrint) {
+    startWindow();
+    const QList<QAction*> entries = c().fileMenu->actions();
+    const std::vector<QAction*> expected{
+        c().openAction,          c().saveAsAction,       nullptr,
+        c().printAction,         c().printPreviewAction, c().printFullSizeAction,
+        c().exportOutlineAction, c().bothHalvesAction,   nullptr,
+        c().quitAction};
+    ASSERT_EQ(entries.size(), static_cast<qsizetype>(expected.size()));
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(i);
+        if (expected[i])
+            EXPECT_EQ(entries[static_cast<qsizetype>(i)], expected[i]);
+        else
+            EXPECT_TRUE(entries[static_cast<qsizetype>(i)]->isSeparator());
+    }
+    EXPECT_EQ(c().printPreviewAction->text(), "Print pre&view\u2026");
+    EXPECT_EQ(c().printFullSizeAction->text(), "Print f&ull size\u2026");
+    EXPECT_EQ(c().exportOutlineAction->text(), "E&xport outline\u2026");
+    EXPECT_TRUE(c().bothHalvesAction->isCheckable());
+    EXPECT_FALSE(c().bothHalvesAction->isChecked());
+}
+
+TEST_F(FullSizeWindow, EveryEntryWantsACalculatedWingFirst) {
+    startWindow();
+    c().printPreviewAction->trigger();
+    expectOnlyMessage(textOf(kPrintNeedsCalculationMessage), kCriticalMessage);
+    prompter.messages.clear();
+    c().printFullSizeAction->trigger();
+    expectOnlyMessage(textOf(kPrintNeedsCalculationMessage), kCriticalMessage);
+    prompter.messages.clear();
+    c().exportOutlineAction->trigger();
+    expectOnlyMessage(textOf(kSaveNeedsCalculationMessage), kExclamationMessage);
+    EXPECT_EQ(prompter.messages[0].title, textOf(kExportDialogTitle));
+    EXPECT_TRUE(prompter.prompts.empty());
+    EXPECT_TRUE(prompter.fileDialogs.empty());
+    EXPECT_EQ(prompter.previews + prompter.printerDialogs, 0);
+}
+
+// The preview gets an A4 landscape printer; painted, it holds the one sheet with the title typed.
+TEST_F(FullSizeWindow, PreviewShowsTheSheetAsPrintWouldPrintIt) {
+    startWithWorkedWing();
+    const std::string pdf = folder / "preview.pdf";
+    prompter.inputAnswers = {QStringLiteral("Preview glider")};
+    prompter.previewScripts.push_back(
+        [&](QPrinter& printer, const std::function<void(QPrinter&)>& paintPages) {
+            EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A4);
+            EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+            printer.setOutputFormat(QPrinter::PdfFormat); // a test's stand-in for the screen
+            printer.setOutputFileName(QString::fromStdString(pdf));
+            paintPages(printer);
+        });
+    c().printPreviewAction->trigger();
+    EXPECT_EQ(prompter.previews, 1);
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_EQ(window->printTitle(), "Preview glider");
+    if (!havePoppler())
+        GTEST_SKIP() << "Poppler's tools are not installed";
+    EXPECT_EQ(pdfPages(pdf), 1);
+    const QString page =
+        runTool(QStringLiteral("pdftotext"), {QString::fromStdString(pdf), QStringLiteral("-")})
+            .out.simplified();
+    EXPECT_TRUE(page.contains(textOf(kSheetTitleCaption) + " Preview glider"));
+}
+
+TEST_F(FullSizeWindow, PreviewOfASheetThatCannotBeDrawnSaysSoInstead) {
+    startWithWing({{("1" + std::string(39, '0')).c_str(), "150", "1000", "50"}});
+    c().printPreviewAction->trigger();
+    EXPECT_EQ(prompter.previews, 0);
+    expectOnlyMessage(textOf(kPrintFailedMessage), kCriticalMessage);
+}
+
+TEST_F(FullSizeWindow, PrintDialogCancelledPrintsNothing) {
+    startWithWorkedWing();
+    prompter.printerScripts.push_back([](QPrinter&) { return PrinterChoice::Cancelled; });
+    c().printFullSizeAction->trigger();
+    EXPECT_EQ(prompter.printerDialogs, 1);
+    EXPECT_TRUE(prompter.fileDialogs.empty());
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+// "Print to file" in the dialog: the PDF is made in memory and written as every other file is,
+// on the paper the user picked.
+TEST_F(FullSizeWindow, PrintDialogAcceptedPrintsOnThePaperChosen) {
+    startWithWorkedWing();
+    const std::string pdf = folder / "dialog.pdf";
+    prompter.printerScripts.push_back([&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf));
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        return PrinterChoice::Chosen;
+    });
+    c().printFullSizeAction->trigger();
+    EXPECT_TRUE(prompter.fileDialogs.empty());
+    ASSERT_TRUE(readBytes(pdf).starts_with("%PDF-"));
+    if (!havePoppler())
+        GTEST_SKIP() << "Poppler's tools are not installed";
+    const int pages = pdfPages(pdf);
+    EXPECT_GT(pages, 1);
+    expectOnlyMessage(printedMessage(pages), kPlainMessage);
+    const ToolRun info = runTool(QStringLiteral("pdfinfo"), {QString::fromStdString(pdf)});
+    EXPECT_TRUE(info.out.contains(QStringLiteral("(letter)"))) << info.out.toStdString();
+}
+
+TEST_F(FullSizeWindow, WithoutPrinterThePlanGoesIntoThePdfTheUserPlaces) {
+    startWithWorkedWing();
+    const std::string half = folder / "half.pdf";
+    const std::string both = folder / "both.pdf";
+    prompter.inputAnswers = {QStringLiteral("F3B/2026"), QStringLiteral("F3B/2026")};
+    prompter.fileAnswers = {QString::fromStdString(half), QString::fromStdString(both)};
+    c().printFullSizeAction->trigger();
+    c().bothHalvesAction->setChecked(true);
+    c().printFullSizeAction->trigger();
+
+    ASSERT_EQ(prompter.fileDialogs.size(), 2u);
+    const FileDialogRequest& dialog = prompter.fileDialogs[0];
+    EXPECT_EQ(dialog.title, textOf(kPrintsOnMessage) + " PDF");
+    EXPECT_EQ(dialog.filter, "PDF (*.pdf)");
+    EXPECT_EQ(dialog.suggestedName, "F3B_2026.pdf");
+    EXPECT_EQ(window->printTitle(), "F3B/2026");
+    if (!havePoppler())
+        GTEST_SKIP() << "Poppler's tools are not installed";
+    const int halfPages = pdfPages(half);
+    const int bothPages = pdfPages(both);
+    EXPECT_GT(bothPages, halfPages);
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(prompter.messages[0].text, printedMessage(halfPages));
+    EXPECT_EQ(prompter.messages[1].text, printedMessage(bothPages));
+    const QString first =
+        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-l"), QStringLiteral("1"),
+                                              QString::fromStdString(half), QStringLiteral("-")})
+            .out.simplified();
+    EXPECT_TRUE(first.startsWith("A1 page 1 of " + QString::number(halfPages) + " F3B/2026"))
+        << first.toStdString();
+}
+
+TEST_F(FullSizeWindow, AnEmptyTitleOrACancelledSaveDialogEndsQuietly) {
+    startWithWorkedWing();
+    prompter.inputAnswers = {QString()};
+    c().printFullSizeAction->trigger();
+    EXPECT_EQ(prompter.printerDialogs, 0);
+    c().printFullSizeAction->trigger(); // the save dialog is cancelled
+    EXPECT_EQ(prompter.fileDialogs.size(), 1u);
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(FullSizeWindow, APdfThatCannotBeWrittenLeavesNothingAndSaysWhy) {
+    startWithWorkedWing();
+    prompter.fileAnswers = {QString::fromStdString(folder / "missing/plan.pdf")};
+    c().printFullSizeAction->trigger();
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].style, kInformationMessage);
+    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("No such file or directory")));
+    EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
+}
+
+TEST_F(FullSizeWindow, ExportWritesDxfOrSvgByTheTypeChosen) {
+    startWithWorkedWing();
+    const std::string dxf = folder / "outline.dxf";
+    const std::string svg = folder / "outline.svg";
+    prompter.typedFileAnswers = {{QString::fromStdString(dxf), 0},
+                                 {QString::fromStdString(svg), 1}};
+    c().exportOutlineAction->trigger();
+    c().bothHalvesAction->setChecked(true);
+    c().exportOutlineAction->trigger();
+
+    ASSERT_EQ(prompter.offeredFileTypes.size(), 2u);
+    EXPECT_EQ(prompter.offeredFileTypes[0],
+              (QStringList{textOf(kDxfFileType) + " (*.dxf)", textOf(kSvgFileType) + " (*.svg)"}));
+    EXPECT_EQ(prompter.fileDialogs[0].title, textOf(kExportDialogTitle));
+    EXPECT_EQ(prompter.fileDialogs[0].suggestedName, textOf(kDefaultSheetTitle) + ".dxf");
+    const std::string dxfBytes = readBytes(dxf);
+    EXPECT_TRUE(dxfBytes.starts_with("999\ndxflib"));
+    EXPECT_NE(dxfBytes.find("\nLWPOLYLINE\n"), std::string::npos);
+    const std::string svgBytes = readBytes(svg);
+    EXPECT_TRUE(svgBytes.starts_with("<?xml"));
+    // Both halves: the panel and its mirror image.
+    EXPECT_NE(svgBytes.find("M0,0 L1000,50 L1000,200 L0,250 L0,0"), std::string::npos);
+    EXPECT_NE(svgBytes.find("M0,250 L-1000,200 L-1000,50 L0,0 L0,250"), std::string::npos);
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(prompter.messages[0].text,
+              textOf(kOutlineExportedMessage) + " " + QString::fromStdString(dxf));
+    EXPECT_EQ(prompter.messages[1].text,
+              textOf(kOutlineExportedMessage) + " " + QString::fromStdString(svg));
+}
+
+TEST_F(FullSizeWindow, ExportCancelledOrFailingLeavesNothing) {
+    startWithWorkedWing();
+    c().exportOutlineAction->trigger(); // cancelled
+    EXPECT_TRUE(prompter.messages.empty());
+    prompter.typedFileAnswers = {{QString::fromStdString(folder / "missing/outline.dxf"), 0}};
+    c().exportOutlineAction->trigger();
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("No such file or directory")));
+    EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
+}
+
+TEST_F(FullSizeWindow, AWingBeyondAKilometreIsRefusedAsTooLarge) {
+    startWithWing({{"2000000", "150", "1000", "50"}});
+    prompter.typedFileAnswers = {{QString::fromStdString(folder / "huge.dxf"), 0}};
+    c().exportOutlineAction->trigger();
+    c().printFullSizeAction->trigger();
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(prompter.messages[0].text, textOf(kTooLargeMessage));
+    EXPECT_EQ(prompter.messages[1].text, textOf(kTooLargeMessage));
+    EXPECT_EQ(prompter.printerDialogs, 0);
+    EXPECT_FALSE(std::filesystem::exists(folder / "huge.dxf"));
+}
+
+// A language file made for an earlier version: the new entries show their English texts, never
+// an empty caption, while the file's own texts stay as they are.
+TEST_F(FullSizeWindow, ALanguageFileWithoutTheNewKeysShowsTheEnglishTexts) {
+    std::string old = readBytes(folder / "Fran\xc3\xa7"
+                                         "ais.lng");
+    const auto cut = [&old](const std::string& from, const std::string& to) {
+        const std::size_t start = old.find(from);
+        ASSERT_NE(start, std::string::npos) << from;
+        old.erase(start, old.find(to, start) - start);
+    };
+    cut("5=&Aper", "\r\n\r\n");
+    cut("[FullSize]", "[About]");
+    writeBytes(folder / "Ancien.lng", old);
+    startWindow("Ancien");
+    EXPECT_EQ(c().openAction->text(), "&Ouvrir...");
+    for (const auto& [action, key] : {std::pair{c().printPreviewAction, kPrintPreviewAction},
+                                      std::pair{c().printFullSizeAction, kPrintFullSizeAction},
+                                      std::pair{c().exportOutlineAction, kExportOutlineAction},
+                                      std::pair{c().bothHalvesAction, kBothHalvesAction}}) {
+        EXPECT_EQ(action->text().toStdString(), key.fallback);
+        EXPECT_FALSE(action->text().isEmpty());
+    }
+    EXPECT_EQ(language.text(kPageOfPages), "page %1 of %2");
+
+    // The shipped French file has them in French.
+    startWindow("Fran\xc3\xa7"
+                "ais");
+    EXPECT_EQ(c().printFullSizeAction->text(), "Imprimer en &grandeur r\u00e9elle\u2026");
+}
+
+} // namespace
