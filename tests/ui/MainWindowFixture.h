@@ -10,9 +10,11 @@
 #include "support/TypedWings.h"
 #include "ui/common/WingField.h"
 #include "ui/dialogs/LanguageDialog.h"
+#include "ui/fullsize/FullSizeActions.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MainWindowControls.h"
 #include "ui/main/PlanformPreview.h"
+#include "ui/stability/StabilityActions.h"
 
 #include <QComboBox>
 #include <QLabel>

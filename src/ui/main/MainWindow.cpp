@@ -11,23 +11,29 @@
 #include "ui/common/WingField.h"
 #include "ui/dialogs/LanguageDialog.h"
 #include "ui/dialogs/Prompter.h"
+#include "ui/fullsize/FullSizeActions.h"
 #include "ui/main/AccessibleNames.h"
 #include "ui/main/PlanformPreview.h"
 #include "ui/main/TranslateMainWindow.h"
 #include "ui/main/WingFileDrops.h"
+#include "ui/stability/StabilityActions.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QPushButton>
 
 MainWindow::MainWindow(Prompter& prompter, LanguageState& language)
     : prompter_(prompter)
     , language_(language)
     , session_(systemDecimalSeparator(), language.lookup())
+    , context_{*this, prompter, language, session_, choices_}
     , c_(buildMainWindowControls(*this))
-    , stabilityMenu_(buildStabilityMenu(*this, c_)) {
+    , fullSize_(new FullSizeActions(context_, *c_.fileMenu, c_.quitSeparator))
+    , stability_(
+          new StabilityActions(context_, c_.helpMenu->menuAction(), [this] { redrawPreview(); })) {
     // The window keeps the size of its form; the preview is drawn to that size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connectControls();
@@ -42,13 +48,10 @@ void MainWindow::connectControls() {
     connect(c_.saveAsAction, &QAction::triggered, this, &MainWindow::saveWingFileAs);
     connect(c_.printAction, &QAction::triggered, this, &MainWindow::printSheet);
     connect(c_.printPreviewAction, &QAction::triggered, this, &MainWindow::printPreview);
-    connect(c_.printFullSizeAction, &QAction::triggered, this, &MainWindow::printFullSize);
-    connect(c_.exportOutlineAction, &QAction::triggered, this, &MainWindow::exportOutline);
     connect(c_.quitAction, &QAction::triggered, this, &MainWindow::quit);
     connect(c_.languageAction, &QAction::triggered, this, &MainWindow::chooseLanguage);
     connect(c_.helpAction, &QAction::triggered, this, &MainWindow::showHelp);
     connect(c_.aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
-    connect(stabilityMenu_.tailAction, &QAction::triggered, this, &MainWindow::showStability);
 
     struct PanelRow {
         const PanelFields& fields;
@@ -96,7 +99,8 @@ void MainWindow::focusFirstField() {
 
 void MainWindow::translate() {
     ::translateMainWindow(*this, c_, language_);
-    translateStabilityMenu(stabilityMenu_, language_);
+    fullSize_->translate();
+    stability_->translate();
     nameControls();
 }
 
@@ -129,6 +133,14 @@ void MainWindow::showResults() {
     selectRootChord();
     c_.wingLoadingValue->setText(QString::fromStdString(texts.wingLoading));
     redrawPreview();
+}
+
+// The preview shows the last valid wing; the neutral-point tick, and what a screen reader hears of
+// it, follow the stability data as they are now.
+void MainWindow::redrawPreview() {
+    if (session_.hasValidResults())
+        c_.preview->drawPreview(session_.planform(), session_.results(), session_.neutralPoint());
+    nameControls();
 }
 
 void MainWindow::clearResults() {

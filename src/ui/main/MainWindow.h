@@ -5,16 +5,18 @@
 #pragma once
 
 #include "session/WingSession.h"
+#include "ui/common/FeatureContext.h"
 #include "ui/main/MainWindowControls.h"
-#include "ui/stability/StabilityMenu.h"
 
 #include <QMainWindow>
 #include <functional>
 #include <string>
 #include <string_view>
 
+class FullSizeActions;
 class LanguageState;
 class Prompter;
+class StabilityActions;
 struct FileDialogRequest;
 
 class MainWindow : public QMainWindow {
@@ -30,8 +32,6 @@ public:
     void clearForm();
     void printSheet();
     void printPreview();
-    void printFullSize();
-    void exportOutline();
     void saveWingFileAs();
     void openWingFile();
     // Open without the dialog: a file named on the command line or dropped on the window. The
@@ -41,17 +41,17 @@ public:
     void chooseLanguage();
     void showHelp();
     void showAbout();
-    void showStability();
 
     void translate();
     void focusFirstField();
 
     const MainWindowControls& controls() const { return c_; }
-    const StabilityMenu& stabilityMenu() const { return stabilityMenu_; }
+    FullSizeActions& fullSize() const { return *fullSize_; }
+    StabilityActions& stability() const { return *stability_; }
     const WingSession& session() const { return session_; }
     bool hasValidResults() const { return session_.hasValidResults(); }
     bool rootChordHadFocus() const { return rootChordHadFocus_; }
-    const QString& printTitle() const { return printTitle_; }
+    const QString& printTitle() const { return choices_.printTitle; }
 
 private:
     void connectControls();
@@ -63,26 +63,21 @@ private:
     void showClearedForm();
     void showCalculationMessage(const CalcReport& report);
     void selectRootChord();
-    void showFileError(const FileError& error);
     void showFileCaption();
     FileDialogRequest wingFileDialog(const QString& title) const;
-    QString askSheetTitle();
     bool askPrintTitle();
-    bool bothHalves() const;
-    QString outlineTitle() const;
-    bool writeOutput(const QString& path, std::string_view bytes);
     void redrawPreview();
     // What a screen reader hears of the form, the results and the preview, as they are now.
     void nameControls();
-    void showStabilityFileProblem(const StabilityFileProblem& problem, TextKey intro);
 
     Prompter& prompter_;
     LanguageState& language_;
     WingSession session_;
+    RunChoices choices_;
+    FeatureContext context_;
     MainWindowControls c_;
-    StabilityMenu stabilityMenu_;
+    FullSizeActions* fullSize_;
+    StabilityActions* stability_;
     bool rootChordHadFocus_ = false;
-    QString printTitle_;
-    QString lastWingFolder_;      // where the file dialogs start after the first save or open
     bool showingSession_ = false; // fields are being set from the session, not typed
 };

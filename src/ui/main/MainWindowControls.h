@@ -24,9 +24,7 @@ struct MainWindowControls {
     QAction* saveAsAction = nullptr;
     QAction* printAction = nullptr;
     QAction* printPreviewAction = nullptr;
-    QAction* printFullSizeAction = nullptr;
-    QAction* exportOutlineAction = nullptr;
-    QAction* bothHalvesAction = nullptr; // checkable: the full-size plan of the whole wing
+    QAction* quitSeparator = nullptr; // the features' entries go before it
     QAction* quitAction = nullptr;
     QAction* languageAction = nullptr; // a menu-bar entry of its own, without sub-entries
     QMenu* helpMenu = nullptr;

@@ -8,6 +8,7 @@
 #include "ui/common/PlainText.h"
 #include "ui/dialogs/Prompter.h"
 #include "ui/main/MainWindow.h"
+#include "ui/stability/StabilityActions.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,7 +30,7 @@ QString firstWingFolder(const LanguagePlaces& places) {
 // where the user last went.
 FileDialogRequest MainWindow::wingFileDialog(const QString& title) const {
     const QString folder =
-        lastWingFolder_.isEmpty() ? firstWingFolder(language_.places()) : lastWingFolder_;
+        choices_.lastFolder.isEmpty() ? firstWingFolder(language_.places()) : choices_.lastFolder;
     return {title,
             uiText(language_, kWingFileType) + QStringLiteral(" (*.txt)"),
             folder,
@@ -49,12 +50,12 @@ void MainWindow::saveWingFileAs() {
         return;
     const SaveOutcome outcome = session_.saveAs(pathBytes(path));
     if (outcome.fileError) {
-        showFileError(*outcome.fileError);
+        showFileError(context_, *outcome.fileError);
         return;
     }
-    lastWingFolder_ = QFileInfo(path).absolutePath();
+    choices_.lastFolder = QFileInfo(path).absolutePath();
     if (outcome.stabilityProblem)
-        showStabilityFileProblem(*outcome.stabilityProblem, kStabilityWriteMessage);
+        stability_->showFileProblem(*outcome.stabilityProblem, kStabilityWriteMessage);
     else
         prompter_.messageBox(uiText(language_, kWingSavedMessage) + path, kPlainMessage, QString());
     showFileCaption();
@@ -73,21 +74,16 @@ void MainWindow::openWingFile() {
 void MainWindow::openWingFileAt(const std::string& path) {
     const OpenOutcome outcome = session_.open(path);
     if (outcome.fileError)
-        return showFileError(*outcome.fileError);
-    lastWingFolder_ = QFileInfo(pathText(path)).absolutePath();
+        return showFileError(context_, *outcome.fileError);
+    choices_.lastFolder = QFileInfo(pathText(path)).absolutePath();
     showClearedForm();
     if (outcome.report.outcome == CalcOutcome::Ok)
         showResults();
     else
         showCalculationMessage(outcome.report);
     if (outcome.stabilityProblem)
-        showStabilityFileProblem(*outcome.stabilityProblem, kStabilityReadMessage);
+        stability_->showFileProblem(*outcome.stabilityProblem, kStabilityReadMessage);
     showFileCaption();
-}
-
-void MainWindow::showFileError(const FileError& error) {
-    prompter_.messageBox(fromUtf8(fileErrorMessage(error, language_.lookup())), kInformationMessage,
-                         uiText(language_, kProgramCaption));
 }
 
 void MainWindow::showFileCaption() {

@@ -83,12 +83,7 @@ void buildMenus(QMainWindow& window, MainWindowControls& c) {
     c.fileMenu->addSeparator();
     c.printAction = c.fileMenu->addAction(QStringLiteral("&Imprimer ..."));
     c.printPreviewAction = c.fileMenu->addAction(QStringLiteral("&Aperçu avant impression…"));
-    c.printFullSizeAction = c.fileMenu->addAction(QStringLiteral("Imprimer en &grandeur réelle…"));
-    c.exportOutlineAction = c.fileMenu->addAction(QStringLiteral("E&xporter le contour…"));
-    c.bothHalvesAction =
-        c.fileMenu->addAction(QStringLiteral("Grandeur réelle : les &deux demi-ailes"));
-    c.bothHalvesAction->setCheckable(true);
-    c.fileMenu->addSeparator();
+    c.quitSeparator = c.fileMenu->addSeparator();
     c.quitAction = c.fileMenu->addAction(QStringLiteral("&Quitter "));
     c.languageAction = bar->addAction(QStringLiteral("Langue"));
     c.helpMenu = bar->addMenu(QStringLiteral("?"));

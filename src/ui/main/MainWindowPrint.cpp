@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The print command: refuses without a valid calculation, confirms the printer, asks a title and
-// prints the sheet. Where the system has no printer the sheet goes into a PDF file instead.
+// prints the sheet. Where the system has no printer the sheet goes into a PDF file instead. The
+// print preview shows the same sheet first.
+#include "draw/DrawSheet.h"
+#include "draw/RecordingCanvas.h"
 #include "i18n/TextKeys.h"
+#include "print/SheetPreview.h"
 #include "print/SheetPrinter.h"
 #include "print/SystemLocale.h"
 #include "ui/common/LanguageText.h"
@@ -9,6 +13,8 @@
 #include "ui/common/PathText.h"
 #include "ui/dialogs/Prompter.h"
 #include "ui/main/MainWindow.h"
+
+#include <QPrinter>
 
 namespace {
 
@@ -30,13 +36,6 @@ SheetTarget askTarget(Prompter& prompter, const QString& printer, const QString&
 
 } // namespace
 
-// The default title is offered each time, never the last one.
-QString MainWindow::askSheetTitle() {
-    const QString prompt = QStringLiteral("\r\n\r\n") + uiText(language_, kTitlePrompt);
-    const QString boxTitle = uiText(language_, kTitleBoxTitle);
-    return prompter_.inputBox(prompt, boxTitle, uiText(language_, kDefaultSheetTitle));
-}
-
 void MainWindow::printSheet() {
     if (!session_.hasValidResults()) {
         showBox(prompter_, language_, uiText(language_, kPrintNeedsCalculationMessage),
@@ -49,22 +48,53 @@ void MainWindow::printSheet() {
     if (showBox(prompter_, language_, printsOn + QStringLiteral(" ?"), kOkCancelQuestion) ==
         MessageAnswer::Cancel)
         return;
-    printTitle_ = askSheetTitle();
-    if (printTitle_.isEmpty())
+    choices_.printTitle = askSheetTitle(context_);
+    if (choices_.printTitle.isEmpty())
         return;
-    const SheetTarget target = askTarget(prompter_, printer, printsOn, printTitle_);
+    const SheetTarget target = askTarget(prompter_, printer, printsOn, choices_.printTitle);
     if (!target.chosen())
         return;
 
-    const SheetInputs inputs = session_.sheetInputs(printTitle_.toStdString(), todaysShortDate());
+    const SheetInputs inputs =
+        session_.sheetInputs(choices_.printTitle.toStdString(), todaysShortDate());
     const SheetPrintOutcome outcome =
         printSheetTo(session_.planform(), session_.results(), inputs, target);
     // A PDF that cannot be written is a file error like any other: its number tells why.
     if (outcome.fileError)
-        return showFileError(*outcome.fileError);
+        return showFileError(context_, *outcome.fileError);
     if (!outcome.printed) {
         showBox(prompter_, language_, uiText(language_, kPrintFailedMessage), kCriticalMessage);
         return;
     }
     showBox(prompter_, language_, uiText(language_, kSheetPrintedMessage), kPlainMessage);
+}
+
+// As Print begins: without a valid calculation message 10, then the title; false when there is
+// nothing to print.
+bool MainWindow::askPrintTitle() {
+    if (!session_.hasValidResults()) {
+        showBox(prompter_, language_, uiText(language_, kPrintNeedsCalculationMessage),
+                kCriticalMessage);
+        return false;
+    }
+    choices_.printTitle = askSheetTitle(context_);
+    return !choices_.printTitle.isEmpty();
+}
+
+void MainWindow::printPreview() {
+    if (!askPrintTitle())
+        return;
+    const SheetInputs inputs =
+        session_.sheetInputs(choices_.printTitle.toStdString(), todaysShortDate());
+    // A sheet that would stop half-way is not shown as if it were whole.
+    RecordingCanvas rehearsal;
+    if (!drawSheet(session_.planform(), session_.results(), inputs, rehearsal).printed) {
+        showBox(prompter_, language_, uiText(language_, kPrintFailedMessage), kCriticalMessage);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    prepareSheetPreview(printer);
+    prompter_.previewPrint(printer, [this, &inputs](QPrinter& pages) {
+        paintSheetOn(pages, session_.planform(), session_.results(), inputs);
+    });
 }

@@ -21,9 +21,6 @@ void translateMainWindow(QMainWindow& window, MainWindowControls& c,
     c.saveAsAction->setText(uiText(language, kSaveAsAction));
     c.printAction->setText(uiText(language, kPrintAction));
     c.printPreviewAction->setText(uiText(language, kPrintPreviewAction));
-    c.printFullSizeAction->setText(uiText(language, kPrintFullSizeAction));
-    c.exportOutlineAction->setText(uiText(language, kExportOutlineAction));
-    c.bothHalvesAction->setText(uiText(language, kBothHalvesAction));
     c.quitAction->setText(uiText(language, kQuitAction));
     c.languageAction->setText(uiText(language, kLanguageAction));
     c.helpMenu->setTitle(uiText(language, kHelpMenu));

@@ -41,11 +41,16 @@ protected:
 TEST_F(FullSizeWindow, FileMenuHasTheNewEntriesAfterPrint) {
     startWindow();
     const QList<QAction*> entries = c().fileMenu->actions();
-    const std::vector<QAction*> expected{
-        c().openAction,          c().saveAsAction,       nullptr,
-        c().printAction,         c().printPreviewAction, c().printFullSizeAction,
-        c().exportOutlineAction, c().bothHalvesAction,   nullptr,
-        c().quitAction};
+    const std::vector<QAction*> expected{c().openAction,
+                                         c().saveAsAction,
+                                         nullptr,
+                                         c().printAction,
+                                         c().printPreviewAction,
+                                         window->fullSize().printFullSizeAction(),
+                                         window->fullSize().exportOutlineAction(),
+                                         window->fullSize().bothHalvesAction(),
+                                         nullptr,
+                                         c().quitAction};
     ASSERT_EQ(entries.size(), static_cast<qsizetype>(expected.size()));
     for (std::size_t i = 0; i < expected.size(); ++i) {
         SCOPED_TRACE(i);
@@ -55,10 +60,10 @@ TEST_F(FullSizeWindow, FileMenuHasTheNewEntriesAfterPrint) {
             EXPECT_TRUE(entries[static_cast<qsizetype>(i)]->isSeparator());
     }
     EXPECT_EQ(c().printPreviewAction->text(), "Print pre&view\u2026");
-    EXPECT_EQ(c().printFullSizeAction->text(), "Print f&ull size\u2026");
-    EXPECT_EQ(c().exportOutlineAction->text(), "E&xport outline\u2026");
-    EXPECT_TRUE(c().bothHalvesAction->isCheckable());
-    EXPECT_FALSE(c().bothHalvesAction->isChecked());
+    EXPECT_EQ(window->fullSize().printFullSizeAction()->text(), "Print f&ull size\u2026");
+    EXPECT_EQ(window->fullSize().exportOutlineAction()->text(), "E&xport outline\u2026");
+    EXPECT_TRUE(window->fullSize().bothHalvesAction()->isCheckable());
+    EXPECT_FALSE(window->fullSize().bothHalvesAction()->isChecked());
 }
 
 TEST_F(FullSizeWindow, EveryEntryWantsACalculatedWingFirst) {
@@ -66,10 +71,10 @@ TEST_F(FullSizeWindow, EveryEntryWantsACalculatedWingFirst) {
     c().printPreviewAction->trigger();
     expectOnlyMessage(textOf(kPrintNeedsCalculationMessage), kCriticalMessage);
     prompter.messages.clear();
-    c().printFullSizeAction->trigger();
+    window->fullSize().printFullSizeAction()->trigger();
     expectOnlyMessage(textOf(kPrintNeedsCalculationMessage), kCriticalMessage);
     prompter.messages.clear();
-    c().exportOutlineAction->trigger();
+    window->fullSize().exportOutlineAction()->trigger();
     expectOnlyMessage(textOf(kSaveNeedsCalculationMessage), kExclamationMessage);
     EXPECT_EQ(prompter.messages[0].title, textOf(kExportDialogTitle));
     EXPECT_TRUE(prompter.prompts.empty());
@@ -113,7 +118,7 @@ TEST_F(FullSizeWindow, PreviewOfASheetThatCannotBeDrawnSaysSoInstead) {
 TEST_F(FullSizeWindow, PrintDialogCancelledPrintsNothing) {
     startWithWorkedWing();
     prompter.printerScripts.push_back([](QPrinter&) { return PrinterChoice::Cancelled; });
-    c().printFullSizeAction->trigger();
+    window->fullSize().printFullSizeAction()->trigger();
     EXPECT_EQ(prompter.printerDialogs, 1);
     EXPECT_TRUE(prompter.fileDialogs.empty());
     EXPECT_TRUE(prompter.messages.empty());
@@ -130,7 +135,7 @@ TEST_F(FullSizeWindow, PrintDialogAcceptedPrintsOnThePaperChosen) {
         printer.setPageSize(QPageSize(QPageSize::Letter));
         return PrinterChoice::Chosen;
     });
-    c().printFullSizeAction->trigger();
+    window->fullSize().printFullSizeAction()->trigger();
     EXPECT_TRUE(prompter.fileDialogs.empty());
     ASSERT_TRUE(readBytes(pdf).starts_with("%PDF-"));
     if (!havePoppler())
@@ -148,9 +153,9 @@ TEST_F(FullSizeWindow, WithoutPrinterThePlanGoesIntoThePdfTheUserPlaces) {
     const std::string both = folder / "both.pdf";
     prompter.inputAnswers = {QStringLiteral("F3B/2026"), QStringLiteral("F3B/2026")};
     prompter.fileAnswers = {QString::fromStdString(half), QString::fromStdString(both)};
-    c().printFullSizeAction->trigger();
-    c().bothHalvesAction->setChecked(true);
-    c().printFullSizeAction->trigger();
+    window->fullSize().printFullSizeAction()->trigger();
+    window->fullSize().bothHalvesAction()->setChecked(true);
+    window->fullSize().printFullSizeAction()->trigger();
 
     ASSERT_EQ(prompter.fileDialogs.size(), 2u);
     const FileDialogRequest& dialog = prompter.fileDialogs[0];
@@ -177,9 +182,9 @@ TEST_F(FullSizeWindow, WithoutPrinterThePlanGoesIntoThePdfTheUserPlaces) {
 TEST_F(FullSizeWindow, AnEmptyTitleOrACancelledSaveDialogEndsQuietly) {
     startWithWorkedWing();
     prompter.inputAnswers = {QString()};
-    c().printFullSizeAction->trigger();
+    window->fullSize().printFullSizeAction()->trigger();
     EXPECT_EQ(prompter.printerDialogs, 0);
-    c().printFullSizeAction->trigger(); // the save dialog is cancelled
+    window->fullSize().printFullSizeAction()->trigger(); // the save dialog is cancelled
     EXPECT_EQ(prompter.fileDialogs.size(), 1u);
     EXPECT_TRUE(prompter.messages.empty());
 }
@@ -187,7 +192,7 @@ TEST_F(FullSizeWindow, AnEmptyTitleOrACancelledSaveDialogEndsQuietly) {
 TEST_F(FullSizeWindow, APdfThatCannotBeWrittenLeavesNothingAndSaysWhy) {
     startWithWorkedWing();
     prompter.fileAnswers = {QString::fromStdString(folder / "missing/plan.pdf")};
-    c().printFullSizeAction->trigger();
+    window->fullSize().printFullSizeAction()->trigger();
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].style, kInformationMessage);
     EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("No such file or directory")));
@@ -200,9 +205,9 @@ TEST_F(FullSizeWindow, ExportWritesDxfOrSvgByTheTypeChosen) {
     const std::string svg = folder / "outline.svg";
     prompter.typedFileAnswers = {{QString::fromStdString(dxf), 0},
                                  {QString::fromStdString(svg), 1}};
-    c().exportOutlineAction->trigger();
-    c().bothHalvesAction->setChecked(true);
-    c().exportOutlineAction->trigger();
+    window->fullSize().exportOutlineAction()->trigger();
+    window->fullSize().bothHalvesAction()->setChecked(true);
+    window->fullSize().exportOutlineAction()->trigger();
 
     ASSERT_EQ(prompter.offeredFileTypes.size(), 2u);
     EXPECT_EQ(prompter.offeredFileTypes[0],
@@ -226,10 +231,10 @@ TEST_F(FullSizeWindow, ExportWritesDxfOrSvgByTheTypeChosen) {
 
 TEST_F(FullSizeWindow, ExportCancelledOrFailingLeavesNothing) {
     startWithWorkedWing();
-    c().exportOutlineAction->trigger(); // cancelled
+    window->fullSize().exportOutlineAction()->trigger(); // cancelled
     EXPECT_TRUE(prompter.messages.empty());
     prompter.typedFileAnswers = {{QString::fromStdString(folder / "missing/outline.dxf"), 0}};
-    c().exportOutlineAction->trigger();
+    window->fullSize().exportOutlineAction()->trigger();
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("No such file or directory")));
     EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
@@ -238,8 +243,8 @@ TEST_F(FullSizeWindow, ExportCancelledOrFailingLeavesNothing) {
 TEST_F(FullSizeWindow, AWingBeyondAKilometreIsRefusedAsTooLarge) {
     startWithWing({{"2000000", "150", "1000", "50"}});
     prompter.typedFileAnswers = {{QString::fromStdString(folder / "huge.dxf"), 0}};
-    c().exportOutlineAction->trigger();
-    c().printFullSizeAction->trigger();
+    window->fullSize().exportOutlineAction()->trigger();
+    window->fullSize().printFullSizeAction()->trigger();
     ASSERT_EQ(prompter.messages.size(), 2u);
     EXPECT_EQ(prompter.messages[0].text, textOf(kTooLargeMessage));
     EXPECT_EQ(prompter.messages[1].text, textOf(kTooLargeMessage));
@@ -262,10 +267,11 @@ TEST_F(FullSizeWindow, ALanguageFileWithoutTheNewKeysShowsTheEnglishTexts) {
     writeBytes(folder / "Ancien.lng", old);
     startWindow("Ancien");
     EXPECT_EQ(c().openAction->text(), "&Ouvrir...");
-    for (const auto& [action, key] : {std::pair{c().printPreviewAction, kPrintPreviewAction},
-                                      std::pair{c().printFullSizeAction, kPrintFullSizeAction},
-                                      std::pair{c().exportOutlineAction, kExportOutlineAction},
-                                      std::pair{c().bothHalvesAction, kBothHalvesAction}}) {
+    for (const auto& [action, key] :
+         {std::pair{c().printPreviewAction, kPrintPreviewAction},
+          std::pair{window->fullSize().printFullSizeAction(), kPrintFullSizeAction},
+          std::pair{window->fullSize().exportOutlineAction(), kExportOutlineAction},
+          std::pair{window->fullSize().bothHalvesAction(), kBothHalvesAction}}) {
         EXPECT_EQ(action->text().toStdString(), key.fallback);
         EXPECT_FALSE(action->text().isEmpty());
     }
@@ -274,7 +280,8 @@ TEST_F(FullSizeWindow, ALanguageFileWithoutTheNewKeysShowsTheEnglishTexts) {
     // The shipped French file has them in French.
     startWindow("Fran\xc3\xa7"
                 "ais");
-    EXPECT_EQ(c().printFullSizeAction->text(), "Imprimer en &grandeur r\u00e9elle\u2026");
+    EXPECT_EQ(window->fullSize().printFullSizeAction()->text(),
+              "Imprimer en &grandeur r\u00e9elle\u2026");
 }
 
 } // namespace

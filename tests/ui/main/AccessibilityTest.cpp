@@ -148,7 +148,7 @@ TEST_F(Accessibility, EveryWindowNamesItsControls) {
     prompter.modalScripts.push_back(check);
     window->showAbout();
     prompter.modalScripts.push_back(check);
-    window->showStability();
+    window->stability().showStability();
     EXPECT_EQ(prompter.modalRuns, 4);
     EXPECT_TRUE(problems.empty()) << listed(problems);
 }

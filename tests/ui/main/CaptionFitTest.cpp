@@ -93,7 +93,7 @@ TEST_F(CaptionFit, EveryCaptionOfEveryWindowFitsInEveryLanguage) {
                 problems.push_back(std::move(problem));
             stability.close();
         });
-        window->showStability();
+        window->stability().showStability();
         checkNextWindow(problems);
         window->chooseLanguage();
         EXPECT_TRUE(prompter.modalScripts.empty());

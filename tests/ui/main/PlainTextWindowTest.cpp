@@ -75,9 +75,9 @@ TEST_F(MarkupLanguage, MainWindowShowsTheTags) {
     const std::pair<const QAction*, TextKey> entries[] = {
         {c().printAction, kPrintAction},
         {c().printPreviewAction, kPrintPreviewAction},
-        {c().printFullSizeAction, kPrintFullSizeAction},
-        {c().exportOutlineAction, kExportOutlineAction},
-        {c().bothHalvesAction, kBothHalvesAction},
+        {window->fullSize().printFullSizeAction(), kPrintFullSizeAction},
+        {window->fullSize().exportOutlineAction(), kExportOutlineAction},
+        {window->fullSize().bothHalvesAction(), kBothHalvesAction},
     };
     for (const auto& [entry, key] : entries)
         EXPECT_EQ(entry->text().toStdString(), markupText(key));

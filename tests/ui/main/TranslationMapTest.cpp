@@ -142,9 +142,9 @@ TEST_F(TranslationMap, EveryControlShowsItsOwnKey) {
 TEST_F(TranslationMap, EveryStabilityControlShowsItsOwnKey) {
     writeBytes(folder / "Named.lng", namedLanguageFile());
     startWindow("Named");
-    const StabilityMenu& menu = window->stabilityMenu();
-    EXPECT_EQ(menu.menu->title(), "Stability/Menu");
-    EXPECT_EQ(menu.tailAction->text(), "Stability/Open");
+    const StabilityActions& stability = window->stability();
+    EXPECT_EQ(stability.menu()->title(), "Stability/Menu");
+    EXPECT_EQ(stability.tailAction()->text(), "Stability/Open");
     prompter.modalScripts.push_back([](QDialog& dialog) {
         const StabilityDialogControls& c = dynamic_cast<StabilityDialog&>(dialog).controls();
         const auto label = [](const char* what, const QLabel* l, const char* text,
@@ -214,7 +214,7 @@ TEST_F(TranslationMap, EveryStabilityControlShowsItsOwnKey) {
             EXPECT_EQ(row.toolTip, row.expectedToolTip);
         }
     });
-    window->showStability();
+    window->stability().showStability();
     EXPECT_TRUE(prompter.modalScripts.empty());
 }
 

@@ -57,7 +57,7 @@ protected:
             opened = shown;
             check(*shown, shown->controls());
         });
-        window->stabilityMenu().tailAction->trigger();
+        window->stability().tailAction()->trigger();
         EXPECT_TRUE(prompter.modalScripts.empty());
         EXPECT_TRUE(opened.isNull()) << "made afresh at each opening";
     }
@@ -92,14 +92,14 @@ TEST_F(StabilityWindow, MenuSitsAfterLanguageAndFollowsTheLanguage) {
     const QList<QAction*> bar = window->menuBar()->actions();
     ASSERT_EQ(bar.size(), 4);
     EXPECT_EQ(bar[1], c().languageAction);
-    EXPECT_EQ(bar[2], window->stabilityMenu().menu->menuAction());
+    EXPECT_EQ(bar[2], window->stability().menu()->menuAction());
     EXPECT_EQ(bar[3], c().helpMenu->menuAction());
-    EXPECT_EQ(window->stabilityMenu().menu->title(), "&Stability");
-    EXPECT_EQ(window->stabilityMenu().tailAction->text(), "&Tail and neutral point\u2026");
+    EXPECT_EQ(window->stability().menu()->title(), "&Stability");
+    EXPECT_EQ(window->stability().tailAction()->text(), "&Tail and neutral point\u2026");
 
     prompter.modalScripts.push_back(pick(QString::fromStdString(kFrench)));
     window->chooseLanguage();
-    EXPECT_EQ(window->stabilityMenu().menu->title(), textOf(kStabilityMenu));
+    EXPECT_EQ(window->stability().menu()->title(), textOf(kStabilityMenu));
     EXPECT_NE(textOf(kStabilityMenu), "&Stability");
 }
 

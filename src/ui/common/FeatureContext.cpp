@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/common/FeatureContext.h"
+
+#include "base/OutputFile.h"
+#include "i18n/TextKeys.h"
+#include "session/OutcomeMessages.h"
+#include "ui/common/LanguageText.h"
+#include "ui/common/PathText.h"
+#include "ui/dialogs/Prompter.h"
+
+void showFileError(const FeatureContext& context, const FileError& error) {
+    context.prompter.messageBox(fromUtf8(fileErrorMessage(error, context.language.lookup())),
+                                kInformationMessage, uiText(context.language, kProgramCaption));
+}
+
+bool writeOutputOrTell(const FeatureContext& context, const QString& path,
+                       std::string_view bytes) {
+    if (const auto error = writeOutputFile(pathBytes(path), bytes)) {
+        showFileError(context, *error);
+        return false;
+    }
+    return true;
+}
+
+QString askSheetTitle(const FeatureContext& context) {
+    const QString prompt = QStringLiteral("\r\n\r\n") + uiText(context.language, kTitlePrompt);
+    const QString boxTitle = uiText(context.language, kTitleBoxTitle);
+    return context.prompter.inputBox(prompt, boxTitle,
+                                     uiText(context.language, kDefaultSheetTitle));
+}

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What each feature of the main window works with: the window it belongs to, the wing being
+// edited, the seam to every dialog, the language, and the choices the user made in this run.
+#pragma once
+
+#include <QString>
+#include <string_view>
+
+class LanguageState;
+class Prompter;
+class QMainWindow;
+class WingSession;
+struct FileError;
+
+// Remembered while the window is open, shared by the features that ask for them.
+struct RunChoices {
+    QString printTitle; // the last title typed for a sheet or a plan
+    QString lastFolder; // where the file dialogs start after the first save or open
+};
+
+struct FeatureContext {
+    QMainWindow& window;
+    Prompter& prompter;
+    LanguageState& language;
+    WingSession& session;
+    RunChoices& choices;
+};
+
+// The message every file command shows when a file cannot be read or written.
+void showFileError(const FeatureContext& context, const FileError& error);
+
+// Writes through the program's output routine; false, after the file error message, when it
+// could not.
+bool writeOutputOrTell(const FeatureContext& context, const QString& path, std::string_view bytes);
+
+// The title of a sheet or plan, offered with the default title each time; empty when cancelled.
+QString askSheetTitle(const FeatureContext& context);
