@@ -21,7 +21,7 @@ int writeCommandOutput(const std::string& path, std::string_view bytes, const Te
 }
 
 // --help and --version run without a language, so the words are the plain ones.
-int finishStandardOutput(int status, CheckedOutput& out, std::ostream& err) {
+int finishStandardOutput(int status, CheckedOutputBuffer& out, std::ostream& err) {
     const std::optional<FileError> error = out.finish();
     if (!error)
         return status;

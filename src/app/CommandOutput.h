@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-class CheckedOutput;
+class CheckedOutputBuffer;
 
 // "-" as an input is standard input, as an output standard output.
 inline constexpr std::string_view kStandardStream = "-";
@@ -22,4 +22,4 @@ int writeCommandOutput(const std::string& path, std::string_view bytes, const Te
 
 // The status of a command that printed on standard output: 1, with the error in words on err,
 // when any of it could not be written (a full disk, a closed descriptor); else `status`.
-int finishStandardOutput(int status, CheckedOutput& out, std::ostream& err);
+int finishStandardOutput(int status, CheckedOutputBuffer& out, std::ostream& err);

@@ -38,10 +38,11 @@ int runPlainCommand(const CommandRequest& request, LanguageState& language) {
         fonts.emplace();
         sheet = todaysSheetContext();
     }
-    CheckedOutput out;
+    CheckedOutputBuffer output;
+    std::ostream out(&output);
     const int status =
         runCommand(request, language, systemDecimalSeparator(), sheet, out, std::cerr);
-    return finishStandardOutput(status, out, std::cerr);
+    return finishStandardOutput(status, output, std::cerr);
 }
 
 // The reports of the language and settings files, as the command line's other messages.

@@ -4,34 +4,27 @@
 
 #include "base/OutputFile.h"
 
-CheckedOutput::CheckedOutput(Writer writer)
-    : std::ostream(nullptr)
-    , buffer_(writer ? std::move(writer) : Writer(writeStandardOutput)) {
-    rdbuf(&buffer_);
-}
-
-std::optional<FileError> CheckedOutput::finish() {
-    flush();
-    return buffer_.error;
-}
-
-CheckedOutput::Buffer::Buffer(Writer writer)
-    : writer_(std::move(writer)) {
+CheckedOutputBuffer::CheckedOutputBuffer() {
     setp(bytes_.data(), bytes_.data() + bytes_.size());
 }
 
-// After a failure the buffer stays full, so the stream goes bad and writes nothing more.
-bool CheckedOutput::Buffer::drain() {
-    if (error)
+std::optional<FileError> CheckedOutputBuffer::finish() {
+    sync();
+    return error_;
+}
+
+// After a failure the buffer stays full, so every later write fails at once.
+bool CheckedOutputBuffer::drain() {
+    if (error_)
         return false;
-    error = writer_({pbase(), static_cast<std::size_t>(pptr() - pbase())});
-    if (error)
+    error_ = writeStandardOutput({pbase(), static_cast<std::size_t>(pptr() - pbase())});
+    if (error_)
         return false;
     setp(bytes_.data(), bytes_.data() + bytes_.size());
     return true;
 }
 
-CheckedOutput::Buffer::int_type CheckedOutput::Buffer::overflow(int_type character) {
+CheckedOutputBuffer::int_type CheckedOutputBuffer::overflow(int_type character) {
     if (!drain())
         return traits_type::eof();
     if (!traits_type::eq_int_type(character, traits_type::eof()))
@@ -39,6 +32,6 @@ CheckedOutput::Buffer::int_type CheckedOutput::Buffer::overflow(int_type charact
     return traits_type::not_eof(character);
 }
 
-int CheckedOutput::Buffer::sync() {
+int CheckedOutputBuffer::sync() {
     return drain() ? 0 : -1;
 }

@@ -172,8 +172,8 @@ TEST_F(CommandLine, WrongArgumentsGiveStatusTwo) {
         {"--calc", "--lang", "", "a.txt"},
         {"--calc", "-", "--", "-"},
         {"--", "--calc", "a.txt"},
-        {"--calc", "--lang", "English.lng", "a.txt"}, // the usage asks for the bare name
-        {"--calc", "--lang", "English.LNG", "a.txt"},
+        {"--calc", "--lang", "English.LNG", "a.txt"}, // the usage asks for the bare name
+        {"--calc", "--sheet-pdf", "o.pdf", "a.txt"},  // as two output options are
     };
     for (const auto& arguments : wrong) {
         EXPECT_EQ(Run(arguments), 2) << arguments[0];
@@ -212,7 +212,7 @@ TEST_F(CommandLine, TheRunLanguageIsTheRememberedOneElseEnglish) {
     const struct {
         const char* remembered; // nullptr: no tz.ini
         std::string shown;
-        const char* note; // on standard error, "" for none
+        const char* note;
     } rows[] = {{kFrench.c_str(), kFrench, ""},
                 {nullptr, "English", ""},
                 {"Klingon", "English", "no language file Klingon.lng beside the program; English"}};
@@ -224,22 +224,22 @@ TEST_F(CommandLine, TheRunLanguageIsTheRememberedOneElseEnglish) {
         LanguageState shown(LanguagePlaces::beside(folder.path()));
         shown.select(row.shown);
         const std::string span = shown.text(kSpanCaption);
+        const std::string spanWord = span.substr(0, span.find(':'));
         EXPECT_EQ(Run({"--calc", wing}), 0);
-        EXPECT_NE(out.str().find("\n" + span.substr(0, span.find(':'))), std::string::npos)
-            << out.str();
+        EXPECT_NE(out.str().find("\n" + spanWord), std::string::npos) << out.str();
         EXPECT_NE(err.str().find(row.note), std::string::npos) << err.str();
+        // The full-size text block too.
+        EXPECT_EQ(Run({"--export-dxf", folder / "w.dxf", wing}), 0);
+        EXPECT_NE(readBytes(folder / "w.dxf").find(spanWord), std::string::npos);
     }
 }
 
 // Messages break lines with "\r" as a message box does, and the failure reports with "\r\n".
 TEST(TerminalLines, EveryLineBreakIsOneNewLine) {
-    const struct {
-        const char* text;
-        const char* lines;
-    } rows[] = {{"a\rb", "a\nb"},     {"a\r\nb", "a\nb"}, {"a\r\r\nb", "a\n\nb"},
-                {"a\n\rb", "a\n\nb"}, {"a\r\n", "a\n"},   {"a\r", "a\n"}};
-    for (const auto& row : rows)
-        EXPECT_EQ(asTerminalLines(row.text), row.lines) << row.text;
+    const std::pair<const char*, const char*> rows[] = {
+        {"a\rb", "a\nb"}, {"a\r\nb", "a\nb"}, {"a\r\r\nb", "a\n\nb"}, {"a\n\rb\r", "a\n\nb\n"}};
+    for (const auto& [text, lines] : rows)
+        EXPECT_EQ(asTerminalLines(text), lines) << text;
 }
 
 // "wingsheet FILE", as the desktop starts it, is the window with that file to open.
@@ -370,12 +370,6 @@ const FullSizeArguments kFullSizeArguments[] = {
      "one output file at a time"},
     {"calc_with_an_output_file",
      {"--export-dxf", "o.dxf", "--calc", "w.txt"},
-     {},
-     false,
-     "",
-     "--calc writes no file"},
-    {"calc_before_an_output_file",
-     {"--calc", "--sheet-pdf", "o.pdf", "w.txt"},
      {},
      false,
      "",

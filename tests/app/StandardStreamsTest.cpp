@@ -146,33 +146,27 @@ TEST_F(StandardStreams, LangWithAPathIsAUsageError) {
 }
 
 // What --calc, --help and --version print is checked as the exports are: a device that refuses
-// the write or a closed standard output gives status 1 and says so.
+// the write or a closed standard output gives status 1 and says so, as a closed input does.
 TEST_F(StandardStreams, PrintingThatFailsIsAnError) {
-    const std::vector<std::string> commands[] = {{"--calc", "--lang", "English", wing},
-                                                 {"--calc", "--json", wing},
-                                                 {"--help"},
-                                                 {"--version"}};
-    ChildStreams fullDevice;
-    fullDevice.appendOutputTo = "/dev/full";
-    ChildStreams outputClosed;
-    outputClosed.outputClosed = true;
+    ChildStreams full, closed, noInput;
+    full.appendOutputTo = "/dev/full";
+    closed.outputClosed = noInput.inputClosed = true;
+    const std::vector<std::string> commands[] = {
+        {"--calc", wing}, {"--calc", "--json", wing}, {"--help"}, {"--version"}};
     for (const auto& arguments : commands) {
-        SCOPED_TRACE(arguments[0] + (arguments.size() > 1 ? " " + arguments[1] : ""));
-        const ChildRun full = runChild(kProgram, arguments, fullDevice);
-        EXPECT_EQ(full.exitCode, 1);
-        EXPECT_NE(full.err.find("wingsheet: Cannot write standard output: " +
-                                std::string(std::strerror(ENOSPC))),
+        SCOPED_TRACE(arguments[0] + " " + arguments.back());
+        const ChildRun onFull = runChild(kProgram, arguments, full);
+        EXPECT_EQ(onFull.exitCode, 1);
+        EXPECT_NE(onFull.err.find("output: " + std::string(std::strerror(ENOSPC))),
                   std::string::npos)
-            << full.err;
-        const ChildRun closed = runChild(kProgram, arguments, outputClosed);
-        EXPECT_EQ(closed.exitCode, 1);
-        EXPECT_NE(closed.err.find("standard output is closed"), std::string::npos) << closed.err;
+            << onFull.err;
+        const ChildRun onClosed = runChild(kProgram, arguments, closed);
+        EXPECT_EQ(onClosed.exitCode, 1);
+        EXPECT_NE(onClosed.err.find("standard output is closed"), std::string::npos);
     }
-    ChildStreams inputClosed;
-    inputClosed.inputClosed = true;
-    const ChildRun noInput = runChild(kProgram, {"--calc", "-"}, inputClosed);
-    EXPECT_EQ(noInput.exitCode, 1);
-    EXPECT_NE(noInput.out.find("standard input is closed"), std::string::npos) << noInput.out;
+    const ChildRun run = runChild(kProgram, {"--calc", "-"}, noInput);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.out.find("standard input is closed"), std::string::npos) << run.out;
 }
 
 // An output that is the wing file by any name, or a file kept beside it, is refused before

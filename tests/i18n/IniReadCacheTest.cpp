@@ -114,21 +114,18 @@ TEST(IniReadCache, RewritesFasterThanTheFileClockAreSeen) {
 // stamp. Within two seconds of the change the file is read again; after that the stamp is trusted.
 TEST(IniReadCache, AFileChangedLessThanTwoSecondsAgoIsReadAgain) {
     constexpr long long kChanged = 1'000'000;
-    const struct {
-        long long secondsSinceChange;
-        const char* value;
-    } rows[] = {{0, "Wing"}, {2, "Wing"}, {3, "Span"}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.secondsSinceChange);
+    for (const auto& [secondsSinceChange, value] :
+         {std::pair{0, "Wing"}, {2, "Wing"}, {3, "Span"}}) {
+        SCOPED_TRACE(secondsSinceChange);
         TestFolder folder;
         const std::string path = folder / "English.lng";
         writeBytes(path, kBefore);
-        const FileStamp sameStamp{1, 2, 17, kChanged, 0, kChanged, 0};
-        IniReadCache cache([&] { return kChanged + row.secondsSinceChange; },
-                           [&](const std::string&) { return sameStamp; });
+        IniReadCache cache(
+            [&] { return kChanged + secondsSinceChange; },
+            [](const std::string&) { return FileStamp{1, 2, 17, kChanged, 0, kChanged, 0}; });
         ASSERT_EQ(readCaption(cache, path).value, "Span");
         writeBytes(path, kSameSize);
-        EXPECT_EQ(readCaption(cache, path).value, row.value);
+        EXPECT_EQ(readCaption(cache, path).value, value);
     }
 }
 
