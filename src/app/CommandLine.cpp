@@ -41,12 +41,13 @@ constexpr std::string_view kUsage =
     "       wingsheet --help | --version\n"
     "\n"
     "  --json       one JSON object per file and line\n"
-    "  --lang NAME  use NAME.lng for this run instead of the language stored in tz.ini\n"
+    "  --lang NAME  use NAME.lng for this run, not the language stored in tz.ini (or English)\n"
     "  --title TEXT the sheet's or the plan's title; the file's name when not given\n"
     "  --both-halves  the whole wing, the half-wing and its mirror image (also --calc --json)\n"
     "  --           ends the options: every later argument is a file\n"
     "  -            as FILE reads the wing from standard input, as OUT writes to standard output\n"
-    "Exit status: 0 every file calculated, 1 some did not, 2 wrong arguments.\n";
+    "Exit status: 0 every file calculated, 1 some did not or the output could not be\n"
+    "written, 2 wrong arguments (an output that is the input file among them).\n";
 
 CommandRequest refuse(std::string problem) {
     CommandRequest request;
