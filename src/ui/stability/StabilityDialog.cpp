@@ -308,7 +308,7 @@ void StabilityDialog::translate() {
     QStringList help;
     for (const TextKey& line : kStabilityHelpLines)
         help << uiText(language_, line);
-    c_.helpText->setPlainText(help.join(u'\n'));
+    c_.helpText->setPlainText(help.join(QStringLiteral("\n\n")));
     c_.helpText->setAccessibleName(c_.helpGroup->title());
 
     c_.removeButton->setText(uiText(language_, kRemoveStabilityButton));

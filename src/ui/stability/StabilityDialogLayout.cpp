@@ -23,7 +23,7 @@ namespace {
 
 constexpr double kFieldWidth = 855;  // the main window's field width, in twips
 constexpr double kValueWidth = 1500; // room for " 1 234.56 mm  " in every language
-constexpr double kHelpWidth = 6300;  // the method beside the inputs, at this width or wider
+constexpr double kHelpWidth = 7200;  // the method beside the inputs, at this width or wider
 constexpr int kPositionCount = 5;    // four tail positions and "other value"
 const QColor kWarningColour{176, 0, 0};
 
@@ -182,7 +182,9 @@ void buildHelp(QDialog& dialog, StabilityDialogControls& c) {
     c.helpText->setFont(formFont(8.25, false));
     c.helpText->setReadOnly(true);
     c.helpText->setFrameShape(QFrame::NoFrame);
-    c.helpText->setBackgroundRole(QPalette::Window);
+    QPalette palette = c.helpText->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    c.helpText->setPalette(palette);
     c.helpText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     c.helpText->setMinimumWidth(twipsToPixels(kHelpWidth));
     layout->addWidget(c.helpText);
