@@ -291,20 +291,20 @@ inline constexpr std::array<TextKey, 9> kStabilityHelpLines{{
      "The lift of each surface follows its aspect ratio and sweep, and the wing's downwash "
      "lessens what the tail receives."},
     {"StabilityHelp", "4",
-     "Describe the tail like the half-wing, panel by panel. For a V-tail, enter its "
-     "projection seen from above, on the horizontal plane."},
+     "Describe the tail like the half-wing, panel by panel. For a V-tail, enter its projection "
+     "seen from above, on the horizontal plane."},
     {"StabilityHelp", "5",
-     "Distance to the tail: from the leading edge at the wing root to the leading edge at "
-     "the tail root. A tail ahead of the wing (canard) is not covered."},
+     "Distance to the tail: from the leading edge at the wing root to the leading edge at the "
+     "tail root. A tail ahead of the wing (canard) is not covered."},
     {"StabilityHelp", "6",
      "Tail efficiency: 0.60 for a tail in the wing's wake, usual on a model; 0.80 or 0.90 as "
      "it sits clear of the wake, 1.00 for a T-tail; any value from 0.3 to 1.0 may be typed."},
     {"StabilityHelp", "7",
-     "A static margin of 5 to 15 % of the MAC is usual: less makes the model lively and "
-     "touchy, more makes it steady but needs more elevator."},
+     "A static margin of 5 to 15 % of the MAC is usual: less makes the model lively and touchy, "
+     "more makes it steady but needs more elevator."},
     {"StabilityHelp", "8",
-     "Fuselage and propeller are neglected, so the result is a starting point: check the "
-     "balance with a glide test before the first real flight."},
+     "Fuselage and propeller are neglected, so the result is a starting point: check the balance "
+     "with a glide test before the first real flight."},
 }};
 
 // Every named key above, for the checks of the language files.

@@ -31,15 +31,23 @@ StabilityReport stabilityOf(const Wing& wing, const StabilityFields& fields) {
 
 constexpr double kHandTolerance = 5e-4; // the hand work keeps six significant digits
 
+// What the tail brings and where the points lie, each as worked by hand.
+struct TailTerms {
+    double arm, volume, liftSlopeWing, liftSlopeTail, downwashGradient, efficiency;
+};
+struct Places {
+    double neutralPoint, neutralPointPercent, balanceForMargin, balanceForMarginPercent;
+    double marginAtBalance;
+};
+
 struct Worked {
     const char* name;
     std::vector<TypedPanel> wing;
     const char* balance;
     StabilityFields tail;
     TailResults tailResults;
-    double tailArm, tailVolume, liftSlopeWing, liftSlopeTail, downwashGradient, efficiency;
-    double neutralPoint, neutralPointPercent, balanceForMargin, balanceForMarginPercent;
-    double marginAtBalance;
+    TailTerms terms;
+    Places places;
 };
 
 // The neutral point is the lift-weighted mean of the aerodynamic centres, xn = (aw·xw + k·xt) /
@@ -48,13 +56,10 @@ const Worked kWorked[] = {
     // Rectangular wing 200/200/500/0 at 30 %, rectangular tail 100/100/200/0, D = 600, η = 0.90,
     // 10 %. Wing: cw = 200, meanChordX = 0, so xw = 0 + 0.25·200 = 50. Sw = 2·500·200 = 200 000
     //   mm², A = 1000² / 200 000 = 5, tan Λ = ((0 + 100) − 100) / 500 = 0.
-    //   aw = 2π·5 / (2 + √(4 + (5/0.95)²)) = 31.4159 / (2 + √31.7008) = 31.4159 / 7.63035
-    //   = 4.11723.
-    //   e = 2·4.11723 / (π·5) = 0.524222.
+    //   aw = 2π·5 / (2 + √(4 + (5/0.95)²)) = 31.4159 / 7.63035 = 4.11723, e = 0.524222.
     // Tail: ct = 100, meanChordX = 0, xt = 600 + 0 + 25 = 625, l = 625 − 50 = 575.
     //   St = 2·200·100 = 40 000 mm² = 4 dm², At = 400² / 40 000 = 4.
-    //   at = 2π·4 / (2 + √(4 + (4/0.95)²)) = 25.1327 / (2 + √21.7285) = 25.1327 / 6.66139
-    //   = 3.77290.
+    //   at = 2π·4 / (2 + √(4 + (4/0.95)²)) = 25.1327 / 6.66139 = 3.77290.
     // V = 40 000·575 / (200 000·200) = 0.575; k = 0.90·3.77290·0.2·0.475778 = 0.323111.
     // xn = (4.11723·50 + 0.323111·625) / 4.44034 = (205.862 + 201.944) / 4.44034 = 91.8411,
     // pn = 91.8411 / 200·100 = 45.9205; xb = 91.8411 − 0.10·200 = 71.8411, pb = 35.9205; the
@@ -64,17 +69,8 @@ const Worked kWorked[] = {
      "30",
      rectangularTail(),
      {4, 100, 0, 4},
-     575,
-     0.575,
-     4.11723,
-     3.77290,
-     0.524222,
-     0.90,
-     91.8411,
-     45.9205,
-     71.8411,
-     35.9205,
-     15.9205},
+     {575, 0.575, 4.11723, 3.77290, 0.524222, 0.90},
+     {91.8411, 45.9205, 71.8411, 35.9205, 15.9205}},
     // Tapered swept wing 250/150/1000/150 at 28 %, tail 120/80/300/40, D = 800, η = 0.95, 8 %.
     // Wing: λ = 0.6, cw = (0.36 + 0.6 + 1)·250·2/3 / 1.6 = 204.167; its station
     //   (250 − 204.167)·1000 / 100 = 458.333 times the slope 150/1000 gives meanChordX = 68.75,
@@ -97,17 +93,8 @@ const Worked kWorked[] = {
      "28",
      typedTail({{"120", "80", "300", "40"}}, "800", "0,95", "8"),
      {6, 101.333, 18.6667, 6},
-     724.208,
-     0.532071,
-     4.92173,
-     4.36420,
-     0.313327,
-     0.95,
-     177.612,
-     53.3201,
-     161.278,
-     45.3201,
-     25.3201},
+     {724.208, 0.532071, 4.92173, 4.36420, 0.313327, 0.95},
+     {177.612, 53.3201, 161.278, 45.3201, 25.3201}},
     // Two-panel wing 260/220/400/30, 220/120/600/160 at 32 %; two-panel tail 140/110/150/15,
     // 110/60/200/75, D = 900, η = 0.60, 8 %. Each panel: c̄ = 2/3·cr·(1 + λ + λ²)/(1 + λ), its
     // station y = (cr − c̄)·L / (cr − ct), its leading edge x = previous sweep + y·slope.
@@ -132,17 +119,8 @@ const Worked kWorked[] = {
      "32",
      typedTail({{"140", "110", "150", "15"}, {"110", "60", "200", "75"}}, "900", "0.6", "8"),
      {7.15, 107.459, 23.7762, 6.85315},
-     846.230,
-     0.739073,
-     4.93467,
-     4.52277,
-     0.311009,
-     0.60,
-     158.595,
-     51.2096,
-     142.056,
-     43.2096,
-     19.2096},
+     {846.230, 0.739073, 4.93467, 4.52277, 0.311009, 0.60},
+     {158.595, 51.2096, 142.056, 43.2096, 19.2096}},
 };
 
 TEST(CalculateStability, WorkedWingsAndTails) {
@@ -157,17 +135,17 @@ TEST(CalculateStability, WorkedWingsAndTails) {
         EXPECT_NEAR(r.tail.meanChord, c.tailResults.meanChord, kHandTolerance);
         EXPECT_NEAR(r.tail.meanChordX, c.tailResults.meanChordX, kHandTolerance);
         EXPECT_NEAR(r.tail.aspectRatio, c.tailResults.aspectRatio, kHandTolerance);
-        EXPECT_NEAR(r.tailArm, c.tailArm, kHandTolerance);
-        EXPECT_NEAR(r.tailVolume, c.tailVolume, kHandTolerance);
-        EXPECT_NEAR(r.liftSlopeWing, c.liftSlopeWing, kHandTolerance);
-        EXPECT_NEAR(r.liftSlopeTail, c.liftSlopeTail, kHandTolerance);
-        EXPECT_NEAR(r.downwashGradient, c.downwashGradient, kHandTolerance);
-        EXPECT_DOUBLE_EQ(r.efficiency, c.efficiency);
-        EXPECT_NEAR(r.neutralPoint, c.neutralPoint, kHandTolerance);
-        EXPECT_NEAR(r.neutralPointPercent, c.neutralPointPercent, kHandTolerance);
-        EXPECT_NEAR(r.balanceForMargin, c.balanceForMargin, kHandTolerance);
-        EXPECT_NEAR(r.balanceForMarginPercent, c.balanceForMarginPercent, kHandTolerance);
-        EXPECT_NEAR(r.marginAtBalance, c.marginAtBalance, kHandTolerance);
+        EXPECT_NEAR(r.tailArm, c.terms.arm, kHandTolerance);
+        EXPECT_NEAR(r.tailVolume, c.terms.volume, kHandTolerance);
+        EXPECT_NEAR(r.liftSlopeWing, c.terms.liftSlopeWing, kHandTolerance);
+        EXPECT_NEAR(r.liftSlopeTail, c.terms.liftSlopeTail, kHandTolerance);
+        EXPECT_NEAR(r.downwashGradient, c.terms.downwashGradient, kHandTolerance);
+        EXPECT_DOUBLE_EQ(r.efficiency, c.terms.efficiency);
+        EXPECT_NEAR(r.neutralPoint, c.places.neutralPoint, kHandTolerance);
+        EXPECT_NEAR(r.neutralPointPercent, c.places.neutralPointPercent, kHandTolerance);
+        EXPECT_NEAR(r.balanceForMargin, c.places.balanceForMargin, kHandTolerance);
+        EXPECT_NEAR(r.balanceForMarginPercent, c.places.balanceForMarginPercent, kHandTolerance);
+        EXPECT_NEAR(r.marginAtBalance, c.places.marginAtBalance, kHandTolerance);
     }
 }
 

@@ -78,7 +78,6 @@ StabilityDialog::StabilityDialog(QWidget* owner, Prompter& prompter, const Langu
     connectControls();
     translate();
     showFields();
-    showCurrentResults();
 }
 
 // The tail grid's rows, root chord to sweep, in the order of kTailRowCaptions.
@@ -209,6 +208,7 @@ void StabilityDialog::calculate() {
 }
 
 void StabilityDialog::removeStability() {
+    // A wing not saved yet has no name: the question then names the pattern, NAME.stab.
     const std::string wingName = session_.fileName().empty() ? "NAME.txt" : session_.fileName();
     const QString question =
         fromUtf8(fillIn(language_.text(kRemoveStabilityQuestion), {stabilityFilePath(wingName)}));
@@ -302,7 +302,7 @@ void StabilityDialog::translate() {
     translateInputs();
     nameFields();
     translateResults();
-    nameResults();
+    showCurrentResults(); // the warnings are words of the language too
 
     c_.helpGroup->setTitle(uiText(language_, kStabilityHelpTitle));
     QStringList help;

@@ -4,7 +4,6 @@
 // each refusal's message, the warnings, Remove and Cancel, the preview's green tick, the .stab
 // beside the wing through Open and Save as, names for a screen reader, captions that fit.
 #include "files/StabilityFile.h"
-#include "i18n/TextPattern.h"
 #include "session/AccessibleTexts.h"
 #include "support/StabilityWings.h"
 #include "support/WingTexts.h"
@@ -13,7 +12,6 @@
 #include "ui/main/WingsheetApp.h"
 #include "ui/stability/StabilityDialog.h"
 
-#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
 #include <QGroupBox>
@@ -134,11 +132,8 @@ TEST_F(StabilityWindow, OpensWithNothingChosenAndTheMainGridsFields) {
         EXPECT_TRUE(c.calculateButton->isDefault());
     });
     EXPECT_FALSE(window->session().stability().exists());
-    openStability([this](StabilityDialog&, const StabilityDialogControls& c) {
-        c.noTailChoice->click();
-        EXPECT_TRUE(c.marginField->isEnabled());
-        EXPECT_FALSE(c.tailGroup->isEnabled());
-    });
+    openStability(
+        [](StabilityDialog&, const StabilityDialogControls& c) { c.noTailChoice->click(); });
     EXPECT_TRUE(window->session().stability().exists());
     EXPECT_FALSE(window->session().stability().fields().hasTail);
 }
@@ -223,7 +218,6 @@ struct Refusal {
     bool calculateWing;
     void (*type)(const StabilityDialogControls& c);
     TextKey message;
-    const char* named = nullptr; // the field a message names, in English
 };
 
 const Refusal kRefusals[] = {
@@ -254,19 +248,6 @@ const Refusal kRefusals[] = {
          QTest::keyClicks(c.distanceField, "20");
      },
      kTailArmMessage},
-    {"distance typed below zero", true,
-     [](const StabilityDialogControls& c) {
-         typeRectangularTail(c);
-         c.distanceField->clear();
-         QTest::keyClicks(c.distanceField, "-600");
-     },
-     kTailDistanceMessage},
-    {"distance too large", true,
-     [](const StabilityDialogControls& c) {
-         typeRectangularTail(c);
-         c.distanceField->setText(QString(160, u'9'));
-     },
-     kValueTooLargeMessage, "Distance to the tail"},
     {"efficiency 0.2", true,
      [](const StabilityDialogControls& c) {
          typeRectangularTail(c);
@@ -277,13 +258,6 @@ const Refusal kRefusals[] = {
      [](const StabilityDialogControls& c) {
          c.noTailChoice->click();
          c.marginField->clear();
-     },
-     kMarginMessage},
-    {"margin typed below zero", true,
-     [](const StabilityDialogControls& c) {
-         c.noTailChoice->click();
-         c.marginField->clear();
-         QTest::keyClicks(c.marginField, "-5");
      },
      kMarginMessage},
 };
@@ -299,9 +273,7 @@ TEST_F(StabilityWindow, EachRefusalShowsItsOwnMessageAndNoTick) {
             refusal.type(c);
             c.calculateButton->click();
             ASSERT_EQ(prompter.messages.size(), 1u);
-            const std::string message = language.text(refusal.message);
-            EXPECT_EQ(prompter.messages[0].text.toStdString(),
-                      refusal.named ? fillIn(message, {refusal.named}) : message);
+            EXPECT_EQ(prompter.messages[0].text, textOf(refusal.message));
             EXPECT_EQ(prompter.messages[0].style, kExclamationMessage);
             EXPECT_EQ(prompter.messages[0].title, textOf(kProgramCaption));
             EXPECT_TRUE(c.neutralPoint.value->text().isEmpty());
@@ -361,7 +333,6 @@ TEST_F(StabilityWindow, RemoveAsksThenDropsTheDataAndTheTick) {
         prompter.messageAnswers = {MessageAnswer::Cancel, MessageAnswer::Ok};
         c.removeButton->click();
         EXPECT_GT(greenPixels(), 0);
-        EXPECT_EQ(c.distanceField->text(), "600");
         c.removeButton->click();
         ASSERT_EQ(prompter.messages.size(), 2u);
         EXPECT_EQ(prompter.messages[0].text,
@@ -369,8 +340,7 @@ TEST_F(StabilityWindow, RemoveAsksThenDropsTheDataAndTheTick) {
                   "deletes NAME.stab.");
         EXPECT_EQ(prompter.messages[0].style, kOkCancelQuestion);
         EXPECT_EQ(greenPixels(), 0);
-        EXPECT_FALSE(c.withTailChoice->isChecked());
-        EXPECT_FALSE(c.noTailChoice->isChecked());
+        EXPECT_FALSE(c.withTailChoice->isChecked() || c.noTailChoice->isChecked());
         EXPECT_TRUE(c.distanceField->text().isEmpty());
         EXPECT_TRUE(c.neutralPoint.value->text().isEmpty());
     });
@@ -382,13 +352,10 @@ TEST_F(StabilityWindow, RemoveAsksThenDropsTheDataAndTheTick) {
 TEST_F(StabilityWindow, ResultsFollowTheEditsAndEscapeDropsThem) {
     startWindow();
     calculateRectangularWing();
-    openStability([](StabilityDialog&, const StabilityDialogControls& c) {
-        typeRectangularTail(c);
-        c.okButton->click();
-    });
+    openStability(
+        [](StabilityDialog&, const StabilityDialogControls& c) { typeRectangularTail(c); });
     const StabilityFields entered = window->session().stability().fields();
     openStability([this](StabilityDialog& dialog, const StabilityDialogControls& c) {
-        EXPECT_EQ(c.neutralPoint.value->text(), decimal(" 91.84 mm  "));
         c.distanceField->clear();
         EXPECT_TRUE(c.neutralPoint.value->text().isEmpty());
         EXPECT_EQ(greenPixels(), 0);
@@ -396,7 +363,6 @@ TEST_F(StabilityWindow, ResultsFollowTheEditsAndEscapeDropsThem) {
         EXPECT_NE(c.neutralPoint.value->text(), decimal(" 91.84 mm  "));
         EXPECT_FALSE(c.neutralPoint.value->text().isEmpty());
         c.noTailChoice->click();
-        EXPECT_TRUE(c.tailArea.value->text().isEmpty());
         dialog.show();
         dialog.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
@@ -406,35 +372,6 @@ TEST_F(StabilityWindow, ResultsFollowTheEditsAndEscapeDropsThem) {
     });
     EXPECT_EQ(window->session().stability().fields(), entered);
     EXPECT_GT(greenPixels(), 0);
-    openStability([](StabilityDialog&, const StabilityDialogControls& c) {
-        EXPECT_TRUE(c.withTailChoice->isChecked());
-        EXPECT_EQ(c.distanceField->text(), "600");
-        c.cancelButton->click();
-    });
-}
-
-// A CG behind the neutral point and a tail inside the wing's chord are said in red words; a
-// negative value keeps its sign by its digits.
-TEST_F(StabilityWindow, AnUnstableCgAndATailInsideTheWingAreWarnings) {
-    startWindow();
-    typeWing(kRectangularWing, "90", "");
-    window->calculate();
-    openStability([this](StabilityDialog& dialog, const StabilityDialogControls& c) {
-        typeRectangularTail(c);
-        EXPECT_EQ(c.marginAtBalance.value->text(), decimal(" -44.08 %"));
-        EXPECT_EQ(c.warningLabel->text(), textOf(kNegativeMarginWarning));
-        c.distanceField->setText("150");
-        EXPECT_EQ(c.warningLabel->text(),
-                  textOf(kNegativeMarginWarning) + "\n" + textOf(kTailInsideWingWarning));
-        const QColor red = c.warningLabel->palette().color(QPalette::WindowText);
-        EXPECT_GT(red.red(), 150);
-        EXPECT_LT(red.green(), 50);
-        EXPECT_EQ(c.marginAtBalance.value->palette().color(QPalette::WindowText), red);
-        for (const QLabel* label : dialog.findChildren<QLabel*>())
-            EXPECT_FALSE(label->text().contains("- ")) << label->text().toStdString();
-        c.distanceField->setText("600");
-        EXPECT_EQ(c.warningLabel->text(), textOf(kNegativeMarginWarning));
-    });
 }
 
 // Every field is named in the current language, the tail's as its messages name them, again
@@ -449,11 +386,7 @@ TEST_F(StabilityWindow, EveryFieldHasANameFromItsCaptions) {
         EXPECT_EQ(accessible(c.positionCombo)->text(QAccessible::Name), "Tail position");
         EXPECT_EQ(accessible(c.positionCombo)->text(QAccessible::Value),
                   c.positionCombo->currentText());
-        EXPECT_EQ(accessible(c.positionCombo)->child(0)->object(),
-                  static_cast<QObject*>(c.positionCombo->view()));
         EXPECT_TRUE(accessible(c.helpText)->text(QAccessible::Value).contains("neutral point"));
-        EXPECT_EQ(accessible(c.calculateButton)->text(QAccessible::Description),
-                  "Calculate the neutral point (Enter key)");
         EXPECT_EQ(c.neutralPoint.value->accessibleName(), "Neutral point");
         for (QWidget* widget : dialog.findChildren<QWidget*>()) {
             for (const QAccessible::Text kind : {QAccessible::Name, QAccessible::Description})
@@ -481,9 +414,9 @@ TEST_F(StabilityWindow, EveryFieldHasANameFromItsCaptions) {
     });
 }
 
-// The window at its tallest, a tail with both warnings, measured by the checks every window gets
-// in each of the six languages: it fits a 1366 × 768 screen with a title bar, and a user may
-// resize it.
+// The window at its tallest, a tail with both warnings in red and a negative margin, measured by
+// the checks every window gets in each of the six languages: it fits a 1366 × 768 screen with a
+// title bar, and a user may resize it.
 TEST_F(StabilityWindow, EveryCaptionFitsAndTheWindowFitsTheScreenInEveryLanguage) {
     constexpr int kTitleBar = 40;
     startWindow();
@@ -497,6 +430,10 @@ TEST_F(StabilityWindow, EveryCaptionFitsAndTheWindowFitsTheScreenInEveryLanguage
             typeRectangularTail(c);
             c.distanceField->setText("150");
             EXPECT_EQ(c.warningLabel->text().count(u'\n'), 1);
+            EXPECT_EQ(c.warningLabel->palette().color(QPalette::WindowText), QColor(176, 0, 0));
+            EXPECT_EQ(c.marginAtBalance.value->palette().color(QPalette::WindowText),
+                      QColor(176, 0, 0));
+            EXPECT_EQ(c.marginAtBalance.value->text(), decimal(" -60.45 %"));
             dialog.show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
             const std::vector<std::string> problems = captionsThatDoNotFit(dialog);
