@@ -87,6 +87,7 @@ StabilityFileRead readStabilityFileText(std::string_view content,
                            std::nullopt};
     StabilityFields& fields = read.fields;
     fields.hasTail = *hasTail == "1";
+    fields.efficiency = efficiencyText(kEarlierTailEfficiency, decimalSeparator);
     // Panel by panel, root chord first, as a wing file is read.
     for (int panel = 0; panel < kPanelCount; ++panel) {
         for (const PanelRowKey& row : kPanelRows) {

@@ -75,10 +75,10 @@ TEST_F(StabilityCommandLine, MembersExactlyAsListedWithUnroundedNumbers) {
     EXPECT_EQ(stability["tailArm"], 575.0);
     EXPECT_EQ(stability["tailVolume"], 0.575);
     EXPECT_EQ(stability["efficiency"], 0.9);
-    EXPECT_NEAR(stability["neutralPoint"].get<double>(), 95.1247, 5e-4);
-    EXPECT_NEAR(stability["neutralPointPercent"].get<double>(), 47.5623, 5e-4);
-    EXPECT_NE(stability["neutralPoint"].get<double>(), 95.12) << "not rounded";
-    EXPECT_NEAR(stability["marginAtBalance"].get<double>(), 17.5623, 5e-4);
+    EXPECT_NEAR(stability["neutralPoint"].get<double>(), 91.8411, 5e-4);
+    EXPECT_NEAR(stability["neutralPointPercent"].get<double>(), 45.9205, 5e-4);
+    EXPECT_NE(stability["neutralPoint"].get<double>(), 91.84) << "not rounded";
+    EXPECT_NEAR(stability["marginAtBalance"].get<double>(), 15.9205, 5e-4);
 
     // Everything else, the drawings included, is what the wing alone gives.
     with.erase("stability");
@@ -144,7 +144,7 @@ TEST_F(StabilityCommandLine, APreviewSvgMarksTheNeutralPointInGreen) {
               0)
         << err.str();
     const std::string svg = readBytes(folder / "out.svg");
-    EXPECT_NE(svg.find(R"(x1="3905" y1="1071.2467" x2="4145" y2="1071.2467" stroke="#00a000")"),
+    EXPECT_NE(svg.find(R"(x1="3905" y1="1038.4108" x2="4145" y2="1038.4108" stroke="#00a000")"),
               std::string::npos)
         << svg;
 }
