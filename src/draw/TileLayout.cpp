@@ -30,7 +30,7 @@ FigureExtent extentOf(const FullSizeFigure& figure) {
     for (const FigureLine& mark : figure.marks)
         extent.lines.push_back(mark.segment);
     for (const FigureText& text : figure.texts)
-        extent.textBoxes.push_back(estimatedTextBox(text));
+        extent.textBoxes.push_back(textBox(text));
     return extent;
 }
 

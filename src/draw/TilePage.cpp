@@ -51,7 +51,7 @@ void printAt(SheetCanvas& canvas, MmPoint topLeft, const std::string& text, floa
 
 void drawFigureText(const TileLayout& layout, const Tile& tile, const FigureText& text,
                     SheetCanvas& canvas) {
-    if (!estimatedTextBox(text).intersects(tile.figureRect))
+    if (!textBox(text).intersects(tile.figureRect))
         return;
     const double em = kFigureTextHeightMm / kCapHeightPerEm;
     const MmPoint baseline = layout.onPage(tile, text.baselineLeft);

@@ -2,6 +2,7 @@
 
 #include "session/FullSizeText.h"
 
+#include "draw/SheetStabilityLine.h"
 #include "i18n/TextKeys.h"
 #include "session/AccessibleTexts.h"
 
@@ -14,6 +15,19 @@ std::string lookUp(const TextLookup& text, TextKey key) {
 
 std::string line(const TextLookup& text, TextKey caption, const std::string& value) {
     return bareCaption(lookUp(text, caption)) + " : " + std::string(withoutOuterSpaces(value));
+}
+
+// Where the ticks on the mean chord's station are, as the sheet's stability line gives them.
+void addStabilityLines(const TextLookup& text, const StabilityResults& stability,
+                       std::string_view separator, std::vector<std::string>& lines) {
+    const auto place = [separator](double mm, double percent) {
+        return compactResult(mm, separator) + " mm (" + compactResult(percent, separator) + " %)";
+    };
+    lines.push_back(line(text, kNeutralPointCaption,
+                         place(stability.neutralPoint, stability.neutralPointPercent)));
+    lines.push_back(line(text, kMarginCaption, compactResult(stability.margin, separator) + " %"));
+    lines.push_back(line(text, kBalanceForMarginCaption,
+                         place(stability.balanceForMargin, stability.balanceForMarginPercent)));
 }
 
 } // namespace
@@ -35,13 +49,17 @@ std::vector<std::string> fullSizeTextLines(const WingSession& session, const std
     lines.push_back(line(text, kSheetDateCaption, date));
     for (const ResultRow& row : kResultRows)
         lines.push_back(line(text, row.caption, results.*row.value));
+    if (const auto stability = session.stabilityResults())
+        addStabilityLines(text, *stability, session.decimalSeparator(), lines);
     return lines;
 }
 
 std::optional<FullSizeFigure> fullSizeFigureOf(const WingSession& session,
                                                const FullSizeRequest& request) {
-    const FullSizeOptions options{request.bothHalves,
-                                  fullSizeTextLines(session, request.title, request.date)};
+    FullSizeOptions options{
+        request.bothHalves, fullSizeTextLines(session, request.title, request.date), {}};
+    if (const auto stability = session.stabilityResults())
+        options.stability = FigureStability{stability->neutralPoint, stability->balanceForMargin};
     return buildFullSizeFigure(session.planform(), session.results(), options);
 }
 
