@@ -3,7 +3,9 @@
 #include "session/FullSizeText.h"
 
 #include "draw/SheetStabilityLine.h"
+#include "draw/TileEdges.h"
 #include "i18n/TextKeys.h"
+#include "i18n/TextPattern.h"
 #include "session/AccessibleTexts.h"
 
 namespace {
@@ -64,6 +66,10 @@ std::optional<FullSizeFigure> fullSizeFigureOf(const WingSession& session,
 }
 
 TilePageTexts tilePageTexts(const TextLookup& text, std::string title) {
-    return {std::move(title), lookUp(text, kPageOfPages), lookUp(text, kRulerNote),
-            lookUp(text, kAssemblyHeading)};
+    return {std::move(title),
+            lookUp(text, kPageOfPages),
+            lookUp(text, kRulerNote),
+            lookUp(text, kAssemblyHeading),
+            fillIn(lookUp(text, kCutAndLayNote), {kScissors}),
+            lookUp(text, kMapKeyNote)};
 }
