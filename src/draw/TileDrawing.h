@@ -29,8 +29,7 @@ void printCentred(SheetCanvas& canvas, MmPoint centre, const std::string& text, 
                   bool bold = false);
 
 // Measured in the sheet's font by the canvas.
-double pageTextWidth(SheetCanvas& canvas, const std::string& text, float points,
-                     bool bold = false);
+double pageTextWidth(SheetCanvas& canvas, const std::string& text, float points, bool bold = false);
 double pageLineHeight(SheetCanvas& canvas, float points);
 
 // The largest size up to points at which the text fits widthMm; never below smallest.

@@ -90,8 +90,7 @@ void drawNeighbourLabel(const TileLayout& layout, const SideOf& side, const Tile
         const float points = fittingPoints(canvas, neighbour.label, kNeighbourPoints,
                                            kSmallestNeighbourPoints, kSideLabelWidthMm);
         printCentred(canvas, {centre.x, centre.y - kSideLabelGapMm}, side.arrow, kArrowPoints);
-        printCentred(canvas, {centre.x, centre.y + kSideLabelGapMm}, neighbour.label, points,
-                     true);
+        printCentred(canvas, {centre.x, centre.y + kSideLabelGapMm}, neighbour.label, points, true);
         return;
     }
     const double y = side.side == Side::Top ? layout.usable.top - kMarginMarkMm
@@ -110,7 +109,8 @@ void drawTileEdges(const TileLayout& layout, const Tile& tile, SheetCanvas& canv
     const MmRect& w = layout.window;
     drawPageRect(canvas, w, kGuideColour);
     for (const SideOf& side : kSides) {
-        const Tile* neighbour = layout.tileAt(tile.row + side.rowStep, tile.column + side.columnStep);
+        const Tile* neighbour =
+            layout.tileAt(tile.row + side.rowStep, tile.column + side.columnStep);
         if (!neighbour)
             continue;
         for (const double along : kAlongSide)

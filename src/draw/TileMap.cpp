@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr Rgb kMapOutline{40, 40, 40};
+constexpr Rgb kMapOutline{130, 130, 130}; // light enough to read the labels through
 constexpr float kHeadingPoints = 7;
 constexpr float kKeyPoints = 6;
 constexpr double kKeyMm = 3;
@@ -45,8 +45,8 @@ MapGrid fitGrid(const TileLayout& layout, const MmRect& room) {
 float cellLabelPoints(const TileLayout& layout, const MapGrid& map, SheetCanvas& canvas) {
     float points = kCellPoints;
     for (const Tile& tile : layout.pages)
-        points = std::min(points, fittingPoints(canvas, tile.label, kCellPoints, 0,
-                                                map.pitchX - 2 * kPaddingMm));
+        points = std::min(
+            points, fittingPoints(canvas, tile.label, kCellPoints, 0, map.pitchX - 2 * kPaddingMm));
     const double height = pageLineHeight(canvas, points);
     if (height > map.pitchY - 2 * kPaddingMm)
         points *= static_cast<float>(std::max(0.0, map.pitchY - 2 * kPaddingMm) / height);

@@ -14,6 +14,11 @@
 
 namespace {
 
+bool hasText(const RecordingCanvas& canvas, const std::string& text) {
+    return std::ranges::any_of(canvas.texts(),
+                               [&](const RecordedText& t) { return t.text == text; });
+}
+
 class TilePage : public testing::Test {
 protected:
     void SetUp() override {
@@ -31,11 +36,6 @@ protected:
 
     static double lengthMm(const RecordedLine& line) {
         return std::hypot(line.to.x - line.from.x, line.to.y - line.from.y) / kTwipsPerMm;
-    }
-
-    static bool hasText(const RecordingCanvas& canvas, const std::string& text) {
-        return std::ranges::any_of(canvas.texts(),
-                                   [&](const RecordedText& t) { return t.text == text; });
     }
 
     FullSizeFigure figure;
@@ -121,22 +121,6 @@ TEST_F(TilePage, EdgesSayWhereToCutAndWhatLiesNext) {
     EXPECT_TRUE(hasText(canvas, texts.cutNote));
 }
 
-// The outline is cut along and held against the light: 0.35 mm and black. Marks are thinner.
-TEST_F(TilePage, OutlinesAreWideAndBlack) {
-    RecordingCanvas canvas;
-    drawTileFigure(figure, layout, 0, canvas);
-    std::size_t outlines = 0;
-    for (const RecordedLine& line : canvas.lines()) {
-        if (line.style == LineStyle::Solid && line.colour == kBlack) {
-            EXPECT_NEAR(line.width / kTwipsPerMm, 0.35, 1e-3);
-            ++outlines;
-        } else {
-            EXPECT_GT(line.width, 0);
-        }
-    }
-    EXPECT_GT(outlines, 0u);
-}
-
 // Fake metrics make a 10-point character 100 twips wide: the header's room is what is left of
 // the usable width after the label and "page k of n".
 TEST_F(TilePage, ALongTitleIsShortenedWithAnEllipsisToFitTheHeader) {
@@ -152,60 +136,41 @@ TEST_F(TilePage, ALongTitleIsShortenedWithAnEllipsisToFitTheHeader) {
     EXPECT_GT(right, (layout.usable.right - 3) * kTwipsPerMm); // no more cut than needed
 }
 
-// The map's small texts: the labels in the cells, or the row letters and column numbers at its
-// edges, whatever the size of the grid.
-std::vector<RecordedText> mapLabels(const RecordingCanvas& canvas, const TileLayout& layout) {
-    std::vector<RecordedText> labels;
-    for (const RecordedText& text : canvas.texts()) {
-        if (text.size <= 5 && text.x >= (layout.usable.left + 125) * kTwipsPerMm &&
-            text.y > layout.window.bottom * kTwipsPerMm)
-            labels.push_back(text);
-    }
-    return labels;
-}
-
+// The map's small texts are its labels: in the cells while they are large enough, else row
+// letters and column numbers at its edges, side by side.
 TEST(TileMap, KeepsItsLabelsAtEverySize) {
-    const struct {
-        const char* name;
-        TestWing wing;
-        bool inCells;
-    } rows[] = {
-        {"eleven_pages_label_their_cells", workedWing(), true},
-        {"a_ten_metre_wing_labels_rows_and_columns_at_the_edges",
-         makeWing({{300, 200, 10000, 50}}, 4600, 85, 250), false},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const auto figure = buildFullSizeFigure(row.wing.planform, row.wing.results, {});
-        ASSERT_TRUE(figure);
+    for (const bool tenMetres : {false, true}) {
+        SCOPED_TRACE(tenMetres ? "ten metres, labels at the edges"
+                               : "eleven pages, labelled cells");
+        const TestWing wing =
+            tenMetres ? makeWing({{300, 200, 10000, 50}}, 4600, 85, 250) : workedWing();
+        const auto figure = buildFullSizeFigure(wing.planform, wing.results, {});
         const auto layout = layoutTiles(*figure, wholePaper(kA4));
         ASSERT_TRUE(layout);
         RecordingCanvas canvas;
-        drawTileFurniture(*figure, *layout, 0, {"", "", "", "Map", "", "Rows and columns"}, canvas);
-        const std::vector<RecordedText> labels = mapLabels(canvas, *layout);
+        drawTileFurniture(*figure, *layout, 0, {"", "", "", "Map", "", "Rows, columns"}, canvas);
+        std::vector<RecordedText> labels;
+        std::ranges::copy_if(canvas.texts(), std::back_inserter(labels), [&](const auto& text) {
+            return text.size <= 5 && text.y > layout->window.bottom * kTwipsPerMm &&
+                   text.x >= (layout->usable.left + 125) * kTwipsPerMm;
+        });
         const auto labelled = [&](const std::string& text) {
             return std::ranges::any_of(labels,
-                                       [&](const RecordedText& t) { return t.text == text; });
+                                       [&](const auto& label) { return label.text == text; });
         };
-        EXPECT_TRUE(std::ranges::any_of(
-            canvas.texts(), [](const RecordedText& t) { return t.text == "Rows and columns"; }));
-        if (row.inCells) {
-            for (const Tile& tile : layout->pages)
-                EXPECT_TRUE(labelled(tile.label)) << tile.label;
+        EXPECT_TRUE(hasText(canvas, "Rows, columns"));
+        for (const Tile& tile : layout->pages)
+            EXPECT_EQ(labelled(tile.label), !tenMetres) << tile.label;
+        if (!tenMetres)
             continue;
-        }
-        for (int r = 0; r < layout->rows; ++r)
-            EXPECT_TRUE(labelled(rowLetters(r))) << rowLetters(r);
-        std::vector<RecordedText> columns;
-        std::ranges::copy_if(labels, std::back_inserter(columns), [](const RecordedText& t) {
-            return !t.text.empty() && std::isdigit(static_cast<unsigned char>(t.text[0]));
-        });
-        ASSERT_GE(columns.size(), 5u);
-        EXPECT_EQ(columns.front().text, "1");
-        for (std::size_t i = 1; i < columns.size(); ++i) // side by side, never on each other
-            EXPECT_GE(columns[i].x,
-                      columns[i - 1].x + fakeTextMetrics().width(columns[i - 1].text,
-                                                                 {"Arial", columns[i - 1].size}));
+        for (int row = 0; row < layout->rows; ++row)
+            EXPECT_TRUE(labelled(rowLetters(row))) << rowLetters(row);
+        std::erase_if(labels, [](const auto& label) { return !std::isdigit(label.text[0]); });
+        ASSERT_GE(labels.size(), 5u);
+        EXPECT_EQ(labels.front().text, "1");
+        for (std::size_t i = 1; i < labels.size(); ++i)
+            EXPECT_GE(labels[i].x,
+                      labels[i - 1].x + fakeTextMetrics().width(labels[i - 1].text, {"Arial", 4}));
     }
 }
 

@@ -138,6 +138,12 @@ TEST_F(OutlineDxf, ReadsBackInEzdxfAsTheFigure) {
             EXPECT_NEAR(lines[i]["to"][1].get<double>(), -mark.segment.to.y, 1e-6);
         }
         ASSERT_EQ(texts.size(), figure->texts.size());
+        EXPECT_EQ(std::ranges::any_of(texts,
+                                      [](const Json& text) {
+                                          return text["text"].get<std::string>().starts_with(
+                                              "Neutral point : ");
+                                      }),
+                  row.stability.has_value());
         for (std::size_t i = 0; i < texts.size(); ++i) {
             EXPECT_EQ(texts[i]["layer"], "TEXT");
             EXPECT_EQ(texts[i]["text"], figure->texts[i].utf8); // "dm²" survives the escape
