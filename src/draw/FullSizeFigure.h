@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The wing at full size, in millimetres, for the DXF and SVG outlines and the tiled 1:1 print:
-// each panel's outline as a closed polygon, the sheet's marks, and a short text block. Origin at
-// the root leading edge, x along the span towards the tip, y along the chord towards the
-// trailing edge; each output maps these axes to its own.
+// each panel's outline as a closed polygon, the sheet's marks with the mean chord's true ends and
+// the stability ticks, and a short text block. Origin at the root leading edge, x along the span
+// towards the tip, y along the chord towards the trailing edge; each output maps these axes to
+// its own.
 #pragma once
 
 #include "calc/WingResults.h"

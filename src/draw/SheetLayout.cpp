@@ -32,8 +32,8 @@ WingExtent measureWing(const WingPlanform& planform, const WingResults& results)
     return {results.tipStation[n], tipTrailing, std::abs(sweep) + rootChord, sweep < 0, centred};
 }
 
-// Where the outline, centred on the band, would reach past an edge of the paper. A value that
-// is not a number leaves nothing: the placement reports it.
+// Where the outline, centred on the band, would reach past an edge of the paper. Not a number
+// compares false and so stays: the placement reports it.
 bool leavesThePage(const WingExtent& wing, int denominator) {
     const double scale = kPageUnitsPerMm / denominator;
     return std::abs(wing.halfSpan) * scale / 2 >

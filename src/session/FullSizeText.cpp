@@ -22,14 +22,13 @@ std::string line(const TextLookup& text, TextKey caption, const std::string& val
 // Where the ticks on the mean chord's station are, as the sheet's stability line gives them.
 void addStabilityLines(const TextLookup& text, const StabilityResults& stability,
                        std::string_view separator, std::vector<std::string>& lines) {
-    const auto place = [separator](double mm, double percent) {
-        return compactResult(mm, separator) + " mm (" + compactResult(percent, separator) + " %)";
-    };
-    lines.push_back(line(text, kNeutralPointCaption,
-                         place(stability.neutralPoint, stability.neutralPointPercent)));
+    lines.push_back(
+        line(text, kNeutralPointCaption,
+             placeText(stability.neutralPoint, stability.neutralPointPercent, separator)));
     lines.push_back(line(text, kMarginCaption, compactResult(stability.margin, separator) + " %"));
-    lines.push_back(line(text, kBalanceForMarginCaption,
-                         place(stability.balanceForMargin, stability.balanceForMarginPercent)));
+    lines.push_back(
+        line(text, kBalanceForMarginCaption,
+             placeText(stability.balanceForMargin, stability.balanceForMarginPercent, separator)));
 }
 
 } // namespace
