@@ -246,8 +246,7 @@ std::vector<MmPoint> outerOutline(const FullSizeFigure& figure) {
         for (auto corner = half.rbegin() + 1; corner + 1 != half.rend(); ++corner)
             outer.push_back(mirrored(*corner));
     }
-    const auto repeated = std::ranges::unique(outer);
-    outer.erase(repeated.begin(), repeated.end());
+    outer.erase(std::unique(outer.begin(), outer.end()), outer.end());
     if (outer.size() > 1 && outer.front() == outer.back())
         outer.pop_back();
     return outer;

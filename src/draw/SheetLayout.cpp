@@ -11,8 +11,8 @@ namespace {
 // The A4 landscape page, and the point the band centres the planform on, in page units.
 constexpr double kPageWidth = 297 * kPageUnitsPerMm;
 constexpr double kPageHeight = 210 * kPageUnitsPerMm;
-constexpr double kBandCentreX = 1134 + 14000 / 2;
-constexpr double kBandCentreY = 3685 + 7200 / 2;
+constexpr double kBandCentreX = 1134 + 14000 / 2.0;
+constexpr double kBandCentreY = 3685 + 7200 / 2.0;
 constexpr std::array kDenominators{5, 10, 20, 50};
 
 struct WingExtent {

@@ -30,8 +30,8 @@ double dxfY(double figureY) {
     return 0.0 - figureY; // 0 - 0 is +0: no "-0.0" in the file
 }
 
-DL_Attributes onLayer(std::string name) {
-    return DL_Attributes(std::move(name), kByLayer, -1, -1, "BYLAYER");
+DL_Attributes onLayer(const std::string& name) {
+    return DL_Attributes(name, kByLayer, -1, -1, "BYLAYER");
 }
 
 DL_Attributes onLayer(FigureLayer layer) {
