@@ -367,7 +367,8 @@ int runCommand(const CommandRequest& request, LanguageState& language,
                 json["preview"] = previewJson(wing.session.planform(), wing.session.results());
                 json["sheet"] = sheetJson(wing.session, sheetTitle(request, file), sheet);
                 json["fullSize"] = fullSizeJson(
-                    wing.session, {sheetTitle(request, file), sheet.date, request.bothHalves});
+                    wing.session, {sheetTitle(request, file), sheet.date, request.bothHalves},
+                    sheet.metrics);
             }
             if (auto stability = stabilityJson(wing))
                 json["stability"] = *std::move(stability);

@@ -103,6 +103,9 @@ inline constexpr TextKey kSketchUnreadableMessage{
 inline constexpr TextKey kSheetScaleCaption{"Print", "1"};
 inline constexpr TextKey kSheetTitleCaption{"Print", "2"};
 inline constexpr TextKey kSheetDateCaption{"Print", "3"};
+inline constexpr TextKey kSheetNoScaleNote{
+    "Print", "NoScale",
+    "No scale of this sheet keeps the wing on the paper: the outline is not drawn."};
 
 // Section "FullSize": the full-size plan, its pages and the outline files.
 inline constexpr TextKey kDxfFileType{"FullSize", "1", "DXF drawing"};
@@ -118,6 +121,11 @@ inline constexpr TextKey kRulerNote{
     "FullSize", "9", "Check with a ruler: the bars must measure exactly 100 mm and 4 inches."};
 inline constexpr TextKey kTooLargeMessage{"FullSize", "10",
                                           "The wing is too large for a full-size plan."};
+// %1 is the scissors sign the page puts beside each side to cut.
+inline constexpr TextKey kCutAndLayNote{
+    "FullSize", "CutHow",
+    "Cut along the frame on the sides marked %1, lay on the neighbour's dashed line."};
+inline constexpr TextKey kMapKeyNote{"FullSize", "MapKey", "Rows are letters, columns numbers."};
 
 inline constexpr TextKey kAboutTitle{"About", "1"};
 inline constexpr TextKey kAboutProgramName{"About", "2"};
@@ -379,6 +387,7 @@ inline constexpr std::array kNamedTextKeys{
     kSheetScaleCaption,
     kSheetTitleCaption,
     kSheetDateCaption,
+    kSheetNoScaleNote,
     kDxfFileType,
     kSvgFileType,
     kExportDialogTitle,
@@ -389,6 +398,8 @@ inline constexpr std::array kNamedTextKeys{
     kAssemblyHeading,
     kRulerNote,
     kTooLargeMessage,
+    kCutAndLayNote,
+    kMapKeyNote,
     kAboutTitle,
     kAboutProgramName,
     kAboutDescription,

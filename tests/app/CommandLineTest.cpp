@@ -409,8 +409,9 @@ TEST_F(CommandLine, ExportDxfWritesOneClosedPolylinePerPanelInMillimetres) {
     EXPECT_NE(half.find("$ACADVER\n  1\nAC1015\n"), std::string::npos);
     EXPECT_NE(half.find("$INSUNITS\n 70\n4\n"), std::string::npos);
     EXPECT_TRUE(half.ends_with("  0\nEOF\n"));
-    EXPECT_EQ(occurrences(half, "\nLWPOLYLINE\n"), 2u);
-    EXPECT_EQ(occurrences(readBytes(folder / "both.dxf"), "\nLWPOLYLINE\n"), 4u);
+    // One a panel, and one around them all.
+    EXPECT_EQ(occurrences(half, "\nLWPOLYLINE\n"), 3u);
+    EXPECT_EQ(occurrences(readBytes(folder / "both.dxf"), "\nLWPOLYLINE\n"), 5u);
     // Panel 1's tip: 700 mm out, its trailing edge 250 mm behind the root leading edge.
     EXPECT_NE(half.find(" 10\n700.0\n 20\n-250.0\n"), std::string::npos);
     EXPECT_EQ(half.find("-0.0\n"), std::string::npos);
