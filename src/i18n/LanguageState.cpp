@@ -49,10 +49,11 @@ TextLookup LanguageState::lookup() const {
     };
 }
 
-std::string LanguageState::readSetting(std::string_view section, std::string_view key) const {
+std::string LanguageState::readSetting(std::string_view section, std::string_view key,
+                                       std::size_t maxCharacters) const {
     if (places_.settingsFile.empty())
         return {};
-    return readValue(places_.settingsFile, section, key, kSettingMaxCharacters, "GetINI");
+    return readValue(places_.settingsFile, section, key, maxCharacters, "GetINI");
 }
 
 bool LanguageState::writeSetting(std::string_view section, std::string_view key,
@@ -84,14 +85,19 @@ std::string LanguageState::usableStoredLanguage() const {
 }
 
 bool LanguageState::storeLanguage(const std::string& name) {
-    const std::optional<FileError> error =
-        writeValue(kLanguageSettingSection, kLanguageSettingKey, name);
+    return storeSetting(kLanguageSettingSection, kLanguageSettingKey, name,
+                        kLanguageNotRememberedMessage);
+}
+
+bool LanguageState::storeSetting(std::string_view section, std::string_view key,
+                                 std::string_view value, TextKey notRemembered) {
+    const std::optional<FileError> error = writeValue(section, key, value);
     if (!error)
         return true;
     // Without a place for settings (no home folder) the file is named as the user knows it.
     const std::string where = places_.settingsFile.empty() ? "tz.ini" : places_.settingsFile;
-    reports_.reportText(fillIn(text(kLanguageNotRememberedMessage),
-                               {where, std::to_string(error->number), error->description}));
+    reports_.reportText(
+        fillIn(text(notRemembered), {where, std::to_string(error->number), error->description}));
     return false;
 }
 

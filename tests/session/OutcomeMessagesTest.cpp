@@ -20,7 +20,9 @@ TEST(OutcomeMessages, EachCauseHasItsMessageNamingItsPanelOrField) {
     using enum CalcOutcome;
     const MessageCase cases[] = {
         {"calculated", {Ok}, ""},
-        {"panel error", {PanelError}, "Message/1"},
+        {"tip chord of panel 2 missing",
+         {PanelError, ArithmeticStep::None, {WingInput::TipChord, 1}},
+         "Message/incomplete Label/field Label/2 2"},
         {"balance error", {BalanceError}, "Message/2"},
         {"gap at panel 3",
          {GapInChain, ArithmeticStep::None, {WingInput::PanelLength, 2}},
@@ -40,6 +42,36 @@ TEST(OutcomeMessages, EachCauseHasItsMessageNamingItsPanelOrField) {
     for (const MessageCase& row : cases) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(calculationMessage(row.report, namedText), row.expected);
+    }
+}
+
+// The window puts the cursor where the message points; a failure no one input caused points
+// nowhere.
+TEST(OutcomeMessages, TheFieldAtFaultIsTheOneTheMessageNames) {
+    using enum CalcOutcome;
+    const struct {
+        const char* name;
+        CalcReport report;
+        std::optional<InputField> field;
+    } rows[] = {
+        {"calculated", {Ok}, std::nullopt},
+        {"length of panel 3 missing",
+         {PanelError, ArithmeticStep::None, {WingInput::PanelLength, 2}},
+         InputField{WingInput::PanelLength, 2}},
+        {"balance",
+         {BalanceError, ArithmeticStep::None, {WingInput::Balance}},
+         InputField{WingInput::Balance}},
+        {"balance division",
+         {ArithmeticFailure, ArithmeticStep::BalanceDivision},
+         InputField{WingInput::Balance}},
+        {"other arithmetic failure", {ArithmeticFailure, ArithmeticStep::Totals}, std::nullopt},
+        {"too large a mass",
+         {ValueTooLarge, ArithmeticStep::WingLoading, {WingInput::Mass}},
+         InputField{WingInput::Mass}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(fieldAtFault(row.report), row.field);
     }
 }
 

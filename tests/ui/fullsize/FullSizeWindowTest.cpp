@@ -26,11 +26,6 @@ protected:
         EXPECT_EQ(prompter.messages[0].style, style);
     }
 
-    QString printedMessage(int pages) const {
-        return textOf(kFullSizePrintedMessage)
-            .replace(QStringLiteral("%1"), QString::number(pages));
-    }
-
     static int pdfPages(const std::string& pdf) {
         const ToolRun info = runTool(QStringLiteral("pdfinfo"), {QString::fromStdString(pdf)});
         const auto pages = QRegularExpression(QStringLiteral(R"(Pages:\s+(\d+))")).match(info.out);
@@ -75,7 +70,7 @@ TEST_F(FullSizeWindow, EveryEntryWantsACalculatedWingFirst) {
     expectOnlyMessage(textOf(kPrintNeedsCalculationMessage), kCriticalMessage);
     prompter.messages.clear();
     window->fullSize().exportOutlineAction()->trigger();
-    expectOnlyMessage(textOf(kSaveNeedsCalculationMessage), kExclamationMessage);
+    expectOnlyMessage(textOf(kExportNeedsCalculationMessage), kExclamationMessage);
     EXPECT_EQ(prompter.messages[0].title, textOf(kExportDialogTitle));
     EXPECT_TRUE(prompter.prompts.empty());
     EXPECT_TRUE(prompter.fileDialogs.empty());
@@ -142,7 +137,7 @@ TEST_F(FullSizeWindow, PrintDialogAcceptedPrintsOnThePaperChosen) {
         GTEST_SKIP() << "Poppler's tools are not installed";
     const int pages = pdfPages(pdf);
     EXPECT_GT(pages, 1);
-    expectOnlyMessage(printedMessage(pages), kPlainMessage);
+    expectOnlyMessage(pdfWrittenText(pages, pdf), kPlainMessage);
     const ToolRun info = runTool(QStringLiteral("pdfinfo"), {QString::fromStdString(pdf)});
     EXPECT_TRUE(info.out.contains(QStringLiteral("(letter)"))) << info.out.toStdString();
 }
@@ -159,7 +154,7 @@ TEST_F(FullSizeWindow, WithoutPrinterThePlanGoesIntoThePdfTheUserPlaces) {
 
     ASSERT_EQ(prompter.fileDialogs.size(), 2u);
     const FileDialogRequest& dialog = prompter.fileDialogs[0];
-    EXPECT_EQ(dialog.title, textOf(kPrintsOnMessage) + " PDF");
+    EXPECT_EQ(dialog.title, textOf(kFullSizePrintsOnMessage) + " PDF");
     EXPECT_EQ(dialog.filter, "PDF (*.pdf)");
     EXPECT_EQ(dialog.suggestedName, "F3B_2026.pdf");
     EXPECT_EQ(window->printTitle(), "F3B/2026");
@@ -168,9 +163,14 @@ TEST_F(FullSizeWindow, WithoutPrinterThePlanGoesIntoThePdfTheUserPlaces) {
     const int halfPages = pdfPages(half);
     const int bothPages = pdfPages(both);
     EXPECT_GT(bothPages, halfPages);
-    ASSERT_EQ(prompter.messages.size(), 2u);
-    EXPECT_EQ(prompter.messages[0].text, printedMessage(halfPages));
-    EXPECT_EQ(prompter.messages[1].text, printedMessage(bothPages));
+    // As Print asks where there is no printer; then what was written, and where.
+    ASSERT_EQ(prompter.messages.size(), 4u);
+    for (const std::size_t asked : {0u, 2u}) {
+        EXPECT_EQ(prompter.messages[asked].text, textOf(kFullSizePrintsOnMessage) + " PDF ?");
+        EXPECT_EQ(prompter.messages[asked].style, kOkCancelQuestion);
+    }
+    EXPECT_EQ(prompter.messages[1].text, pdfWrittenText(halfPages, half));
+    EXPECT_EQ(prompter.messages[3].text, pdfWrittenText(bothPages, both));
     const QString first =
         runTool(QStringLiteral("pdftotext"), {QStringLiteral("-l"), QStringLiteral("1"),
                                               QString::fromStdString(half), QStringLiteral("-")})
@@ -186,16 +186,16 @@ TEST_F(FullSizeWindow, AnEmptyTitleOrACancelledSaveDialogEndsQuietly) {
     EXPECT_EQ(prompter.printerDialogs, 0);
     window->fullSize().printFullSizeAction()->trigger(); // the save dialog is cancelled
     EXPECT_EQ(prompter.fileDialogs.size(), 1u);
-    EXPECT_TRUE(prompter.messages.empty());
+    expectOnlyMessage(textOf(kFullSizePrintsOnMessage) + " PDF ?", kOkCancelQuestion);
 }
 
 TEST_F(FullSizeWindow, APdfThatCannotBeWrittenLeavesNothingAndSaysWhy) {
     startWithWorkedWing();
     prompter.fileAnswers = {QString::fromStdString(folder / "missing/plan.pdf")};
     window->fullSize().printFullSizeAction()->trigger();
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].style, kInformationMessage);
-    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("No such file or directory")));
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(prompter.messages[1].style, kInformationMessage);
+    EXPECT_TRUE(prompter.messages[1].text.contains(QStringLiteral("No such file or directory")));
     EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
 }
 

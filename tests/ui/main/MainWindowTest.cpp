@@ -165,9 +165,13 @@ struct Refusal {
 TEST_F(MainWindowBehaviour, RefusedWingsShowTheirWarningAndChangeNothing) {
     startWindow();
     const Refusal refusals[] = {
-        {"no tip chord", {{"250", "", "1000", "50"}}, "30", "1"},
+        {"no tip chord", {{"250", "", "1000", "50"}}, "30", "incomplete", "Tip chord, panel 1"},
         {"balance 100", {{"250", "150", "1000", "50"}}, "100", "2"},
-        {"panel error first", {{"250", "", "1000", "50"}}, "100", "1"},
+        {"panel error first",
+         {{"250", "", "1000", "50"}},
+         "100",
+         "incomplete",
+         "Tip chord, panel 1"},
         {"gap in the chain",
          {{"250", "150", "1000", "0"}, {"", "", "", ""}, {"", "100", "300", "0"}},
          "30",
@@ -225,6 +229,67 @@ TEST_F(MainWindowBehaviour, StartsAndClearsToAnEmptyFormThatRefusesPrintAndSave)
     EXPECT_EQ(prompter.messages[2].text, textOf(kPrintNeedsCalculationMessage));
     EXPECT_TRUE(prompter.fileDialogs.empty());
     EXPECT_TRUE(prompter.prompts.empty());
+}
+
+struct FieldToMend {
+    const char* name;
+    std::function<void(const MainWindowControls&)> type;
+    std::function<WingField*(const MainWindowControls&)> field;
+    const char* named; // the panel or field the message names, "" when it names none
+};
+
+// After the warning the cursor waits in the field to mend, its text selected; the warning names
+// the panel at fault.
+TEST_F(MainWindowBehaviour, ARefusalPutsTheCursorInTheFieldToMend) {
+    startWindow();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    using C = const MainWindowControls&;
+    const std::string hugeMass = "1" + std::string(400, '0');
+    const FieldToMend rows[] = {
+        {"empty form: panel 1's root chord", [](C) {}, [](C c) { return c.rootChordFields[0]; },
+         "Root chord, panel 1"},
+        {"tip chord of panel 2 without its length",
+         [this](C) {
+             typeWing({{"250", "150", "1000", "0"}, {"", "100", "", ""}}, "30", "");
+         },
+         [](C c) { return c.panelLengthFields[1]; }, "Panel length, panel 2"},
+        {"length of panel 3 without its tip chord",
+         [this](C) {
+             typeWing({{"250", "150", "1000", "0"}, {"", "100", "300", ""}, {"", "", "200", ""}},
+                      "30", "");
+         },
+         [](C c) { return c.tipChordFields[2]; }, "Tip chord, panel 3"},
+        {"balance 100",
+         [this](C) {
+             typeWing({{"250", "150", "1000", "0"}}, "100", "");
+         },
+         [](C c) { return c.balanceField; }, ""},
+        {"a root chord of panel 2 below zero, from a wing file: the tip chord it mirrors",
+         [this](C c) {
+             typeWing({{"250", "150", "1000", "0"}, {"", "100", "300", ""}}, "30", "");
+             c.rootChordFields[1]->setText("-150");
+         },
+         [](C c) { return c.tipChordFields[0]; }, "Root chord, panel 2"},
+        {"a mass too large",
+         [&](C) {
+             typeWing({{"250", "150", "1000", "0"}}, "30", hugeMass.c_str());
+         },
+         [](C c) { return c.massField; }, "Weight"},
+    };
+    for (const FieldToMend& row : rows) {
+        SCOPED_TRACE(row.name);
+        window->clearForm();
+        row.type(c());
+        prompter.messages.clear();
+        window->calculate();
+        ASSERT_EQ(prompter.messages.size(), 1u);
+        EXPECT_TRUE(prompter.messages[0].text.contains(row.named));
+        WingField* field = row.field(c());
+        EXPECT_EQ(QApplication::focusWidget(), field);
+        EXPECT_EQ(field->selectedText(), field->text());
+    }
 }
 
 } // namespace
