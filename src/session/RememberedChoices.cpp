@@ -23,12 +23,7 @@ std::string RememberedChoices::folder() const {
     return value(kFolderKey);
 }
 
-// A line break would end the INI line: such a folder is kept for the run only.
 void RememberedChoices::setFolder(const std::string& folder) {
-    if (folder.find_first_of("\r\n") != std::string::npos) {
-        heldForRun_.insert_or_assign(std::string(kFolderKey), folder);
-        return;
-    }
     remember(kFolderKey, folder);
 }
 
@@ -54,11 +49,12 @@ std::string RememberedChoices::value(std::string_view key) const {
     return settings_.readSetting(kChoicesSection, key, kLongestValue);
 }
 
-// Once tz.ini has refused, later choices are only held: one message says it for all of them.
+// Once tz.ini has refused, later choices are only held: one message says it for all of them. A
+// line break would end the value's line in tz.ini, so such a folder name is held too.
 void RememberedChoices::remember(std::string_view key, const std::string& value) {
     if (this->value(key) == value)
         return;
     heldForRun_.insert_or_assign(std::string(key), value);
-    if (!told_)
+    if (!told_ && value.find_first_of("\r\n") == std::string::npos)
         told_ = !settings_.storeSetting(kChoicesSection, key, value, kChoiceNotRememberedMessage);
 }

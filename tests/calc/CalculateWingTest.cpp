@@ -95,43 +95,6 @@ TEST(CalculateWing, ChecksComeInOrder) {
     }
 }
 
-// A refusal names the field to fill: of the panel at fault, the first empty one in the form's
-// reading order.
-TEST(CalculateWing, ARefusedPanelNamesTheFieldToFill) {
-    const struct {
-        const char* name;
-        WingFields fields;
-        InputField field;
-    } rows[] = {
-        {"everything empty: panel 1's root chord",
-         typedWing({}, "", ""),
-         {WingInput::RootChord, 0}},
-        {"panel 1 without tip chord",
-         typedWing({{"200", "", "500", ""}}, "30", ""),
-         {WingInput::TipChord, 0}},
-        {"panel 1 without length",
-         typedWing({{"200", "200", "", ""}}, "30", ""),
-         {WingInput::PanelLength, 0}},
-        {"tip chord of panel 2 without length",
-         typedWing({{"200", "150", "500", ""}, {"150", "100", "", ""}}, "30", ""),
-         {WingInput::PanelLength, 1}},
-        {"length of panel 3 without tip chord",
-         typedWing({{"200", "150", "500", ""}, {"150", "100", "300", ""}, {"100", "", "200", ""}},
-                   "30", ""),
-         {WingInput::TipChord, 2}},
-        {"root chord missing once the panels pass",
-         typedWing({{"", "200", "500", ""}}, "30", ""),
-         {WingInput::RootChord, 0}},
-        {"balance", typedWing({{"200", "200", "500", ""}}, "100", ""), {WingInput::Balance, 0}},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        WingPlanform planform;
-        WingResults results;
-        EXPECT_EQ(calculateWing(row.fields, ".", planform, results).field, row.field);
-    }
-}
-
 TEST(CalculateWing, PanelsParsedBeforeAFailedCheckStay) {
     WingPlanform planform;
     WingResults results;

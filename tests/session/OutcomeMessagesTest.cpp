@@ -45,36 +45,6 @@ TEST(OutcomeMessages, EachCauseHasItsMessageNamingItsPanelOrField) {
     }
 }
 
-// The window puts the cursor where the message points; a failure no one input caused points
-// nowhere.
-TEST(OutcomeMessages, TheFieldAtFaultIsTheOneTheMessageNames) {
-    using enum CalcOutcome;
-    const struct {
-        const char* name;
-        CalcReport report;
-        std::optional<InputField> field;
-    } rows[] = {
-        {"calculated", {Ok}, std::nullopt},
-        {"length of panel 3 missing",
-         {PanelError, ArithmeticStep::None, {WingInput::PanelLength, 2}},
-         InputField{WingInput::PanelLength, 2}},
-        {"balance",
-         {BalanceError, ArithmeticStep::None, {WingInput::Balance}},
-         InputField{WingInput::Balance}},
-        {"balance division",
-         {ArithmeticFailure, ArithmeticStep::BalanceDivision},
-         InputField{WingInput::Balance}},
-        {"other arithmetic failure", {ArithmeticFailure, ArithmeticStep::Totals}, std::nullopt},
-        {"too large a mass",
-         {ValueTooLarge, ArithmeticStep::WingLoading, {WingInput::Mass}},
-         InputField{WingInput::Mass}},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(fieldAtFault(row.report), row.field);
-    }
-}
-
 struct ColonCase {
     const char* caption;
     const char* words;

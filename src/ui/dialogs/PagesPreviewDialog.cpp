@@ -33,7 +33,7 @@ PagesPreviewDialog::PagesPreviewDialog(QWidget* owner, QPrinter& printer,
     layout->addWidget(preview_, 1);
     layout->addWidget(buttons);
     // Room for a grid of pages, within any screen.
-    const QRect screen = (owner ? owner->screen() : QGuiApplication::primaryScreen())
-                             ->availableGeometry();
+    const QRect screen =
+        (owner ? owner->screen() : QGuiApplication::primaryScreen())->availableGeometry();
     resize(screen.width() * 3 / 4, screen.height() * 3 / 4);
 }

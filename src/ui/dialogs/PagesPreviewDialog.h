@@ -14,9 +14,8 @@ class QPushButton;
 class PagesPreviewDialog : public QDialog {
     Q_OBJECT
 public:
-    PagesPreviewDialog(QWidget* owner, QPrinter& printer,
-                       std::function<void(QPrinter&)> paintPages, const QString& title,
-                       const QString& printText);
+    PagesPreviewDialog(QWidget* owner, QPrinter& printer, std::function<void(QPrinter&)> paintPages,
+                       const QString& title, const QString& printText);
 
     QPrintPreviewWidget* preview() const { return preview_; }
     QPushButton* printButton() const { return printButton_; }

@@ -25,8 +25,7 @@ constexpr std::size_t kPagesWithoutAsking = 20;
 constexpr QPageSize::PageSizeId kPapers[] = {QPageSize::A4, QPageSize::Letter};
 
 MessageAnswer tell(const FeatureContext& context, const QString& text, MessageStyle style) {
-    return context.prompter.messageBox(text, style,
-                                       uiText(context.language, kProgramCaption));
+    return context.prompter.messageBox(text, style, uiText(context.language, kProgramCaption));
 }
 
 void tellTooLarge(const FeatureContext& context) {
@@ -48,8 +47,8 @@ std::optional<QPageSize> askPaper(const FeatureContext& context) {
         names << QPageSize::name(paper);
     RememberedChoices& remembered = context.choices.remembered;
     const int chosen = context.prompter.chooseItem(uiText(context.language, kPaperPrompt),
-                                                   uiText(context.language, kProgramCaption),
-                                                   names, firstPaper(remembered));
+                                                   uiText(context.language, kProgramCaption), names,
+                                                   firstPaper(remembered));
     if (chosen < 0)
         return std::nullopt;
     const QPageSize::PageSizeId paper = kPapers[chosen];
@@ -78,7 +77,8 @@ bool confirmPageCount(const FeatureContext& context, std::size_t pages) {
 
 // As Print asks where the system has no printer; empty when the user cancels.
 QString askPdfPath(const FeatureContext& context) {
-    const QString printsOn = uiText(context.language, kFullSizePrintsOnMessage) + QStringLiteral(" PDF");
+    const QString printsOn =
+        uiText(context.language, kFullSizePrintsOnMessage) + QStringLiteral(" PDF");
     if (tell(context, printsOn + QStringLiteral(" ?"), kOkCancelQuestion) == MessageAnswer::Cancel)
         return {};
     return context.prompter.saveFileName(
@@ -149,7 +149,9 @@ void printFullSize(const FeatureContext& context, bool bothHalves) {
         return;
 
     const TilePageTexts texts = tilePageTexts(language.lookup(), title);
-    const auto paintPages = [&](QPrinter& pages) { printTilesOn(pages, *figure, texts); };
+    const auto paintPages = [&](QPrinter& pages) {
+        printTilesOn(pages, *figure, texts);
+    };
     const std::string previewTitle =
         fillIn(language.text(kPagesPreviewTitle), {std::to_string(layout->pages.size())});
     if (context.prompter.previewBeforePrinting(printer, paintPages, fromUtf8(previewTitle),
