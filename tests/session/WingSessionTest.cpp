@@ -76,8 +76,9 @@ TEST_F(WingSessionOpen, OnlyEditsSinceTheLastOpenSaveOrClearAreUnsaved) {
     std::filesystem::create_directory(folder / "blocked.stab"); // no tail data can go there
     const std::pair<std::function<void()>, bool> steps[] = {
         {[] {}, true}, // the mass typed after the open
-        {[&] { session.setMassText("1500"); }, false},
         {[&] { session.saveAs(folder / "missing/wing.txt"); }, true},
+        {[&] { session.setMassText("1500"); }, false},
+        {[&] { session.setPanelText(PanelField::SweepOffset, 1, "0"); }, true},
         {[&] { session.saveAs(folder / "saved.txt"); }, false},
         {[&] { session.stability().setHasTail(true); }, true},
         {[&] { session.saveAs(folder / "blocked.txt"); }, true},
