@@ -19,7 +19,6 @@ PagesPreviewDialog::PagesPreviewDialog(QWidget* owner, QPrinter& printer,
     , preview_(new QPrintPreviewWidget(&printer, this)) {
     setWindowTitle(plainWindowTitle(title));
     preview_->setAccessibleName(title);
-    preview_->setViewMode(QPrintPreviewWidget::AllPagesView);
     connect(preview_, &QPrintPreviewWidget::paintRequested, this,
             [this](QPrinter* pages) { paintPages_(*pages); });
 
@@ -36,4 +35,15 @@ PagesPreviewDialog::PagesPreviewDialog(QWidget* owner, QPrinter& printer,
     const QRect screen =
         (owner ? owner->screen() : QGuiApplication::primaryScreen())->availableGeometry();
     resize(screen.width() * 3 / 4, screen.height() * 3 / 4);
+}
+
+void PagesPreviewDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    preview_->setViewMode(QPrintPreviewWidget::AllPagesView);
+}
+
+void PagesPreviewDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (isVisible())
+        preview_->setViewMode(QPrintPreviewWidget::AllPagesView);
 }

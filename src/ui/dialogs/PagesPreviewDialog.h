@@ -20,6 +20,12 @@ public:
     QPrintPreviewWidget* preview() const { return preview_; }
     QPushButton* printButton() const { return printButton_; }
 
+protected:
+    // Every page in sight, at the size the window has now: Qt fits the pages only as they are
+    // laid out, and lays them out only once shown.
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     std::function<void(QPrinter&)> paintPages_;
     QPrintPreviewWidget* preview_;
