@@ -9,7 +9,8 @@ WingSession::WingSession(std::string decimalSeparator, TextLookup text)
     : decimalSeparator_(std::move(decimalSeparator))
     , text_(std::move(text))
     , fields_(clearedFields())
-    , stability_(decimalSeparator_) {}
+    , stability_(decimalSeparator_)
+    , savedWing_(onDisk()) {}
 
 void WingSession::setPanelText(PanelField field, int panel, const std::string& text) {
     ::setPanelText(fields_, field, panel, text);
@@ -29,14 +30,17 @@ void WingSession::clear() {
     fields_ = clearedFields();
     hasValidResults_ = false;
     stability_.remove();
+    savedWing_ = onDisk();
 }
 
 OpenOutcome WingSession::open(const std::string& path) {
     OpenOutcome outcome =
         openWith(path, [&path](WingFields& loaded) { return loadWingFile(path, loaded); });
     // The tail data lives beside the wing file; a failed open keeps the data already entered.
-    if (!outcome.fileError)
+    if (!outcome.fileError) {
         outcome.stabilityProblem = stability_.loadBeside(path);
+        savedWing_ = onDisk();
+    }
     return outcome;
 }
 
@@ -55,14 +59,24 @@ WingSession::openWith(const std::string& path,
     clear();
     fields_ = std::move(loaded);
     filePath_ = path;
+    savedWing_ = onDisk();
     return {std::nullopt, calculate(), std::nullopt};
 }
 
+// Data that could not be written beside the wing stay unsaved.
 SaveOutcome WingSession::saveAs(const std::string& path) {
     filePath_ = path;
     if (std::optional<FileError> error = saveWingFile(path, fields_))
         return {std::move(error), std::nullopt};
-    return {std::nullopt, stability_.saveBeside(path)};
+    SaveOutcome outcome{std::nullopt, stability_.saveBeside(path)};
+    savedWing_.fields = fields_;
+    if (!outcome.stabilityProblem)
+        savedWing_ = onDisk();
+    return outcome;
+}
+
+WingSession::SavedWing WingSession::onDisk() const {
+    return {fields_, stability_.exists() ? std::optional(stability_.fields()) : std::nullopt};
 }
 
 std::string WingSession::fileName() const {

@@ -85,7 +85,19 @@ public:
     const std::string& decimalSeparator() const { return decimalSeparator_; }
     const TextLookup& text() const { return text_; }
 
+    // True when the fields or the stability data differ from what the last open or save as
+    // left on disk; a Clear leaves nothing to lose.
+    bool hasUnsavedChanges() const { return onDisk() != savedWing_; }
+
 private:
+    // What save as writes: the field texts and, when there are some, the stability data.
+    struct SavedWing {
+        WingFields fields;
+        std::optional<StabilityFields> stability;
+        bool operator==(const SavedWing&) const = default;
+    };
+    SavedWing onDisk() const;
+
     OpenOutcome openWith(const std::string& path,
                          const std::function<std::optional<FileError>(WingFields&)>& load);
 
@@ -97,4 +109,5 @@ private:
     bool hasValidResults_ = false;
     std::string filePath_;
     WingStability stability_;
+    SavedWing savedWing_;
 };
