@@ -50,6 +50,7 @@ public:
     bool hasValidResults() const { return hasValidResults_; }
     const WingPlanform& planform() const { return planform_; }
     const WingResults& results() const { return results_; }
+    // In the chosen units.
     ResultTexts resultTexts() const;
 
     // Empty fields, the balance at 30 %, no valid results; the file name stays.
@@ -85,6 +86,13 @@ public:
     const std::string& decimalSeparator() const { return decimalSeparator_; }
     const TextLookup& text() const { return text_; }
 
+    // The units the user reads and types; the fields, the files and every calculation keep
+    // millimetres and grams. Millimetres and grams until set.
+    void setUnits(UnitChoice units) { units_ = units; }
+    UnitChoice units() const { return units_; }
+    // The chosen units in the words of the session's language.
+    DisplayUnits displayUnits() const;
+
     // True when the fields or the stability data differ from what the last open or save as
     // left on disk; a Clear leaves nothing to lose.
     bool hasUnsavedChanges() const { return onDisk() != savedWing_; }
@@ -103,6 +111,7 @@ private:
 
     std::string decimalSeparator_;
     TextLookup text_;
+    UnitChoice units_;
     WingFields fields_;
     WingPlanform planform_;
     WingResults results_;

@@ -16,8 +16,6 @@ std::string sectionSlashKey(TextKey text) {
 SheetInputs testInputs() {
     SheetInputs inputs;
     inputs.lookup = sectionSlashKey;
-    inputs.lengthUnit = " mm  ";
-    inputs.areaUnit = " dm\u00b2  ";
     inputs.loadingCaption = "12.34 g/dm\u00b2";
     inputs.title = "Test wing";
     inputs.date = "2024-03-01";

@@ -15,6 +15,7 @@
 #include "ui/main/MainWindowControls.h"
 #include "ui/main/PlanformPreview.h"
 #include "ui/stability/StabilityActions.h"
+#include "ui/units/UnitsActions.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -32,8 +33,13 @@ protected:
                                        folder / name);
     }
 
+    // tz.ini names the language and, unless they are millimetres and grams, the units.
     void storeLanguage(const std::string& name) {
-        writeBytes(folder / "tz.ini", "[Langue]\r\n1=" + name + "\r\n");
+        std::string settings = "[Langue]\r\n1=" + name + "\r\n";
+        if (units != UnitChoice{})
+            settings += "[Units]\r\nLength=" + std::string(unitName(units.length)) +
+                        "\r\nMass=" + std::string(unitName(units.mass)) + "\r\n";
+        writeBytes(folder / "tz.ini", settings);
     }
 
     MainWindow& startWindow(const std::string& languageName = "English") {
@@ -96,4 +102,5 @@ protected:
                            }};
     std::unique_ptr<MainWindow> window;
     bool started = false;
+    UnitChoice units; // what startWindow finds remembered
 };

@@ -18,6 +18,7 @@ class FullSizeActions;
 class LanguageState;
 class Prompter;
 class StabilityActions;
+class UnitsActions;
 struct FileDialogRequest;
 
 class MainWindow : public QMainWindow {
@@ -51,6 +52,7 @@ public:
     const MainWindowControls& controls() const { return c_; }
     FullSizeActions& fullSize() const { return *fullSize_; }
     StabilityActions& stability() const { return *stability_; }
+    UnitsActions& units() const { return *units_; }
     const WingSession& session() const { return session_; }
     bool hasValidResults() const { return session_.hasValidResults(); }
     bool rootChordHadFocus() const { return rootChordHadFocus_; }
@@ -65,6 +67,8 @@ private:
     bool startLanguage();
     void showFields();
     void showResults();
+    // The results on show, in the units and words of now.
+    void showResultTexts();
     void clearResults();
     void showClearedForm();
     void showCalculationMessage(const CalcReport& report);
@@ -85,9 +89,16 @@ private:
     FeatureContext context_;
     MainWindowControls c_;
     FullSizeActions* fullSize_;
+    UnitsActions* units_;
     StabilityActions* stability_;
     QtTranslations qtTexts_;
     bool rootChordHadFocus_ = false;
     bool titleNamesFile_ = false; // until the next Clear
     bool showingSession_ = false; // fields are being set from the session, not typed
+    // The wing the results and the preview show: the last one calculated, even after a refusal.
+    struct ShownWing {
+        WingPlanform planform;
+        WingResults results;
+    };
+    std::optional<ShownWing> shownWing_;
 };

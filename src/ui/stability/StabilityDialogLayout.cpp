@@ -40,8 +40,9 @@ QLabel* makeCaption(QWidget* parent) {
     return makeLabel(parent, true, Qt::AlignRight | Qt::AlignVCenter);
 }
 
-WingField* makeField(QWidget* parent, const QString& allowed) {
-    auto* field = new WingField(allowed, parent);
+WingField* makeField(QWidget* parent, const QString& allowed,
+                     FieldQuantity quantity = FieldQuantity::Length) {
+    auto* field = new WingField(allowed, parent, quantity);
     field->setFont(formFont(8.25, false));
     field->setFixedWidth(twipsToPixels(kFieldWidth));
     return field;
@@ -111,7 +112,6 @@ QGridLayout* buildOtherInputs(QDialog& dialog, StabilityDialogControls& c) {
     c.distanceCaption = makeCaption(&dialog);
     c.distanceField = makeField(&dialog, kDigitsPointAndMinus);
     c.distanceUnit = makeLabel(&dialog, false);
-    c.distanceUnit->setText(QStringLiteral("mm"));
     c.positionCaption = makeCaption(&dialog);
     c.positionCombo = new CaptionedComboBox(&dialog);
     c.positionCombo->setFont(formFont(8.25, false));
@@ -119,9 +119,9 @@ QGridLayout* buildOtherInputs(QDialog& dialog, StabilityDialogControls& c) {
     for (int i = 0; i < kPositionCount; ++i)
         c.positionCombo->addItem(QString());
     c.efficiencyCaption = makeCaption(&dialog);
-    c.efficiencyField = makeField(&dialog, kDigitsAndPoint);
+    c.efficiencyField = makeField(&dialog, kDigitsAndPoint, FieldQuantity::Plain);
     c.marginCaption = makeCaption(&dialog);
-    c.marginField = makeField(&dialog, kDigitsPointAndMinus);
+    c.marginField = makeField(&dialog, kDigitsPointAndMinus, FieldQuantity::Plain);
     c.marginUnit = makeLabel(&dialog, true);
     c.marginUnit->setText(QStringLiteral("%"));
 
