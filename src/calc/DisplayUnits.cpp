@@ -51,9 +51,9 @@ std::string decimalText(double value, int mostDecimals, std::string_view decimal
     const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
     const int decimals = std::clamp(14 - exponent, 0, mostDecimals);
     char buffer[400]; // the longest double in fixed notation, with its sign and point
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                   std::chars_format::fixed, decimals)
-                         .ptr;
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals)
+            .ptr;
     std::string text(buffer, end);
     if (const std::size_t point = text.find('.'); point != std::string::npos) {
         text.erase(text.find_last_not_of('0') + 1);
@@ -78,7 +78,9 @@ std::string fieldNumber(double value, std::string_view decimalSeparator) {
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [](char x, char y) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        const auto lower = [](char c) {
+            return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+        };
         return lower(x) == lower(y);
     });
 }
@@ -190,7 +192,8 @@ std::string DisplayUnits::areaResult(double squareDecimetres,
                                      std::string_view decimalSeparator) const {
     if (choice_.length == LengthUnit::Millimetre)
         return formatResult(squareDecimetres, decimalSeparator) + std::string(kAreaUnit);
-    const double squareInches = squareDecimetres * 10000 / (kMillimetresPerInch * kMillimetresPerInch);
+    const double squareInches =
+        squareDecimetres * 10000 / (kMillimetresPerInch * kMillimetresPerInch);
     return formatResult(squareInches, decimalSeparator) + " " + words_.squareInch + "  ";
 }
 

@@ -32,8 +32,8 @@ UnitWords unitWords(const TextLookup& text) {
 
 TextKey inChosenUnits(TextKey key, UnitChoice choice) {
     for (const UnitCaption& caption : kUnitCaptions) {
-        const bool imperial = caption.namesMass ? choice.mass == MassUnit::Ounce
-                                                : choice.length == LengthUnit::Inch;
+        const bool imperial =
+            caption.namesMass ? choice.mass == MassUnit::Ounce : choice.length == LengthUnit::Inch;
         if (caption.metric == key)
             return imperial ? caption.imperial : key;
     }

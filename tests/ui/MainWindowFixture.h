@@ -24,6 +24,11 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+// A value in millimetres or grams, typed as the field shows it in its units.
+inline void typeStored(WingField* field, const char* stored) {
+    field->setText(field->shownText(stored));
+}
+
 class MainWindowFixture : public testing::Test {
 protected:
     void SetUp() override {
@@ -60,16 +65,17 @@ protected:
             .replace("%2", QString::fromStdString(path));
     }
 
+    // A wing in millimetres and grams, typed as the fields show it in the window's units.
     void typeWing(const std::vector<TypedPanel>& panels, const char* balance, const char* mass) {
         for (std::size_t i = 0; i < panels.size(); ++i) {
             if (i == 0)
-                c().rootChordFields[0]->setText(panels[i][0]);
-            c().tipChordFields[i]->setText(panels[i][1]);
-            c().panelLengthFields[i]->setText(panels[i][2]);
-            c().sweepOffsetFields[i]->setText(panels[i][3]);
+                typeStored(c().rootChordFields[0], panels[i][0]);
+            typeStored(c().tipChordFields[i], panels[i][1]);
+            typeStored(c().panelLengthFields[i], panels[i][2]);
+            typeStored(c().sweepOffsetFields[i], panels[i][3]);
         }
         c().balanceField->setText(balance);
-        c().massField->setText(mass);
+        typeStored(c().massField, mass);
     }
 
     // The window started in English with the wing typed and calculated, no message pending.

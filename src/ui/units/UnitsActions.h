@@ -18,7 +18,8 @@ class UnitsActions : public QObject {
 public:
     // The menu goes into the window's menu bar before the menu action `before`; the session
     // takes the remembered units at once. unitsChanged shows the window in new units.
-    UnitsActions(const FeatureContext& context, QAction* before, std::function<void()> unitsChanged);
+    UnitsActions(const FeatureContext& context, QAction* before,
+                 std::function<void()> unitsChanged);
 
     void translate();
     void choose(UnitChoice units);

@@ -225,4 +225,48 @@ TEST_F(TranslationMap, EveryStabilityControlShowsItsOwnKey) {
     EXPECT_TRUE(prompter.modalScripts.empty());
 }
 
+// In inches and ounces: the Units menu, and every caption, tip and help line that names a unit.
+TEST_F(TranslationMap, EveryUnitCaptionShowsItsOwnKey) {
+    writeBytes(folder / "Named.lng", namedLanguageFile());
+    units = {LengthUnit::Inch, MassUnit::Ounce};
+    startWindow("Named");
+    const UnitsActions& unitsMenu = window->units();
+    const Shown shown[] = {
+        {"Units menu", unitsMenu.menu()->title(), {}, "Units/Menu"},
+        {"millimetres", unitsMenu.millimetresAction()->text(), {}, "Units/Millimetres"},
+        {"inches", unitsMenu.inchesAction()->text(), {}, "Units/Inches"},
+        {"grams", unitsMenu.gramsAction()->text(), {}, "Units/Grams"},
+        {"ounces", unitsMenu.ouncesAction()->text(), {}, "Units/Ounces"},
+        {"inputs frame", c().inputsGroup->title(), {}, "Units/InputsTitle"},
+        {"sweep", c().sweepOffsetCaption->text(), shownToolTip(c().sweepOffsetCaption->toolTip()),
+         "Label/4", "Units/SweepTip"},
+        {"ounces caption", c().gramsCaption->text(), {}, "Units/Ounce"},
+    };
+    for (const Shown& row : shown) {
+        SCOPED_TRACE(row.what.toStdString());
+        EXPECT_EQ(row.text, row.expectedText);
+        EXPECT_EQ(row.toolTip, row.expectedToolTip);
+    }
+    typeWing({{"250", "150", "1000", "50"}}, "30", "1500");
+    window->calculate();
+    EXPECT_EQ(c().areaValue->text(), " 620.00 Units/SquareInch  ");
+    EXPECT_EQ(c().wingLoadingValue->text(), " 12.29 Units/Loading");
+    prompter.modalScripts.push_back([](QDialog& dialog) {
+        const StabilityDialogControls& c = dynamic_cast<StabilityDialog&>(dialog).controls();
+        EXPECT_EQ(c.tailGroup->title(), "Units/TailTitle");
+        EXPECT_EQ(shownToolTip(c.rowCaptions[3]->toolTip()), "Units/TailSweepTip");
+        EXPECT_EQ(shownToolTip(c.distanceCaption->toolTip()), "Units/DistanceTip");
+        EXPECT_EQ(c.distanceUnit->text(), "Units/Inch");
+        EXPECT_EQ(c.distanceField->accessibleName(), "Stability/Distance, Units/Inch");
+    });
+    window->stability().showStability();
+    prompter.modalScripts.push_back([](QDialog& dialog) {
+        const QString help = dynamic_cast<HelpDialog&>(dialog).helpLabel()->text();
+        EXPECT_TRUE(help.startsWith("Units/HelpLengths\r\n")) << help.toStdString();
+        EXPECT_TRUE(help.contains("\r\nUnits/HelpWeight\r\n"));
+    });
+    window->showHelp();
+    EXPECT_TRUE(prompter.modalScripts.empty());
+}
+
 } // namespace
