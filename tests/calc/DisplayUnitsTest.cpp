@@ -18,11 +18,13 @@ struct TypedCase {
 
 // As modellers write values; a fraction still being typed counts for nothing yet.
 const TypedCase kTypedCases[] = {
-    {"3.5", ".", 3.5},       {"3,5", ".", 3.5},        {"3 1/2", ".", 3.5},
-    {"7/16", ".", 0.4375},   {"-1 1/4", ".", -1.25},   {" 12  3/8 ", ".", 12.375},
-    {"10 000", ".", 10000},  {"10 000 1/2", ",", 10000.5}, {"3 1/", ".", 3},
-    {"7/0", ".", 0},         {"1/2/3", ".", 0},        {"", ".", 0},
-    {"-", ".", 0},           {"2,25", ",", 2.25},
+    {"3.5", ".", 3.5},      {"3,5", ".", 3.5},
+    {"3 1/2", ".", 3.5},    {"7/16", ".", 0.4375},
+    {"-1 1/4", ".", -1.25}, {" 12  3/8 ", ".", 12.375},
+    {"10 000", ".", 10000}, {"10 000 1/2", ",", 10000.5},
+    {"3 1/", ".", 3},       {"7/0", ".", 0},
+    {"1/2/3", ".", 0},      {"", ".", 0},
+    {"-", ".", 0},          {"2,25", ",", 2.25},
 };
 
 TEST(DisplayUnits, ReadsTheValuesModellersType) {
@@ -62,13 +64,14 @@ TEST(DisplayUnits, TypedInchesAndOuncesAreStoredInMillimetresAndGrams) {
     EXPECT_EQ(kImperial.storedText("0,5", FieldQuantity::Length, ","), "12,7");
     EXPECT_EQ(kImperial.shownText("200", FieldQuantity::Length, ","), "7,874");
     // Beyond the doubles a value stays too large to calculate with, never an unreadable "inf".
-    EXPECT_EQ(kImperial.storedText("1" + std::string(400, '0'), FieldQuantity::Length, ".")
-                  .substr(0, 6),
-              "179769");
+    EXPECT_EQ(
+        kImperial.storedText("1" + std::string(400, '0'), FieldQuantity::Length, ".").substr(0, 6),
+        "179769");
 }
 
 TEST(DisplayUnits, ResultsTakeTheChosenUnitsAndItsWords) {
-    const DisplayUnits french({LengthUnit::Inch, MassUnit::Gram}, {"po", "po\u00b2", "oz", "oz/pi"});
+    const DisplayUnits french({LengthUnit::Inch, MassUnit::Gram},
+                              {"po", "po\u00b2", "oz", "oz/pi"});
     EXPECT_EQ(kImperial.lengthResult(1400, "."), " 55.12 in  ");
     EXPECT_EQ(kImperial.areaResult(29, "."), " 449.50 in\u00b2  ");
     EXPECT_EQ(kImperial.loadingResult(51.72, "."), " 16.95 oz/ft\u00b2");
