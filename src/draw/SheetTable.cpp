@@ -124,7 +124,7 @@ std::string rawNumber(double value, std::string_view decimalSeparator) {
     return rawNumber(formatGeneral(value, decimalSeparator), value < 0);
 }
 
-std::string rawNumber(std::string number, bool negative) {
+std::string rawNumber(const std::string& number, bool negative) {
     return negative ? number + " " : " " + number + " ";
 }
 
