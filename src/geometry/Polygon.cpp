@@ -44,7 +44,7 @@ Box2D boundsOf(const Polygons& polygons) {
     return box.minX > box.maxX ? Box2D{} : box;
 }
 
-std::optional<std::size_t> firstSelfCrossing(const Polygon& polygon) {
+std::optional<EdgeCrossing> firstSelfCrossing(const Polygon& polygon) {
     const std::size_t n = polygon.size();
     if (n < 4)
         return std::nullopt;
@@ -61,7 +61,7 @@ std::optional<std::size_t> firstSelfCrossing(const Polygon& polygon) {
             if (std::max(c.x, d.x) < left || std::min(c.x, d.x) > right)
                 continue;
             if (crossProperly(a, b, c, d))
-                return i;
+                return EdgeCrossing{i, j};
         }
     }
     return std::nullopt;

@@ -31,10 +31,17 @@ double signedArea(const Polygon& polygon);
 // The box around every point; a zero box at the origin when there are none.
 Box2D boundsOf(const Polygons& polygons);
 
-// The first edge (by the index of its first corner) that properly crosses a later one. Edges
+// Two edges that cross, each named by the index of its first corner.
+struct EdgeCrossing {
+    std::size_t edge = 0;
+    std::size_t laterEdge = 0;
+    bool operator==(const EdgeCrossing&) const = default;
+};
+
+// The first edge that properly crosses a later one, with the first later edge it crosses. Edges
 // next to each other, or with one edge between them, are not compared: a twist that small is a
 // rounding quirk of real coordinate files (a trailing edge written at 1.00001), not a crossing.
-std::optional<std::size_t> firstSelfCrossing(const Polygon& polygon);
+std::optional<EdgeCrossing> firstSelfCrossing(const Polygon& polygon);
 
 // Where the vertical line at x meets the polygons: the lowest and the highest crossing.
 struct VerticalSpan {

@@ -47,13 +47,13 @@ TEST(Polygon, CrossingsAreFoundButNotATwistAtOneCorner) {
     const struct {
         const char* name;
         Polygon polygon;
-        std::optional<std::size_t> crossing;
+        std::optional<EdgeCrossing> crossing;
     } rows[] = {
         {"square", rectangle({0, 0, 1, 1}), std::nullopt},
-        {"bow tie", {{0, 0}, {2, 2}, {3, 2}, {3, 0}, {2, 0}, {0, 2}, {-1, 1}}, 0},
+        {"bow tie", {{0, 0}, {2, 2}, {3, 2}, {3, 0}, {2, 0}, {0, 2}, {-1, 1}}, EdgeCrossing{0, 4}},
         {"lower surface through the upper",
          {{1, 0}, {0.7, 0.03}, {0.4, 0.05}, {0, 0}, {0.4, -0.04}, {0.5, 0.06}, {0.7, -0.01}},
-         1},
+         EdgeCrossing{1, 4}},
         // A trailing edge written at 1.00001: the last edge crosses the first, one edge between.
         {"twisted trailing edge",
          {{1, 0}, {0.99, 0.001}, {0.5, 0.05}, {0, 0}, {0.5, -0.05}, {0.99, 0.0005}, {1.001, 0}},
