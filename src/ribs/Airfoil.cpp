@@ -46,21 +46,44 @@ Polygon outlineOf(const std::vector<Point2D>& points) {
     return outline;
 }
 
+std::size_t farthestFromTrailingEdge(const std::vector<Point2D>& points) {
+    const Point2D trailing = middle(points.front(), points.back());
+    std::size_t farthest = 0;
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        if (distance(points[i], trailing) > distance(points[farthest], trailing))
+            farthest = i;
+    }
+    return farthest;
+}
+
+// Already on the unit chord to the 1e-6 the file keeps: the trailing edge's middle at (1, 0) and
+// a point at the origin no nearer to it than the farthest point, rounding aside. Normalising
+// twice then changes nothing.
+bool onUnitChord(const std::vector<Point2D>& points) {
+    const Point2D trailing = middle(points.front(), points.back());
+    const Point2D leading = points[leadingEdgeIndex(points)];
+    return distance(trailing, {1, 0}) < kNormalTolerance &&
+           distance(leading, {0, 0}) < kNormalTolerance &&
+           distance(points[farthestFromTrailingEdge(points)], trailing) <
+               distance(leading, trailing) + 3 * kNormalTolerance;
+}
+
 // Moves the leading edge to the origin and the trailing edge's middle onto (1, 0).
 void placeOnChord(std::vector<Point2D>& points, AirfoilNotes& notes) {
-    const Point2D leading = points[leadingEdgeIndex(points)];
+    if (onUnitChord(points))
+        return;
+    const std::size_t leadingIndex = farthestFromTrailingEdge(points);
+    const Point2D leading = points[leadingIndex];
     const Point2D trailing = middle(points.front(), points.back());
     const double chord = distance(leading, trailing);
     const double angle = std::atan2(trailing.y - leading.y, trailing.x - leading.x);
-    if (distance(leading, {}) < kNormalTolerance && std::abs(chord - 1) < kNormalTolerance &&
-        std::abs(angle) < kNormalTolerance)
-        return;
     const double cosine = std::cos(-angle) / chord;
     const double sine = std::sin(-angle) / chord;
     for (Point2D& p : points) {
         const Point2D d{p.x - leading.x, p.y - leading.y};
         p = {d.x * cosine - d.y * sine, d.x * sine + d.y * cosine};
     }
+    points[leadingIndex] = {0, 0};
     notes.scale = 1 / chord;
     notes.turnDegrees = angle * 180 / std::numbers::pi;
 }
@@ -92,13 +115,12 @@ NormalisedPoints refused(AirfoilFault fault, std::size_t point) {
 } // namespace
 
 std::size_t leadingEdgeIndex(const std::vector<Point2D>& points) {
-    const Point2D trailing = middle(points.front(), points.back());
-    std::size_t farthest = 0;
+    std::size_t nearest = 0;
     for (std::size_t i = 1; i < points.size(); ++i) {
-        if (distance(points[i], trailing) > distance(points[farthest], trailing))
-            farthest = i;
+        if (distance(points[i], {}) < distance(points[nearest], {}))
+            nearest = i;
     }
-    return farthest;
+    return nearest;
 }
 
 NormalisedPoints normaliseAirfoil(const std::vector<Point2D>& points) {
@@ -122,7 +144,10 @@ NormalisedPoints normaliseAirfoil(const std::vector<Point2D>& points) {
         result.notes.reversed = true;
     }
     placeOnChord(section.points, result.notes);
-    section.points[leadingEdgeIndex(section.points)] = {0, 0};
+    for (std::size_t i = 0; i < section.points.size(); ++i) {
+        if (!std::isfinite(section.points[i].x) || !std::isfinite(section.points[i].y))
+            return refused(AirfoilFault::NotFinite, section.given[i]);
+    }
     roundToMillionths(section);
     if (section.points.size() < kFewestAirfoilPoints)
         return refused(AirfoilFault::TooFewPoints, points.size() - 1);

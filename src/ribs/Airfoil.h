@@ -51,12 +51,13 @@ struct NormalisedPoints {
 
 // Leading edge: the point farthest from the middle of the trailing edge (the first and last
 // points). The section is moved, turned and scaled so that the leading edge lies at (0, 0) and
-// the middle of the trailing edge at (1, 0), unless it is already within 1e-6 of that, then
-// rounded to 1e-6 as the .ribs file keeps it. Refused: too few or too many points, a point that
-// is not finite, an outline that crosses itself.
+// the middle of the trailing edge at (1, 0), unless it is already so to 1e-6, then rounded to
+// 1e-6 as the .ribs file keeps it; normalising again changes nothing. Refused: too few or too
+// many points, a point that is not finite (before or after scaling), an outline that crosses
+// itself.
 NormalisedPoints normaliseAirfoil(const std::vector<Point2D>& points);
 
-// The index of the leading-edge point of a normalised airfoil.
+// The index of the leading-edge point of a normalised airfoil: the one at the origin.
 std::size_t leadingEdgeIndex(const std::vector<Point2D>& points);
 
 // A name that the .ribs file can carry as a section name and as a value: control characters,

@@ -13,7 +13,8 @@
 // More ribs than this come from a spacing typed too small, not from a wing.
 inline constexpr int kMostRibs = 2000;
 
-enum class RibsOutcome { Ok, SettingOutOfRange, UnknownAirfoil, TooManyRibs };
+// WingNotCalculated is the session's: ribs need a wing that calculates.
+enum class RibsOutcome { Ok, SettingOutOfRange, UnknownAirfoil, TooManyRibs, WingNotCalculated };
 
 struct RibsReport {
     RibsOutcome outcome = RibsOutcome::Ok;
