@@ -29,14 +29,17 @@ void WingSession::clear() {
     fields_ = clearedFields();
     hasValidResults_ = false;
     stability_.remove();
+    ribs_.remove();
 }
 
 OpenOutcome WingSession::open(const std::string& path) {
     OpenOutcome outcome =
         openWith(path, [&path](WingFields& loaded) { return loadWingFile(path, loaded); });
     // The tail data lives beside the wing file; a failed open keeps the data already entered.
-    if (!outcome.fileError)
+    if (!outcome.fileError) {
         outcome.stabilityProblem = stability_.loadBeside(path);
+        outcome.ribsProblem = ribs_.loadBeside(path);
+    }
     return outcome;
 }
 
@@ -62,7 +65,7 @@ SaveOutcome WingSession::saveAs(const std::string& path) {
     filePath_ = path;
     if (std::optional<FileError> error = saveWingFile(path, fields_))
         return {std::move(error), std::nullopt};
-    return {std::nullopt, stability_.saveBeside(path)};
+    return {std::nullopt, stability_.saveBeside(path), ribs_.saveBeside(path)};
 }
 
 std::string WingSession::fileName() const {
@@ -78,4 +81,10 @@ SheetInputs WingSession::sheetInputs(std::string title, std::string date) const 
     inputs.decimalSeparator = decimalSeparator_;
     inputs.stability = stabilityResults();
     return inputs;
+}
+
+RibsReport WingSession::calculateRibs() const {
+    if (!hasValidResults_)
+        return {RibsOutcome::WingNotCalculated, {}, std::nullopt, {}};
+    return ::calculateRibs(planform_, ribs_.definition());
 }

@@ -10,6 +10,8 @@
 #include "calc/ResultTexts.h"
 #include "draw/SheetInputs.h"
 #include "i18n/TextKey.h"
+#include "ribs/CalculateRibs.h"
+#include "session/WingRibs.h"
 #include "session/WingStability.h"
 
 #include <functional>
@@ -23,13 +25,15 @@ struct OpenOutcome {
     CalcReport report;
     bool calculated() const { return !fileError && report.outcome == CalcOutcome::Ok; }
     std::optional<StabilityFileProblem> stabilityProblem = {}; // the wing opened without them
+    std::optional<RibsFileProblem> ribsProblem = {};           // the same for its ribs
 };
 
-// What save as did: the wing file could not be written, or it was and its stability data could
-// not be written (or a stale file of them removed) beside it.
+// What save as did: the wing file could not be written, or it was and its stability data or its
+// ribs could not be written (or a stale file of them removed) beside it.
 struct SaveOutcome {
     std::optional<FileError> fileError;
     std::optional<StabilityFileProblem> stabilityProblem;
+    std::optional<RibsFileProblem> ribsProblem = {};
 };
 
 class WingSession {
@@ -81,6 +85,12 @@ public:
     // The neutral point the preview marks, mm behind the root leading edge, when there is one.
     std::optional<double> neutralPoint() const;
 
+    // The ribs and their airfoils, kept beside the wing file; Clear removes them.
+    WingRibs& ribs() { return ribs_; }
+    const WingRibs& ribs() const { return ribs_; }
+    // Every rib of the last valid wing with the ribs as they are now (defaults included).
+    RibsReport calculateRibs() const;
+
     const std::string& decimalSeparator() const { return decimalSeparator_; }
     const TextLookup& text() const { return text_; }
 
@@ -96,4 +106,5 @@ private:
     bool hasValidResults_ = false;
     std::string filePath_;
     WingStability stability_;
+    WingRibs ribs_;
 };
