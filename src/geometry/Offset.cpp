@@ -32,7 +32,9 @@ ClipperLib::Paths toClipper(const Polygons& polygons) {
     return paths;
 }
 
-Polygons fromClipper(const ClipperLib::Paths& paths) {
+// Corners left on a straight line or within a unit of each other by the clipping are dropped.
+Polygons fromClipper(ClipperLib::Paths paths) {
+    ClipperLib::CleanPolygons(paths);
     Polygons polygons;
     polygons.reserve(paths.size());
     for (const ClipperLib::Path& path : paths) {
@@ -88,6 +90,10 @@ Polygons intersection(const Polygons& subject, const Polygons& clipping) {
 
 Polygons difference(const Polygons& subject, const Polygons& cuts) {
     return clip(subject, cuts, ClipperLib::ctDifference);
+}
+
+double onClipperGrid(double mm) {
+    return millimetres(units(mm));
 }
 
 double areaOf(const Polygons& polygons) {

@@ -9,6 +9,9 @@
 // Clipper's integer grid: one unit is 0.1 µm.
 inline constexpr double kClipperUnitsPerMm = 10000;
 
+// The nearest point of the grid, for writing a corner moved by a placement as short as it is.
+double onClipperGrid(double mm);
+
 // The polygon moved inwards by `inset` mm on its whole outline: every point of the result lies
 // at least that far inside, and where the outline bends inwards the result goes round in an arc
 // (true to 1 µm), as an exact inset does. Outwards for a negative inset.

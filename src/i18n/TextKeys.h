@@ -324,6 +324,8 @@ inline constexpr TextKey kRibsReadMessage{
     "The ribs beside the wing file cannot be read, so the wing was opened without them:"};
 inline constexpr TextKey kRibsWriteMessage{
     "Ribs", "WriteFailed", "The wing was saved, but the ribs beside it could not be updated:"};
+inline constexpr TextKey kNoRibsMessage{
+    "Ribs", "NoRibs", "This wing has no ribs yet: they are kept in %1 beside the wing file."};
 inline constexpr TextKey kRibsNoSectionMessage{"Ribs", "NoSection", "It holds no [Ribs] section."};
 inline constexpr TextKey kRibsBadValueMessage{"Ribs", "BadValue", "This value cannot be used: %1"};
 inline constexpr TextKey kAirfoilLineMessage{"Ribs", "AtLine", "%1, line %2: %3"};
@@ -563,6 +565,7 @@ inline constexpr std::array kNamedTextKeys{
     kTooManyRibsMessage,
     kRibsReadMessage,
     kRibsWriteMessage,
+    kNoRibsMessage,
     kRibsNoSectionMessage,
     kRibsBadValueMessage,
     kAirfoilLineMessage,

@@ -89,6 +89,10 @@ bool sheetingTooThick(const Polygons& inset, double chord, const RibSettings& s)
            boundsOf(inset).maxX < chord - s.trailingEdgeCut - kReachTolerance;
 }
 
+double labelWidth(const std::string& label, double height) {
+    return static_cast<double>(label.size()) * height * kCharacterWidthPerCapital;
+}
+
 // Centred where the rib is deepest, clear of its ends when it is long enough.
 void placeLabel(Rib& rib) {
     if (rib.outlines.empty()) {
@@ -109,7 +113,7 @@ void placeLabel(Rib& rib) {
     }
     const double height =
         std::clamp((deepest.top - deepest.bottom) / 3, kSmallestLabel, kLargestLabel);
-    const double width = static_cast<double>(rib.label.size()) * height * kCharacterWidthPerCapital;
+    const double width = labelWidth(rib.label, height);
     const double centre = box.maxX - box.minX > width
                               ? std::clamp(deepestX, box.minX + width / 2, box.maxX - width / 2)
                               : (box.minX + box.maxX) / 2;
@@ -138,4 +142,11 @@ void shapeRib(const Polygon& section, const RibSettings& settings, Rib& rib) {
     }
     rib.area = areaOf(rib.outlines);
     placeLabel(rib);
+}
+
+Box2D labelBoxOf(const Rib& rib) {
+    const double descent = rib.labelHeight / 3;
+    return {rib.labelAt.x, rib.labelAt.y - descent,
+            rib.labelAt.x + labelWidth(rib.label, rib.labelHeight),
+            rib.labelAt.y + rib.labelHeight};
 }
