@@ -27,8 +27,13 @@ public:
     Point2D at(double parameter) const;
 
     // Where the curve between the points `from` and `to` (either order) first reaches x, walking
-    // from `from`; nothing when it does not.
-    std::optional<double> parameterAtX(double x, std::size_t from, std::size_t to) const;
+    // from `from`: the parameter, and the point the stretch it lies on starts at (to walk on
+    // from there for a further x). Nothing when it does not reach x.
+    struct Place {
+        double parameter = 0;
+        std::size_t stretchStart = 0;
+    };
+    std::optional<Place> placeAtX(double x, std::size_t from, std::size_t to) const;
 
 private:
     struct Splines; // GSL's, of x and y over the parameter

@@ -43,22 +43,27 @@ SmoothAirfoil::SmoothAirfoil(const Airfoil& airfoil)
     , curve_(airfoil.points)
     , leadingEdge_(leadingEdgeIndex(airfoil.points)) {}
 
-double SmoothAirfoil::heightAt(double x, bool upper) const {
+// The stations in order, each found walking on from where the last one was.
+std::vector<double> SmoothAirfoil::heightsAt(const std::vector<double>& stations,
+                                             bool upper) const {
     const std::size_t end = upper ? 0 : airfoil_.points.size() - 1;
-    if (const auto parameter = curve_.parameterAtX(x, leadingEdge_, end))
-        return curve_.at(*parameter).y;
-    return airfoil_.points[end].y;
+    std::vector<double> heights;
+    heights.reserve(stations.size());
+    std::size_t from = leadingEdge_;
+    for (const double x : stations) {
+        const auto place = curve_.placeAtX(x, from, end);
+        if (!place) {
+            heights.push_back(airfoil_.points[end].y);
+            continue;
+        }
+        heights.push_back(curve_.at(place->parameter).y);
+        from = place->stretchStart;
+    }
+    return heights;
 }
 
 SectionOrdinates SmoothAirfoil::ordinatesAt(const ChordStations& stations) const {
-    SectionOrdinates ordinates;
-    ordinates.upper.reserve(stations.upper.size());
-    ordinates.lower.reserve(stations.lower.size());
-    for (const double x : stations.upper)
-        ordinates.upper.push_back(heightAt(x, true));
-    for (const double x : stations.lower)
-        ordinates.lower.push_back(heightAt(x, false));
-    return ordinates;
+    return {heightsAt(stations.upper, true), heightsAt(stations.lower, false)};
 }
 
 ChordStations chordStations(const std::vector<const Airfoil*>& keepPointsOf) {
@@ -83,15 +88,43 @@ SectionOrdinates blendOrdinates(const SectionOrdinates& a, const SectionOrdinate
     return blended;
 }
 
+namespace {
+
+// The surface's points within the range, from its leading edge, with a point of the straight line
+// between two stations at each end of the range that falls between them.
+std::vector<Point2D> surfaceWithin(const std::vector<double>& stations,
+                                   const std::vector<double>& heights, ChordRange range) {
+    std::vector<Point2D> points;
+    for (std::size_t i = 0; i < stations.size(); ++i) {
+        const double x = stations[i];
+        if (i > 0) {
+            const double previous = stations[i - 1];
+            for (const double end : {range.from, range.to}) {
+                if (previous < end && end < x)
+                    points.push_back({end, heights[i - 1] + (heights[i] - heights[i - 1]) *
+                                                                (end - previous) / (x - previous)});
+            }
+        }
+        if (x >= range.from && x <= range.to)
+            points.push_back({x, heights[i]});
+    }
+    return points;
+}
+
+} // namespace
+
 Polygon sectionOutline(const ChordStations& stations, const SectionOrdinates& ordinates,
-                       double chord) {
+                       double chord, ChordRange range) {
+    const std::vector<Point2D> upper = surfaceWithin(stations.upper, ordinates.upper, range);
+    const std::vector<Point2D> lower = surfaceWithin(stations.lower, ordinates.lower, range);
     Polygon outline;
-    outline.reserve(stations.upper.size() + stations.lower.size());
-    for (std::size_t i = stations.upper.size(); i-- > 0;)
-        outline.push_back({stations.upper[i] * chord, ordinates.upper[i] * chord});
+    outline.reserve(upper.size() + lower.size());
+    for (auto p = upper.rbegin(); p != upper.rend(); ++p)
+        outline.push_back({p->x * chord, p->y * chord});
     // Both surfaces start at the leading edge; it is written once.
-    for (std::size_t i = 1; i < stations.lower.size(); ++i)
-        outline.push_back({stations.lower[i] * chord, ordinates.lower[i] * chord});
+    const bool sharedStart = !upper.empty() && !lower.empty() && upper.front() == lower.front();
+    for (std::size_t i = sharedStart ? 1 : 0; i < lower.size(); ++i)
+        outline.push_back({lower[i].x * chord, lower[i].y * chord});
     if (outline.size() > 1 && outline.front() == outline.back())
         outline.pop_back();
     return outline;

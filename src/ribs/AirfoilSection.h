@@ -32,7 +32,7 @@ public:
     SectionOrdinates ordinatesAt(const ChordStations& stations) const;
 
 private:
-    double heightAt(double x, bool upper) const;
+    std::vector<double> heightsAt(const std::vector<double>& stations, bool upper) const;
 
     Airfoil airfoil_;
     SmoothCurve curve_;
@@ -47,6 +47,13 @@ ChordStations chordStations(const std::vector<const Airfoil*>& keepPointsOf);
 // Heights blended linearly: 0 gives a, 1 gives b.
 SectionOrdinates blendOrdinates(const SectionOrdinates& a, const SectionOrdinates& b, double blend);
 
-// The closed outline, Selig order without repeating a closed trailing edge, scaled to the chord.
+// The part of a section between two stations, in chords.
+struct ChordRange {
+    double from = 0;
+    double to = 1;
+};
+
+// The closed outline, Selig order without repeating a closed trailing edge, scaled to the chord;
+// only its part within the range, closed there by a straight cut, as a polygon cut by a box is.
 Polygon sectionOutline(const ChordStations& stations, const SectionOrdinates& ordinates,
-                       double chord);
+                       double chord, ChordRange range = {});

@@ -118,6 +118,19 @@ double maxThicknessOf(const ChordStations& stations, const SectionOrdinates& ord
     return thickest;
 }
 
+// The stock cuts take the section's ends away: only what lies within the sheeting's reach of the
+// rest is inset, which spares Clipper the crowded points of both edges. A margin of 1 mm keeps
+// the straight ends this leaves clear of the cut lines.
+ChordRange sectionNeeded(const RibSettings& s, double chord) {
+    const double reach = 2 * s.sheeting + 1;
+    ChordRange range;
+    if (s.leadingEdgeCut > reach)
+        range.from = (s.leadingEdgeCut - reach) / chord;
+    if (s.trailingEdgeCut > reach)
+        range.to = std::max(range.from, (chord - s.trailingEdgeCut + reach) / chord);
+    return range;
+}
+
 } // namespace
 
 std::vector<RibPlace> ribPlaces(const WingPlanform& planform, double spacing) {
@@ -188,7 +201,9 @@ RibsReport calculateRibs(const WingPlanform& planform, const RibsDefinition& def
             blendOrdinates(section.innerOrdinates, section.outerOrdinates, rib.blend);
         rib.maxThickness = std::max(0.0, maxThicknessOf(section.stations, ordinates) * rib.chord -
                                              2 * settings.sheeting);
-        shapeRib(sectionOutline(section.stations, ordinates, rib.chord), settings, rib);
+        shapeRib(sectionOutline(section.stations, ordinates, rib.chord,
+                                sectionNeeded(settings, rib.chord)),
+                 settings, rib);
         report.ribs.push_back(std::move(rib));
     }
     return report;

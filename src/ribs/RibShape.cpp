@@ -17,7 +17,7 @@ constexpr double kLargestLabel = 3;
 constexpr double kSmallestLabel = 1;
 // An engraving font's average character width per capital height.
 constexpr double kCharacterWidthPerCapital = 0.84;
-constexpr int kLabelCandidates = 24;
+constexpr int kLabelCandidates = 12;
 
 // The stock at both edges: everything ahead of the leading-edge cut and behind the trailing-edge
 // cut, as boxes reaching past the rib.

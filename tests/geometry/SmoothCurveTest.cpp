@@ -42,14 +42,16 @@ TEST(SmoothCurve, FindsTheParameterOfAnXOnEitherHalf) {
     const SmoothCurve curve(points);
     const std::size_t left = 24;
     for (const double x : {0.9, 0.0, -0.7}) {
-        const auto upper = curve.parameterAtX(x, left, 0);
-        const auto lower = curve.parameterAtX(x, left, points.size() - 1);
+        const auto upper = curve.placeAtX(x, left, 0);
+        const auto lower = curve.placeAtX(x, left, points.size() - 1);
         ASSERT_TRUE(upper && lower);
-        EXPECT_NEAR(curve.at(*upper).x, x, 1e-12);
-        EXPECT_GT(curve.at(*upper).y, 0);
-        EXPECT_LT(curve.at(*lower).y, 0);
+        EXPECT_NEAR(curve.at(upper->parameter).x, x, 1e-12);
+        EXPECT_GT(curve.at(upper->parameter).y, 0);
+        EXPECT_LT(curve.at(lower->parameter).y, 0);
+        EXPECT_EQ(curve.placeAtX(x, upper->stretchStart, 0)->parameter, upper->parameter)
+            << "walking on from the stretch found, the same place";
     }
-    EXPECT_FALSE(curve.parameterAtX(1.5, left, 0));
+    EXPECT_FALSE(curve.placeAtX(1.5, left, 0));
 }
 
 } // namespace
