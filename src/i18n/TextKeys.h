@@ -301,6 +301,9 @@ inline constexpr TextKey kRibDrawingDescription{"Ribs", "DrawingText",
 inline constexpr TextKey kRibWhole{"Ribs", "Whole", "whole"};
 inline constexpr TextKey kRemoveRibsButton{"Ribs", "Remove", "&Remove"};
 inline constexpr TextKey kRemoveRibsTip{"Ribs", "RemoveTip", "Remove the ribs from this wing"};
+inline constexpr TextKey kRemoveRibsQuestion{
+    "Ribs", "RemoveQuestion",
+    "Remove the ribs and airfoils from this wing? The next Save as deletes its .ribs file."};
 inline constexpr TextKey kSheetingTooThickProblem{"Ribs", "SheetingTooThick",
                                                   "sheeting thicker than half the rib"};
 inline constexpr TextKey kNotchTooDeepProblem{"Ribs", "NotchTooDeep",
@@ -555,6 +558,7 @@ inline constexpr std::array kNamedTextKeys{
     kRibWhole,
     kRemoveRibsButton,
     kRemoveRibsTip,
+    kRemoveRibsQuestion,
     kSheetingTooThickProblem,
     kNotchTooDeepProblem,
     kNotchOutsideProblem,

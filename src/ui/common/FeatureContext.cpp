@@ -14,8 +14,7 @@ void showFileError(const FeatureContext& context, const FileError& error) {
                                 kInformationMessage, uiText(context.language, kProgramCaption));
 }
 
-bool writeOutputOrTell(const FeatureContext& context, const QString& path,
-                       std::string_view bytes) {
+bool writeOutputOrTell(const FeatureContext& context, const QString& path, std::string_view bytes) {
     if (const auto error = writeOutputFile(pathBytes(path), bytes)) {
         showFileError(context, *error);
         return false;

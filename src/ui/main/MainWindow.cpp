@@ -16,6 +16,7 @@
 #include "ui/main/PlanformPreview.h"
 #include "ui/main/TranslateMainWindow.h"
 #include "ui/main/WingFileDrops.h"
+#include "ui/ribs/RibsActions.h"
 #include "ui/stability/StabilityActions.h"
 
 #include <QAction>
@@ -33,7 +34,8 @@ MainWindow::MainWindow(Prompter& prompter, LanguageState& language)
     , c_(buildMainWindowControls(*this))
     , fullSize_(new FullSizeActions(context_, *c_.fileMenu, c_.quitSeparator))
     , stability_(
-          new StabilityActions(context_, c_.helpMenu->menuAction(), [this] { redrawPreview(); })) {
+          new StabilityActions(context_, c_.helpMenu->menuAction(), [this] { redrawPreview(); }))
+    , ribs_(new RibsActions(context_, c_.helpMenu->menuAction(), [this] { redrawPreview(); })) {
     // The window keeps the size of its form; the preview is drawn to that size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connectControls();
@@ -101,6 +103,7 @@ void MainWindow::translate() {
     ::translateMainWindow(*this, c_, language_);
     fullSize_->translate();
     stability_->translate();
+    ribs_->translate();
     nameControls();
 }
 

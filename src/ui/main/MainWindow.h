@@ -16,6 +16,7 @@
 class FullSizeActions;
 class LanguageState;
 class Prompter;
+class RibsActions;
 class StabilityActions;
 struct FileDialogRequest;
 
@@ -48,6 +49,7 @@ public:
     const MainWindowControls& controls() const { return c_; }
     FullSizeActions& fullSize() const { return *fullSize_; }
     StabilityActions& stability() const { return *stability_; }
+    RibsActions& ribs() const { return *ribs_; }
     const WingSession& session() const { return session_; }
     bool hasValidResults() const { return session_.hasValidResults(); }
     bool rootChordHadFocus() const { return rootChordHadFocus_; }
@@ -78,6 +80,7 @@ private:
     MainWindowControls c_;
     FullSizeActions* fullSize_;
     StabilityActions* stability_;
+    RibsActions* ribs_;
     bool rootChordHadFocus_ = false;
     bool showingSession_ = false; // fields are being set from the session, not typed
 };
