@@ -133,20 +133,26 @@ ChordRange sectionNeeded(const RibSettings& s, double chord) {
 
 } // namespace
 
-std::vector<RibPlace> ribPlaces(const WingPlanform& planform, double spacing) {
-    std::vector<RibPlace> places;
+std::vector<RibStation> ribStations(const WingPlanform& planform, const RibSettings& settings) {
+    std::vector<RibStation> stations;
+    const std::vector<PanelEnds> ends = panelEnds(planform, settings.twist);
     for (int panel = 0; panel <= planform.lastPanel; ++panel) {
         const bool last = panel == planform.lastPanel;
-        const double length = planform.panelLength[panel];
-        if (length <= 0 && !last)
+        const PanelEnds& end = ends[panel];
+        if (end.length <= 0 && !last)
             continue; // its root rib would stand where the next panel's stands
-        const int intervals = intervalsOf(length, spacing);
-        for (int k = 0; k < intervals + (last ? 1 : 0); ++k)
-            places.push_back({panel, k + 1, static_cast<double>(k) / intervals});
-        if (static_cast<int>(places.size()) > kMostRibs)
+        const int intervals = intervalsOf(end.length, settings.spacing);
+        for (int k = 0; k < intervals + (last ? 1 : 0); ++k) {
+            const double fraction = static_cast<double>(k) / intervals;
+            stations.push_back({panel, k + 1, fraction, end.rootStation + end.length * fraction,
+                                along(end.rootChord, end.tipChord, fraction),
+                                along(end.rootLeadingEdge, end.tipLeadingEdge, fraction),
+                                along(end.rootTwist, end.tipTwist, fraction)});
+        }
+        if (static_cast<int>(stations.size()) > kMostRibs)
             break;
     }
-    return places;
+    return stations;
 }
 
 RibsReport calculateRibs(const WingPlanform& planform, const RibsDefinition& definition) {
@@ -156,7 +162,7 @@ RibsReport calculateRibs(const WingPlanform& planform, const RibsDefinition& def
         report.outcome = RibsOutcome::SettingOutOfRange;
         return report;
     }
-    const std::vector<RibPlace> places = ribPlaces(planform, settings.spacing);
+    const std::vector<RibStation> places = ribStations(planform, settings);
     if (static_cast<int>(places.size()) > kMostRibs) {
         report.outcome = RibsOutcome::TooManyRibs;
         return report;
@@ -182,17 +188,15 @@ RibsReport calculateRibs(const WingPlanform& planform, const RibsDefinition& def
         sections.push_back(std::move(panelSections));
     }
 
-    const std::vector<PanelEnds> ends = panelEnds(planform, settings.twist);
-    for (const RibPlace& place : places) {
-        const PanelEnds& end = ends[place.panel];
+    for (const RibStation& place : places) {
         const PanelSections& section = sections[place.panel];
         Rib rib;
         rib.panel = place.panel;
         rib.number = place.number;
-        rib.station = end.rootStation + end.length * place.fraction;
-        rib.chord = along(end.rootChord, end.tipChord, place.fraction);
-        rib.leadingEdgeX = along(end.rootLeadingEdge, end.tipLeadingEdge, place.fraction);
-        rib.twist = along(end.rootTwist, end.tipTwist, place.fraction);
+        rib.station = place.station;
+        rib.chord = place.chord;
+        rib.leadingEdgeX = place.leadingEdgeX;
+        rib.twist = place.twist;
         rib.innerAirfoil = section.inner;
         rib.outerAirfoil = section.outer;
         rib.blend = place.fraction;

@@ -23,14 +23,19 @@ struct RibsReport {
     std::string airfoil; // the name no airfoil answers to
 };
 
-// The stations along the span where ribs stand, panel by panel, each with its panel, number and
-// the fraction of its panel's length; the last panel also has its tip rib. For a planform whose
-// lastPanel is in range.
-struct RibPlace {
+// Where a rib stands, panel by panel from the root: its panel and number, the fraction of its
+// panel's length, and its station, chord, leading edge and twist as the planform has them; the
+// last panel also has its tip rib. For a planform whose lastPanel is in range; beyond kMostRibs
+// the list stops (one more than kMostRibs says it would have gone on).
+struct RibStation {
     int panel = 0;
     int number = 1;
     double fraction = 0;
+    double station = 0;
+    double chord = 0;
+    double leadingEdgeX = 0;
+    double twist = 0;
 };
-std::vector<RibPlace> ribPlaces(const WingPlanform& planform, double spacing);
+std::vector<RibStation> ribStations(const WingPlanform& planform, const RibSettings& settings);
 
 RibsReport calculateRibs(const WingPlanform& planform, const RibsDefinition& definition);

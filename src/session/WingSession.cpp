@@ -82,9 +82,3 @@ SheetInputs WingSession::sheetInputs(std::string title, std::string date) const 
     inputs.stability = stabilityResults();
     return inputs;
 }
-
-RibsReport WingSession::calculateRibs() const {
-    if (!hasValidResults_)
-        return {RibsOutcome::WingNotCalculated, {}, std::nullopt, {}};
-    return ::calculateRibs(planform_, ribs_.definition());
-}

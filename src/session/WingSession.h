@@ -90,6 +90,9 @@ public:
     const WingRibs& ribs() const { return ribs_; }
     // Every rib of the last valid wing with the ribs as they are now (defaults included).
     RibsReport calculateRibs() const;
+    // Where the ribs stand, for the drawings that mark them: none without rib data, without a
+    // valid wing or with settings the ribs refuse.
+    std::vector<RibStation> ribStations() const;
 
     const std::string& decimalSeparator() const { return decimalSeparator_; }
     const TextLookup& text() const { return text_; }

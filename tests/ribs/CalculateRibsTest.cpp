@@ -33,7 +33,7 @@ RibsDefinition twoAirfoils() {
     return definition;
 }
 
-TEST(RibPlaces, NoGapExceedsTheSpacing) {
+TEST(RibStations, NoGapExceedsTheSpacing) {
     const struct {
         const char* name;
         double spacing;
@@ -55,12 +55,15 @@ TEST(RibPlaces, NoGapExceedsTheSpacing) {
         std::vector<int> perPanel(row.lastPanel + 1);
         double largestGap = 0;
         double previous = 0;
-        for (const RibPlace& place : ribPlaces(planform, row.spacing)) {
+        RibSettings settings;
+        settings.spacing = row.spacing;
+        for (const RibStation& place : ribStations(planform, settings)) {
             ++perPanel[place.panel];
             EXPECT_EQ(place.number, perPanel[place.panel]);
             double station = place.fraction * row.lengths[place.panel];
             for (int i = 0; i < place.panel; ++i)
                 station += row.lengths[i];
+            EXPECT_DOUBLE_EQ(place.station, station);
             largestGap = std::max(largestGap, station - previous);
             previous = station;
         }

@@ -38,9 +38,11 @@ TEST_F(RibsSession, ComeWithTheWingThroughSaveAsAndOpen) {
     ASSERT_FALSE(session.open(folder / "wing.txt").fileError);
     // The defaults, a rib every 60 mm or closer: 400 mm in 7 gaps, 300 mm in 5, and the tip.
     EXPECT_EQ(session.calculateRibs().ribs.size(), 7u + 5 + 1);
+    EXPECT_TRUE(session.ribStations().empty()) << "no marks without rib data";
     const AirfoilImport imported = session.ribs().importAirfoil(folder / "e374.dat");
     ASSERT_EQ(imported.name, "E374");
     session.ribs().setStationAirfoil(2, imported.name);
+    EXPECT_EQ(session.ribStations().size(), 7u + 5 + 1);
     ASSERT_FALSE(session.saveAs(folder / "copy.txt").ribsProblem);
     std::filesystem::remove(folder / "e374.dat"); // the .ribs carries it now
 

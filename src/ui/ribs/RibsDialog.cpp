@@ -38,8 +38,8 @@ constexpr std::array<TextKey, 4> kSideTexts{kNoSparChoice, kTopSideChoice, kBott
 constexpr std::array<TextKey, 8> kColumnTexts{
     kRibPanelColumn, kRibNumberColumn,   kRibStationColumn, kRibChordColumn,
     kRibTwistColumn, kRibAirfoilsColumn, kRibBlendColumn,   kRibProblemsColumn};
-// Longer airfoil names are cut in the chooser, whole in its tooltip.
-constexpr qsizetype kLongestShownName = 32;
+// Longer airfoil names are cut in the chooser and the list, whole in their tooltips.
+constexpr qsizetype kLongestShownName = 24;
 
 QString withSeparator(std::string text, const std::string& separator) {
     if (const std::size_t point = text.find('.'); point != std::string::npos)
@@ -328,16 +328,18 @@ void RibsDialog::showRibs() {
 
 void RibsDialog::showRibRow(int row, const Rib& rib) {
     const std::string& separator = session_.decimalSeparator();
-    const QString airfoils =
-        rib.innerAirfoil == rib.outerAirfoil
-            ? fromUtf8(rib.innerAirfoil)
-            : fromUtf8(rib.innerAirfoil) + QStringLiteral(" \u2192 ") + fromUtf8(rib.outerAirfoil);
+    const QString arrow = QStringLiteral(" \u2192 ");
+    const QString inner = fromUtf8(rib.innerAirfoil);
+    const QString outer = fromUtf8(rib.outerAirfoil);
+    const QString airfoils = inner == outer ? inner : inner + arrow + outer;
+    const QString shownAirfoils =
+        inner == outer ? shownName(inner) : shownName(inner) + arrow + shownName(outer);
     const QString cells[] = {QString::number(rib.panel + 1),
                              QString::number(rib.number),
                              fixed(rib.station, 1, separator),
                              fixed(rib.chord, 1, separator),
                              fixed(rib.twist, 2, separator),
-                             airfoils,
+                             shownAirfoils,
                              fixed(rib.blend, 2, separator),
                              fromUtf8(ribProblemsText(rib.problems, context_.language.lookup()))};
     for (int column = 0; column < static_cast<int>(std::size(cells)); ++column) {
@@ -348,6 +350,7 @@ void RibsDialog::showRibRow(int row, const Rib& rib) {
             item->setForeground(Qt::darkRed);
         c_.ribList->setItem(row, column, item);
     }
+    c_.ribList->item(row, 5)->setToolTip(airfoils);
 }
 
 void RibsDialog::showSelectedRib() {
