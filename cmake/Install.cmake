@@ -39,7 +39,28 @@ install(CODE "
             DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/mime/packages\")
     endif()")
 install(DIRECTORY ${data}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
-install(FILES ${man_page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# ./run builds the program alone, without the page: an install then writes it from the program
+# into a folder of its own, leaving the build folder as it is (an install may run as root).
+install(CODE "
+    set(man_page \"${man_page}.gz\")
+    if(NOT EXISTS \"\${man_page}\")
+        string(RANDOM LENGTH 8 tag)
+        set(folder \"/tmp/wingsheet-man-\${tag}\")
+        execute_process(COMMAND \"${CMAKE_COMMAND}\" -DWINGSHEET=$<TARGET_FILE:wingsheet>
+                -DTEMPLATE=${data}/wingsheet.1.in -DOUTPUT=\${folder}/wingsheet.1
+                -DVERSION=${PROJECT_VERSION} -DDATE=${WINGSHEET_RELEASE_DATE}
+                -P ${PROJECT_SOURCE_DIR}/cmake/ManPage.cmake
+            RESULT_VARIABLE status)
+        if(NOT status EQUAL 0)
+            message(FATAL_ERROR \"the man page could not be written from wingsheet --help\")
+        endif()
+        set(man_page \"\${folder}/wingsheet.1.gz\")
+    endif()
+    file(INSTALL \"\${man_page}\"
+        DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_MANDIR}/man1\")
+    if(folder)
+        file(REMOVE_RECURSE \"\${folder}\")
+    endif()")
 # The licence in full, and the Debian summary of who holds what under which licence.
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE ${data}/copyright
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/wingsheet)

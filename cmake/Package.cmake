@@ -27,9 +27,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Wingsheet team <wingsheet@example.org>")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://wingsheet.example.org/")
 # The libraries come from the binary itself (dpkg-shlibdeps), so the names fit the release it was
 # built on (libqt6widgets6 on Debian 12, libqt6widgets6t64 on Ubuntu 24.04). The window-system
-# plugins and the sheet's fonts are loaded at run time and have to be named.
+# plugins and the sheet's fonts (DejaVu for the full-size pages' scissors) are loaded at run time
+# and have to be named.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core")
 # The help sketch opens in the desktop's image viewer.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 include(CPack)

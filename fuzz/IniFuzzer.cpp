@@ -20,14 +20,19 @@
 
 namespace {
 
-constexpr std::string_view kBlanks = " \t\v";
 constexpr std::size_t kMostNames = 6;
 
-std::string trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kBlanks);
+// The file's blanks go from around its names and values; the names the program passes in lose
+// their spaces only.
+std::string trimmed(std::string_view text, std::string_view blanks = " \t\v") {
+    const std::size_t first = text.find_first_not_of(blanks);
     if (first == std::string_view::npos)
         return {};
-    return std::string(text.substr(first, text.find_last_not_of(kBlanks) - first + 1));
+    return std::string(text.substr(first, text.find_last_not_of(blanks) - first + 1));
+}
+
+std::string passedName(std::string_view name) {
+    return trimmed(name, " ");
 }
 
 char flipAsciiCase(char c) {
@@ -47,7 +52,7 @@ std::string flipCase(std::string_view text) {
 // The reader trims the names it is given and compares ASCII letters without case.
 bool sameName(std::string_view a, std::string_view b) {
     const auto lower = [](std::string_view text) {
-        std::string lowered = trimmed(text);
+        std::string lowered = passedName(text);
         std::ranges::transform(lowered, lowered.begin(), [](char c) {
             return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
         });
@@ -74,9 +79,10 @@ IniNames collectNames(std::string_view content) {
     TextLineReader reader(content);
     while (const std::optional<TextLine> line = reader.next()) {
         const std::string text = trimmed(line->text);
-        const std::size_t close = text.find(']');
-        if (text.starts_with('[') && close != std::string::npos) {
-            addCapped(names.sections, text.substr(1, close - 1));
+        if (text.starts_with('[')) {
+            const std::size_t close = text.find(']'); // a header without one runs to the end
+            addCapped(names.sections,
+                      text.substr(1, close == std::string::npos ? close : close - 1));
         } else if (const std::size_t equals = text.find('='); equals != std::string::npos) {
             addCapped(names.keys, trimmed(std::string_view(text).substr(0, equals)));
             addCapped(names.texts, text.substr(equals + 1));
@@ -96,16 +102,20 @@ std::string roundTrippable(std::string value) {
     return value;
 }
 
-// names the writer can put in a line that the reader then finds again; the writer trims them
-// first, so blanks around a name are fine.
+// names the writer can put in a line that the reader then finds again; the writer trims their
+// spaces first, so spaces around a name are fine, and a tab there is a name no file can hold.
+bool isWritableName(std::string_view name, std::string_view forbidden) {
+    const std::string written = passedName(name);
+    return written == trimmed(written) && written.find_first_of(forbidden) == std::string::npos;
+}
+
 bool isWritableSection(std::string_view name) {
-    return trimmed(name).find_first_of("]\r\n") == std::string::npos;
+    return isWritableName(name, "]\r\n");
 }
 
 bool isWritableKey(std::string_view name) {
-    const std::string key = trimmed(name);
-    return key.find_first_of("=\r\n") == std::string::npos && !key.starts_with(';') &&
-           !key.starts_with('[');
+    const std::string key = passedName(name);
+    return isWritableName(name, "=\r\n") && !key.starts_with(';') && !key.starts_with('[');
 }
 
 struct Lookup {

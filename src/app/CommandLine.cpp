@@ -5,11 +5,11 @@
 #include "app/CommandOutput.h"
 #include "app/FullSizeExport.h"
 #include "app/FullSizeJson.h"
+#include "app/OutputGuard.h"
 #include "app/RibsExport.h"
 #include "app/RibsJson.h"
 #include "app/StabilityJson.h"
 #include "app/WingJson.h"
-#include "base/FileListing.h"
 #include "base/TextEncoding.h"
 #include "draw/DrawPreview.h"
 #include "draw/SvgCanvas.h"
@@ -48,12 +48,13 @@ constexpr std::string_view kUsage =
     "\n"
     "  --json       one JSON object per file and line\n"
     "               (with a .ribs beside the wing, its ribs too)\n"
-    "  --lang NAME  use NAME.lng for this run instead of the language stored in tz.ini\n"
+    "  --lang NAME  use NAME.lng for this run, not the language stored in tz.ini (or English)\n"
     "  --title TEXT the sheet's or the plan's title; the file's name when not given\n"
     "  --both-halves  the whole wing, the half-wing and its mirror image (also --calc --json)\n"
     "  --           ends the options: every later argument is a file\n"
     "  -            as FILE reads the wing from standard input, as OUT writes to standard output\n"
-    "Exit status: 0 every file calculated, 1 some did not, 2 wrong arguments.\n";
+    "Exit status: 0 every file calculated, 1 some did not or the output could not be\n"
+    "written, 2 wrong arguments (an output that is the input file among them).\n";
 
 CommandRequest refuse(std::string problem) {
     CommandRequest request;
@@ -222,11 +223,23 @@ CommandRequest checked(CommandRequest request, bool paperGiven) {
     return request;
 }
 
+// The usage promises a bare name: "English.lng" would look for "English.lng.lng".
+bool isLanguageOption(const std::string& value) {
+    const bool withExtension =
+        value.size() >= kLanguageExtension.size() &&
+        equalsIgnoringAsciiCase(
+            std::string_view(value).substr(value.size() - kLanguageExtension.size()),
+            kLanguageExtension);
+    return isLanguageName(value) && !withExtension;
+}
+
 CommandRequest withValue(CommandRequest request, const std::string& option,
                          const std::string& value) {
-    if (option == "--lang" && !isLanguageName(value))
+    if (option == "--lang" && !isLanguageOption(value))
         return refuse("--lang takes the name of a language file, without folder, \"..\", "
                       "control characters or \".lng\"");
+    if (outputOption(option) && request.action == CommandAction::Calc)
+        return refuse("--calc writes no file: give either --calc or an output option");
     if (!setOption(request, option, value))
         return refuse("one output file at a time: " + option + " comes after another");
     return request;
@@ -270,6 +283,16 @@ CommandRequest parseCommandLine(const std::vector<std::string>& arguments) {
 
 namespace {
 
+// The language of a command when none is remembered: the one every newer text falls back to.
+constexpr std::string_view kRunLanguage = "English";
+
+std::string listOfLanguages(const LanguageState& language) {
+    std::string list;
+    for (const std::string& name : language.availableLanguages())
+        list += (list.empty() ? "" : ", ") + name;
+    return list.empty() ? "none" : list;
+}
+
 std::string whereLanguagesLie(const LanguageState& language) {
     const LanguagePlaces& places = language.places();
     if (!places.installed)
@@ -282,18 +305,31 @@ std::string whereLanguagesLie(const LanguageState& language) {
 
 } // namespace
 
-void selectRunLanguage(const CommandRequest& request, LanguageState& language, std::ostream& err) {
-    const std::string name =
-        !request.language.empty() ? request.language : language.storedLanguage();
-    if (name.empty()) {
-        err << "wingsheet: no language chosen yet; captions and messages stay empty (--lang "
-               "NAME)\n";
-        return;
+bool selectRunLanguage(const CommandRequest& request, LanguageState& language, std::ostream& err) {
+    if (!request.language.empty()) {
+        if (language.hasLanguageFile(request.language)) {
+            language.select(request.language);
+            return true;
+        }
+        err << "wingsheet: no language file " << request.language << ".lng "
+            << whereLanguagesLie(language) << "; the languages are: " << listOfLanguages(language)
+            << '\n';
+        return false;
     }
-    language.select(name);
-    if (!fileExists(language.languageFile()))
-        err << "wingsheet: no language file " << name << ".lng " << whereLanguagesLie(language)
+    const std::string stored = language.storedLanguage();
+    const bool storedUsable = !stored.empty() && language.hasLanguageFile(stored);
+    if (!stored.empty() && !storedUsable)
+        err << "wingsheet: no language file " << stored << ".lng " << whereLanguagesLie(language)
+            << "; " << kRunLanguage << " instead\n";
+    language.select(storedUsable ? stored : std::string(kRunLanguage));
+    if (!language.hasLanguageFile(language.name()))
+        err << "wingsheet: no language files " << whereLanguagesLie(language)
             << "; captions and messages stay empty\n";
+    return true;
+}
+
+bool prepareOutputRun(const CommandRequest& request, LanguageState& language, std::ostream& err) {
+    return !outputWouldReplaceInput(request, err) && selectRunLanguage(request, language, err);
 }
 
 std::string sheetTitle(const CommandRequest& request, const std::string& file) {
@@ -314,14 +350,17 @@ int runCommand(const CommandRequest& request, LanguageState& language,
         err << "wingsheet: " << request.problem << "\n\n" << kUsage;
         return 2;
     case CommandAction::PreviewSvg:
-        selectRunLanguage(request, language, err);
+        if (!prepareOutputRun(request, language, err))
+            return 2;
         return writePreviewSvg(request, language, decimalSeparator, err);
     case CommandAction::ExportDxf:
-        selectRunLanguage(request, language, err);
+        if (!prepareOutputRun(request, language, err))
+            return 2;
         return writeOutlineDxf(request, language, decimalSeparator, sheet.date, err);
     case CommandAction::RibsDxf:
     case CommandAction::RibsSvg:
-        selectRunLanguage(request, language, err);
+        if (!prepareOutputRun(request, language, err))
+            return 2;
         return writeRibSheet(request, language, decimalSeparator, err);
     case CommandAction::Window:
     case CommandAction::SheetPdf:
@@ -333,7 +372,8 @@ int runCommand(const CommandRequest& request, LanguageState& language,
         break;
     }
 
-    selectRunLanguage(request, language, err);
+    if (!selectRunLanguage(request, language, err))
+        return 2;
     const ResultCaptions captions =
         request.json ? ResultCaptions{} : lookUpResultCaptions(language);
     int status = 0;
@@ -345,7 +385,8 @@ int runCommand(const CommandRequest& request, LanguageState& language,
                 json["preview"] = previewJson(wing.session.planform(), wing.session.results());
                 json["sheet"] = sheetJson(wing.session, sheetTitle(request, file), sheet);
                 json["fullSize"] = fullSizeJson(
-                    wing.session, {sheetTitle(request, file), sheet.date, request.bothHalves});
+                    wing.session, {sheetTitle(request, file), sheet.date, request.bothHalves},
+                    sheet.metrics);
             }
             if (auto stability = stabilityJson(wing))
                 json["stability"] = *std::move(stability);
@@ -357,6 +398,8 @@ int runCommand(const CommandRequest& request, LanguageState& language,
         }
         if (!wing.outcome.calculated())
             status = 1;
+        if (!out)
+            break; // standard output failed; the caller says why
     }
     return status;
 }

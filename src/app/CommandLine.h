@@ -45,16 +45,22 @@ CommandRequest parseCommandLine(const std::vector<std::string>& arguments);
 // Messages break lines with "\r" as a message box does; a terminal needs "\n".
 std::string asTerminalLines(std::string_view text);
 
-// Makes the language of the run current: --lang, else the one stored in tz.ini.
-// Says on err when that language has no file, so empty captions do not go unexplained.
-void selectRunLanguage(const CommandRequest& request, LanguageState& language, std::ostream& err);
+// Makes the language of the run current, so that every caption and message comes from one
+// language: --lang, else the one remembered in tz.ini, else English. False, with the languages
+// there are on err, when --lang names a language that has no file.
+bool selectRunLanguage(const CommandRequest& request, LanguageState& language, std::ostream& err);
+
+// What every action that writes a file does first: it makes sure the output replaces none of its
+// inputs (see OutputGuard.h), then chooses the language. False: stop with status 2.
+bool prepareOutputRun(const CommandRequest& request, LanguageState& language, std::ostream& err);
 
 // The sheet's title for a wing file: --title, else the file's bare name.
 std::string sheetTitle(const CommandRequest& request, const std::string& file);
 
 // Runs a plain action (everything but the window, --sheet-pdf, --export-svg and --tiles-pdf)
 // and returns the exit status:
-// 0 every file calculated, 1 some did not, 2 the arguments were wrong.
+// 0 every file calculated, 1 some did not, 2 the arguments were wrong. It stops at the first
+// failure of `out`; the caller checks that (finishStandardOutput).
 int runCommand(const CommandRequest& request, LanguageState& language,
                std::string_view decimalSeparator, const SheetContext& sheet, std::ostream& out,
                std::ostream& err);

@@ -3,7 +3,9 @@
 #include "app/CommandOutput.h"
 
 #include "app/CommandLine.h"
+#include "base/CheckedOutput.h"
 #include "base/OutputFile.h"
+#include "i18n/FailureReport.h"
 #include "session/OutcomeMessages.h"
 
 #include <ostream>
@@ -15,5 +17,14 @@ int writeCommandOutput(const std::string& path, std::string_view bytes, const Te
     if (!error)
         return 0;
     err << "wingsheet: " << path << ": " << asTerminalLines(fileErrorMessage(*error, text)) << '\n';
+    return 1;
+}
+
+// --help and --version run without a language, so the words are the plain ones.
+int finishStandardOutput(int status, CheckedOutputBuffer& out, std::ostream& err) {
+    const std::optional<FileError> error = out.finish();
+    if (!error)
+        return status;
+    err << "wingsheet: " << plainFailureText(*error, "write", "standard output") << '\n';
     return 1;
 }

@@ -40,7 +40,9 @@ Json previewJson(const WingPlanform& planform, const WingResults& results) {
     const PreviewOutcome outcome = drawPreview(planform, results, canvas);
     if (!outcome.drawn)
         return {{"skipped", outcome.skippedReason}};
-    return {{"scale", outcome.drawScale}, {"lines", linesJson(canvas.lines())}};
+    // A whole scale stays an integer member, as it always was.
+    const Json scale = outcome.drawScale != 0 ? Json(outcome.drawScale) : Json(outcome.scale);
+    return {{"scale", scale}, {"lines", linesJson(canvas.lines())}};
 }
 
 Json sheetJson(const WingSession& session, const std::string& title, const SheetContext& context) {

@@ -47,8 +47,9 @@ int runFullSizeCommand(const CommandRequest& request, LanguageState& language, s
         err << "wingsheet: the full-size actions need an output file and one wing file\n";
         return 2;
     }
+    if (!prepareOutputRun(request, language, err))
+        return 2;
     const HeadlessApplication application;
-    selectRunLanguage(request, language, err);
     const auto figure =
         commandFigure(request, language, systemDecimalSeparator(), todaysShortDate(), err);
     if (!figure)

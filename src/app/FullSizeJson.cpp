@@ -3,6 +3,7 @@
 #include "app/FullSizeJson.h"
 
 #include "draw/TileLayout.h"
+#include "draw/TilePage.h"
 
 namespace {
 
@@ -27,13 +28,17 @@ Json tilesJson(const TileLayout& layout) {
 
 } // namespace
 
-Json fullSizeJson(const WingSession& session, const FullSizeRequest& request) {
-    const auto figure = fullSizeFigureOf(session, request);
+Json fullSizeJson(const WingSession& session, const FullSizeRequest& request,
+                  const TextMetrics& metrics) {
+    auto figure = fullSizeFigureOf(session, request);
     if (!figure)
         return {{"failed", "a coordinate is not finite or lies beyond a kilometre"}};
     Json json = {{"bothHalves", request.bothHalves},
                  {"outlineBox", boxJson(outlineBounds(*figure))},
                  {"boundingBox", boxJson(figureBounds(*figure))}};
+    // The boxes are the files' (texts estimated); the tiles are the printed pages', whose texts
+    // are measured as the pages measure them.
+    measureTexts(*figure, pageTextWidthOf(metrics));
     const auto layout = layoutTiles(*figure, wholePaper(kA4));
     if (layout)
         json["a4Tiles"] = tilesJson(*layout);

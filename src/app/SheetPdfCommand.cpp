@@ -15,8 +15,9 @@ int runSheetPdfCommand(const CommandRequest& request, LanguageState& language, s
         err << "wingsheet: --sheet-pdf needs an output file and one wing file\n";
         return 2;
     }
+    if (!prepareOutputRun(request, language, err))
+        return 2;
     const HeadlessApplication application;
-    selectRunLanguage(request, language, err);
     const std::string& file = request.files.front();
     const auto wing = openCalculatedWing(file, systemDecimalSeparator(), language.lookup(), err);
     if (!wing)

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Wingsheet starts its window, or runs one command-line action and exits.
 #include "app/CommandLine.h"
+#include "app/CommandOutput.h"
 #include "app/FullSizeCommand.h"
 #include "app/HeadlessApplication.h"
+#include "app/NoDisplayReport.h"
 #include "app/SheetPdfCommand.h"
+#include "base/CheckedOutput.h"
 #include "base/ProgramFolder.h"
+#include "base/StandardStreams.h"
 #include "draw/QtTextMetrics.h"
 #include "i18n/LanguageState.h"
 #include "print/SheetPrinter.h"
@@ -12,6 +16,7 @@
 #include "ui/main/WingsheetApp.h"
 
 #include <iostream>
+#include <optional>
 
 namespace {
 
@@ -24,23 +29,32 @@ SheetContext todaysSheetContext() {
 }
 
 // Only the sheet of --calc --json needs fonts, and so a GUI application; plain --calc and
-// --export-dxf run without one.
+// --export-dxf run without one. What they print on standard output is checked to the end.
 int runPlainCommand(const CommandRequest& request, LanguageState& language) {
-    if (request.action != CommandAction::Calc || !request.json) {
-        SheetContext dateOnly;
-        dateOnly.date = todaysShortDate();
-        return runCommand(request, language, systemDecimalSeparator(), dateOnly, std::cout,
-                          std::cerr);
+    std::optional<HeadlessApplication> fonts;
+    SheetContext sheet;
+    sheet.date = todaysShortDate();
+    if (request.action == CommandAction::Calc && request.json) {
+        fonts.emplace();
+        sheet = todaysSheetContext();
     }
-    const HeadlessApplication fonts;
-    return runCommand(request, language, systemDecimalSeparator(), todaysSheetContext(), std::cout,
-                      std::cerr);
+    CheckedOutputBuffer output;
+    std::ostream out(&output);
+    const int status =
+        runCommand(request, language, systemDecimalSeparator(), sheet, out, std::cerr);
+    return finishStandardOutput(status, output, std::cerr);
+}
+
+// The reports of the language and settings files, as the command line's other messages.
+void reportOnTerminal(const std::string& text) {
+    std::cerr << "wingsheet: " << asTerminalLines(text) << '\n';
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    LanguageState language(findLanguagePlaces(executableFolder(argv[0])));
+    holdClosedStandardStreams();
+    LanguageState language(findLanguagePlaces(executableFolder(argv[0])), reportOnTerminal);
     const CommandRequest request = parseCommandLine({argv + 1, argv + argc});
     if (request.action == CommandAction::SheetPdf)
         return runSheetPdfCommand(request, language, std::cerr);
@@ -48,6 +62,7 @@ int main(int argc, char** argv) {
         return runFullSizeCommand(request, language, std::cerr);
     if (request.action != CommandAction::Window)
         return runPlainCommand(request, language);
+    const NoDisplayReport noDisplay;
     return runWingsheetWindow(argc, argv, language,
                               request.files.empty() ? std::string() : request.files.front());
 }

@@ -28,3 +28,12 @@ std::optional<FileError> makeFolders(const std::string& path) {
             return std::nullopt;
     }
 }
+
+std::optional<FileError> makeFoldersBelow(const std::string& existing, const std::string& path) {
+    struct stat info {};
+    if (::stat(existing.c_str(), &info) != 0)
+        return errorFromErrno(errno);
+    if (!S_ISDIR(info.st_mode))
+        return errorFromErrno(ENOTDIR);
+    return makeFolders(path);
+}

@@ -3,6 +3,7 @@
 #include "base/OutputFile.h"
 
 #include "base/FileDescriptor.h"
+#include "base/StandardStreams.h"
 
 #include <array>
 #include <cerrno>
@@ -382,5 +383,8 @@ std::optional<FileError> writeOutputFile(const std::string& path, std::string_vi
 
 std::optional<FileError> writeStandardOutput(std::string_view bytes) {
     const PipeSignalBlocked noPipeSignal;
-    return writeAll(STDOUT_FILENO, bytes);
+    std::optional<FileError> error = writeAll(STDOUT_FILENO, bytes);
+    if (error && error->number == EBADF)
+        return kStandardOutputClosed;
+    return error;
 }

@@ -12,3 +12,10 @@ std::string executableFolder(const char* argv0) {
         executable = std::filesystem::absolute(argv0, error);
     return executable.parent_path().string();
 }
+
+std::string parentFolder(const std::string& path) {
+    const std::size_t separator = path.rfind(kPathSeparator);
+    if (separator == std::string::npos)
+        return ".";
+    return separator == 0 ? std::string(1, kPathSeparator) : path.substr(0, separator);
+}

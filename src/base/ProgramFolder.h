@@ -14,3 +14,6 @@ inline constexpr char kPathSeparator = '/';
 // The running executable's folder, without a trailing separator; argv0 is the fall-back where
 // the system cannot say.
 std::string executableFolder(const char* argv0);
+
+// The folder part of a path: "." for a bare name, the root folder for a name in it.
+std::string parentFolder(const std::string& path);

@@ -3,6 +3,7 @@
 #include "base/TextFile.h"
 
 #include "base/FileDescriptor.h"
+#include "base/StandardStreams.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -52,6 +53,18 @@ std::optional<FileError> readUpTo(int fd, std::string& bytes, std::size_t limit)
     }
 }
 
+std::optional<FileError> readWholeStandardInput(std::string& bytes, std::size_t limit) {
+    bytes.clear();
+    struct stat info {};
+    if (::fstat(STDIN_FILENO, &info) != 0)
+        return lastError();
+    if (S_ISDIR(info.st_mode))
+        return errorFromErrno(EISDIR);
+    if (auto error = checkSize(info, limit))
+        return error;
+    return readUpTo(STDIN_FILENO, bytes, limit);
+}
+
 } // namespace
 
 FileError errorFromErrno(int number) {
@@ -79,13 +92,8 @@ std::optional<FileError> readFileBytes(const std::string& path, std::string& byt
 }
 
 std::optional<FileError> readStandardInput(std::string& bytes, std::size_t limit) {
-    bytes.clear();
-    struct stat info {};
-    if (::fstat(STDIN_FILENO, &info) != 0)
-        return lastError();
-    if (S_ISDIR(info.st_mode))
-        return errorFromErrno(EISDIR);
-    if (auto error = checkSize(info, limit))
-        return error;
-    return readUpTo(STDIN_FILENO, bytes, limit);
+    std::optional<FileError> error = readWholeStandardInput(bytes, limit);
+    if (error && error->number == EBADF)
+        return kStandardInputClosed;
+    return error;
 }

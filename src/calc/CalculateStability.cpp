@@ -83,8 +83,9 @@ bool allFinite(const StabilityResults& r) {
     return true;
 }
 
-// The tail's share moves the neutral point aft of the wing's aerodynamic centre in proportion to
-// the tail volume, the ratio of the lift slopes and the part of the airflow the downwash leaves.
+// Wing and tail each lift at their aerodynamic centre: the neutral point is the mean of the two
+// weighted by the lift each adds per radian of incidence. The tail's weight is its lift slope
+// times its efficiency, its area over the wing's and the part of the airflow the downwash leaves.
 StabilityReport addTail(const StabilityFields& fields, const WingPlanform& wing,
                         const WingResults& wingResults, std::string_view separator,
                         StabilityResults& r) {
@@ -95,26 +96,30 @@ StabilityReport addTail(const StabilityFields& fields, const WingPlanform& wing,
     const double distance = parseNumber(fields.distance, separator);
     if (!(distance > 0))
         return {StabilityOutcome::DistanceError, {}};
+    if (distance > kLargestCalculableValue)
+        return {StabilityOutcome::DistanceTooLarge, {}};
     r.efficiency = parseNumber(fields.efficiency, separator);
     if (!(r.efficiency >= kLowestEfficiency && r.efficiency <= kHighestEfficiency))
         return {StabilityOutcome::EfficiencyError, {}};
 
     const int n = wing.lastPanel;
     const double wingCentre = aerodynamicCentre(wing, wingResults);
-    const double meanChord = wingResults.meanChord[n];
+    const double tailCentre = distance + aerodynamicCentre(tail.planform, tail.results);
     r.hasTail = true;
     r.tail = tailResults(tail);
-    r.tailArm = distance + aerodynamicCentre(tail.planform, tail.results) - wingCentre;
+    r.tailArm = tailCentre - wingCentre;
     if (!(r.tailArm > 0))
         return {StabilityOutcome::TailArmError, {}};
+    r.tailInsideWingChord = distance < wing.rootChord[0];
     const double wingArea = 2 * wingResults.halfArea;
     const double tailArea = 2 * tail.results.halfArea;
-    r.tailVolume = tailArea * r.tailArm / (wingArea * meanChord);
+    r.tailVolume = tailArea * r.tailArm / (wingArea * wingResults.meanChord[n]);
     r.liftSlopeTail =
         liftSlope(tail.results.aspectRatio, halfChordSweepTangent(tail.planform, tail.results));
-    r.neutralPoint = wingCentre + meanChord * r.efficiency * r.tailVolume *
-                                      (r.liftSlopeTail / r.liftSlopeWing) *
-                                      (1 - r.downwashGradient);
+    const double tailLift =
+        r.efficiency * r.liftSlopeTail * (tailArea / wingArea) * (1 - r.downwashGradient);
+    r.neutralPoint =
+        (r.liftSlopeWing * wingCentre + tailLift * tailCentre) / (r.liftSlopeWing + tailLift);
     return {StabilityOutcome::Ok, {}};
 }
 

@@ -11,11 +11,13 @@
 enum class StabilityOutcome {
     Ok,
     WingNotCalculated, // the wing has no valid results to start from
+    LayoutNotChosen,   // neither a tail nor a flying wing has been chosen yet
     TailPanelError,    // the tail's panels fail the wing's own panel checks
     TailGapInChain,    // an empty tail panel lies between used ones
     TailNegativeValue, // a chord or length of a used tail panel is below zero
     TailValueTooLarge, // a value of the tail too large to calculate with
     DistanceError,     // the tail is not behind the wing's root leading edge
+    DistanceTooLarge,  // beyond the size the wing's own values may have
     TailArmError,      // the tail's quarter-chord point is not behind the wing's
     EfficiencyError,   // outside 0.3 to 1.0
     MarginError,       // empty, or outside 0 to 100 %
@@ -36,11 +38,13 @@ struct TailResults {
 struct StabilityResults {
     bool hasTail = false;
     TailResults tail;
-    double tailArm = 0;          // wing to tail aerodynamic centre, mm
-    double tailVolume = 0;       // St·l / (Sw·cw)
-    double liftSlopeWing = 0;    // per radian
-    double liftSlopeTail = 0;    // per radian
-    double downwashGradient = 0; // dε/dα at the tail
+    double tailArm = 0;               // wing to tail aerodynamic centre, mm
+    bool tailInsideWingChord = false; // the tail's root leading edge lies ahead of the wing's
+                                      // root trailing edge, where the method does not hold
+    double tailVolume = 0;            // St·l / (Sw·cw)
+    double liftSlopeWing = 0;         // per radian
+    double liftSlopeTail = 0;         // per radian
+    double downwashGradient = 0;      // dε/dα at the tail
     double efficiency = 0;
     double neutralPoint = 0;        // mm behind the wing's root leading edge
     double neutralPointPercent = 0; // % of the mean chord, from its leading edge

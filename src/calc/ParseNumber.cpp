@@ -66,8 +66,8 @@ std::string leadingNumber(std::string_view work) {
 // any non-zero digit stands before the point.
 double outOfRangeValue(std::string_view number) {
     const bool negative = number.starts_with('-');
-    const auto point = number.find('.');
-    const std::string_view integerPart = number.substr(negative ? 1 : 0, point);
+    const std::string_view digits = number.substr(negative ? 1 : 0);
+    const std::string_view integerPart = digits.substr(0, digits.find('.'));
     const bool large = integerPart.find_first_not_of('0') != std::string_view::npos;
     const double magnitude = large ? HUGE_VAL : 0.0;
     return negative ? -magnitude : magnitude;

@@ -6,7 +6,7 @@
 
 StabilityFields defaultStabilityFields(std::string_view decimalSeparator) {
     StabilityFields fields;
-    fields.efficiency = efficiencyText(0.90, decimalSeparator);
+    fields.efficiency = efficiencyText(kUsualTailEfficiency, decimalSeparator);
     fields.margin = "10";
     return fields;
 }

@@ -18,8 +18,13 @@ struct StabilityFields {
     bool operator==(const StabilityFields&) const = default;
 };
 
-// What the window offers before anything is typed: no tail, a tail on the fuselage (0.90 written
-// with the locale's decimal separator), a margin of 10 %.
+// A tail in the wing's wake: the usual efficiency of a model, and the safe side of the choices.
+inline constexpr double kUsualTailEfficiency = 0.60;
+// The efficiency the window offered before, which a .stab file without one was calculated with.
+inline constexpr double kEarlierTailEfficiency = 0.90;
+
+// What the window offers before anything is typed: no tail, the usual efficiency (written with
+// the locale's decimal separator), a margin of 10 %.
 StabilityFields defaultStabilityFields(std::string_view decimalSeparator);
 
 // An efficiency as the window writes it: "0.90" with the locale's separator.

@@ -6,6 +6,7 @@
 #include "draw/NeutralPointTick.h"
 #include "draw/PlanformFigure.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -15,27 +16,46 @@ PreviewOutcome skipped(std::string reason, std::int16_t drawScale = 0) {
     return {false, drawScale, std::move(reason)};
 }
 
-// The half-span must fit 7800 of the 7900 twips of the drawing field.
-std::optional<std::int16_t> spanwiseLimit(const WingPlanform& planform,
-                                          const WingResults& results) {
-    return flooredScale(7800, results.tipStation[planform.lastPanel]);
+// One limit of the scale: the whole number of twips per millimetre the preview has always taken,
+// or, where that is 0 or beyond 16 bits, the exact quotient, so a wing too large or too small
+// for whole twips is still drawn. Nothing for a zero or NaN divisor.
+std::optional<double> scaleLimit(double numerator, double divisor,
+                                 std::optional<std::int16_t> whole) {
+    if (divisor == 0 || std::isnan(divisor))
+        return std::nullopt;
+    if (whole && *whole != 0)
+        return *whole;
+    const double exact = numerator / divisor;
+    if (!std::isfinite(exact) || exact == 0)
+        return std::nullopt;
+    return exact;
 }
 
-// Only the sign of the last tip's leading edge decides between the two layouts. The tip quotient
-// is formed even when the root chord then replaces it, so a tiny tip extent gives no scale.
-std::optional<std::int16_t> chordwiseLimit(const WingPlanform& planform) {
+std::optional<double> flooredLimit(double numerator, double divisor) {
+    return scaleLimit(numerator, divisor, flooredScale(numerator, divisor));
+}
+
+// The half-span must fit 7800 of the 7900 twips of the drawing field.
+std::optional<double> spanwiseLimit(const WingPlanform& planform, const WingResults& results) {
+    return flooredLimit(7800, results.tipStation[planform.lastPanel]);
+}
+
+// Only the sign of the last tip's leading edge decides between the two layouts.
+std::optional<double> chordwiseLimit(const WingPlanform& planform) {
     const int n = planform.lastPanel;
     const double sweep = planform.sweepOffset[n];
     if (sweep >= 0) {
         const double tipTrailing = sweep + planform.tipChord[n];
-        const auto byTip = flooredScale(2100, tipTrailing);
+        const auto byTip = flooredLimit(2100, tipTrailing);
         if (byTip && tipTrailing < planform.rootChord[0]) {
-            return roundedScale(2100, planform.rootChord[0]);
+            const double root = planform.rootChord[0];
+            return scaleLimit(2100, root, roundedScale(2100, root));
         }
         return byTip;
     }
     // Swept forward the extent is scaled by 2300 although it is centred in 2200, on purpose.
-    return flooredScale(2300, std::abs(sweep) + planform.rootChord[0]);
+    const double forwardExtent = std::abs(sweep) + planform.rootChord[0];
+    return flooredLimit(2300, forwardExtent);
 }
 
 RootTrailingPoint previewOrigin(const WingPlanform& planform, const WingResults& results,
@@ -72,22 +92,25 @@ PreviewOutcome drawPreview(const WingPlanform& planform, const WingResults& resu
     }
     const auto spanwise = spanwiseLimit(planform, results);
     if (!spanwise) {
-        return skipped("the half-span gives no 16-bit scale");
+        return skipped("the half-span gives no scale");
     }
     const auto chordwise = chordwiseLimit(planform);
     if (!chordwise) {
-        return skipped("the chordwise extent gives no 16-bit scale");
+        return skipped("the chordwise extent gives no scale");
     }
-    const std::int16_t s = *spanwise > *chordwise ? *chordwise : *spanwise;
+    const double s = std::min(*spanwise, *chordwise);
+    // An exact quotient is never a whole number in range: that would have been the limit.
+    const auto drawScale =
+        static_cast<std::int16_t>(s == std::floor(s) && std::abs(s) <= 32767 ? s : 0);
     const RootTrailingPoint origin = previewOrigin(planform, results, s);
     const auto figure = buildFigure(planform, results, origin, s, nextPreviewRoot);
     if (!figure) {
-        return skipped("a coordinate is not a finite single-precision number", s);
+        return skipped("a coordinate is not a finite single-precision number", drawScale);
     }
     drawFigure(*figure, canvas);
     if (neutralPointX) {
         if (const auto tick = neutralPointTick(planform, results, origin, s, *neutralPointX))
             canvas.lineInColour(tick->from, tick->to, tick->colour);
     }
-    return {true, s, {}};
+    return {true, drawScale, {}, s};
 }

@@ -16,13 +16,15 @@ inline constexpr float kPreviewHeightTwips = 2295;
 
 struct PreviewOutcome {
     bool drawn = false;
-    std::int16_t drawScale = 0; // twips per millimetre; 0 when no scale could be formed
+    std::int16_t drawScale = 0; // whole twips per millimetre; 0 when the scale is not whole
     std::string skippedReason;  // why nothing was drawn, empty when drawn
+    double scale = 0;           // the twips per millimetre drawn at, whole or not
 };
 
 // Clears the canvas, then draws panels 0..lastPanel and the five marks, and last the neutral
-// point (mm behind the root leading edge) when there is one. When the scale or a coordinate
-// cannot be formed the canvas is left blank and the outcome says why.
+// point (mm behind the root leading edge) when there is one. A wing that gives no whole scale
+// from 1 to 32767 is drawn at the exact one. When no scale or a coordinate can be formed the
+// canvas is left blank and the outcome says why.
 PreviewOutcome drawPreview(const WingPlanform& planform, const WingResults& results,
                            PlanformCanvas& canvas,
                            std::optional<double> neutralPointX = std::nullopt);

@@ -42,19 +42,21 @@ void printSectionTitles(const SheetInputs& inputs, SheetCanvas& canvas) {
     canvas.setUnderline(false);
 }
 
-// Returns the chosen denominator; without one no caption is printed.
+// Returns the chosen denominator; without one the caption says why no outline follows.
 int printScaleCaption(const WingPlanform& planform, const WingResults& results,
                       const SheetInputs& inputs, SheetCanvas& canvas) {
     canvas.setCurrentY(3685);
     canvas.setCurrentX(pageMm(20));
     canvas.setFontSize(9);
     canvas.setBold(true);
-    canvas.setUnderline(true);
     const int denominator = chooseSheetDenominator(planform, results);
     if (denominator != 0) {
+        canvas.setUnderline(true);
         canvas.printText(sheetText(inputs, kSheetScaleCaption) + " 1/" +
                              std::to_string(denominator),
                          TextEnd::EndLine);
+    } else {
+        canvas.printText(sheetText(inputs, kSheetNoScaleNote), TextEnd::EndLine);
     }
     canvas.setBold(false);
     canvas.setUnderline(false);
@@ -76,12 +78,14 @@ SheetOutcome drawSheet(const WingPlanform& planform, const WingResults& results,
     drawSheetTable(planform, results, inputs, canvas);
     const int denominator = printScaleCaption(planform, results, inputs, canvas);
     const double sheetScale = denominator == 0 ? 0 : kPageUnitsPerMm / denominator;
-    const auto figure = placeSheetFigure(planform, results, sheetScale);
-    if (!figure) {
-        return failed("a coordinate of the planform overflows or is not a number", denominator,
-                      sheetScale);
+    if (denominator != 0) {
+        const auto figure = placeSheetFigure(planform, results, sheetScale);
+        if (!figure) {
+            return failed("a coordinate of the planform overflows or is not a number", denominator,
+                          sheetScale);
+        }
+        drawFigure(*figure, canvas);
     }
-    drawFigure(*figure, canvas);
     if (inputs.stability)
         printStabilityLine(*inputs.stability, inputs, canvas);
     canvas.setBold(false);

@@ -16,7 +16,9 @@ struct SheetOutcome {
     double sheetScale = 0; // page twips per millimetre of wing
 };
 
-// Lays out the whole page and ends the document. On a failure (a panel index out of range, a
-// coordinate that overflows or is not a number) it stops at once and leaves the document open.
+// Lays out the whole page and ends the document. Without a scale that keeps the outline on the
+// paper the sheet says so where the scale goes and draws no outline. On a failure (a panel index
+// out of range, a coordinate that overflows or is not a number) it stops at once and leaves the
+// document open.
 SheetOutcome drawSheet(const WingPlanform& planform, const WingResults& results,
                        const SheetInputs& inputs, SheetCanvas& canvas);

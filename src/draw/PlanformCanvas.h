@@ -36,6 +36,9 @@ public:
     void clear();
     void setLineStyle(LineStyle style) { lineStyle_ = style; }
     LineStyle lineStyle() const { return lineStyle_; }
+    // Twips; 0, as always on the preview and the sheet, is the device's thinnest visible line.
+    void setLineWidth(float twips) { lineWidth_ = twips; }
+    float lineWidth() const { return lineWidth_; }
 
     // The four line forms; each leaves the pen at the line's end.
     void lineBy(CanvasPoint from, float dx, float dy);
@@ -58,4 +61,5 @@ private:
     CanvasPoint pen_;
     Rgb foreground_ = kBlack;
     LineStyle lineStyle_ = LineStyle::Solid;
+    float lineWidth_ = 0;
 };

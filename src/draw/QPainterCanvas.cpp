@@ -33,17 +33,20 @@ private:
 };
 
 // A cosmetic pen keeps its width in device pixels at any scale: one pixel on screen, about a
-// quarter point on a printer or PDF, where a one-dot hairline would be too faint to measure.
+// quarter point on a printer or PDF, where a one-dot hairline would be too faint to measure. A
+// line with a width of its own has it in twips, the painter's units here.
 // Qt counts a dash pattern in pen widths, so the pattern is stretched to keep its screen length.
-QPen linePen(Rgb colour, LineStyle style, double deviceDpi) {
-    const double width = std::max(1.0, std::round(deviceDpi / 300));
+QPen linePen(Rgb colour, LineStyle style, double deviceDpi, double widthTwips) {
+    const double hairline = std::max(1.0, std::round(deviceDpi / 300));
+    const double width = widthTwips > 0 ? widthTwips : hairline;
     QPen pen(toQColor(colour), width);
-    pen.setCosmetic(true);
+    pen.setCosmetic(widthTwips <= 0);
     if (style == LineStyle::Solid) {
         return pen;
     }
     pen.setStyle(Qt::DashDotDotLine);
-    const double stretch = deviceDpi / kScreenDpi / width;
+    const double widthPixels = widthTwips > 0 ? widthTwips * deviceDpi / kTwipsPerInch : width;
+    const double stretch = deviceDpi / kScreenDpi / widthPixels;
     if (stretch > 1) {
         QList<qreal> pattern = pen.dashPattern();
         for (qreal& length : pattern) {
@@ -100,7 +103,7 @@ void QPainterCanvas::strokeLine(CanvasPoint from, CanvasPoint to, Rgb colour, Li
     }
     const SavedPainterState saved(painter_);
     painter_.scale(pixelsPerTwipX(), pixelsPerTwipY());
-    painter_.setPen(linePen(colour, style, painter_.device()->logicalDpiX()));
+    painter_.setPen(linePen(colour, style, painter_.device()->logicalDpiX(), lineWidth()));
     painter_.drawLine(QPointF(from.x, from.y), QPointF(to.x, to.y));
 }
 

@@ -39,7 +39,7 @@ void RecordingCanvas::eraseSurface() {
 }
 
 void RecordingCanvas::strokeLine(CanvasPoint from, CanvasPoint to, Rgb colour, LineStyle style) {
-    lines_.push_back({from, to, colour, style});
+    lines_.push_back({from, to, colour, style, lineWidth()});
 }
 
 void RecordingCanvas::drawText(CanvasPoint topLeft, const std::string& utf8, const SheetFont& font,

@@ -15,6 +15,7 @@ struct RecordedLine {
     CanvasPoint to;
     Rgb colour;
     LineStyle style = LineStyle::Solid;
+    float width = 0; // twips, 0 for the device's thinnest line
     bool operator==(const RecordedLine&) const = default;
 };
 

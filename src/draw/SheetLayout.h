@@ -16,8 +16,8 @@ inline float pageMm(double mm) {
     return static_cast<float>(mm * kPageUnitsPerMm);
 }
 
-// 50, 20, 10 or 5; 0 when none applies (a half-span of zero or less that fits 1/10).
-// lastPanel must be in range.
+// 50, 20, 10 or 5; 0 when none applies: a half-span of zero or less that fits 1/10, or a wing
+// whose outline would leave the paper even at 1/50. lastPanel must be in range.
 int chooseSheetDenominator(const WingPlanform& planform, const WingResults& results);
 
 // The outline and marks at sheetScale page units per wing millimetre; nothing when a coordinate

@@ -31,12 +31,17 @@ std::string compactResult(double value, std::string_view decimalSeparator) {
     return text;
 }
 
+std::string placeText(double mm, double percent, std::string_view decimalSeparator) {
+    return compactResult(mm, decimalSeparator) + " mm (" +
+           compactResult(percent, decimalSeparator) + " %)";
+}
+
 std::string stabilityLineText(const StabilityResults& s, const SheetInputs& inputs) {
     const auto number = [&inputs](double value) {
         return compactResult(value, inputs.decimalSeparator);
     };
-    const auto place = [&number](double mm, double percent) {
-        return number(mm) + " mm (" + number(percent) + " %)";
+    const auto place = [&inputs](double mm, double percent) {
+        return placeText(mm, percent, inputs.decimalSeparator);
     };
     std::string line = sheetText(inputs, kNeutralPointCaption) + " " +
                        place(s.neutralPoint, s.neutralPointPercent) + std::string(kGap) +

@@ -16,6 +16,9 @@ inline constexpr double kStabilityLineMm = 193;
 // A result in the pattern of the results table without its leading blank: "95.12", "1 234.50".
 std::string compactResult(double value, std::string_view decimalSeparator);
 
+// A place behind the root leading edge and on the mean chord: "95.12 mm (47.56 %)".
+std::string placeText(double mm, double percent, std::string_view decimalSeparator);
+
 // The line's text in the sheet's language.
 std::string stabilityLineText(const StabilityResults& stability, const SheetInputs& inputs);
 

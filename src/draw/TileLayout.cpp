@@ -30,7 +30,7 @@ FigureExtent extentOf(const FullSizeFigure& figure) {
     for (const FigureLine& mark : figure.marks)
         extent.lines.push_back(mark.segment);
     for (const FigureText& text : figure.texts)
-        extent.textBoxes.push_back(estimatedTextBox(text));
+        extent.textBoxes.push_back(textBox(text));
     return extent;
 }
 
@@ -111,10 +111,14 @@ const Tile* TileLayout::tileAt(int row, int column) const {
 }
 
 std::string tileLabel(int row, int column) {
+    return rowLetters(row) + std::to_string(column + 1);
+}
+
+std::string rowLetters(int row) {
     std::string letters;
     for (int rest = row + 1; rest > 0; rest = (rest - 1) / 26)
         letters.insert(letters.begin(), static_cast<char>('A' + (rest - 1) % 26));
-    return letters + std::to_string(column + 1);
+    return letters;
 }
 
 std::optional<TileLayout> layoutTiles(const FullSizeFigure& figure, const PaperAreas& paper) {

@@ -67,6 +67,8 @@ struct TileLayout {
 
 // "A1", "B3"; rows after Z go on with "AA".
 std::string tileLabel(int row, int column);
+// The row's part of the label: "A", "B", ... "Z", "AA".
+std::string rowLetters(int row);
 
 // Both orientations are laid out and the one with fewer pages kept wins (then the one with the
 // smaller grid, then portrait). Nothing when neither leaves a window wider than the overlap or

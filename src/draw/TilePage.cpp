@@ -2,144 +2,74 @@
 
 #include "draw/TilePage.h"
 
+#include "draw/TileEdges.h"
+#include "draw/TileMap.h"
 #include "i18n/TextPattern.h"
-
-#include <algorithm>
 
 namespace {
 
-constexpr Rgb kGuideGrey{150, 150, 150};
-constexpr Rgb kMapGrey{90, 90, 90};
-constexpr double kPointsPerMm = 72 / 25.4;
 constexpr double kAscentPerEm = 0.905; // Arial's, to put a text's baseline where the figure says
 constexpr double kBarTickMm = 1.5;
-constexpr double kMapIndentMm = 125; // the map takes the footer to the right of the bars
-constexpr double kMapHeadingMm = 4;
+constexpr float kLabelPoints = 14;
+constexpr float kHeaderPoints = 10;
+constexpr float kFooterPoints = 8;
+constexpr float kCutNotePoints = 7;
+constexpr float kSmallestCutNotePoints = 5;
+constexpr double kCutNoteMm = 21; // below the bars, from the window's bottom
 
-CanvasPoint twips(MmPoint page) {
-    return {static_cast<float>(page.x * kTwipsPerMm), static_cast<float>(page.y * kTwipsPerMm)};
-}
-
-void drawLine(SheetCanvas& canvas, MmPoint from, MmPoint to, Rgb colour,
-              LineStyle style = LineStyle::Solid) {
-    canvas.setLineStyle(style);
-    canvas.lineInColour(twips(from), twips(to), colour);
-    canvas.setLineStyle(LineStyle::Solid);
-}
-
-void drawRect(SheetCanvas& canvas, const MmRect& rect, Rgb colour) {
-    const MmPoint corners[] = {{rect.left, rect.top},
-                               {rect.right, rect.top},
-                               {rect.right, rect.bottom},
-                               {rect.left, rect.bottom}};
-    for (int i = 0; i < 4; ++i)
-        drawLine(canvas, corners[i], corners[(i + 1) % 4], colour);
-}
-
-// The top-left of the text's cell at the point; the font is the sheet's.
-void printAt(SheetCanvas& canvas, MmPoint topLeft, const std::string& text, float points,
-             bool bold = false, TextEnd end = TextEnd::EndLine) {
-    canvas.setFont("Arial", points);
-    canvas.setBold(bold);
-    canvas.setUnderline(false);
-    canvas.setTextColour(kBlack);
-    canvas.setCurrentX(twips(topLeft).x);
-    canvas.setCurrentY(twips(topLeft).y);
-    canvas.printText(text, end);
-    canvas.setBold(false);
+float figureTextPoints() {
+    return static_cast<float>(kFigureTextHeightMm / kCapHeightPerEm * kPointsPerMm);
 }
 
 void drawFigureText(const TileLayout& layout, const Tile& tile, const FigureText& text,
                     SheetCanvas& canvas) {
-    if (!estimatedTextBox(text).intersects(tile.figureRect))
+    if (!textBox(text).intersects(tile.figureRect))
         return;
     const double em = kFigureTextHeightMm / kCapHeightPerEm;
     const MmPoint baseline = layout.onPage(tile, text.baselineLeft);
-    printAt(canvas, {baseline.x, baseline.y - kAscentPerEm * em}, text.utf8,
-            static_cast<float>(em * kPointsPerMm));
+    printPageText(canvas, {baseline.x, baseline.y - kAscentPerEm * em}, text.utf8,
+                  figureTextPoints());
 }
 
-// The header: the tile's label in bold, then "page k of n" and the title.
+// The tile's label in bold, then "page k of n" and the title, shortened to end at the margin.
 void drawHeader(const TileLayout& layout, std::size_t page, const TilePageTexts& texts,
                 SheetCanvas& canvas) {
     const MmPoint topLeft{layout.usable.left, layout.usable.top};
-    printAt(canvas, topLeft, layout.pages[page].label, 14, true, TextEnd::KeepLine);
-    const float x = canvas.pen().x;
-    canvas.setFont("Arial", 10);
-    canvas.setCurrentY(twips({0, topLeft.y + 1.4}).y); // on the label's baseline, near enough
-    canvas.setCurrentX(x);
-    canvas.printText("     " + pageOfPagesText(texts.pageOfPages, page + 1, layout.pages.size()) +
-                         "     " + texts.title,
-                     TextEnd::EndLine);
-}
-
-// The window's edge is where a page is cut; the dashed line where its neighbour's edge goes.
-void drawAlignmentMarks(const TileLayout& layout, const Tile& tile, SheetCanvas& canvas) {
-    const MmRect& w = layout.window;
-    drawRect(canvas, w, kGuideGrey);
-    const double o = kTileOverlapMm;
-    struct Neighbour {
-        int row;
-        int column;
-        MmSegment guide;
-    };
-    const Neighbour neighbours[] = {
-        {tile.row, tile.column - 1, {{w.left + o, w.top}, {w.left + o, w.bottom}}},
-        {tile.row, tile.column + 1, {{w.right - o, w.top}, {w.right - o, w.bottom}}},
-        {tile.row - 1, tile.column, {{w.left, w.top + o}, {w.right, w.top + o}}},
-        {tile.row + 1, tile.column, {{w.left, w.bottom - o}, {w.right, w.bottom - o}}},
-    };
-    for (const Neighbour& neighbour : neighbours) {
-        if (layout.tileAt(neighbour.row, neighbour.column))
-            drawLine(canvas, neighbour.guide.from, neighbour.guide.to, kGuideGrey,
-                     LineStyle::DashDotDot);
-    }
+    printPageText(canvas, topLeft, layout.pages[page].label, kLabelPoints, true);
+    const double x = canvas.pen().x / kTwipsPerMm;
+    const std::string pages =
+        "     " + pageOfPagesText(texts.pageOfPages, page + 1, layout.pages.size()) + "     ";
+    const double titleRoom = layout.usable.right - x - pageTextWidth(canvas, pages, kHeaderPoints);
+    // On the label's baseline, near enough.
+    printPageText(canvas, {x, topLeft.y + 1.4},
+                  pages + shortenedToFit(canvas, texts.title, kHeaderPoints, titleRoom),
+                  kHeaderPoints);
 }
 
 void drawCalibrationBars(const TileLayout& layout, const TilePageTexts& texts,
                          SheetCanvas& canvas) {
     const double footer = layout.window.bottom;
     const double left = layout.usable.left;
-    printAt(canvas, {left, footer + 1.5}, texts.rulerNote, 8);
+    printPageText(canvas, {left, footer + 1.5}, texts.rulerNote, kFooterPoints);
     double y = footer + 10;
     for (const CalibrationBar& bar : kCalibrationBars) {
         const double right = left + bar.lengthMm;
-        drawLine(canvas, {left, y}, {right, y}, kBlack);
-        drawLine(canvas, {left, y - kBarTickMm}, {left, y + kBarTickMm}, kBlack);
-        drawLine(canvas, {right, y - kBarTickMm}, {right, y + kBarTickMm}, kBlack);
-        printAt(canvas, {right + 3, y - 1.6}, std::string(bar.label), 8);
+        drawPageLine(canvas, {left, y}, {right, y}, kBlack);
+        drawPageLine(canvas, {left, y - kBarTickMm}, {left, y + kBarTickMm}, kBlack);
+        drawPageLine(canvas, {right, y - kBarTickMm}, {right, y + kBarTickMm}, kBlack);
+        printPageText(canvas, {right + 3, y - 1.6}, std::string(bar.label), kFooterPoints);
         y += 8;
     }
 }
 
-// Every kept tile as a cell of the grid, with its label, and the outline over them, scaled to
-// the footer's free corner.
-void drawAssemblyMap(const FullSizeFigure& figure, const TileLayout& layout,
-                     const TilePageTexts& texts, SheetCanvas& canvas) {
-    const MmRect area{layout.usable.left + kMapIndentMm, layout.window.bottom + 1,
-                      layout.usable.right, layout.usable.bottom};
-    const MmRect map{area.left, area.top + kMapHeadingMm, area.right, area.bottom};
-    if (map.width() < 15 || map.height() < 8)
-        return;
-    printAt(canvas, {area.left, area.top}, texts.assemblyHeading, 7);
-    const double scale =
-        std::min(map.width() / layout.grid.width(), map.height() / layout.grid.height());
-    const auto onMap = [&](MmPoint figurePoint) {
-        return MmPoint{map.left + (figurePoint.x - layout.grid.left) * scale,
-                       map.top + (figurePoint.y - layout.grid.top) * scale};
-    };
-    const double stepX = layout.window.width() - kTileOverlapMm;
-    const double stepY = layout.window.height() - kTileOverlapMm;
-    for (const Tile& tile : layout.pages) {
-        const MmPoint topLeft = onMap({tile.figureRect.left, tile.figureRect.top});
-        const MmRect cell{topLeft.x, topLeft.y, topLeft.x + stepX * scale,
-                          topLeft.y + stepY * scale};
-        drawRect(canvas, cell, kGuideGrey);
-        if (cell.width() >= 5 && cell.height() >= 3)
-            printAt(canvas, {cell.left + 0.4, cell.top + 0.3}, tile.label, 5);
-    }
-    for (const MmSegment& segment : outlineSegments(figure))
-        drawLine(canvas, onMap(segment.from), onMap(segment.to), kMapGrey);
+// Whole, in a smaller size where it is long, left of the map on page 1.
+void drawCutNote(const TileLayout& layout, std::size_t page, const TilePageTexts& texts,
+                 SheetCanvas& canvas) {
+    const double room = page == 0 ? kMapIndentMm - 2 : layout.usable.width();
+    const float points =
+        fittingPoints(canvas, texts.cutNote, kCutNotePoints, kSmallestCutNotePoints, room);
+    printPageText(canvas, {layout.usable.left, layout.window.bottom + kCutNoteMm}, texts.cutNote,
+                  points);
 }
 
 } // namespace
@@ -148,18 +78,26 @@ std::string pageOfPagesText(std::string_view pattern, std::size_t page, std::siz
     return fillIn(pattern, {std::to_string(page), std::to_string(pages)});
 }
 
+std::function<double(const std::string&)> pageTextWidthOf(const TextMetrics& metrics) {
+    return [metrics](const std::string& utf8) {
+        return metrics.width(utf8, {"Arial", figureTextPoints(), false, false}) / kTwipsPerMm;
+    };
+}
+
 void drawTileFigure(const FullSizeFigure& figure, const TileLayout& layout, std::size_t page,
                     SheetCanvas& canvas) {
     const Tile& tile = layout.pages[page];
-    const auto drawClipped = [&](const MmSegment& segment, Rgb colour, LineStyle style) {
+    const auto drawClipped = [&](const MmSegment& segment, Rgb colour, LineStyle style,
+                                 double widthMm) {
         if (const auto inside = clipSegment(segment, tile.figureRect))
-            drawLine(canvas, layout.onPage(tile, inside->from), layout.onPage(tile, inside->to),
-                     colour, style);
+            drawPageLine(canvas, layout.onPage(tile, inside->from), layout.onPage(tile, inside->to),
+                         colour, style, widthMm);
     };
     for (const MmSegment& segment : outlineSegments(figure))
-        drawClipped(segment, styleOf(FigureLayer::Outline).colour, LineStyle::Solid);
+        drawClipped(segment, styleOf(FigureLayer::Outline).colour, LineStyle::Solid,
+                    kPageOutlineMm);
     for (const FigureLine& mark : figure.marks)
-        drawClipped(mark.segment, styleOf(mark.layer).colour, LineStyle::DashDotDot);
+        drawClipped(mark.segment, styleOf(mark.layer).colour, mark.style, kPageMarkMm);
     for (const FigureText& text : figure.texts)
         drawFigureText(layout, tile, text, canvas);
 }
@@ -167,10 +105,11 @@ void drawTileFigure(const FullSizeFigure& figure, const TileLayout& layout, std:
 void drawTileFurniture(const FullSizeFigure& figure, const TileLayout& layout, std::size_t page,
                        const TilePageTexts& texts, SheetCanvas& canvas) {
     drawHeader(layout, page, texts, canvas);
-    drawAlignmentMarks(layout, layout.pages[page], canvas);
+    drawTileEdges(layout, layout.pages[page], canvas);
     drawCalibrationBars(layout, texts, canvas);
+    drawCutNote(layout, page, texts, canvas);
     if (page == 0)
-        drawAssemblyMap(figure, layout, texts, canvas);
+        drawAssemblyMap(figure, layout, texts.assemblyHeading, texts.mapKey, canvas);
 }
 
 TwipRect windowTwips(const TileLayout& layout) {

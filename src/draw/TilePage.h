@@ -1,20 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One page of the tiled full-size print, drawn on a sheet canvas in twips from the top-left of
-// the printable area: the figure at 1:1 in the page's window, and around it the frame, the
-// marks that line up neighbouring pages, the label, the title, "page k of n", the calibration
-// bars and, on page 1, a small map of how the pages fit together.
+// the printable area: the figure at 1:1 in the page's window, and around it the frame and the
+// marks that join neighbouring pages (TileEdges), the label, "page k of n" and the title, the
+// calibration bars, how to cut and join the pages and, on page 1, a small map of them (TileMap).
 #pragma once
 
 #include "draw/FullSizeFigure.h"
+#include "draw/RecordingCanvas.h"
 #include "draw/SheetCanvas.h"
+#include "draw/TileDrawing.h"
 #include "draw/TileLayout.h"
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
-inline constexpr double kTwipsPerMm = kTwipsPerInch / 25.4;
+// The figure's outline on paper: wide and black enough to cut along and to see through paper.
+inline constexpr double kPageOutlineMm = 0.35;
+inline constexpr double kPageMarkMm = 0.2;
 
 // The calibration bars: 100 mm and 4 inches, so a ruler of either kind can check the print.
 struct CalibrationBar {
@@ -29,10 +34,16 @@ struct TilePageTexts {
     std::string pageOfPages; // "page %1 of %2"
     std::string rulerNote;
     std::string assemblyHeading;
+    std::string cutNote; // how to cut and join the pages, the scissors filled in
+    std::string mapKey;  // rows are letters, columns numbers
 };
 
 // The pattern with %1 replaced by the page and %2 by the number of pages.
 std::string pageOfPagesText(std::string_view pattern, std::size_t page, std::size_t pages);
+
+// A figure text line's width in millimetres as the pages print it, from the fonts' metrics: the
+// layout keeps exactly the pages a text reaches.
+std::function<double(const std::string&)> pageTextWidthOf(const TextMetrics& metrics);
 
 // The figure's lines cut at the window's edges. Its texts are placed whole wherever they may
 // reach into the window: the device clips them to windowTwips.

@@ -37,12 +37,54 @@ void DxfByteWriter::dxfString(int code, const char* value) const {
     dxfString(code, std::string(value));
 }
 
-// Group codes right-aligned in three columns, as dxflib and most writers put them.
 void DxfByteWriter::dxfString(int code, const std::string& value) const {
+    append(code, value);
+    noteStructure(code, value);
+    // A DIMSTYLE record's handle has its own group code.
+    const bool handle = code == 5 || (code == 105 && objectType_ == "DIMSTYLE");
+    if (handle && section_ != "HEADER") {
+        objectHandle_ = value;
+        append(330, ownerOfHandle(value));
+    }
+}
+
+// Group codes right-aligned in three columns, as dxflib and most writers put them.
+void DxfByteWriter::append(int code, const std::string& value) const {
     const std::string number = std::to_string(code);
     bytes_.append(number.size() < 3 ? 3 - number.size() : 0, ' ');
     bytes_ += number;
     bytes_ += '\n';
     bytes_ += value;
     bytes_ += '\n';
+}
+
+void DxfByteWriter::noteStructure(int code, const std::string& value) const {
+    if (sectionNameNext_ && code == 2) {
+        section_ = value;
+        sectionNameNext_ = false;
+    }
+    if (code == 0) {
+        objectType_ = value;
+        sectionNameNext_ = value == "SECTION";
+        if (value == "ENDTAB")
+            tableHandle_.clear();
+    }
+    if (section_ == "OBJECTS" && (code == 350 || code == 360))
+        dictionaryOwners_.emplace(value, objectHandle_);
+}
+
+// A table belongs to nobody ("0"), its records to the table; an object to the dictionary that
+// names it, the root dictionary to nobody.
+std::string DxfByteWriter::ownerOfHandle(const std::string& handle) const {
+    if (section_ == "TABLES") {
+        if (objectType_ != "TABLE")
+            return tableHandle_;
+        tableHandle_ = handle;
+        return "0";
+    }
+    if (section_ == "OBJECTS") {
+        const auto found = dictionaryOwners_.find(handle);
+        return found == dictionaryOwners_.end() ? "0" : found->second;
+    }
+    return owner_;
 }

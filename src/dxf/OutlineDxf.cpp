@@ -14,13 +14,28 @@ constexpr int kMillimetres = 4; // $INSUNITS
 constexpr int kMetric = 1;      // $MEASUREMENT
 constexpr int kClosed = 1;      // polyline flag
 constexpr char kTextStyle[] = "Standard";
+// The one closed path around the whole outline, for a laser; cyan sets it apart from OUTLINE.
+constexpr char kOuterLayer[] = "OUTER";
+constexpr int kOuterColour = 4;
+
+// The block records dxflib gives model space and the two paper spaces, each with its block.
+struct LayoutBlock {
+    const char* name;
+    const char* record;
+};
+constexpr LayoutBlock kLayoutBlocks[] = {
+    {"*Model_Space", "1F"}, {"*Paper_Space", "1B"}, {"*Paper_Space0", "23"}};
 
 double dxfY(double figureY) {
     return 0.0 - figureY; // 0 - 0 is +0: no "-0.0" in the file
 }
 
+DL_Attributes onLayer(const std::string& name) {
+    return DL_Attributes(name, kByLayer, -1, -1, "BYLAYER");
+}
+
 DL_Attributes onLayer(FigureLayer layer) {
-    return DL_Attributes(std::string(styleOf(layer).name), kByLayer, -1, -1, "BYLAYER");
+    return onLayer(std::string(styleOf(layer).name));
 }
 
 void writeHeader(DL_Dxf& dxf, DxfByteWriter& writer, const FullSizeFigure& figure) {
@@ -39,18 +54,25 @@ void writeHeader(DL_Dxf& dxf, DxfByteWriter& writer, const FullSizeFigure& figur
     writer.sectionEnd();
 }
 
-void writeLayers(DL_Dxf& dxf, DxfByteWriter& writer) {
-    writer.tableLayers(static_cast<int>(kLayerStyles.size()) + 1);
+void writeLayer(DL_Dxf& dxf, DxfByteWriter& writer, const std::string& name, int colour) {
+    dxf.writeLayer(writer, DL_LayerData(name, 0), DL_Attributes("", colour, -1, -1, "CONTINUOUS"));
+}
+
+void writeLayers(DL_Dxf& dxf, DxfByteWriter& writer, const FullSizeFigure& figure) {
+    const std::vector<LayerStyle> layers = layersOf(figure);
+    writer.tableLayers(static_cast<int>(layers.size()) + 2);
     // Layer 0 must exist in every drawing, even when nothing is on it.
-    dxf.writeLayer(writer, DL_LayerData("0", 0), DL_Attributes("", 7, -1, -1, "CONTINUOUS"));
-    for (const LayerStyle& style : kLayerStyles)
-        dxf.writeLayer(writer, DL_LayerData(std::string(style.name), 0),
-                       DL_Attributes("", style.aciColour, -1, -1, "CONTINUOUS"));
+    writeLayer(dxf, writer, "0", 7);
+    for (const LayerStyle& style : layers) {
+        writeLayer(dxf, writer, std::string(style.name), style.aciColour);
+        if (style.layer == FigureLayer::Outline)
+            writeLayer(dxf, writer, kOuterLayer, kOuterColour);
+    }
     writer.tableEnd();
 }
 
 // The tables every AutoCAD 2000 drawing carries, in the order dxflib's own files have them.
-void writeTables(DL_Dxf& dxf, DxfByteWriter& writer) {
+void writeTables(DL_Dxf& dxf, DxfByteWriter& writer, const FullSizeFigure& figure) {
     writer.sectionTables();
     dxf.writeVPort(writer);
     writer.tableLinetypes(3);
@@ -58,7 +80,7 @@ void writeTables(DL_Dxf& dxf, DxfByteWriter& writer) {
     dxf.writeLinetype(writer, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
     dxf.writeLinetype(writer, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
     writer.tableEnd();
-    writeLayers(dxf, writer);
+    writeLayers(dxf, writer, figure);
     writer.tableStyle(1);
     dxf.writeStyle(writer,
                    DL_StyleData(kTextStyle, 0, 0.0, 1.0, 0.0, 0, kFigureTextHeightMm, "txt", ""));
@@ -76,16 +98,18 @@ void writeTables(DL_Dxf& dxf, DxfByteWriter& writer) {
 
 void writeBlocks(DL_Dxf& dxf, DxfByteWriter& writer) {
     writer.sectionBlocks();
-    for (const char* name : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
-        dxf.writeBlock(writer, DL_BlockData(name, 0, 0.0, 0.0, 0.0));
-        dxf.writeEndBlock(writer, name);
+    for (const LayoutBlock& block : kLayoutBlocks) {
+        writer.setOwner(block.record);
+        dxf.writeBlock(writer, DL_BlockData(block.name, 0, 0.0, 0.0, 0.0));
+        dxf.writeEndBlock(writer, block.name);
     }
     writer.sectionEnd();
 }
 
-void writeOutline(DL_Dxf& dxf, DxfByteWriter& writer, const std::vector<MmPoint>& corners) {
+void writeOutline(DL_Dxf& dxf, DxfByteWriter& writer, const std::vector<MmPoint>& corners,
+                  const DL_Attributes& layer) {
     dxf.writePolyline(writer, DL_PolylineData(static_cast<int>(corners.size()), 0, 0, kClosed),
-                      onLayer(FigureLayer::Outline));
+                      layer);
     for (const MmPoint& corner : corners)
         dxf.writeVertex(writer, DL_VertexData(corner.x, dxfY(corner.y)));
     dxf.writePolylineEnd(writer);
@@ -93,8 +117,10 @@ void writeOutline(DL_Dxf& dxf, DxfByteWriter& writer, const std::vector<MmPoint>
 
 void writeEntities(DL_Dxf& dxf, DxfByteWriter& writer, const FullSizeFigure& figure) {
     writer.sectionEntities();
+    writer.setOwner(kLayoutBlocks[0].record);
     for (const std::vector<MmPoint>& corners : figure.outlines)
-        writeOutline(dxf, writer, corners);
+        writeOutline(dxf, writer, corners, onLayer(FigureLayer::Outline));
+    writeOutline(dxf, writer, outerOutline(figure), onLayer(kOuterLayer));
     for (const FigureLine& mark : figure.marks) {
         const MmSegment& s = mark.segment;
         dxf.writeLine(writer, DL_LineData(s.from.x, dxfY(s.from.y), 0, s.to.x, dxfY(s.to.y), 0),
@@ -153,7 +179,7 @@ std::string outlineDxfDocument(const FullSizeFigure& figure) {
     DL_Dxf dxf;
     DxfByteWriter writer(DL_VERSION_2000);
     writeHeader(dxf, writer, figure);
-    writeTables(dxf, writer);
+    writeTables(dxf, writer, figure);
     writeBlocks(dxf, writer);
     writeEntities(dxf, writer, figure);
     dxf.writeObjects(writer);

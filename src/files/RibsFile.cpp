@@ -19,7 +19,6 @@ namespace {
 constexpr std::string_view kRibsSection = "Ribs";
 constexpr std::string_view kAirfoilsSection = "Airfoils";
 constexpr std::string_view kAirfoilSectionPrefix = "Airfoil ";
-constexpr std::string_view kWingFileSuffix = ".txt";
 constexpr std::string_view kCrlf = "\r\n";
 constexpr std::array<std::string_view, 3> kSideNames{"top", "bottom", "both"};
 // A section's point count beyond this is a broken value, not a long list to wait for.
@@ -294,11 +293,7 @@ void importDatFiles(RibsFileRead& read, const std::string& folder) {
 } // namespace
 
 std::string ribsFilePath(const std::string& wingPath) {
-    const std::string_view path(wingPath);
-    if (path.ends_with(kWingFileSuffix))
-        return std::string(path.substr(0, path.size() - kWingFileSuffix.size())) +
-               std::string(kRibsFileSuffix);
-    return wingPath + std::string(kRibsFileSuffix);
+    return companionFilePath(wingPath, kRibsFileSuffix);
 }
 
 std::string ribsFileText(const RibsDefinition& definition) {

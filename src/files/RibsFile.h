@@ -10,15 +10,14 @@
 
 #include "base/TextFile.h"
 #include "files/AirfoilFile.h"
+#include "files/WingFilePath.h"
 #include "ribs/RibSettings.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-inline constexpr std::string_view kRibsFileSuffix = ".ribs";
-
-// NAME.txt gives NAME.ribs; any other name gets ".ribs" appended.
+// NAME.txt gives NAME.ribs (kRibsFileSuffix); any other name gets ".ribs" appended.
 std::string ribsFilePath(const std::string& wingPath);
 
 // The settings, the station names, and a section for each airfoil the stations name that is

@@ -4,6 +4,7 @@
 
 #include "base/OutputFile.h"
 #include "base/TextEncoding.h"
+#include "files/WingFilePath.h"
 #include "i18n/IniText.h"
 
 #include <array>
@@ -14,7 +15,6 @@ namespace {
 
 constexpr std::string_view kTailSection = "Tail";
 constexpr std::string_view kStabilitySection = "Stability";
-constexpr std::string_view kWingFileSuffix = ".txt";
 
 // One key per panel row of the tail grid, numbered from 1 as the window's panels are.
 struct PanelRowKey {
@@ -61,11 +61,7 @@ std::string iniValue(const std::string& text) {
 } // namespace
 
 std::string stabilityFilePath(const std::string& wingPath) {
-    const std::string_view path(wingPath);
-    if (path.ends_with(kWingFileSuffix))
-        return std::string(path.substr(0, path.size() - kWingFileSuffix.size())) +
-               std::string(kStabilityFileSuffix);
-    return wingPath + std::string(kStabilityFileSuffix);
+    return companionFilePath(wingPath, kStabilityFileSuffix);
 }
 
 std::string stabilityFileText(const StabilityFields& fields) {
@@ -91,6 +87,7 @@ StabilityFileRead readStabilityFileText(std::string_view content,
                            std::nullopt};
     StabilityFields& fields = read.fields;
     fields.hasTail = *hasTail == "1";
+    fields.efficiency = efficiencyText(kEarlierTailEfficiency, decimalSeparator);
     // Panel by panel, root chord first, as a wing file is read.
     for (int panel = 0; panel < kPanelCount; ++panel) {
         for (const PanelRowKey& row : kPanelRows) {

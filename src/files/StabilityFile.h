@@ -28,7 +28,8 @@ struct StabilityFileRead {
 };
 
 // Loaded, or Broken when the text has no section Stability with HasTail 0 or 1. Missing keys
-// keep the window's defaults; the tail's chords are chained as they are read, as in wing files.
+// keep the window's defaults, but a missing efficiency is the one such a file was calculated with
+// before; the tail's chords are chained as they are read, as in wing files.
 StabilityFileRead readStabilityFileText(std::string_view content,
                                         std::string_view decimalSeparator);
 

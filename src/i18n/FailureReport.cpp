@@ -8,6 +8,12 @@ std::string failureText(const FileError& error, std::string_view procedure) {
     return std::to_string(error.number) + error.description + "\r\n" + std::string(procedure);
 }
 
+std::string plainFailureText(const FileError& error, std::string_view verb,
+                             const std::string& path) {
+    return "Cannot " + std::string(verb) + " " + path + ": " + error.description + " (error " +
+           std::to_string(error.number) + ")";
+}
+
 void writeToStandardError(const std::string& text) {
     std::cerr << text << '\n';
 }
@@ -20,17 +26,13 @@ void FailureReports::setReporter(FailureReporter reporter) {
     reporter_ = reporter ? std::move(reporter) : writeToStandardError;
 }
 
-void FailureReports::report(const FileError& error, std::string_view procedure) const {
-    reporter_(failureText(error, procedure));
-}
-
-void FailureReports::reportReadFailureOnce(const std::string& path, const FileError& error,
-                                           std::string_view procedure) {
-    const auto [entry, isNew] = reportedReadFailures_.try_emplace(path, error.number);
-    if (!isNew && entry->second == error.number)
+void FailureReports::reportReadFailureOnce(const std::string& path, int errorNumber,
+                                           const std::string& text) {
+    const auto [entry, isNew] = reportedReadFailures_.try_emplace(path, errorNumber);
+    if (!isNew && entry->second == errorNumber)
         return;
-    entry->second = error.number;
-    report(error, procedure);
+    entry->second = errorNumber;
+    reportText(text);
 }
 
 void FailureReports::forgetReadFailure(const std::string& path) {

@@ -11,21 +11,19 @@
 
 namespace {
 
-// Nothing for a path that is missing or not a regular file: those take the plain read, which
-// knows how to say what is wrong.
-std::optional<IniReadCache::Stamp> stampOf(const std::string& path) {
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
-        return std::nullopt;
-    return IniReadCache::Stamp{status.st_dev,         status.st_ino,          status.st_size,
-                               status.st_mtim.tv_sec, status.st_mtim.tv_nsec, status.st_ctim.tv_sec,
-                               status.st_ctim.tv_nsec};
-}
-
 // Longer than any file system's tick (FAT keeps times to two seconds).
 constexpr long long kSettleSeconds = 2;
 
 } // namespace
+
+std::optional<FileStamp> fileStamp(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    return FileStamp{status.st_dev,         status.st_ino,          status.st_size,
+                     status.st_mtim.tv_sec, status.st_mtim.tv_nsec, status.st_ctim.tv_sec,
+                     status.st_ctim.tv_nsec};
+}
 
 long long realTimeSeconds() {
     timespec now{};
@@ -36,7 +34,7 @@ long long realTimeSeconds() {
 IniRead IniReadCache::read(const std::string& path, std::string_view section, std::string_view key,
                            std::size_t maxCharacters) {
     // The stamp is taken before the read: a file changed meanwhile is read again next time.
-    const std::optional<Stamp> stamp = stampOf(path);
+    const std::optional<FileStamp> stamp = stampOf_(path);
     auto cached = files_.find(path);
     if (stamp && cached != files_.end() && cached->second.settled && cached->second.stamp == *stamp)
         return {iniValueIn(cached->second.text, section, key, maxCharacters), {}};

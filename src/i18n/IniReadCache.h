@@ -10,19 +10,39 @@
 #include "i18n/IniFile.h"
 
 #include <cstddef>
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
 // Seconds of the real-time clock, the one file times are taken from.
 long long realTimeSeconds();
 
+// What the file system says of a file; equal stamps mean an unchanged file.
+struct FileStamp {
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
+    long long size = 0;
+    long long modifiedSeconds = 0;
+    long long modifiedNanoseconds = 0;
+    long long changedSeconds = 0;
+    long long changedNanoseconds = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+// Nothing for a path that is missing or not a regular file: those take the plain read, which
+// knows how to say what is wrong.
+std::optional<FileStamp> fileStamp(const std::string& path);
+
 class IniReadCache {
 public:
-    using SecondsNow = long long (*)();
-    // Tests move the clock on to see every file as long settled.
-    explicit IniReadCache(SecondsNow now = realTimeSeconds)
-        : now_(now) {}
+    using SecondsNow = std::function<long long()>;
+    using StampOf = std::function<std::optional<FileStamp>(const std::string& path)>;
+    // Tests set the clock and the stamps, as a file system with a coarse clock would give them.
+    explicit IniReadCache(SecondsNow now = realTimeSeconds, StampOf stampOf = fileStamp)
+        : now_(std::move(now))
+        , stampOf_(std::move(stampOf)) {}
 
     // As readIniValue.
     IniRead read(const std::string& path, std::string_view section, std::string_view key,
@@ -30,24 +50,13 @@ public:
     // After a write through another route, the next read goes to the disk.
     void forget(const std::string& path) { files_.erase(path); }
 
-    // What the file system says of a file; equal stamps mean an unchanged file.
-    struct Stamp {
-        unsigned long long device = 0;
-        unsigned long long inode = 0;
-        long long size = 0;
-        long long modifiedSeconds = 0;
-        long long modifiedNanoseconds = 0;
-        long long changedSeconds = 0;
-        long long changedNanoseconds = 0;
-        bool operator==(const Stamp&) const = default;
-    };
-
 private:
     struct DecodedFile {
-        Stamp stamp;
+        FileStamp stamp;
         bool settled = false; // unchanged for long enough that a new write shows in its times
         std::string text;
     };
     SecondsNow now_;
+    StampOf stampOf_;
     std::map<std::string, DecodedFile, std::less<>> files_;
 };

@@ -24,12 +24,22 @@ struct IniLocation {
     std::string_view keyName;        // that key's name as the file spells it
 };
 
-std::string_view trimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kIniBlanks);
+std::string_view trimmed(std::string_view text, std::string_view blanks) {
+    const std::size_t first = text.find_first_not_of(blanks);
     if (first == std::string_view::npos)
         return {};
-    const std::size_t last = text.find_last_not_of(kIniBlanks);
+    const std::size_t last = text.find_last_not_of(blanks);
     return text.substr(first, last - first + 1);
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    return trimmed(text, kIniBlanks);
+}
+
+// The section and key names the program passes in lose their spaces only, as with the profile
+// functions: a tab there is part of the name, which no name in the file can match.
+std::string_view trimPassedName(std::string_view name) {
+    return trimmed(name, " ");
 }
 
 // One pair of matching outer quotes is part of the syntax, not of the value.
@@ -39,28 +49,28 @@ std::string_view stripQuotes(std::string_view value) {
     return quoted ? value.substr(1, value.size() - 2) : value;
 }
 
-// Only a ";" opening a line makes a comment; a "[" line needs its "]" to open a section, whose
-// name is what lies between them without the blanks: "[ Label ]" is section "Label".
+// Only a ";" opening a line makes a comment; a "[" line opens a section whose name is what
+// follows up to the "]", or to the line's end when it has none, without the blanks: "[ Label ]"
+// and "[Label" are both section "Label".
 IniLine classifyLine(std::string_view text) {
-    const std::string_view trimmed = trimBlanks(text);
-    if (trimmed.empty() || trimmed.front() == ';')
+    const std::string_view line = trimBlanks(text);
+    if (line.empty() || line.front() == ';')
         return {};
-    if (trimmed.front() == '[') {
-        const std::size_t close = trimmed.find(']');
-        if (close != std::string_view::npos)
-            return {LineKind::Section, trimBlanks(trimmed.substr(1, close - 1)), {}};
+    if (line.front() == '[') {
+        const std::size_t close = line.find(']');
+        const std::size_t length = close == std::string_view::npos ? close : close - 1;
+        return {LineKind::Section, trimBlanks(line.substr(1, length)), {}};
     }
-    const std::size_t equals = trimmed.find('=');
+    const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos)
         return {};
-    return {LineKind::Key, trimBlanks(trimmed.substr(0, equals)),
-            trimBlanks(trimmed.substr(equals + 1))};
+    return {LineKind::Key, trimBlanks(line.substr(0, equals)), trimBlanks(line.substr(equals + 1))};
 }
 
 // One pass that stops at the wanted key or at the end of the first section of the wanted name.
 IniLocation locate(std::string_view content, std::string_view section, std::string_view key) {
-    section = trimBlanks(section);
-    key = trimBlanks(key);
+    section = trimPassedName(section);
+    key = trimPassedName(key);
     IniLocation where;
     TextLineReader reader(content);
     while (const std::optional<TextLine> line = reader.next()) {
@@ -119,12 +129,12 @@ std::optional<std::string> findIniValue(std::string_view content, std::string_vi
     return std::string(stripQuotes(classifyLine(where.keyLine->text).value));
 }
 
-// The names are trimmed as the reader trims them, so a write never adds a section or key that
-// no lookup finds.
+// The names are trimmed as a lookup trims them, so a write adds no section or key of another
+// spelling.
 std::string setIniValue(std::string_view content, std::string_view section, std::string_view key,
                         std::string_view value) {
-    section = trimBlanks(section);
-    key = trimBlanks(key);
+    section = trimPassedName(section);
+    key = trimPassedName(key);
     std::string_view ending = firstLineEnding(content);
     if (ending.empty())
         ending = "\r\n";

@@ -58,7 +58,7 @@ std::string LanguageState::readSetting(std::string_view section, std::string_vie
 bool LanguageState::writeSetting(std::string_view section, std::string_view key,
                                  std::string_view value) {
     if (const std::optional<FileError> error = writeValue(section, key, value)) {
-        reports_.report(*error, "WriteINI");
+        reports_.reportText(failureReport(*error, "WriteINI", "write", shownSettingsFile()));
         return false;
     }
     return true;
@@ -88,10 +88,9 @@ bool LanguageState::storeLanguage(const std::string& name) {
         writeValue(kLanguageSettingSection, kLanguageSettingKey, name);
     if (!error)
         return true;
-    // Without a place for settings (no home folder) the file is named as the user knows it.
-    const std::string where = places_.settingsFile.empty() ? "tz.ini" : places_.settingsFile;
-    reports_.reportText(fillIn(text(kLanguageNotRememberedMessage),
-                               {where, std::to_string(error->number), error->description}));
+    reports_.reportText(
+        fillIn(text(kLanguageNotRememberedMessage),
+               {shownSettingsFile(), std::to_string(error->number), error->description}));
     return false;
 }
 
@@ -109,20 +108,31 @@ std::vector<std::string> LanguageState::availableLanguages() const {
     return names;
 }
 
-// The installed layout's settings folder appears with the first setting written.
+// The installed layout's settings folder appears with the first setting written: the program's
+// folder and the configuration folder above it (~/.config), never the home folder itself.
 std::optional<FileError> LanguageState::settingsFolderError() const {
     if (places_.settingsFile.empty())
         return errorFromErrno(ENOENT);
     if (!places_.installed)
         return std::nullopt;
-    const std::size_t separator = places_.settingsFile.rfind(kPathSeparator);
-    if (separator == std::string::npos || separator == 0)
-        return std::nullopt;
-    return makeFolders(places_.settingsFile.substr(0, separator));
+    const std::string folder = parentFolder(places_.settingsFile);
+    return makeFoldersBelow(parentFolder(parentFolder(folder)), folder);
 }
 
 bool LanguageState::hasLanguageFile(const std::string& name) const {
     return isLanguageName(name) && findDataFile(places_, name, kLanguageExtension).has_value();
+}
+
+// Without a place for settings (no home folder) the file is named as the user knows it.
+std::string LanguageState::shownSettingsFile() const {
+    return places_.settingsFile.empty() ? "tz.ini" : places_.settingsFile;
+}
+
+std::string LanguageState::failureReport(const FileError& error, std::string_view procedure,
+                                         std::string_view verb, const std::string& path) const {
+    if (name_.empty())
+        return plainFailureText(error, verb, path);
+    return failureText(error, procedure);
 }
 
 std::string LanguageState::readValue(const std::string& path, std::string_view section,
@@ -130,7 +140,8 @@ std::string LanguageState::readValue(const std::string& path, std::string_view s
                                      std::string_view procedure) const {
     IniRead read = iniReads_.read(path, section, key, maxCharacters);
     if (read.error)
-        reports_.reportReadFailureOnce(path, *read.error, procedure);
+        reports_.reportReadFailureOnce(path, read.error->number,
+                                       failureReport(*read.error, procedure, "read", path));
     else
         reports_.forgetReadFailure(path);
     return std::move(read.value);

@@ -74,6 +74,10 @@ private:
     std::optional<FileError> settingsFolderError() const;
     std::optional<FileError> writeValue(std::string_view section, std::string_view key,
                                         std::string_view value);
+    std::string shownSettingsFile() const;
+    // The report of the first versions; before a language is chosen, the plain one.
+    std::string failureReport(const FileError& error, std::string_view procedure,
+                              std::string_view verb, const std::string& path) const;
     std::string readValue(const std::string& path, std::string_view section, std::string_view key,
                           std::size_t maxCharacters, std::string_view procedure) const;
 

@@ -103,6 +103,9 @@ inline constexpr TextKey kSketchUnreadableMessage{
 inline constexpr TextKey kSheetScaleCaption{"Print", "1"};
 inline constexpr TextKey kSheetTitleCaption{"Print", "2"};
 inline constexpr TextKey kSheetDateCaption{"Print", "3"};
+inline constexpr TextKey kSheetNoScaleNote{
+    "Print", "NoScale",
+    "No scale of this sheet keeps the wing on the paper: the outline is not drawn."};
 
 // Section "FullSize": the full-size plan, its pages and the outline files.
 inline constexpr TextKey kDxfFileType{"FullSize", "1", "DXF drawing"};
@@ -118,6 +121,11 @@ inline constexpr TextKey kRulerNote{
     "FullSize", "9", "Check with a ruler: the bars must measure exactly 100 mm and 4 inches."};
 inline constexpr TextKey kTooLargeMessage{"FullSize", "10",
                                           "The wing is too large for a full-size plan."};
+// %1 is the scissors sign the page puts beside each side to cut.
+inline constexpr TextKey kCutAndLayNote{
+    "FullSize", "CutHow",
+    "Cut along the frame on the sides marked %1, lay on the neighbour's dashed line."};
+inline constexpr TextKey kMapKeyNote{"FullSize", "MapKey", "Rows are letters, columns numbers."};
 
 inline constexpr TextKey kAboutTitle{"About", "1"};
 inline constexpr TextKey kAboutProgramName{"About", "2"};
@@ -161,14 +169,18 @@ inline constexpr TextKey kStabilityMenu{"Stability", "Menu", "&Stability"};
 inline constexpr TextKey kTailAction{"Stability", "Open", "&Tail and neutral point\u2026"};
 inline constexpr TextKey kStabilityTitle{"Stability", "Title", "Tail and neutral point"};
 inline constexpr TextKey kNoTailCheck{"Stability", "NoTail", "&No tail (flying wing)"};
+inline constexpr TextKey kWithTailChoice{"Stability", "WithTail", "&With a horizontal tail"};
 inline constexpr TextKey kTailGroupTitle{"Stability", "Tail", "Horizontal tail (mm)"};
 inline constexpr TextKey kTailDistanceCaption{"Stability", "Distance", "Distance to the tail:"};
 inline constexpr TextKey kTailDistanceTip{
     "Stability", "DistanceTip",
     "From the leading edge at the wing root to the leading edge at the tail root, in mm"};
 inline constexpr TextKey kTailPositionCaption{"Stability", "Position", "Tail position:"};
-inline constexpr TextKey kTailOnFuselage{"Stability", "OnFuselage", "On the fuselage (0.90)"};
-inline constexpr TextKey kTailOnFin{"Stability", "OnFin", "On the fin (0.95)"};
+inline constexpr TextKey kTailOnFuselage{"Stability", "OnFuselage",
+                                         "On the fuselage, in the wing's wake (0.60)"};
+inline constexpr TextKey kTailOnFin{"Stability", "OnFin", "Partly clear of the wake (0.80)"};
+inline constexpr TextKey kTailMostlyClear{"Stability", "MostlyClear",
+                                          "Mostly clear of the wake (0.90)"};
 inline constexpr TextKey kTailOnTop{"Stability", "TTail", "T-tail (1.00)"};
 inline constexpr TextKey kOtherEfficiency{"Stability", "OtherValue", "Other value"};
 inline constexpr TextKey kEfficiencyCaption{"Stability", "Efficiency", "Tail efficiency:"};
@@ -203,7 +215,7 @@ inline constexpr TextKey kMarginAtBalanceCaption{"Stability", "MarginAtBalance",
 inline constexpr TextKey kMarginAtBalanceTip{
     "Stability", "MarginAtBalanceTip",
     "The static margin the model has with the CG typed in the main window"};
-inline constexpr TextKey kRemoveStabilityButton{"Stability", "Remove", "&Remove"};
+inline constexpr TextKey kRemoveStabilityButton{"Stability", "Remove", "Remove\u2026"};
 inline constexpr TextKey kRemoveStabilityTip{
     "Stability", "RemoveTip", "Remove the tail and neutral-point data from this wing"};
 inline constexpr TextKey kStabilityHelpTitle{"Stability", "HelpTitle", "Method and limits"};
@@ -247,6 +259,28 @@ inline constexpr TextKey kStabilityReadMessage{
 inline constexpr TextKey kStabilityWriteMessage{
     "Stability", "WriteFailed",
     "The wing was saved, but the tail and neutral-point data beside it could not be updated:"};
+inline constexpr TextKey kStabilityCalculateTip{"Stability", "CalculateTip",
+                                                "Calculate the neutral point (Enter key)"};
+inline constexpr TextKey kTailSweepTip{
+    "Stability", "SweepTip",
+    "Distance of this panel's tip leading edge behind the leading edge at the tail root, in mm: "
+    "negative for forward sweep, 0 for a straight leading edge"};
+inline constexpr TextKey kStabilityCancelButton{"Stability", "Cancel", "Cancel"};
+inline constexpr TextKey kChooseLayoutMessage{
+    "Stability", "ChooseLayout",
+    "Choose first whether the model has a horizontal tail or is a flying wing."};
+// %1 is the file beside the wing that keeps the data, NAME.stab.
+inline constexpr TextKey kRemoveStabilityQuestion{
+    "Stability", "RemoveQuestion",
+    "Remove the tail and neutral-point data from this wing? The next Save as also deletes %1."};
+inline constexpr TextKey kNegativeMarginWarning{
+    "Stability", "NegativeMargin",
+    "Warning: the CG typed in the main window lies behind the neutral point, so the model is "
+    "unstable. Move the CG forward."};
+inline constexpr TextKey kTailInsideWingWarning{
+    "Stability", "TailInside",
+    "Warning: the tail begins inside the wing's root chord. The method counts on a tail behind "
+    "the wing, so the neutral point is doubtful."};
 
 // Section "Ribs": the ribs and airfoils window, its messages and the rib problems.
 inline constexpr TextKey kRibsMenu{"Ribs", "Menu", "&Ribs"};
@@ -354,14 +388,19 @@ inline constexpr TextKey kAirfoilRepeatsNote{"Ribs", "Repeats", "%1 repeated poi
 inline constexpr TextKey kAirfoilReversedNote{"Ribs", "Reversed",
                                               "Its lower surface came first: turned round."};
 
-// The method in plain words, shown in the stability window.
-inline constexpr std::array<TextKey, 8> kStabilityHelpLines{{
+// The method in plain words, shown in the stability window; the exact mean of line 9 follows
+// the quarter-chord points of line 2.
+inline constexpr std::array<TextKey, 9> kStabilityHelpLines{{
     {"StabilityHelp", "1",
      "The neutral point is the balance point at which the model would be neither stable nor "
      "unstable. Balance it ahead of the neutral point by the static margin."},
     {"StabilityHelp", "2",
-     "Wing and tail each lift at a quarter of their mean aerodynamic chord (MAC); the tail moves "
-     "the neutral point aft with its area, its arm and its efficiency."},
+     "Wing and tail each lift at a quarter of their mean aerodynamic chord (MAC). The "
+     "neutral point lies between these two points, each weighted by the lift its surface "
+     "adds."},
+    {"StabilityHelp", "9",
+     "This is the exact mean, the tail's own share of the lift included: the tail volume "
+     "alone would put the neutral point too far aft."},
     {"StabilityHelp", "3",
      "The lift of each surface follows its aspect ratio and sweep, and the wing's downwash "
      "lessens what the tail receives."},
@@ -372,8 +411,8 @@ inline constexpr std::array<TextKey, 8> kStabilityHelpLines{{
      "Distance to the tail: from the leading edge at the wing root to the leading edge at the "
      "tail root. A tail ahead of the wing (canard) is not covered."},
     {"StabilityHelp", "6",
-     "Tail efficiency: 0.90 for a tail on the fuselage, 0.95 on the fin, 1.00 for a T-tail; any "
-     "value from 0.3 to 1.0 may be typed."},
+     "Tail efficiency: 0.60 for a tail in the wing's wake, usual on a model; 0.80 or 0.90 as "
+     "it sits clear of the wake, 1.00 for a T-tail; any value from 0.3 to 1.0 may be typed."},
     {"StabilityHelp", "7",
      "A static margin of 5 to 15 % of the MAC is usual: less makes the model lively and touchy, "
      "more makes it steady but needs more elevator."},
@@ -454,6 +493,7 @@ inline constexpr std::array kNamedTextKeys{
     kSheetScaleCaption,
     kSheetTitleCaption,
     kSheetDateCaption,
+    kSheetNoScaleNote,
     kDxfFileType,
     kSvgFileType,
     kExportDialogTitle,
@@ -464,6 +504,8 @@ inline constexpr std::array kNamedTextKeys{
     kAssemblyHeading,
     kRulerNote,
     kTooLargeMessage,
+    kCutAndLayNote,
+    kMapKeyNote,
     kAboutTitle,
     kAboutProgramName,
     kAboutDescription,
@@ -514,6 +556,15 @@ inline constexpr std::array kNamedTextKeys{
     kStabilityArithmeticMessage,
     kStabilityReadMessage,
     kStabilityWriteMessage,
+    kWithTailChoice,
+    kTailMostlyClear,
+    kStabilityCalculateTip,
+    kTailSweepTip,
+    kStabilityCancelButton,
+    kChooseLayoutMessage,
+    kRemoveStabilityQuestion,
+    kNegativeMarginWarning,
+    kTailInsideWingWarning,
     kRibsMenu,
     kRibsAction,
     kRibsTitle,

@@ -58,6 +58,8 @@ void drawLayer(QPainter& painter, const FullSizeFigure& figure, FigureLayer laye
     case FigureLayer::MeanChord:
     case FigureLayer::Balance:
     case FigureLayer::Axis:
+    case FigureLayer::NeutralPoint:
+    case FigureLayer::MarginBalance:
         break;
     }
     for (const FigureLine& mark : figure.marks) {
@@ -133,7 +135,7 @@ std::optional<QByteArray> outlineSvgDocument(const FullSizeFigure& figure, const
     writer.setAutoFormatting(true);
     writer.writeStartDocument();
     bool rootWritten = false;
-    for (const LayerStyle& style : kLayerStyles) {
+    for (const LayerStyle& style : layersOf(figure)) {
         const QByteArray layer = layerDocument(figure, style.layer, viewBox);
         QXmlStreamReader reader(layer);
         if (!readToRoot(reader))

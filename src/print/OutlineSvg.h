@@ -2,7 +2,8 @@
 // The full-size figure as an SVG document that drawing and laser programs open at true size:
 // width and height in millimetres, a viewBox in millimetres holding the figure's own
 // coordinates (y towards the trailing edge, as SVG's y), hairlines of 0.1 mm, one group per
-// layer named as the DXF layers. Qt's SVG generator draws each layer; the groups wrap them.
+// layer named as the DXF layers (OUTER, a path for the DXF's laser users, is not among them). Qt's
+// SVG generator draws each layer; the groups wrap them.
 #pragma once
 
 #include "draw/FullSizeFigure.h"

@@ -65,8 +65,14 @@ PaperAreas printableAreas(const QPageLayout& layout) {
     return {areaOf(layout, QPageLayout::Portrait), areaOf(layout, QPageLayout::Landscape)};
 }
 
-TilePrintOutcome tilesPdf(const FullSizeFigure& figure, const QPageSize& paper,
+FullSizeFigure measuredForPages(FullSizeFigure figure) {
+    measureTexts(figure, pageTextWidthOf(qtTextMetrics()));
+    return figure;
+}
+
+TilePrintOutcome tilesPdf(const FullSizeFigure& unmeasured, const QPageSize& paper,
                           const TilePageTexts& texts) {
+    const FullSizeFigure figure = measuredForPages(unmeasured);
     const QPageLayout edgeToEdge(paper, QPageLayout::Portrait, QMarginsF());
     const auto layout = layoutTiles(figure, printableAreas(edgeToEdge));
     if (!layout)
@@ -88,8 +94,9 @@ TilePrintOutcome tilesPdf(const FullSizeFigure& figure, const QPageSize& paper,
     return outcome;
 }
 
-TilePrintOutcome printTilesOn(QPrinter& printer, const FullSizeFigure& figure,
+TilePrintOutcome printTilesOn(QPrinter& printer, const FullSizeFigure& unmeasured,
                               const TilePageTexts& texts) {
+    const FullSizeFigure figure = measuredForPages(unmeasured);
     const auto layout = layoutTiles(figure, printableAreas(printer.pageLayout()));
     if (!layout)
         return tooLarge();

@@ -24,6 +24,10 @@ struct TilePrintOutcome {
 // The printable area of a page layout in both orientations, in millimetres.
 PaperAreas printableAreas(const QPageLayout& layout);
 
+// The figure with its texts measured in the pages' font, as the pages are laid out and printed:
+// what counts the pages and previews them must start from it too.
+FullSizeFigure measuredForPages(FullSizeFigure figure);
+
 // Edge to edge on the paper, in the orientation that needs fewer pages.
 TilePrintOutcome tilesPdf(const FullSizeFigure& figure, const QPageSize& paper,
                           const TilePageTexts& texts);

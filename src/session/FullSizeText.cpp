@@ -2,7 +2,10 @@
 
 #include "session/FullSizeText.h"
 
+#include "draw/SheetStabilityLine.h"
+#include "draw/TileEdges.h"
 #include "i18n/TextKeys.h"
+#include "i18n/TextPattern.h"
 #include "session/AccessibleTexts.h"
 
 namespace {
@@ -14,6 +17,18 @@ std::string lookUp(const TextLookup& text, TextKey key) {
 
 std::string line(const TextLookup& text, TextKey caption, const std::string& value) {
     return bareCaption(lookUp(text, caption)) + " : " + std::string(withoutOuterSpaces(value));
+}
+
+// Where the ticks on the mean chord's station are, as the sheet's stability line gives them.
+void addStabilityLines(const TextLookup& text, const StabilityResults& stability,
+                       std::string_view separator, std::vector<std::string>& lines) {
+    lines.push_back(
+        line(text, kNeutralPointCaption,
+             placeText(stability.neutralPoint, stability.neutralPointPercent, separator)));
+    lines.push_back(line(text, kMarginCaption, compactResult(stability.margin, separator) + " %"));
+    lines.push_back(
+        line(text, kBalanceForMarginCaption,
+             placeText(stability.balanceForMargin, stability.balanceForMarginPercent, separator)));
 }
 
 } // namespace
@@ -35,17 +50,25 @@ std::vector<std::string> fullSizeTextLines(const WingSession& session, const std
     lines.push_back(line(text, kSheetDateCaption, date));
     for (const ResultRow& row : kResultRows)
         lines.push_back(line(text, row.caption, results.*row.value));
+    if (const auto stability = session.stabilityResults())
+        addStabilityLines(text, *stability, session.decimalSeparator(), lines);
     return lines;
 }
 
 std::optional<FullSizeFigure> fullSizeFigureOf(const WingSession& session,
                                                const FullSizeRequest& request) {
-    const FullSizeOptions options{request.bothHalves,
-                                  fullSizeTextLines(session, request.title, request.date)};
+    FullSizeOptions options{
+        request.bothHalves, fullSizeTextLines(session, request.title, request.date), {}};
+    if (const auto stability = session.stabilityResults())
+        options.stability = FigureStability{stability->neutralPoint, stability->balanceForMargin};
     return buildFullSizeFigure(session.planform(), session.results(), options);
 }
 
 TilePageTexts tilePageTexts(const TextLookup& text, std::string title) {
-    return {std::move(title), lookUp(text, kPageOfPages), lookUp(text, kRulerNote),
-            lookUp(text, kAssemblyHeading)};
+    return {std::move(title),
+            lookUp(text, kPageOfPages),
+            lookUp(text, kRulerNote),
+            lookUp(text, kAssemblyHeading),
+            fillIn(lookUp(text, kCutAndLayNote), {kScissors}),
+            lookUp(text, kMapKeyNote)};
 }

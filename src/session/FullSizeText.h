@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The words of the full-size plan in the session's language: the figure's text block (title,
-// file, date and the seven results with their units) and the texts around each printed page.
+// file, date, the seven results with their units and, with stability data, the neutral point,
+// the margin and the balance for it) and the texts around each printed page.
 #pragma once
 
 #include "draw/FullSizeFigure.h"
@@ -40,8 +41,9 @@ inline constexpr std::array<ResultRow, 7> kResultRows{{
 std::vector<std::string> fullSizeTextLines(const WingSession& session, const std::string& title,
                                            const std::string& date);
 
-// The figure of the session's last calculation; nothing when it cannot be drawn (see
-// buildFullSizeFigure). The caller checks hasValidResults first.
+// The figure of the session's last calculation, with the stability ticks when the session's
+// stability data calculate; nothing when it cannot be drawn (see buildFullSizeFigure). The
+// caller checks hasValidResults first.
 std::optional<FullSizeFigure> fullSizeFigureOf(const WingSession& session,
                                                const FullSizeRequest& request);
 

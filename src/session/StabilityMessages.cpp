@@ -12,6 +12,8 @@ std::string stabilityMessage(const StabilityReport& report, const TextLookup& te
         return {};
     case StabilityOutcome::WingNotCalculated:
         return text(kStabilityNeedsWingMessage);
+    case StabilityOutcome::LayoutNotChosen:
+        return text(kChooseLayoutMessage);
     case StabilityOutcome::TailPanelError:
         return text(kTailPanelMessage);
     case StabilityOutcome::TailGapInChain:
@@ -22,6 +24,8 @@ std::string stabilityMessage(const StabilityReport& report, const TextLookup& te
         return fillIn(text(kValueTooLargeMessage), {tailFieldName(report.tailField, text)});
     case StabilityOutcome::DistanceError:
         return text(kTailDistanceMessage);
+    case StabilityOutcome::DistanceTooLarge:
+        return fillIn(text(kValueTooLargeMessage), {withoutColon(text(kTailDistanceCaption))});
     case StabilityOutcome::TailArmError:
         return text(kTailArmMessage);
     case StabilityOutcome::EfficiencyError:
@@ -32,6 +36,18 @@ std::string stabilityMessage(const StabilityReport& report, const TextLookup& te
         break;
     }
     return text(kStabilityArithmeticMessage);
+}
+
+std::string stabilityWarning(const StabilityResults& results, const TextLookup& text) {
+    std::string warning;
+    const auto add = [&warning, &text](TextKey key) {
+        warning.append(warning.empty() ? "" : "\n").append(text(key));
+    };
+    if (results.marginAtBalance < 0)
+        add(kNegativeMarginWarning);
+    if (results.tailInsideWingChord)
+        add(kTailInsideWingWarning);
+    return warning;
 }
 
 std::string stabilityFileMessage(const StabilityFileProblem& problem, TextKey intro,

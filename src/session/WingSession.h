@@ -78,7 +78,8 @@ public:
     // The tail and neutral point, kept beside the wing file; Clear removes them.
     WingStability& stability() { return stability_; }
     const WingStability& stability() const { return stability_; }
-    // From the results of the last valid calculation of the wing.
+    // From the results of the last valid calculation of the wing, once a tail or a flying wing
+    // has been chosen.
     StabilityReport calculateStability() const;
     // When stability data exist and calculate: what the preview and the sheet mark.
     std::optional<StabilityResults> stabilityResults() const;

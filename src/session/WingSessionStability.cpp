@@ -6,6 +6,8 @@
 StabilityReport WingSession::calculateStability() const {
     if (!hasValidResults_)
         return {StabilityOutcome::WingNotCalculated, {}};
+    if (!stability_.exists())
+        return {StabilityOutcome::LayoutNotChosen, {}};
     return ::calculateStability(stability_.fields(), planform_, results_, decimalSeparator_);
 }
 

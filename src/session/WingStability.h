@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The tail and neutral-point inputs of the wing being edited. They exist once the user has entered
-// some; until then the window shows the defaults and nothing is kept beside the wing file.
+// The tail and neutral-point inputs of the wing being edited. They exist once the user has chosen
+// a tail or a flying wing; until then the window shows the defaults with nothing chosen, and
+// nothing is kept beside the wing file.
 #pragma once
 
 #include "base/TextFile.h"
@@ -24,14 +25,13 @@ public:
     // The texts the window shows: the entered ones, or the defaults.
     const StabilityFields& fields() const { return entered_ ? *entered_ : defaults_; }
 
-    // Each edit makes the data exist. A changed tail tip chord is chained as on the wing.
+    // Each edit makes the data exist, so the window offers the others only after the choice of a
+    // tail or a flying wing. A changed tail tip chord is chained as on the wing.
     void setHasTail(bool hasTail);
     void setPanelText(PanelField field, int panel, const std::string& text);
     void setDistanceText(const std::string& text);
     void setEfficiencyText(const std::string& text);
     void setMarginText(const std::string& text);
-    // The texts on show become the wing's as they are, defaults included.
-    void keep() { edited(); }
     void remove() { entered_.reset(); }
 
     // Reads the file beside the wing; without one the wing has no stability data. A broken file

@@ -172,6 +172,8 @@ TEST_F(CommandLine, WrongArgumentsGiveStatusTwo) {
         {"--calc", "--lang", "", "a.txt"},
         {"--calc", "-", "--", "-"},
         {"--", "--calc", "a.txt"},
+        {"--calc", "--lang", "English.LNG", "a.txt"}, // the usage asks for the bare name
+        {"--calc", "--sheet-pdf", "o.pdf", "a.txt"},  // as two output options are
     };
     for (const auto& arguments : wrong) {
         EXPECT_EQ(Run(arguments), 2) << arguments[0];
@@ -183,19 +185,61 @@ TEST_F(CommandLine, WrongArgumentsGiveStatusTwo) {
     EXPECT_EQ(out.str(), "Wingsheet 3.1.0\n");
 }
 
-// An installed program says where it looked, so a user knows where a language file would go.
+// An installed program says where it looked, so a user knows where a language file would go,
+// and which languages there are; nothing is calculated in a language it cannot show.
 TEST_F(CommandLine, MissingLanguageNamesTheFoldersOfTheInstallation) {
+    std::filesystem::create_directories(folder / "share/wingsheet");
+    writeBytes(folder / "share/wingsheet/Deutsch.lng", "[Label]\r\n");
     LanguageState installed(choosePlaces({folder / "bin", false, folder / "home", "", ""}));
     out.str("");
     err.str("");
     EXPECT_EQ(runCommand(parseCommandLine({"--calc", "--lang", "Klingon",
                                            saveWing("w.txt", "250", "150", "1000", "30")}),
                          installed, ".", SheetContext{}, out, err),
-              0);
+              2);
     EXPECT_NE(err.str().find("no language file Klingon.lng in " + folder / "home" +
-                             "/.local/share/wingsheet or " + folder / "share/wingsheet"),
+                             "/.local/share/wingsheet or " + folder / "share/wingsheet" +
+                             "; the languages are: Deutsch\n"),
               std::string::npos)
         << err.str();
+    EXPECT_TRUE(out.str().empty());
+}
+
+// Every caption of a run comes from one language: --lang, else the remembered one, else English;
+// never the empty captions of no language at all.
+TEST_F(CommandLine, TheRunLanguageIsTheRememberedOneElseEnglish) {
+    const std::string wing = saveWing("w.txt", "250", "150", "1000", "30");
+    const struct {
+        const char* remembered; // nullptr: no tz.ini
+        std::string shown;
+        const char* note;
+    } rows[] = {{kFrench.c_str(), kFrench, ""},
+                {nullptr, "English", ""},
+                {"Klingon", "English", "no language file Klingon.lng beside the program; English"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.remembered ? row.remembered : "nothing remembered");
+        std::filesystem::remove(folder / "tz.ini");
+        if (row.remembered)
+            writeBytes(folder / "tz.ini", "[Langue]\r\n1=" + std::string(row.remembered) + "\r\n");
+        LanguageState shown(LanguagePlaces::beside(folder.path()));
+        shown.select(row.shown);
+        const std::string span = shown.text(kSpanCaption);
+        const std::string spanWord = span.substr(0, span.find(':'));
+        EXPECT_EQ(Run({"--calc", wing}), 0);
+        EXPECT_NE(out.str().find("\n" + spanWord), std::string::npos) << out.str();
+        EXPECT_NE(err.str().find(row.note), std::string::npos) << err.str();
+        // The full-size text block too.
+        EXPECT_EQ(Run({"--export-dxf", folder / "w.dxf", wing}), 0);
+        EXPECT_NE(readBytes(folder / "w.dxf").find(spanWord), std::string::npos);
+    }
+}
+
+// Messages break lines with "\r" as a message box does, and the failure reports with "\r\n".
+TEST(TerminalLines, EveryLineBreakIsOneNewLine) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"a\rb", "a\nb"}, {"a\r\nb", "a\nb"}, {"a\r\r\nb", "a\n\nb"}, {"a\n\rb\r", "a\n\nb\n"}};
+    for (const auto& [text, lines] : rows)
+        EXPECT_EQ(asTerminalLines(text), lines) << text;
 }
 
 // "wingsheet FILE", as the desktop starts it, is the window with that file to open.
@@ -365,8 +409,9 @@ TEST_F(CommandLine, ExportDxfWritesOneClosedPolylinePerPanelInMillimetres) {
     EXPECT_NE(half.find("$ACADVER\n  1\nAC1015\n"), std::string::npos);
     EXPECT_NE(half.find("$INSUNITS\n 70\n4\n"), std::string::npos);
     EXPECT_TRUE(half.ends_with("  0\nEOF\n"));
-    EXPECT_EQ(occurrences(half, "\nLWPOLYLINE\n"), 2u);
-    EXPECT_EQ(occurrences(readBytes(folder / "both.dxf"), "\nLWPOLYLINE\n"), 4u);
+    // One a panel, and one around them all.
+    EXPECT_EQ(occurrences(half, "\nLWPOLYLINE\n"), 3u);
+    EXPECT_EQ(occurrences(readBytes(folder / "both.dxf"), "\nLWPOLYLINE\n"), 5u);
     // Panel 1's tip: 700 mm out, its trailing edge 250 mm behind the root leading edge.
     EXPECT_NE(half.find(" 10\n700.0\n 20\n-250.0\n"), std::string::npos);
     EXPECT_EQ(half.find("-0.0\n"), std::string::npos);

@@ -57,7 +57,7 @@ TEST_F(StabilityCommandLine, NoFileBesideTheWingNoMember) {
 
 // The rectangular worked case of the calculation tests, unrounded.
 TEST_F(StabilityCommandLine, MembersExactlyAsListedWithUnroundedNumbers) {
-    const Json without = calcJson();
+    Json without = calcJson();
     writeStability(rectangularTail());
     Json with = calcJson();
     ASSERT_TRUE(with.contains("stability"));
@@ -75,13 +75,17 @@ TEST_F(StabilityCommandLine, MembersExactlyAsListedWithUnroundedNumbers) {
     EXPECT_EQ(stability["tailArm"], 575.0);
     EXPECT_EQ(stability["tailVolume"], 0.575);
     EXPECT_EQ(stability["efficiency"], 0.9);
-    EXPECT_NEAR(stability["neutralPoint"].get<double>(), 95.1247, 5e-4);
-    EXPECT_NEAR(stability["neutralPointPercent"].get<double>(), 47.5623, 5e-4);
-    EXPECT_NE(stability["neutralPoint"].get<double>(), 95.12) << "not rounded";
-    EXPECT_NEAR(stability["marginAtBalance"].get<double>(), 17.5623, 5e-4);
+    EXPECT_NEAR(stability["neutralPoint"].get<double>(), 91.8411, 5e-4);
+    EXPECT_NEAR(stability["neutralPointPercent"].get<double>(), 45.9205, 5e-4);
+    EXPECT_NE(stability["neutralPoint"].get<double>(), 91.84) << "not rounded";
+    EXPECT_NEAR(stability["marginAtBalance"].get<double>(), 15.9205, 5e-4);
 
-    // Everything else, the drawings included, is what the wing alone gives.
+    // Everything else, the preview and the sheet included, is what the wing alone gives; the
+    // full-size figure adds the stability ticks and lines.
     with.erase("stability");
+    EXPECT_NE(with["fullSize"], without["fullSize"]);
+    with.erase("fullSize");
+    without.erase("fullSize");
     EXPECT_EQ(with.dump(), without.dump());
 }
 
@@ -144,7 +148,7 @@ TEST_F(StabilityCommandLine, APreviewSvgMarksTheNeutralPointInGreen) {
               0)
         << err.str();
     const std::string svg = readBytes(folder / "out.svg");
-    EXPECT_NE(svg.find(R"(x1="3905" y1="1071.2467" x2="4145" y2="1071.2467" stroke="#00a000")"),
+    EXPECT_NE(svg.find(R"(x1="3905" y1="1038.4108" x2="4145" y2="1038.4108" stroke="#00a000")"),
               std::string::npos)
         << svg;
 }

@@ -3,10 +3,13 @@
 // whose name starts with "-", names that are not UTF-8, and inputs that must not make it hang.
 #include "files/WingFile.h"
 #include "support/ChildProcess.h"
+#include "support/EnvironmentScope.h"
 #include "support/TestFolder.h"
 #include "support/TypedWings.h"
 #include "support/WingTexts.h"
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -18,7 +21,10 @@ const std::string kProgram = WINGSHEET_EXECUTABLE;
 
 ChildRun wingsheet(const std::vector<std::string>& arguments, const std::string& input = {},
                    const std::string& folder = {}) {
-    return runChild(kProgram, arguments, input, folder);
+    ChildStreams streams;
+    streams.input = input;
+    streams.folder = folder;
+    return runChild(kProgram, arguments, streams);
 }
 
 class StandardStreams : public testing::Test {
@@ -137,6 +143,72 @@ TEST_F(StandardStreams, LangWithAPathIsAUsageError) {
             << run.err;
         EXPECT_TRUE(run.out.empty());
     }
+}
+
+// What --calc, --help and --version print is checked as the exports are: a device that refuses
+// the write or a closed standard output gives status 1 and says so, as a closed input does.
+TEST_F(StandardStreams, PrintingThatFailsIsAnError) {
+    ChildStreams full, closed, noInput;
+    full.appendOutputTo = "/dev/full";
+    closed.outputClosed = noInput.inputClosed = true;
+    const std::vector<std::string> commands[] = {
+        {"--calc", wing}, {"--calc", "--json", wing}, {"--help"}, {"--version"}};
+    for (const auto& arguments : commands) {
+        SCOPED_TRACE(arguments[0] + " " + arguments.back());
+        const ChildRun onFull = runChild(kProgram, arguments, full);
+        EXPECT_EQ(onFull.exitCode, 1);
+        EXPECT_NE(onFull.err.find("output: " + std::string(std::strerror(ENOSPC))),
+                  std::string::npos)
+            << onFull.err;
+        const ChildRun onClosed = runChild(kProgram, arguments, closed);
+        EXPECT_EQ(onClosed.exitCode, 1);
+        EXPECT_NE(onClosed.err.find("standard output is closed"), std::string::npos);
+    }
+    const ChildRun run = runChild(kProgram, {"--calc", "-"}, noInput);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.out.find("standard input is closed"), std::string::npos) << run.out;
+}
+
+// An output that is the wing file by any name, or a file kept beside it, is refused before
+// anything is read or written; the wing stays as it was.
+TEST_F(StandardStreams, AnOutputNeverReplacesTheWingOrItsCompanions) {
+    ::symlink("wing.txt", (folder / "link.txt").c_str());
+    ::link(wing.c_str(), (folder / "hard.txt").c_str());
+    writeBytes(folder / "wing.stab", "[Stability]\r\nHasTail=0\r\n");
+    const struct {
+        const char* option;
+        std::string output;
+        std::string appendOutputTo; // standard output's file, for "-"
+    } rows[] = {{"--sheet-pdf", wing, ""},
+                {"--sheet-pdf", "-", wing},
+                {"--export-svg", folder / "link.txt", ""},
+                {"--tiles-pdf", folder / "hard.txt", ""},
+                {"--export-dxf", folder / "wing.stab", ""},
+                {"--preview-svg", folder / "./wing.ribs", ""}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.option) + " " + row.output);
+        ChildStreams streams;
+        streams.appendOutputTo = row.appendOutputTo;
+        const ChildRun run =
+            runChild(kProgram, {row.option, row.output, "--lang", "English", wing}, streams);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_NE(run.err.find("; nothing written"), std::string::npos) << run.err;
+        EXPECT_EQ(readBytes(wing), kTwoPanelWingFile);
+        EXPECT_EQ(readBytes(folder / "wing.stab"), "[Stability]\r\nHasTail=0\r\n");
+        EXPECT_EQ(folder.names(),
+                  (std::vector<std::string>{"hard.txt", "link.txt", "wing.stab", "wing.txt"}));
+    }
+}
+
+// Without a display the window says so in one line, not in Qt's lines and an abort.
+TEST_F(StandardStreams, TheWindowWithoutADisplaySaysSoInOneLine) {
+    const EnvironmentScope noDisplay("DISPLAY", nullptr);
+    const EnvironmentScope noWayland("WAYLAND_DISPLAY", nullptr);
+    const EnvironmentScope defaultPlatform("QT_QPA_PLATFORM", nullptr);
+    const ChildRun run = wingsheet({wing});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.starts_with("wingsheet: cannot open the window (")) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
 }
 
 } // namespace

@@ -31,82 +31,122 @@ StabilityReport stabilityOf(const Wing& wing, const StabilityFields& fields) {
 
 constexpr double kHandTolerance = 5e-4; // the hand work keeps six significant digits
 
-// Rectangular wing 200/200/500/0 at 30 %, rectangular tail 100/100/200/0, D = 600, η = 0.90, 10 %.
-// Wing: cw = 200, meanChordX = 0, so xw = 0 + 0.25·200 = 50. Sw = 2·500·200 = 200 000 mm²,
-//   A = 1000² / 200 000 = 5, tan Λ = ((0 + 100) − 100) / 500 = 0.
-//   aw = 2π·5 / (2 + √(4 + (5/0.95)²)) = 31.4159 / (2 + √31.7008) = 31.4159 / 7.63035 = 4.11723.
-//   e = 2·4.11723 / (π·5) = 0.524222.
-// Tail: ct = 100, meanChordX = 0, xt = 600 + 0 + 25 = 625, l = 625 − 50 = 575.
-//   St = 2·200·100 = 40 000 mm² = 4 dm², At = 400² / 40 000 = 4.
-//   at = 2π·4 / (2 + √(4 + (4/0.95)²)) = 25.1327 / (2 + √21.7285) = 25.1327 / 6.66139 = 3.77290.
-// V = 40 000·575 / (200 000·200) = 0.575.
-// xn = 50 + 200·0.90·0.575·(3.77290 / 4.11723)·(1 − 0.524222) = 50 + 103.5·0.916367·0.475778
-//    = 50 + 45.1247 = 95.1247; pn = 95.1247 / 200·100 = 47.5623.
-// xb = 95.1247 − 0.10·200 = 75.1247, pb = 37.5623; the margin at 30 % is 17.5623.
-TEST(CalculateStability, RectangularWingAndTail) {
-    const StabilityReport report =
-        stabilityOf(calculated(kRectangularWing, "30"), rectangularTail());
-    ASSERT_EQ(report.outcome, StabilityOutcome::Ok);
-    const StabilityResults& r = report.results;
-    EXPECT_TRUE(r.hasTail);
-    EXPECT_DOUBLE_EQ(r.tail.area, 4);
-    EXPECT_DOUBLE_EQ(r.tail.meanChord, 100);
-    EXPECT_DOUBLE_EQ(r.tail.meanChordX, 0);
-    EXPECT_DOUBLE_EQ(r.tail.aspectRatio, 4);
-    EXPECT_DOUBLE_EQ(r.tailArm, 575);
-    EXPECT_DOUBLE_EQ(r.tailVolume, 0.575);
-    EXPECT_NEAR(r.liftSlopeWing, 4.11723, kHandTolerance);
-    EXPECT_NEAR(r.liftSlopeTail, 3.77290, kHandTolerance);
-    EXPECT_NEAR(r.downwashGradient, 0.524222, kHandTolerance);
-    EXPECT_DOUBLE_EQ(r.efficiency, 0.90);
-    EXPECT_NEAR(r.neutralPoint, 95.1247, kHandTolerance);
-    EXPECT_NEAR(r.neutralPointPercent, 47.5623, kHandTolerance);
-    EXPECT_DOUBLE_EQ(r.margin, 10);
-    EXPECT_NEAR(r.balanceForMargin, 75.1247, kHandTolerance);
-    EXPECT_NEAR(r.balanceForMarginPercent, 37.5623, kHandTolerance);
-    EXPECT_NEAR(r.marginAtBalance, 17.5623, kHandTolerance);
-}
+// What the tail brings and where the points lie, each as worked by hand.
+struct TailTerms {
+    double arm, volume, liftSlopeWing, liftSlopeTail, downwashGradient, efficiency;
+};
+struct Places {
+    double neutralPoint, neutralPointPercent, balanceForMargin, balanceForMarginPercent;
+    double marginAtBalance;
+};
 
-// Tapered swept wing 250/150/1000/150 at 28 %, tail 120/80/300/40, D = 800, η = 0.95, 8 %.
-// Wing: λ = 0.6, cw = (0.36 + 0.6 + 1)·250·2/3 / 1.6 = 204.167; its station
-//   (250 − 204.167)·1000 / 100 = 458.333 times the slope 150/1000 gives meanChordX = 68.75,
-//   so xw = 68.75 + 51.0417 = 119.792. Sw = 2·1000·200 = 400 000 mm², A = 2000² / 400 000 = 10,
-//   tan Λ = ((150 + 75) − 125) / 1000 = 0.1.
-//   aw = 2π·10 / (2 + √(4 + (10/0.95)²·1.01)) = 62.8319 / (2 + √115.911) = 62.8319 / 12.7662
-//      = 4.92173; e = 2·4.92173 / (π·10) = 0.313327.
-// Tail: λ = 2/3, ct = (4/9 + 2/3 + 1)·120·2/3 / (5/3) = 101.333; station (120 − 101.333)·300 / 40
-//   = 140 times the slope 40/300 gives meanChordX = 18.6667; xt = 800 + 18.6667 + 25.3333 = 844,
-//   l = 844 − 119.792 = 724.208. St = 2·300·100 = 60 000 mm² = 6 dm², At = 600² / 60 000 = 6,
-//   tan Λt = ((40 + 40) − 60) / 300 = 0.0666667.
-//   at = 2π·6 / (2 + √(4 + (6/0.95)²·1.00444)) = 37.6991 / (2 + √44.0665) = 37.6991 / 8.63826
-//      = 4.36420.
-// V = 60 000·724.208 / (400 000·204.167) = 0.532071.
-// xn = 119.792 + 204.167·0.95·0.532071·(4.36420 / 4.92173)·(1 − 0.313327)
-//    = 119.792 + 103.200·0.886720·0.686673 = 119.792 + 62.8370 = 182.629.
-// pn = (182.629 − 68.75) / 204.167·100 = 55.7773; xb = 182.629 − 0.08·204.167 = 166.295,
-// pb = 47.7773; the margin at 28 % is 27.7773.
-TEST(CalculateStability, TaperedSweptWingAndTail) {
-    const Wing wing = calculated({{"250", "150", "1000", "150"}}, "28");
-    const StabilityReport report =
-        stabilityOf(wing, typedTail({{"120", "80", "300", "40"}}, "800", "0,95", "8"));
-    ASSERT_EQ(report.outcome, StabilityOutcome::Ok);
-    const StabilityResults& r = report.results;
-    EXPECT_NEAR(halfChordSweepTangent(wing.planform, wing.results), 0.1, 1e-12);
-    EXPECT_DOUBLE_EQ(r.tail.area, 6);
-    EXPECT_NEAR(r.tail.meanChord, 101.333, kHandTolerance);
-    EXPECT_NEAR(r.tail.meanChordX, 18.6667, kHandTolerance);
-    EXPECT_DOUBLE_EQ(r.tail.aspectRatio, 6);
-    EXPECT_NEAR(r.tailArm, 724.208, kHandTolerance);
-    EXPECT_NEAR(r.tailVolume, 0.532071, kHandTolerance);
-    EXPECT_NEAR(r.liftSlopeWing, 4.92173, kHandTolerance);
-    EXPECT_NEAR(r.liftSlopeTail, 4.36420, kHandTolerance);
-    EXPECT_NEAR(r.downwashGradient, 0.313327, kHandTolerance);
-    EXPECT_DOUBLE_EQ(r.efficiency, 0.95);
-    EXPECT_NEAR(r.neutralPoint, 182.629, kHandTolerance);
-    EXPECT_NEAR(r.neutralPointPercent, 55.7773, kHandTolerance);
-    EXPECT_NEAR(r.balanceForMargin, 166.295, kHandTolerance);
-    EXPECT_NEAR(r.balanceForMarginPercent, 47.7773, kHandTolerance);
-    EXPECT_NEAR(r.marginAtBalance, 27.7773, kHandTolerance);
+struct Worked {
+    const char* name;
+    std::vector<TypedPanel> wing;
+    const char* balance;
+    StabilityFields tail;
+    TailResults tailResults;
+    TailTerms terms;
+    Places places;
+};
+
+// The neutral point is the lift-weighted mean of the aerodynamic centres, xn = (aw·xw + k·xt) /
+// (aw + k) with the tail's weight k = η·at·(St/Sw)·(1 − e).
+const Worked kWorked[] = {
+    // Rectangular wing 200/200/500/0 at 30 %, rectangular tail 100/100/200/0, D = 600, η = 0.90,
+    // 10 %. Wing: cw = 200, meanChordX = 0, so xw = 0 + 0.25·200 = 50. Sw = 2·500·200 = 200 000
+    //   mm², A = 1000² / 200 000 = 5, tan Λ = ((0 + 100) − 100) / 500 = 0.
+    //   aw = 2π·5 / (2 + √(4 + (5/0.95)²)) = 31.4159 / 7.63035 = 4.11723, e = 0.524222.
+    // Tail: ct = 100, meanChordX = 0, xt = 600 + 0 + 25 = 625, l = 625 − 50 = 575.
+    //   St = 2·200·100 = 40 000 mm² = 4 dm², At = 400² / 40 000 = 4.
+    //   at = 2π·4 / (2 + √(4 + (4/0.95)²)) = 25.1327 / 6.66139 = 3.77290.
+    // V = 40 000·575 / (200 000·200) = 0.575; k = 0.90·3.77290·0.2·0.475778 = 0.323111.
+    // xn = (4.11723·50 + 0.323111·625) / 4.44034 = (205.862 + 201.944) / 4.44034 = 91.8411,
+    // pn = 91.8411 / 200·100 = 45.9205; xb = 91.8411 − 0.10·200 = 71.8411, pb = 35.9205; the
+    // margin at 30 % is 15.9205.
+    {"rectangular wing and tail",
+     kRectangularWing,
+     "30",
+     rectangularTail(),
+     {4, 100, 0, 4},
+     {575, 0.575, 4.11723, 3.77290, 0.524222, 0.90},
+     {91.8411, 45.9205, 71.8411, 35.9205, 15.9205}},
+    // Tapered swept wing 250/150/1000/150 at 28 %, tail 120/80/300/40, D = 800, η = 0.95, 8 %.
+    // Wing: λ = 0.6, cw = (0.36 + 0.6 + 1)·250·2/3 / 1.6 = 204.167; its station
+    //   (250 − 204.167)·1000 / 100 = 458.333 times the slope 150/1000 gives meanChordX = 68.75,
+    //   so xw = 68.75 + 51.0417 = 119.792. Sw = 2·1000·200 = 400 000 mm², A = 2000² / 400 000 =
+    //   10, tan Λ = ((150 + 75) − 125) / 1000 = 0.1.
+    //   aw = 2π·10 / (2 + √(4 + (10/0.95)²·1.01)) = 62.8319 / (2 + √115.911) = 62.8319 / 12.7662
+    //      = 4.92173; e = 2·4.92173 / (π·10) = 0.313327.
+    // Tail: λ = 2/3, ct = (4/9 + 2/3 + 1)·120·2/3 / (5/3) = 101.333; station (120 − 101.333)·300 /
+    //   40 = 140 times the slope 40/300 gives meanChordX = 18.6667; xt = 800 + 18.6667 + 25.3333
+    //   = 844, l = 844 − 119.792 = 724.208. St = 2·300·100 = 60 000 mm² = 6 dm², At = 600² /
+    //   60 000 = 6, tan Λt = ((40 + 40) − 60) / 300 = 0.0666667.
+    //   at = 2π·6 / (2 + √(4 + (6/0.95)²·1.00444)) = 37.6991 / (2 + √44.0665) = 37.6991 / 8.63826
+    //      = 4.36420.
+    // V = 60 000·724.208 / (400 000·204.167) = 0.532071; k = 0.95·4.36420·0.15·0.686673 = 0.427041.
+    // xn = (4.92173·119.792 + 0.427041·844) / 5.34877 = (589.582 + 360.423) / 5.34877 = 177.612,
+    // pn = (177.612 − 68.75) / 204.167·100 = 53.3201; xb = 177.612 − 0.08·204.167 = 161.278,
+    // pb = 45.3201; the margin at 28 % is 25.3201.
+    {"tapered swept wing and tail",
+     {{"250", "150", "1000", "150"}},
+     "28",
+     typedTail({{"120", "80", "300", "40"}}, "800", "0,95", "8"),
+     {6, 101.333, 18.6667, 6},
+     {724.208, 0.532071, 4.92173, 4.36420, 0.313327, 0.95},
+     {177.612, 53.3201, 161.278, 45.3201, 25.3201}},
+    // Two-panel wing 260/220/400/30, 220/120/600/160 at 32 %; two-panel tail 140/110/150/15,
+    // 110/60/200/75, D = 900, η = 0.60, 8 %. Each panel: c̄ = 2/3·cr·(1 + λ + λ²)/(1 + λ), its
+    // station y = (cr − c̄)·L / (cr − ct), its leading edge x = previous sweep + y·slope.
+    // Wing: panel 1 λ = 0.846154, c̄ = 240.556, y = 194.444, x = 14.5833, S = 96 000 mm²;
+    //   panel 2 λ = 0.545455, c̄ = 174.902, y = 270.588, x = 30 + 270.588·130/600 = 88.6275,
+    //   S = 102 000 mm². By area: cw = 206.734, meanChordX = 52.7273, xw = 104.411.
+    //   Sw = 396 000 mm², A = 2000² / 396 000 = 10.1010; the half-chord line runs from panel 1's
+    //   root: tan Λ = ((160 + 60) − 130) / 1000 = 0.09 (panel 2's root chord would give 0.11).
+    //   aw = 63.4665 / (2 + √(4 + 113.969)) = 63.4665 / 12.8613 = 4.93467; e = 0.311009.
+    // Tail: panel 1 λ = 0.785714, c̄ = 125.6, y = 72, x = 7.2, S = 18 750 mm²; panel 2
+    //   λ = 0.545455, c̄ = 87.4510, y = 90.1961, x = 15 + 90.1961·60/200 = 42.0588, S = 17 000.
+    //   By area: ct = 107.459, meanChordX = 23.7762; St = 71 500 mm² = 7.15 dm², At = 700² /
+    //   71 500 = 6.85315, tan Λt = ((75 + 30) − 70) / 350 = 0.1 (not 0.142857 from panel 2).
+    //   at = 43.0596 / (2 + √(4 + 52.5599)) = 43.0596 / 9.52063 = 4.52277.
+    // xt = 900 + 23.7762 + 26.8648 = 950.641, l = 846.230; V = 71 500·846.230 / (396 000·206.734)
+    // = 0.739073; k = 0.60·4.52277·0.180556·0.688991 = 0.337582.
+    // xn = (4.93467·104.411 + 0.337582·950.641) / 5.27225 = (515.233 + 320.920) / 5.27225
+    // = 158.595, pn = (158.595 − 52.7273) / 206.734·100 = 51.2096; xb = 158.595 − 16.5387
+    // = 142.056, pb = 43.2096; the margin at 32 % is 19.2096.
+    {"two-panel wing and tail",
+     {{"260", "220", "400", "30"}, {"220", "120", "600", "160"}},
+     "32",
+     typedTail({{"140", "110", "150", "15"}, {"110", "60", "200", "75"}}, "900", "0.6", "8"),
+     {7.15, 107.459, 23.7762, 6.85315},
+     {846.230, 0.739073, 4.93467, 4.52277, 0.311009, 0.60},
+     {158.595, 51.2096, 142.056, 43.2096, 19.2096}},
+};
+
+TEST(CalculateStability, WorkedWingsAndTails) {
+    for (const Worked& c : kWorked) {
+        SCOPED_TRACE(c.name);
+        const StabilityReport report = stabilityOf(calculated(c.wing, c.balance), c.tail);
+        EXPECT_EQ(report.outcome, StabilityOutcome::Ok);
+        const StabilityResults& r = report.results;
+        EXPECT_TRUE(r.hasTail);
+        EXPECT_FALSE(r.tailInsideWingChord);
+        EXPECT_NEAR(r.tail.area, c.tailResults.area, kHandTolerance);
+        EXPECT_NEAR(r.tail.meanChord, c.tailResults.meanChord, kHandTolerance);
+        EXPECT_NEAR(r.tail.meanChordX, c.tailResults.meanChordX, kHandTolerance);
+        EXPECT_NEAR(r.tail.aspectRatio, c.tailResults.aspectRatio, kHandTolerance);
+        EXPECT_NEAR(r.tailArm, c.terms.arm, kHandTolerance);
+        EXPECT_NEAR(r.tailVolume, c.terms.volume, kHandTolerance);
+        EXPECT_NEAR(r.liftSlopeWing, c.terms.liftSlopeWing, kHandTolerance);
+        EXPECT_NEAR(r.liftSlopeTail, c.terms.liftSlopeTail, kHandTolerance);
+        EXPECT_NEAR(r.downwashGradient, c.terms.downwashGradient, kHandTolerance);
+        EXPECT_DOUBLE_EQ(r.efficiency, c.terms.efficiency);
+        EXPECT_NEAR(r.neutralPoint, c.places.neutralPoint, kHandTolerance);
+        EXPECT_NEAR(r.neutralPointPercent, c.places.neutralPointPercent, kHandTolerance);
+        EXPECT_NEAR(r.balanceForMargin, c.places.balanceForMargin, kHandTolerance);
+        EXPECT_NEAR(r.balanceForMarginPercent, c.places.balanceForMarginPercent, kHandTolerance);
+        EXPECT_NEAR(r.marginAtBalance, c.places.marginAtBalance, kHandTolerance);
+    }
 }
 
 // The same tapered wing without a tail, at 20 %, 10 % margin: xn = xw = 68.75 + 51.0417
@@ -225,6 +265,14 @@ const Refused kRefusals[] = {
     {"margin empty without a tail", flyingWing(""), StabilityOutcome::MarginError},
     {"distance too large to calculate",
      changed([](StabilityFields& f) { f.distance = std::string(400, '9'); }),
+     StabilityOutcome::DistanceTooLarge},
+    {"distance beyond the limit of the wing's values",
+     changed([](StabilityFields& f) { f.distance = "1" + std::string(151, '0'); }),
+     StabilityOutcome::DistanceTooLarge},
+    {"tail so large its volume overflows", changed([](StabilityFields& f) {
+         f.tail.rootChord[0] = f.tail.tipChord[0] = f.tail.panelLength[0] =
+             "1" + std::string(150, '0');
+     }),
      StabilityOutcome::ArithmeticFailure},
 };
 
@@ -256,12 +304,19 @@ TEST(CalculateStability, AcceptsTheLimitsAndIgnoresTheTailOfAFlyingWing) {
     noTail.distance = "0";
     noTail.efficiency = "7";
     EXPECT_EQ(stabilityOf(wing, noTail).outcome, StabilityOutcome::Ok);
+    // The tail's root leading edge against the wing's root trailing edge, 200 mm back.
+    for (const auto& [distance, inside] :
+         {std::pair{"150", true}, {"199.9", true}, {"200", false}}) {
+        StabilityFields fields = rectangularTail();
+        fields.distance = distance;
+        EXPECT_EQ(stabilityOf(wing, fields).results.tailInsideWingChord, inside) << distance;
+    }
 }
 
-TEST(StabilityFields, DefaultsAreAFlyingWingOnTheFuselageAtTenPercent) {
+TEST(StabilityFields, DefaultsAreAFlyingWingInTheWakeAtTenPercent) {
     const StabilityFields fields = defaultStabilityFields(",");
     EXPECT_FALSE(fields.hasTail);
-    EXPECT_EQ(fields.efficiency, "0,90");
+    EXPECT_EQ(fields.efficiency, "0,60");
     EXPECT_EQ(fields.margin, "10");
     EXPECT_EQ(fields.distance, "");
     EXPECT_EQ(fields.tail, WingFields{});

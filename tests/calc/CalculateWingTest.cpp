@@ -120,6 +120,7 @@ struct Failure {
     const char* name;
     WingFields fields;
     CalcReport report;
+    double massOfTheLastRun = 0; // the session calculates into the same planform each time
 };
 
 const std::string kTiny = "0." + std::string(199, '0') + "1"; // 1e-200: its square is 0
@@ -176,10 +177,15 @@ TEST(CalculateWing, ArithmeticFailuresStopAtTheirStep) {
         {"overflowing mass",
          typedWing({{"200", "200", "500", "0"}}, "30", kHuge.c_str()),
          {ValueTooLarge, ArithmeticStep::WingLoading, {WingInput::Mass, 0}}},
+        {"a huge mass is not named when the area failed before it was read",
+         typedWing({{kTiny.c_str(), kTiny.c_str(), kTiny.c_str(), "0"}}, "30", kHuge.c_str()),
+         {ArithmeticFailure, ArithmeticStep::Totals},
+         1e300},
     };
     for (const auto& failure : failures) {
         SCOPED_TRACE(failure.name);
         WingPlanform planform;
+        planform.massGrams = failure.massOfTheLastRun;
         WingResults results;
         const CalcReport report = calculateWing(failure.fields, ".", planform, results);
         EXPECT_EQ(report.outcome, failure.report.outcome);

@@ -55,11 +55,16 @@ TEST(ParseNumber, HugeAndTinyNumbersDoNotThrowOrWrap) {
     EXPECT_TRUE(std::isinf(parseNumber("-" + hugeDigits, ".")));
     EXPECT_LT(parseNumber("-" + hugeDigits, "."), 0);
     EXPECT_EQ(parseNumber("0." + std::string(400, '0') + "1", "."), 0.0);
+    EXPECT_EQ(parseNumber("-0." + std::string(400, '0') + "1", "."), 0.0);
     EXPECT_EQ(parseNumber("1e308", "."), 1.0); // the exponent letter ends the scan
 }
 
 // Short numbers take a fast path of their own; it must round exactly as the C library does.
 TEST(ParseNumber, ShortNumbersRoundLikeTheCLibrary) {
+    // At its edge: 15 digits take the short path; these 16 would be rounded twice there.
+    for (const char* text :
+         {"999999999999999", "-9099928289208.907", "9099928289208.907", ".1234567890123456"})
+        EXPECT_EQ(parseNumber(text, "."), std::strtod(text, nullptr)) << text;
     std::mt19937_64 random(2024);
     for (int i = 0; i < 20000; ++i) {
         const int digits = 1 + static_cast<int>(random() % 15);

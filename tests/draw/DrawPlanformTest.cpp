@@ -10,20 +10,27 @@ namespace {
 struct ScaleCase {
     const char* name;
     PanelInput panel;
-    std::int16_t expectedScale;
+    std::int16_t expectedScale; // whole twips per mm, 0 when drawn at an exact fraction
+    double drawnScale;
 };
 
 const ScaleCase kScaleCases[] = {
-    {"worked_wing_limited_by_span", {250, 150, 1000, 50}, 7},
-    {"root_280_rounds_7_5_up_to_8", {280, 150, 500, 50}, 8},
-    {"root_840_rounds_2_5_down_to_2", {840, 150, 500, 50}, 2},
-    {"root_4200_rounds_0_5_down_to_0", {4200, 100, 1000, 0}, 0},
-    {"root_2800_rounds_0_75_up_to_1", {2800, 100, 1000, 0}, 1},
-    {"tip_extent_beyond_root_is_floored", {200, 200, 500, 80}, 7},
-    {"tip_extent_equal_to_root_is_floored", {280, 200, 500, 80}, 7},
-    {"forward_sweep_uses_2300", {200, 100, 500, -50}, 9},
-    {"forward_sweep_beyond_2300_gives_0", {2000, 100, 500, -400}, 0},
-    {"half_span_beyond_7800_gives_0", {250, 150, 8000, 50}, 0},
+    {"worked_wing_limited_by_span", {250, 150, 1000, 50}, 7, 7},
+    {"root_280_rounds_7_5_up_to_8", {280, 150, 500, 50}, 8, 8},
+    {"root_840_rounds_2_5_down_to_2", {840, 150, 500, 50}, 2, 2},
+    {"root_4200_rounds_0_5_down_to_0_so_is_drawn_at_0_5", {4200, 100, 1000, 0}, 0, 0.5},
+    {"root_2800_rounds_0_75_up_to_1", {2800, 100, 1000, 0}, 1, 1},
+    {"tip_extent_beyond_root_is_floored", {200, 200, 500, 80}, 7, 7},
+    {"tip_extent_equal_to_root_is_floored", {280, 200, 500, 80}, 7, 7},
+    {"forward_sweep_uses_2300", {200, 100, 500, -50}, 9, 9},
+    {"forward_sweep_beyond_2300_is_drawn_at_its_fraction",
+     {2000, 100, 500, -400},
+     0,
+     2300.0 / 2400},
+    {"half_span_beyond_7800_is_drawn_at_its_fraction", {250, 150, 8000, 50}, 0, 7800.0 / 8000},
+    {"half_span_0_1_mm_beyond_16_bits_leaves_the_chord_to_decide", {250, 150, 0.1, 50}, 8, 8},
+    {"tip_extent_0_01_mm_beyond_16_bits_leaves_the_root_to_decide", {250, 0.01, 1000, 0}, 7, 7},
+    {"both_beyond_16_bits_drawn_at_the_smaller_quotient", {0.05, 0.05, 0.2, 0}, 0, 39000},
 };
 
 TEST(PreviewScale, IsTheSmallerOfTheTwoLimits) {
@@ -34,6 +41,7 @@ TEST(PreviewScale, IsTheSmallerOfTheTwoLimits) {
         const PreviewOutcome outcome = drawPreview(wing.planform, wing.results, canvas);
         EXPECT_TRUE(outcome.drawn);
         EXPECT_EQ(outcome.drawScale, row.expectedScale);
+        EXPECT_DOUBLE_EQ(outcome.scale, row.drawnScale);
         EXPECT_EQ(canvas.lines().size(), 4u + 5u);
     }
 }
@@ -89,23 +97,19 @@ TEST(PreviewMarks, WorkedWingMarksInOrderThenSolidAgain) {
     EXPECT_EQ(canvas.lineStyle(), LineStyle::Solid);
 }
 
-// At scale 0 every outline collapses to the centre while the fixed-length marks remain.
-TEST(PreviewMarks, ScaleZeroCollapsesTheOutlineButKeepsTheMarks) {
-    for (const TestWing& wing : {makeWing({{4200, 100, 1000, 0}}, 460, 85, 200),
-                                 makeWing({{250, 150, 8000, 50}}, 460, 85, 200)}) {
-        RecordingCanvas canvas;
-        const PreviewOutcome outcome = drawPreview(wing.planform, wing.results, canvas);
-        EXPECT_EQ(outcome.drawScale, 0);
-        const CanvasPoint centre{4025, 1120};
-        const std::vector<RecordedLine> expected{
-            {centre, centre, kBlack, LineStyle::Solid}, {centre, centre, kBlack, LineStyle::Solid},
-            {centre, centre, kBlack, LineStyle::Solid}, {centre, centre, kBlack, LineStyle::Solid},
-            mark({3825, 1120}, {4225, 1120}, kBlue),    mark(centre, centre, kRed),
-            mark({4025, 820}, {4025, 1100}, kRed),      mark({4025, 1140}, {4025, 1520}, kRed),
-            mark({4075, 1120}, {4125, 1120}, kBlue),
-        };
-        EXPECT_EQ(canvas.lines(), expected);
-    }
+// A 10 m half-span gives no whole scale: it is drawn at 0.78 twips per mm, centred in the field,
+// where the whole-number rule collapsed every outline to one point.
+TEST(PreviewOutline, AWingTooLargeForWholeTwipsIsDrawnAtItsFraction) {
+    const TestWing wing = makeWing({{250, 150, 10000, 50}}, 4600, 85, 200);
+    RecordingCanvas canvas;
+    const PreviewOutcome outcome = drawPreview(wing.planform, wing.results, canvas);
+    EXPECT_EQ(outcome.drawScale, 0);
+    ASSERT_DOUBLE_EQ(outcome.scale, 0.78);
+    // x from (7900 - 7800) / 2 + 75 = 125 to 7925; the 250 mm root is 195 twips, centred.
+    const std::vector<RecordedLine> expected =
+        outline({{{{125, 1217.5f}, {125, 1022.5f}, {7925, 1061.5f}, {7925, 1178.5f}}}});
+    ASSERT_EQ(canvas.lines().size(), expected.size() + 5);
+    expectLinesNear({canvas.lines().begin(), canvas.lines().begin() + 4}, expected);
 }
 
 struct SkipCase {
@@ -114,10 +118,8 @@ struct SkipCase {
 };
 
 const SkipCase kSkipCases[] = {
-    {"half_span_0_1_mm_overflows_16_bits", makeWing({{250, 150, 0.1, 50}})},
     {"half_span_zero", makeWing({{250, 150, 100, 50}, {150, 100, -100, 60}})},
     {"half_span_nan", changed(workedWing(), [](TestWing& w) { w.results.tipStation[0] = kNaN; })},
-    {"tip_extent_0_01_mm_overflows_before_the_root_replaces_it", makeWing({{250, 0.01, 1000, 0}})},
     {"tip_extent_zero", makeWing({{250, -50, 1000, 50}})},
     {"forward_extent_zero", makeWing({{-50, 100, 1000, -50}})},
     {"last_panel_below_0", changed(workedWing(), [](TestWing& w) { w.planform.lastPanel = -1; })},

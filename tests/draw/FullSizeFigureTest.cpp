@@ -51,26 +51,43 @@ TEST(FullSizeFigure, PanelsAreClosedPolygonsInMillimetres) {
     }
 }
 
-// Results of the worked wing as TestWings gives them: station 460, balance 85, mean chord 200.
-TEST(FullSizeFigure, CarriesTheSheetsMarksAtFullSize) {
-    const TestWing wing = workedWing();
-    const auto figure = buildFullSizeFigure(wing.planform, wing.results, {});
-    ASSERT_TRUE(figure);
+// Results of the worked wing as TestWings gives them: station 460, balance 85, mean chord 200,
+// here with its leading edge 23 mm behind the root's (the leading edge's sweep at 460 mm).
+TEST(FullSizeFigure, CarriesTheSheetsMarksAndTheMeanChordsEndsAtFullSize) {
+    const TestWing wing = changed(workedWing(), [](TestWing& w) { w.results.meanChordX[0] = 23; });
     const struct {
-        MmSegment segment;
-        FigureLayer layer;
-    } expected[] = {
-        {{{450, 85}, {470, 85}}, FigureLayer::Balance},
-        {{{460, -15}, {460, 285}}, FigureLayer::MeanChord},
-        {{{0, -30}, {0, -2}}, FigureLayer::Axis},
-        {{{0, 252}, {0, 290}}, FigureLayer::Axis},
-        {{{2, 0}, {465, 0}}, FigureLayer::Balance},
+        const char* name;
+        std::optional<FigureStability> stability;
+        std::vector<FigureLine> extra;
+    } rows[] = {
+        {"without_stability_data", std::nullopt, {}},
+        {"with_neutral_point_95_and_balance_75",
+         FigureStability{95, 75},
+         {{{{445, 95}, {475, 95}}, FigureLayer::NeutralPoint, LineStyle::Solid},
+          {{{448, 75}, {472, 75}}, FigureLayer::MarginBalance, LineStyle::Solid}}},
     };
-    ASSERT_EQ(figure->marks.size(), std::size(expected));
-    for (std::size_t i = 0; i < std::size(expected); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(figure->marks[i].segment, expected[i].segment);
-        EXPECT_EQ(figure->marks[i].layer, expected[i].layer);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto figure =
+            buildFullSizeFigure(wing.planform, wing.results, {false, {}, row.stability});
+        ASSERT_TRUE(figure);
+        std::vector<FigureLine> expected{
+            {{{450, 85}, {470, 85}}, FigureLayer::Balance},
+            {{{460, -15}, {460, 285}}, FigureLayer::MeanChord},
+            {{{0, -30}, {0, -2}}, FigureLayer::Axis},
+            {{{0, 252}, {0, 290}}, FigureLayer::Axis},
+            {{{2, 0}, {465, 0}}, FigureLayer::Balance},
+            {{{454, 23}, {466, 23}}, FigureLayer::MeanChord, LineStyle::Solid},
+            {{{454, 223}, {466, 223}}, FigureLayer::MeanChord, LineStyle::Solid},
+        };
+        expected.insert(expected.end(), row.extra.begin(), row.extra.end());
+        ASSERT_EQ(figure->marks.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(figure->marks[i].segment, expected[i].segment);
+            EXPECT_EQ(figure->marks[i].layer, expected[i].layer);
+            EXPECT_EQ(figure->marks[i].style, expected[i].style);
+        }
     }
 }
 
@@ -93,11 +110,47 @@ TEST(FullSizeFigure, BothHalvesMirrorExactlyAboutTheRootAxis) {
         }
     }
     // Every mark but the root axis has its mirror image; the axis lies on the mirror line.
-    EXPECT_EQ(both->marks.size(), half->marks.size() + 3);
+    EXPECT_EQ(both->marks.size(), 2 * half->marks.size() - 2);
     for (std::size_t i = half->marks.size(); i < both->marks.size(); ++i)
         EXPECT_NE(both->marks[i].layer, FigureLayer::Axis);
     EXPECT_EQ(outlineBounds(*both).left, -700);
     EXPECT_EQ(outlineBounds(*both).right, 700);
+}
+
+struct OuterCase {
+    const char* name;
+    TestWing wing;
+    bool bothHalves;
+    Corners outer;
+};
+
+const OuterCase kOuterCases[] = {
+    {"one_panel_is_its_own_outline",
+     makeWing({{250, 150, 1000, 50}}),
+     false,
+     {{0, 0}, {1000, 50}, {1000, 200}, {0, 250}}},
+    {"chained_panels_lose_their_inner_chords",
+     makeWing({{300, 280, 200, 10}, {280, 250, 300, 30}, {250, 200, 250, 60}}),
+     false,
+     {{0, 0}, {200, 10}, {500, 30}, {750, 60}, {750, 260}, {500, 280}, {200, 290}, {0, 300}}},
+    {"an_unchained_root_chord_steps_along_the_joint",
+     makeWing({{200, 150, 300, 20}, {100, 80, 200, 60}}),
+     false,
+     {{0, 0}, {300, 20}, {300, 70}, {500, 60}, {500, 140}, {300, 170}, {0, 200}}},
+    {"both_halves_go_round_without_the_root_chord",
+     makeWing({{250, 150, 1000, 50}}),
+     true,
+     {{0, 0}, {1000, 50}, {1000, 200}, {0, 250}, {-1000, 200}, {-1000, 50}}},
+};
+
+TEST(FullSizeFigure, OuterOutlineGoesRoundAllPanelsOnce) {
+    for (const OuterCase& row : kOuterCases) {
+        SCOPED_TRACE(row.name);
+        const auto figure =
+            buildFullSizeFigure(row.wing.planform, row.wing.results, {row.bothHalves, {}});
+        ASSERT_TRUE(figure);
+        EXPECT_EQ(outerOutline(*figure), row.outer);
+    }
 }
 
 TEST(FullSizeFigure, TextBlockStartsBelowEverythingElse) {
@@ -121,10 +174,14 @@ TEST(FullSizeFigure, TextBlockStartsBelowEverythingElse) {
     EXPECT_EQ(both->texts.at(0).baselineLeft, figure->texts[0].baselineLeft);
 }
 
-TEST(FullSizeFigure, EstimatesTextByCharactersNotBytes) {
-    const FigureText ascii{{0, 0}, "dm2"};
-    const FigureText accented{{0, 0}, "dm\u00b2"};
-    EXPECT_DOUBLE_EQ(estimatedTextBox(ascii).width(), estimatedTextBox(accented).width());
+TEST(FullSizeFigure, EstimatesTextByCharactersNotBytesUntilAFontMeasuresIt) {
+    const TestWing wing = workedWing();
+    auto figure = buildFullSizeFigure(wing.planform, wing.results, {false, {"dm2", "dm\u00b2"}});
+    ASSERT_TRUE(figure);
+    EXPECT_DOUBLE_EQ(textBox(figure->texts[0]).width(), textBox(figure->texts[1]).width());
+    measureTexts(*figure, [](const std::string& utf8) { return utf8 == "dm2" ? 7.5 : 8.0; });
+    EXPECT_DOUBLE_EQ(textBox(figure->texts[0]).width(), 7.5);
+    EXPECT_DOUBLE_EQ(figureBounds(*figure).right, 1000); // the text no longer reaches the tip
 }
 
 TEST(FullSizeFigure, RefusesWhatIsNoModelAircraft) {
@@ -137,6 +194,7 @@ TEST(FullSizeFigure, RefusesWhatIsNoModelAircraft) {
         {"root_chord_beyond_a_kilometre", makeWing({{2e6, 150, 1000, 50}})},
         {"infinite_length", makeWing({{250, 150, std::numeric_limits<double>::infinity(), 50}})},
         {"mean_chord_not_a_number", makeWing({{250, 150, 1000, 50}}, 460, 85, kNaN)},
+        {"tip_a_kilometre_ahead_of_the_root", makeWing({{250, 150, 1000, -2e6}})},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

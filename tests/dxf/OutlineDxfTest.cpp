@@ -45,7 +45,7 @@ TEST(OutlineDxf, IsPairsOfCodesAndValuesEndingInEof) {
     EXPECT_EQ(groups.back().value, "EOF");
     const auto closedPolylines = std::ranges::count_if(
         groups, [](const Group& g) { return g.code == 0 && g.value == "LWPOLYLINE"; });
-    EXPECT_EQ(closedPolylines, 1);
+    EXPECT_EQ(closedPolylines, 2); // the panel, and the one around all panels on OUTER
 }
 
 // Shortest exact decimals with a point, never an exponent or -0.
@@ -79,15 +79,18 @@ TEST(OutlineDxf, DeclaresMillimetresAndEveryLayerWithItsColour) {
     EXPECT_EQ(after("$ACADVER").value, "AC1015");
     EXPECT_EQ(after("$INSUNITS").value, "4");
     EXPECT_EQ(after("$MEASUREMENT").value, "1");
-    for (const LayerStyle& style : kLayerStyles) {
-        SCOPED_TRACE(style.name);
+    std::vector<std::pair<std::string_view, int>> layers{{"OUTER", 4}};
+    for (const LayerStyle& style : layersOf(oddFigure()))
+        layers.emplace_back(style.name, style.aciColour);
+    for (const auto& [layer, aciColour] : layers) {
+        SCOPED_TRACE(layer);
         const auto name = std::ranges::find_if(
-            groups, [&](const Group& g) { return g.code == 2 && g.value == style.name; });
+            groups, [&](const Group& g) { return g.code == 2 && g.value == layer; });
         ASSERT_NE(name, groups.end());
         const auto colour =
             std::find_if(name, groups.end(), [](const Group& g) { return g.code == 62; });
         ASSERT_NE(colour, groups.end());
-        EXPECT_EQ(colour->value, std::to_string(style.aciColour));
+        EXPECT_EQ(colour->value, std::to_string(aciColour));
     }
 }
 

@@ -110,4 +110,23 @@ TEST(IniReadCache, RewritesFasterThanTheFileClockAreSeen) {
     }
 }
 
+// A file system whose clock ticks in whole seconds gives two writes within one tick the same
+// stamp. Within two seconds of the change the file is read again; after that the stamp is trusted.
+TEST(IniReadCache, AFileChangedLessThanTwoSecondsAgoIsReadAgain) {
+    constexpr long long kChanged = 1'000'000;
+    for (const auto& [secondsSinceChange, value] :
+         {std::pair{0, "Wing"}, {2, "Wing"}, {3, "Span"}}) {
+        SCOPED_TRACE(secondsSinceChange);
+        TestFolder folder;
+        const std::string path = folder / "English.lng";
+        writeBytes(path, kBefore);
+        IniReadCache cache(
+            [&] { return kChanged + secondsSinceChange; },
+            [](const std::string&) { return FileStamp{1, 2, 17, kChanged, 0, kChanged, 0}; });
+        ASSERT_EQ(readCaption(cache, path).value, "Span");
+        writeBytes(path, kSameSize);
+        EXPECT_EQ(readCaption(cache, path).value, value);
+    }
+}
+
 } // namespace

@@ -41,7 +41,7 @@ const FindCase kFindCases[] = {
     {"FirstSectionOnly", "[Label]\n1=a\n[Label]\n3=b\n", "Label", "3", std::nullopt},
     {"TextAfterBracketIgnored", "[Label] ; captions\n3=x\n", "Label", "3", "x"},
     {"NameEndsAtFirstBracket", "[Label] ; see [Help]\n3=x\n", "Label", "3", "x"},
-    {"HeaderWithoutBracketIsNoSection", "[Label\n3=x\n", "Label", "3", std::nullopt},
+    {"HeaderWithoutBracketOpensItsSection", "[ Label \n3=x\n", "Label", "3", "x"},
     {"KeysBeforeAnySectionIgnored", "3=x\n[Label]\n", "Label", "3", std::nullopt},
     {"LineWithoutEqualsIsNoKey", "[Label]\n3\n3=x\n", "Label", "3", "x"},
     {"EqualsInValueKept", "[About]\nemail=a=b\n", "About", "email", "a=b"},
@@ -57,6 +57,9 @@ const FindCase kFindCases[] = {
     {"VerticalTabBeforeCommentMark", "[Label]\n\v;3=old\n", "Label", "3", std::nullopt},
     {"VerticalTabInsideValueKept", "[Label]\n3=a\vb\n", "Label", "3", "a\vb"},
     {"FormFeedIsNoBlank", "[Label]\n\f3=x\n", "Label", "3", std::nullopt},
+    {"SpacesAroundPassedNamesTrimmed", "[Label]\n3=x\n", "  Label ", " 3  ", "x"},
+    {"TabAroundPassedSectionIsPartOfIt", "[Label]\n3=x\n", "\tLabel", "3", std::nullopt},
+    {"VerticalTabAroundPassedKeyIsPartOfIt", "[Label]\n3=x\n", "Label", "3\v", std::nullopt},
 };
 
 TEST(FindIniValueTest, Finds) {
@@ -95,8 +98,8 @@ const SetCase kSetCases[] = {
      "[L]\r1=a\r[Langue]\r1=z\r"},
     {"NewSectionInTextWithoutSections", "; only a comment", "Langue", "1", "z",
      "; only a comment\r\n[Langue]\r\n1=z\r\n"},
-    {"NamesTrimmedBeforeWriting", "", " Langue\t", "\v1 ", "English", "[Langue]\r\n1=English\r\n"},
-    {"TrimmedNamesFindTheExistingKey", "[Langue]\r\n1=x\r\n", "\vLangue ", "\t1\v", "y",
+    {"NamesTrimmedBeforeWriting", "", " Langue  ", "  1 ", "English", "[Langue]\r\n1=English\r\n"},
+    {"TrimmedNamesFindTheExistingKey", "[Langue]\r\n1=x\r\n", "  Langue ", " 1 ", "y",
      "[Langue]\r\n1=y\r\n"},
     {"SpacedHeaderTakesTheWrite", "[ Langue ]\r\n1=x\r\n", "Langue", "1", "y",
      "[ Langue ]\r\n1=y\r\n"},

@@ -210,6 +210,17 @@ TEST_F(InstalledLanguage, ASettingThatCannotBeKeptIsReported) {
     EXPECT_EQ(reports[1], fillIn(kLanguageNotRememberedMessage.fallback,
                                  {"tz.ini", std::to_string(ENOENT), std::strerror(ENOENT)}));
     EXPECT_EQ(root.names(), std::vector<std::string>{"usr"});
+
+    // HOME=/nonexistent: the home folder is not made for the settings' sake.
+    const std::string gone = home / "gone";
+    LanguageState homeGone(choosePlaces({root / "usr/bin", false, gone, "", ""}),
+                           [this](const std::string& text) { reports.push_back(text); });
+    EXPECT_FALSE(homeGone.storeLanguage("Deutsch"));
+    ASSERT_EQ(reports.size(), 3u);
+    EXPECT_EQ(reports[2], fillIn(kLanguageNotRememberedMessage.fallback,
+                                 {gone + "/.config/wingsheet/tz.ini", std::to_string(ENOENT),
+                                  std::strerror(ENOENT)}));
+    EXPECT_FALSE(std::filesystem::exists(gone));
 }
 
 } // namespace

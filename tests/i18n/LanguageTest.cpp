@@ -21,6 +21,12 @@ std::string reportText(int number, const std::string& procedure) {
     return std::to_string(number) + std::strerror(number) + "\r\n" + procedure;
 }
 
+// Before a language is chosen: the file and the error in words.
+std::string plainReport(int number, const std::string& verb, const std::string& path) {
+    return "Cannot " + verb + " " + path + ": " + std::strerror(number) + " (error " +
+           std::to_string(number) + ")";
+}
+
 // Every test gets its own program folder and sees the reports the procedures make.
 class LanguageTest : public testing::Test {
 protected:
@@ -120,10 +126,15 @@ TEST_F(LanguageTest, SettingsReadAtMost99Characters) {
     EXPECT_TRUE(reports_.empty());
 }
 
+// No language file can word the report before a language is chosen, so it names the file.
 TEST_F(LanguageTest, FolderAsSettingsFileIsReported) {
     std::filesystem::create_directory(path("tz.ini"));
     EXPECT_EQ(language_.readSetting("Langue", "1"), "");
-    EXPECT_EQ(reports_, std::vector<std::string>{reportText(EISDIR, "GetINI")});
+    LanguageState chosen = languageIn(folder_.path());
+    chosen.select("English");
+    EXPECT_EQ(chosen.readSetting("Langue", "1"), "");
+    EXPECT_EQ(reports_, (std::vector<std::string>{plainReport(EISDIR, "read", path("tz.ini")),
+                                                  reportText(EISDIR, "GetINI")}));
 }
 
 // A language file or tz.ini over 1 MiB, or a FIFO in their place, is reported at once and
@@ -270,7 +281,7 @@ TEST_F(LanguageTest, WriteIntoUnwritableFolderFailsWithOneReport) {
         const UnprivilegedScope nobody;
         EXPECT_FALSE(language_.writeSetting("Langue", "1", "English"));
     }
-    EXPECT_EQ(reports_, std::vector<std::string>{reportText(EACCES, "WriteINI")});
+    EXPECT_EQ(reports_, std::vector<std::string>{plainReport(EACCES, "write", path("tz.ini"))});
     EXPECT_EQ(readBytes(path("tz.ini")), "[Langue]\r\n1=Deutsch\r\n");
     EXPECT_EQ(folder_.names(), std::vector<std::string>{"tz.ini"});
 }
@@ -285,8 +296,8 @@ TEST_F(LanguageTest, UnreadableTzIniIsReportedAndKept) {
         EXPECT_EQ(language_.readSetting("Langue", "1"), "");
         EXPECT_FALSE(language_.writeSetting("Langue", "1", "Deutsch"));
     }
-    EXPECT_EQ(reports_, (std::vector<std::string>{reportText(EACCES, "GetINI"),
-                                                  reportText(EACCES, "WriteINI")}));
+    EXPECT_EQ(reports_, (std::vector<std::string>{plainReport(EACCES, "read", path("tz.ini")),
+                                                  plainReport(EACCES, "write", path("tz.ini"))}));
     EXPECT_EQ(readBytes(path("tz.ini")), "[Langue]\r\n1=English\r\n");
     EXPECT_EQ(folder_.names(), std::vector<std::string>{"tz.ini"});
 }
@@ -294,11 +305,13 @@ TEST_F(LanguageTest, UnreadableTzIniIsReportedAndKept) {
 TEST_F(LanguageTest, WriteIntoMissingFolderFails) {
     language_ = languageIn(path("gone"));
     EXPECT_FALSE(language_.writeSetting("Langue", "1", "English"));
-    EXPECT_EQ(reports_, std::vector<std::string>{reportText(ENOENT, "WriteINI")});
+    EXPECT_EQ(reports_,
+              std::vector<std::string>{plainReport(ENOENT, "write", path("gone/tz.ini"))});
 }
 
 TEST_F(LanguageTest, WriteOverAFolderFailsAndKeepsIt) {
     std::filesystem::create_directory(path("tz.ini"));
+    language_.select("English");
     EXPECT_FALSE(language_.writeSetting("Langue", "1", "English"));
     EXPECT_EQ(reports_, std::vector<std::string>{reportText(EISDIR, "WriteINI")});
     EXPECT_TRUE(std::filesystem::is_directory(path("tz.ini")));

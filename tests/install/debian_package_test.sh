@@ -34,7 +34,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 # Every dependency by its package name, whatever version dpkg-shlibdeps found.
 depends=$(field Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//; s/t64$//')
 for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins \
-    fonts-liberation libc6 libstdc++6; do
+    fonts-liberation fonts-dejavu-core libc6 libstdc++6; do
     grep -qx "$package" <<<"$depends" || fail "Depends lacks $package: $(field Depends)"
 done
 

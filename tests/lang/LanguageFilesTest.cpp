@@ -124,7 +124,7 @@ const KeyGroup kKeyGroups[] = {
     {"menu bar and buttons",
      {kFileMenu, kLanguageAction, kStabilityMenu, kRibsMenu, kHelpMenu, kCalculateButton,
       kClearButton, kPrintButton}},
-    {"stability window", {kNoTailCheck, kCalculateButton, kRemoveStabilityButton}},
+    {"stability window", {kWithTailChoice, kNoTailCheck, kCalculateButton, kRemoveStabilityButton}},
     {"ribs window", {kCalculateButton, kRemoveRibsButton}},
 };
 

@@ -18,9 +18,9 @@ protected:
             GTEST_SKIP() << "run by cups_sheet_test.sh with a queue of its own";
     }
 
-    void printWing(const char* rootChord) {
+    void printWing(const std::vector<TypedPanel>& panels) {
         startWindow();
-        typeWing({{rootChord, "150", "1000", "50"}}, "30", "1500");
+        typeWing(panels, "30", "1500");
         window->calculate();
         ASSERT_TRUE(window->hasValidResults());
         prompter.messages.clear();
@@ -33,7 +33,7 @@ protected:
 
 TEST_F(PrintThroughCups, PrintCommandSendsTheSheetToTheDefaultQueue) {
     ASSERT_EQ(defaultPrinterName().toStdString(), queue);
-    printWing("250");
+    printWing({{"250", "150", "1000", "50"}});
 
     EXPECT_TRUE(prompter.fileDialogs.empty());
     ASSERT_EQ(prompter.messages.size(), 2u);
@@ -43,9 +43,11 @@ TEST_F(PrintThroughCups, PrintCommandSendsTheSheetToTheDefaultQueue) {
     EXPECT_EQ(prompter.messages[1].style, kPlainMessage);
 }
 
-// A root chord of 1e39 mm overflows the sheet's coordinates after the header is laid out.
+// An inner tip 1e39 mm behind the root overflows the sheet's coordinates after the header is
+// laid out: the scale is chosen from the root and the last tip.
 TEST_F(PrintThroughCups, FailingSheetShowsMessage16AndSendsNothing) {
-    printWing(("1" + std::string(39, '0')).c_str());
+    const std::string e39 = "1" + std::string(39, '0');
+    printWing({{"250", "150", "500", e39.c_str()}, {"150", "100", "500", "80"}});
     ASSERT_EQ(prompter.messages.size(), 2u);
     EXPECT_EQ(prompter.messages[1].text, textOf(kPrintFailedMessage));
     EXPECT_EQ(prompter.messages[1].style, kCriticalMessage);

@@ -4,6 +4,9 @@
 // vertex are compared with the figure.
 #include "FullSizeFiles.h"
 
+#include "files/StabilityFile.h"
+#include "support/StabilityWings.h"
+
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <algorithm>
@@ -29,12 +32,14 @@ struct FileCase {
     const char* name;
     WingFields fields;
     bool bothHalves;
+    std::optional<StabilityFields> stability = std::nullopt; // saved beside the wing
 };
 
 const FileCase kFileCases[] = {
     {"worked_one_panel", typedWing({{"250", "150", "1000", "50"}}, "30", "1500"), false},
     {"five_panels", fivePanelWing(), false},
     {"both_halves_of_2_6_m", wing2600(), true},
+    {"both_halves_with_a_tail", typedWing(kRectangularWing, "30", "1500"), true, rectangularTail()},
 };
 
 class OutlineFiles : public FullSizeFiles {
@@ -51,6 +56,9 @@ protected:
         return path;
     }
     std::string wingOf(const FileCase& row) {
+        if (row.stability)
+            EXPECT_EQ(saveStabilityFile(folder / (std::string(row.name) + ".stab"), *row.stability),
+                      std::nullopt);
         return saveWing(std::string(row.name) + ".txt", row.fields);
     }
     std::optional<FullSizeFigure> figureOf(const FileCase& row) {
@@ -80,16 +88,22 @@ TEST_F(OutlineDxf, ReadsBackInEzdxfAsTheFigure) {
         EXPECT_EQ(file["insunits"], 4); // millimetres
         EXPECT_EQ(file["measurement"], 1);
         EXPECT_EQ(file["auditErrors"], 0);
-        for (const LayerStyle& style : kLayerStyles)
+        EXPECT_EQ(file["auditFixes"], 0); // every object's owner handle is right
+        const std::vector<LayerStyle> layers = layersOf(*figure);
+        EXPECT_EQ(layers.size(), row.stability ? kLayerStyles.size() : 5u);
+        EXPECT_EQ(file["layers"]["OUTER"], 4);
+        EXPECT_EQ(file["layers"].contains("NEUTRAL_POINT"), row.stability.has_value());
+        for (const LayerStyle& style : layers)
             EXPECT_EQ(file["layers"][std::string(style.name)], style.aciColour) << style.name;
 
         std::vector<Json> polylines;
+        std::vector<Json> outer;
         std::vector<Json> lines;
         std::vector<Json> texts;
         for (const Json& entity : file["entities"]) {
             EXPECT_EQ(entity["colour"], 256); // by layer
             if (entity["type"] == "LWPOLYLINE")
-                polylines.push_back(entity);
+                (entity["layer"] == "OUTER" ? outer : polylines).push_back(entity);
             else if (entity["type"] == "LINE")
                 lines.push_back(entity);
             else if (entity["type"] == "TEXT")
@@ -106,6 +120,14 @@ TEST_F(OutlineDxf, ReadsBackInEzdxfAsTheFigure) {
                 EXPECT_NEAR(polylines[i]["points"][k][1].get<double>(), -corners[k].y, 1e-6);
             }
         }
+        ASSERT_EQ(outer.size(), 1u);
+        EXPECT_TRUE(outer[0]["closed"].get<bool>());
+        const std::vector<MmPoint> around = outerOutline(*figure);
+        ASSERT_EQ(outer[0]["points"].size(), around.size());
+        for (std::size_t k = 0; k < around.size(); ++k) {
+            EXPECT_NEAR(outer[0]["points"][k][0].get<double>(), around[k].x, 1e-6);
+            EXPECT_NEAR(outer[0]["points"][k][1].get<double>(), -around[k].y, 1e-6);
+        }
         ASSERT_EQ(lines.size(), figure->marks.size());
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const FigureLine& mark = figure->marks[i];
@@ -116,6 +138,12 @@ TEST_F(OutlineDxf, ReadsBackInEzdxfAsTheFigure) {
             EXPECT_NEAR(lines[i]["to"][1].get<double>(), -mark.segment.to.y, 1e-6);
         }
         ASSERT_EQ(texts.size(), figure->texts.size());
+        EXPECT_EQ(std::ranges::any_of(texts,
+                                      [](const Json& text) {
+                                          return text["text"].get<std::string>().starts_with(
+                                              "Neutral point : ");
+                                      }),
+                  row.stability.has_value());
         for (std::size_t i = 0; i < texts.size(); ++i) {
             EXPECT_EQ(texts[i]["layer"], "TEXT");
             EXPECT_EQ(texts[i]["text"], figure->texts[i].utf8); // "dm²" survives the escape
@@ -206,8 +234,10 @@ TEST_F(OutlineSvg, OpensAtTrueSizeWithEveryVertexInItsLayer) {
         EXPECT_GE(box[0].toDouble() + box[2].toDouble(), bounds.right);
         EXPECT_GE(box[1].toDouble() + box[3].toDouble(), bounds.bottom);
 
-        EXPECT_EQ(svg.layers,
-                  (std::vector<QString>{"OUTLINE", "MEAN_CHORD", "BALANCE", "AXIS", "TEXT"}));
+        std::vector<QString> layers{"OUTLINE", "MEAN_CHORD", "BALANCE", "AXIS", "TEXT"};
+        if (row.stability)
+            layers.insert(layers.end(), {"NEUTRAL_POINT", "MARGIN_BALANCE"});
+        EXPECT_EQ(svg.layers, layers);
         for (const QString& width : svg.strokeWidths)
             EXPECT_EQ(width, QStringLiteral("0.1"));
 

@@ -15,9 +15,11 @@ inline WingFields squareWing() {
     return typedWing({{"100", "100", "100", "0"}}, "30", "500");
 }
 
-// A root chord of 1e39 mm calculates, but its outline leaves single precision on the sheet.
-inline const std::string kRootChord1e39 = "1" + std::string(39, '0');
+// An inner tip 1e39 mm behind the root calculates, but its outline leaves single precision on
+// the sheet: the scale is chosen from the wing root and the last tip alone.
+inline const std::string k1e39 = "1" + std::string(39, '0');
 
 inline WingFields overflowingWing() {
-    return typedWing({{kRootChord1e39.c_str(), "150", "1000", "50"}}, "30", "1500");
+    return typedWing({{"250", "150", "500", k1e39.c_str()}, {"150", "100", "500", "80"}}, "30",
+                     "1500");
 }

@@ -1,20 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tiled full-size PDF of the real program, read back with Poppler: the pages in the order
-// the layout computes, a 100 mm calibration bar of 283.46 pt on each, and the outline given back
-// whole, to 0.05 mm, when the pages are laid together by their tiles.
+// the layout computes, a 100 mm calibration bar of 283.46 pt on each, how to cut them and their
+// neighbours named, and the outline given back whole, to 0.05 mm and at least 0.3 mm wide, when
+// the pages are laid together by their tiles.
 #include "FullSizeFiles.h"
+#include "draw/TileEdges.h"
 #include "draw/TileLayout.h"
 #include "i18n/TextKeys.h"
+#include "i18n/TextPattern.h"
 #include "print/TilePrinter.h"
 
 #include <QPrinter>
 #include <QRegularExpression>
 #include <algorithm>
+#include <nlohmann/json.hpp>
 
 namespace {
 
 constexpr double kToleranceMm = 0.05;
 const QString kBlack = QStringLiteral("rgb(0%,0%,0%)");
+// The frame, guides and crosses, grey 70: Cairo writes "rgb(27.450562%,...".
+bool isGuide(const PageLine& line) {
+    return line.colour.startsWith(QStringLiteral("rgb(27.45"));
+}
 
 QString q(const std::string& text) {
     return QString::fromStdString(text);
@@ -130,7 +138,7 @@ TEST_F(TilesPdf, PagesBarsAndStitchedOutlineAreAsComputed) {
 
         const auto figure = expectedFigure(wing, row.bothHalves);
         ASSERT_TRUE(figure);
-        const auto layout = layoutTiles(*figure, wholePaper(row.paperSize));
+        const auto layout = layoutTiles(measuredForPages(*figure), wholePaper(row.paperSize));
         ASSERT_TRUE(layout);
         const std::size_t pages = layout->pages.size();
 
@@ -149,9 +157,14 @@ TEST_F(TilesPdf, PagesBarsAndStitchedOutlineAreAsComputed) {
             SCOPED_TRACE("page " + std::to_string(k));
             const Tile& tile = layout->pages[k - 1];
             const QString text = pageText(pdf, k);
-            EXPECT_TRUE(text.startsWith(
+            EXPECT_TRUE(text.contains(
                 q(tile.label + " page " + std::to_string(k) + " of " + std::to_string(pages))))
                 << text.toStdString();
+            EXPECT_TRUE(text.contains(q(fillIn(language.text(kCutAndLayNote), {kScissors}))));
+            for (const auto& [rowStep, columnStep] : {std::pair{0, -1}, {0, 1}, {-1, 0}, {1, 0}}) {
+                if (const Tile* next = layout->tileAt(tile.row + rowStep, tile.column + columnStep))
+                    EXPECT_TRUE(text.contains(q(next->label))) << next->label;
+            }
             const std::vector<PageLine> lines = pageLines(pdf, k);
             for (const double points : {283.46, 288.0}) { // 100 mm and 4 in
                 EXPECT_TRUE(std::ranges::any_of(lines,
@@ -163,8 +176,10 @@ TEST_F(TilesPdf, PagesBarsAndStitchedOutlineAreAsComputed) {
                     << points << " pt";
             }
             for (const PageLine& line : lines) {
-                if (line.colour == kBlack && !line.dashed && insideWindow(*layout, line))
+                if (line.colour == kBlack && !line.dashed && insideWindow(*layout, line)) {
                     pieces.push_back(onFigure(*layout, tile, line));
+                    EXPECT_GE(line.widthMm, 0.3);
+                }
             }
         }
         for (const MmSegment& edge : outlineSegments(*figure))
@@ -176,6 +191,50 @@ TEST_F(TilesPdf, PagesBarsAndStitchedOutlineAreAsComputed) {
         for (const MmSegment& piece : pieces)
             EXPECT_TRUE(std::ranges::any_of(
                 edges, [&](const MmSegment& edge) { return alongEdge(edge, piece).has_value(); }));
+    }
+}
+
+// A long title reaches far to the right in the text block. The pages measure it in their font,
+// so no page is printed for the part of an estimate the text does not fill, and the JSON counts
+// the pages printed.
+TEST_F(TilesPdf, EveryPageShowsPartOfTheFigureAndTheJsonCountsThem) {
+    // Both are titled after the file.
+    const std::string wing = saveWing(
+        "A rather long name for the wing plan of my new glider, with many words in it, written "
+        "out.txt",
+        typedWing({{"400", "300", "2500", "100"}, {"300", "200", "1500", "250"}}, "30", "9000"));
+    const std::string pdf = folder / "long.pdf";
+    ASSERT_EQ(runProgram({QStringLiteral("--tiles-pdf"), q(pdf)}, wing).exitCode, 0);
+    const ToolRun calc = runProgram({QStringLiteral("--calc"), QStringLiteral("--json")}, wing);
+    const auto json = nlohmann::json::parse(calc.out.toStdString());
+    const std::size_t pages = json["fullSize"]["a4Tiles"]["pagesKept"].get<std::size_t>();
+    EXPECT_TRUE(
+        runTool(QStringLiteral("pdfinfo"), {q(pdf)})
+            .out.contains(QRegularExpression(QStringLiteral(R"(Pages:\s+%1\n)").arg(pages))));
+
+    const auto figure = expectedFigure(wing, false);
+    ASSERT_TRUE(figure);
+    const auto layout = layoutTiles(measuredForPages(*figure), wholePaper(kA4));
+    ASSERT_TRUE(layout);
+    const MmRect& w = layout->window;
+    for (std::size_t k = 1; k <= pages; ++k) {
+        SCOPED_TRACE("page " + std::to_string(k));
+        const std::vector<PageLine> lines = pageLines(pdf, k);
+        const bool drawn = std::ranges::any_of(lines, [&](const PageLine& line) {
+            return !isGuide(line) && insideWindow(*layout, line);
+        });
+        const QString number = QString::number(k);
+        const auto points = [](double mm) {
+            return QString::number(std::lround(mm / kMmPerPoint));
+        };
+        const QString written =
+            runTool(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-f"), number, QStringLiteral("-l"), number,
+                     QStringLiteral("-x"), points(w.left), QStringLiteral("-y"), points(w.top),
+                     QStringLiteral("-W"), points(w.width()), QStringLiteral("-H"),
+                     points(w.height()), q(pdf), QStringLiteral("-")})
+                .out.simplified();
+        EXPECT_TRUE(drawn || !written.isEmpty());
     }
 }
 
@@ -194,7 +253,7 @@ TEST_F(TilesPdf, OnAPrinterThePrintableAreaHoldsThePages) {
     const TilePrintOutcome outcome =
         printTilesOn(printer, *figure, {"printer", "page %1 of %2", "", ""});
     ASSERT_TRUE(outcome.printed) << outcome.failure;
-    const auto layout = layoutTiles(*figure, {{180, 267}, {267, 180}});
+    const auto layout = layoutTiles(measuredForPages(*figure), {{180, 267}, {267, 180}});
     ASSERT_TRUE(layout);
     EXPECT_EQ(outcome.pages, layout->pages.size());
     EXPECT_TRUE(outcome.pdf.isEmpty()); // the printer had the pages

@@ -51,14 +51,19 @@ protected:
     WingSession session{".", namedText};
 };
 
+// No data is neither a tail nor a flying wing: nothing is calculated until one is chosen.
 TEST_F(StabilitySession, NoDataUntilTheUserEntersSome) {
     EXPECT_FALSE(session.stability().exists());
     EXPECT_EQ(session.stability().fields(), defaultStabilityFields("."));
     EXPECT_EQ(session.calculateStability().outcome, StabilityOutcome::WingNotCalculated);
     enterRectangularWing();
+    session.stability().remove();
+    EXPECT_EQ(session.calculateStability().outcome, StabilityOutcome::LayoutNotChosen);
+    EXPECT_EQ(session.neutralPoint(), std::nullopt);
+    enterTail(rectangularTail());
     EXPECT_TRUE(session.stability().exists());
     ASSERT_TRUE(session.neutralPoint().has_value());
-    EXPECT_NEAR(*session.neutralPoint(), 95.1247, 5e-4);
+    EXPECT_NEAR(*session.neutralPoint(), 91.8411, 5e-4);
     EXPECT_EQ(session.sheetInputs("t", "d").stability.has_value(), true);
 }
 
@@ -69,9 +74,7 @@ TEST_F(StabilitySession, TailChordsChainAsTheWingsDo) {
     EXPECT_EQ(session.stability().fields().tail.rootChord[1], "90");
     session.stability().remove();
     EXPECT_FALSE(session.stability().exists());
-    session.stability().keep();
     EXPECT_EQ(session.stability().fields(), defaultStabilityFields("."));
-    EXPECT_TRUE(session.stability().exists());
 }
 
 TEST_F(StabilitySession, RefusedDataMarkNothing) {
@@ -157,7 +160,7 @@ TEST_F(StabilitySession, AFailedOpenKeepsTheWingAndItsData) {
         EXPECT_TRUE(session.stability().exists());
         EXPECT_EQ(session.stability().fields(), entered);
         ASSERT_TRUE(session.neutralPoint().has_value());
-        EXPECT_NEAR(*session.neutralPoint(), 95.1247, 5e-4);
+        EXPECT_NEAR(*session.neutralPoint(), 91.8411, 5e-4);
     }
 }
 
@@ -225,8 +228,10 @@ TEST(StabilityMessages, EachRefusalHasItsOwnText) {
     } cases[] = {
         {{Ok, {}}, ""},
         {{WingNotCalculated, {}}, "Stability/NeedsWing"},
+        {{LayoutNotChosen, {}}, "Stability/ChooseLayout"},
         {{TailPanelError, {}}, "Stability/TailPanels"},
         {{DistanceError, {}}, "Stability/DistanceMessage"},
+        {{DistanceTooLarge, {}}, "Message/toolarge Stability/Distance"},
         {{TailArmError, {}}, "Stability/TailArmMessage"},
         {{EfficiencyError, {}}, "Stability/EfficiencyMessage"},
         {{MarginError, {}}, "Stability/MarginMessage"},
@@ -259,6 +264,17 @@ TEST(StabilityMessages, ATailRefusalNamesTheTailPanel) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(stabilityMessage(c.report, namedText), c.text);
     }
+}
+
+// Each warning on a line of its own, only when it holds.
+TEST(StabilityMessages, WarningsOfAnUnstableCgAndATailInsideTheWing) {
+    StabilityResults results;
+    EXPECT_EQ(stabilityWarning(results, namedText), "");
+    results.tailInsideWingChord = true;
+    EXPECT_EQ(stabilityWarning(results, namedText), "Stability/TailInside");
+    results.marginAtBalance = -0.01;
+    EXPECT_EQ(stabilityWarning(results, namedText),
+              "Stability/NegativeMargin\nStability/TailInside");
 }
 
 // In English, as the window and --calc --json say it.

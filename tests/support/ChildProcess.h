@@ -64,20 +64,37 @@ inline void pump(int input, int output, int error, std::string_view feed, ChildR
 
 } // namespace child_process
 
-// folder: where the program starts, "" for the test's own working folder.
+// How the program is started: by default its output and error are collected from pipes.
+struct ChildStreams {
+    std::string input;          // fed to its standard input
+    std::string folder;         // where it starts, "" for the test's own working folder
+    std::string appendOutputTo; // a file its standard output is appended to (>>), "" for none
+    bool inputClosed = false;   // started without standard input (<&-)
+    bool outputClosed = false;  // started without standard output (>&-)
+};
+
 inline ChildRun runChild(const std::string& program, const std::vector<std::string>& arguments,
-                         const std::string& input = {}, const std::string& folder = {}) {
+                         const ChildStreams& streams = {}) {
     ChildRun run;
     int in[2], out[2], err[2];
     if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0)
         return run;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    if (streams.inputClosed)
+        posix_spawn_file_actions_addclose(&actions, STDIN_FILENO);
+    else
+        posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
+    if (streams.outputClosed)
+        posix_spawn_file_actions_addclose(&actions, STDOUT_FILENO);
+    else if (!streams.appendOutputTo.empty())
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, streams.appendOutputTo.c_str(),
+                                         O_WRONLY | O_APPEND | O_CREAT, 0644);
+    else
+        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, err[1], STDERR_FILENO);
-    if (!folder.empty())
-        posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+    if (!streams.folder.empty())
+        posix_spawn_file_actions_addchdir_np(&actions, streams.folder.c_str());
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
@@ -92,7 +109,8 @@ inline ChildRun runChild(const std::string& program, const std::vector<std::stri
     // The test itself must survive a child that stops reading its input.
     const auto previous = std::signal(SIGPIPE, SIG_IGN);
     ::fcntl(in[1], F_SETFL, O_NONBLOCK);
-    child_process::pump(in[1], out[0], err[0], spawned == 0 ? input : std::string_view(), run);
+    child_process::pump(in[1], out[0], err[0], spawned == 0 ? streams.input : std::string_view(),
+                        run);
     std::signal(SIGPIPE, previous);
     int status = 0;
     if (spawned == 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status))

@@ -46,6 +46,7 @@ struct PageLine {
     double x1, y1, x2, y2;
     QString colour; // as the SVG writes it, "rgb(0%,0%,0%)"
     bool dashed;
+    double widthMm = 0;
     double length() const { return std::hypot(x2 - x1, y2 - y1); }
 };
 
@@ -56,6 +57,7 @@ inline std::vector<PageLine> strokedLines(const QString& svg) {
         QStringLiteral(R"re(d="M ([-\d.]+) ([-\d.]+) L ([-\d.]+) ([-\d.]+) ")re"));
     static const QRegularExpression matrix(QStringLiteral(R"(matrix\(([^)]*)\))"));
     static const QRegularExpression stroke(QStringLiteral(R"(stroke:(rgb\([^)]*\)))"));
+    static const QRegularExpression width(QStringLiteral(R"(stroke-width:([\d.]+))"));
     std::vector<PageLine> lines;
     for (const auto& element : path.globalMatch(svg)) {
         const QString attributes = element.captured(1);
@@ -76,8 +78,10 @@ inline std::vector<PageLine> strokedLines(const QString& svg) {
         };
         const auto [x1, y1] = mapped(1);
         const auto [x2, y2] = mapped(3);
+        const double scale = std::sqrt(std::abs(m[0] * m[3] - m[1] * m[2]));
         lines.push_back({x1, y1, x2, y2, stroke.match(attributes).captured(1),
-                         attributes.contains(QStringLiteral("stroke-dasharray"))});
+                         attributes.contains(QStringLiteral("stroke-dasharray")),
+                         width.match(attributes).captured(1).toDouble() * scale * kMmPerPoint});
     }
     return lines;
 }

@@ -25,7 +25,7 @@ public:
     std::vector<FileDialogRequest> fileDialogs;
     std::vector<QString> openedFiles; // paths handed to the desktop's viewer
 
-    std::deque<MessageAnswer> messageAnswers;               // default: OK
+    std::deque<MessageAnswer> messageAnswers;               // default: OK, Cancel to a Retry
     std::deque<QString> inputAnswers;                       // default: the default text
     std::deque<QString> fileAnswers;                        // default: cancelled
     std::deque<std::function<void(QDialog&)>> modalScripts; // default: closed untouched
@@ -43,7 +43,10 @@ public:
     MessageAnswer messageBox(const QString& text, MessageStyle style,
                              const QString& title) override {
         messages.push_back({text, style, title});
-        return next(messageAnswers, MessageAnswer::Ok);
+        // A retry nobody scripted would ask again for ever: a test whose set-up failed (a
+        // language its chooser script could not find) then hangs instead of failing.
+        const bool retryOffered = style.buttons == MessageButtons::RetryCancel;
+        return next(messageAnswers, retryOffered ? MessageAnswer::Cancel : MessageAnswer::Ok);
     }
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override {

@@ -26,7 +26,7 @@ inline StabilityFields flyingWing(const char* margin) {
 }
 
 // The rectangular worked case: wing 200 × 500 mm at 30 %, tail 100 × 200 mm 600 mm behind it on
-// the fuselage, 10 % margin. Neutral point 95.12 mm (47.56 %), balance 75.12 mm (37.56 %).
+// the fuselage, 10 % margin. Neutral point 91.84 mm (45.92 %), balance 71.84 mm (35.92 %).
 inline const std::vector<TypedPanel> kRectangularWing{{"200", "200", "500", "0"}};
 inline StabilityFields rectangularTail() {
     return typedTail({{"100", "100", "200", "0"}}, "600", "0.90", "10");

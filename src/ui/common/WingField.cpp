@@ -74,9 +74,10 @@ void WingField::keyPressEvent(QKeyEvent* event) {
     }
     if (isEditingShortcut(event))
         return QLineEdit::keyPressEvent(event);
-    // Only typed characters are filtered; cursor keys and Delete type nothing and pass.
+    // Only typed characters are filtered; cursor keys, Delete and Escape type nothing and pass,
+    // so Escape reaches the window's Cancel.
     const QString typed = event->text();
-    const bool typesCharacters = !typed.isEmpty() && event->key() != Qt::Key_Delete;
+    const bool typesCharacters = !typed.isEmpty() && typed.front().isPrint();
     if (typesCharacters && !allows(typed)) {
         event->accept();
         return;

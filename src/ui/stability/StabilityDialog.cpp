@@ -5,7 +5,9 @@
 #include "calc/FormatResult.h"
 #include "calc/ParseNumber.h"
 #include "calc/ResultTexts.h"
+#include "files/StabilityFile.h"
 #include "i18n/TextKeys.h"
+#include "i18n/TextPattern.h"
 #include "session/AccessibleTexts.h"
 #include "session/StabilityMessages.h"
 #include "session/WingSession.h"
@@ -15,32 +17,51 @@
 #include "ui/common/WingField.h"
 #include "ui/dialogs/Prompter.h"
 
-#include <QCheckBox>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace {
 
-// The efficiencies of the three tail positions, in the order of the choice; the last entry of
-// the choice is any other value typed into the field.
-constexpr std::array<double, 3> kPositionEfficiencies{0.90, 0.95, 1.00};
-constexpr std::array<TextKey, 4> kPositionTexts{kTailOnFuselage, kTailOnFin, kTailOnTop,
-                                                kOtherEfficiency};
-constexpr int kOtherPosition = 3;
+// The efficiencies of the tail positions, in the order of the choice; the last entry of the
+// choice is any other value typed into the field.
+constexpr std::array<double, 4> kPositionEfficiencies{kUsualTailEfficiency, 0.80,
+                                                      kEarlierTailEfficiency, 1.00};
+constexpr std::array<TextKey, 5> kPositionTexts{kTailOnFuselage, kTailOnFin, kTailMostlyClear,
+                                                kTailOnTop, kOtherEfficiency};
+constexpr int kOtherPosition = 4;
 
 constexpr std::array<TextKey, 4> kTailRowCaptions{kRootChordCaption, kTipChordCaption,
                                                   kPanelLengthCaption, kSweepOffsetCaption};
 constexpr std::array<WingInput, 4> kTailRowInputs{WingInput::RootChord, WingInput::TipChord,
                                                   WingInput::PanelLength, WingInput::SweepOffset};
 
+// The result pattern writes a value of -5 as "- 5.00", its literal blank after the sign: the sign
+// goes to the digits, where nobody can miss it.
+QString resultText(double value, const std::string& separator) {
+    std::string text = formatResult(value, separator);
+    if (text.starts_with("- "))
+        text.replace(0, 2, " -");
+    return fromUtf8(text);
+}
+
 QString percentText(double value, const std::string& separator) {
-    return fromUtf8(formatResult(value, separator)) + QStringLiteral(" %");
+    return resultText(value, separator) + QStringLiteral(" %");
 }
 
 QString lengthText(double value, const std::string& separator) {
-    return fromUtf8(formatResult(value, separator) + std::string(kLengthUnit));
+    return resultText(value, separator) + fromUtf8(kLengthUnit);
+}
+
+// A tooltip shown as written, and the same words, without the tooltip's markup, for a screen
+// reader, which would otherwise be given the markup.
+void setTip(QWidget* widget, const QString& tip) {
+    widget->setToolTip(plainToolTip(tip));
+    widget->setAccessibleDescription(tip);
 }
 
 } // namespace
@@ -52,11 +73,11 @@ StabilityDialog::StabilityDialog(QWidget* owner, Prompter& prompter, const Langu
     , language_(language)
     , session_(session)
     , stabilityChanged_(std::move(stabilityChanged))
-    , c_(buildStabilityDialogControls(*this)) {
+    , c_(buildStabilityDialogControls(*this))
+    , atOpening_(session.stability()) {
     connectControls();
     translate();
     showFields();
-    showCurrentResults();
 }
 
 // The tail grid's rows, root chord to sweep, in the order of kTailRowCaptions.
@@ -70,12 +91,8 @@ std::array<const StabilityResultRow*, 8> StabilityDialog::resultRows() const {
 }
 
 void StabilityDialog::connectControls() {
-    connect(c_.noTailCheck, &QCheckBox::toggled, this, [this](bool noTail) {
-        if (showingSession_)
-            return;
-        session_.stability().setHasTail(!noTail);
-        showTailEnabled();
-    });
+    connect(c_.withTailChoice, &QRadioButton::clicked, this, [this] { chooseLayout(true); });
+    connect(c_.noTailChoice, &QRadioButton::clicked, this, [this] { chooseLayout(false); });
     const auto rows = panelRows();
     constexpr std::array<PanelField, 4> kRowFields{PanelField::RootChord, PanelField::TipChord,
                                                    PanelField::PanelLength,
@@ -97,14 +114,20 @@ void StabilityDialog::connectControls() {
     connect(c_.calculateButton, &QPushButton::clicked, this, &StabilityDialog::calculate);
     connect(c_.removeButton, &QPushButton::clicked, this, &StabilityDialog::removeStability);
     connect(c_.okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(c_.cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 // Every change goes to the session; the chained root chords come back from it.
 void StabilityDialog::connectField(WingField* field,
                                    std::function<void(const std::string&)> forward) {
     linkFieldToSession(
-        field, this, showingSession_, std::move(forward), [this] { showFields(); },
+        field, this, showingSession_, std::move(forward), [this] { showEdit(); },
         [this] { calculate(); });
+}
+
+void StabilityDialog::chooseLayout(bool hasTail) {
+    session_.stability().setHasTail(hasTail);
+    showEdit();
 }
 
 void StabilityDialog::pickPosition(int index) {
@@ -116,11 +139,16 @@ void StabilityDialog::pickPosition(int index) {
         fromUtf8(efficiencyText(kPositionEfficiencies[index], session_.decimalSeparator())));
 }
 
+void StabilityDialog::showEdit() {
+    showFields();
+    showCurrentResults();
+    stabilityChanged_();
+}
+
 // Only fields whose text differs are set, so the one being typed in keeps its cursor.
 void StabilityDialog::showFields() {
     const StabilityFields& fields = session_.stability().fields();
     showingSession_ = true;
-    c_.noTailCheck->setChecked(!fields.hasTail);
     for (int panel = 0; panel < kPanelCount; ++panel) {
         showSessionText(c_.rootChordFields[panel], fields.tail.rootChord[panel]);
         showSessionText(c_.tipChordFields[panel], fields.tail.tipChord[panel]);
@@ -131,18 +159,28 @@ void StabilityDialog::showFields() {
     showSessionText(c_.efficiencyField, fields.efficiency);
     showSessionText(c_.marginField, fields.margin);
     showingSession_ = false;
-    showTailEnabled();
+    showLayout();
     showPosition();
 }
 
-// A flying wing has no tail to describe; the margin applies to both.
-void StabilityDialog::showTailEnabled() {
-    const bool hasTail = session_.stability().fields().hasTail;
+// Until a tail or a flying wing is chosen nothing else can be typed, so no data exist that would
+// silently be a flying wing's. A flying wing has no tail to describe; the margin applies to both.
+void StabilityDialog::showLayout() {
+    const bool chosen = session_.stability().exists();
+    const bool hasTail = chosen && session_.stability().fields().hasTail;
+    // An exclusive group keeps one button checked; with none chosen both must be clear.
+    c_.layoutChoice->setExclusive(chosen);
+    c_.withTailChoice->setChecked(hasTail);
+    c_.noTailChoice->setChecked(chosen && !hasTail);
+    c_.layoutChoice->setExclusive(true);
     c_.tailGroup->setEnabled(hasTail);
     for (QWidget* control : std::initializer_list<QWidget*>{
              c_.distanceCaption, c_.distanceField, c_.distanceUnit, c_.positionCaption,
              c_.positionCombo, c_.efficiencyCaption, c_.efficiencyField})
         control->setEnabled(hasTail);
+    for (QWidget* control : std::initializer_list<QWidget*>{c_.marginCaption, c_.marginField,
+                                                            c_.marginUnit, c_.removeButton})
+        control->setEnabled(chosen);
 }
 
 // The choice names the tail position whose efficiency is typed, else "other value".
@@ -158,7 +196,6 @@ void StabilityDialog::showPosition() {
 }
 
 void StabilityDialog::calculate() {
-    session_.stability().keep();
     const StabilityReport report = session_.calculateStability();
     if (report.outcome == StabilityOutcome::Ok)
         showResults(report.results);
@@ -171,10 +208,21 @@ void StabilityDialog::calculate() {
 }
 
 void StabilityDialog::removeStability() {
+    // A wing not saved yet has no name: the question then names the pattern, NAME.stab.
+    const std::string wingName = session_.fileName().empty() ? "NAME.txt" : session_.fileName();
+    const QString question =
+        fromUtf8(fillIn(language_.text(kRemoveStabilityQuestion), {stabilityFilePath(wingName)}));
+    if (prompter_.messageBox(question, kOkCancelQuestion, uiText(language_, kProgramCaption)) !=
+        MessageAnswer::Ok)
+        return;
     session_.stability().remove();
-    showFields();
-    clearResults();
+    showEdit();
+}
+
+void StabilityDialog::reject() {
+    session_.stability() = atOpening_;
     stabilityChanged_();
+    QDialog::reject();
 }
 
 void StabilityDialog::showCurrentResults() {
@@ -187,12 +235,11 @@ void StabilityDialog::showCurrentResults() {
 void StabilityDialog::showResults(const StabilityResults& r) {
     const std::string& separator = session_.decimalSeparator();
     const auto number = [&separator](double value) {
-        return fromUtf8(formatResult(value, separator));
+        return resultText(value, separator);
     };
     clearResults();
     if (r.hasTail) {
-        c_.tailArea.value->setText(
-            fromUtf8(formatResult(r.tail.area, separator) + std::string(kAreaUnit)));
+        c_.tailArea.value->setText(number(r.tail.area) + fromUtf8(kAreaUnit));
         c_.tailMeanChord.value->setText(lengthText(r.tail.meanChord, separator));
         c_.tailAspectRatio.value->setText(number(r.tail.aspectRatio));
         c_.tailArm.value->setText(lengthText(r.tailArm, separator));
@@ -203,6 +250,8 @@ void StabilityDialog::showResults(const StabilityResults& r) {
     c_.balanceForMargin.value->setText(lengthText(r.balanceForMargin, separator));
     c_.balanceForMargin.percentValue->setText(percentText(r.balanceForMarginPercent, separator));
     c_.marginAtBalance.value->setText(percentText(r.marginAtBalance, separator));
+    showAsWarning(c_.marginAtBalance.value, r.marginAtBalance < 0);
+    c_.warningLabel->setText(fromUtf8(stabilityWarning(r, language_.lookup())));
     nameResults();
 }
 
@@ -212,6 +261,8 @@ void StabilityDialog::clearResults() {
         if (row->percentValue)
             row->percentValue->clear();
     }
+    showAsWarning(c_.marginAtBalance.value, false);
+    c_.warningLabel->clear();
     nameResults();
 }
 
@@ -247,55 +298,67 @@ void StabilityDialog::nameFields() {
 }
 
 void StabilityDialog::translate() {
+    setWindowTitle(plainWindowTitle(uiText(language_, kStabilityTitle)));
+    translateInputs();
+    nameFields();
+    translateResults();
+    showCurrentResults(); // the warnings are words of the language too
+
+    c_.helpGroup->setTitle(uiText(language_, kStabilityHelpTitle));
+    QStringList help;
+    for (const TextKey& line : kStabilityHelpLines)
+        help << uiText(language_, line);
+    c_.helpText->setPlainText(help.join(QStringLiteral("\n\n")));
+    c_.helpText->setAccessibleName(c_.helpGroup->title());
+
+    c_.removeButton->setText(uiText(language_, kRemoveStabilityButton));
+    setTip(c_.removeButton, uiText(language_, kRemoveStabilityTip));
+    c_.calculateButton->setText(uiText(language_, kCalculateButton));
+    setTip(c_.calculateButton, uiText(language_, kStabilityCalculateTip));
+    c_.okButton->setText(uiText(language_, kOkButton));
+    c_.cancelButton->setText(uiText(language_, kStabilityCancelButton));
+}
+
+void StabilityDialog::translateInputs() {
     const auto text = [this](TextKey key) {
         return uiText(language_, key);
     };
-    setWindowTitle(plainWindowTitle(text(kStabilityTitle)));
-    c_.noTailCheck->setText(text(kNoTailCheck));
+    c_.withTailChoice->setText(text(kWithTailChoice));
+    c_.noTailChoice->setText(text(kNoTailCheck));
     c_.tailGroup->setTitle(text(kTailGroupTitle));
     const QString panel = text(kPanelCaption);
     for (int i = 0; i < kPanelCount; ++i)
         c_.panelCaptions[i]->setText(panel + QStringLiteral(" %1").arg(i + 1));
     for (std::size_t row = 0; row < kTailRowCaptions.size(); ++row)
         c_.rowCaptions[row]->setText(text(kTailRowCaptions[row]));
-    c_.rowCaptions[3]->setToolTip(plainToolTip(text(kSweepOffsetTip)));
+    setTip(c_.rowCaptions[3], text(kTailSweepTip));
 
     c_.distanceCaption->setText(text(kTailDistanceCaption));
-    c_.distanceCaption->setToolTip(plainToolTip(text(kTailDistanceTip)));
+    setTip(c_.distanceCaption, text(kTailDistanceTip));
     c_.positionCaption->setText(text(kTailPositionCaption));
     for (int i = 0; i < static_cast<int>(kPositionTexts.size()); ++i)
         c_.positionCombo->setItemText(i, text(kPositionTexts[i]));
     c_.efficiencyCaption->setText(text(kEfficiencyCaption));
-    c_.efficiencyCaption->setToolTip(plainToolTip(text(kEfficiencyTip)));
+    setTip(c_.efficiencyCaption, text(kEfficiencyTip));
     c_.marginCaption->setText(text(kMarginCaption));
-    c_.marginCaption->setToolTip(plainToolTip(text(kMarginTip)));
-    nameFields();
+    setTip(c_.marginCaption, text(kMarginTip));
+}
 
+void StabilityDialog::translateResults() {
+    const auto text = [this](TextKey key) {
+        return uiText(language_, key);
+    };
     c_.resultsGroup->setTitle(text(kResultsTitle));
     c_.tailArea.caption->setText(text(kTailAreaCaption));
     c_.tailMeanChord.caption->setText(text(kTailMeanChordCaption));
     c_.tailAspectRatio.caption->setText(text(kTailAspectRatioCaption));
     c_.tailArm.caption->setText(text(kTailArmCaption));
-    c_.tailArm.caption->setToolTip(plainToolTip(text(kTailArmTip)));
+    setTip(c_.tailArm.caption, text(kTailArmTip));
     c_.tailVolume.caption->setText(text(kTailVolumeCaption));
     c_.neutralPoint.caption->setText(text(kNeutralPointCaption));
-    c_.neutralPoint.caption->setToolTip(plainToolTip(text(kNeutralPointTip)));
+    setTip(c_.neutralPoint.caption, text(kNeutralPointTip));
     c_.balanceForMargin.caption->setText(text(kBalanceForMarginCaption));
-    c_.balanceForMargin.caption->setToolTip(plainToolTip(text(kBalanceForMarginTip)));
+    setTip(c_.balanceForMargin.caption, text(kBalanceForMarginTip));
     c_.marginAtBalance.caption->setText(text(kMarginAtBalanceCaption));
-    c_.marginAtBalance.caption->setToolTip(plainToolTip(text(kMarginAtBalanceTip)));
-    nameResults();
-
-    c_.helpGroup->setTitle(text(kStabilityHelpTitle));
-    QStringList help;
-    for (const TextKey& line : kStabilityHelpLines)
-        help << text(line);
-    c_.helpLabel->setText(help.join(u'\n'));
-    c_.helpLabel->setAccessibleName(c_.helpGroup->title());
-
-    c_.calculateButton->setText(text(kCalculateButton));
-    c_.calculateButton->setToolTip(plainToolTip(text(kCalculateTip)));
-    c_.removeButton->setText(text(kRemoveStabilityButton));
-    c_.removeButton->setToolTip(plainToolTip(text(kRemoveStabilityTip)));
-    c_.okButton->setText(text(kOkButton));
+    setTip(c_.marginAtBalance.caption, text(kMarginAtBalanceTip));
 }

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tail and neutral-point window: a view of the session's stability data. Edits go to the
-// session as they are typed; Enter or Calculate works out the neutral point and shows it, and the
-// main window redraws its preview with the green tick.
+// session as they are typed and the results follow them; Enter or Calculate also says why they
+// cannot be worked out. The main window redraws its preview with the green tick as they change;
+// Cancel or Escape gives the session back the data it had when the window opened.
 #pragma once
 
 #include "calc/WingFields.h"
+#include "session/WingStability.h"
 
 #include <QDialog>
 #include <array>
@@ -12,11 +14,13 @@
 
 class LanguageState;
 class Prompter;
-class QCheckBox;
+class QButtonGroup;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
+class QRadioButton;
 class WingField;
 class WingSession;
 struct StabilityResults;
@@ -31,7 +35,10 @@ struct StabilityResultRow {
 };
 
 struct StabilityDialogControls {
-    QCheckBox* noTailCheck = nullptr;
+    // Neither is checked while the wing has no stability data.
+    QRadioButton* withTailChoice = nullptr;
+    QRadioButton* noTailChoice = nullptr;
+    QButtonGroup* layoutChoice = nullptr;
     QGroupBox* tailGroup = nullptr;
     std::array<QLabel*, kPanelCount> panelCaptions{};
     std::array<QLabel*, 4> rowCaptions{}; // root chord, tip chord, length, sweep
@@ -59,16 +66,21 @@ struct StabilityDialogControls {
     StabilityResultRow neutralPoint;
     StabilityResultRow balanceForMargin;
     StabilityResultRow marginAtBalance;
+    QLabel* warningLabel = nullptr; // in red, empty while there is nothing to warn of
 
     QGroupBox* helpGroup = nullptr;
-    QLabel* helpLabel = nullptr;
-    QPushButton* calculateButton = nullptr;
+    QPlainTextEdit* helpText = nullptr; // read-only, so a screen reader reads it as text
     QPushButton* removeButton = nullptr;
+    QPushButton* calculateButton = nullptr;
     QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 };
 
 // Creates the controls in their layout, without texts, owned by the dialog.
 StabilityDialogControls buildStabilityDialogControls(QDialog& dialog);
+
+// A warning is written in red, the warning label always, a result while it is one.
+void showAsWarning(QLabel* label, bool warning);
 
 class StabilityDialog : public QDialog {
     Q_OBJECT
@@ -83,16 +95,21 @@ public:
     // Sets every text and accessible name in the current language.
     void translate();
     void calculate();
+    // Asks first: the next Save as deletes the file that keeps the data.
     void removeStability();
+    void reject() override;
 
 private:
     std::array<const StabilityPanelFields*, 4> panelRows() const;
     std::array<const StabilityResultRow*, 8> resultRows() const;
     void connectControls();
     void connectField(WingField* field, std::function<void(const std::string&)> forward);
+    void chooseLayout(bool hasTail);
     void pickPosition(int index);
+    // After every edit: the fields as the session has them, the results they give.
+    void showEdit();
     void showFields();
-    void showTailEnabled();
+    void showLayout();
     void showPosition();
     // Quietly: the results when the data calculate, else empty.
     void showCurrentResults();
@@ -100,11 +117,14 @@ private:
     void clearResults();
     void nameResults();
     void nameFields();
+    void translateInputs();
+    void translateResults();
 
     Prompter& prompter_;
     const LanguageState& language_;
     WingSession& session_;
     std::function<void()> stabilityChanged_;
     StabilityDialogControls c_;
+    const WingStability atOpening_;
     bool showingSession_ = false; // fields are being set from the session, not typed
 };

@@ -1,27 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The controls of the stability window in their layouts: the tail grid as on the main window,
-// the other inputs under it, the results in two columns, the method in plain words, the buttons.
-// Layouts size every caption to its text, so no translation is ever cut.
+// The controls of the stability window in their layouts: the choice of a tail or a flying wing,
+// the tail grid as on the main window, the other inputs under it and the results in two columns;
+// the method in plain words beside them, the warnings and the buttons below. Layouts size every
+// caption to its text, so no translation is ever cut, and the method scrolls in a small window.
+#include "ui/common/CaptionedComboBox.h"
 #include "ui/common/FormFont.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WingField.h"
 #include "ui/stability/StabilityDialog.h"
 
-#include <QCheckBox>
-#include <QComboBox>
+#include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr double kFieldWidth = 855;  // the main window's field width, in twips
 constexpr double kValueWidth = 1500; // room for " 1 234.56 mm  " in every language
-constexpr double kHelpWidth = 9000;  // the method's text wraps at this width or wider
-constexpr int kPositionCount = 4;    // three tail positions and "other value"
+constexpr double kHelpWidth = 7200;  // the method beside the inputs, at this width or wider
+constexpr int kPositionCount = 5;    // four tail positions and "other value"
+const QColor kWarningColour{176, 0, 0};
 
 QLabel* makeLabel(QWidget* parent, bool bold,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
@@ -86,15 +90,30 @@ void buildTailGrid(QDialog& dialog, StabilityDialogControls& c) {
     grid->setColumnStretch(kPanelCount + 1, 1);
 }
 
-// Distance, tail position, efficiency and margin: caption, input, unit.
+QHBoxLayout* buildLayoutChoice(QDialog& dialog, StabilityDialogControls& c) {
+    auto* row = new QHBoxLayout;
+    c.withTailChoice = new QRadioButton(&dialog);
+    c.noTailChoice = new QRadioButton(&dialog);
+    c.layoutChoice = new QButtonGroup(&dialog);
+    for (QRadioButton* choice : {c.withTailChoice, c.noTailChoice}) {
+        choice->setFont(formFont(8.25, true));
+        c.layoutChoice->addButton(choice);
+        row->addWidget(choice);
+    }
+    row->addStretch(1);
+    return row;
+}
+
+// Distance, tail position, efficiency and margin: caption, input, unit. A distance or margin
+// below zero may be typed, so that its message can say what is wrong with it.
 QGridLayout* buildOtherInputs(QDialog& dialog, StabilityDialogControls& c) {
     auto* grid = new QGridLayout;
     c.distanceCaption = makeCaption(&dialog);
-    c.distanceField = makeField(&dialog, kDigitsAndPoint);
+    c.distanceField = makeField(&dialog, kDigitsPointAndMinus);
     c.distanceUnit = makeLabel(&dialog, false);
     c.distanceUnit->setText(QStringLiteral("mm"));
     c.positionCaption = makeCaption(&dialog);
-    c.positionCombo = new QComboBox(&dialog);
+    c.positionCombo = new CaptionedComboBox(&dialog);
     c.positionCombo->setFont(formFont(8.25, false));
     c.positionCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (int i = 0; i < kPositionCount; ++i)
@@ -102,11 +121,11 @@ QGridLayout* buildOtherInputs(QDialog& dialog, StabilityDialogControls& c) {
     c.efficiencyCaption = makeCaption(&dialog);
     c.efficiencyField = makeField(&dialog, kDigitsAndPoint);
     c.marginCaption = makeCaption(&dialog);
-    c.marginField = makeField(&dialog, kDigitsAndPoint);
+    c.marginField = makeField(&dialog, kDigitsPointAndMinus);
     c.marginUnit = makeLabel(&dialog, true);
     c.marginUnit->setText(QStringLiteral("%"));
 
-    // Each caption labels its input for a screen reader; a list is named by it on Linux.
+    // Each caption labels its input for a screen reader.
     c.distanceCaption->setBuddy(c.distanceField);
     c.positionCaption->setBuddy(c.positionCombo);
     c.efficiencyCaption->setBuddy(c.efficiencyField);
@@ -159,36 +178,50 @@ void buildResults(QDialog& dialog, StabilityDialogControls& c) {
 void buildHelp(QDialog& dialog, StabilityDialogControls& c) {
     c.helpGroup = makeGroup(&dialog);
     auto* layout = new QVBoxLayout(c.helpGroup);
-    c.helpLabel = makeLabel(c.helpGroup, false, Qt::AlignLeft | Qt::AlignTop);
-    c.helpLabel->setWordWrap(true);
-    // At least this wide, and as wide as the window: a label narrower than its frame would be
-    // given the height its text needs at the frame's width, and lose its last line.
-    c.helpLabel->setMinimumWidth(twipsToPixels(kHelpWidth));
-    layout->addWidget(c.helpLabel);
+    c.helpText = new QPlainTextEdit(c.helpGroup);
+    c.helpText->setFont(formFont(8.25, false));
+    c.helpText->setReadOnly(true);
+    c.helpText->setFrameShape(QFrame::NoFrame);
+    QPalette palette = c.helpText->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    c.helpText->setPalette(palette);
+    c.helpText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    c.helpText->setMinimumWidth(twipsToPixels(kHelpWidth));
+    layout->addWidget(c.helpText);
 }
 
+QLabel* buildWarning(QDialog& dialog, StabilityDialogControls& c) {
+    c.warningLabel = makeLabel(&dialog, true);
+    c.warningLabel->setWordWrap(true);
+    showAsWarning(c.warningLabel, true);
+    return c.warningLabel;
+}
+
+// Remove stands apart on the left, away from OK and from Enter's Calculate.
 QHBoxLayout* buildButtons(QDialog& dialog, StabilityDialogControls& c) {
     auto* row = new QHBoxLayout;
-    c.calculateButton = makeButton(&dialog);
     c.removeButton = makeButton(&dialog);
+    c.calculateButton = makeButton(&dialog);
     c.okButton = makeButton(&dialog);
-    // Enter runs the calculation, as on the main window; Esc closes.
+    c.cancelButton = makeButton(&dialog);
+    // Enter runs the calculation, as on the main window; Escape cancels.
     c.calculateButton->setDefault(true);
+    row->addWidget(c.removeButton);
     row->addStretch(1);
     row->addWidget(c.calculateButton);
-    row->addWidget(c.removeButton);
     row->addWidget(c.okButton);
+    row->addWidget(c.cancelButton);
     return row;
 }
 
 // The main window's order: panel by panel, then the other inputs, then the buttons.
 void setKeyboardOrder(StabilityDialogControls& c) {
-    QList<QWidget*> order{c.noTailCheck};
+    QList<QWidget*> order{c.withTailChoice, c.noTailChoice};
     for (int panel = 0; panel < kPanelCount; ++panel)
         order << c.rootChordFields[panel] << c.tipChordFields[panel] << c.panelLengthFields[panel]
               << c.sweepOffsetFields[panel];
     order << c.distanceField << c.positionCombo << c.efficiencyField << c.marginField
-          << c.calculateButton << c.removeButton << c.okButton;
+          << c.calculateButton << c.okButton << c.cancelButton << c.removeButton << c.helpText;
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -198,19 +231,30 @@ void setKeyboardOrder(StabilityDialogControls& c) {
 StabilityDialogControls buildStabilityDialogControls(QDialog& dialog) {
     StabilityDialogControls c;
     dialog.setFont(formFont());
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    c.noTailCheck = new QCheckBox(&dialog);
-    c.noTailCheck->setFont(formFont(8.25, true));
-    layout->addWidget(c.noTailCheck);
+    auto* inputs = new QVBoxLayout;
+    inputs->addLayout(buildLayoutChoice(dialog, c));
     buildTailGrid(dialog, c);
-    layout->addWidget(c.tailGroup);
-    layout->addLayout(buildOtherInputs(dialog, c));
+    inputs->addWidget(c.tailGroup);
+    inputs->addLayout(buildOtherInputs(dialog, c));
     buildResults(dialog, c);
-    layout->addWidget(c.resultsGroup);
+    inputs->addWidget(c.resultsGroup);
+    inputs->addStretch(1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(inputs);
     buildHelp(dialog, c);
-    layout->addWidget(c.helpGroup);
+    columns->addWidget(c.helpGroup, 1);
+
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addLayout(columns, 1);
+    layout->addWidget(buildWarning(dialog, c));
     layout->addLayout(buildButtons(dialog, c));
     setKeyboardOrder(c);
     return c;
+}
+
+void showAsWarning(QLabel* label, bool warning) {
+    QPalette palette = label->parentWidget()->palette();
+    if (warning)
+        palette.setColor(QPalette::WindowText, kWarningColour);
+    label->setPalette(palette);
 }

@@ -64,6 +64,15 @@ TEST_F(LanguageWindow, LeavingTheFirstChooserAsksAgainUntilQuit) {
     EXPECT_EQ(prompter.messages[0].style.icon, MessageIcon::Critical);
 }
 
+// A start that gets no language (a chooser script that found no entry to pick) ends at the
+// first question, so the test fails at once instead of spinning.
+TEST_F(LanguageWindow, AStartThatGetsNoLanguageEndsAtTheFirstQuestion) {
+    startWindow("");
+    EXPECT_FALSE(started);
+    EXPECT_EQ(prompter.modalRuns, 1);
+    EXPECT_EQ(prompter.messages.size(), 1u);
+}
+
 TEST_F(LanguageWindow, SwitchingLanguageAndBackRestoresEveryText) {
     startWindow("English");
     const QStringList english = translatedTexts(*window);

@@ -109,7 +109,10 @@ TEST_F(FullSizeWindow, PreviewShowsTheSheetAsPrintWouldPrintIt) {
 }
 
 TEST_F(FullSizeWindow, PreviewOfASheetThatCannotBeDrawnSaysSoInstead) {
-    startWithWing({{("1" + std::string(39, '0')).c_str(), "150", "1000", "50"}});
+    // An inner tip 1e39 mm behind the root: the scale fits the root and the last tip, the
+    // outline leaves single precision.
+    const std::string e39 = "1" + std::string(39, '0');
+    startWithWing({{"250", "150", "500", e39.c_str()}, {"150", "100", "500", "80"}});
     c().printPreviewAction->trigger();
     EXPECT_EQ(prompter.previews, 0);
     expectOnlyMessage(textOf(kPrintFailedMessage), kCriticalMessage);

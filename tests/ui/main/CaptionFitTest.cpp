@@ -7,7 +7,7 @@
 #include "ui/dialogs/HelpDialog.h"
 #include "ui/stability/StabilityDialog.h"
 
-#include <QCheckBox>
+#include <QRadioButton>
 #include <QTest>
 
 namespace {
@@ -46,7 +46,7 @@ const std::vector<TypedPanel> kWideWing = {{"2500", "2400", "2000", "-1500"},
 
 // A tail as large as the wide wing, far behind it, so the stability results are at their widest.
 void typeWideTail(const StabilityDialogControls& c) {
-    c.noTailCheck->click();
+    c.withTailChoice->click();
     c.rootChordFields[0]->setText(kWideWing[0][0]);
     for (int panel = 0; panel < kPanelCount; ++panel) {
         c.tipChordFields[panel]->setText(kWideWing[panel][1]);

@@ -147,22 +147,28 @@ TEST_F(PrintCommand, AnyNonEmptyTitlePrints) {
 // name survives. A file that cannot be written shows its error number as Save as does; a sheet
 // that cannot be drawn shows message 16.
 TEST_F(PrintCommand, FailureShowsMessage16AndLeavesTheFolderAsItWas) {
-    const std::string root39 = "1" + std::string(39, '0');
+    // An inner tip 1e39 mm behind the root: the scale fits the root and the last tip, the
+    // outline leaves single precision.
+    const std::string e39 = "1" + std::string(39, '0');
     const struct {
         const char* name;
-        TypedPanel panel;
+        std::vector<TypedPanel> panels;
         const char* target;
         bool folderInTheWay;
         const char* fileError; // " # N " of the file error, nullptr for message 16
     } rows[] = {
-        {"a folder has the file's name", {"250", "150", "1000", "50"}, "sheet.pdf", true, " # 21 "},
+        {"a folder has the file's name",
+         {{"250", "150", "1000", "50"}},
+         "sheet.pdf",
+         true,
+         " # 21 "},
         {"the folder is missing",
-         {"250", "150", "1000", "50"},
+         {{"250", "150", "1000", "50"}},
          "missing/sheet.pdf",
          false,
          " # 2 "},
         {"the sheet overflows over an older sheet",
-         {root39.c_str(), "150", "1000", "50"},
+         {{"250", "150", "500", e39.c_str()}, {"150", "100", "500", "80"}},
          "sheet.pdf",
          false,
          nullptr},
@@ -175,7 +181,7 @@ TEST_F(PrintCommand, FailureShowsMessage16AndLeavesTheFolderAsItWas) {
         else
             writeBytes(target / "sheet.pdf", "older sheet");
         const std::vector<std::string> before = target.names();
-        startWithWing({row.panel});
+        startWithWing(row.panels);
         prompter.fileAnswers = {QString::fromStdString(target / row.target)};
         window->printSheet();
         ASSERT_EQ(prompter.messages.size(), 2u);

@@ -9,9 +9,10 @@
 #include "ui/stability/StabilityDialog.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
 #include <map>
 
 namespace {
@@ -160,20 +161,23 @@ TEST_F(TranslationMap, EveryStabilityControlShowsItsOwnKey) {
         };
         const Shown shown[] = {
             {"window title", dialog.windowTitle(), {}, "Stability/Title"},
-            {"no tail", c.noTailCheck->text(), c.noTailCheck->toolTip(), "Stability/NoTail"},
+            {"with tail", c.withTailChoice->text(), c.withTailChoice->toolTip(),
+             "Stability/WithTail"},
+            {"no tail", c.noTailChoice->text(), c.noTailChoice->toolTip(), "Stability/NoTail"},
             {"tail frame", c.tailGroup->title(), c.tailGroup->toolTip(), "Stability/Tail"},
             label("panel 1", c.panelCaptions[0], "Label/12 1"),
             label("panel 5", c.panelCaptions[4], "Label/12 5"),
             label("root chord", c.rowCaptions[0], "Label/1"),
             label("tip chord", c.rowCaptions[1], "Label/2"),
             label("panel length", c.rowCaptions[2], "Label/3"),
-            label("sweep", c.rowCaptions[3], "Label/4", "Label/4t"),
+            label("sweep", c.rowCaptions[3], "Label/4", "Stability/SweepTip"),
             label("distance", c.distanceCaption, "Stability/Distance", "Stability/DistanceTip"),
             label("position", c.positionCaption, "Stability/Position"),
             {"on the fuselage", c.positionCombo->itemText(0), {}, "Stability/OnFuselage"},
             {"on the fin", c.positionCombo->itemText(1), {}, "Stability/OnFin"},
-            {"T-tail", c.positionCombo->itemText(2), {}, "Stability/TTail"},
-            {"other value", c.positionCombo->itemText(3), {}, "Stability/OtherValue"},
+            {"mostly clear", c.positionCombo->itemText(2), {}, "Stability/MostlyClear"},
+            {"T-tail", c.positionCombo->itemText(3), {}, "Stability/TTail"},
+            {"other value", c.positionCombo->itemText(4), {}, "Stability/OtherValue"},
             label("efficiency", c.efficiencyCaption, "Stability/Efficiency",
                   "Stability/EfficiencyTip"),
             label("margin", c.marginCaption, "Stability/Margin", "Stability/MarginTip"),
@@ -191,14 +195,16 @@ TEST_F(TranslationMap, EveryStabilityControlShowsItsOwnKey) {
                    "Stability/MarginAtBalanceTip"),
             {"method frame", c.helpGroup->title(), {}, "Stability/HelpTitle"},
             {"method",
-             c.helpLabel->text().section('\n', 0, 1),
+             c.helpText->toPlainText().section(QStringLiteral("\n\n"), 0, 1),
              {},
-             "StabilityHelp/1\nStabilityHelp/2"},
+             "StabilityHelp/1\n\nStabilityHelp/2"},
+            name("method name", c.helpText, "Stability/HelpTitle"),
             {"Calculate", c.calculateButton->text(), shownToolTip(c.calculateButton->toolTip()),
-             "Button/1", "ToolTipText/1"},
+             "Button/1", "Stability/CalculateTip"},
             {"Remove", c.removeButton->text(), shownToolTip(c.removeButton->toolTip()),
              "Stability/Remove", "Stability/RemoveTip"},
             {"OK", c.okButton->text(), c.okButton->toolTip(), "Button/4"},
+            {"Cancel", c.cancelButton->text(), c.cancelButton->toolTip(), "Stability/Cancel"},
             name("root chord 1 name", c.rootChordFields[0], "Stability/TailField Label/1 1"),
             name("tip chord 3 name", c.tipChordFields[2], "Stability/TailField Label/2 3"),
             name("length 4 name", c.panelLengthFields[3], "Stability/TailField Label/3 4"),

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Stability > Tail and neutral point, driven as a user would: the menu, the window's fields with
-// the main grid's behaviour, Enter, each refusal's message, the preview's green tick, the .stab
+// Stability > Tail and neutral point, driven as a user would: the menu, the choice of a tail or a
+// flying wing, the fields with the main grid's behaviour, results that follow the edits, Enter,
+// each refusal's message, the warnings, Remove and Cancel, the preview's green tick, the .stab
 // beside the wing through Open and Save as, names for a screen reader, captions that fit.
 #include "files/StabilityFile.h"
 #include "session/AccessibleTexts.h"
@@ -11,28 +12,36 @@
 #include "ui/main/WingsheetApp.h"
 #include "ui/stability/StabilityDialog.h"
 
+#include <QAccessible>
 #include <QAction>
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QRadioButton>
 #include <QTest>
 #include <set>
 
 namespace {
+
+QAccessibleInterface* accessible(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget);
+}
 
 const std::string kFrench = "Fran\xc3\xa7"
                             "ais";
 
 // Types the rectangular worked tail key by key, so the key filter sees every character.
 void typeRectangularTail(const StabilityDialogControls& c) {
-    c.noTailCheck->click();
+    c.withTailChoice->click();
     QTest::keyClicks(c.rootChordFields[0], "100");
     QTest::keyClicks(c.tipChordFields[0], "100");
     QTest::keyClicks(c.panelLengthFields[0], "200");
     QTest::keyClicks(c.sweepOffsetFields[0], "0");
     QTest::keyClicks(c.distanceField, "600");
+    c.efficiencyField->clear();
+    QTest::keyClicks(c.efficiencyField, "0.90");
 }
 
 using Check = std::function<void(StabilityDialog&, const StabilityDialogControls&)>;
@@ -103,17 +112,18 @@ TEST_F(StabilityWindow, MenuSitsAfterLanguageAndFollowsTheLanguage) {
     EXPECT_NE(textOf(kStabilityMenu), "&Stability");
 }
 
-// Opening and closing the window untouched adds nothing to the wing.
-TEST_F(StabilityWindow, OpensOnAFlyingWingWithTheMainGridsFields) {
+// A wing without stability data opens with nothing chosen and nothing to type; opening and closing
+// the window untouched adds nothing to the wing. A flying wing is the user's choice.
+TEST_F(StabilityWindow, OpensWithNothingChosenAndTheMainGridsFields) {
     startWindow();
     openStability([this](StabilityDialog&, const StabilityDialogControls& c) {
-        EXPECT_TRUE(c.noTailCheck->isChecked());
-        EXPECT_FALSE(c.tailGroup->isEnabled());
-        EXPECT_FALSE(c.distanceField->isEnabled());
-        EXPECT_FALSE(c.positionCombo->isEnabled());
-        EXPECT_TRUE(c.marginField->isEnabled());
+        EXPECT_FALSE(c.withTailChoice->isChecked());
+        EXPECT_FALSE(c.noTailChoice->isChecked());
+        for (const QWidget* control : std::initializer_list<const QWidget*>{
+                 c.tailGroup, c.distanceField, c.positionCombo, c.marginField, c.removeButton})
+            EXPECT_FALSE(control->isEnabled());
         EXPECT_EQ(c.marginField->text(), "10");
-        EXPECT_EQ(c.efficiencyField->text(), decimal("0.90"));
+        EXPECT_EQ(c.efficiencyField->text(), decimal("0.60"));
         EXPECT_EQ(c.positionCombo->currentIndex(), 0);
         for (int panel = 0; panel < kPanelCount; ++panel) {
             EXPECT_EQ(c.rootChordFields[panel]->isEnabledTo(c.tailGroup), panel == 0);
@@ -122,19 +132,25 @@ TEST_F(StabilityWindow, OpensOnAFlyingWingWithTheMainGridsFields) {
         EXPECT_TRUE(c.calculateButton->isDefault());
     });
     EXPECT_FALSE(window->session().stability().exists());
+    openStability(
+        [](StabilityDialog&, const StabilityDialogControls& c) { c.noTailChoice->click(); });
+    EXPECT_TRUE(window->session().stability().exists());
+    EXPECT_FALSE(window->session().stability().fields().hasTail);
 }
 
 TEST_F(StabilityWindow, KeyFilterAndChainingAreTheMainGrids) {
     startWindow();
     openStability([](StabilityDialog& dialog, const StabilityDialogControls& c) {
-        c.noTailCheck->click();
+        c.withTailChoice->click();
         QTest::keyClicks(c.tipChordFields[0], "9a0-+ ");
         QTest::keyClicks(c.sweepOffsetFields[0], "-1x5");
-        QTest::keyClicks(c.marginField, "-");
+        QTest::keyClicks(c.distanceField, "-6y0");
+        QTest::keyClicks(c.marginField, "z-");
         EXPECT_EQ(c.tipChordFields[0]->text(), "90");
         EXPECT_EQ(c.rootChordFields[1]->text(), "90");
         EXPECT_EQ(c.sweepOffsetFields[0]->text(), "-15");
-        EXPECT_EQ(c.marginField->text(), "10");
+        EXPECT_EQ(c.distanceField->text(), "-60");
+        EXPECT_EQ(c.marginField->text(), "10-");
         dialog.show();
         dialog.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
@@ -160,20 +176,21 @@ TEST_F(StabilityWindow, EnterWorksOutTheNeutralPointAndTicksThePreview) {
         EXPECT_EQ(c.tailAspectRatio.value->text(), decimal(" 4.00"));
         EXPECT_EQ(c.tailArm.value->text(), decimal(" 575.00 mm  "));
         EXPECT_EQ(c.tailVolume.value->text(), decimal(" 0.58"));
-        EXPECT_EQ(c.neutralPoint.value->text(), decimal(" 95.12 mm  "));
-        EXPECT_EQ(c.neutralPoint.percentValue->text(), decimal(" 47.56 %"));
-        EXPECT_EQ(c.balanceForMargin.value->text(), decimal(" 75.12 mm  "));
-        EXPECT_EQ(c.balanceForMargin.percentValue->text(), decimal(" 37.56 %"));
-        EXPECT_EQ(c.marginAtBalance.value->text(), decimal(" 17.56 %"));
-        EXPECT_EQ(c.neutralPoint.value->accessibleName(), decimal("Neutral point: 95.12 mm"));
+        EXPECT_EQ(c.neutralPoint.value->text(), decimal(" 91.84 mm  "));
+        EXPECT_EQ(c.neutralPoint.percentValue->text(), decimal(" 45.92 %"));
+        EXPECT_EQ(c.balanceForMargin.value->text(), decimal(" 71.84 mm  "));
+        EXPECT_EQ(c.balanceForMargin.percentValue->text(), decimal(" 35.92 %"));
+        EXPECT_EQ(c.marginAtBalance.value->text(), decimal(" 15.92 %"));
+        EXPECT_TRUE(c.warningLabel->text().isEmpty());
+        EXPECT_EQ(c.neutralPoint.value->accessibleName(), decimal("Neutral point: 91.84 mm"));
         EXPECT_GT(greenPixels(), 0) << "the preview follows while the window is open";
     });
     EXPECT_GT(greenPixels(), 0);
     // Reopened, the window shows the wing's data and their results at once.
     openStability([this](StabilityDialog&, const StabilityDialogControls& c) {
-        EXPECT_FALSE(c.noTailCheck->isChecked());
+        EXPECT_TRUE(c.withTailChoice->isChecked());
         EXPECT_EQ(c.distanceField->text(), "600");
-        EXPECT_EQ(c.neutralPoint.value->text(), decimal(" 95.12 mm  "));
+        EXPECT_EQ(c.neutralPoint.value->text(), decimal(" 91.84 mm  "));
     });
     window->clearForm();
     EXPECT_FALSE(window->session().stability().exists());
@@ -184,7 +201,7 @@ TEST_F(StabilityWindow, ThePreviewDescriptionFollowsTheGreenMark) {
     startWindow();
     calculateRectangularWing();
     const QString mark =
-        decimal("Neutral point 95.12 mm behind the root leading edge (green mark).");
+        decimal("Neutral point 91.84 mm behind the root leading edge (green mark).");
     EXPECT_FALSE(c().preview->accessibleDescription().contains("green mark"));
     openStability([&](StabilityDialog&, const StabilityDialogControls& c) {
         typeRectangularTail(c);
@@ -206,15 +223,16 @@ struct Refusal {
 const Refusal kRefusals[] = {
     {"wing not calculated", false, [](const StabilityDialogControls&) {},
      kStabilityNeedsWingMessage},
+    {"nothing chosen", true, [](const StabilityDialogControls&) {}, kChooseLayoutMessage},
     {"tail without panels", true,
      [](const StabilityDialogControls& c) {
-         c.noTailCheck->click();
+         c.withTailChoice->click();
          QTest::keyClicks(c.distanceField, "600");
      },
      kTailPanelMessage},
     {"distance 0", true,
      [](const StabilityDialogControls& c) {
-         c.noTailCheck->click();
+         c.withTailChoice->click();
          QTest::keyClicks(c.rootChordFields[0], "100");
          QTest::keyClicks(c.tipChordFields[0], "100");
          QTest::keyClicks(c.panelLengthFields[0], "200");
@@ -223,7 +241,7 @@ const Refusal kRefusals[] = {
      kTailDistanceMessage},
     {"tail ahead of the wing's quarter chord", true,
      [](const StabilityDialogControls& c) {
-         c.noTailCheck->click();
+         c.withTailChoice->click();
          QTest::keyClicks(c.rootChordFields[0], "100");
          QTest::keyClicks(c.tipChordFields[0], "100");
          QTest::keyClicks(c.panelLengthFields[0], "200");
@@ -236,7 +254,11 @@ const Refusal kRefusals[] = {
          c.efficiencyField->setText("0.2");
      },
      kEfficiencyMessage},
-    {"margin empty", true, [](const StabilityDialogControls& c) { c.marginField->clear(); },
+    {"margin empty", true,
+     [](const StabilityDialogControls& c) {
+         c.noTailChoice->click();
+         c.marginField->clear();
+     },
      kMarginMessage},
 };
 
@@ -282,35 +304,74 @@ TEST_F(StabilityWindow, ATailGapNamesTheTailPanel) {
 TEST_F(StabilityWindow, TheTailPositionSetsTheEfficiencyAndFollowsIt) {
     startWindow();
     openStability([this](StabilityDialog&, const StabilityDialogControls& c) {
-        c.noTailCheck->click();
+        c.withTailChoice->click();
         c.positionCombo->setCurrentIndex(1);
         emit c.positionCombo->activated(1);
-        EXPECT_EQ(c.efficiencyField->text(), decimal("0.95"));
+        EXPECT_EQ(c.efficiencyField->text(), decimal("0.80"));
         c.efficiencyField->setText("1");
-        EXPECT_EQ(c.positionCombo->currentIndex(), 2);
-        c.efficiencyField->setText("0.5");
         EXPECT_EQ(c.positionCombo->currentIndex(), 3);
-        c.positionCombo->setCurrentIndex(3);
-        emit c.positionCombo->activated(3);
+        c.efficiencyField->setText("0.9");
+        EXPECT_EQ(c.positionCombo->currentIndex(), 2) << "as files written before hold it";
+        c.efficiencyField->setText("0.5");
+        EXPECT_EQ(c.positionCombo->currentIndex(), 4);
+        c.positionCombo->setCurrentIndex(4);
+        emit c.positionCombo->activated(4);
         EXPECT_EQ(c.efficiencyField->text(), "0.5");
     });
     EXPECT_EQ(window->session().stability().fields().efficiency, "0.5");
 }
 
-TEST_F(StabilityWindow, RemoveDropsTheDataAndTheTick) {
+// Remove asks first, naming the file the next Save as deletes; then nothing is chosen.
+TEST_F(StabilityWindow, RemoveAsksThenDropsTheDataAndTheTick) {
     startWindow();
     calculateRectangularWing();
     openStability([this](StabilityDialog&, const StabilityDialogControls& c) {
         typeRectangularTail(c);
         c.calculateButton->click();
         ASSERT_GT(greenPixels(), 0);
+        EXPECT_FALSE(c.removeButton->text().contains(u'&'));
+        prompter.messageAnswers = {MessageAnswer::Cancel, MessageAnswer::Ok};
         c.removeButton->click();
+        EXPECT_GT(greenPixels(), 0);
+        c.removeButton->click();
+        ASSERT_EQ(prompter.messages.size(), 2u);
+        EXPECT_EQ(prompter.messages[0].text,
+                  "Remove the tail and neutral-point data from this wing? The next Save as also "
+                  "deletes NAME.stab.");
+        EXPECT_EQ(prompter.messages[0].style, kOkCancelQuestion);
         EXPECT_EQ(greenPixels(), 0);
-        EXPECT_TRUE(c.noTailCheck->isChecked());
+        EXPECT_FALSE(c.withTailChoice->isChecked() || c.noTailChoice->isChecked());
         EXPECT_TRUE(c.distanceField->text().isEmpty());
         EXPECT_TRUE(c.neutralPoint.value->text().isEmpty());
     });
     EXPECT_FALSE(window->session().stability().exists());
+}
+
+// Each edit works the results out again, quietly; Escape gives the wing back its data as they
+// were when the window opened, as Cancel does.
+TEST_F(StabilityWindow, ResultsFollowTheEditsAndEscapeDropsThem) {
+    startWindow();
+    calculateRectangularWing();
+    openStability(
+        [](StabilityDialog&, const StabilityDialogControls& c) { typeRectangularTail(c); });
+    const StabilityFields entered = window->session().stability().fields();
+    openStability([this](StabilityDialog& dialog, const StabilityDialogControls& c) {
+        c.distanceField->clear();
+        EXPECT_TRUE(c.neutralPoint.value->text().isEmpty());
+        EXPECT_EQ(greenPixels(), 0);
+        QTest::keyClicks(c.distanceField, "700");
+        EXPECT_NE(c.neutralPoint.value->text(), decimal(" 91.84 mm  "));
+        EXPECT_FALSE(c.neutralPoint.value->text().isEmpty());
+        c.noTailChoice->click();
+        dialog.show();
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        QTest::keyClick(c.marginField, Qt::Key_Escape);
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_TRUE(prompter.messages.empty());
+    });
+    EXPECT_EQ(window->session().stability().fields(), entered);
+    EXPECT_GT(greenPixels(), 0);
 }
 
 // Every field is named in the current language, the tail's as its messages name them, again
@@ -322,7 +383,16 @@ TEST_F(StabilityWindow, EveryFieldHasANameFromItsCaptions) {
         EXPECT_EQ(c.sweepOffsetFields[4]->accessibleName(), "Sweep +/-, tail panel 5");
         EXPECT_EQ(c.distanceField->accessibleName(), "Distance to the tail, mm");
         EXPECT_EQ(c.positionCombo->accessibleName(), "Tail position");
+        EXPECT_EQ(accessible(c.positionCombo)->text(QAccessible::Name), "Tail position");
+        EXPECT_EQ(accessible(c.positionCombo)->text(QAccessible::Value),
+                  c.positionCombo->currentText());
+        EXPECT_TRUE(accessible(c.helpText)->text(QAccessible::Value).contains("neutral point"));
         EXPECT_EQ(c.neutralPoint.value->accessibleName(), "Neutral point");
+        for (QWidget* widget : dialog.findChildren<QWidget*>()) {
+            for (const QAccessible::Text kind : {QAccessible::Name, QAccessible::Description})
+                EXPECT_FALSE(accessible(widget)->text(kind).contains(u'<'))
+                    << accessible(widget)->text(kind).toStdString();
+        }
         std::set<QString> names;
         for (WingField* field : dialog.findChildren<WingField*>()) {
             EXPECT_FALSE(field->accessibleName().isEmpty());
@@ -344,23 +414,35 @@ TEST_F(StabilityWindow, EveryFieldHasANameFromItsCaptions) {
     });
 }
 
-// The window as a flying wing first shows it, with its results, measured by the checks every
-// window gets, in each of the six languages; the tail's results are in the all-windows check.
-TEST_F(StabilityWindow, EveryCaptionFitsItsControlInEveryLanguage) {
+// The window at its tallest, a tail with both warnings in red and a negative margin, measured by
+// the checks every window gets in each of the six languages: it fits a 1366 × 768 screen with a
+// title bar, and a user may resize it.
+TEST_F(StabilityWindow, EveryCaptionFitsAndTheWindowFitsTheScreenInEveryLanguage) {
+    constexpr int kTitleBar = 40;
     startWindow();
-    calculateRectangularWing();
+    typeWing(kRectangularWing, "90", "");
+    window->calculate();
     for (const std::string& name : language.availableLanguages()) {
         SCOPED_TRACE(name);
         language.select(name);
         window->translate();
         openStability([&](StabilityDialog& dialog, const StabilityDialogControls& c) {
-            c.calculateButton->click();
-            EXPECT_FALSE(c.neutralPoint.value->text().isEmpty());
+            typeRectangularTail(c);
+            c.distanceField->setText("150");
+            EXPECT_EQ(c.warningLabel->text().count(u'\n'), 1);
+            EXPECT_EQ(c.warningLabel->palette().color(QPalette::WindowText), QColor(176, 0, 0));
+            EXPECT_EQ(c.marginAtBalance.value->palette().color(QPalette::WindowText),
+                      QColor(176, 0, 0));
+            EXPECT_EQ(c.marginAtBalance.value->text(), decimal(" -60.45 %"));
             dialog.show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
             const std::vector<std::string> problems = captionsThatDoNotFit(dialog);
             EXPECT_TRUE(problems.empty()) << listed(problems);
-            dialog.hide();
+            EXPECT_LE(dialog.width(), 1366);
+            EXPECT_LE(dialog.height() + kTitleBar, 768);
+            EXPECT_GT(dialog.maximumWidth(), dialog.minimumWidth());
+            EXPECT_GT(dialog.maximumHeight(), dialog.minimumHeight());
+            dialog.reject();
         });
     }
 }
