@@ -30,6 +30,11 @@ public:
     }
     PrinterChoice choosePrinter(QPrinter&) override { return PrinterChoice::NoPrinter; }
     void previewPrint(QPrinter&, const std::function<void(QPrinter&)>&) override {}
+    bool previewBeforePrinting(QPrinter&, const std::function<void(QPrinter&)>&, const QString&,
+                               const QString&) override {
+        return false;
+    }
+    int chooseItem(const QString&, const QString&, const QStringList&, int) override { return -1; }
     void runModal(QDialog&) override {}
     void openFile(const QString&) override {}
 };

@@ -31,6 +31,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://wingsheet.example.org/")
 # and have to be named.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core")
-# The help sketch opens in the desktop's image viewer.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# The help sketch opens in the desktop's image viewer; Qt's own texts come in the user's language
+# with its translations, in English without them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 include(CPack)

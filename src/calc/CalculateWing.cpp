@@ -23,8 +23,16 @@ double checked(double value, ArithmeticStep step) {
     return value;
 }
 
+// The field a modeller must fill in a refused panel, in the form's reading order: panel 1's root
+// chord, then the tip chord, then the length.
+InputField missingPanelInput(const WingPlanform& wing, int panel) {
+    if (panel == 0 && wing.rootChord[0] == 0)
+        return {WingInput::RootChord, 0};
+    return {wing.tipChord[panel] == 0 ? WingInput::TipChord : WingInput::PanelLength, panel};
+}
+
 // Each used panel needs both a length and a tip chord; the first unused panel ends the wing.
-CalcOutcome checkPanels(const WingFields& fields, std::string_view separator, WingPlanform& wing) {
+CalcReport checkPanels(const WingFields& fields, std::string_view separator, WingPlanform& wing) {
     std::int16_t panelsWithLength = -1;
     std::int16_t panelsWithTipChord = -1;
     for (int i = 0; i < kPanelCount; ++i) {
@@ -38,19 +46,17 @@ CalcOutcome checkPanels(const WingFields& fields, std::string_view separator, Wi
             ++panelsWithTipChord;
         wing.lastPanel = panelsWithLength;
         if (panelsWithLength == -1 || panelsWithLength != panelsWithTipChord)
-            return CalcOutcome::PanelError;
+            return {CalcOutcome::PanelError, ArithmeticStep::None, missingPanelInput(wing, i)};
     }
-    return CalcOutcome::Ok;
+    return {};
 }
 
 // A typed "0.0" or "00" is accepted on purpose: only the empty text and a bare "0" are refused.
-CalcOutcome checkBalance(const WingFields& fields, std::string_view separator, WingPlanform& wing) {
+bool balanceIsValid(const WingFields& fields, std::string_view separator, WingPlanform& wing) {
     wing.balancePercent = parseNumber(fields.balancePercent, separator);
     if (wing.balancePercent < 0 || wing.balancePercent >= 100)
-        return CalcOutcome::BalanceError;
-    if (fields.balancePercent.empty() || fields.balancePercent == "0")
-        return CalcOutcome::BalanceError;
-    return CalcOutcome::Ok;
+        return false;
+    return !fields.balancePercent.empty() && fields.balancePercent != "0";
 }
 
 // The four sizes of panel i in the form's reading order, each with the field it came from.
@@ -185,13 +191,13 @@ void wingLoading(const WingFields& fields, std::string_view separator, WingPlanf
 
 CalcReport calculateWing(const WingFields& fields, std::string_view decimalSeparator,
                          WingPlanform& planform, WingResults& results) {
-    for (const auto check : {checkPanels, checkBalance}) {
-        if (const CalcOutcome outcome = check(fields, decimalSeparator, planform);
-            outcome != CalcOutcome::Ok)
-            return {outcome};
-    }
+    if (const CalcReport panels = checkPanels(fields, decimalSeparator, planform);
+        panels.outcome != CalcOutcome::Ok)
+        return panels;
+    if (!balanceIsValid(fields, decimalSeparator, planform))
+        return {CalcOutcome::BalanceError, ArithmeticStep::None, {WingInput::Balance, 0}};
     if (planform.rootChord[0] == 0)
-        return {CalcOutcome::PanelError};
+        return {CalcOutcome::PanelError, ArithmeticStep::None, {WingInput::RootChord, 0}};
     for (const auto check : {checkChain, checkSigns}) {
         if (std::optional<CalcReport> refusal = check(planform))
             return *refusal;

@@ -33,7 +33,8 @@ struct CalcReport {
     CalcOutcome outcome = CalcOutcome::Ok;
     // The step that failed, for an arithmetic failure and a value too large to calculate with.
     ArithmeticStep failedStep = ArithmeticStep::None;
-    // The field to blame: the empty panel of a gap (its length), the negative or too-large value.
+    // The field to blame: the empty field of a refused panel, the balance, the empty panel of a
+    // gap (its length), the negative or too-large value.
     InputField field{};
     bool operator==(const CalcReport&) const = default;
 };

@@ -49,10 +49,11 @@ TextLookup LanguageState::lookup() const {
     };
 }
 
-std::string LanguageState::readSetting(std::string_view section, std::string_view key) const {
+std::string LanguageState::readSetting(std::string_view section, std::string_view key,
+                                       std::size_t maxCharacters) const {
     if (places_.settingsFile.empty())
         return {};
-    return readValue(places_.settingsFile, section, key, kSettingMaxCharacters, "GetINI");
+    return readValue(places_.settingsFile, section, key, maxCharacters, "GetINI");
 }
 
 bool LanguageState::writeSetting(std::string_view section, std::string_view key,
@@ -84,12 +85,17 @@ std::string LanguageState::usableStoredLanguage() const {
 }
 
 bool LanguageState::storeLanguage(const std::string& name) {
-    const std::optional<FileError> error =
-        writeValue(kLanguageSettingSection, kLanguageSettingKey, name);
+    return storeSetting(kLanguageSettingSection, kLanguageSettingKey, name,
+                        kLanguageNotRememberedMessage);
+}
+
+bool LanguageState::storeSetting(std::string_view section, std::string_view key,
+                                 std::string_view value, TextKey notRemembered) {
+    const std::optional<FileError> error = writeValue(section, key, value);
     if (!error)
         return true;
     reports_.reportText(
-        fillIn(text(kLanguageNotRememberedMessage),
+        fillIn(text(notRemembered),
                {shownSettingsFile(), std::to_string(error->number), error->description}));
     return false;
 }

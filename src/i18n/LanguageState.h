@@ -52,9 +52,15 @@ public:
     TextLookup lookup() const;
 
     // A value of the settings file, or ""; a file that exists but cannot be read is reported.
-    std::string readSetting(std::string_view section, std::string_view key) const;
+    std::string readSetting(std::string_view section, std::string_view key,
+                            std::size_t maxCharacters = kSettingMaxCharacters) const;
     // False (and one report) when the settings file cannot be written.
     bool writeSetting(std::string_view section, std::string_view key, std::string_view value);
+    // False when tz.ini cannot be written; the report then tells the user, in the current
+    // language, that the choice holds for this run only: notRemembered's %1 is where it would
+    // have been kept, %2 and %3 the error's number and description.
+    bool storeSetting(std::string_view section, std::string_view key, std::string_view value,
+                      TextKey notRemembered);
 
     // The language remembered in tz.ini; "" also when what is stored is no language name, so
     // the start-up asks again.

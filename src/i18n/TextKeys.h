@@ -61,6 +61,9 @@ inline constexpr TextKey kBothHalvesAction{"File", "8", "Full size: &both halves
 inline constexpr TextKey kLanguageAction{"language", "1"};
 // Spelled in capitals where the chooser looks it up; sections match without regard to case.
 inline constexpr TextKey kLanguageDialogTitle{"LANGUAGE", "2"};
+// The locale whose Qt translations give Qt's own texts (file dialogs, standard buttons): "de",
+// "pt_BR". English, Qt's own language, where a language file does not say.
+inline constexpr TextKey kQtLocale{"language", "locale", "en"};
 inline constexpr TextKey kHelpMenu{"Help", "0"};
 inline constexpr TextKey kHelpAction{"Help", "1"};
 inline constexpr TextKey kAboutAction{"Help", "2"};
@@ -83,6 +86,10 @@ inline constexpr TextKey kDefaultSheetTitle{"Message", "14"};
 inline constexpr TextKey kSheetPrintedMessage{"Message", "15"};
 inline constexpr TextKey kPrintFailedMessage{"Message", "16"};
 // The causes a calculation refuses beyond "Message"/"1" and "2", and two failures of the windows.
+inline constexpr TextKey kPanelIncompleteMessage{
+    "Message", "incomplete",
+    "\"%1\" is empty: every panel you use needs both a length and a tip chord, and panel 1 also "
+    "a root chord."};
 inline constexpr TextKey kGapInChainMessage{
     "Message", "gap",
     "Panel %1 is empty, but a panel further out is used. Fill the panels one after another from "
@@ -98,6 +105,24 @@ inline constexpr TextKey kLanguageNotRememberedMessage{
     "next start: %1 cannot be written (error %2: %3)."};
 inline constexpr TextKey kSketchUnreadableMessage{
     "Message", "sketch", "The sketch %1 cannot be shown: the file is damaged or not a picture."};
+// The commands of the File menu added since: quitting, exporting, printing at full size.
+inline constexpr TextKey kUnsavedChangesMessage{
+    "Message", "unsaved",
+    "The wing or its tail has changes that are not saved. Save them before quitting?"};
+inline constexpr TextKey kExportNeedsCalculationMessage{
+    "Message", "export", "Calculate the wing first, then export it."};
+inline constexpr TextKey kPdfWrittenMessage{"Message", "pdf",
+                                            "The PDF has been written (pages: %1): %2"};
+inline constexpr TextKey kFullSizePrintsOnMessage{"Message", "fullsizeon",
+                                                  "Print the full-size plan on"};
+inline constexpr TextKey kPaperPrompt{"Message", "paper", "Paper for the full-size plan:"};
+inline constexpr TextKey kManyPagesMessage{"Message", "pages",
+                                           "The full-size plan takes %1 pages. Print them all?"};
+inline constexpr TextKey kPagesPreviewTitle{"Message", "previewtitle", "Full-size plan: %1 pages"};
+inline constexpr TextKey kChoiceNotRememberedMessage{
+    "Message", "remember",
+    "This choice holds until Wingsheet is closed, but it cannot be remembered for the next "
+    "start: %1 cannot be written (error %2: %3)."};
 
 // Section "Print": the printed sheet's own words.
 inline constexpr TextKey kSheetScaleCaption{"Print", "1"};
@@ -135,8 +160,9 @@ inline constexpr TextKey kTranslationCaption{"About", "6"};
 inline constexpr TextKey kTranslatorName{"About", "translate"};
 inline constexpr TextKey kTranslatorEmail{"About", "email"};
 
-// The help window's lines ("MsgHelp" 1 to 18) and its tips (21 to 24), in reading order.
-inline constexpr std::array<TextKey, 18> kHelpLines{{
+// The help window's lines ("MsgHelp" 1 to 18, then those of the later features) and its tips
+// (21 to 24, then the keys), in reading order.
+inline constexpr std::array<TextKey, 25> kHelpLines{{
     {"MsgHelp", "1"},
     {"MsgHelp", "2"},
     {"MsgHelp", "3"},
@@ -152,15 +178,29 @@ inline constexpr std::array<TextKey, 18> kHelpLines{{
     {"MsgHelp", "13"},
     {"MsgHelp", "14"},
     {"MsgHelp", "15"},
+    {"MsgHelp", "preview", "File > Print preview... shows the sheet on the screen first."},
+    {"MsgHelp", "fullsize",
+     "File > Print full size... prints the wing at 1:1 over A4 or Letter pages to tape together,"},
+    {"MsgHelp", "pages",
+     "after a preview of the pages; without a printer it writes them into a PDF file."},
+    {"MsgHelp", "export",
+     "File > Export outline... writes the outline as a DXF or SVG drawing for CAD or a cutter."},
+    {"MsgHelp", "halves",
+     "Full size: both halves draws the whole wing in both of them, not only the half-wing."},
     {"MsgHelp", "16"},
     {"MsgHelp", "17"},
+    {"MsgHelp", "stability",
+     "Stability > Tail and neutral point... works out the neutral point of the wing and its tail"},
+    {"MsgHelp", "stability2",
+     "(or of a flying wing) and the CG for a static margin; a green mark on the drawing shows it."},
     {"MsgHelp", "18"},
 }};
-inline constexpr std::array<TextKey, 4> kHelpTips{{
+inline constexpr std::array<TextKey, 5> kHelpTips{{
     {"MsgHelp", "21"},
     {"MsgHelp", "22"},
     {"MsgHelp", "23"},
     {"MsgHelp", "24"},
+    {"MsgHelp", "keys", "Keys: Ctrl+O open, Ctrl+S save as, Ctrl+P print, F1 help, Ctrl+Q quit."},
 }};
 
 // The tail and neutral-point window, its menu, its messages and its line on the sheet. Added
@@ -466,6 +506,7 @@ inline constexpr std::array kNamedTextKeys{
     kBothHalvesAction,
     kLanguageAction,
     kLanguageDialogTitle,
+    kQtLocale,
     kHelpMenu,
     kHelpAction,
     kAboutAction,
@@ -485,11 +526,20 @@ inline constexpr std::array kNamedTextKeys{
     kDefaultSheetTitle,
     kSheetPrintedMessage,
     kPrintFailedMessage,
+    kPanelIncompleteMessage,
     kGapInChainMessage,
     kNegativeValueMessage,
     kValueTooLargeMessage,
     kLanguageNotRememberedMessage,
     kSketchUnreadableMessage,
+    kUnsavedChangesMessage,
+    kExportNeedsCalculationMessage,
+    kPdfWrittenMessage,
+    kFullSizePrintsOnMessage,
+    kPaperPrompt,
+    kManyPagesMessage,
+    kPagesPreviewTitle,
+    kChoiceNotRememberedMessage,
     kSheetScaleCaption,
     kSheetTitleCaption,
     kSheetDateCaption,

@@ -28,7 +28,25 @@ std::string calculationMessage(const CalcReport& report, const TextLookup& text)
             return text(kBalanceErrorMessage);
         break;
     case CalcOutcome::PanelError:
-        break;
+        return fillIn(text(kPanelIncompleteMessage), {fieldName(report.field, text)});
     }
     return text(kPanelErrorMessage);
+}
+
+std::optional<InputField> fieldAtFault(const CalcReport& report) {
+    switch (report.outcome) {
+    case CalcOutcome::Ok:
+        return std::nullopt;
+    case CalcOutcome::ArithmeticFailure:
+        if (report.failedStep == ArithmeticStep::BalanceDivision)
+            return InputField{WingInput::Balance, 0};
+        return std::nullopt;
+    case CalcOutcome::PanelError:
+    case CalcOutcome::BalanceError:
+    case CalcOutcome::GapInChain:
+    case CalcOutcome::NegativeValue:
+    case CalcOutcome::ValueTooLarge:
+        break;
+    }
+    return report.field;
 }

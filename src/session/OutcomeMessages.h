@@ -7,6 +7,7 @@
 #include "calc/CalculateWing.h"
 #include "i18n/TextKey.h"
 
+#include <optional>
 #include <string>
 
 // "Message"/"8" " # " number " " "Message"/"9" " " "Label"/"0", a carriage return, description,
@@ -14,6 +15,10 @@
 std::string fileErrorMessage(const FileError& error, const TextLookup& text);
 
 // The warning of a refused calculation: "Message"/"2" when the balance value is to blame, a
-// message of its own naming the panel or field for a gap, a negative or a too-large value, and
-// "Message"/"1" for everything else; "" when the calculation succeeded.
+// message of its own naming the panel or field for an incomplete panel, a gap, a negative or a
+// too-large value, and "Message"/"1" for everything else; "" when the calculation succeeded.
 std::string calculationMessage(const CalcReport& report, const TextLookup& text);
+
+// The field a refused calculation blames, where the window puts the cursor; none when the
+// calculation succeeded or no one input is to blame.
+std::optional<InputField> fieldAtFault(const CalcReport& report);

@@ -9,7 +9,8 @@ WingSession::WingSession(std::string decimalSeparator, TextLookup text)
     : decimalSeparator_(std::move(decimalSeparator))
     , text_(std::move(text))
     , fields_(clearedFields())
-    , stability_(decimalSeparator_) {}
+    , stability_(decimalSeparator_)
+    , savedWing_(onDisk()) {}
 
 void WingSession::setPanelText(PanelField field, int panel, const std::string& text) {
     ::setPanelText(fields_, field, panel, text);
@@ -30,6 +31,7 @@ void WingSession::clear() {
     hasValidResults_ = false;
     stability_.remove();
     ribs_.remove();
+    savedWing_ = onDisk();
 }
 
 OpenOutcome WingSession::open(const std::string& path) {
@@ -39,6 +41,7 @@ OpenOutcome WingSession::open(const std::string& path) {
     if (!outcome.fileError) {
         outcome.stabilityProblem = stability_.loadBeside(path);
         outcome.ribsProblem = ribs_.loadBeside(path);
+        savedWing_ = onDisk();
     }
     return outcome;
 }
@@ -58,14 +61,28 @@ WingSession::openWith(const std::string& path,
     clear();
     fields_ = std::move(loaded);
     filePath_ = path;
+    savedWing_ = onDisk();
     return {std::nullopt, calculate(), std::nullopt};
 }
 
+// Data that could not be written beside the wing stay unsaved.
 SaveOutcome WingSession::saveAs(const std::string& path) {
     filePath_ = path;
     if (std::optional<FileError> error = saveWingFile(path, fields_))
         return {std::move(error), std::nullopt};
-    return {std::nullopt, stability_.saveBeside(path), ribs_.saveBeside(path)};
+    SaveOutcome outcome{std::nullopt, stability_.saveBeside(path), ribs_.saveBeside(path)};
+    const SavedWing now = onDisk();
+    savedWing_.fields = now.fields;
+    if (!outcome.stabilityProblem)
+        savedWing_.stability = now.stability;
+    if (!outcome.ribsProblem)
+        savedWing_.ribs = now.ribs;
+    return outcome;
+}
+
+WingSession::SavedWing WingSession::onDisk() const {
+    return {fields_, stability_.exists() ? std::optional(stability_.fields()) : std::nullopt,
+            ribs_.exists() ? std::optional(ribs_.definition()) : std::nullopt};
 }
 
 std::string WingSession::fileName() const {

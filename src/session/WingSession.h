@@ -98,7 +98,21 @@ public:
     const std::string& decimalSeparator() const { return decimalSeparator_; }
     const TextLookup& text() const { return text_; }
 
+    // True when the fields, the stability data or the ribs differ from what the last open or save
+    // as left on disk; a Clear leaves nothing to lose.
+    bool hasUnsavedChanges() const { return onDisk() != savedWing_; }
+
 private:
+    // What save as writes: the field texts and, when there are some, the stability data and
+    // the ribs.
+    struct SavedWing {
+        WingFields fields;
+        std::optional<StabilityFields> stability;
+        std::optional<RibsDefinition> ribs;
+        bool operator==(const SavedWing&) const = default;
+    };
+    SavedWing onDisk() const;
+
     OpenOutcome openWith(const std::string& path,
                          const std::function<std::optional<FileError>(WingFields&)>& load);
 
@@ -111,4 +125,5 @@ private:
     std::string filePath_;
     WingStability stability_;
     WingRibs ribs_;
+    SavedWing savedWing_;
 };

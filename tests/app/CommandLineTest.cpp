@@ -117,7 +117,7 @@ TEST_F(CommandLine, EveryOutcomeHasItsMessage) {
     } files[] = {
         {saveWing("ok.txt", "250", "150", "1000", "30"), "Ok", ""},
         {saveWing("panel.txt", "250", "", "1000", "30"), "PanelError",
-         language.text(kPanelErrorMessage)},
+         named(kPanelIncompleteMessage, "Tip chord, panel 1")},
         {saveWing("balance.txt", "250", "150", "1000", "100"), "BalanceError",
          language.text(kBalanceErrorMessage)},
         {folder / "gap.txt", "GapInChain", named(kGapInChainMessage, "2")},
@@ -152,7 +152,8 @@ TEST_F(CommandLine, EveryOutcomeHasItsMessage) {
 TEST_F(CommandLine, LangChoosesTheLanguageForThisRunOnly) {
     Run({"--calc", "--json", "--lang", kFrench, saveWing("bad.txt", "250", "", "1000", "30")});
     language.select(kFrench);
-    EXPECT_EQ(jsonLines().at(0)["message"], language.text(kPanelErrorMessage));
+    EXPECT_EQ(jsonLines().at(0)["message"], fillIn(language.text(kPanelIncompleteMessage),
+                                                   {"Corde de saumon, trap\xc3\xa8ze 1"}));
     EXPECT_EQ(readBytes(folder / "tz.ini"), "[Langue]\r\n1=English\r\n");
 }
 

@@ -20,7 +20,9 @@ TEST(OutcomeMessages, EachCauseHasItsMessageNamingItsPanelOrField) {
     using enum CalcOutcome;
     const MessageCase cases[] = {
         {"calculated", {Ok}, ""},
-        {"panel error", {PanelError}, "Message/1"},
+        {"tip chord of panel 2 missing",
+         {PanelError, ArithmeticStep::None, {WingInput::TipChord, 1}},
+         "Message/incomplete Label/field Label/2 2"},
         {"balance error", {BalanceError}, "Message/2"},
         {"gap at panel 3",
          {GapInChain, ArithmeticStep::None, {WingInput::PanelLength, 2}},

@@ -43,7 +43,9 @@ TEST_F(RibsSession, ComeWithTheWingThroughSaveAsAndOpen) {
     ASSERT_EQ(imported.name, "E374");
     session.ribs().setStationAirfoil(2, imported.name);
     EXPECT_EQ(session.ribStations().size(), 7u + 5 + 1);
+    EXPECT_TRUE(session.hasUnsavedChanges()) << "changed ribs are changes to lose";
     ASSERT_FALSE(session.saveAs(folder / "copy.txt").ribsProblem);
+    EXPECT_FALSE(session.hasUnsavedChanges());
     std::filesystem::remove(folder / "e374.dat"); // the .ribs carries it now
 
     WingSession reopened{".", englishText};

@@ -7,6 +7,7 @@
 #include "support/TypedWings.h"
 #include "support/WingTexts.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -68,6 +69,29 @@ TEST_F(WingSessionOpen, FileThatReadsReplacesTheWingEvenWhenRefused) {
     EXPECT_EQ(session.fields(), typedWing({}, "30", ""));
     EXPECT_FALSE(session.hasValidResults());
     EXPECT_EQ(session.fileName(), "refused.txt");
+}
+
+// What a quit would lose: edits of the wing or its tail since the last open, save as or Clear.
+TEST_F(WingSessionOpen, OnlyEditsSinceTheLastOpenSaveOrClearAreUnsaved) {
+    std::filesystem::create_directory(folder / "blocked.stab"); // no tail data can go there
+    const std::pair<std::function<void()>, bool> steps[] = {
+        {[] {}, true}, // the mass typed after the open
+        {[&] { session.saveAs(folder / "missing/wing.txt"); }, true},
+        {[&] { session.setMassText("1500"); }, false},
+        {[&] { session.setPanelText(PanelField::SweepOffset, 1, "0"); }, true},
+        {[&] { session.saveAs(folder / "saved.txt"); }, false},
+        {[&] { session.stability().setHasTail(true); }, true},
+        {[&] { session.saveAs(folder / "blocked.txt"); }, true},
+        {[&] { session.saveAs(folder / "saved.txt"); }, false},
+        {[&] { session.clear(); }, false},
+        {[&] { session.setPanelText(PanelField::TipChord, 1, "80"); }, true},
+        {[&] { session.open(folder / "saved.txt"); }, false},
+    };
+    for (std::size_t step = 0; step < std::size(steps); ++step) {
+        SCOPED_TRACE(step);
+        steps[step].first();
+        EXPECT_EQ(session.hasUnsavedChanges(), steps[step].second);
+    }
 }
 
 } // namespace

@@ -39,6 +39,13 @@ public:
     std::deque<std::function<void(QPrinter&, const std::function<void(QPrinter&)>&)>>
         previewScripts;
     int previews = 0;
+    // The preview before printing: each script may have the pages painted and answers whether
+    // to print; default: Print pressed, pages unseen.
+    std::deque<std::function<bool(QPrinter&, const std::function<void(QPrinter&)>&)>>
+        printPreviewScripts;
+    std::vector<QString> printPreviewTitles;
+    std::deque<int> itemAnswers; // default: the item offered
+    std::vector<QStringList> offeredItems;
 
     MessageAnswer messageBox(const QString& text, MessageStyle style,
                              const QString& title) override {
@@ -77,6 +84,19 @@ public:
         auto script = std::move(previewScripts.front());
         previewScripts.pop_front();
         script(printer, paintPages);
+    }
+    bool previewBeforePrinting(QPrinter& printer, const std::function<void(QPrinter&)>& paintPages,
+                               const QString& title, const QString&) override {
+        printPreviewTitles.push_back(title);
+        if (printPreviewScripts.empty())
+            return true;
+        auto script = std::move(printPreviewScripts.front());
+        printPreviewScripts.pop_front();
+        return script(printer, paintPages);
+    }
+    int chooseItem(const QString&, const QString&, const QStringList& items, int current) override {
+        offeredItems.push_back(items);
+        return next(itemAnswers, current);
     }
     void runModal(QDialog& dialog) override {
         ++modalRuns;

@@ -48,6 +48,11 @@ protected:
 
     // A text of the current language, as the windows show it.
     QString textOf(TextKey key) const { return QString::fromStdString(language.text(key)); }
+    QString pdfWrittenText(int pages, const std::string& path) const {
+        return textOf(kPdfWrittenMessage)
+            .replace("%1", QString::number(pages))
+            .replace("%2", QString::fromStdString(path));
+    }
 
     void typeWing(const std::vector<TypedPanel>& panels, const char* balance, const char* mass) {
         for (std::size_t i = 0; i < panels.size(); ++i) {

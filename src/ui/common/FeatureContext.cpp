@@ -9,6 +9,8 @@
 #include "ui/common/PathText.h"
 #include "ui/dialogs/Prompter.h"
 
+#include <QFileInfo>
+
 void showFileError(const FeatureContext& context, const FileError& error) {
     context.prompter.messageBox(fromUtf8(fileErrorMessage(error, context.language.lookup())),
                                 kInformationMessage, uiText(context.language, kProgramCaption));
@@ -27,4 +29,13 @@ QString askSheetTitle(const FeatureContext& context) {
     const QString boxTitle = uiText(context.language, kTitleBoxTitle);
     return context.prompter.inputBox(prompt, boxTitle,
                                      uiText(context.language, kDefaultSheetTitle));
+}
+
+QString dialogFolder(const FeatureContext& context, const std::function<QString()>& firstFolder) {
+    const QString remembered = fromUtf8(context.choices.remembered.folder());
+    return !remembered.isEmpty() && QFileInfo(remembered).isDir() ? remembered : firstFolder();
+}
+
+void rememberFolderOf(const FeatureContext& context, const QString& path) {
+    context.choices.remembered.setFolder(QFileInfo(path).absolutePath().toStdString());
 }

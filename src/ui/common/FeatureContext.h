@@ -3,7 +3,10 @@
 // edited, the seam to every dialog, the language, and the choices the user made in this run.
 #pragma once
 
+#include "session/RememberedChoices.h"
+
 #include <QString>
+#include <functional>
 #include <string_view>
 
 class LanguageState;
@@ -12,10 +15,10 @@ class QMainWindow;
 class WingSession;
 struct FileError;
 
-// Remembered while the window is open, shared by the features that ask for them.
+// Shared by the features that ask for them: the last title for this run, the rest for good.
 struct RunChoices {
     QString printTitle; // the last title typed for a sheet or a plan
-    QString lastFolder; // where the file dialogs start after the first save or open
+    RememberedChoices remembered;
 };
 
 struct FeatureContext {
@@ -35,3 +38,9 @@ bool writeOutputOrTell(const FeatureContext& context, const QString& path, std::
 
 // The title of a sheet or plan, offered with the default title each time; empty when cancelled.
 QString askSheetTitle(const FeatureContext& context);
+
+// Where every file dialog starts: the folder of the last file opened or written, in this run or
+// an earlier one, while it is there; before, the folder firstFolder gives (and may make).
+QString dialogFolder(const FeatureContext& context, const std::function<QString()>& firstFolder);
+// Remembers the folder of a file the user opened or had written.
+void rememberFolderOf(const FeatureContext& context, const QString& path);

@@ -2,6 +2,11 @@
 
 #include "ui/common/OutputFolder.h"
 
+#include "i18n/TextKeys.h"
+#include "i18n/TextPattern.h"
+#include "ui/common/FeatureContext.h"
+#include "ui/common/LanguageText.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
@@ -21,7 +26,13 @@ QString fileNameFor(const QString& title, const QString& suffix) {
     return name + suffix;
 }
 
-FileDialogRequest pdfFileDialog(const QString& dialogTitle, const QString& sheetTitle) {
-    return {dialogTitle, QStringLiteral("PDF (*.pdf)"), documentsFolder(),
+FileDialogRequest pdfFileDialog(const FeatureContext& context, const QString& dialogTitle,
+                                const QString& sheetTitle) {
+    return {dialogTitle, QStringLiteral("PDF (*.pdf)"), dialogFolder(context, documentsFolder),
             fileNameFor(sheetTitle, QStringLiteral(".pdf")), QStringLiteral("pdf")};
+}
+
+QString pdfWrittenMessage(const LanguageState& language, std::size_t pages, const QString& path) {
+    return fromUtf8(
+        fillIn(language.text(kPdfWrittenMessage), {std::to_string(pages), path.toStdString()}));
 }

@@ -28,21 +28,22 @@ struct HelpRow {
     int lineBreaksAfter;
 };
 
-// The inputs are indented under their heading, the sweep's two cases deeper still.
+// The inputs are indented under their heading, the sweep's two cases deeper still; each command
+// of the File and Stability menus follows the one before it.
 constexpr HelpRow kMainText[] = {
     {kHelpLines[0], 0, 1},  {kHelpLines[1], 5, 1},  {kHelpLines[2], 5, 1},  {kHelpLines[3], 5, 1},
     {kHelpLines[4], 5, 1},  {kHelpLines[5], 8, 1},  {kHelpLines[6], 8, 1},  {kHelpLines[7], 5, 2},
     {kHelpLines[8], 0, 2},  {kHelpLines[9], 0, 1},  {kHelpLines[10], 0, 1}, {kHelpLines[11], 0, 2},
-    {kHelpLines[12], 0, 2}, {kHelpLines[13], 0, 1}, {kHelpLines[14], 0, 2}, {kHelpLines[15], 0, 1},
-    {kHelpLines[16], 0, 2}, {kHelpLines[17], 0, 2},
+    {kHelpLines[12], 0, 2}, {kHelpLines[13], 0, 1}, {kHelpLines[14], 0, 1}, {kHelpLines[15], 0, 2},
+    {kHelpLines[16], 0, 1}, {kHelpLines[17], 0, 1}, {kHelpLines[18], 0, 1}, {kHelpLines[19], 0, 2},
+    {kHelpLines[20], 0, 1}, {kHelpLines[21], 0, 2}, {kHelpLines[22], 0, 1}, {kHelpLines[23], 0, 2},
+    {kHelpLines[24], 0, 2},
 };
 
-// The tips: a heading and three indented lines, with no break after the last.
+// The tips: a heading and four indented lines, with no break after the last.
 constexpr HelpRow kSecondText[] = {
-    {kHelpTips[0], 0, 1},
-    {kHelpTips[1], 10, 1},
-    {kHelpTips[2], 10, 1},
-    {kHelpTips[3], 10, 0},
+    {kHelpTips[0], 0, 1},  {kHelpTips[1], 10, 1}, {kHelpTips[2], 10, 1},
+    {kHelpTips[3], 10, 1}, {kHelpTips[4], 10, 0},
 };
 
 // A missing key still gets its blanks and breaks, so the lines below keep their places.
@@ -78,12 +79,13 @@ HelpDialog::HelpDialog(QWidget* owner, Prompter& prompter, const LanguageState& 
     , prompter_(prompter)
     , language_(language)
     , iconLabel_(placeLabel(this, QString(), twipsRect(120, 120, 495, 495)))
-    , helpLabel_(placeLabel(this, QStringLiteral("info"), twipsRect(720, 120, 7575, 6375)))
-    , tipsLabel_(placeLabel(this, QStringLiteral("merci"), twipsRect(720, 6600, 6495, 975)))
-    , sketchButton_(placeButton(this, QStringLiteral("Croquis"), twipsRect(7200, 6720, 1215, 255)))
-    , okButton_(placeButton(this, QStringLiteral("OK"), twipsRect(7200, 7080, 1215, 375))) {
+    // Wider and taller than the first help window, for the lines of the later features.
+    , helpLabel_(placeLabel(this, QStringLiteral("info"), twipsRect(720, 120, 8655, 6975)))
+    , tipsLabel_(placeLabel(this, QStringLiteral("merci"), twipsRect(720, 7200, 7095, 1335)))
+    , sketchButton_(placeButton(this, QStringLiteral("Croquis"), twipsRect(8055, 7440, 1215, 255)))
+    , okButton_(placeButton(this, QStringLiteral("OK"), twipsRect(8055, 7800, 1215, 375))) {
     setWindowTitle(QStringLiteral("Informations :"));
-    setUpAuxiliaryWindow(*this, 8745, 7695);
+    setUpAuxiliaryWindow(*this, 9600, 8655);
     const int iconSize = twipsToPixels(495);
     iconLabel_->setPixmap(
         style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(iconSize, iconSize));

@@ -12,7 +12,7 @@ class QPrinter;
 
 // A message box's icon and buttons, as the language files' messages are designed for.
 enum class MessageIcon { None, Critical, Question, Exclamation, Information };
-enum class MessageButtons { Ok, OkCancel, RetryCancel };
+enum class MessageButtons { Ok, OkCancel, RetryCancel, SaveDiscardCancel };
 
 struct MessageStyle {
     MessageIcon icon = MessageIcon::None;
@@ -25,9 +25,11 @@ inline constexpr MessageStyle kCriticalMessage{MessageIcon::Critical};
 inline constexpr MessageStyle kExclamationMessage{MessageIcon::Exclamation};
 inline constexpr MessageStyle kInformationMessage{MessageIcon::Information};
 inline constexpr MessageStyle kOkCancelQuestion{MessageIcon::Question, MessageButtons::OkCancel};
+inline constexpr MessageStyle kSaveDiscardQuestion{MessageIcon::Question,
+                                                   MessageButtons::SaveDiscardCancel};
 
 // The button a message box was closed with.
-enum class MessageAnswer { Ok, Cancel, Retry };
+enum class MessageAnswer { Ok, Cancel, Retry, Save, Discard };
 
 struct FileDialogRequest {
     QString title;
@@ -75,6 +77,17 @@ public:
     // Qt's print preview of what paintPages draws on the printer; returns when it is closed.
     virtual void previewPrint(QPrinter& printer,
                               const std::function<void(QPrinter&)>& paintPages) = 0;
+
+    // Every page paintPages draws on the printer at once, with a button printText and Cancel:
+    // true when the user chose to print. Nothing is printed from the preview itself.
+    virtual bool previewBeforePrinting(QPrinter& printer,
+                                       const std::function<void(QPrinter&)>& paintPages,
+                                       const QString& title, const QString& printText) = 0;
+
+    // One of the items in a list, offered with current chosen: its index, or -1 when the user
+    // cancels.
+    virtual int chooseItem(const QString& prompt, const QString& title, const QStringList& items,
+                           int current) = 0;
 
     // Shows one of the program's own modal windows and returns when it is closed.
     virtual void runModal(QDialog& dialog) = 0;

@@ -3,6 +3,7 @@
 #include "ui/dialogs/QtPrompter.h"
 
 #include "ui/common/PlainText.h"
+#include "ui/dialogs/PagesPreviewDialog.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -43,6 +44,8 @@ QMessageBox::StandardButtons buttonsOf(MessageButtons buttons) {
         return QMessageBox::Ok | QMessageBox::Cancel;
     case MessageButtons::RetryCancel:
         return QMessageBox::Retry | QMessageBox::Cancel;
+    case MessageButtons::SaveDiscardCancel:
+        return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
     case MessageButtons::Ok:
         break;
     }
@@ -55,6 +58,10 @@ MessageAnswer answerOf(int button) {
         return MessageAnswer::Cancel;
     case QMessageBox::Retry:
         return MessageAnswer::Retry;
+    case QMessageBox::Save:
+        return MessageAnswer::Save;
+    case QMessageBox::Discard:
+        return MessageAnswer::Discard;
     default:
         return MessageAnswer::Ok;
     }
@@ -160,6 +167,27 @@ void QtPrompter::previewPrint(QPrinter& printer, const std::function<void(QPrint
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&paintPages](QPrinter* pages) { paintPages(*pages); });
     dialog.exec();
+}
+
+bool QtPrompter::previewBeforePrinting(QPrinter& printer,
+                                       const std::function<void(QPrinter&)>& paintPages,
+                                       const QString& title, const QString& printText) {
+    PagesPreviewDialog dialog(owner_, printer, paintPages, title, printText);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+int QtPrompter::chooseItem(const QString& prompt, const QString& title, const QStringList& items,
+                           int current) {
+    QInputDialog dialog(owner_);
+    dialog.setWindowTitle(plainWindowTitle(title));
+    dialog.setLabelText(prompt);
+    dialog.setComboBoxItems(items);
+    dialog.setComboBoxEditable(false);
+    dialog.setTextValue(items.value(current));
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
+    return dialog.exec() == QDialog::Accepted ? static_cast<int>(items.indexOf(dialog.textValue()))
+                                              : -1;
 }
 
 void QtPrompter::runModal(QDialog& dialog) {

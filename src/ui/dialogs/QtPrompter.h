@@ -22,6 +22,10 @@ public:
                                        const QStringList& types) override;
     PrinterChoice choosePrinter(QPrinter& printer) override;
     void previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paintPages) override;
+    bool previewBeforePrinting(QPrinter& printer, const std::function<void(QPrinter&)>& paintPages,
+                               const QString& title, const QString& printText) override;
+    int chooseItem(const QString& prompt, const QString& title, const QStringList& items,
+                   int current) override;
     void runModal(QDialog& dialog) override;
     void openFile(const QString& path) override;
 

@@ -7,30 +7,21 @@
 #include "print/ByteView.h"
 #include "print/OutlineSvg.h"
 #include "print/SystemLocale.h"
-#include "print/TilePrinter.h"
 #include "session/FullSizeText.h"
 #include "ui/common/LanguageText.h"
 #include "ui/common/OutputFolder.h"
 #include "ui/common/PathText.h"
 #include "ui/dialogs/Prompter.h"
+#include "ui/fullsize/FullSizePrint.h"
 
 #include <QAction>
 #include <QFileInfo>
-#include <QLocale>
 #include <QMainWindow>
 #include <QMenu>
-#include <QPrinter>
 
 namespace {
 
 enum class OutlineType { Dxf, Svg }; // in the order the export dialog offers them
-
-// Where no printer says otherwise, the paper of the user's country.
-QPageSize localPaper() {
-    return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
-                         ? QPageSize::Letter
-                         : QPageSize::A4);
-}
 
 QAction* insertAction(QMenu& menu, QAction* before, const QString& builtInText) {
     auto* action = new QAction(builtInText, &menu);
@@ -49,8 +40,12 @@ FullSizeActions::FullSizeActions(const FeatureContext& context, QMenu& menu, QAc
     , bothHalvesAction_(
           insertAction(menu, before, QStringLiteral("Grandeur réelle : les &deux demi-ailes"))) {
     bothHalvesAction_->setCheckable(true);
-    connect(printFullSizeAction_, &QAction::triggered, this, &FullSizeActions::printFullSize);
+    bothHalvesAction_->setChecked(context.choices.remembered.bothHalves());
+    connect(printFullSizeAction_, &QAction::triggered, this,
+            [this] { printFullSize(context_, bothHalves()); });
     connect(exportOutlineAction_, &QAction::triggered, this, &FullSizeActions::exportOutline);
+    connect(bothHalvesAction_, &QAction::toggled, this,
+            [this](bool checked) { context_.choices.remembered.setBothHalves(checked); });
 }
 
 void FullSizeActions::translate() {
@@ -63,95 +58,38 @@ bool FullSizeActions::bothHalves() const {
     return bothHalvesAction_->isChecked();
 }
 
-// The title the outline's text block carries: the last sheet's, else the wing file's name.
-QString FullSizeActions::outlineTitle() const {
-    if (!context_.choices.printTitle.isEmpty())
-        return context_.choices.printTitle;
-    if (!context_.session.fileName().empty())
-        return pathText(context_.session.fileName());
-    return uiText(context_.language, kDefaultSheetTitle);
-}
-
-void FullSizeActions::printFullSize() {
-    const LanguageState& language = context_.language;
-    Prompter& prompter = context_.prompter;
-    const QString caption = uiText(language, kProgramCaption);
-    if (!context_.session.hasValidResults()) {
-        prompter.messageBox(uiText(language, kPrintNeedsCalculationMessage), kCriticalMessage,
-                            caption);
-        return;
-    }
-    context_.choices.printTitle = askSheetTitle(context_);
-    const QString& printTitle = context_.choices.printTitle;
-    if (printTitle.isEmpty())
-        return;
-    const std::string title = printTitle.toStdString();
-    const auto figure =
-        fullSizeFigureOf(context_.session, {title, todaysShortDate(), bothHalves()});
-    if (!figure) {
-        prompter.messageBox(uiText(language, kTooLargeMessage), kExclamationMessage, caption);
-        return;
-    }
-    const TilePageTexts texts = tilePageTexts(language.lookup(), title);
-
-    QPrinter printer(QPrinter::HighResolution);
-    const PrinterChoice choice = prompter.choosePrinter(printer);
-    if (choice == PrinterChoice::Cancelled)
-        return;
-    QString pdfPath;
-    TilePrintOutcome outcome;
-    if (choice == PrinterChoice::NoPrinter) {
-        const QString printsOn = uiText(language, kPrintsOnMessage) + QStringLiteral(" PDF");
-        pdfPath = prompter.saveFileName(pdfFileDialog(printsOn, printTitle));
-        if (pdfPath.isEmpty())
-            return;
-        outcome = tilesPdf(*figure, localPaper(), texts);
-    } else if (printer.outputFormat() == QPrinter::PdfFormat) {
-        // The dialog's "print to file": made in memory and written as every other file is.
-        pdfPath = printer.outputFileName();
-        outcome = tilesPdf(*figure, printer.pageLayout().pageSize(), texts);
-    } else {
-        outcome = printTilesOn(printer, *figure, texts);
-    }
-
-    if (outcome.tooLarge) {
-        prompter.messageBox(uiText(language, kTooLargeMessage), kExclamationMessage, caption);
-        return;
-    }
-    if (!outcome.printed) {
-        prompter.messageBox(uiText(language, kPrintFailedMessage), kCriticalMessage, caption);
-        return;
-    }
-    if (!pdfPath.isEmpty() && !writeOutputOrTell(context_, pdfPath, bytesOf(outcome.pdf)))
-        return;
-    prompter.messageBox(uiText(language, kFullSizePrintedMessage)
-                            .replace(QStringLiteral("%1"), QString::number(outcome.pages)),
-                        kPlainMessage, caption);
-}
-
+// The title goes into the outline's text block, as it goes on a printed sheet; the file is named
+// after the wing file, or after the title for a wing never saved.
 void FullSizeActions::exportOutline() {
     const LanguageState& language = context_.language;
     Prompter& prompter = context_.prompter;
     const WingSession& session = context_.session;
     const QString dialogTitle = uiText(language, kExportDialogTitle);
     if (!session.hasValidResults()) {
-        prompter.messageBox(uiText(language, kSaveNeedsCalculationMessage), kExclamationMessage,
+        prompter.messageBox(uiText(language, kExportNeedsCalculationMessage), kExclamationMessage,
                             dialogTitle);
         return;
     }
+    context_.choices.printTitle = askSheetTitle(context_);
+    const QString title = context_.choices.printTitle;
+    if (title.isEmpty())
+        return;
     const QStringList types{uiText(language, kDxfFileType) + QStringLiteral(" (*.dxf)"),
                             uiText(language, kSvgFileType) + QStringLiteral(" (*.svg)")};
-    const QString& lastFolder = context_.choices.lastFolder;
-    const QString folder = lastFolder.isEmpty() ? documentsFolder() : lastFolder;
     const QString name = session.fileName().empty()
-                             ? outlineTitle()
+                             ? title
                              : QFileInfo(pathText(session.fileName())).completeBaseName();
-    const TypedFileChoice choice = prompter.saveFileNameOfType(
-        {dialogTitle, {}, folder, fileNameFor(name, QStringLiteral(".dxf")), {}}, types);
+    const TypedFileChoice choice =
+        prompter.saveFileNameOfType({dialogTitle,
+                                     {},
+                                     dialogFolder(context_, documentsFolder),
+                                     fileNameFor(name, QStringLiteral(".dxf")),
+                                     {}},
+                                    types);
     if (choice.path.isEmpty())
         return;
     const auto figure =
-        fullSizeFigureOf(session, {outlineTitle().toStdString(), todaysShortDate(), bothHalves()});
+        fullSizeFigureOf(session, {title.toStdString(), todaysShortDate(), bothHalves()});
     if (!figure) {
         prompter.messageBox(uiText(language, kTooLargeMessage), kExclamationMessage,
                             uiText(language, kProgramCaption));
@@ -159,7 +97,7 @@ void FullSizeActions::exportOutline() {
     }
     std::string document;
     if (static_cast<OutlineType>(choice.typeIndex) == OutlineType::Svg) {
-        const auto svg = outlineSvgDocument(*figure, outlineTitle());
+        const auto svg = outlineSvgDocument(*figure, title);
         if (!svg) {
             prompter.messageBox(uiText(language, kPrintFailedMessage), kCriticalMessage,
                                 uiText(language, kProgramCaption));
@@ -171,6 +109,7 @@ void FullSizeActions::exportOutline() {
     }
     if (!writeOutputOrTell(context_, choice.path, document))
         return;
+    rememberFolderOf(context_, choice.path);
     prompter.messageBox(uiText(language, kOutlineExportedMessage) + u' ' + choice.path,
                         kPlainMessage, QString());
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The File menu's full-size entries: the wing at 1:1 tiled over the printer's pages (into a PDF
-// file where the system has no printer, as Print does), the outline exported as DXF or SVG, and
-// the choice of one half-wing or both. The main window creates it and hands it its menu.
+// The File menu's full-size entries: the wing at 1:1 tiled over pages (FullSizePrint), the
+// outline exported as DXF or SVG, and the choice of one half-wing or both, remembered for the
+// next start. The main window creates it and hands it its menu.
 #pragma once
 
 #include "ui/common/FeatureContext.h"
@@ -18,7 +18,6 @@ public:
     FullSizeActions(const FeatureContext& context, QMenu& menu, QAction* before);
 
     void translate();
-    void printFullSize();
     void exportOutline();
 
     QAction* printFullSizeAction() const { return printFullSizeAction_; }
@@ -27,7 +26,6 @@ public:
 
 private:
     bool bothHalves() const;
-    QString outlineTitle() const;
 
     FeatureContext context_;
     QAction* printFullSizeAction_;

@@ -6,6 +6,7 @@
 #include "print/SystemLocale.h"
 #include "session/OutcomeMessages.h"
 #include "ui/common/LanguageText.h"
+#include "ui/common/PathText.h"
 #include "ui/common/PlainText.h"
 #include "ui/common/SessionFieldLink.h"
 #include "ui/common/WingField.h"
@@ -20,7 +21,7 @@
 #include "ui/stability/StabilityActions.h"
 
 #include <QAction>
-#include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -30,6 +31,7 @@ MainWindow::MainWindow(Prompter& prompter, LanguageState& language)
     : prompter_(prompter)
     , language_(language)
     , session_(systemDecimalSeparator(), language.lookup())
+    , choices_{QString(), RememberedChoices(language)}
     , context_{*this, prompter, language, session_, choices_}
     , c_(buildMainWindowControls(*this))
     , fullSize_(new FullSizeActions(context_, *c_.fileMenu, c_.quitSeparator))
@@ -100,7 +102,9 @@ void MainWindow::focusFirstField() {
 }
 
 void MainWindow::translate() {
-    ::translateMainWindow(*this, c_, language_);
+    ::translateMainWindow(c_, language_);
+    qtTexts_.follow(language_.text(kQtLocale));
+    showTitle();
     fullSize_->translate();
     stability_->translate();
     ribs_->translate();
@@ -163,10 +167,16 @@ void MainWindow::calculate() {
     showResults();
 }
 
+// The cursor then waits in the field to mend, its text selected.
 void MainWindow::showCalculationMessage(const CalcReport& report) {
     const QString text =
         fromUtf8(calculationMessage(report, language_.lookup())); // before the title
     prompter_.messageBox(text, kExclamationMessage, uiText(language_, kProgramCaption));
+    if (const std::optional<InputField> field = fieldAtFault(report)) {
+        WingField* shown = fieldFor(c_, *field);
+        shown->setFocus(Qt::OtherFocusReason);
+        shown->selectAll();
+    }
 }
 
 void MainWindow::selectRootChord() {
@@ -184,12 +194,43 @@ void MainWindow::clearForm() {
 void MainWindow::showClearedForm() {
     showFields();
     clearResults();
-    setWindowTitle(plainWindowTitle(uiText(language_, kProgramCaption)));
+    titleNamesFile_ = false;
+    showTitle();
     selectRootChord();
 }
 
+void MainWindow::showTitle() {
+    QString title = uiText(language_, kProgramCaption);
+    if (titleNamesFile_)
+        title += QStringLiteral(" - ") + uiText(language_, kWingFileType) + QStringLiteral(" : ") +
+                 pathText(session_.fileName());
+    setWindowTitle(plainWindowTitle(title));
+}
+
 void MainWindow::quit() {
-    QApplication::quit();
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->setAccepted(mayDiscardChanges());
+}
+
+// Save runs Save as; the program ends only when the wing was saved.
+bool MainWindow::mayDiscardChanges() {
+    if (!session_.hasUnsavedChanges())
+        return true;
+    switch (prompter_.messageBox(uiText(language_, kUnsavedChangesMessage), kSaveDiscardQuestion,
+                                 uiText(language_, kProgramCaption))) {
+    case MessageAnswer::Save:
+        return saveWingFileAs();
+    case MessageAnswer::Discard:
+        return true;
+    case MessageAnswer::Ok:
+    case MessageAnswer::Cancel:
+    case MessageAnswer::Retry:
+        break;
+    }
+    return false;
 }
 
 void MainWindow::chooseLanguage() {

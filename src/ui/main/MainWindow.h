@@ -7,6 +7,7 @@
 #include "session/WingSession.h"
 #include "ui/common/FeatureContext.h"
 #include "ui/main/MainWindowControls.h"
+#include "ui/main/QtTranslations.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -33,11 +34,13 @@ public:
     void clearForm();
     void printSheet();
     void printPreview();
-    void saveWingFileAs();
+    // False when nothing was saved: refused, cancelled or failed.
+    bool saveWingFileAs();
     void openWingFile();
     // Open without the dialog: a file named on the command line or dropped on the window. The
     // path is the file system's bytes, so a name that is not UTF-8 opens too.
     void openWingFileAt(const std::string& path);
+    // Closes the window, which ends the program, once unsaved changes are saved or given up.
     void quit();
     void chooseLanguage();
     void showHelp();
@@ -55,6 +58,9 @@ public:
     bool rootChordHadFocus() const { return rootChordHadFocus_; }
     const QString& printTitle() const { return choices_.printTitle; }
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void connectControls();
     void connectField(WingField* field, std::function<void(const std::string&)> forward);
@@ -65,7 +71,9 @@ private:
     void showClearedForm();
     void showCalculationMessage(const CalcReport& report);
     void selectRootChord();
-    void showFileCaption();
+    // The program's caption, followed by the wing file's name after an open or a save as.
+    void showTitle();
+    bool mayDiscardChanges();
     FileDialogRequest wingFileDialog(const QString& title) const;
     bool askPrintTitle();
     void redrawPreview();
@@ -81,6 +89,8 @@ private:
     FullSizeActions* fullSize_;
     StabilityActions* stability_;
     RibsActions* ribs_;
+    QtTranslations qtTexts_;
     bool rootChordHadFocus_ = false;
+    bool titleNamesFile_ = false; // until the next Clear
     bool showingSession_ = false; // fields are being set from the session, not typed
 };

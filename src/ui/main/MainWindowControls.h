@@ -3,6 +3,8 @@
 // its words in another (translateMainWindow), so a language switch touches only the texts.
 #pragma once
 
+#include "calc/WingFields.h"
+
 #include <QString>
 #include <array>
 
@@ -77,3 +79,7 @@ struct MainWindowControls {
 // Creates the menus and controls with their built-in French texts, positions, fonts, colours and
 // keyboard order, owned by the window.
 MainWindowControls buildMainWindowControls(QMainWindow& window);
+
+// The field where that input is typed. Root chords 2 to 5 only mirror the tip chord before them,
+// so that tip chord stands for them.
+WingField* fieldFor(const MainWindowControls& controls, InputField field);

@@ -27,11 +27,11 @@ QString firstWingFolder(const LanguagePlaces& places) {
 
 } // namespace
 
-// Both dialogs show wing files and start in the program folder (Documents when installed), then
-// where the user last went.
+// Both dialogs show wing files and start in the program folder (Documents when installed) until
+// a file was opened or written somewhere.
 FileDialogRequest MainWindow::wingFileDialog(const QString& title) const {
     const QString folder =
-        choices_.lastFolder.isEmpty() ? firstWingFolder(language_.places()) : choices_.lastFolder;
+        dialogFolder(context_, [this] { return firstWingFolder(language_.places()); });
     return {title,
             uiText(language_, kWingFileType) + QStringLiteral(" (*.txt)"),
             folder,
@@ -39,29 +39,31 @@ FileDialogRequest MainWindow::wingFileDialog(const QString& title) const {
             QStringLiteral("txt")};
 }
 
-void MainWindow::saveWingFileAs() {
+bool MainWindow::saveWingFileAs() {
     if (!session_.hasValidResults()) {
         prompter_.messageBox(uiText(language_, kSaveNeedsCalculationMessage), kExclamationMessage,
                              uiText(language_, kSaveDialogTitle));
-        return;
+        return false;
     }
     const QString path =
         prompter_.saveFileName(wingFileDialog(uiText(language_, kSaveDialogTitle)));
     if (path.isEmpty())
-        return;
+        return false;
     const SaveOutcome outcome = session_.saveAs(pathBytes(path));
     if (outcome.fileError) {
         showFileError(context_, *outcome.fileError);
-        return;
+        return false;
     }
-    choices_.lastFolder = QFileInfo(path).absolutePath();
+    rememberFolderOf(context_, path);
     if (outcome.stabilityProblem)
         stability_->showFileProblem(*outcome.stabilityProblem, kStabilityWriteMessage);
     if (outcome.ribsProblem)
         ribs_->showFileProblem(*outcome.ribsProblem, kRibsWriteMessage);
     if (!outcome.stabilityProblem && !outcome.ribsProblem)
         prompter_.messageBox(uiText(language_, kWingSavedMessage) + path, kPlainMessage, QString());
-    showFileCaption();
+    titleNamesFile_ = true;
+    showTitle();
+    return true;
 }
 
 void MainWindow::openWingFile() {
@@ -78,7 +80,7 @@ void MainWindow::openWingFileAt(const std::string& path) {
     const OpenOutcome outcome = session_.open(path);
     if (outcome.fileError)
         return showFileError(context_, *outcome.fileError);
-    choices_.lastFolder = QFileInfo(pathText(path)).absolutePath();
+    rememberFolderOf(context_, pathText(path));
     showClearedForm();
     if (outcome.report.outcome == CalcOutcome::Ok)
         showResults();
@@ -88,11 +90,6 @@ void MainWindow::openWingFileAt(const std::string& path) {
         stability_->showFileProblem(*outcome.stabilityProblem, kStabilityReadMessage);
     if (outcome.ribsProblem)
         ribs_->showFileProblem(*outcome.ribsProblem, kRibsReadMessage);
-    showFileCaption();
-}
-
-void MainWindow::showFileCaption() {
-    setWindowTitle(plainWindowTitle(uiText(language_, kProgramCaption) + QStringLiteral(" - ") +
-                                    uiText(language_, kWingFileType) + QStringLiteral(" : ") +
-                                    pathText(session_.fileName())));
+    titleNamesFile_ = true;
+    showTitle();
 }

@@ -7,11 +7,13 @@
 #include "ui/main/MainWindowControls.h"
 #include "ui/main/PlanformPreview.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <utility>
 
 namespace {
 
@@ -90,6 +92,16 @@ void buildMenus(QMainWindow& window, MainWindowControls& c) {
     c.helpAction = c.helpMenu->addAction(QStringLiteral("&Aide ..."));
     c.helpMenu->addSeparator();
     c.aboutAction = c.helpMenu->addAction(QStringLiteral("A &propos de  ..."));
+    // The keys every desktop program answers to; Save as is the only way to save a wing.
+    const std::pair<QAction*, QKeySequence> shortcuts[] = {
+        {c.openAction, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {c.saveAsAction, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {c.printAction, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {c.quitAction, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {c.helpAction, QKeySequence(Qt::Key_F1)},
+    };
+    for (const auto& [action, keys] : shortcuts)
+        action->setShortcut(keys);
 }
 
 void buildInputs(QWidget* central, MainWindowControls& c) {
@@ -204,4 +216,23 @@ MainWindowControls buildMainWindowControls(QMainWindow& window) {
     controls.preview->setGeometry(twipsRect(120, 5040, 8055, 2295));
     setKeyboardOrder(controls);
     return controls;
+}
+
+WingField* fieldFor(const MainWindowControls& controls, InputField field) {
+    const int panel = field.panel;
+    switch (field.input) {
+    case WingInput::RootChord:
+        return panel == 0 ? controls.rootChordFields[0] : controls.tipChordFields[panel - 1];
+    case WingInput::TipChord:
+        return controls.tipChordFields[panel];
+    case WingInput::PanelLength:
+        return controls.panelLengthFields[panel];
+    case WingInput::SweepOffset:
+        return controls.sweepOffsetFields[panel];
+    case WingInput::Balance:
+        return controls.balanceField;
+    case WingInput::Mass:
+        break;
+    }
+    return controls.massField;
 }

@@ -27,11 +27,12 @@ MessageAnswer showBox(Prompter& prompter, const LanguageState& language, const Q
 }
 
 // Where the sheet goes: the printer, or the PDF file the user picks; empty when they cancel.
-SheetTarget askTarget(Prompter& prompter, const QString& printer, const QString& printsOn,
-                      const QString& title) {
+SheetTarget askTarget(const FeatureContext& context, const QString& printer,
+                      const QString& printsOn, const QString& title) {
     if (!printer.isEmpty())
         return SheetTarget::printer(printer);
-    return SheetTarget::pdf(pathBytes(prompter.saveFileName(pdfFileDialog(printsOn, title))));
+    return SheetTarget::pdf(
+        pathBytes(context.prompter.saveFileName(pdfFileDialog(context, printsOn, title))));
 }
 
 } // namespace
@@ -51,7 +52,7 @@ void MainWindow::printSheet() {
     choices_.printTitle = askSheetTitle(context_);
     if (choices_.printTitle.isEmpty())
         return;
-    const SheetTarget target = askTarget(prompter_, printer, printsOn, choices_.printTitle);
+    const SheetTarget target = askTarget(context_, printer, printsOn, choices_.printTitle);
     if (!target.chosen())
         return;
 
@@ -66,7 +67,13 @@ void MainWindow::printSheet() {
         showBox(prompter_, language_, uiText(language_, kPrintFailedMessage), kCriticalMessage);
         return;
     }
-    showBox(prompter_, language_, uiText(language_, kSheetPrintedMessage), kPlainMessage);
+    if (!target.isPdf()) {
+        showBox(prompter_, language_, uiText(language_, kSheetPrintedMessage), kPlainMessage);
+        return;
+    }
+    const QString pdf = pathText(target.pdfPath);
+    rememberFolderOf(context_, pdf);
+    showBox(prompter_, language_, pdfWrittenMessage(language_, 1, pdf), kPlainMessage);
 }
 
 // As Print begins: without a valid calculation message 10, then the title; false when there is

@@ -10,12 +10,10 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
 
-void translateMainWindow(QMainWindow& window, MainWindowControls& c,
-                         const LanguageState& language) {
+void translateMainWindow(MainWindowControls& c, const LanguageState& language) {
     c.fileMenu->setTitle(uiText(language, kFileMenu));
     c.openAction->setText(uiText(language, kOpenAction));
     c.saveAsAction->setText(uiText(language, kSaveAsAction));
@@ -26,7 +24,6 @@ void translateMainWindow(QMainWindow& window, MainWindowControls& c,
     c.helpMenu->setTitle(uiText(language, kHelpMenu));
     c.helpAction->setText(uiText(language, kHelpAction));
     c.aboutAction->setText(uiText(language, kAboutAction));
-    window.setWindowTitle(plainWindowTitle(uiText(language, kProgramCaption)));
 
     c.rootChordCaption->setText(uiText(language, kRootChordCaption));
     c.tipChordCaption->setText(uiText(language, kTipChordCaption));

@@ -20,6 +20,7 @@
 #include "ui/ribs/RibView.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -193,15 +194,21 @@ void RibsDialog::chooseAirfoil(int station, int index) {
         importAirfoil(station, choice.path);
         break;
     case AirfoilChoiceKind::ImportFile: {
-        const QString folder = pathText(airfoilFolder(context_.language.places()));
+        // Before any file was opened, the user's airfoil folder when there is one.
+        const QString folder = dialogFolder(context_, [this] {
+            const QString airfoils = pathText(airfoilFolder(context_.language.places()));
+            return QFileInfo(airfoils).isDir() ? airfoils : QDir::homePath();
+        });
         const QString path = context_.prompter.openFileName(
             {uiText(context_.language, kImportAirfoilTitle),
              uiText(context_.language, kAirfoilFileType) + QStringLiteral(" (*.dat *.DAT)"),
-             QFileInfo(folder).isDir() ? folder : context_.choices.lastFolder,
+             folder,
              {},
              {}});
-        if (!path.isEmpty())
-            importAirfoil(station, pathBytes(path));
+        if (path.isEmpty())
+            break;
+        rememberFolderOf(context_, path);
+        importAirfoil(station, pathBytes(path));
         break;
     }
     }

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "support/WingTexts.h"
 #include "ui/MainWindowFixture.h"
 
 #include <QAction>
 #include <QGroupBox>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -26,6 +29,10 @@ QStringList translatedTexts(const MainWindow& window) {
         texts << label->text() << label->toolTip();
     for (const QLabel* heading : c.panelCaptions)
         texts << heading->text();
+    // Qt's own texts follow the language file's locale too: its message boxes, file dialogs.
+    texts << QMessageBox(QMessageBox::Question, {}, {}, QMessageBox::Cancel)
+                 .button(QMessageBox::Cancel)
+                 ->text();
     return texts;
 }
 
@@ -73,14 +80,18 @@ TEST_F(LanguageWindow, AStartThatGetsNoLanguageEndsAtTheFirstQuestion) {
     EXPECT_EQ(prompter.messages.size(), 1u);
 }
 
+// The title keeps the wing file's name.
 TEST_F(LanguageWindow, SwitchingLanguageAndBackRestoresEveryText) {
     startWindow("English");
+    writeBytes(folder / "two.txt", kTwoPanelWingFile);
+    window->openWingFileAt(folder / "two.txt");
     const QStringList english = translatedTexts(*window);
     prompter.modalScripts.push_back(pick("Fran\u00e7ais"));
     window->chooseLanguage();
     const QStringList french = translatedTexts(*window);
     EXPECT_NE(french, english);
-    EXPECT_EQ(french[0], "Wingsheet");
+    EXPECT_EQ(french[0], "Wingsheet - Fichier d'aile : two.txt");
+    EXPECT_EQ(french.back(), "Annuler");
     prompter.modalScripts.push_back(pick("English"));
     window->chooseLanguage();
     EXPECT_EQ(translatedTexts(*window), english);

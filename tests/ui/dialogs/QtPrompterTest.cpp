@@ -3,17 +3,25 @@
 // with Esc, Enter or a button, as a user closes them: the answer, the icon and the buttons.
 #include "ui/dialogs/QtPrompter.h"
 
+#include "ui/WindowChecks.h"
+#include "ui/dialogs/PagesPreviewDialog.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -76,6 +84,10 @@ const BoxCase kBoxCases[] = {
      MessageAnswer::Cancel,
      QMessageBox::Critical,
      QMessageBox::Retry | QMessageBox::Cancel},
+    {"save question, Esc cancels", kSaveDiscardQuestion, Close::Escape, MessageAnswer::Cancel,
+     QMessageBox::Question, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel},
+    {"save question, Enter saves", kSaveDiscardQuestion, Close::Enter, MessageAnswer::Save,
+     QMessageBox::Question, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel},
 };
 
 TEST(QtPrompter, MessageBoxAnswersAsItWasClosed) {
@@ -104,15 +116,18 @@ TEST(QtPrompter, MessageBoxAnswersAsItWasClosed) {
     }
 }
 
-// The retry button, whichever side the style puts it on.
-TEST(QtPrompter, RetryButtonAnswersRetry) {
+// The buttons neither Esc nor Enter press, whichever side the style puts them on.
+TEST(QtPrompter, RetryAndDiscardAnswerAsPressed) {
     QtPrompter prompter;
-    whenShown([](QWidget& modal) {
-        dynamic_cast<QMessageBox&>(modal).button(QMessageBox::Retry)->click();
-    });
-    EXPECT_EQ(prompter.messageBox("Again?", {MessageIcon::Critical, MessageButtons::RetryCancel},
-                                  QString()),
-              MessageAnswer::Retry);
+    for (const auto& [style, button, answer] :
+         {std::tuple{MessageStyle{MessageIcon::Critical, MessageButtons::RetryCancel},
+                     QMessageBox::Retry, MessageAnswer::Retry},
+          {kSaveDiscardQuestion, QMessageBox::Discard, MessageAnswer::Discard}}) {
+        whenShown([button](QWidget& modal) {
+            dynamic_cast<QMessageBox&>(modal).button(button)->click();
+        });
+        EXPECT_EQ(prompter.messageBox("Again?", style, QString()), answer);
+    }
 }
 
 TEST(QtPrompter, MessageBoxWithoutTitleShowsTheProgramsName) {
@@ -173,6 +188,32 @@ TEST(QtPrompter, InputBoxAnswersWhatWasTypedOrNothing) {
                   row.answer);
         EXPECT_EQ(prompt, "\n\nTitle for the sheet:");
         EXPECT_EQ(title, "Sheet title");
+    }
+}
+
+// Every page the plan paints at once, with Print and Cancel; nothing is printed from it.
+TEST(QtPrompter, PreviewBeforePrintingShowsEveryPageAndAsks) {
+    for (const bool print : {true, false}) {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const auto paintThreePages = [](QPrinter& pages) {
+            QPainter painter(&pages);
+            pages.newPage();
+            pages.newPage();
+        };
+        std::vector<std::string> problems;
+        whenShown([&](QWidget& modal) {
+            auto& preview = dynamic_cast<PagesPreviewDialog&>(modal);
+            EXPECT_EQ(preview.preview()->pageCount(), 3);
+            problems = captionsThatDoNotFit(preview);
+            for (std::string& problem : controlsWithoutNames(preview))
+                problems.push_back(std::move(problem));
+            print ? preview.printButton()->click() : close(preview, Close::Escape);
+        });
+        EXPECT_EQ(QtPrompter().previewBeforePrinting(printer, paintThreePages, "Plan", "&Print"),
+                  print);
+        EXPECT_TRUE(printer.outputFileName().isEmpty());
+        EXPECT_TRUE(problems.empty()) << listed(problems);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <optional>
 
 namespace {
 
@@ -24,11 +25,6 @@ protected:
         ASSERT_EQ(prompter.messages.size(), 1u);
         EXPECT_EQ(prompter.messages[0].text, text);
         EXPECT_EQ(prompter.messages[0].style, style);
-    }
-
-    QString printedMessage(int pages) const {
-        return textOf(kFullSizePrintedMessage)
-            .replace(QStringLiteral("%1"), QString::number(pages));
     }
 
     static int pdfPages(const std::string& pdf) {
@@ -75,7 +71,7 @@ TEST_F(FullSizeWindow, EveryEntryWantsACalculatedWingFirst) {
     expectOnlyMessage(textOf(kPrintNeedsCalculationMessage), kCriticalMessage);
     prompter.messages.clear();
     window->fullSize().exportOutlineAction()->trigger();
-    expectOnlyMessage(textOf(kSaveNeedsCalculationMessage), kExclamationMessage);
+    expectOnlyMessage(textOf(kExportNeedsCalculationMessage), kExclamationMessage);
     EXPECT_EQ(prompter.messages[0].title, textOf(kExportDialogTitle));
     EXPECT_TRUE(prompter.prompts.empty());
     EXPECT_TRUE(prompter.fileDialogs.empty());
@@ -145,7 +141,7 @@ TEST_F(FullSizeWindow, PrintDialogAcceptedPrintsOnThePaperChosen) {
         GTEST_SKIP() << "Poppler's tools are not installed";
     const int pages = pdfPages(pdf);
     EXPECT_GT(pages, 1);
-    expectOnlyMessage(printedMessage(pages), kPlainMessage);
+    expectOnlyMessage(pdfWrittenText(pages, pdf), kPlainMessage);
     const ToolRun info = runTool(QStringLiteral("pdfinfo"), {QString::fromStdString(pdf)});
     EXPECT_TRUE(info.out.contains(QStringLiteral("(letter)"))) << info.out.toStdString();
 }
@@ -162,7 +158,7 @@ TEST_F(FullSizeWindow, WithoutPrinterThePlanGoesIntoThePdfTheUserPlaces) {
 
     ASSERT_EQ(prompter.fileDialogs.size(), 2u);
     const FileDialogRequest& dialog = prompter.fileDialogs[0];
-    EXPECT_EQ(dialog.title, textOf(kPrintsOnMessage) + " PDF");
+    EXPECT_EQ(dialog.title, textOf(kFullSizePrintsOnMessage) + " PDF");
     EXPECT_EQ(dialog.filter, "PDF (*.pdf)");
     EXPECT_EQ(dialog.suggestedName, "F3B_2026.pdf");
     EXPECT_EQ(window->printTitle(), "F3B/2026");
@@ -171,9 +167,14 @@ TEST_F(FullSizeWindow, WithoutPrinterThePlanGoesIntoThePdfTheUserPlaces) {
     const int halfPages = pdfPages(half);
     const int bothPages = pdfPages(both);
     EXPECT_GT(bothPages, halfPages);
-    ASSERT_EQ(prompter.messages.size(), 2u);
-    EXPECT_EQ(prompter.messages[0].text, printedMessage(halfPages));
-    EXPECT_EQ(prompter.messages[1].text, printedMessage(bothPages));
+    // As Print asks where there is no printer; then what was written, and where.
+    ASSERT_EQ(prompter.messages.size(), 4u);
+    for (const std::size_t asked : {0u, 2u}) {
+        EXPECT_EQ(prompter.messages[asked].text, textOf(kFullSizePrintsOnMessage) + " PDF ?");
+        EXPECT_EQ(prompter.messages[asked].style, kOkCancelQuestion);
+    }
+    EXPECT_EQ(prompter.messages[1].text, pdfWrittenText(halfPages, half));
+    EXPECT_EQ(prompter.messages[3].text, pdfWrittenText(bothPages, both));
     const QString first =
         runTool(QStringLiteral("pdftotext"), {QStringLiteral("-l"), QStringLiteral("1"),
                                               QString::fromStdString(half), QStringLiteral("-")})
@@ -184,21 +185,23 @@ TEST_F(FullSizeWindow, WithoutPrinterThePlanGoesIntoThePdfTheUserPlaces) {
 
 TEST_F(FullSizeWindow, AnEmptyTitleOrACancelledSaveDialogEndsQuietly) {
     startWithWorkedWing();
-    prompter.inputAnswers = {QString()};
+    prompter.inputAnswers = {QString(), QString()};
     window->fullSize().printFullSizeAction()->trigger();
+    window->fullSize().exportOutlineAction()->trigger(); // asks for the title as printing does
     EXPECT_EQ(prompter.printerDialogs, 0);
+    EXPECT_EQ(prompter.prompts.size(), 2u);
     window->fullSize().printFullSizeAction()->trigger(); // the save dialog is cancelled
     EXPECT_EQ(prompter.fileDialogs.size(), 1u);
-    EXPECT_TRUE(prompter.messages.empty());
+    expectOnlyMessage(textOf(kFullSizePrintsOnMessage) + " PDF ?", kOkCancelQuestion);
 }
 
 TEST_F(FullSizeWindow, APdfThatCannotBeWrittenLeavesNothingAndSaysWhy) {
     startWithWorkedWing();
     prompter.fileAnswers = {QString::fromStdString(folder / "missing/plan.pdf")};
     window->fullSize().printFullSizeAction()->trigger();
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].style, kInformationMessage);
-    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("No such file or directory")));
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(prompter.messages[1].style, kInformationMessage);
+    EXPECT_TRUE(prompter.messages[1].text.contains(QStringLiteral("No such file or directory")));
     EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
 }
 
@@ -208,6 +211,7 @@ TEST_F(FullSizeWindow, ExportWritesDxfOrSvgByTheTypeChosen) {
     const std::string svg = folder / "outline.svg";
     prompter.typedFileAnswers = {{QString::fromStdString(dxf), 0},
                                  {QString::fromStdString(svg), 1}};
+    prompter.inputAnswers = {textOf(kDefaultSheetTitle), QStringLiteral("F3F racer")};
     window->fullSize().exportOutlineAction()->trigger();
     window->fullSize().bothHalvesAction()->setChecked(true);
     window->fullSize().exportOutlineAction()->trigger();
@@ -222,6 +226,7 @@ TEST_F(FullSizeWindow, ExportWritesDxfOrSvgByTheTypeChosen) {
     EXPECT_NE(dxfBytes.find("\nLWPOLYLINE\n"), std::string::npos);
     const std::string svgBytes = readBytes(svg);
     EXPECT_TRUE(svgBytes.starts_with("<?xml"));
+    EXPECT_NE(svgBytes.find("F3F racer"), std::string::npos); // the title typed
     // Both halves: the panel and its mirror image.
     EXPECT_NE(svgBytes.find("M0,0 L1000,50 L1000,200 L0,250 L0,0"), std::string::npos);
     EXPECT_NE(svgBytes.find("M0,250 L-1000,200 L-1000,50 L0,0 L0,250"), std::string::npos);
@@ -285,6 +290,79 @@ TEST_F(FullSizeWindow, ALanguageFileWithoutTheNewKeysShowsTheEnglishTexts) {
                 "ais");
     EXPECT_EQ(window->fullSize().printFullSizeAction()->text(),
               "Imprimer en &grandeur r\u00e9elle\u2026");
+}
+
+// The preview shows the pages on the paper chosen before anything is printed, and Cancel there
+// prints nothing; the next plan offers that paper first.
+TEST_F(FullSizeWindow, PaperIsChosenAndThePagesPreviewedBeforePrinting) {
+    startWithWorkedWing();
+    const std::string preview = folder / "preview.pdf";
+    prompter.itemAnswers = {1};
+    prompter.printPreviewScripts.push_back(
+        [&](QPrinter& printer, const std::function<void(QPrinter&)>& paintPages) {
+            printer.setOutputFileName(QString::fromStdString(preview));
+            paintPages(printer);
+            return false;
+        });
+    window->fullSize().printFullSizeAction()->trigger();
+    EXPECT_EQ(prompter.offeredItems.at(0),
+              (QStringList{QPageSize::name(QPageSize::A4), QPageSize::name(QPageSize::Letter)}));
+    EXPECT_EQ(prompter.printerDialogs + prompter.fileDialogs.size() + prompter.messages.size(), 0u);
+    const std::string plan = folder / "plan.pdf";
+    prompter.fileAnswers = {QString::fromStdString(plan)};
+    window->fullSize().printFullSizeAction()->trigger();
+    if (!havePoppler())
+        GTEST_SKIP() << "Poppler's tools are not installed";
+    const int pages = pdfPages(preview);
+    EXPECT_EQ(prompter.printPreviewTitles.at(0),
+              textOf(kPagesPreviewTitle).replace("%1", QString::number(pages)));
+    EXPECT_EQ(pdfPages(plan), pages);
+    for (const std::string& pdf : {preview, plan})
+        EXPECT_TRUE(runTool(QStringLiteral("pdfinfo"), {QString::fromStdString(pdf)})
+                        .out.contains(QStringLiteral("(letter)")));
+}
+
+// A plan of more than twenty pages is a lot of paper: its count comes first, and Cancel stops.
+TEST_F(FullSizeWindow, MoreThanTwentyPagesAskFirst) {
+    for (const auto& [panel, answer] :
+         {std::pair{TypedPanel{"250", "150", "1000", "50"}, std::optional<MessageAnswer>()},
+          {TypedPanel{"600", "400", "2500", "100"}, MessageAnswer::Cancel},
+          {TypedPanel{"600", "400", "2500", "100"}, MessageAnswer::Ok}}) {
+        startWithWing({panel});
+        prompter.printPreviewTitles.clear();
+        prompter.messageAnswers = {answer.value_or(MessageAnswer::Cancel)};
+        window->fullSize().printFullSizeAction()->trigger();
+        EXPECT_EQ(prompter.printPreviewTitles.size(), answer == MessageAnswer::Cancel ? 0u : 1u);
+        if (!answer)
+            continue;
+        const QString count = prompter.messages.at(0).text.section(u' ', 4, 4);
+        EXPECT_GT(count.toInt(), 20);
+        EXPECT_EQ(prompter.messages[0].text, textOf(kManyPagesMessage).replace("%1", count));
+    }
+}
+
+// Every file dialog starts where the last file was opened or written, however long its path, and
+// both halves stay chosen, at the next start too.
+TEST_F(FullSizeWindow, TheLastFolderAndBothHalvesAreRemembered) {
+    startWithWorkedWing();
+    const std::string plans = folder / std::string(120, 'p');
+    std::filesystem::create_directory(plans);
+    window->fullSize().bothHalvesAction()->setChecked(true);
+    prompter.typedFileAnswers = {{QString::fromStdString(plans + "/outline.dxf"), 0}};
+    window->fullSize().exportOutlineAction()->trigger();
+
+    startWindow(""); // tz.ini as this run left it
+    typeWing({{"250", "150", "1000", "50"}}, "30", "");
+    window->calculate();
+    EXPECT_TRUE(window->fullSize().bothHalvesAction()->isChecked());
+    prompter.fileDialogs.clear();
+    window->openWingFile();
+    window->saveWingFileAs();
+    window->printSheet();
+    window->fullSize().exportOutlineAction()->trigger();
+    ASSERT_EQ(prompter.fileDialogs.size(), 4u);
+    for (const FileDialogRequest& dialog : prompter.fileDialogs)
+        EXPECT_EQ(dialog.folder.toStdString(), plans) << dialog.title.toStdString();
 }
 
 } // namespace

@@ -77,7 +77,7 @@ struct BadFileCase {
 
 // Files over 1 MiB, FIFOs and devices are refused at once, without being read.
 const BadFileCase kBadFiles[] = {
-    {"EmptyFileWarnsOfThePanels", [] { return std::string(); }, "1"},
+    {"EmptyFileWarnsOfThePanels", [] { return std::string(); }, "incomplete"},
     {"BinaryFileEndsEarly", [] { return binaryBytes(); }, " # 62 "},
     {"TenMegabyteLineIsTooLarge", [] { return std::string(10'000'000, '7'); }, " # 27 "},
     {"NineHundredKilobyteLineEndsEarly", [] { return std::string(900'000, '7'); }, " # 62 "},
@@ -142,7 +142,9 @@ TEST_P(BadWingFiles, OpenSaysWhatIsWrong) {
         EXPECT_EQ(c().meanChordValue->text(), " 222.99 mm  ");
     } else {
         ASSERT_EQ(prompter.messages.size(), 1u);
-        EXPECT_EQ(prompter.messages[0].text.toStdString(), language.text({"Message", shown}));
+        // Only the panels' warning names a field: an empty wing's first, panel 1's root chord.
+        EXPECT_EQ(prompter.messages[0].text.toStdString(),
+                  fillIn(language.text({"Message", shown}), {"Root chord, panel 1"}));
         EXPECT_FALSE(window->hasValidResults());
     }
 }
@@ -200,7 +202,8 @@ TEST_F(FailedSaveAs, InAReadOnlyFolderKeepsTheOldFile) {
     ::chmod(folder.path().c_str(), 0755);
 }
 
-// tz.ini in a program folder the user may not write: the pick from the menu holds for the run.
+// tz.ini in a program folder the user may not write: the pick from the menu holds for the run,
+// and so do the choices remembered beside it, with one message for all of them.
 TEST_F(BadInputWindow, ReadOnlyProgramFolderKeepsThePickForTheRun) {
     startWindow("English");
     ::chmod((folder / "tz.ini").c_str(), 0644);
@@ -209,15 +212,20 @@ TEST_F(BadInputWindow, ReadOnlyProgramFolderKeepsThePickForTheRun) {
     {
         const UnprivilegedScope nobody;
         window->chooseLanguage();
+        for (const bool bothHalves : {true, false, true})
+            window->fullSize().bothHalvesAction()->setChecked(bothHalves);
     }
     ::chmod(folder.path().c_str(), 0755);
     EXPECT_EQ(language.languageFile(), folder / "Fran\xc3\xa7"
                                                 "ais.lng");
     EXPECT_EQ(c().rootChordCaption->text().toStdString(), language.text(kRootChordCaption));
     EXPECT_EQ(language.storedLanguage(), "English");
-    ASSERT_EQ(reports.size(), 1u); // the failed write, once, in words for the user
+    ASSERT_EQ(reports.size(), 2u); // each failed write, once, in words for the user
     EXPECT_EQ(reports[0], fillIn(language.text(kLanguageNotRememberedMessage),
                                  {folder / "tz.ini", "13", "Permission denied"}));
+    EXPECT_EQ(reports[1], fillIn(language.text(kChoiceNotRememberedMessage),
+                                 {folder / "tz.ini", "13", "Permission denied"}));
+    EXPECT_TRUE(window->fullSize().bothHalvesAction()->isChecked());
 }
 
 // At the first start a pick that tz.ini cannot keep must still let the window open.

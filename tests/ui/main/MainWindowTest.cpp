@@ -3,10 +3,12 @@
 #include "i18n/TextPattern.h"
 #include "ui/MainWindowFixture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QTest>
+#include <optional>
 
 namespace {
 
@@ -158,27 +160,50 @@ struct Refusal {
     std::vector<TypedPanel> panels;
     const char* balance;
     const char* messageKey;
-    const char* named = nullptr; // the panel or field the message names
+    const char* named;   // the panel or field the message names, or nullptr
+    const char* mending; // the field that has the cursor then, by its accessible name
 };
 
-// The results of an earlier wing stay on show.
+// The results of an earlier wing stay on show; the cursor waits in the field to mend, its text
+// selected.
 TEST_F(MainWindowBehaviour, RefusedWingsShowTheirWarningAndChangeNothing) {
     startWindow();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     const Refusal refusals[] = {
-        {"no tip chord", {{"250", "", "1000", "50"}}, "30", "1"},
-        {"balance 100", {{"250", "150", "1000", "50"}}, "100", "2"},
-        {"panel error first", {{"250", "", "1000", "50"}}, "100", "1"},
+        {"no tip chord",
+         {{"250", "", "1000", "50"}},
+         "30",
+         "incomplete",
+         "Tip chord, panel 1",
+         "Tip chord, panel 1"},
+        {"tip chord of panel 2 without its length",
+         {{"250", "150", "1000", "0"}, {"", "100", "", ""}},
+         "30",
+         "incomplete",
+         "Panel length, panel 2",
+         "Panel length, panel 2"},
+        {"balance 100", {{"250", "150", "1000", "50"}}, "100", "2", nullptr, "CG (% MAC)"},
+        {"panel error first",
+         {{"250", "", "1000", "50"}},
+         "100",
+         "incomplete",
+         "Tip chord, panel 1",
+         "Tip chord, panel 1"},
         {"gap in the chain",
          {{"250", "150", "1000", "0"}, {"", "", "", ""}, {"", "100", "300", "0"}},
          "30",
          "gap",
-         "2"},
+         "2",
+         "Panel length, panel 2"},
         {"negative length",
          {{"250", "150", "-1000", "0"}},
          "30",
          "negative",
+         "Panel length, panel 1",
          "Panel length, panel 1"},
-        {"balance 0.0 on two panels", kWorkedWings[1].panels, "0.0", "2"},
+        {"balance 0.0 on two panels", kWorkedWings[1].panels, "0.0", "2", nullptr, "CG (% MAC)"},
     };
     for (const auto& refusal : refusals) {
         window->clearForm();
@@ -196,6 +221,10 @@ TEST_F(MainWindowBehaviour, RefusedWingsShowTheirWarningAndChangeNothing) {
         EXPECT_EQ(prompter.messages[0].title, "Wingsheet") << refusal.name;
         EXPECT_FALSE(window->hasValidResults()) << refusal.name;
         EXPECT_EQ(c().spanValue->text(), "1 000.00 mm  ") << refusal.name;
+        const auto* mending = qobject_cast<const WingField*>(QApplication::focusWidget());
+        ASSERT_NE(mending, nullptr) << refusal.name;
+        EXPECT_EQ(mending->accessibleName(), refusal.mending) << refusal.name;
+        EXPECT_EQ(mending->selectedText(), mending->text()) << refusal.name;
     }
 }
 
@@ -225,6 +254,45 @@ TEST_F(MainWindowBehaviour, StartsAndClearsToAnEmptyFormThatRefusesPrintAndSave)
     EXPECT_EQ(prompter.messages[2].text, textOf(kPrintNeedsCalculationMessage));
     EXPECT_TRUE(prompter.fileDialogs.empty());
     EXPECT_TRUE(prompter.prompts.empty());
+}
+
+// File > Quit and the close box ask only when a quit would lose changes; Save runs Save as, and
+// the window closes once the wing is saved.
+TEST_F(MainWindowBehaviour, QuittingWithUnsavedChangesAsksFirst) {
+    const std::string saved = folder / "saved.txt";
+    const struct {
+        bool typed;
+        std::optional<MessageAnswer> answer; // none: not asked
+        const char* saveAs;                  // the save dialog's answer
+        bool quits;
+    } rows[] = {
+        {false, std::nullopt, "", true},
+        {true, MessageAnswer::Cancel, "", false},
+        {true, MessageAnswer::Discard, "", true},
+        {true, MessageAnswer::Save, "", false},
+        {true, MessageAnswer::Save, saved.c_str(), true},
+    };
+    for (const auto& row : rows) {
+        for (const bool closeBox : {false, true}) {
+            SCOPED_TRACE(testing::Message() << &row - rows << (closeBox ? " close box" : " Quit"));
+            startWindow();
+            window->show();
+            if (row.typed) {
+                typeWing({{"250", "150", "1000", "0"}}, "30", "");
+                window->calculate();
+            }
+            prompter.messages.clear();
+            prompter.messageAnswers = {row.answer.value_or(MessageAnswer::Ok)};
+            prompter.fileAnswers = {QString::fromLatin1(row.saveAs)};
+            closeBox ? static_cast<void>(window->close()) : c().quitAction->trigger();
+            EXPECT_EQ(window->isVisible(), !row.quits);
+            ASSERT_EQ(prompter.messages.empty(), !row.answer);
+            if (row.answer)
+                EXPECT_EQ(prompter.messages[0].style, kSaveDiscardQuestion);
+            EXPECT_EQ(std::filesystem::exists(saved), row.quits && *row.saveAs);
+            std::filesystem::remove(saved);
+        }
+    }
 }
 
 } // namespace

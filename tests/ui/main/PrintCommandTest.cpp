@@ -95,7 +95,7 @@ TEST_F(PrintCommand, WithoutPrinterThePdfGoesWhereTheSaveDialogSays) {
 
     ASSERT_EQ(prompter.messages.size(), 2u);
     expectMessage(0, textOf(kPrintsOnMessage) + " PDF ?", kOkCancelQuestion);
-    expectMessage(1, textOf(kSheetPrintedMessage), kPlainMessage);
+    expectMessage(1, pdfWrittenText(1, pdf), kPlainMessage);
     EXPECT_EQ(window->printTitle(), textOf(kDefaultSheetTitle));
     ASSERT_TRUE(readBytes(pdf).starts_with("%PDF-"));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
@@ -137,7 +137,7 @@ TEST_F(PrintCommand, AnyNonEmptyTitlePrints) {
         ASSERT_EQ(prompter.fileDialogs.size(), 1u);
         EXPECT_EQ(prompter.fileDialogs[0].suggestedName, suggested);
         EXPECT_EQ(window->printTitle(), title);
-        expectMessage(1, textOf(kSheetPrintedMessage), kPlainMessage);
+        expectMessage(1, pdfWrittenText(1, folder / "sheet.pdf"), kPlainMessage);
         EXPECT_TRUE(std::filesystem::exists(folder / "sheet.pdf"));
         std::filesystem::remove(folder / "sheet.pdf");
     }

@@ -116,7 +116,9 @@ TEST_F(TranslationMap, EveryControlShowsItsOwnKey) {
         auto& help = dynamic_cast<HelpDialog&>(dialog);
         EXPECT_EQ(help.okButton()->text(), "Button/4");
         EXPECT_TRUE(help.helpLabel()->text().startsWith("MsgHelp/1\r\n     MsgHelp/2\r\n"));
-        EXPECT_TRUE(help.tipsLabel()->text().endsWith("          MsgHelp/24"));
+        EXPECT_TRUE(
+            help.helpLabel()->text().endsWith("MsgHelp/stability2\r\n\r\nMsgHelp/18\r\n\r\n"));
+        EXPECT_TRUE(help.tipsLabel()->text().endsWith("MsgHelp/24\r\n          MsgHelp/keys"));
     });
     window->showHelp();
     prompter.modalScripts.push_back([](QDialog& dialog) {
