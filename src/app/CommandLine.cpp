@@ -93,8 +93,9 @@ int writePreviewSvg(const CommandRequest& request, const LanguageState& language
     if (!wing)
         return 1;
     SvgCanvas canvas(kPreviewWidthTwips, kPreviewHeightTwips);
-    const PreviewOutcome outcome = drawPreview(wing->session.planform(), wing->session.results(),
-                                               canvas, wing->session.neutralPoint());
+    const PreviewOutcome outcome =
+        drawPreview(wing->session.planform(), wing->session.results(), canvas,
+                    wing->session.neutralPoint(), wing->session.ribStations());
     if (!outcome.drawn) {
         err << "wingsheet: " << wing->path << ": nothing drawn, " << outcome.skippedReason << '\n';
         return 1;

@@ -146,7 +146,8 @@ void MainWindow::showResults() {
 // it, follow the stability data as they are now.
 void MainWindow::redrawPreview() {
     if (session_.hasValidResults())
-        c_.preview->drawPreview(session_.planform(), session_.results(), session_.neutralPoint());
+        c_.preview->drawPreview(session_.planform(), session_.results(), session_.neutralPoint(),
+                                session_.ribStations());
     nameControls();
 }
 

@@ -34,11 +34,12 @@ PlanformPreview::PlanformPreview(QWidget* parent)
 }
 
 void PlanformPreview::drawPreview(const WingPlanform& planform, const WingResults& results,
-                                  std::optional<double> neutralPointX) {
+                                  std::optional<double> neutralPointX,
+                                  const std::vector<RibStation>& ribs) {
     QPicture picture;
     QPainter painter(&picture);
     QPainterCanvas canvas(painter, {kPreviewWidthTwips, kPreviewHeightTwips});
-    const PreviewOutcome outcome = ::drawPreview(planform, results, canvas, neutralPointX);
+    const PreviewOutcome outcome = ::drawPreview(planform, results, canvas, neutralPointX, ribs);
     painter.end();
     if (!outcome.drawn)
         return erase();

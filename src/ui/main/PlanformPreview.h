@@ -3,9 +3,12 @@
 // window is exposed, so the planform survives being covered or minimised.
 #pragma once
 
+#include "ribs/CalculateRibs.h"
+
 #include <QPicture>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 struct WingPlanform;
 struct WingResults;
@@ -18,7 +21,8 @@ public:
     // Redraws the half-wing to scale, with the neutral point (mm behind the root leading edge)
     // when there is one; a wing whose scale cannot be produced leaves it blank.
     void drawPreview(const WingPlanform& planform, const WingResults& results,
-                     std::optional<double> neutralPointX = std::nullopt);
+                     std::optional<double> neutralPointX = std::nullopt,
+                     const std::vector<RibStation>& ribs = {});
     void erase();
     bool isBlank() const { return blank_; }
     // The neutral point the drawing marks, when it marks one.
