@@ -1,37 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// An AutoCAD 2000 (AC1015) DXF document in millimetres through dxflib, of named layers holding
-// closed polylines and single-line texts: what a laser or CNC program needs of a drawing. The
-// header declares the units ($INSUNITS 4), so the drawing opens at true size. y points up.
+// An AutoCAD 2000 (AC1015) DXF document in millimetres through dxflib, as the program's drawings
+// write it: the header declares the units ($INSUNITS 4) so the drawing opens at true size, the
+// tables carry the drawing's named layers, every object its owner handle (so ezdxf's audit finds
+// nothing to fix), and the caller writes the entities of model space. y points up.
 #pragma once
 
 #include "geometry/Polygon.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+class DL_Dxf;
+class DxfByteWriter;
 
 struct DxfLayer {
     std::string name;
     int aciColour = 7; // the AutoCAD colour index
 };
 
-struct DxfText {
-    Point2D baselineLeft;
-    double height = 0; // of a capital letter
-    std::string utf8;
-    int layer = 0; // index into the layers
-};
+using DxfEntities = std::function<void(DL_Dxf& dxf, DxfByteWriter& writer)>;
 
-struct DxfPolygon {
-    Polygon corners; // written as one closed LWPOLYLINE
-    int layer = 0;
-};
+// The whole file: layer 0 and the layers given, the text style at textHeight, the extent in the
+// header so a viewer opens on the drawing, then what `entities` writes.
+std::string dxfDocument(const std::vector<DxfLayer>& layers, const Box2D& extent, double textHeight,
+                        const DxfEntities& entities);
 
-struct DxfDrawing {
-    std::vector<DxfLayer> layers;
-    std::vector<DxfPolygon> polygons;
-    std::vector<DxfText> texts;
-    Box2D extent; // for the header, so a viewer opens on the drawing
-};
+// Entities take their colour from their layer.
+void writeClosedPolyline(DL_Dxf& dxf, DxfByteWriter& writer, const std::vector<Point2D>& corners,
+                         const std::string& layer);
+void writeDxfLine(DL_Dxf& dxf, DxfByteWriter& writer, Point2D from, Point2D to,
+                  const std::string& layer);
+// One line of text from its baseline's start; height: of a capital.
+void writeDxfText(DL_Dxf& dxf, DxfByteWriter& writer, Point2D baselineLeft, double height,
+                  std::string_view utf8, const std::string& layer);
 
-// The whole file, ready to be written.
-std::string dxfDocument(const DxfDrawing& drawing);
+// UTF-8 as DXF text of this version: ASCII as it is, every other character as "\U+XXXX".
+std::string dxfText(std::string_view utf8);

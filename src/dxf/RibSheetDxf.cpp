@@ -11,24 +11,31 @@ namespace {
 // White (black on paper) to cut, blue to engrave, as laser programs tell them apart.
 constexpr int kCutColour = 7;
 constexpr int kEngraveColour = 5;
+constexpr double kTextStyleHeight = 3;
+
+Point2D placed(Point2D p, Point2D at) {
+    return {onClipperGrid(p.x + at.x), onClipperGrid(p.y + at.y)};
+}
+
+void writeRib(DL_Dxf& dxf, DxfByteWriter& writer, const Rib& rib, Point2D at) {
+    for (const Polygon& outline : rib.outlines) {
+        Polygon corners;
+        for (const Point2D& corner : outline)
+            corners.push_back(placed(corner, at));
+        writeClosedPolyline(dxf, writer, corners, kCutLayer);
+    }
+    writeDxfText(dxf, writer, {rib.labelAt.x + at.x, rib.labelAt.y + at.y}, rib.labelHeight,
+                 rib.label, kEngraveLayer);
+}
 
 } // namespace
 
 std::string ribSheetDxfDocument(const std::vector<Rib>& ribs,
                                 const std::vector<Point2D>& placements) {
-    DxfDrawing drawing;
-    drawing.layers = {{kCutLayer, kCutColour}, {kEngraveLayer, kEngraveColour}};
-    drawing.extent = ribSheetBounds(ribs, placements);
-    for (std::size_t i = 0; i < ribs.size(); ++i) {
-        const Rib& rib = ribs[i];
-        for (const Polygon& outline : rib.outlines) {
-            Polygon placed = translated(outline, placements[i]);
-            for (Point2D& corner : placed)
-                corner = {onClipperGrid(corner.x), onClipperGrid(corner.y)};
-            drawing.polygons.push_back({std::move(placed), 0});
-        }
-        const Point2D label{rib.labelAt.x + placements[i].x, rib.labelAt.y + placements[i].y};
-        drawing.texts.push_back({label, rib.labelHeight, rib.label, 1});
-    }
-    return dxfDocument(drawing);
+    return dxfDocument({{kCutLayer, kCutColour}, {kEngraveLayer, kEngraveColour}},
+                       ribSheetBounds(ribs, placements), kTextStyleHeight,
+                       [&](DL_Dxf& dxf, DxfByteWriter& writer) {
+                           for (std::size_t i = 0; i < ribs.size(); ++i)
+                               writeRib(dxf, writer, ribs[i], placements[i]);
+                       });
 }
