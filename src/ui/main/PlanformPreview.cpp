@@ -5,33 +5,10 @@
 #include "draw/DrawPreview.h"
 #include "draw/QPainterCanvas.h"
 
-#include <QAccessibleWidget>
 #include <QPainter>
 
-namespace {
-
-// A screen reader meets the preview as a picture, with the name and description the window sets.
-QAccessibleInterface* previewAccessibility(const QString& className, QObject* object) {
-    auto* preview = qobject_cast<PlanformPreview*>(object);
-    if (!preview || className != QLatin1String(PlanformPreview::staticMetaObject.className()))
-        return nullptr;
-    return new QAccessibleWidget(preview, QAccessible::Graphic);
-}
-
-} // namespace
-
 PlanformPreview::PlanformPreview(QWidget* parent)
-    : QWidget(parent) {
-    static const bool accessible = [] {
-        QAccessible::installFactory(previewAccessibility);
-        return true;
-    }();
-    Q_UNUSED(accessible);
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-}
+    : DrawingArea(parent) {}
 
 void PlanformPreview::drawPreview(const WingPlanform& planform, const WingResults& results,
                                   std::optional<double> neutralPointX,

@@ -5,32 +5,10 @@
 #include "draw/DrawRib.h"
 #include "draw/QPainterCanvas.h"
 
-#include <QAccessibleWidget>
 #include <QPainter>
 
-namespace {
-
-QAccessibleInterface* ribViewAccessibility(const QString& className, QObject* object) {
-    auto* view = qobject_cast<RibView*>(object);
-    if (!view || className != QLatin1String(RibView::staticMetaObject.className()))
-        return nullptr;
-    return new QAccessibleWidget(view, QAccessible::Graphic);
-}
-
-} // namespace
-
 RibView::RibView(QWidget* parent)
-    : QWidget(parent) {
-    static const bool accessible = [] {
-        QAccessible::installFactory(ribViewAccessibility);
-        return true;
-    }();
-    Q_UNUSED(accessible);
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-}
+    : DrawingArea(parent) {}
 
 void RibView::showRib(const Rib& rib, const Box2D& frame) {
     rib_ = rib;

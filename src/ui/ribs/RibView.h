@@ -4,11 +4,11 @@
 #pragma once
 
 #include "ribs/Rib.h"
+#include "ui/common/DrawingArea.h"
 
-#include <QWidget>
 #include <optional>
 
-class RibView : public QWidget {
+class RibView : public DrawingArea {
     Q_OBJECT
 public:
     explicit RibView(QWidget* parent);

@@ -3,6 +3,7 @@
 // ribs, spars, washout), the list of ribs and the drawing of the selected one on the right, the
 // buttons under both. Layouts size every caption to its text, so no translation is ever cut;
 // the list and the drawing take what room the window is given.
+#include "ui/common/FormControls.h"
 #include "ui/common/FormFont.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WingField.h"
@@ -21,50 +22,17 @@
 
 namespace {
 
-constexpr double kFieldWidth = 855; // the main window's field width, in twips
-constexpr int kSideCount = 4;       // none, top, bottom, both
+constexpr int kSideCount = 4; // none, top, bottom, both
 constexpr int kRibColumns = 8;
 constexpr double kListWidth = 10500;
 constexpr double kListHeight = 3600;
 constexpr double kDrawingHeight = 2400;
-
-QLabel* makeLabel(QWidget* parent, bool bold,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* label = new QLabel(parent);
-    label->setFont(formFont(8.25, bold));
-    label->setAlignment(alignment);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-QLabel* makeCaption(QWidget* parent) {
-    return makeLabel(parent, true, Qt::AlignRight | Qt::AlignVCenter);
-}
-
-WingField* makeField(QWidget* parent, const QString& allowed = kDigitsAndPoint) {
-    auto* field = new WingField(allowed, parent);
-    field->setFont(formFont(8.25, false));
-    field->setFixedWidth(twipsToPixels(kFieldWidth));
-    return field;
-}
 
 QComboBox* makeCombo(QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setFont(formFont(8.25, false));
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return combo;
-}
-
-QGroupBox* makeGroup(QWidget* parent) {
-    auto* group = new QGroupBox(parent);
-    group->setFont(formFont(9, true));
-    return group;
-}
-
-QPushButton* makeButton(QWidget* parent) {
-    auto* button = new QPushButton(parent);
-    button->setFont(formFont(8.25, false));
-    return button;
 }
 
 QGroupBox* buildAirfoils(QDialog& dialog, RibsDialogControls& c) {
@@ -93,7 +61,7 @@ QGroupBox* buildRibSettings(QDialog& dialog, RibsDialogControls& c) {
     }};
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         *rows[row].first = makeCaption(c.ribsGroup);
-        *rows[row].second = makeField(c.ribsGroup);
+        *rows[row].second = makeField(c.ribsGroup, kDigitsAndPoint);
         (*rows[row].first)->setBuddy(*rows[row].second);
         grid->addWidget(*rows[row].first, row, 0);
         grid->addWidget(*rows[row].second, row, 1);
@@ -112,9 +80,9 @@ QGroupBox* buildSpars(QDialog& dialog, RibsDialogControls& c) {
     for (int spar = 0; spar < kSparCount; ++spar) {
         SparControls& s = c.spars[spar];
         s.caption = makeCaption(c.sparsGroup);
-        s.positionField = makeField(c.sparsGroup);
-        s.widthField = makeField(c.sparsGroup);
-        s.depthField = makeField(c.sparsGroup);
+        s.positionField = makeField(c.sparsGroup, kDigitsAndPoint);
+        s.widthField = makeField(c.sparsGroup, kDigitsAndPoint);
+        s.depthField = makeField(c.sparsGroup, kDigitsAndPoint);
         s.sideCombo = makeCombo(c.sparsGroup);
         for (int side = 0; side < kSideCount; ++side)
             s.sideCombo->addItem(QString());

@@ -26,10 +26,7 @@ class RibsWindow : public MainWindowFixture {
 protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
-        for (const char* name :
-             {"Deutsch.lng", "Espa\xc3\xb1ol.lng", "Italiano.lng", "Nederlands.lng"})
-            std::filesystem::copy_file(std::filesystem::path(WINGSHEET_SOURCE_LANG) / name,
-                                       folder / name);
+        addEveryLanguage();
     }
 
     // Opens the window from its menu entry and runs the check while it is open.
