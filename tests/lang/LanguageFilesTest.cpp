@@ -122,9 +122,10 @@ const KeyGroup kKeyGroups[] = {
       kExportOutlineAction, kBothHalvesAction, kQuitAction}},
     {"Help menu", {kHelpAction, kAboutAction}},
     {"menu bar and buttons",
-     {kFileMenu, kLanguageAction, kStabilityMenu, kHelpMenu, kCalculateButton, kClearButton,
-      kPrintButton}},
+     {kFileMenu, kLanguageAction, kStabilityMenu, kRibsMenu, kHelpMenu, kCalculateButton,
+      kClearButton, kPrintButton}},
     {"stability window", {kWithTailChoice, kNoTailCheck, kCalculateButton, kRemoveStabilityButton}},
+    {"ribs window", {kCalculateButton, kRemoveRibsButton}},
 };
 
 TEST_F(LanguageFiles, AccessKeysAreUniqueWithinEachMenu) {

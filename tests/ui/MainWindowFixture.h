@@ -32,6 +32,14 @@ protected:
                                        folder / name);
     }
 
+    // The other four shipped languages too, for the checks made in every language.
+    void addEveryLanguage() {
+        for (const char* name :
+             {"Deutsch.lng", "Espa\xc3\xb1ol.lng", "Italiano.lng", "Nederlands.lng"})
+            std::filesystem::copy_file(std::filesystem::path(WINGSHEET_SOURCE_LANG) / name,
+                                       folder / name);
+    }
+
     void storeLanguage(const std::string& name) {
         writeBytes(folder / "tz.ini", "[Langue]\r\n1=" + name + "\r\n");
     }

@@ -17,6 +17,7 @@
 #include "ui/main/PlanformPreview.h"
 #include "ui/main/TranslateMainWindow.h"
 #include "ui/main/WingFileDrops.h"
+#include "ui/ribs/RibsActions.h"
 #include "ui/stability/StabilityActions.h"
 
 #include <QAction>
@@ -35,7 +36,8 @@ MainWindow::MainWindow(Prompter& prompter, LanguageState& language)
     , c_(buildMainWindowControls(*this))
     , fullSize_(new FullSizeActions(context_, *c_.fileMenu, c_.quitSeparator))
     , stability_(
-          new StabilityActions(context_, c_.helpMenu->menuAction(), [this] { redrawPreview(); })) {
+          new StabilityActions(context_, c_.helpMenu->menuAction(), [this] { redrawPreview(); }))
+    , ribs_(new RibsActions(context_, c_.helpMenu->menuAction(), [this] { redrawPreview(); })) {
     // The window keeps the size of its form; the preview is drawn to that size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connectControls();
@@ -105,6 +107,7 @@ void MainWindow::translate() {
     showTitle();
     fullSize_->translate();
     stability_->translate();
+    ribs_->translate();
     nameControls();
 }
 
@@ -143,7 +146,8 @@ void MainWindow::showResults() {
 // it, follow the stability data as they are now.
 void MainWindow::redrawPreview() {
     if (session_.hasValidResults())
-        c_.preview->drawPreview(session_.planform(), session_.results(), session_.neutralPoint());
+        c_.preview->drawPreview(session_.planform(), session_.results(), session_.neutralPoint(),
+                                session_.ribStations());
     nameControls();
 }
 

@@ -17,6 +17,7 @@
 class FullSizeActions;
 class LanguageState;
 class Prompter;
+class RibsActions;
 class StabilityActions;
 struct FileDialogRequest;
 
@@ -51,6 +52,7 @@ public:
     const MainWindowControls& controls() const { return c_; }
     FullSizeActions& fullSize() const { return *fullSize_; }
     StabilityActions& stability() const { return *stability_; }
+    RibsActions& ribs() const { return *ribs_; }
     const WingSession& session() const { return session_; }
     bool hasValidResults() const { return session_.hasValidResults(); }
     bool rootChordHadFocus() const { return rootChordHadFocus_; }
@@ -86,6 +88,7 @@ private:
     MainWindowControls c_;
     FullSizeActions* fullSize_;
     StabilityActions* stability_;
+    RibsActions* ribs_;
     QtTranslations qtTexts_;
     bool rootChordHadFocus_ = false;
     bool titleNamesFile_ = false; // until the next Clear

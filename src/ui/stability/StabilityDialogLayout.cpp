@@ -4,6 +4,7 @@
 // the method in plain words beside them, the warnings and the buttons below. Layouts size every
 // caption to its text, so no translation is ever cut, and the method scrolls in a small window.
 #include "ui/common/CaptionedComboBox.h"
+#include "ui/common/FormControls.h"
 #include "ui/common/FormFont.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WingField.h"
@@ -21,43 +22,10 @@
 
 namespace {
 
-constexpr double kFieldWidth = 855;  // the main window's field width, in twips
 constexpr double kValueWidth = 1500; // room for " 1 234.56 mm  " in every language
 constexpr double kHelpWidth = 7200;  // the method beside the inputs, at this width or wider
 constexpr int kPositionCount = 5;    // four tail positions and "other value"
 const QColor kWarningColour{176, 0, 0};
-
-QLabel* makeLabel(QWidget* parent, bool bold,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* label = new QLabel(parent);
-    label->setFont(formFont(8.25, bold));
-    label->setAlignment(alignment);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-QLabel* makeCaption(QWidget* parent) {
-    return makeLabel(parent, true, Qt::AlignRight | Qt::AlignVCenter);
-}
-
-WingField* makeField(QWidget* parent, const QString& allowed) {
-    auto* field = new WingField(allowed, parent);
-    field->setFont(formFont(8.25, false));
-    field->setFixedWidth(twipsToPixels(kFieldWidth));
-    return field;
-}
-
-QGroupBox* makeGroup(QWidget* parent) {
-    auto* group = new QGroupBox(parent);
-    group->setFont(formFont(9, true));
-    return group;
-}
-
-QPushButton* makeButton(QWidget* parent) {
-    auto* button = new QPushButton(parent);
-    button->setFont(formFont(8.25, false));
-    return button;
-}
 
 struct PanelFieldsRow {
     StabilityPanelFields& fields;
