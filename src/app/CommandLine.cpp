@@ -6,6 +6,8 @@
 #include "app/FullSizeExport.h"
 #include "app/FullSizeJson.h"
 #include "app/OutputGuard.h"
+#include "app/RibsExport.h"
+#include "app/RibsJson.h"
 #include "app/StabilityJson.h"
 #include "app/WingJson.h"
 #include "base/TextEncoding.h"
@@ -38,13 +40,18 @@ constexpr std::string_view kUsage =
     "       wingsheet --tiles-pdf OUT.pdf [--paper A4|Letter] [--both-halves] [--title TEXT]\n"
     "                 [--lang NAME] [--] FILE\n"
     "                                      the wing at 1:1, tiled over pages, into a PDF\n"
+    "       wingsheet --ribs-dxf OUT.dxf [--lang NAME] [--] FILE\n"
+    "       wingsheet --ribs-svg OUT.svg [--title TEXT] [--lang NAME] [--] FILE\n"
+    "                                      every rib the .ribs beside FILE defines, one under\n"
+    "                                      another: outlines on CUT, labels on ENGRAVE\n"
     "       wingsheet --help | --version\n"
     "\n"
     "  --json       one JSON object per file and line\n"
+    "               (with a .ribs beside the wing, its ribs too)\n"
     "  --lang NAME  use NAME.lng for this run, not the language stored in tz.ini (or English)\n"
     "  --title TEXT the sheet's or the plan's title; the file's name when not given\n"
     "  --both-halves  the whole wing, the half-wing and its mirror image (also --calc --json)\n"
-    "  --units mm|in  the lengths of the printed texts (--calc, sheet, plan); files stay in mm\n"
+    "  --units mm|in  the lengths of the printed texts (--calc, sheet, plan, rib labels)\n"
     "  --mass g|oz    the mass and the wing loading likewise; --calc --json then adds \"display\"\n"
     "  --           ends the options: every later argument is a file\n"
     "  -            as FILE reads the wing from standard input, as OUT writes to standard output\n"
@@ -89,8 +96,9 @@ int writePreviewSvg(const CommandRequest& request, const LanguageState& language
     if (!wing)
         return 1;
     SvgCanvas canvas(kPreviewWidthTwips, kPreviewHeightTwips);
-    const PreviewOutcome outcome = drawPreview(wing->session.planform(), wing->session.results(),
-                                               canvas, wing->session.neutralPoint());
+    const PreviewOutcome outcome =
+        drawPreview(wing->session.planform(), wing->session.results(), canvas,
+                    wing->session.neutralPoint(), wing->session.ribStations());
     if (!outcome.drawn) {
         err << "wingsheet: " << wing->path << ": nothing drawn, " << outcome.skippedReason << '\n';
         return 1;
@@ -125,7 +133,8 @@ struct OutputOption {
 constexpr OutputOption kOutputOptions[] = {
     {"--preview-svg", CommandAction::PreviewSvg}, {"--sheet-pdf", CommandAction::SheetPdf},
     {"--export-dxf", CommandAction::ExportDxf},   {"--export-svg", CommandAction::ExportSvg},
-    {"--tiles-pdf", CommandAction::TilesPdf},
+    {"--tiles-pdf", CommandAction::TilesPdf},     {"--ribs-dxf", CommandAction::RibsDxf},
+    {"--ribs-svg", CommandAction::RibsSvg},
 };
 
 const OutputOption* outputOption(const std::string& option) {
@@ -178,16 +187,20 @@ std::optional<std::string> paperName(const std::string& value) {
 
 // The options that were read must fit the action they go with.
 CommandRequest checked(CommandRequest request, bool paperGiven) {
+    const bool ribs =
+        request.action == CommandAction::RibsDxf || request.action == CommandAction::RibsSvg;
     const bool drawing = request.action == CommandAction::PreviewSvg ||
-                         request.action == CommandAction::SheetPdf || isFullSize(request.action);
-    const bool titled = request.action == CommandAction::SheetPdf || isFullSize(request.action);
+                         request.action == CommandAction::SheetPdf || isFullSize(request.action) ||
+                         ribs;
+    const bool titled = request.action == CommandAction::SheetPdf || isFullSize(request.action) ||
+                        request.action == CommandAction::RibsSvg;
     if (request.action == CommandAction::Window &&
         (request.json || !request.language.empty() || request.titleGiven))
         return refuse("--json, --lang and --title go with an action such as --calc");
     if (request.unitsGiven &&
         (request.action == CommandAction::Window || request.action == CommandAction::PreviewSvg))
-        return refuse("--units and --mass go with --calc, --sheet-pdf, --export-dxf, --export-svg "
-                      "or --tiles-pdf");
+        return refuse("--units and --mass go with --calc and the actions that write a sheet, a "
+                      "plan or ribs");
     // The window holds one wing, as File > Open does.
     if (request.action == CommandAction::Window && request.files.size() > 1)
         return refuse("the window opens one wing file");
@@ -204,7 +217,8 @@ CommandRequest checked(CommandRequest request, bool paperGiven) {
     if (drawing && request.json)
         return refuse("--json goes with --calc");
     if (request.titleGiven && !titled)
-        return refuse("--title goes with --sheet-pdf, --export-dxf, --export-svg or --tiles-pdf");
+        return refuse("--title goes with --sheet-pdf, --export-dxf, --export-svg, --tiles-pdf or "
+                      "--ribs-svg");
     if (paperGiven && request.action != CommandAction::TilesPdf)
         return refuse("--paper goes with --tiles-pdf");
     const std::optional<std::string> paper = paperName(request.paper);
@@ -366,6 +380,11 @@ int runCommand(const CommandRequest& request, LanguageState& language,
         if (!prepareOutputRun(request, language, err))
             return 2;
         return writeOutlineDxf(request, language, decimalSeparator, sheet.date, err);
+    case CommandAction::RibsDxf:
+    case CommandAction::RibsSvg:
+        if (!prepareOutputRun(request, language, err))
+            return 2;
+        return writeRibSheet(request, language, decimalSeparator, err);
     case CommandAction::Window:
     case CommandAction::SheetPdf:
     case CommandAction::ExportSvg:
@@ -394,6 +413,8 @@ int runCommand(const CommandRequest& request, LanguageState& language,
             }
             if (auto stability = stabilityJson(wing))
                 json["stability"] = *std::move(stability);
+            if (auto ribs = ribsJson(wing))
+                json["ribs"] = *std::move(ribs);
             // Every member above keeps millimetres and grams; the shown texts come last.
             if (request.unitsGiven) {
                 wing.session.setUnits(request.units);

@@ -20,6 +20,8 @@ enum class CommandAction {
     ExportDxf,
     ExportSvg,
     TilesPdf,
+    RibsDxf,
+    RibsSvg,
     Help,
     Version,
     UsageError
@@ -31,7 +33,7 @@ struct CommandRequest {
     std::string language; // --lang: this run only, tz.ini stays as it is
     // The wing files; the window opens at most one.
     std::vector<std::string> files;
-    std::string outputPath; // --preview-svg OUT.svg, --sheet-pdf OUT.pdf, --export-dxf OUT.dxf...
+    std::string outputPath; // --preview-svg OUT.svg, --sheet-pdf OUT.pdf, --ribs-dxf OUT.dxf...
     std::string title;      // --title: the sheet's title, the file's bare name by default
     bool titleGiven = false;
     std::string paper = "A4"; // --paper A4|Letter for --tiles-pdf, as written in the usage

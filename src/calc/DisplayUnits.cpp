@@ -169,6 +169,14 @@ double DisplayUnits::length(double mm) const {
     return mm / factor(FieldQuantity::Length);
 }
 
+double DisplayUnits::area(double squareMillimetres) const {
+    return length(length(squareMillimetres));
+}
+
+int DisplayUnits::lengthDecimals(int millimetreDecimals) const {
+    return millimetreDecimals + (choice_.length == LengthUnit::Inch ? 2 : 0);
+}
+
 double DisplayUnits::mass(double grams) const {
     return grams / factor(FieldQuantity::Mass);
 }

@@ -68,7 +68,11 @@ public:
                           std::string_view decimalSeparator) const;
 
     double length(double mm) const;
+    double area(double squareMillimetres) const; // mm² or in²
     double mass(double grams) const;
+    // The decimals of a length or area written to that many decimals of millimetres: two more
+    // in inches, 0.1 mm being 0.004 in.
+    int lengthDecimals(int millimetreDecimals) const;
     std::string lengthWord() const; // "mm" or the language's inch
     std::string massWord() const;   // "g" or the language's ounce
 

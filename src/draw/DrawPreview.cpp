@@ -12,6 +12,9 @@
 
 namespace {
 
+// Light enough that the outline and the marks drawn over the ribs stand out.
+constexpr Rgb kPreviewRibGrey{170, 170, 170};
+
 PreviewOutcome skipped(std::string reason, std::int16_t drawScale = 0) {
     return {false, drawScale, std::move(reason)};
 }
@@ -85,7 +88,8 @@ RootTrailingPoint nextPreviewRoot(const WingPlanform& planform, int panel,
 } // namespace
 
 PreviewOutcome drawPreview(const WingPlanform& planform, const WingResults& results,
-                           PlanformCanvas& canvas, std::optional<double> neutralPointX) {
+                           PlanformCanvas& canvas, std::optional<double> neutralPointX,
+                           const std::vector<RibStation>& ribs) {
     canvas.clear();
     if (!lastPanelInRange(planform)) {
         return skipped("the last panel index is outside 0 to 4");
@@ -107,6 +111,8 @@ PreviewOutcome drawPreview(const WingPlanform& planform, const WingResults& resu
     if (!figure) {
         return skipped("a coordinate is not a finite single-precision number", drawScale);
     }
+    for (const MarkStroke& rib : ribStrokes(*figure, ribs, kPreviewRibGrey))
+        canvas.lineInColour(rib.from, rib.to, rib.colour);
     drawFigure(*figure, canvas);
     if (neutralPointX) {
         if (const auto tick = neutralPointTick(planform, results, origin, s, *neutralPointX))

@@ -5,6 +5,7 @@
 
 #include "calc/WingResults.h"
 #include "draw/PlanformCanvas.h"
+#include "ribs/CalculateRibs.h"
 
 #include <cstdint>
 #include <optional>
@@ -21,10 +22,12 @@ struct PreviewOutcome {
     double scale = 0;           // the twips per millimetre drawn at, whole or not
 };
 
-// Clears the canvas, then draws panels 0..lastPanel and the five marks, and last the neutral
-// point (mm behind the root leading edge) when there is one. A wing that gives no whole scale
-// from 1 to 32767 is drawn at the exact one. When no scale or a coordinate can be formed the
-// canvas is left blank and the outcome says why.
+// Clears the canvas, then draws a grey line across the chord at each rib station, panels
+// 0..lastPanel over them and the five marks, and last the neutral point (mm behind the root
+// leading edge) when there is one. A wing that gives no whole scale from 1 to 32767 is drawn at
+// the exact one. When no scale or a coordinate can be formed the canvas is left blank and the
+// outcome says why.
 PreviewOutcome drawPreview(const WingPlanform& planform, const WingResults& results,
                            PlanformCanvas& canvas,
-                           std::optional<double> neutralPointX = std::nullopt);
+                           std::optional<double> neutralPointX = std::nullopt,
+                           const std::vector<RibStation>& ribs = {});

@@ -61,7 +61,8 @@ FigureLine tickAcross(double station, double y, double halfLength, FigureLayer l
 // line at the root leading edge out to the mean chord's station. Then the mean chord's own ends,
 // which the sheet's line runs past, and the stability ticks when there are any.
 std::vector<FigureLine> halfWingMarks(const WingPlanform& planform, const WingResults& results,
-                                      const std::optional<FigureStability>& stability) {
+                                      const FullSizeOptions& options) {
+    const std::optional<FigureStability>& stability = options.stability;
     const int n = planform.lastPanel;
     const double station = results.meanChordY[n];
     const double balance = results.balanceX[n];
@@ -84,6 +85,11 @@ std::vector<FigureLine> halfWingMarks(const WingPlanform& planform, const WingRe
         marks.push_back(tickAcross(station, stability->balanceForMargin, kMarginBalanceTickHalfMm,
                                    FigureLayer::MarginBalance));
     }
+    for (const RibStation& rib : options.ribs)
+        marks.push_back(
+            {{{rib.station, rib.leadingEdgeX}, {rib.station, rib.leadingEdgeX + rib.chord}},
+             FigureLayer::Ribs,
+             LineStyle::Solid});
     return marks;
 }
 
@@ -190,7 +196,7 @@ std::optional<FullSizeFigure> buildFullSizeFigure(const WingPlanform& planform,
     FullSizeFigure figure;
     figure.bothHalves = options.bothHalves;
     figure.outlines = halfWingOutlines(planform);
-    figure.marks = halfWingMarks(planform, results, options.stability);
+    figure.marks = halfWingMarks(planform, results, options);
     if (options.bothHalves)
         addMirrorImage(figure);
     if (!allUsable(figure))
@@ -255,9 +261,10 @@ std::vector<MmPoint> outerOutline(const FullSizeFigure& figure) {
 std::vector<LayerStyle> layersOf(const FullSizeFigure& figure) {
     std::vector<LayerStyle> layers;
     for (const LayerStyle& style : kLayerStyles) {
-        const bool stabilityLayer =
-            style.layer == FigureLayer::NeutralPoint || style.layer == FigureLayer::MarginBalance;
-        if (!stabilityLayer || std::ranges::any_of(figure.marks, [&](const FigureLine& mark) {
+        const bool optional = style.layer == FigureLayer::NeutralPoint ||
+                              style.layer == FigureLayer::MarginBalance ||
+                              style.layer == FigureLayer::Ribs;
+        if (!optional || std::ranges::any_of(figure.marks, [&](const FigureLine& mark) {
                 return mark.layer == style.layer;
             }))
             layers.push_back(style);

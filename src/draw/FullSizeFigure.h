@@ -10,6 +10,7 @@
 #include "draw/MmGeometry.h"
 #include "draw/NeutralPointTick.h"
 #include "draw/PlanformCanvas.h"
+#include "ribs/CalculateRibs.h"
 
 #include <array>
 #include <functional>
@@ -18,11 +19,22 @@
 #include <string_view>
 #include <vector>
 
-// The figure's layers, in the order the outputs write them. The last two carry the neutral point
-// and the balance for the chosen static margin, and exist only with stability data.
-enum class FigureLayer { Outline, MeanChord, Balance, Axis, Text, NeutralPoint, MarginBalance };
+// The figure's layers, in the order the outputs write them. NeutralPoint and MarginBalance carry
+// the neutral point and the balance for the chosen static margin, and exist only with stability
+// data; Ribs the rib stations, only with ribs.
+enum class FigureLayer {
+    Outline,
+    MeanChord,
+    Balance,
+    Axis,
+    Text,
+    NeutralPoint,
+    MarginBalance,
+    Ribs
+};
 
 inline constexpr Rgb kMagenta{200, 0, 200}; // the balance for the margin, apart from blue and green
+inline constexpr Rgb kRibGrey{110, 110, 110}; // the rib stations, under the outline's black
 
 struct LayerStyle {
     FigureLayer layer;
@@ -31,7 +43,7 @@ struct LayerStyle {
     Rgb colour;
 };
 
-inline constexpr std::array<LayerStyle, 7> kLayerStyles{{
+inline constexpr std::array<LayerStyle, 8> kLayerStyles{{
     {FigureLayer::Outline, "OUTLINE", 7, kBlack},
     {FigureLayer::MeanChord, "MEAN_CHORD", 1, kRed},
     {FigureLayer::Balance, "BALANCE", 5, kBlue},
@@ -39,6 +51,7 @@ inline constexpr std::array<LayerStyle, 7> kLayerStyles{{
     {FigureLayer::Text, "TEXT", 7, kBlack},
     {FigureLayer::NeutralPoint, "NEUTRAL_POINT", 3, kGreen},
     {FigureLayer::MarginBalance, "MARGIN_BALANCE", 6, kMagenta},
+    {FigureLayer::Ribs, "RIBS", 8, kRibGrey},
 }};
 
 const LayerStyle& styleOf(FigureLayer layer);
@@ -82,6 +95,7 @@ struct FullSizeOptions {
     bool bothHalves = false; // the half-wing and its mirror image about the root axis
     std::vector<std::string> textLines;
     std::optional<FigureStability> stability; // ticks on the mean chord's station when given
+    std::vector<RibStation> ribs;             // a line across the chord at each
 };
 
 // Panel i's root trailing edge sits on panel i - 1's tip trailing edge, as on the sheet. Nothing
@@ -97,7 +111,8 @@ std::vector<MmSegment> outlineSegments(const FullSizeFigure& figure);
 // chords between panels and, for both halves, without the root chord: the path a laser cuts.
 std::vector<MmPoint> outerOutline(const FullSizeFigure& figure);
 
-// The layers the outputs write: the five of every figure, and those the stability ticks add.
+// The layers the outputs write: the five of every figure, and those the stability ticks and the
+// rib stations add.
 std::vector<LayerStyle> layersOf(const FullSizeFigure& figure);
 
 // The panels alone, and the whole figure with marks and the text block's estimated extent.

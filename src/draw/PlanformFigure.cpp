@@ -134,3 +134,20 @@ void drawFigure(const PlanformFigure& figure, PlanformCanvas& canvas) {
     }
     canvas.setLineStyle(LineStyle::Solid);
 }
+
+std::vector<MarkStroke> ribStrokes(const PlanformFigure& figure,
+                                   const std::vector<RibStation>& ribs, Rgb colour) {
+    std::vector<MarkStroke> strokes;
+    for (const RibStation& rib : ribs) {
+        if (rib.panel < 0 || rib.panel >= static_cast<int>(figure.panels.size()))
+            continue;
+        const PanelStrokes& p = figure.panels[static_cast<std::size_t>(rib.panel)];
+        const auto f = static_cast<float>(rib.fraction);
+        const CanvasPoint leading{p.rootTrailing.x + p.leadingDx * f,
+                                  p.rootTrailing.y + p.rootChordRise + p.leadingDy * f};
+        const CanvasPoint trailing{
+            leading.x, p.rootTrailing.y + (p.rootChordRise + p.leadingDy + p.tipChordDrop) * f};
+        strokes.push_back({leading, trailing, colour});
+    }
+    return strokes;
+}

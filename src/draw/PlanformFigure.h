@@ -5,6 +5,7 @@
 
 #include "calc/WingResults.h"
 #include "draw/PlanformCanvas.h"
+#include "ribs/CalculateRibs.h"
 
 #include <array>
 #include <optional>
@@ -62,3 +63,9 @@ std::optional<PlanformFigure> buildFigure(const WingPlanform& planform, const Wi
 
 // Outlines in the foreground colour and solid style, the marks dash-dot-dot, then solid again.
 void drawFigure(const PlanformFigure& figure, PlanformCanvas& canvas);
+
+// A line across each rib's panel from its leading to its trailing edge at the rib's fraction of
+// the panel, in the colour given, as the figure draws the panel; a rib whose panel the figure
+// lacks is left out.
+std::vector<MarkStroke> ribStrokes(const PlanformFigure& figure,
+                                   const std::vector<RibStation>& ribs, Rgb colour);

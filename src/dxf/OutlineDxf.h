@@ -10,10 +10,6 @@
 #include "draw/FullSizeFigure.h"
 
 #include <string>
-#include <string_view>
 
 // The whole file, ready to be written.
 std::string outlineDxfDocument(const FullSizeFigure& figure);
-
-// UTF-8 as DXF text of this version: ASCII as it is, every other character as "\U+XXXX".
-std::string dxfText(std::string_view utf8);

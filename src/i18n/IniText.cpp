@@ -153,3 +153,32 @@ std::string setIniValue(std::string_view content, std::string_view section, std:
                                ending);
     return appendSection(content, section, newLine, ending);
 }
+
+std::vector<IniSection> readIniSections(std::string_view content) {
+    std::vector<IniSection> sections;
+    TextLineReader reader(content);
+    while (const std::optional<TextLine> line = reader.next()) {
+        const IniLine parsed = classifyLine(line->text);
+        if (parsed.kind == LineKind::Section)
+            sections.push_back({std::string(parsed.name), {}});
+        else if (parsed.kind == LineKind::Key && !sections.empty())
+            sections.back().keys.emplace_back(parsed.name, stripQuotes(parsed.value));
+    }
+    return sections;
+}
+
+const IniSection* findIniSection(const std::vector<IniSection>& sections, std::string_view name) {
+    for (const IniSection& section : sections) {
+        if (equalsIgnoringAsciiCase(section.name, trimBlanks(name)))
+            return &section;
+    }
+    return nullptr;
+}
+
+std::optional<std::string> findIniKey(const IniSection& section, std::string_view key) {
+    for (const auto& [name, value] : section.keys) {
+        if (equalsIgnoringAsciiCase(name, trimBlanks(key)))
+            return value;
+    }
+    return std::nullopt;
+}

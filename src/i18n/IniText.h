@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 // The blanks of the profile functions, trimmed around names and values: a vertical tab counts
 // as one, as space and tab do.
@@ -20,3 +22,20 @@ std::optional<std::string> findIniValue(std::string_view content, std::string_vi
 // the last key of its section, a new section at the end. Every other byte is kept.
 std::string setIniValue(std::string_view content, std::string_view section, std::string_view key,
                         std::string_view value);
+
+// One section of INI text as the lookups above read it: its keys in file order, names and values
+// trimmed, values unquoted.
+struct IniSection {
+    std::string name;
+    std::vector<std::pair<std::string, std::string>> keys;
+};
+
+// Every section in one pass, for files of many keys where a lookup per key would read the text
+// once per key. Keys before the first section belong to none and are left out.
+std::vector<IniSection> readIniSections(std::string_view content);
+
+// The first section of that name, as findIniValue takes it; nullptr when there is none.
+const IniSection* findIniSection(const std::vector<IniSection>& sections, std::string_view name);
+
+// The value of the section's first key of that name.
+std::optional<std::string> findIniKey(const IniSection& section, std::string_view key);

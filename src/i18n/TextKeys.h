@@ -325,6 +325,112 @@ inline constexpr TextKey kTailInsideWingWarning{
     "Warning: the tail begins inside the wing's root chord. The method counts on a tail behind "
     "the wing, so the neutral point is doubtful."};
 
+// Section "Ribs": the ribs and airfoils window, its messages and the rib problems.
+inline constexpr TextKey kRibsMenu{"Ribs", "Menu", "&Ribs"};
+inline constexpr TextKey kRibsAction{"Ribs", "Open", "&Ribs and airfoils\u2026"};
+inline constexpr TextKey kRibsTitle{"Ribs", "Title", "Ribs and airfoils"};
+inline constexpr TextKey kAirfoilsGroupTitle{"Ribs", "Airfoils", "Airfoils"};
+inline constexpr TextKey kRootAirfoilCaption{"Ribs", "Root", "Root:"};
+inline constexpr TextKey kTipAirfoilCaption{"Ribs", "Tip", "Tip of panel %1:"};
+inline constexpr TextKey kSameAirfoilChoice{"Ribs", "Same", "(as inward)"};
+inline constexpr TextKey kImportAirfoilChoice{"Ribs", "Import", "Import a file\u2026"};
+inline constexpr TextKey kRibsGroupTitle{"Ribs", "RibsGroup", "Ribs (mm)"};
+inline constexpr TextKey kSpacingCaption{"Ribs", "Spacing", "Largest spacing:"};
+inline constexpr TextKey kSpacingTip{
+    "Ribs", "SpacingTip",
+    "Ribs stand at the root, at every joint and at the tip, and evenly between them no farther "
+    "apart than this; 0: at the joints only."};
+inline constexpr TextKey kSheetingCaption{"Ribs", "Sheeting", "Sheeting:"};
+inline constexpr TextKey kSheetingTip{"Ribs", "SheetingTip",
+                                      "Each rib is inset by this all round, for the sheeting."};
+inline constexpr TextKey kLeadingEdgeCutCaption{"Ribs", "LeadingEdgeCut", "Leading-edge stock:"};
+inline constexpr TextKey kLeadingEdgeCutTip{"Ribs", "LeadingEdgeCutTip",
+                                            "Each rib is cut back this far from its leading edge."};
+inline constexpr TextKey kTrailingEdgeCutCaption{"Ribs", "TrailingEdgeCut", "Trailing-edge stock:"};
+inline constexpr TextKey kTrailingEdgeCutTip{
+    "Ribs", "TrailingEdgeCutTip", "Each rib is cut back this far from its trailing edge."};
+inline constexpr TextKey kSparsGroupTitle{"Ribs", "Spars", "Spar notches"};
+inline constexpr TextKey kSparCaption{"Ribs", "Spar", "Spar %1:"};
+inline constexpr TextKey kSparPositionCaption{"Ribs", "Position", "Centre (% of chord)"};
+inline constexpr TextKey kSparWidthCaption{"Ribs", "Width", "Width (mm)"};
+inline constexpr TextKey kSparDepthCaption{"Ribs", "Depth", "Depth (mm)"};
+inline constexpr TextKey kSparSideCaption{"Ribs", "Side", "Side"};
+inline constexpr TextKey kNoSparChoice{"Ribs", "NoSpar", "none"};
+inline constexpr TextKey kTopSideChoice{"Ribs", "Top", "top"};
+inline constexpr TextKey kBottomSideChoice{"Ribs", "Bottom", "bottom"};
+inline constexpr TextKey kBothSidesChoice{"Ribs", "Both", "top and bottom"};
+inline constexpr TextKey kTwistGroupTitle{"Ribs", "Twist",
+                                          "Washout at each tip (degrees, leading edge down)"};
+inline constexpr TextKey kRibListTitle{"Ribs", "List", "Ribs"};
+inline constexpr TextKey kRibListName{"Ribs", "ListName", "List of the ribs"};
+inline constexpr TextKey kRibPanelColumn{"Ribs", "PanelColumn", "Panel"};
+inline constexpr TextKey kRibNumberColumn{"Ribs", "RibColumn", "Rib"};
+inline constexpr TextKey kRibStationColumn{"Ribs", "StationColumn", "Station (mm)"};
+inline constexpr TextKey kRibChordColumn{"Ribs", "ChordColumn", "Chord (mm)"};
+inline constexpr TextKey kRibTwistColumn{"Ribs", "TwistColumn", "Twist (\u00b0)"};
+inline constexpr TextKey kRibAirfoilsColumn{"Ribs", "AirfoilsColumn", "Airfoils"};
+inline constexpr TextKey kRibBlendColumn{"Ribs", "BlendColumn", "Blend"};
+inline constexpr TextKey kRibProblemsColumn{"Ribs", "ProblemsColumn", "Problems"};
+inline constexpr TextKey kRibDrawingTitle{"Ribs", "Drawing", "Selected rib, to scale"};
+inline constexpr TextKey kRibDrawingName{"Ribs", "DrawingName", "Drawing of the selected rib"};
+inline constexpr TextKey kRibDrawingDescription{"Ribs", "DrawingText",
+                                                "%1: chord %2 mm, %3 mm thick, %4 mm\u00b2; %5"};
+inline constexpr TextKey kRibWhole{"Ribs", "Whole", "whole"};
+inline constexpr TextKey kRemoveRibsButton{"Ribs", "Remove", "&Remove"};
+inline constexpr TextKey kRemoveRibsTip{"Ribs", "RemoveTip", "Remove the ribs from this wing"};
+inline constexpr TextKey kRemoveRibsQuestion{
+    "Ribs", "RemoveQuestion",
+    "Remove the ribs and airfoils from this wing? The next Save as deletes its .ribs file."};
+inline constexpr TextKey kSheetingTooThickProblem{"Ribs", "SheetingTooThick",
+                                                  "sheeting thicker than half the rib"};
+inline constexpr TextKey kNotchTooDeepProblem{"Ribs", "NotchTooDeep",
+                                              "spar %1 notched through the rib"};
+inline constexpr TextKey kNotchOutsideProblem{"Ribs", "NotchOutside",
+                                              "spar %1 where the rib has nothing"};
+inline constexpr TextKey kNothingLeftProblem{"Ribs", "NothingLeft",
+                                             "the edge stock leaves nothing"};
+inline constexpr TextKey kRibsNeedWingMessage{
+    "Ribs", "NeedsWing", "The ribs need a wing that calculates: enter it and press Calculate."};
+inline constexpr TextKey kRibSettingMessage{"Ribs", "SettingMessage",
+                                            "This value is out of range: %1."};
+inline constexpr TextKey kUnknownAirfoilMessage{
+    "Ribs", "UnknownAirfoil",
+    "No airfoil is called %1: it is neither in the wing's files, nor a NACA four-digit section, "
+    "nor a .dat file beside the wing."};
+inline constexpr TextKey kTooManyRibsMessage{
+    "Ribs", "TooMany", "This spacing makes more than %1 ribs: choose a larger one."};
+inline constexpr TextKey kRibsReadMessage{
+    "Ribs", "ReadFailed",
+    "The ribs beside the wing file cannot be read, so the wing was opened without them:"};
+inline constexpr TextKey kRibsWriteMessage{
+    "Ribs", "WriteFailed", "The wing was saved, but the ribs beside it could not be updated:"};
+inline constexpr TextKey kNoRibsMessage{
+    "Ribs", "NoRibs", "This wing has no ribs yet: they are kept in %1 beside the wing file."};
+inline constexpr TextKey kRibsNoSectionMessage{"Ribs", "NoSection", "It holds no [Ribs] section."};
+inline constexpr TextKey kRibsBadValueMessage{"Ribs", "BadValue", "This value cannot be used: %1"};
+inline constexpr TextKey kAirfoilLineMessage{"Ribs", "AtLine", "%1, line %2: %3"};
+inline constexpr TextKey kAirfoilPointMessage{"Ribs", "AtPoint", "%1, point %2: %3"};
+inline constexpr TextKey kAirfoilNoNumbers{"Ribs", "NoNumbers", "no coordinates"};
+inline constexpr TextKey kAirfoilTooFewPoints{"Ribs", "TooFewPoints", "fewer than 10 points"};
+inline constexpr TextKey kAirfoilTooManyPoints{"Ribs", "TooManyPoints", "more than 2,000 points"};
+inline constexpr TextKey kAirfoilNotFinite{"Ribs", "NotFinite", "a number that is not finite"};
+inline constexpr TextKey kAirfoilCountMismatch{
+    "Ribs", "CountMismatch", "the point counts do not match the points that follow"};
+inline constexpr TextKey kAirfoilCrossesItself{"Ribs", "Crossing", "the outline crosses itself"};
+inline constexpr TextKey kImportAirfoilTitle{"Ribs", "ImportTitle", "Import an airfoil"};
+inline constexpr TextKey kAirfoilFileType{"Ribs", "FileType", "Airfoil coordinates"};
+inline constexpr TextKey kAirfoilRefusedMessage{"Ribs", "Refused",
+                                                "This file cannot be used as an airfoil:"};
+inline constexpr TextKey kAirfoilImportedMessage{"Ribs", "Imported", "%1 was imported."};
+inline constexpr TextKey kAirfoilScaledNote{"Ribs", "Scaled", "Scaled by %1 to a chord of 1."};
+inline constexpr TextKey kAirfoilTurnedNote{
+    "Ribs", "Turned", "Turned by %1\u00b0 so that its chord lies on the axis."};
+inline constexpr TextKey kAirfoilOpenEdgeNote{"Ribs", "OpenEdge",
+                                              "Open trailing edge: %1 % of the chord."};
+inline constexpr TextKey kAirfoilRepeatsNote{"Ribs", "Repeats", "%1 repeated points left out."};
+inline constexpr TextKey kAirfoilReversedNote{"Ribs", "Reversed",
+                                              "Its lower surface came first: turned round."};
+
 // The Units menu and the words of the units beyond millimetres and grams. The captions that name
 // a unit have a second text for inches or ounces, shown in their place.
 inline constexpr TextKey kUnitsMenu{"Units", "Menu", "&Units"};
@@ -354,6 +460,13 @@ inline constexpr TextKey kHelpLengthsInInches{
 inline constexpr TextKey kHelpWeightInOunces{
     "Units", "HelpWeight",
     "Weight: the flying weight of the model in ounces, used for the wing loading."};
+inline constexpr TextKey kRibsGroupTitleInInches{"Units", "RibsTitle", "Ribs (in)"};
+inline constexpr TextKey kSparWidthCaptionInInches{"Units", "SparWidth", "Width (in)"};
+inline constexpr TextKey kSparDepthCaptionInInches{"Units", "SparDepth", "Depth (in)"};
+inline constexpr TextKey kRibStationColumnInInches{"Units", "StationColumn", "Station (in)"};
+inline constexpr TextKey kRibChordColumnInInches{"Units", "ChordColumn", "Chord (in)"};
+inline constexpr TextKey kRibDrawingDescriptionInInches{
+    "Units", "DrawingText", "%1: chord %2 in, %3 in thick, %4 in\u00b2; %5"};
 
 // The method in plain words, shown in the stability window; the exact mean of line 9 follows
 // the quarter-chord points of line 2.
@@ -542,6 +655,81 @@ inline constexpr std::array kNamedTextKeys{
     kRemoveStabilityQuestion,
     kNegativeMarginWarning,
     kTailInsideWingWarning,
+    kRibsMenu,
+    kRibsAction,
+    kRibsTitle,
+    kAirfoilsGroupTitle,
+    kRootAirfoilCaption,
+    kTipAirfoilCaption,
+    kSameAirfoilChoice,
+    kImportAirfoilChoice,
+    kRibsGroupTitle,
+    kSpacingCaption,
+    kSpacingTip,
+    kSheetingCaption,
+    kSheetingTip,
+    kLeadingEdgeCutCaption,
+    kLeadingEdgeCutTip,
+    kTrailingEdgeCutCaption,
+    kTrailingEdgeCutTip,
+    kSparsGroupTitle,
+    kSparCaption,
+    kSparPositionCaption,
+    kSparWidthCaption,
+    kSparDepthCaption,
+    kSparSideCaption,
+    kNoSparChoice,
+    kTopSideChoice,
+    kBottomSideChoice,
+    kBothSidesChoice,
+    kTwistGroupTitle,
+    kRibListTitle,
+    kRibListName,
+    kRibPanelColumn,
+    kRibNumberColumn,
+    kRibStationColumn,
+    kRibChordColumn,
+    kRibTwistColumn,
+    kRibAirfoilsColumn,
+    kRibBlendColumn,
+    kRibProblemsColumn,
+    kRibDrawingTitle,
+    kRibDrawingName,
+    kRibDrawingDescription,
+    kRibWhole,
+    kRemoveRibsButton,
+    kRemoveRibsTip,
+    kRemoveRibsQuestion,
+    kSheetingTooThickProblem,
+    kNotchTooDeepProblem,
+    kNotchOutsideProblem,
+    kNothingLeftProblem,
+    kRibsNeedWingMessage,
+    kRibSettingMessage,
+    kUnknownAirfoilMessage,
+    kTooManyRibsMessage,
+    kRibsReadMessage,
+    kRibsWriteMessage,
+    kNoRibsMessage,
+    kRibsNoSectionMessage,
+    kRibsBadValueMessage,
+    kAirfoilLineMessage,
+    kAirfoilPointMessage,
+    kAirfoilNoNumbers,
+    kAirfoilTooFewPoints,
+    kAirfoilTooManyPoints,
+    kAirfoilNotFinite,
+    kAirfoilCountMismatch,
+    kAirfoilCrossesItself,
+    kImportAirfoilTitle,
+    kAirfoilFileType,
+    kAirfoilRefusedMessage,
+    kAirfoilImportedMessage,
+    kAirfoilScaledNote,
+    kAirfoilTurnedNote,
+    kAirfoilOpenEdgeNote,
+    kAirfoilRepeatsNote,
+    kAirfoilReversedNote,
     kUnitsMenu,
     kMillimetresChoice,
     kInchesChoice,
@@ -558,4 +746,10 @@ inline constexpr std::array kNamedTextKeys{
     kTailSweepTipInInches,
     kHelpLengthsInInches,
     kHelpWeightInOunces,
+    kRibsGroupTitleInInches,
+    kSparWidthCaptionInInches,
+    kSparDepthCaptionInInches,
+    kRibStationColumnInInches,
+    kRibChordColumnInInches,
+    kRibDrawingDescriptionInInches,
 };

@@ -60,6 +60,7 @@ void drawLayer(QPainter& painter, const FullSizeFigure& figure, FigureLayer laye
     case FigureLayer::Axis:
     case FigureLayer::NeutralPoint:
     case FigureLayer::MarginBalance:
+    case FigureLayer::Ribs:
         break;
     }
     for (const FigureLine& mark : figure.marks) {

@@ -64,6 +64,7 @@ std::optional<FullSizeFigure> fullSizeFigureOf(const WingSession& session,
         request.bothHalves, fullSizeTextLines(session, request.title, request.date), {}};
     if (const auto stability = session.stabilityResults())
         options.stability = FigureStability{stability->neutralPoint, stability->balanceForMargin};
+    options.ribs = session.ribStations();
     return buildFullSizeFigure(session.planform(), session.results(), options);
 }
 

@@ -42,8 +42,8 @@ std::vector<std::string> fullSizeTextLines(const WingSession& session, const std
                                            const std::string& date);
 
 // The figure of the session's last calculation, with the stability ticks when the session's
-// stability data calculate; nothing when it cannot be drawn (see buildFullSizeFigure). The
-// caller checks hasValidResults first.
+// stability data calculate and the rib stations when it has ribs; nothing when it cannot be drawn
+// (see buildFullSizeFigure). The caller checks hasValidResults first.
 std::optional<FullSizeFigure> fullSizeFigureOf(const WingSession& session,
                                                const FullSizeRequest& request);
 

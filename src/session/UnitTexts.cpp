@@ -20,6 +20,12 @@ constexpr UnitCaption kUnitCaptions[] = {
     {kTailSweepTip, kTailSweepTipInInches, false},
     {kHelpLines[0], kHelpLengthsInInches, false},
     {kHelpLines[9], kHelpWeightInOunces, true},
+    {kRibsGroupTitle, kRibsGroupTitleInInches, false},
+    {kSparWidthCaption, kSparWidthCaptionInInches, false},
+    {kSparDepthCaption, kSparDepthCaptionInInches, false},
+    {kRibStationColumn, kRibStationColumnInInches, false},
+    {kRibChordColumn, kRibChordColumnInInches, false},
+    {kRibDrawingDescription, kRibDrawingDescriptionInInches, false},
 };
 
 } // namespace

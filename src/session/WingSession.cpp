@@ -36,6 +36,7 @@ void WingSession::clear() {
     fields_ = clearedFields();
     hasValidResults_ = false;
     stability_.remove();
+    ribs_.remove();
     savedWing_ = onDisk();
 }
 
@@ -45,6 +46,7 @@ OpenOutcome WingSession::open(const std::string& path) {
     // The tail data lives beside the wing file; a failed open keeps the data already entered.
     if (!outcome.fileError) {
         outcome.stabilityProblem = stability_.loadBeside(path);
+        outcome.ribsProblem = ribs_.loadBeside(path);
         savedWing_ = onDisk();
     }
     return outcome;
@@ -74,15 +76,19 @@ SaveOutcome WingSession::saveAs(const std::string& path) {
     filePath_ = path;
     if (std::optional<FileError> error = saveWingFile(path, fields_))
         return {std::move(error), std::nullopt};
-    SaveOutcome outcome{std::nullopt, stability_.saveBeside(path)};
-    savedWing_.fields = fields_;
+    SaveOutcome outcome{std::nullopt, stability_.saveBeside(path), ribs_.saveBeside(path)};
+    const SavedWing now = onDisk();
+    savedWing_.fields = now.fields;
     if (!outcome.stabilityProblem)
-        savedWing_ = onDisk();
+        savedWing_.stability = now.stability;
+    if (!outcome.ribsProblem)
+        savedWing_.ribs = now.ribs;
     return outcome;
 }
 
 WingSession::SavedWing WingSession::onDisk() const {
-    return {fields_, stability_.exists() ? std::optional(stability_.fields()) : std::nullopt};
+    return {fields_, stability_.exists() ? std::optional(stability_.fields()) : std::nullopt,
+            ribs_.exists() ? std::optional(ribs_.definition()) : std::nullopt};
 }
 
 std::string WingSession::fileName() const {

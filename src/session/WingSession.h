@@ -10,6 +10,8 @@
 #include "calc/ResultTexts.h"
 #include "draw/SheetInputs.h"
 #include "i18n/TextKey.h"
+#include "ribs/CalculateRibs.h"
+#include "session/WingRibs.h"
 #include "session/WingStability.h"
 
 #include <functional>
@@ -23,13 +25,15 @@ struct OpenOutcome {
     CalcReport report;
     bool calculated() const { return !fileError && report.outcome == CalcOutcome::Ok; }
     std::optional<StabilityFileProblem> stabilityProblem = {}; // the wing opened without them
+    std::optional<RibsFileProblem> ribsProblem = {};           // the same for its ribs
 };
 
-// What save as did: the wing file could not be written, or it was and its stability data could
-// not be written (or a stale file of them removed) beside it.
+// What save as did: the wing file could not be written, or it was and its stability data or its
+// ribs could not be written (or a stale file of them removed) beside it.
 struct SaveOutcome {
     std::optional<FileError> fileError;
     std::optional<StabilityFileProblem> stabilityProblem;
+    std::optional<RibsFileProblem> ribsProblem = {};
 };
 
 class WingSession {
@@ -83,6 +87,16 @@ public:
     // The neutral point the preview marks, mm behind the root leading edge, when there is one.
     std::optional<double> neutralPoint() const;
 
+    // The ribs and their airfoils, kept beside the wing file; Clear removes them.
+    WingRibs& ribs() { return ribs_; }
+    const WingRibs& ribs() const { return ribs_; }
+    // Every rib of the last valid wing with the ribs as they are now (defaults included), labelled
+    // in the chosen units.
+    RibsReport calculateRibs() const;
+    // Where the ribs stand, for the drawings that mark them: none without rib data, without a
+    // valid wing or with settings the ribs refuse.
+    std::vector<RibStation> ribStations() const;
+
     const std::string& decimalSeparator() const { return decimalSeparator_; }
     const TextLookup& text() const { return text_; }
 
@@ -93,15 +107,17 @@ public:
     // The chosen units in the words of the session's language.
     DisplayUnits displayUnits() const;
 
-    // True when the fields or the stability data differ from what the last open or save as
-    // left on disk; a Clear leaves nothing to lose.
+    // True when the fields, the stability data or the ribs differ from what the last open or save
+    // as left on disk; a Clear leaves nothing to lose.
     bool hasUnsavedChanges() const { return onDisk() != savedWing_; }
 
 private:
-    // What save as writes: the field texts and, when there are some, the stability data.
+    // What save as writes: the field texts and, when there are some, the stability data and
+    // the ribs.
     struct SavedWing {
         WingFields fields;
         std::optional<StabilityFields> stability;
+        std::optional<RibsDefinition> ribs;
         bool operator==(const SavedWing&) const = default;
     };
     SavedWing onDisk() const;
@@ -118,5 +134,6 @@ private:
     bool hasValidResults_ = false;
     std::string filePath_;
     WingStability stability_;
+    WingRibs ribs_;
     SavedWing savedWing_;
 };

@@ -146,3 +146,19 @@ TEST(PreviewSkip, LeavesTheCanvasBlankAndSaysWhy) {
 }
 
 } // namespace
+
+// Rib stations go first, in light grey, so the outline and the marks are drawn over them: here at
+// the root, half way and the tip of the worked wing (root 250 to tip 150 over 1000, scale 7).
+TEST(PreviewRibs, AreLinesAcrossThePanelAtTheirFraction) {
+    const TestWing wing = workedWing();
+    RecordingCanvas canvas;
+    const std::vector<RibStation> ribs{{0, 1, 0}, {0, 2, 0.5}, {0, 3, 1}};
+    drawPreview(wing.planform, wing.results, canvas, std::nullopt, ribs);
+    const Rgb grey{170, 170, 170};
+    const std::vector<RecordedLine> expected{{{525, 245}, {525, 1995}, grey},
+                                             {{4025, 420}, {4025, 1820}, grey},
+                                             {{7525, 595}, {7525, 1645}, grey}};
+    ASSERT_EQ(canvas.lines().size(), 3u + 4 + 5);
+    EXPECT_EQ(std::vector<RecordedLine>(canvas.lines().begin(), canvas.lines().begin() + 3),
+              expected);
+}

@@ -3,6 +3,8 @@
 // text that stays readable in any code page. Reading it back with ezdxf is the print tests' part.
 #include "dxf/OutlineDxf.h"
 
+#include "dxf/DxfDocument.h"
+
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <sstream>

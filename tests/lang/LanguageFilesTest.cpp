@@ -123,9 +123,10 @@ const KeyGroup kKeyGroups[] = {
     {"Help menu", {kHelpAction, kAboutAction}},
     {"Units menu", {kMillimetresChoice, kInchesChoice, kGramsChoice, kOuncesChoice}},
     {"menu bar and buttons",
-     {kFileMenu, kLanguageAction, kUnitsMenu, kStabilityMenu, kHelpMenu, kCalculateButton,
-      kClearButton, kPrintButton}},
+     {kFileMenu, kLanguageAction, kUnitsMenu, kStabilityMenu, kRibsMenu, kHelpMenu,
+      kCalculateButton, kClearButton, kPrintButton}},
     {"stability window", {kWithTailChoice, kNoTailCheck, kCalculateButton, kRemoveStabilityButton}},
+    {"ribs window", {kCalculateButton, kRemoveRibsButton}},
 };
 
 TEST_F(LanguageFiles, AccessKeysAreUniqueWithinEachMenu) {

@@ -33,6 +33,7 @@ struct FileCase {
     WingFields fields;
     bool bothHalves;
     std::optional<StabilityFields> stability = std::nullopt; // saved beside the wing
+    const char* ribs = nullptr;                              // a .ribs saved beside the wing
 };
 
 const FileCase kFileCases[] = {
@@ -40,6 +41,8 @@ const FileCase kFileCases[] = {
     {"five_panels", fivePanelWing(), false},
     {"both_halves_of_2_6_m", wing2600(), true},
     {"both_halves_with_a_tail", typedWing(kRectangularWing, "30", "1500"), true, rectangularTail()},
+    {"five_panels_with_ribs", fivePanelWing(), false, std::nullopt,
+     "[Ribs]\r\nSpacing=150\r\n[Airfoils]\r\nRoot=NACA 2412\r\n"},
 };
 
 class OutlineFiles : public FullSizeFiles {
@@ -59,6 +62,8 @@ protected:
         if (row.stability)
             EXPECT_EQ(saveStabilityFile(folder / (std::string(row.name) + ".stab"), *row.stability),
                       std::nullopt);
+        if (row.ribs)
+            writeBytes(folder / (std::string(row.name) + ".ribs"), row.ribs);
         return saveWing(std::string(row.name) + ".txt", row.fields);
     }
     std::optional<FullSizeFigure> figureOf(const FileCase& row) {
@@ -90,7 +95,8 @@ TEST_F(OutlineDxf, ReadsBackInEzdxfAsTheFigure) {
         EXPECT_EQ(file["auditErrors"], 0);
         EXPECT_EQ(file["auditFixes"], 0); // every object's owner handle is right
         const std::vector<LayerStyle> layers = layersOf(*figure);
-        EXPECT_EQ(layers.size(), row.stability ? kLayerStyles.size() : 5u);
+        EXPECT_EQ(layers.size(), 5u + (row.stability ? 2 : 0) + (row.ribs ? 1 : 0));
+        EXPECT_EQ(file["layers"].contains("RIBS"), row.ribs != nullptr);
         EXPECT_EQ(file["layers"]["OUTER"], 4);
         EXPECT_EQ(file["layers"].contains("NEUTRAL_POINT"), row.stability.has_value());
         for (const LayerStyle& style : layers)
@@ -237,6 +243,8 @@ TEST_F(OutlineSvg, OpensAtTrueSizeWithEveryVertexInItsLayer) {
         std::vector<QString> layers{"OUTLINE", "MEAN_CHORD", "BALANCE", "AXIS", "TEXT"};
         if (row.stability)
             layers.insert(layers.end(), {"NEUTRAL_POINT", "MARGIN_BALANCE"});
+        if (row.ribs)
+            layers.emplace_back("RIBS");
         EXPECT_EQ(svg.layers, layers);
         for (const QString& width : svg.strokeWidths)
             EXPECT_EQ(width, QStringLiteral("0.1"));

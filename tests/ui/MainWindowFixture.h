@@ -38,6 +38,14 @@ protected:
                                        folder / name);
     }
 
+    // The other four shipped languages too, for the checks made in every language.
+    void addEveryLanguage() {
+        for (const char* name :
+             {"Deutsch.lng", "Espa\xc3\xb1ol.lng", "Italiano.lng", "Nederlands.lng"})
+            std::filesystem::copy_file(std::filesystem::path(WINGSHEET_SOURCE_LANG) / name,
+                                       folder / name);
+    }
+
     // tz.ini names the language and, unless they are millimetres and grams, the units.
     void storeLanguage(const std::string& name) {
         std::string settings = "[Langue]\r\n1=" + name + "\r\n";

@@ -17,6 +17,7 @@
 #include "ui/main/PlanformPreview.h"
 #include "ui/main/TranslateMainWindow.h"
 #include "ui/main/WingFileDrops.h"
+#include "ui/ribs/RibsActions.h"
 #include "ui/stability/StabilityActions.h"
 #include "ui/units/UnitsActions.h"
 
@@ -37,7 +38,8 @@ MainWindow::MainWindow(Prompter& prompter, LanguageState& language)
     , fullSize_(new FullSizeActions(context_, *c_.fileMenu, c_.quitSeparator))
     , units_(new UnitsActions(context_, c_.helpMenu->menuAction(), [this] { translate(); }))
     , stability_(
-          new StabilityActions(context_, c_.helpMenu->menuAction(), [this] { redrawPreview(); })) {
+          new StabilityActions(context_, c_.helpMenu->menuAction(), [this] { redrawPreview(); }))
+    , ribs_(new RibsActions(context_, c_.helpMenu->menuAction(), [this] { redrawPreview(); })) {
     // The window keeps the size of its form; the preview is drawn to that size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connectControls();
@@ -109,6 +111,7 @@ void MainWindow::translate() {
     fullSize_->translate();
     units_->translate();
     stability_->translate();
+    ribs_->translate();
     followSessionUnits(*this, session_);
     showFields();
     showResultTexts();
@@ -159,7 +162,8 @@ void MainWindow::showResultTexts() {
 // it, follow the stability data as they are now.
 void MainWindow::redrawPreview() {
     if (session_.hasValidResults())
-        c_.preview->drawPreview(session_.planform(), session_.results(), session_.neutralPoint());
+        c_.preview->drawPreview(session_.planform(), session_.results(), session_.neutralPoint(),
+                                session_.ribStations());
     nameControls();
 }
 

@@ -17,6 +17,7 @@
 class FullSizeActions;
 class LanguageState;
 class Prompter;
+class RibsActions;
 class StabilityActions;
 class UnitsActions;
 struct FileDialogRequest;
@@ -52,6 +53,7 @@ public:
     const MainWindowControls& controls() const { return c_; }
     FullSizeActions& fullSize() const { return *fullSize_; }
     StabilityActions& stability() const { return *stability_; }
+    RibsActions& ribs() const { return *ribs_; }
     UnitsActions& units() const { return *units_; }
     const WingSession& session() const { return session_; }
     bool hasValidResults() const { return session_.hasValidResults(); }
@@ -91,6 +93,7 @@ private:
     FullSizeActions* fullSize_;
     UnitsActions* units_;
     StabilityActions* stability_;
+    RibsActions* ribs_;
     QtTranslations qtTexts_;
     bool rootChordHadFocus_ = false;
     bool titleNamesFile_ = false; // until the next Clear

@@ -8,6 +8,7 @@
 #include "ui/common/PlainText.h"
 #include "ui/dialogs/Prompter.h"
 #include "ui/main/MainWindow.h"
+#include "ui/ribs/RibsActions.h"
 #include "ui/stability/StabilityActions.h"
 
 #include <QDir>
@@ -56,7 +57,9 @@ bool MainWindow::saveWingFileAs() {
     rememberFolderOf(context_, path);
     if (outcome.stabilityProblem)
         stability_->showFileProblem(*outcome.stabilityProblem, kStabilityWriteMessage);
-    else
+    if (outcome.ribsProblem)
+        ribs_->showFileProblem(*outcome.ribsProblem, kRibsWriteMessage);
+    if (!outcome.stabilityProblem && !outcome.ribsProblem)
         prompter_.messageBox(uiText(language_, kWingSavedMessage) + path, kPlainMessage, QString());
     titleNamesFile_ = true;
     showTitle();
@@ -85,6 +88,8 @@ void MainWindow::openWingFileAt(const std::string& path) {
         showCalculationMessage(outcome.report);
     if (outcome.stabilityProblem)
         stability_->showFileProblem(*outcome.stabilityProblem, kStabilityReadMessage);
+    if (outcome.ribsProblem)
+        ribs_->showFileProblem(*outcome.ribsProblem, kRibsReadMessage);
     titleNamesFile_ = true;
     showTitle();
 }

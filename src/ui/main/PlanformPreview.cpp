@@ -5,40 +5,18 @@
 #include "draw/DrawPreview.h"
 #include "draw/QPainterCanvas.h"
 
-#include <QAccessibleWidget>
 #include <QPainter>
 
-namespace {
-
-// A screen reader meets the preview as a picture, with the name and description the window sets.
-QAccessibleInterface* previewAccessibility(const QString& className, QObject* object) {
-    auto* preview = qobject_cast<PlanformPreview*>(object);
-    if (!preview || className != QLatin1String(PlanformPreview::staticMetaObject.className()))
-        return nullptr;
-    return new QAccessibleWidget(preview, QAccessible::Graphic);
-}
-
-} // namespace
-
 PlanformPreview::PlanformPreview(QWidget* parent)
-    : QWidget(parent) {
-    static const bool accessible = [] {
-        QAccessible::installFactory(previewAccessibility);
-        return true;
-    }();
-    Q_UNUSED(accessible);
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-}
+    : DrawingArea(parent) {}
 
 void PlanformPreview::drawPreview(const WingPlanform& planform, const WingResults& results,
-                                  std::optional<double> neutralPointX) {
+                                  std::optional<double> neutralPointX,
+                                  const std::vector<RibStation>& ribs) {
     QPicture picture;
     QPainter painter(&picture);
     QPainterCanvas canvas(painter, {kPreviewWidthTwips, kPreviewHeightTwips});
-    const PreviewOutcome outcome = ::drawPreview(planform, results, canvas, neutralPointX);
+    const PreviewOutcome outcome = ::drawPreview(planform, results, canvas, neutralPointX, ribs);
     painter.end();
     if (!outcome.drawn)
         return erase();

@@ -4,6 +4,7 @@
 // the method in plain words beside them, the warnings and the buttons below. Layouts size every
 // caption to its text, so no translation is ever cut, and the method scrolls in a small window.
 #include "ui/common/CaptionedComboBox.h"
+#include "ui/common/FormControls.h"
 #include "ui/common/FormFont.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WingField.h"
@@ -21,44 +22,10 @@
 
 namespace {
 
-constexpr double kFieldWidth = 855;  // the main window's field width, in twips
 constexpr double kValueWidth = 1500; // room for " 1 234.56 mm  " in every language
 constexpr double kHelpWidth = 7200;  // the method beside the inputs, at this width or wider
 constexpr int kPositionCount = 5;    // four tail positions and "other value"
 const QColor kWarningColour{176, 0, 0};
-
-QLabel* makeLabel(QWidget* parent, bool bold,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* label = new QLabel(parent);
-    label->setFont(formFont(8.25, bold));
-    label->setAlignment(alignment);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-QLabel* makeCaption(QWidget* parent) {
-    return makeLabel(parent, true, Qt::AlignRight | Qt::AlignVCenter);
-}
-
-WingField* makeField(QWidget* parent, const QString& allowed,
-                     FieldQuantity quantity = FieldQuantity::Length) {
-    auto* field = new WingField(allowed, parent, quantity);
-    field->setFont(formFont(8.25, false));
-    field->setFixedWidth(twipsToPixels(kFieldWidth));
-    return field;
-}
-
-QGroupBox* makeGroup(QWidget* parent) {
-    auto* group = new QGroupBox(parent);
-    group->setFont(formFont(9, true));
-    return group;
-}
-
-QPushButton* makeButton(QWidget* parent) {
-    auto* button = new QPushButton(parent);
-    button->setFont(formFont(8.25, false));
-    return button;
-}
 
 struct PanelFieldsRow {
     StabilityPanelFields& fields;
@@ -82,7 +49,8 @@ void buildTailGrid(QDialog& dialog, StabilityDialogControls& c) {
         c.panelCaptions[panel] = makeLabel(c.tailGroup, false, Qt::AlignCenter);
         grid->addWidget(c.panelCaptions[panel], 0, panel + 1);
         for (int row = 0; row < 4; ++row) {
-            rows[row].fields[panel] = makeField(c.tailGroup, rows[row].allowed);
+            rows[row].fields[panel] =
+                makeField(c.tailGroup, rows[row].allowed, FieldQuantity::Length);
             grid->addWidget(rows[row].fields[panel], row + 1, panel + 1);
         }
         // Root chords 2 to 5 only mirror the previous tip chord.
@@ -110,7 +78,7 @@ QHBoxLayout* buildLayoutChoice(QDialog& dialog, StabilityDialogControls& c) {
 QGridLayout* buildOtherInputs(QDialog& dialog, StabilityDialogControls& c) {
     auto* grid = new QGridLayout;
     c.distanceCaption = makeCaption(&dialog);
-    c.distanceField = makeField(&dialog, kDigitsPointAndMinus);
+    c.distanceField = makeField(&dialog, kDigitsPointAndMinus, FieldQuantity::Length);
     c.distanceUnit = makeLabel(&dialog, false);
     c.positionCaption = makeCaption(&dialog);
     c.positionCombo = new CaptionedComboBox(&dialog);
@@ -119,9 +87,9 @@ QGridLayout* buildOtherInputs(QDialog& dialog, StabilityDialogControls& c) {
     for (int i = 0; i < kPositionCount; ++i)
         c.positionCombo->addItem(QString());
     c.efficiencyCaption = makeCaption(&dialog);
-    c.efficiencyField = makeField(&dialog, kDigitsAndPoint, FieldQuantity::Plain);
+    c.efficiencyField = makeField(&dialog, kDigitsAndPoint);
     c.marginCaption = makeCaption(&dialog);
-    c.marginField = makeField(&dialog, kDigitsPointAndMinus, FieldQuantity::Plain);
+    c.marginField = makeField(&dialog, kDigitsPointAndMinus);
     c.marginUnit = makeLabel(&dialog, true);
     c.marginUnit->setText(QStringLiteral("%"));
 

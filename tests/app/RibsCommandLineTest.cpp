@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The ribs on the command line: `--calc --json` gains "ribs" with exactly its listed members
+// when a .ribs lies beside the wing, an error for a broken one; `--ribs-dxf` and `--ribs-svg`
+// write every rib, name each that cannot be made, and refuse a wing without ribs.
+#include "app/CommandLine.h"
+#include "files/RibsFile.h"
+#include "files/WingFile.h"
+#include "support/StabilityWings.h"
+#include "support/TestFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+struct CommandRun {
+    int status = 0;
+    std::string out;
+    std::string err;
+};
+
+class RibsCommandLine : public testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::copy_file(std::filesystem::path(WINGSHEET_SOURCE_LANG) / "English.lng",
+                                   folder / "English.lng");
+        writeBytes(folder / "tz.ini", "[Langue]\r\n1=English\r\n");
+        EXPECT_EQ(saveWingFile(wingPath, typedWing(kRectangularWing, "30", "")), std::nullopt);
+    }
+
+    CommandRun run(const std::vector<std::string>& arguments) {
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status =
+            runCommand(parseCommandLine(arguments), language, ".", SheetContext{}, out, err);
+        return {status, out.str(), err.str()};
+    }
+
+    TestFolder folder;
+    const std::string wingPath = folder / "glider.txt";
+    LanguageState language{LanguagePlaces::beside(folder.path())};
+};
+
+// The rectangular worked wing, 200 mm of chord over 500 mm, a rib every 100 mm.
+constexpr char kRibs[] = "[Ribs]\r\nSpacing=100\r\nSpar1=30,5,20,top\r\nTwist1=-2\r\n"
+                         "[Airfoils]\r\nRoot=NACA 2412\r\n";
+
+TEST_F(RibsCommandLine, JsonListsEveryRibWithItsMembers) {
+    EXPECT_FALSE(Json::parse(run({"--calc", "--json", wingPath}).out).contains("ribs"));
+    writeBytes(folder / "glider.ribs", kRibs);
+    const Json ribs = Json::parse(run({"--calc", "--json", wingPath}).out)["ribs"];
+    ASSERT_EQ(ribs.size(), 6u);
+    std::vector<std::string> names;
+    for (const auto& [name, value] : ribs[1].items())
+        names.push_back(name);
+    EXPECT_EQ(names, (std::vector<std::string>{"panel", "index", "label", "station", "chord",
+                                               "leadingEdgeX", "twist", "inner", "outer", "blend",
+                                               "placement", "area", "maxThickness", "problems"}));
+    const Json& second = ribs[1];
+    EXPECT_EQ(second["panel"], 1);
+    EXPECT_EQ(second["index"], 2);
+    EXPECT_EQ(second["station"], 100.0);
+    EXPECT_EQ(second["chord"], 200.0);
+    EXPECT_NEAR(second["twist"].get<double>(), -0.4, 1e-12);
+    EXPECT_EQ(second["inner"], "NACA 2412");
+    EXPECT_NEAR(second["maxThickness"].get<double>(), 24, 0.1);
+    EXPECT_LT(second["placement"][1].get<double>(), ribs[0]["placement"][1].get<double>());
+    // A 20 mm notch at 30 % of a 24 mm rib reaches through its upper part only: whole.
+    EXPECT_TRUE(second["problems"].empty());
+}
+
+TEST_F(RibsCommandLine, ABrokenFileIsAnErrorMember) {
+    writeBytes(folder / "glider.ribs", "[Ribs]\r\nSpacing=ten\r\n");
+    const Json json = Json::parse(run({"--calc", "--json", wingPath}).out);
+    EXPECT_EQ(json["outcome"], "Ok");
+    EXPECT_NE(json["ribs"]["error"].get<std::string>().find("[Ribs] Spacing=ten"),
+              std::string::npos);
+}
+
+TEST_F(RibsCommandLine, DrawingsHoldEveryRibAndNameTheProblems) {
+    writeBytes(folder / "glider.ribs", std::string(kRibs) + "Tip1=NACA 0006\r\n");
+    const CommandRun dxf = run({"--ribs-dxf", folder / "ribs.dxf", wingPath});
+    EXPECT_EQ(dxf.status, 0) << dxf.err;
+    // NACA 0006 at the tip is 12 mm thick: the notch cuts through the last ribs.
+    EXPECT_NE(dxf.err.find("P1 R6  200.0: spar 1 notched through the rib"), std::string::npos)
+        << dxf.err;
+    const std::string document = readBytes(folder / "ribs.dxf");
+    std::size_t polylines = 0;
+    for (std::size_t at = document.find("LWPOLYLINE"); at != std::string::npos;
+         at = document.find("LWPOLYLINE", at + 1))
+        ++polylines;
+    EXPECT_GT(polylines, 6u) << "the cut-through ribs in two pieces each";
+    EXPECT_NE(document.find("\nCUT\n"), std::string::npos);
+    EXPECT_NE(document.find("\nENGRAVE\n"), std::string::npos);
+
+    const CommandRun svg =
+        run({"--ribs-svg", folder / "ribs.svg", "--title", "Glider & co", wingPath});
+    EXPECT_EQ(svg.status, 0) << svg.err;
+    const std::string picture = readBytes(folder / "ribs.svg");
+    EXPECT_NE(picture.find("<title>Glider &amp; co</title>"), std::string::npos);
+    EXPECT_NE(picture.find(">P1 R6  200.0</text>"), std::string::npos);
+}
+
+TEST_F(RibsCommandLine, RefusesAWingWithoutRibsAndWrongArguments) {
+    const CommandRun none = run({"--ribs-svg", folder / "ribs.svg", wingPath});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.err.find("glider.ribs beside the wing file"), std::string::npos) << none.err;
+    EXPECT_FALSE(std::filesystem::exists(folder / "ribs.svg"));
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--ribs-dxf", "a.dxf", "--title", "T", wingPath},
+          std::vector<std::string>{"--ribs-svg", "a.svg", wingPath, wingPath},
+          std::vector<std::string>{"--ribs-dxf", "a.dxf", "--export-dxf", "b.dxf", wingPath}})
+        EXPECT_EQ(run(arguments).status, 2) << arguments[0] << " " << arguments[2];
+}
+
+} // namespace
