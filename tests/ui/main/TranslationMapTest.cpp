@@ -230,23 +230,14 @@ TEST_F(TranslationMap, EveryUnitCaptionShowsItsOwnKey) {
     writeBytes(folder / "Named.lng", namedLanguageFile());
     units = {LengthUnit::Inch, MassUnit::Ounce};
     startWindow("Named");
-    const UnitsActions& unitsMenu = window->units();
-    const Shown shown[] = {
-        {"Units menu", unitsMenu.menu()->title(), {}, "Units/Menu"},
-        {"millimetres", unitsMenu.millimetresAction()->text(), {}, "Units/Millimetres"},
-        {"inches", unitsMenu.inchesAction()->text(), {}, "Units/Inches"},
-        {"grams", unitsMenu.gramsAction()->text(), {}, "Units/Grams"},
-        {"ounces", unitsMenu.ouncesAction()->text(), {}, "Units/Ounces"},
-        {"inputs frame", c().inputsGroup->title(), {}, "Units/InputsTitle"},
-        {"sweep", c().sweepOffsetCaption->text(), shownToolTip(c().sweepOffsetCaption->toolTip()),
-         "Label/4", "Units/SweepTip"},
-        {"ounces caption", c().gramsCaption->text(), {}, "Units/Ounce"},
-    };
-    for (const Shown& row : shown) {
-        SCOPED_TRACE(row.what.toStdString());
-        EXPECT_EQ(row.text, row.expectedText);
-        EXPECT_EQ(row.toolTip, row.expectedToolTip);
-    }
+    const UnitsActions& menu = window->units();
+    EXPECT_EQ(menu.menu()->title(), "Units/Menu");
+    EXPECT_EQ(QStringList({menu.millimetresAction()->text(), menu.inchesAction()->text(),
+                           menu.gramsAction()->text(), menu.ouncesAction()->text()}),
+              QStringList({"Units/Millimetres", "Units/Inches", "Units/Grams", "Units/Ounces"}));
+    EXPECT_EQ(c().inputsGroup->title(), "Units/InputsTitle");
+    EXPECT_EQ(shownToolTip(c().sweepOffsetCaption->toolTip()), "Units/SweepTip");
+    EXPECT_EQ(c().gramsCaption->text(), "Units/Ounce");
     prompter.modalScripts.push_back([](QDialog& dialog) {
         const StabilityDialogControls& c = dynamic_cast<StabilityDialog&>(dialog).controls();
         EXPECT_EQ(c.tailGroup->title(), "Units/TailTitle");
