@@ -22,7 +22,6 @@ public:
     WingField(QString allowedCharacters, QWidget* parent,
               FieldQuantity quantity = FieldQuantity::Plain);
 
-    FieldQuantity quantity() const { return quantity_; }
     void setUnits(const DisplayUnits& units, const std::string& decimalSeparator);
     // The text as the session keeps it, in millimetres or grams.
     std::string storedText() const;
