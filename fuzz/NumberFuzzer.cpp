@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the lenient number reading and the result formatting: any text reads as some number,
 // and any number formats to the "# ##0.00" pattern, which reads back to it within half a cent.
+// A text typed in inches is kept as millimetres that read back to it and show it again.
 #include "FuzzCheck.h"
+#include "calc/DisplayUnits.h"
 #include "calc/FormatResult.h"
 #include "calc/ParseNumber.h"
 
@@ -68,6 +70,24 @@ void checkGeneral(double value) {
             "the general form reads back to 15 digits");
 }
 
+// The millimetres keep 15 significant digits, the field shows the inches to 1/10000.
+void checkInches(std::string_view typed, std::string_view separator) {
+    const DisplayUnits inches({LengthUnit::Inch, MassUnit::Gram}, {});
+    const std::string stored = inches.storedText(typed, FieldQuantity::Length, separator);
+    const double meant = parseTypedValue(typed, separator) * kMillimetresPerInch;
+    if (stored.empty() || !std::isfinite(meant))
+        return;
+    require(stored.find_first_not_of("-0123456789.,\xd9\xab") == std::string::npos,
+            "millimetres are written as a plain number");
+    const double kept = parseNumber(stored, separator);
+    require(std::abs(kept - meant) <= std::abs(meant) * 1e-14 + 1e-300,
+            "the millimetres keep 15 digits of what was typed");
+    const double shown =
+        parseTypedValue(inches.shownText(stored, FieldQuantity::Length, separator), separator);
+    require(std::abs(shown - kept / kMillimetresPerInch) <= 5e-5 + std::abs(shown) * 1e-14,
+            "the field shows the inches to 1/10000");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -77,6 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(!std::isnan(value), "a typed text never reads as NaN");
         checkFormatted(value, separator);
         checkGeneral(value);
+        checkInches(text, separator);
     }
     // "," and "." are decimal points whatever the locale says.
     require(parseNumber(text, ",") == parseNumber(text, "."), "both points read alike");

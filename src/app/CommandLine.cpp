@@ -28,7 +28,7 @@ namespace {
 
 constexpr std::string_view kUsage =
     "Usage: wingsheet [FILE]               start the window; FILE opens as File > Open does\n"
-    "       wingsheet --calc [--json] [--lang NAME] [--] FILE...\n"
+    "       wingsheet --calc [--json] [--lang NAME] [--units mm|in] [--mass g|oz] [--] FILE...\n"
     "                                      calculate wing files as File > Open does\n"
     "       wingsheet --preview-svg OUT.svg [--lang NAME] [--] FILE\n"
     "                                      draw the preview of a wing file as SVG\n"
@@ -51,6 +51,8 @@ constexpr std::string_view kUsage =
     "  --lang NAME  use NAME.lng for this run, not the language stored in tz.ini (or English)\n"
     "  --title TEXT the sheet's or the plan's title; the file's name when not given\n"
     "  --both-halves  the whole wing, the half-wing and its mirror image (also --calc --json)\n"
+    "  --units mm|in  the lengths of the printed texts (--calc, sheet, plan, rib labels)\n"
+    "  --mass g|oz    the mass and the wing loading likewise; --calc --json then adds \"display\"\n"
     "  --           ends the options: every later argument is a file\n"
     "  -            as FILE reads the wing from standard input, as OUT writes to standard output\n"
     "Exit status: 0 every file calculated, 1 some did not or the output could not be\n"
@@ -80,7 +82,7 @@ void printWingText(const OpenedWing& wing, const ResultCaptions& captions, std::
         out << asTerminalLines(outcomeMessage(wing)) << "\n\n";
         return;
     }
-    const ResultTexts texts = wing.session.resultTexts();
+    const ResultTexts texts = wing.session.resultTexts(); // in the session's units
     for (std::size_t i = 0; i < captions.size(); ++i)
         out << captions[i] << " : " << texts.*kResultRows[i].value << '\n';
     out << '\n';
@@ -89,7 +91,8 @@ void printWingText(const OpenedWing& wing, const ResultCaptions& captions, std::
 // The preview of one wing file as an SVG in the preview's own twips.
 int writePreviewSvg(const CommandRequest& request, const LanguageState& language,
                     std::string_view separator, std::ostream& err) {
-    const auto wing = openCalculatedWing(request.files.front(), separator, language.lookup(), err);
+    const auto wing =
+        openCalculatedWing(request.files.front(), separator, language.lookup(), {}, err);
     if (!wing)
         return 1;
     SvgCanvas canvas(kPreviewWidthTwips, kPreviewHeightTwips);
@@ -144,7 +147,8 @@ const OutputOption* outputOption(const std::string& option) {
 
 // Options that take the next argument as their value.
 bool takesValue(const std::string& option) {
-    return option == "--lang" || option == "--title" || option == "--paper" || outputOption(option);
+    return option == "--lang" || option == "--title" || option == "--paper" ||
+           option == "--units" || option == "--mass" || outputOption(option);
 }
 
 bool isFullSize(CommandAction action) {
@@ -161,6 +165,8 @@ bool setOption(CommandRequest& request, const std::string& option, const std::st
         request.titleGiven = true;
     } else if (option == "--paper") {
         request.paper = value;
+    } else if (option == "--units" || option == "--mass") {
+        request.unitsGiven = true;
     } else {
         if (!request.outputPath.empty())
             return false;
@@ -191,6 +197,10 @@ CommandRequest checked(CommandRequest request, bool paperGiven) {
     if (request.action == CommandAction::Window &&
         (request.json || !request.language.empty() || request.titleGiven))
         return refuse("--json, --lang and --title go with an action such as --calc");
+    if (request.unitsGiven &&
+        (request.action == CommandAction::Window || request.action == CommandAction::PreviewSvg))
+        return refuse("--units and --mass go with --calc and the actions that write a sheet, a "
+                      "plan or ribs");
     // The window holds one wing, as File > Open does.
     if (request.action == CommandAction::Window && request.files.size() > 1)
         return refuse("the window opens one wing file");
@@ -239,6 +249,18 @@ CommandRequest withValue(CommandRequest request, const std::string& option,
     if (option == "--lang" && !isLanguageOption(value))
         return refuse("--lang takes the name of a language file, without folder, \"..\", "
                       "control characters or \".lng\"");
+    if (option == "--units") {
+        const std::optional<LengthUnit> unit = lengthUnitNamed(value);
+        if (!unit)
+            return refuse("--units takes mm or in");
+        request.units.length = *unit;
+    }
+    if (option == "--mass") {
+        const std::optional<MassUnit> unit = massUnitNamed(value);
+        if (!unit)
+            return refuse("--mass takes g or oz");
+        request.units.mass = *unit;
+    }
     if (outputOption(option) && request.action == CommandAction::Calc)
         return refuse("--calc writes no file: give either --calc or an output option");
     if (!setOption(request, option, value))
@@ -379,7 +401,7 @@ int runCommand(const CommandRequest& request, LanguageState& language,
         request.json ? ResultCaptions{} : lookUpResultCaptions(language);
     int status = 0;
     for (const std::string& file : request.files) {
-        const OpenedWing wing = openWing(file, decimalSeparator, language.lookup());
+        OpenedWing wing = openWing(file, decimalSeparator, language.lookup());
         if (request.json) {
             auto json = wingJson(wing);
             if (wing.outcome.calculated()) {
@@ -393,8 +415,14 @@ int runCommand(const CommandRequest& request, LanguageState& language,
                 json["stability"] = *std::move(stability);
             if (auto ribs = ribsJson(wing))
                 json["ribs"] = *std::move(ribs);
+            // Every member above keeps millimetres and grams; the shown texts come last.
+            if (request.unitsGiven) {
+                wing.session.setUnits(request.units);
+                json["display"] = displayJson(wing);
+            }
             out << json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
         } else {
+            wing.session.setUnits(request.units);
             printWingText(wing, captions, out);
         }
         if (!wing.outcome.calculated())

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/DrawingJson.h"
+#include "calc/DisplayUnits.h"
 #include "i18n/LanguageState.h"
 
 #include <iosfwd>
@@ -37,7 +38,9 @@ struct CommandRequest {
     bool titleGiven = false;
     std::string paper = "A4"; // --paper A4|Letter for --tiles-pdf, as written in the usage
     bool bothHalves = false;  // --both-halves: the full-size figure of the whole wing
-    std::string problem;      // why the arguments were refused
+    UnitChoice units;         // --units mm|in and --mass g|oz: the texts' units, never the files'
+    bool unitsGiven = false;
+    std::string problem; // why the arguments were refused
 };
 
 CommandRequest parseCommandLine(const std::vector<std::string>& arguments);

@@ -15,7 +15,8 @@ std::optional<FullSizeFigure> commandFigure(const CommandRequest& request,
                                             std::string_view decimalSeparator,
                                             const std::string& date, std::ostream& err) {
     const std::string& file = request.files.front();
-    const auto wing = openCalculatedWing(file, decimalSeparator, language.lookup(), err);
+    const auto wing =
+        openCalculatedWing(file, decimalSeparator, language.lookup(), request.units, err);
     if (!wing)
         return std::nullopt;
     auto figure =

@@ -32,8 +32,10 @@ std::string outcomeMessage(const OpenedWing& wing) {
 
 std::optional<OpenedWing> openCalculatedWing(const std::string& path,
                                              std::string_view decimalSeparator,
-                                             const TextLookup& text, std::ostream& err) {
+                                             const TextLookup& text, UnitChoice units,
+                                             std::ostream& err) {
     OpenedWing wing = openWing(path, decimalSeparator, text);
+    wing.session.setUnits(units);
     if (wing.outcome.calculated())
         return wing;
     err << "wingsheet: " << wing.path << ": " << asTerminalLines(outcomeMessage(wing)) << '\n';

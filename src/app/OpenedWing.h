@@ -22,8 +22,9 @@ OpenedWing openWing(const std::string& path, std::string_view decimalSeparator,
 // The text the window would show for this wing, "" when it shows none.
 std::string outcomeMessage(const OpenedWing& wing);
 
-// The wing of a command that draws or exports it: nullopt, after "wingsheet: PATH: message" on
-// err, when the file cannot be read or the wing does not calculate.
+// The wing of a command that draws or exports it, its texts in those units: nullopt, after
+// "wingsheet: PATH: message" on err, when the file cannot be read or the wing does not calculate.
 std::optional<OpenedWing> openCalculatedWing(const std::string& path,
                                              std::string_view decimalSeparator,
-                                             const TextLookup& text, std::ostream& err);
+                                             const TextLookup& text, UnitChoice units,
+                                             std::ostream& err);

@@ -42,8 +42,8 @@ std::optional<std::vector<Rib>> ribsOf(const OpenedWing& wing, std::ostream& err
 
 int writeRibSheet(const CommandRequest& request, const LanguageState& language,
                   std::string_view decimalSeparator, std::ostream& err) {
-    const auto wing =
-        openCalculatedWing(request.files.front(), decimalSeparator, language.lookup(), err);
+    const auto wing = openCalculatedWing(request.files.front(), decimalSeparator, language.lookup(),
+                                         request.units, err);
     if (!wing)
         return 1;
     const auto ribs = ribsOf(*wing, err);

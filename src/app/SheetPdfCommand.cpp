@@ -19,7 +19,8 @@ int runSheetPdfCommand(const CommandRequest& request, LanguageState& language, s
         return 2;
     const HeadlessApplication application;
     const std::string& file = request.files.front();
-    const auto wing = openCalculatedWing(file, systemDecimalSeparator(), language.lookup(), err);
+    const auto wing =
+        openCalculatedWing(file, systemDecimalSeparator(), language.lookup(), request.units, err);
     if (!wing)
         return 1;
     const SheetInputs inputs =

@@ -2,6 +2,8 @@
 
 #include "app/WingJson.h"
 
+#include "draw/SheetStabilityLine.h"
+
 namespace {
 
 using Json = nlohmann::ordered_json;
@@ -45,6 +47,22 @@ Json resultsJson(const WingResults& results, int lastPanel) {
             {"wingLoading", results.wingLoading}};
 }
 
+// The fields as a window in these units shows them.
+WingFields shownFields(const WingFields& stored, const DisplayUnits& units,
+                       std::string_view separator) {
+    const auto shown = [&](const std::string& text, FieldQuantity quantity) {
+        return units.shownText(text, quantity, separator);
+    };
+    WingFields fields = stored;
+    for (PanelTexts* row :
+         {&fields.rootChord, &fields.tipChord, &fields.panelLength, &fields.sweepOffset}) {
+        for (std::string& text : *row)
+            text = shown(text, FieldQuantity::Length);
+    }
+    fields.mass = shown(fields.mass, FieldQuantity::Mass);
+    return fields;
+}
+
 Json labelsJson(const ResultTexts& texts) {
     return {{"Lbenv", texts.span},
             {"Lbsurf", texts.area},
@@ -77,6 +95,24 @@ std::string_view outcomeName(const OpenedWing& wing) {
         break;
     }
     return "ArithmeticFailure";
+}
+
+Json displayJson(const OpenedWing& wing) {
+    const WingSession& session = wing.session;
+    const DisplayUnits units = session.displayUnits();
+    const std::string& separator = session.decimalSeparator();
+    Json json = {{"units", unitName(units.choice().length)},
+                 {"mass", unitName(units.choice().mass)},
+                 {"fields", fieldsJson(shownFields(session.fields(), units, separator))}};
+    if (wing.outcome.calculated())
+        json["labels"] = labelsJson(session.resultTexts());
+    if (const auto stability = session.stabilityResults())
+        json["stability"] = {
+            {"neutralPoint",
+             placeText(stability->neutralPoint, stability->neutralPointPercent, units, separator)},
+            {"balanceForMargin", placeText(stability->balanceForMargin,
+                                           stability->balanceForMarginPercent, units, separator)}};
+    return json;
 }
 
 Json wingJson(const OpenedWing& wing) {

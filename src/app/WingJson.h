@@ -10,4 +10,8 @@
 
 nlohmann::ordered_json wingJson(const OpenedWing& wing);
 
+// What the window would show in the session's units: the units' names, the fields, the result
+// labels and, when the stability data calculate, the places of the neutral point and the CG.
+nlohmann::ordered_json displayJson(const OpenedWing& wing);
+
 std::string_view outcomeName(const OpenedWing& wing);

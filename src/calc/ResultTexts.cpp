@@ -5,18 +5,18 @@
 #include "calc/FormatResult.h"
 
 ResultTexts makeResultTexts(const WingPlanform& planform, const WingResults& results,
-                            std::string_view decimalSeparator) {
+                            std::string_view decimalSeparator, const DisplayUnits& units) {
     const int whole = planform.lastPanel;
-    const auto format = [&](double value, std::string_view unit) {
-        return formatResult(value, decimalSeparator) + std::string(unit);
+    const auto length = [&](double mm) {
+        return units.lengthResult(mm, decimalSeparator);
     };
     return {
-        .span = format(2 * results.halfSpan, kLengthUnit),
-        .area = format(2 * results.halfArea / 10000, kAreaUnit),
-        .aspectRatio = format(results.aspectRatio, ""),
-        .meanChordStation = format(results.meanChordY[whole], kLengthUnit),
-        .balanceDistance = format(results.balanceX[whole], kLengthUnit),
-        .meanChord = format(results.meanChord[whole], kLengthUnit),
-        .wingLoading = format(results.wingLoading, kLoadingUnit),
+        .span = length(2 * results.halfSpan),
+        .area = units.areaResult(2 * results.halfArea / 10000, decimalSeparator),
+        .aspectRatio = formatResult(results.aspectRatio, decimalSeparator),
+        .meanChordStation = length(results.meanChordY[whole]),
+        .balanceDistance = length(results.balanceX[whole]),
+        .meanChord = length(results.meanChord[whole]),
+        .wingLoading = units.loadingResult(results.wingLoading, decimalSeparator),
     };
 }

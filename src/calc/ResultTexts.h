@@ -2,14 +2,11 @@
 // The seven result texts of the main window, shared by the window and the command line.
 #pragma once
 
+#include "calc/DisplayUnits.h"
 #include "calc/WingResults.h"
 
 #include <string>
 #include <string_view>
-
-inline constexpr std::string_view kLengthUnit = " mm  ";
-inline constexpr std::string_view kAreaUnit = " dm\u00b2  ";
-inline constexpr std::string_view kLoadingUnit = " g/dm\u00b2";
 
 struct ResultTexts {
     std::string span;             // span
@@ -22,5 +19,6 @@ struct ResultTexts {
     bool operator==(const ResultTexts&) const = default;
 };
 
+// In the units given; the results always had millimetres and grams.
 ResultTexts makeResultTexts(const WingPlanform& planform, const WingResults& results,
-                            std::string_view decimalSeparator);
+                            std::string_view decimalSeparator, const DisplayUnits& units = {});

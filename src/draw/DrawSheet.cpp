@@ -35,7 +35,7 @@ void printSectionTitles(const SheetInputs& inputs, SheetCanvas& canvas) {
     canvas.setFontSize(12);
     canvas.setUnderline(true);
     canvas.setCurrentX(pageMm(20));
-    canvas.printText(sheetText(inputs, kInputsTitle), TextEnd::KeepLine);
+    canvas.printText(sheetText(inputs, inputs.inputsTitle), TextEnd::KeepLine);
     canvas.setCurrentX(pageMm(145));
     canvas.printText(sheetText(inputs, kResultsTitle), TextEnd::EndLine);
     canvas.setFontSize(9);

@@ -4,17 +4,18 @@
 #pragma once
 
 #include "calc/CalculateStability.h"
+#include "calc/DisplayUnits.h"
 #include "calc/ResultTexts.h"
-#include "i18n/TextKey.h"
+#include "i18n/TextKeys.h"
 
 #include <optional>
 #include <string>
 
 struct SheetInputs {
     TextLookup lookup;
-    std::string lengthUnit{kLengthUnit};
-    std::string areaUnit{kAreaUnit};
-    std::string loadingCaption; // the wing loading as the results show it
+    DisplayUnits units;                 // of the results and the table's lengths and mass
+    TextKey inputsTitle = kInputsTitle; // the table's heading, which names the length unit
+    std::string loadingCaption;         // the wing loading as the results show it
     std::string title;
     std::string date; // already in the locale's short date form
     std::string decimalSeparator = ".";

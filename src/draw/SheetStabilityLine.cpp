@@ -31,8 +31,9 @@ std::string compactResult(double value, std::string_view decimalSeparator) {
     return text;
 }
 
-std::string placeText(double mm, double percent, std::string_view decimalSeparator) {
-    return compactResult(mm, decimalSeparator) + " mm (" +
+std::string placeText(double mm, double percent, const DisplayUnits& units,
+                      std::string_view decimalSeparator) {
+    return compactResult(units.length(mm), decimalSeparator) + " " + units.lengthWord() + " (" +
            compactResult(percent, decimalSeparator) + " %)";
 }
 
@@ -41,7 +42,7 @@ std::string stabilityLineText(const StabilityResults& s, const SheetInputs& inpu
         return compactResult(value, inputs.decimalSeparator);
     };
     const auto place = [&inputs](double mm, double percent) {
-        return placeText(mm, percent, inputs.decimalSeparator);
+        return placeText(mm, percent, inputs.units, inputs.decimalSeparator);
     };
     std::string line = sheetText(inputs, kNeutralPointCaption) + " " +
                        place(s.neutralPoint, s.neutralPointPercent) + std::string(kGap) +

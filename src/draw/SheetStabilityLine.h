@@ -17,7 +17,8 @@ inline constexpr double kStabilityLineMm = 193;
 std::string compactResult(double value, std::string_view decimalSeparator);
 
 // A place behind the root leading edge and on the mean chord: "95.12 mm (47.56 %)".
-std::string placeText(double mm, double percent, std::string_view decimalSeparator);
+std::string placeText(double mm, double percent, const DisplayUnits& units,
+                      std::string_view decimalSeparator);
 
 // The line's text in the sheet's language.
 std::string stabilityLineText(const StabilityResults& stability, const SheetInputs& inputs);

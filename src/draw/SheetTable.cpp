@@ -31,13 +31,17 @@ struct Table {
         canvas.printText(text, end);
     }
 
-    std::string formatted(double value, std::string_view unit = {}) const {
-        return formatResult(value, inputs.decimalSeparator) + std::string(unit);
+    std::string length(double mm) const {
+        return inputs.units.lengthResult(mm, inputs.decimalSeparator);
+    }
+
+    std::string rawLength(double mm) const {
+        return rawNumber(inputs.units.lengthNumber(mm, inputs.decimalSeparator), mm < 0);
     }
 
     void panelCells(const PanelValues& values) const {
         for (int panel = 0; panel <= lastPanel(); ++panel) {
-            cell(panelValueMm(panel), rawNumber(values[panel], inputs.decimalSeparator));
+            cell(panelValueMm(panel), rawLength(values[panel]));
         }
     }
 };
@@ -55,12 +59,10 @@ void printRootChordRow(const Table& table) {
     table.cell(20, table.label(kRootChordCaption));
     table.panelCells(table.planform.rootChord);
     table.cell(142, table.label(kSpanCaption));
-    table.cell(165, table.formatted(2 * table.results.halfSpan, table.inputs.lengthUnit));
+    table.cell(165, table.length(2 * table.results.halfSpan));
     table.canvas.setTextColour(kRed);
     table.cell(212, table.label(kMeanChordStationCaption));
-    table.cell(
-        235, table.formatted(table.results.meanChordY[table.lastPanel()], table.inputs.lengthUnit),
-        TextEnd::EndLine);
+    table.cell(235, table.length(table.results.meanChordY[table.lastPanel()]), TextEnd::EndLine);
     table.canvas.setTextColour(kBlack);
 }
 
@@ -75,11 +77,10 @@ void printPanelLengthRow(const Table& table) {
     table.cell(15, table.label(kPanelLengthCaption));
     table.panelCells(table.planform.panelLength);
     table.cell(148, table.label(kAreaCaption));
-    table.cell(165, table.formatted(2 * table.results.halfArea / 10000, table.inputs.areaUnit));
+    table.cell(165, table.inputs.units.areaResult(2 * table.results.halfArea / 10000,
+                                                  table.inputs.decimalSeparator));
     table.cell(206, table.label(kMeanChordCaption));
-    table.cell(235,
-               table.formatted(table.results.meanChord[table.lastPanel()], table.inputs.lengthUnit),
-               TextEnd::EndLine);
+    table.cell(235, table.length(table.results.meanChord[table.lastPanel()]), TextEnd::EndLine);
 }
 
 // An unswept tip leaves its cell empty rather than printing " 0 ".
@@ -88,8 +89,7 @@ void printSweepRow(const Table& table) {
     table.cell(20, table.label(kSweepOffsetCaption));
     for (int panel = 0; panel <= table.lastPanel(); ++panel) {
         const double sweep = table.planform.sweepOffset[panel];
-        const std::string text =
-            sweep == 0 ? std::string{} : rawNumber(sweep, table.inputs.decimalSeparator);
+        const std::string text = sweep == 0 ? std::string{} : table.rawLength(sweep);
         table.cell(panelValueMm(panel), text);
     }
 }
@@ -99,20 +99,21 @@ void printBalanceRow(const Table& table) {
     table.cell(18, table.label(kBalanceCaption));
     table.cell(50, rawNumber(table.planform.balancePercent, table.inputs.decimalSeparator));
     table.cell(136, table.label(kAspectRatioCaption));
-    table.cell(165, table.formatted(table.results.aspectRatio));
+    table.cell(165, formatResult(table.results.aspectRatio, table.inputs.decimalSeparator));
     table.canvas.setTextColour(kBlue);
     table.cell(199, table.label(kBalanceDistanceCaption));
-    table.cell(235,
-               table.formatted(table.results.balanceX[table.lastPanel()], table.inputs.lengthUnit),
-               TextEnd::EndLine);
+    table.cell(235, table.length(table.results.balanceX[table.lastPanel()]), TextEnd::EndLine);
     table.canvas.setTextColour(kBlack);
 }
 
 void printMassLine(const Table& table) {
     table.row(55);
-    const std::string mass = formatGeneral(table.planform.massGrams, table.inputs.decimalSeparator);
+    const DisplayUnits& units = table.inputs.units;
+    const std::string mass =
+        units.massNumber(table.planform.massGrams, table.inputs.decimalSeparator) + " " +
+        units.massWord();
     table.cell(35,
-               table.label(kMassCaption) + " : " + mass + " g" + "     " +
+               table.label(kMassCaption) + " : " + mass + "     " +
                    table.label(kWingLoadingCaption) + " : " + table.inputs.loadingCaption,
                TextEnd::EndLine);
 }
@@ -120,8 +121,11 @@ void printMassLine(const Table& table) {
 } // namespace
 
 std::string rawNumber(double value, std::string_view decimalSeparator) {
-    const std::string general = formatGeneral(value, decimalSeparator);
-    return value < 0 ? general + " " : " " + general + " ";
+    return rawNumber(formatGeneral(value, decimalSeparator), value < 0);
+}
+
+std::string rawNumber(const std::string& number, bool negative) {
+    return negative ? number + " " : " " + number + " ";
 }
 
 void drawSheetTable(const WingPlanform& planform, const WingResults& results,

@@ -12,6 +12,7 @@
 
 // A table number in its "raw" form: a space before it unless it is negative, one after it.
 std::string rawNumber(double value, std::string_view decimalSeparator);
+std::string rawNumber(const std::string& number, bool negative);
 
 // Prints the rows from the panel headers down to the mass line. lastPanel must be in range.
 void drawSheetTable(const WingPlanform& planform, const WingResults& results,

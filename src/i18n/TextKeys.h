@@ -162,7 +162,7 @@ inline constexpr TextKey kTranslatorEmail{"About", "email"};
 
 // The help window's lines ("MsgHelp" 1 to 18, then those of the later features) and its tips
 // (21 to 24, then the keys), in reading order.
-inline constexpr std::array<TextKey, 25> kHelpLines{{
+inline constexpr std::array<TextKey, 26> kHelpLines{{
     {"MsgHelp", "1"},
     {"MsgHelp", "2"},
     {"MsgHelp", "3"},
@@ -194,6 +194,9 @@ inline constexpr std::array<TextKey, 25> kHelpLines{{
     {"MsgHelp", "stability2",
      "(or of a flying wing) and the CG for a static margin; a green mark on the drawing shows it."},
     {"MsgHelp", "18"},
+    {"MsgHelp", "units",
+     "The Units menu shows lengths in mm or inches (type 3.5, 3 1/2 or 7/16) and the weight in g "
+     "or oz; files keep mm and g."},
 }};
 inline constexpr std::array<TextKey, 5> kHelpTips{{
     {"MsgHelp", "21"},
@@ -427,6 +430,43 @@ inline constexpr TextKey kAirfoilOpenEdgeNote{"Ribs", "OpenEdge",
 inline constexpr TextKey kAirfoilRepeatsNote{"Ribs", "Repeats", "%1 repeated points left out."};
 inline constexpr TextKey kAirfoilReversedNote{"Ribs", "Reversed",
                                               "Its lower surface came first: turned round."};
+
+// The Units menu and the words of the units beyond millimetres and grams. The captions that name
+// a unit have a second text for inches or ounces, shown in their place.
+inline constexpr TextKey kUnitsMenu{"Units", "Menu", "&Units"};
+inline constexpr TextKey kMillimetresChoice{"Units", "Millimetres", "&Millimetres"};
+inline constexpr TextKey kInchesChoice{"Units", "Inches", "&Inches"};
+inline constexpr TextKey kGramsChoice{"Units", "Grams", "&Grams"};
+inline constexpr TextKey kOuncesChoice{"Units", "Ounces", "&Ounces"};
+inline constexpr TextKey kInchWord{"Units", "Inch", "in"};
+inline constexpr TextKey kSquareInchWord{"Units", "SquareInch", "in\u00b2"};
+inline constexpr TextKey kOunceWord{"Units", "Ounce", "oz"};
+inline constexpr TextKey kOunceLoadingWord{"Units", "Loading", "oz/ft\u00b2"};
+inline constexpr TextKey kInputsTitleInInches{"Units", "InputsTitle", "Inputs (in)"};
+inline constexpr TextKey kSweepOffsetTipInInches{
+    "Units", "SweepTip",
+    "Distance of this panel's tip leading edge behind the leading edge at the wing root, in "
+    "inches: negative for forward sweep, 0 for a straight leading edge"};
+inline constexpr TextKey kTailGroupTitleInInches{"Units", "TailTitle", "Horizontal tail (in)"};
+inline constexpr TextKey kTailDistanceTipInInches{
+    "Units", "DistanceTip",
+    "From the leading edge at the wing root to the leading edge at the tail root, in inches"};
+inline constexpr TextKey kTailSweepTipInInches{
+    "Units", "TailSweepTip",
+    "Distance of this panel's tip leading edge behind the leading edge at the tail root, in "
+    "inches: negative for forward sweep, 0 for a straight leading edge"};
+inline constexpr TextKey kHelpLengthsInInches{
+    "Units", "HelpLengths", "Describe the half-wing panel by panel (all lengths in inches):"};
+inline constexpr TextKey kHelpWeightInOunces{
+    "Units", "HelpWeight",
+    "Weight: the flying weight of the model in ounces, used for the wing loading."};
+inline constexpr TextKey kRibsGroupTitleInInches{"Units", "RibsTitle", "Ribs (in)"};
+inline constexpr TextKey kSparWidthCaptionInInches{"Units", "SparWidth", "Width (in)"};
+inline constexpr TextKey kSparDepthCaptionInInches{"Units", "SparDepth", "Depth (in)"};
+inline constexpr TextKey kRibStationColumnInInches{"Units", "StationColumn", "Station (in)"};
+inline constexpr TextKey kRibChordColumnInInches{"Units", "ChordColumn", "Chord (in)"};
+inline constexpr TextKey kRibDrawingDescriptionInInches{
+    "Units", "DrawingText", "%1: chord %2 in, %3 in thick, %4 in\u00b2; %5"};
 
 // The method in plain words, shown in the stability window; the exact mean of line 9 follows
 // the quarter-chord points of line 2.
@@ -690,4 +730,26 @@ inline constexpr std::array kNamedTextKeys{
     kAirfoilOpenEdgeNote,
     kAirfoilRepeatsNote,
     kAirfoilReversedNote,
+    kUnitsMenu,
+    kMillimetresChoice,
+    kInchesChoice,
+    kGramsChoice,
+    kOuncesChoice,
+    kInchWord,
+    kSquareInchWord,
+    kOunceWord,
+    kOunceLoadingWord,
+    kInputsTitleInInches,
+    kSweepOffsetTipInInches,
+    kTailGroupTitleInInches,
+    kTailDistanceTipInInches,
+    kTailSweepTipInInches,
+    kHelpLengthsInInches,
+    kHelpWeightInOunces,
+    kRibsGroupTitleInInches,
+    kSparWidthCaptionInInches,
+    kSparDepthCaptionInInches,
+    kRibStationColumnInInches,
+    kRibChordColumnInInches,
+    kRibDrawingDescriptionInInches,
 };

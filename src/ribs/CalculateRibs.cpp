@@ -50,9 +50,11 @@ int intervalsOf(double length, double spacing) {
     return static_cast<int>(std::min(std::ceil(length / spacing - 1e-9), double{kMostRibs} + 1));
 }
 
-std::string labelOf(int panel, int number, double chord) {
+std::string labelOf(int panel, int number, double chord, LengthUnit unit) {
+    const bool inches = unit == LengthUnit::Inch;
     char text[64];
-    std::snprintf(text, sizeof text, "P%d R%d  %.1f", panel + 1, number, chord);
+    std::snprintf(text, sizeof text, "P%d R%d  %.*f", panel + 1, number, inches ? 2 : 1,
+                  inches ? chord / kMillimetresPerInch : chord);
     return text;
 }
 
@@ -155,7 +157,8 @@ std::vector<RibStation> ribStations(const WingPlanform& planform, const RibSetti
     return stations;
 }
 
-RibsReport calculateRibs(const WingPlanform& planform, const RibsDefinition& definition) {
+RibsReport calculateRibs(const WingPlanform& planform, const RibsDefinition& definition,
+                         LengthUnit labelUnit) {
     RibsReport report;
     const RibSettings& settings = definition.settings;
     if ((report.setting = checkRibSettings(settings))) {
@@ -200,7 +203,7 @@ RibsReport calculateRibs(const WingPlanform& planform, const RibsDefinition& def
         rib.innerAirfoil = section.inner;
         rib.outerAirfoil = section.outer;
         rib.blend = place.fraction;
-        rib.label = labelOf(rib.panel, rib.number, rib.chord);
+        rib.label = labelOf(rib.panel, rib.number, rib.chord, labelUnit);
         const SectionOrdinates ordinates =
             blendOrdinates(section.innerOrdinates, section.outerOrdinates, rib.blend);
         rib.maxThickness = std::max(0.0, maxThicknessOf(section.stations, ordinates) * rib.chord -

@@ -4,6 +4,7 @@
 // each at its true chord, its section blended by span between the airfoils of its panel's ends.
 #pragma once
 
+#include "calc/DisplayUnits.h"
 #include "ribs/Rib.h"
 
 #include <optional>
@@ -38,4 +39,6 @@ struct RibStation {
 };
 std::vector<RibStation> ribStations(const WingPlanform& planform, const RibSettings& settings);
 
-RibsReport calculateRibs(const WingPlanform& planform, const RibsDefinition& definition);
+// Each rib's label gives its chord in labelUnit, to 0.1 mm or 0.01 in.
+RibsReport calculateRibs(const WingPlanform& planform, const RibsDefinition& definition,
+                         LengthUnit labelUnit = LengthUnit::Millimetre);

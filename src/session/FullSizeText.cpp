@@ -20,15 +20,18 @@ std::string line(const TextLookup& text, TextKey caption, const std::string& val
 }
 
 // Where the ticks on the mean chord's station are, as the sheet's stability line gives them.
-void addStabilityLines(const TextLookup& text, const StabilityResults& stability,
-                       std::string_view separator, std::vector<std::string>& lines) {
+void addStabilityLines(const WingSession& session, const StabilityResults& stability,
+                       std::vector<std::string>& lines) {
+    const TextLookup& text = session.text();
+    const std::string& separator = session.decimalSeparator();
+    const DisplayUnits units = session.displayUnits();
     lines.push_back(
         line(text, kNeutralPointCaption,
-             placeText(stability.neutralPoint, stability.neutralPointPercent, separator)));
+             placeText(stability.neutralPoint, stability.neutralPointPercent, units, separator)));
     lines.push_back(line(text, kMarginCaption, compactResult(stability.margin, separator) + " %"));
-    lines.push_back(
-        line(text, kBalanceForMarginCaption,
-             placeText(stability.balanceForMargin, stability.balanceForMarginPercent, separator)));
+    lines.push_back(line(text, kBalanceForMarginCaption,
+                         placeText(stability.balanceForMargin, stability.balanceForMarginPercent,
+                                   units, separator)));
 }
 
 } // namespace
@@ -51,7 +54,7 @@ std::vector<std::string> fullSizeTextLines(const WingSession& session, const std
     for (const ResultRow& row : kResultRows)
         lines.push_back(line(text, row.caption, results.*row.value));
     if (const auto stability = session.stabilityResults())
-        addStabilityLines(text, *stability, session.decimalSeparator(), lines);
+        addStabilityLines(session, *stability, lines);
     return lines;
 }
 

@@ -10,6 +10,8 @@ namespace {
 constexpr std::string_view kFolderKey = "Folder";
 constexpr std::string_view kBothHalvesKey = "BothHalves";
 constexpr std::string_view kPaperKey = "Paper";
+constexpr std::string_view kLengthKey = "Length";
+constexpr std::string_view kMassKey = "Mass";
 
 // A folder's path may be as long as the file system allows.
 constexpr std::size_t kLongestValue = 4096;
@@ -43,18 +45,30 @@ void RememberedChoices::setPaper(const std::string& paper) {
     remember(kPaperKey, paper);
 }
 
-std::string RememberedChoices::value(std::string_view key) const {
-    if (const auto held = heldForRun_.find(key); held != heldForRun_.end())
+UnitChoice RememberedChoices::units() const {
+    return {lengthUnitNamed(value(kLengthKey, kUnitsSection)).value_or(LengthUnit::Millimetre),
+            massUnitNamed(value(kMassKey, kUnitsSection)).value_or(MassUnit::Gram)};
+}
+
+void RememberedChoices::setUnits(UnitChoice units) {
+    remember(kLengthKey, std::string(unitName(units.length)), kUnitsSection);
+    remember(kMassKey, std::string(unitName(units.mass)), kUnitsSection);
+}
+
+std::string RememberedChoices::value(std::string_view key, std::string_view section) const {
+    if (const auto held = heldForRun_.find(std::string(section) + '/' + std::string(key));
+        held != heldForRun_.end())
         return held->second;
-    return settings_.readSetting(kChoicesSection, key, kLongestValue);
+    return settings_.readSetting(section, key, kLongestValue);
 }
 
 // Once tz.ini has refused, later choices are only held: one message says it for all of them. A
 // line break would end the value's line in tz.ini, so such a folder name is held too.
-void RememberedChoices::remember(std::string_view key, const std::string& value) {
-    if (this->value(key) == value)
+void RememberedChoices::remember(std::string_view key, const std::string& value,
+                                 std::string_view section) {
+    if (this->value(key, section) == value)
         return;
-    heldForRun_.insert_or_assign(std::string(key), value);
+    heldForRun_.insert_or_assign(std::string(section) + '/' + std::string(key), value);
     if (!told_ && value.find_first_of("\r\n") == std::string::npos)
-        told_ = !settings_.storeSetting(kChoicesSection, key, value, kChoiceNotRememberedMessage);
+        told_ = !settings_.storeSetting(section, key, value, kChoiceNotRememberedMessage);
 }

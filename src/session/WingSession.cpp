@@ -4,6 +4,8 @@
 
 #include "files/WingFile.h"
 #include "files/WingFilePath.h"
+#include "i18n/TextKeys.h"
+#include "session/UnitTexts.h"
 
 WingSession::WingSession(std::string decimalSeparator, TextLookup text)
     : decimalSeparator_(std::move(decimalSeparator))
@@ -23,7 +25,11 @@ CalcReport WingSession::calculate() {
 }
 
 ResultTexts WingSession::resultTexts() const {
-    return makeResultTexts(planform_, results_, decimalSeparator_);
+    return makeResultTexts(planform_, results_, decimalSeparator_, displayUnits());
+}
+
+DisplayUnits WingSession::displayUnits() const {
+    return {units_, unitWords(text_)};
 }
 
 void WingSession::clear() {
@@ -96,6 +102,8 @@ SheetInputs WingSession::sheetInputs(std::string title, std::string date) const 
     inputs.title = std::move(title);
     inputs.date = std::move(date);
     inputs.decimalSeparator = decimalSeparator_;
+    inputs.units = displayUnits();
+    inputs.inputsTitle = inChosenUnits(kInputsTitle, units_);
     inputs.stability = stabilityResults();
     return inputs;
 }

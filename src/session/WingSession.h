@@ -54,6 +54,7 @@ public:
     bool hasValidResults() const { return hasValidResults_; }
     const WingPlanform& planform() const { return planform_; }
     const WingResults& results() const { return results_; }
+    // In the chosen units.
     ResultTexts resultTexts() const;
 
     // Empty fields, the balance at 30 %, no valid results; the file name stays.
@@ -89,7 +90,8 @@ public:
     // The ribs and their airfoils, kept beside the wing file; Clear removes them.
     WingRibs& ribs() { return ribs_; }
     const WingRibs& ribs() const { return ribs_; }
-    // Every rib of the last valid wing with the ribs as they are now (defaults included).
+    // Every rib of the last valid wing with the ribs as they are now (defaults included), labelled
+    // in the chosen units.
     RibsReport calculateRibs() const;
     // Where the ribs stand, for the drawings that mark them: none without rib data, without a
     // valid wing or with settings the ribs refuse.
@@ -97,6 +99,13 @@ public:
 
     const std::string& decimalSeparator() const { return decimalSeparator_; }
     const TextLookup& text() const { return text_; }
+
+    // The units the user reads and types; the fields, the files and every calculation keep
+    // millimetres and grams. Millimetres and grams until set.
+    void setUnits(UnitChoice units) { units_ = units; }
+    UnitChoice units() const { return units_; }
+    // The chosen units in the words of the session's language.
+    DisplayUnits displayUnits() const;
 
     // True when the fields, the stability data or the ribs differ from what the last open or save
     // as left on disk; a Clear leaves nothing to lose.
@@ -118,6 +127,7 @@ private:
 
     std::string decimalSeparator_;
     TextLookup text_;
+    UnitChoice units_;
     WingFields fields_;
     WingPlanform planform_;
     WingResults results_;

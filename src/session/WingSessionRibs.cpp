@@ -6,7 +6,7 @@
 RibsReport WingSession::calculateRibs() const {
     if (!hasValidResults_)
         return {RibsOutcome::WingNotCalculated, {}, std::nullopt, {}};
-    return ::calculateRibs(planform_, ribs_.definition());
+    return ::calculateRibs(planform_, ribs_.definition(), units_.length);
 }
 
 std::vector<RibStation> WingSession::ribStations() const {

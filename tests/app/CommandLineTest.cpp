@@ -96,6 +96,27 @@ TEST_F(CommandLine, JsonCarriesEveryMemberOfACalculatedWing) {
     EXPECT_EQ(wing["sheet"]["denominator"], 5);      // 700 mm fits 1250 mm, 250 mm fits 550 mm
 }
 
+// Inches and ounces change the texts only: every member the JSON had keeps millimetres and
+// grams, and the texts the window would show come last.
+TEST_F(CommandLine, UnitsChangeTheTextsAndAddThemToTheJson) {
+    writeBytes(folder / "two.txt", kTwoPanelWingFile);
+    EXPECT_EQ(Run({"--calc", "--units", "in", "--mass", "oz", folder / "two.txt"}), 0);
+    EXPECT_NE(out.str().find(" :  55.12 in  \n"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find(" :  16.95 oz/ft\u00b2\n"), std::string::npos);
+    ASSERT_EQ(Run({"--calc", "--json", folder / "two.txt"}), 0);
+    Json metric = jsonLines().at(0);
+    ASSERT_EQ(Run({"--calc", "--json", "--units", "in", folder / "two.txt"}), 0);
+    Json shown = jsonLines().at(0);
+    const Json display = shown["display"];
+    shown.erase("display");
+    EXPECT_EQ(shown, metric);
+    EXPECT_EQ(display["units"], "in");
+    EXPECT_EQ(display["mass"], "g");
+    EXPECT_EQ(display["fields"]["C_max"], Json({"11.811", "7.874", "", "", ""}));
+    EXPECT_EQ(display["fields"]["masse"], "1500");
+    EXPECT_EQ(display["labels"]["Lbcmoy"], " 8.78 in  ");
+}
+
 // One run over every outcome: a line per file in order, and status 1 since some failed. The
 // outcomes Ok to ArithmeticFailure keep their names; GapInChain, NegativeValue and ValueTooLarge
 // name the causes that used to end as arithmetic failures.
@@ -175,6 +196,10 @@ TEST_F(CommandLine, WrongArgumentsGiveStatusTwo) {
         {"--", "--calc", "a.txt"},
         {"--calc", "--lang", "English.LNG", "a.txt"}, // the usage asks for the bare name
         {"--calc", "--sheet-pdf", "o.pdf", "a.txt"},  // as two output options are
+        {"--calc", "--units", "cm", "a.txt"},
+        {"--calc", "--mass", "kg", "a.txt"},
+        {"--units", "in", "a.txt"}, // the window has its Units menu
+        {"--preview-svg", "o.svg", "--mass", "oz", "a.txt"},
     };
     for (const auto& arguments : wrong) {
         EXPECT_EQ(Run(arguments), 2) << arguments[0];

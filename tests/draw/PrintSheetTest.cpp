@@ -3,6 +3,7 @@
 #include "TestWings.h"
 #include "draw/DrawSheet.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -16,8 +17,6 @@ std::string sectionSlashKey(TextKey text) {
 SheetInputs testInputs() {
     SheetInputs inputs;
     inputs.lookup = sectionSlashKey;
-    inputs.lengthUnit = " mm  ";
-    inputs.areaUnit = " dm\u00b2  ";
     inputs.loadingCaption = "12.34 g/dm\u00b2";
     inputs.title = "Test wing";
     inputs.date = "2024-03-01";
@@ -134,6 +133,25 @@ TEST(DrawSheet, OnePanelSheetPrintsEveryTextAndLineInOrder) {
                                mark({2464, 8722.5f}, {2464, 9102.5f}, kRed),
                                mark({2514, 5867.5f}, {7780.4f, 5867.5f}, kBlue)});
     expectLinesNear(printed.canvas.lines(), lines);
+}
+
+// Inches and ounces change the words and numbers of the sheet, never its drawing or its scale.
+TEST(DrawSheet, InInchesAndOuncesOnlyTheTextsChange) {
+    Printed metric;
+    print(workedSheetWing(), testInputs(), metric);
+    SheetInputs inputs = testInputs();
+    inputs.units = DisplayUnits({LengthUnit::Inch, MassUnit::Ounce}, {});
+    inputs.inputsTitle = kInputsTitleInInches;
+    Printed imperial;
+    print(workedSheetWing(), inputs, imperial);
+    EXPECT_EQ(imperial.outcome.denominator, metric.outcome.denominator);
+    expectLinesNear(imperial.canvas.lines(), metric.canvas.lines());
+    std::vector<std::string> texts;
+    for (const RecordedText& text : imperial.canvas.texts())
+        texts.push_back(text.text);
+    for (const char* shown : {"Units/InputsTitle", " 9.8425 ", " 78.74 in  ", " 620.00 in\u00b2  ",
+                              "Label/15 : 52.9109 oz     Label/16 : 12.34 g/dm\u00b2"})
+        EXPECT_NE(std::ranges::find(texts, shown), texts.end()) << shown;
 }
 
 // Five panels with a decimal comma: a zero sweep leaves its cell empty, a negative one keeps

@@ -121,9 +121,10 @@ const KeyGroup kKeyGroups[] = {
      {kOpenAction, kSaveAsAction, kPrintAction, kPrintPreviewAction, kPrintFullSizeAction,
       kExportOutlineAction, kBothHalvesAction, kQuitAction}},
     {"Help menu", {kHelpAction, kAboutAction}},
+    {"Units menu", {kMillimetresChoice, kInchesChoice, kGramsChoice, kOuncesChoice}},
     {"menu bar and buttons",
-     {kFileMenu, kLanguageAction, kStabilityMenu, kRibsMenu, kHelpMenu, kCalculateButton,
-      kClearButton, kPrintButton}},
+     {kFileMenu, kLanguageAction, kUnitsMenu, kStabilityMenu, kRibsMenu, kHelpMenu,
+      kCalculateButton, kClearButton, kPrintButton}},
     {"stability window", {kWithTailChoice, kNoTailCheck, kCalculateButton, kRemoveStabilityButton}},
     {"ribs window", {kCalculateButton, kRemoveRibsButton}},
 };

@@ -5,6 +5,7 @@
 #include "files/WingFile.h"
 #include "i18n/TextKeys.h"
 #include "session/AccessibleTexts.h"
+#include "session/FullSizeText.h"
 #include "session/StabilityMessages.h"
 #include "session/WingSession.h"
 #include "support/NamedTexts.h"
@@ -65,6 +66,19 @@ TEST_F(StabilitySession, NoDataUntilTheUserEntersSome) {
     ASSERT_TRUE(session.neutralPoint().has_value());
     EXPECT_NEAR(*session.neutralPoint(), 91.8411, 5e-4);
     EXPECT_EQ(session.sheetInputs("t", "d").stability.has_value(), true);
+}
+
+// The full-size plan's text block in inches and ounces; the figure itself stays in millimetres.
+TEST_F(StabilitySession, ThePlansTextsFollowTheUnits) {
+    enterRectangularWing();
+    session.setUnits({LengthUnit::Inch, MassUnit::Ounce});
+    const std::vector<std::string> lines = fullSizeTextLines(session, "t", "d");
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(std::vector(lines.end() - 3, lines.end()),
+              (std::vector<std::string>{"Stability/NeutralPoint : 3.62 Units/Inch (45.92 %)",
+                                        "Stability/Margin : 10.00 %",
+                                        "Stability/BalanceForMargin : 2.83 Units/Inch (35.92 %)"}));
+    EXPECT_EQ(session.sheetInputs("t", "d").inputsTitle, kInputsTitleInInches);
 }
 
 // The tail's tip chord is chained into the next root chord, as on the wing.

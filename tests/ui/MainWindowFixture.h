@@ -15,6 +15,7 @@
 #include "ui/main/MainWindowControls.h"
 #include "ui/main/PlanformPreview.h"
 #include "ui/stability/StabilityActions.h"
+#include "ui/units/UnitsActions.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -22,6 +23,11 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+
+// A value in millimetres or grams, typed as the field shows it in its units.
+inline void typeStored(WingField* field, const char* stored) {
+    field->setText(field->shownText(stored));
+}
 
 class MainWindowFixture : public testing::Test {
 protected:
@@ -40,8 +46,13 @@ protected:
                                        folder / name);
     }
 
+    // tz.ini names the language and, unless they are millimetres and grams, the units.
     void storeLanguage(const std::string& name) {
-        writeBytes(folder / "tz.ini", "[Langue]\r\n1=" + name + "\r\n");
+        std::string settings = "[Langue]\r\n1=" + name + "\r\n";
+        if (units != UnitChoice{})
+            settings += "[Units]\r\nLength=" + std::string(unitName(units.length)) +
+                        "\r\nMass=" + std::string(unitName(units.mass)) + "\r\n";
+        writeBytes(folder / "tz.ini", settings);
     }
 
     MainWindow& startWindow(const std::string& languageName = "English") {
@@ -62,16 +73,17 @@ protected:
             .replace("%2", QString::fromStdString(path));
     }
 
+    // A wing in millimetres and grams, typed as the fields show it in the window's units.
     void typeWing(const std::vector<TypedPanel>& panels, const char* balance, const char* mass) {
         for (std::size_t i = 0; i < panels.size(); ++i) {
             if (i == 0)
-                c().rootChordFields[0]->setText(panels[i][0]);
-            c().tipChordFields[i]->setText(panels[i][1]);
-            c().panelLengthFields[i]->setText(panels[i][2]);
-            c().sweepOffsetFields[i]->setText(panels[i][3]);
+                typeStored(c().rootChordFields[0], panels[i][0]);
+            typeStored(c().tipChordFields[i], panels[i][1]);
+            typeStored(c().panelLengthFields[i], panels[i][2]);
+            typeStored(c().sweepOffsetFields[i], panels[i][3]);
         }
         c().balanceField->setText(balance);
-        c().massField->setText(mass);
+        typeStored(c().massField, mass);
     }
 
     // The window started in English with the wing typed and calculated, no message pending.
@@ -104,4 +116,5 @@ protected:
                            }};
     std::unique_ptr<MainWindow> window;
     bool started = false;
+    UnitChoice units; // what startWindow finds remembered
 };

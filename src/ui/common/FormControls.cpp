@@ -28,8 +28,8 @@ QLabel* makeCaption(QWidget* parent) {
     return makeLabel(parent, true, Qt::AlignRight | Qt::AlignVCenter);
 }
 
-WingField* makeField(QWidget* parent, const QString& allowed) {
-    auto* field = new WingField(allowed, parent);
+WingField* makeField(QWidget* parent, const QString& allowed, FieldQuantity quantity) {
+    auto* field = new WingField(allowed, parent, quantity);
     field->setFont(formFont(8.25, false));
     field->setFixedWidth(twipsToPixels(kFieldWidth));
     return field;

@@ -4,6 +4,8 @@
 // group titles a size up, labels that show their text as written.
 #pragma once
 
+#include "calc/DisplayUnits.h"
+
 #include <QString>
 #include <Qt>
 
@@ -16,7 +18,9 @@ class WingField;
 QLabel* makeLabel(QWidget* parent, bool bold,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 QLabel* makeCaption(QWidget* parent);
-// allowed: what typing may add (kDigitsAndPoint, kDigitsPointAndMinus).
-WingField* makeField(QWidget* parent, const QString& allowed);
+// allowed: what typing may add (kDigitsAndPoint, kDigitsPointAndMinus); a length follows the
+// chosen units.
+WingField* makeField(QWidget* parent, const QString& allowed,
+                     FieldQuantity quantity = FieldQuantity::Plain);
 QGroupBox* makeGroup(QWidget* parent);
 QPushButton* makeButton(QWidget* parent);

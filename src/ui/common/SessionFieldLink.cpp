@@ -2,24 +2,33 @@
 
 #include "ui/common/SessionFieldLink.h"
 
+#include "session/WingSession.h"
 #include "ui/common/WingField.h"
 
 void linkFieldToSession(WingField* field, QObject* view, const bool& showingSession,
                         std::function<void(const std::string&)> forward,
                         std::function<void()> showSession, std::function<void()> calculate) {
     QObject::connect(field, &QLineEdit::textChanged, view,
-                     [&showingSession, forward = std::move(forward),
-                      showSession = std::move(showSession)](const QString& text) {
+                     [field, &showingSession, forward = std::move(forward),
+                      showSession = std::move(showSession)] {
                          if (showingSession)
                              return;
-                         forward(text.toStdString());
+                         forward(field->storedText());
                          showSession();
                      });
     QObject::connect(field, &WingField::enterPressed, view, std::move(calculate));
 }
 
 void showSessionText(WingField* field, const std::string& text) {
-    const QString shown = QString::fromStdString(text);
+    if (field->storedText() == text)
+        return;
+    const QString shown = field->shownText(text);
     if (field->text() != shown)
         field->setText(shown);
+}
+
+void followSessionUnits(QWidget& window, const WingSession& session) {
+    const DisplayUnits units = session.displayUnits();
+    for (WingField* field : window.findChildren<WingField*>())
+        field->setUnits(units, session.decimalSeparator());
 }

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -27,18 +28,37 @@ bool isEditingShortcut(QKeyEvent* event) {
 
 } // namespace
 
-WingField::WingField(QString allowedCharacters, QWidget* parent)
+WingField::WingField(QString allowedCharacters, QWidget* parent, FieldQuantity quantity)
     : QLineEdit(parent)
-    , allowedCharacters_(std::move(allowedCharacters)) {
+    , allowedCharacters_(std::move(allowedCharacters))
+    , quantity_(quantity) {
     // Wing files may bring long texts; the field must show them whole, not cut at 32767.
     setMaxLength(1 << 24);
     // An input method would commit text past the filter below.
     setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
+void WingField::setUnits(const DisplayUnits& units, const std::string& decimalSeparator) {
+    units_ = units;
+    decimalSeparator_ = decimalSeparator;
+}
+
+std::string WingField::storedText() const {
+    return units_.storedText(text().toStdString(), quantity_, decimalSeparator_);
+}
+
+QString WingField::shownText(const std::string& stored) const {
+    return QString::fromStdString(units_.shownText(stored, quantity_, decimalSeparator_));
+}
+
+bool WingField::allowsCharacter(QChar c) const {
+    const bool fraction = !units_.showsStored(quantity_) && (c == u' ' || c == u'/');
+    return fraction || allowedCharacters_.contains(c);
+}
+
 bool WingField::allows(const QString& typed) const {
     for (const QChar c : typed) {
-        if (c != QChar(8) && !allowedCharacters_.contains(c))
+        if (c != QChar(8) && !allowsCharacter(c))
             return false;
     }
     return true;
@@ -47,7 +67,7 @@ bool WingField::allows(const QString& typed) const {
 QString WingField::filtered(const QString& text) const {
     QString kept;
     for (const QChar c : text) {
-        if (allowedCharacters_.contains(c))
+        if (allowsCharacter(c))
             kept += c;
     }
     return kept;
@@ -137,6 +157,21 @@ void WingField::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
+}
+
+// Quietly: the value stays what was typed, only its form changes ("3 1/2" shows as "3.5"). A
+// visit to a menu or another window leaves a half-typed value as it was, as focusInEvent does.
+void WingField::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (units_.showsStored(quantity_) || reason == Qt::PopupFocusReason ||
+        reason == Qt::ActiveWindowFocusReason)
+        return;
+    const QString shown = shownText(storedText());
+    if (shown != text()) {
+        const QSignalBlocker quiet(this);
+        setText(shown);
+    }
 }
 
 // A drop inserts what typing would have let through; a drop with nothing of a number is refused.

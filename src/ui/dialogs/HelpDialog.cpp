@@ -6,6 +6,7 @@
 #include "base/ProgramFolder.h"
 #include "i18n/TextKeys.h"
 #include "i18n/TextPattern.h"
+#include "session/UnitTexts.h"
 #include "ui/common/LanguageText.h"
 #include "ui/common/PathText.h"
 #include "ui/common/Twips.h"
@@ -37,7 +38,7 @@ constexpr HelpRow kMainText[] = {
     {kHelpLines[12], 0, 2}, {kHelpLines[13], 0, 1}, {kHelpLines[14], 0, 1}, {kHelpLines[15], 0, 2},
     {kHelpLines[16], 0, 1}, {kHelpLines[17], 0, 1}, {kHelpLines[18], 0, 1}, {kHelpLines[19], 0, 2},
     {kHelpLines[20], 0, 1}, {kHelpLines[21], 0, 2}, {kHelpLines[22], 0, 1}, {kHelpLines[23], 0, 2},
-    {kHelpLines[24], 0, 2},
+    {kHelpLines[24], 0, 1}, {kHelpLines[25], 0, 2},
 };
 
 // The tips: a heading and four indented lines, with no break after the last.
@@ -47,11 +48,12 @@ constexpr HelpRow kSecondText[] = {
 };
 
 // A missing key still gets its blanks and breaks, so the lines below keep their places.
-QString buildHelpText(const LanguageState& language, std::span<const HelpRow> rows) {
+QString buildHelpText(const LanguageState& language, UnitChoice units,
+                      std::span<const HelpRow> rows) {
     QString text;
     for (const HelpRow& row : rows) {
         text += QString(row.blanksBefore, QLatin1Char(' '));
-        text += uiText(language, row.key);
+        text += uiText(language, inChosenUnits(row.key, units));
         text += QStringLiteral("\r\n").repeated(row.lineBreaksAfter);
     }
     return text;
@@ -74,10 +76,12 @@ QString findSketch(const LanguagePlaces& places, const std::string& languageName
     return {};
 }
 
-HelpDialog::HelpDialog(QWidget* owner, Prompter& prompter, const LanguageState& language)
+HelpDialog::HelpDialog(QWidget* owner, Prompter& prompter, const LanguageState& language,
+                       UnitChoice units)
     : QDialog(owner)
     , prompter_(prompter)
     , language_(language)
+    , units_(units)
     , iconLabel_(placeLabel(this, QString(), twipsRect(120, 120, 495, 495)))
     // Wider and taller than the first help window, for the lines of the later features.
     , helpLabel_(placeLabel(this, QStringLiteral("info"), twipsRect(720, 120, 8655, 6975)))
@@ -100,8 +104,8 @@ HelpDialog::HelpDialog(QWidget* owner, Prompter& prompter, const LanguageState& 
 
 void HelpDialog::loadTexts() {
     sketchButton_->hide();
-    helpLabel_->setText(buildHelpText(language_, kMainText));
-    tipsLabel_->setText(buildHelpText(language_, kSecondText));
+    helpLabel_->setText(buildHelpText(language_, units_, kMainText));
+    tipsLabel_->setText(buildHelpText(language_, units_, kSecondText));
     okButton_->setText(uiText(language_, kOkButton));
     if (!sketchPath().isEmpty()) {
         sketchButton_->show();

@@ -3,6 +3,8 @@
 // has a sketch of the inputs, a button that shows it in a sketch window.
 #pragma once
 
+#include "calc/DisplayUnits.h"
+
 #include <QDialog>
 #include <string>
 
@@ -20,8 +22,10 @@ QString findSketch(const LanguagePlaces& places, const std::string& languageName
 class HelpDialog : public QDialog {
     Q_OBJECT
 public:
-    // The sketch window opens through the prompter, as every modal window does.
-    HelpDialog(QWidget* owner, Prompter& prompter, const LanguageState& language);
+    // The sketch window opens through the prompter, as every modal window does. The lines that
+    // name a unit name the chosen one.
+    HelpDialog(QWidget* owner, Prompter& prompter, const LanguageState& language,
+               UnitChoice units = {});
 
     QLabel* helpLabel() const { return helpLabel_; }
     QLabel* tipsLabel() const { return tipsLabel_; }
@@ -39,6 +43,7 @@ private:
 
     Prompter& prompter_;
     const LanguageState& language_;
+    UnitChoice units_;
     QLabel* iconLabel_;
     QLabel* helpLabel_;
     QLabel* tipsLabel_;

@@ -2,7 +2,6 @@
 
 #include "ui/main/AccessibleNames.h"
 
-#include "calc/FormatResult.h"
 #include "calc/ResultTexts.h"
 #include "i18n/TextKeys.h"
 #include "session/AccessibleTexts.h"
@@ -49,7 +48,7 @@ void nameResults(MainWindowControls& c) {
 
 // Described from what the labels show, which is the drawing's wing even after a refused one,
 // and from the neutral point the drawing marks.
-void describePreview(MainWindowControls& c, const TextLookup& text,
+void describePreview(MainWindowControls& c, const TextLookup& text, const DisplayUnits& units,
                      std::string_view decimalSeparator) {
     std::optional<ResultTexts> shown;
     std::string neutralPoint;
@@ -59,7 +58,7 @@ void describePreview(MainWindowControls& c, const TextLookup& text,
         shown->meanChordStation = c.meanChordStationValue->text().toStdString();
         shown->balanceDistance = c.balanceDistanceValue->text().toStdString();
         if (const std::optional<double> marked = c.preview->neutralPointX())
-            neutralPoint = formatResult(*marked, decimalSeparator) + std::string(kLengthUnit);
+            neutralPoint = units.lengthResult(*marked, decimalSeparator);
     }
     c.preview->setAccessibleName(fromUtf8(text(kPreviewName)));
     c.preview->setAccessibleDescription(fromUtf8(previewDescription(shown, text, neutralPoint)));
@@ -68,8 +67,8 @@ void describePreview(MainWindowControls& c, const TextLookup& text,
 } // namespace
 
 void nameMainWindowControls(MainWindowControls& c, const TextLookup& text,
-                            std::string_view decimalSeparator) {
+                            const DisplayUnits& units, std::string_view decimalSeparator) {
     nameFields(c, text);
     nameResults(c);
-    describePreview(c, text, decimalSeparator);
+    describePreview(c, text, units, decimalSeparator);
 }

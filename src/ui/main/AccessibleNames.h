@@ -4,12 +4,14 @@
 // switch and every change of the results.
 #pragma once
 
+#include "calc/DisplayUnits.h"
 #include "i18n/TextKey.h"
 
 #include <string_view>
 
 struct MainWindowControls;
 
-// decimalSeparator writes the neutral point the preview marks as the results are written.
+// units and decimalSeparator write the neutral point the preview marks as the results are
+// written.
 void nameMainWindowControls(MainWindowControls& controls, const TextLookup& text,
-                            std::string_view decimalSeparator);
+                            const DisplayUnits& units, std::string_view decimalSeparator);

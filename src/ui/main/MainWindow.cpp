@@ -19,6 +19,7 @@
 #include "ui/main/WingFileDrops.h"
 #include "ui/ribs/RibsActions.h"
 #include "ui/stability/StabilityActions.h"
+#include "ui/units/UnitsActions.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -35,6 +36,7 @@ MainWindow::MainWindow(Prompter& prompter, LanguageState& language)
     , context_{*this, prompter, language, session_, choices_}
     , c_(buildMainWindowControls(*this))
     , fullSize_(new FullSizeActions(context_, *c_.fileMenu, c_.quitSeparator))
+    , units_(new UnitsActions(context_, c_.helpMenu->menuAction(), [this] { translate(); }))
     , stability_(
           new StabilityActions(context_, c_.helpMenu->menuAction(), [this] { redrawPreview(); }))
     , ribs_(new RibsActions(context_, c_.helpMenu->menuAction(), [this] { redrawPreview(); })) {
@@ -101,18 +103,24 @@ void MainWindow::focusFirstField() {
     c_.rootChordFields[0]->setFocus(Qt::ActiveWindowFocusReason);
 }
 
+// The units' words are the language's too: the fields and results are shown again in them.
 void MainWindow::translate() {
-    ::translateMainWindow(c_, language_);
+    ::translateMainWindow(c_, language_, session_.units());
     qtTexts_.follow(language_.text(kQtLocale));
     showTitle();
     fullSize_->translate();
+    units_->translate();
     stability_->translate();
     ribs_->translate();
+    followSessionUnits(*this, session_);
+    showFields();
+    showResultTexts();
     nameControls();
 }
 
 void MainWindow::nameControls() {
-    nameMainWindowControls(c_, language_.lookup(), session_.decimalSeparator());
+    nameMainWindowControls(c_, language_.lookup(), session_.displayUnits(),
+                           session_.decimalSeparator());
 }
 
 void MainWindow::showFields() {
@@ -130,16 +138,24 @@ void MainWindow::showFields() {
 }
 
 void MainWindow::showResults() {
-    const ResultTexts texts = session_.resultTexts();
+    shownWing_ = ShownWing{session_.planform(), session_.results()};
+    showResultTexts();
+    selectRootChord();
+    redrawPreview();
+}
+
+void MainWindow::showResultTexts() {
+    if (!shownWing_)
+        return;
+    const ResultTexts texts = makeResultTexts(shownWing_->planform, shownWing_->results,
+                                              session_.decimalSeparator(), session_.displayUnits());
     c_.spanValue->setText(QString::fromStdString(texts.span));
     c_.areaValue->setText(QString::fromStdString(texts.area));
     c_.aspectRatioValue->setText(QString::fromStdString(texts.aspectRatio));
     c_.meanChordStationValue->setText(QString::fromStdString(texts.meanChordStation));
     c_.balanceDistanceValue->setText(QString::fromStdString(texts.balanceDistance));
     c_.meanChordValue->setText(QString::fromStdString(texts.meanChord));
-    selectRootChord();
     c_.wingLoadingValue->setText(QString::fromStdString(texts.wingLoading));
-    redrawPreview();
 }
 
 // The preview shows the last valid wing; the neutral-point tick, and what a screen reader hears of
@@ -152,6 +168,7 @@ void MainWindow::redrawPreview() {
 }
 
 void MainWindow::clearResults() {
+    shownWing_.reset();
     for (QLabel* result : {c_.spanValue, c_.areaValue, c_.aspectRatioValue,
                            c_.meanChordStationValue, c_.meanChordValue, c_.balanceDistanceValue})
         result->clear();

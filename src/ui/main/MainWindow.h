@@ -19,6 +19,7 @@ class LanguageState;
 class Prompter;
 class RibsActions;
 class StabilityActions;
+class UnitsActions;
 struct FileDialogRequest;
 
 class MainWindow : public QMainWindow {
@@ -53,6 +54,7 @@ public:
     FullSizeActions& fullSize() const { return *fullSize_; }
     StabilityActions& stability() const { return *stability_; }
     RibsActions& ribs() const { return *ribs_; }
+    UnitsActions& units() const { return *units_; }
     const WingSession& session() const { return session_; }
     bool hasValidResults() const { return session_.hasValidResults(); }
     bool rootChordHadFocus() const { return rootChordHadFocus_; }
@@ -67,6 +69,8 @@ private:
     bool startLanguage();
     void showFields();
     void showResults();
+    // The results on show, in the units and words of now.
+    void showResultTexts();
     void clearResults();
     void showClearedForm();
     void showCalculationMessage(const CalcReport& report);
@@ -87,10 +91,17 @@ private:
     FeatureContext context_;
     MainWindowControls c_;
     FullSizeActions* fullSize_;
+    UnitsActions* units_;
     StabilityActions* stability_;
     RibsActions* ribs_;
     QtTranslations qtTexts_;
     bool rootChordHadFocus_ = false;
     bool titleNamesFile_ = false; // until the next Clear
     bool showingSession_ = false; // fields are being set from the session, not typed
+    // The wing the results and the preview show: the last one calculated, even after a refusal.
+    struct ShownWing {
+        WingPlanform planform;
+        WingResults results;
+    };
+    std::optional<ShownWing> shownWing_;
 };

@@ -7,7 +7,7 @@
 #include "ui/main/MainWindow.h"
 
 void MainWindow::showHelp() {
-    HelpDialog help(this, prompter_, language_);
+    HelpDialog help(this, prompter_, language_, session_.units());
     prompter_.runModal(help);
 }
 

@@ -47,8 +47,9 @@ QLabel* makeCaption(QWidget* parent, const QString& text, double left, double ri
                      true, Qt::AlignRight | Qt::AlignVCenter);
 }
 
-WingField* makeField(QWidget* parent, const QString& allowed, double left, double top) {
-    auto* field = new WingField(allowed, parent);
+WingField* makeField(QWidget* parent, const QString& allowed, double left, double top,
+                     FieldQuantity quantity = FieldQuantity::Length) {
+    auto* field = new WingField(allowed, parent, quantity);
     field->setGeometry(twipsRect(left, top, kFieldWidth, kRowHeight));
     field->setFont(formFont(8.25, false));
     return field;
@@ -129,7 +130,7 @@ void buildInputs(QWidget* central, MainWindowControls& c) {
     c.panelLengthCaption = rowCaption(QStringLiteral("Longueur Trapèze :"), 1320);
     c.sweepOffsetCaption = rowCaption(QStringLiteral("Flèche  +/- :"), 1680);
     c.balanceCaption = rowCaption(QStringLiteral("Centrage à "), 2160);
-    c.balanceField = makeField(frame, kDigitsAndPoint, kFieldColumn, 2160);
+    c.balanceField = makeField(frame, kDigitsAndPoint, kFieldColumn, 2160, FieldQuantity::Plain);
     c.balanceCaption->setBuddy(c.balanceField);
     c.percentCaption =
         makeLabel(frame, QStringLiteral("%"), twipsRect(2820, 2160, 300, kRowHeight), true);
@@ -143,7 +144,7 @@ void buildMassLine(QWidget* central, MainWindowControls& c) {
     c.massGroup = makeFrame(central, QString(), twipsRect(120, 2880, 8055, 615));
     c.massCaption =
         makeCaption(c.massGroup, QStringLiteral("Masse :"), kCaptionLeft, kFieldColumn, 180);
-    c.massField = makeField(c.massGroup, kDigitsAndPoint, kFieldColumn, 180);
+    c.massField = makeField(c.massGroup, kDigitsAndPoint, kFieldColumn, 180, FieldQuantity::Mass);
     c.gramsCaption =
         makeLabel(c.massGroup, QStringLiteral("g"), twipsRect(2820, 180, 300, kRowHeight), false);
 

@@ -3,6 +3,7 @@
 #include "ui/main/TranslateMainWindow.h"
 
 #include "i18n/TextKeys.h"
+#include "session/UnitTexts.h"
 #include "ui/common/LanguageText.h"
 #include "ui/common/PlainText.h"
 #include "ui/main/MainWindowControls.h"
@@ -13,7 +14,7 @@
 #include <QMenu>
 #include <QPushButton>
 
-void translateMainWindow(MainWindowControls& c, const LanguageState& language) {
+void translateMainWindow(MainWindowControls& c, const LanguageState& language, UnitChoice units) {
     c.fileMenu->setTitle(uiText(language, kFileMenu));
     c.openAction->setText(uiText(language, kOpenAction));
     c.saveAsAction->setText(uiText(language, kSaveAsAction));
@@ -29,7 +30,8 @@ void translateMainWindow(MainWindowControls& c, const LanguageState& language) {
     c.tipChordCaption->setText(uiText(language, kTipChordCaption));
     c.panelLengthCaption->setText(uiText(language, kPanelLengthCaption));
     c.sweepOffsetCaption->setText(uiText(language, kSweepOffsetCaption));
-    c.sweepOffsetCaption->setToolTip(plainToolTip(uiText(language, kSweepOffsetTip)));
+    c.sweepOffsetCaption->setToolTip(
+        plainToolTip(uiText(language, inChosenUnits(kSweepOffsetTip, units))));
     c.balanceCaption->setText(uiText(language, kBalanceCaption));
     c.balanceCaption->setToolTip(plainToolTip(uiText(language, kBalanceTip)));
     c.spanCaption->setText(uiText(language, kSpanCaption));
@@ -42,11 +44,12 @@ void translateMainWindow(MainWindowControls& c, const LanguageState& language) {
     c.balanceDistanceCaption->setText(uiText(language, kBalanceDistanceCaption));
     c.balanceDistanceCaption->setToolTip(plainToolTip(uiText(language, kBalanceDistanceTip)));
     c.massCaption->setText(uiText(language, kMassCaption) + QStringLiteral(" : "));
+    c.gramsCaption->setText(fromUtf8(DisplayUnits(units, unitWords(language.lookup())).massWord()));
     c.wingLoadingCaption->setText(uiText(language, kWingLoadingCaption) + QStringLiteral(" : "));
     for (int i = 0; i < 5; ++i)
         c.panelCaptions[i]->setText(uiText(language, kPanelCaption) +
                                     QStringLiteral(" %1").arg(i + 1));
-    c.inputsGroup->setTitle(uiText(language, kInputsTitle));
+    c.inputsGroup->setTitle(uiText(language, inChosenUnits(kInputsTitle, units)));
     c.resultsGroup->setTitle(uiText(language, kResultsTitle));
 
     c.calculateButton->setText(uiText(language, kCalculateButton));

@@ -4,7 +4,11 @@
 // fall-back to the built-in French.
 #pragma once
 
+#include "calc/DisplayUnits.h"
+
 class LanguageState;
 struct MainWindowControls;
 
-void translateMainWindow(MainWindowControls& controls, const LanguageState& language);
+// The captions that name a unit name the chosen one.
+void translateMainWindow(MainWindowControls& controls, const LanguageState& language,
+                         UnitChoice units);

@@ -10,11 +10,13 @@
 #include "i18n/TextPattern.h"
 #include "session/AccessibleTexts.h"
 #include "session/RibsMessages.h"
+#include "session/UnitTexts.h"
 #include "session/WingSession.h"
 #include "ui/common/FeatureContext.h"
 #include "ui/common/LanguageText.h"
 #include "ui/common/PathText.h"
 #include "ui/common/PlainText.h"
+#include "ui/common/SessionFieldLink.h"
 #include "ui/common/WingField.h"
 #include "ui/dialogs/Prompter.h"
 #include "ui/ribs/RibView.h"
@@ -85,6 +87,7 @@ RibsDialog::RibsDialog(const FeatureContext& context, std::function<void()> ribs
     , session_(context.session)
     , ribsChanged_(std::move(ribsChanged))
     , c_(buildRibsDialogControls(*this)) {
+    followSessionUnits(*this, session_);
     connectControls();
     showDefinition();
     translate();
@@ -120,23 +123,25 @@ void RibsDialog::connectControls() {
 // Panels beyond the wing's last have no tip to choose for and no washout.
 void RibsDialog::showDefinition() {
     const RibSettings& s = session_.ribs().definition().settings;
-    const std::string& separator = session_.decimalSeparator();
     showingSession_ = true;
-    c_.spacingField->setText(fieldText(s.spacing, separator));
-    c_.sheetingField->setText(fieldText(s.sheeting, separator));
-    c_.leadingEdgeCutField->setText(fieldText(s.leadingEdgeCut, separator));
-    c_.trailingEdgeCutField->setText(fieldText(s.trailingEdgeCut, separator));
+    const auto show = [this](WingField* field, std::optional<double> value) {
+        field->setText(value ? shownValue(field, *value) : QString());
+    };
+    show(c_.spacingField, s.spacing);
+    show(c_.sheetingField, s.sheeting);
+    show(c_.leadingEdgeCutField, s.leadingEdgeCut);
+    show(c_.trailingEdgeCutField, s.trailingEdgeCut);
     for (int i = 0; i < kSparCount; ++i) {
         const std::optional<SparNotch>& spar = s.spars[i];
         const SparControls& row = c_.spars[i];
-        row.positionField->setText(spar ? fieldText(spar->positionPercent, separator) : QString());
-        row.widthField->setText(spar ? fieldText(spar->width, separator) : QString());
-        row.depthField->setText(spar ? fieldText(spar->depth, separator) : QString());
+        show(row.positionField, spar ? std::optional(spar->positionPercent) : std::nullopt);
+        show(row.widthField, spar ? std::optional(spar->width) : std::nullopt);
+        show(row.depthField, spar ? std::optional(spar->depth) : std::nullopt);
         row.sideCombo->setCurrentIndex(spar ? static_cast<int>(spar->side) + 1 : 0);
     }
     const bool known = session_.hasValidResults();
     for (int panel = 0; panel < kPanelCount; ++panel) {
-        c_.twistFields[panel]->setText(fieldText(s.twist[panel], separator));
+        show(c_.twistFields[panel], s.twist[panel]);
         const bool used = !known || panel <= session_.planform().lastPanel;
         c_.twistFields[panel]->setEnabled(used);
         c_.twistCaptions[panel]->setEnabled(used);
@@ -231,25 +236,39 @@ void RibsDialog::importAirfoil(int station, const std::string& path) {
                                  uiText(context_.language, kImportAirfoilTitle));
 }
 
+QString RibsDialog::shownValue(const WingField* field, double value) const {
+    return field->shownText(fieldText(value, session_.decimalSeparator()).toStdString());
+}
+
+// A field still showing the wing's value keeps it to the last digit: inches are shown rounded,
+// and reading them back would change a wing nobody edited.
+double RibsDialog::typedValue(const WingField* field, std::optional<double> current) const {
+    if (current && field->text() == shownValue(field, *current))
+        return *current;
+    return parseNumber(field->storedText(), session_.decimalSeparator());
+}
+
 RibSettings RibsDialog::typedSettings() const {
-    const std::string& separator = session_.decimalSeparator();
-    const auto number = [&separator](const WingField* field) {
-        return parseNumber(field->text().toStdString(), separator);
-    };
+    const RibSettings& now = session_.ribs().definition().settings;
     RibSettings s;
-    s.spacing = number(c_.spacingField);
-    s.sheeting = number(c_.sheetingField);
-    s.leadingEdgeCut = number(c_.leadingEdgeCutField);
-    s.trailingEdgeCut = number(c_.trailingEdgeCutField);
+    s.spacing = typedValue(c_.spacingField, now.spacing);
+    s.sheeting = typedValue(c_.sheetingField, now.sheeting);
+    s.leadingEdgeCut = typedValue(c_.leadingEdgeCutField, now.leadingEdgeCut);
+    s.trailingEdgeCut = typedValue(c_.trailingEdgeCutField, now.trailingEdgeCut);
     for (int i = 0; i < kSparCount; ++i) {
         const SparControls& row = c_.spars[i];
+        const std::optional<SparNotch>& spar = now.spars[i];
+        const auto value = [&](const WingField* field, double SparNotch::*member) {
+            return typedValue(field, spar ? std::optional(*spar.*member) : std::nullopt);
+        };
         if (row.sideCombo->currentIndex() > 0)
-            s.spars[i] =
-                SparNotch{number(row.positionField), number(row.widthField), number(row.depthField),
-                          static_cast<NotchSide>(row.sideCombo->currentIndex() - 1)};
+            s.spars[i] = SparNotch{value(row.positionField, &SparNotch::positionPercent),
+                                   value(row.widthField, &SparNotch::width),
+                                   value(row.depthField, &SparNotch::depth),
+                                   static_cast<NotchSide>(row.sideCombo->currentIndex() - 1)};
     }
     for (int panel = 0; panel < kPanelCount; ++panel)
-        s.twist[panel] = number(c_.twistFields[panel]);
+        s.twist[panel] = typedValue(c_.twistFields[panel], now.twist[panel]);
     return s;
 }
 
@@ -335,6 +354,7 @@ void RibsDialog::showRibs() {
 
 void RibsDialog::showRibRow(int row, const Rib& rib) {
     const std::string& separator = session_.decimalSeparator();
+    const DisplayUnits units = session_.displayUnits();
     const QString arrow = QStringLiteral(" \u2192 ");
     const QString inner = fromUtf8(rib.innerAirfoil);
     const QString outer = fromUtf8(rib.outerAirfoil);
@@ -343,8 +363,8 @@ void RibsDialog::showRibRow(int row, const Rib& rib) {
         inner == outer ? shownName(inner) : shownName(inner) + arrow + shownName(outer);
     const QString cells[] = {QString::number(rib.panel + 1),
                              QString::number(rib.number),
-                             fixed(rib.station, 1, separator),
-                             fixed(rib.chord, 1, separator),
+                             fixed(units.length(rib.station), units.lengthDecimals(1), separator),
+                             fixed(units.length(rib.chord), units.lengthDecimals(1), separator),
                              fixed(rib.twist, 2, separator),
                              shownAirfoils,
                              fixed(rib.blend, 2, separator),
@@ -370,13 +390,16 @@ void RibsDialog::showSelectedRib() {
     }
     const Rib& rib = ribs_[static_cast<std::size_t>(row)];
     const std::string& separator = session_.decimalSeparator();
+    const DisplayUnits units = session_.displayUnits();
+    const auto length = [&](double mm, int millimetreDecimals) {
+        return fixed(mm, units.lengthDecimals(millimetreDecimals), separator).toStdString();
+    };
     const TextLookup text = context_.language.lookup();
     const std::string problems = ribProblemsText(rib.problems, text);
     const QString caption = fromUtf8(fillIn(
-        text(kRibDrawingDescription), {rib.label, fixed(rib.chord, 1, separator).toStdString(),
-                                       fixed(rib.maxThickness, 1, separator).toStdString(),
-                                       fixed(rib.area, 0, separator).toStdString(),
-                                       problems.empty() ? text(kRibWhole) : problems}));
+        text(inChosenUnits(kRibDrawingDescription, units.choice())),
+        {rib.label, length(units.length(rib.chord), 1), length(units.length(rib.maxThickness), 1),
+         length(units.area(rib.area), 0), problems.empty() ? text(kRibWhole) : problems}));
     c_.ribView->showRib(rib, wingFrame(ribs_));
     c_.ribCaption->setText(caption);
     c_.ribView->setAccessibleDescription(caption);
@@ -385,13 +408,14 @@ void RibsDialog::showSelectedRib() {
 // Fields are named by their captions and units, as the stability window's are.
 void RibsDialog::nameControls() {
     const TextLookup text = context_.language.lookup();
-    const auto named = [](const QLabel* caption, std::string_view unit = {}) {
-        return fromUtf8(withoutColon(caption->text().toStdString()) + std::string(unit));
+    const auto named = [](const QLabel* caption, const std::string& unit = {}) {
+        return fromUtf8(withoutColon(caption->text().toStdString()) + unit);
     };
-    c_.spacingField->setAccessibleName(named(c_.spacingCaption, ", mm"));
-    c_.sheetingField->setAccessibleName(named(c_.sheetingCaption, ", mm"));
-    c_.leadingEdgeCutField->setAccessibleName(named(c_.leadingEdgeCutCaption, ", mm"));
-    c_.trailingEdgeCutField->setAccessibleName(named(c_.trailingEdgeCutCaption, ", mm"));
+    const std::string length = ", " + session_.displayUnits().lengthWord();
+    c_.spacingField->setAccessibleName(named(c_.spacingCaption, length));
+    c_.sheetingField->setAccessibleName(named(c_.sheetingCaption, length));
+    c_.leadingEdgeCutField->setAccessibleName(named(c_.leadingEdgeCutCaption, length));
+    c_.trailingEdgeCutField->setAccessibleName(named(c_.trailingEdgeCutCaption, length));
     for (const SparControls& spar : c_.spars) {
         const QString sparName = named(spar.caption) + QStringLiteral(", ");
         spar.positionField->setAccessibleName(sparName + c_.sparHeadings[0]->text());
@@ -407,7 +431,7 @@ void RibsDialog::nameControls() {
 
 void RibsDialog::translate() {
     const auto text = [this](TextKey key) {
-        return uiText(context_.language, key);
+        return uiText(context_.language, inChosenUnits(key, session_.units()));
     };
     setWindowTitle(plainWindowTitle(text(kRibsTitle)));
     c_.airfoilsGroup->setTitle(text(kAirfoilsGroupTitle));

@@ -95,6 +95,9 @@ private:
     void chooseAirfoil(int station, int index);
     void importAirfoil(int station, const std::string& path);
     // The settings as typed, or the one out of range.
+    // A value in millimetres (or a plain one) as the field shows it, and the field's value.
+    QString shownValue(const WingField* field, double value) const;
+    double typedValue(const WingField* field, std::optional<double> current) const;
     RibSettings typedSettings() const;
     std::optional<RibSettingFault> applyTypedSettings();
     void showRibs();

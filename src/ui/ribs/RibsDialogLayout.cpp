@@ -61,7 +61,7 @@ QGroupBox* buildRibSettings(QDialog& dialog, RibsDialogControls& c) {
     }};
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         *rows[row].first = makeCaption(c.ribsGroup);
-        *rows[row].second = makeField(c.ribsGroup, kDigitsAndPoint);
+        *rows[row].second = makeField(c.ribsGroup, kDigitsAndPoint, FieldQuantity::Length);
         (*rows[row].first)->setBuddy(*rows[row].second);
         grid->addWidget(*rows[row].first, row, 0);
         grid->addWidget(*rows[row].second, row, 1);
@@ -81,8 +81,8 @@ QGroupBox* buildSpars(QDialog& dialog, RibsDialogControls& c) {
         SparControls& s = c.spars[spar];
         s.caption = makeCaption(c.sparsGroup);
         s.positionField = makeField(c.sparsGroup, kDigitsAndPoint);
-        s.widthField = makeField(c.sparsGroup, kDigitsAndPoint);
-        s.depthField = makeField(c.sparsGroup, kDigitsAndPoint);
+        s.widthField = makeField(c.sparsGroup, kDigitsAndPoint, FieldQuantity::Length);
+        s.depthField = makeField(c.sparsGroup, kDigitsAndPoint, FieldQuantity::Length);
         s.sideCombo = makeCombo(c.sparsGroup);
         for (int side = 0; side < kSideCount; ++side)
             s.sideCombo->addItem(QString());

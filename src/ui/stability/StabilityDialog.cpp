@@ -2,14 +2,15 @@
 
 #include "ui/stability/StabilityDialog.h"
 
+#include "calc/DisplayUnits.h"
 #include "calc/FormatResult.h"
 #include "calc/ParseNumber.h"
-#include "calc/ResultTexts.h"
 #include "files/StabilityFile.h"
 #include "i18n/TextKeys.h"
 #include "i18n/TextPattern.h"
 #include "session/AccessibleTexts.h"
 #include "session/StabilityMessages.h"
+#include "session/UnitTexts.h"
 #include "session/WingSession.h"
 #include "ui/common/LanguageText.h"
 #include "ui/common/PlainText.h"
@@ -42,19 +43,18 @@ constexpr std::array<WingInput, 4> kTailRowInputs{WingInput::RootChord, WingInpu
 
 // The result pattern writes a value of -5 as "- 5.00", its literal blank after the sign: the sign
 // goes to the digits, where nobody can miss it.
-QString resultText(double value, const std::string& separator) {
-    std::string text = formatResult(value, separator);
+QString signedResult(std::string text) {
     if (text.starts_with("- "))
         text.replace(0, 2, " -");
     return fromUtf8(text);
 }
 
-QString percentText(double value, const std::string& separator) {
-    return resultText(value, separator) + QStringLiteral(" %");
+QString resultText(double value, const std::string& separator) {
+    return signedResult(formatResult(value, separator));
 }
 
-QString lengthText(double value, const std::string& separator) {
-    return resultText(value, separator) + fromUtf8(kLengthUnit);
+QString percentText(double value, const std::string& separator) {
+    return resultText(value, separator) + QStringLiteral(" %");
 }
 
 // A tooltip shown as written, and the same words, without the tooltip's markup, for a screen
@@ -75,6 +75,7 @@ StabilityDialog::StabilityDialog(QWidget* owner, Prompter& prompter, const Langu
     , stabilityChanged_(std::move(stabilityChanged))
     , c_(buildStabilityDialogControls(*this))
     , atOpening_(session.stability()) {
+    followSessionUnits(*this, session_);
     connectControls();
     translate();
     showFields();
@@ -234,20 +235,24 @@ void StabilityDialog::showCurrentResults() {
 
 void StabilityDialog::showResults(const StabilityResults& r) {
     const std::string& separator = session_.decimalSeparator();
+    const DisplayUnits units = session_.displayUnits();
     const auto number = [&separator](double value) {
         return resultText(value, separator);
     };
+    const auto length = [&separator, &units](double mm) {
+        return signedResult(units.lengthResult(mm, separator));
+    };
     clearResults();
     if (r.hasTail) {
-        c_.tailArea.value->setText(number(r.tail.area) + fromUtf8(kAreaUnit));
-        c_.tailMeanChord.value->setText(lengthText(r.tail.meanChord, separator));
+        c_.tailArea.value->setText(signedResult(units.areaResult(r.tail.area, separator)));
+        c_.tailMeanChord.value->setText(length(r.tail.meanChord));
         c_.tailAspectRatio.value->setText(number(r.tail.aspectRatio));
-        c_.tailArm.value->setText(lengthText(r.tailArm, separator));
+        c_.tailArm.value->setText(length(r.tailArm));
         c_.tailVolume.value->setText(number(r.tailVolume));
     }
-    c_.neutralPoint.value->setText(lengthText(r.neutralPoint, separator));
+    c_.neutralPoint.value->setText(length(r.neutralPoint));
     c_.neutralPoint.percentValue->setText(percentText(r.neutralPointPercent, separator));
-    c_.balanceForMargin.value->setText(lengthText(r.balanceForMargin, separator));
+    c_.balanceForMargin.value->setText(length(r.balanceForMargin));
     c_.balanceForMargin.percentValue->setText(percentText(r.balanceForMarginPercent, separator));
     c_.marginAtBalance.value->setText(percentText(r.marginAtBalance, separator));
     showAsWarning(c_.marginAtBalance.value, r.marginAtBalance < 0);
@@ -288,10 +293,11 @@ void StabilityDialog::nameFields() {
             (*rows[row])[panel]->setAccessibleName(
                 fromUtf8(tailFieldName({kTailRowInputs[row], panel}, text)));
     }
-    const auto caption = [&text](TextKey key, std::string_view unit = {}) {
-        return fromUtf8(withoutColon(text(key)) + std::string(unit));
+    const auto caption = [&text](TextKey key, const std::string& unit = {}) {
+        return fromUtf8(withoutColon(text(key)) + unit);
     };
-    c_.distanceField->setAccessibleName(caption(kTailDistanceCaption, ", mm"));
+    c_.distanceField->setAccessibleName(
+        caption(kTailDistanceCaption, ", " + session_.displayUnits().lengthWord()));
     c_.positionCombo->setAccessibleName(caption(kTailPositionCaption));
     c_.efficiencyField->setAccessibleName(caption(kEfficiencyCaption));
     c_.marginField->setAccessibleName(caption(kMarginCaption, ", %"));
@@ -325,16 +331,18 @@ void StabilityDialog::translateInputs() {
     };
     c_.withTailChoice->setText(text(kWithTailChoice));
     c_.noTailChoice->setText(text(kNoTailCheck));
-    c_.tailGroup->setTitle(text(kTailGroupTitle));
+    const UnitChoice units = session_.units();
+    c_.tailGroup->setTitle(text(inChosenUnits(kTailGroupTitle, units)));
     const QString panel = text(kPanelCaption);
     for (int i = 0; i < kPanelCount; ++i)
         c_.panelCaptions[i]->setText(panel + QStringLiteral(" %1").arg(i + 1));
     for (std::size_t row = 0; row < kTailRowCaptions.size(); ++row)
         c_.rowCaptions[row]->setText(text(kTailRowCaptions[row]));
-    setTip(c_.rowCaptions[3], text(kTailSweepTip));
+    setTip(c_.rowCaptions[3], text(inChosenUnits(kTailSweepTip, units)));
 
     c_.distanceCaption->setText(text(kTailDistanceCaption));
-    setTip(c_.distanceCaption, text(kTailDistanceTip));
+    setTip(c_.distanceCaption, text(inChosenUnits(kTailDistanceTip, units)));
+    c_.distanceUnit->setText(fromUtf8(session_.displayUnits().lengthWord()));
     c_.positionCaption->setText(text(kTailPositionCaption));
     for (int i = 0; i < static_cast<int>(kPositionTexts.size()); ++i)
         c_.positionCombo->setItemText(i, text(kPositionTexts[i]));

@@ -49,7 +49,8 @@ void buildTailGrid(QDialog& dialog, StabilityDialogControls& c) {
         c.panelCaptions[panel] = makeLabel(c.tailGroup, false, Qt::AlignCenter);
         grid->addWidget(c.panelCaptions[panel], 0, panel + 1);
         for (int row = 0; row < 4; ++row) {
-            rows[row].fields[panel] = makeField(c.tailGroup, rows[row].allowed);
+            rows[row].fields[panel] =
+                makeField(c.tailGroup, rows[row].allowed, FieldQuantity::Length);
             grid->addWidget(rows[row].fields[panel], row + 1, panel + 1);
         }
         // Root chords 2 to 5 only mirror the previous tip chord.
@@ -77,9 +78,8 @@ QHBoxLayout* buildLayoutChoice(QDialog& dialog, StabilityDialogControls& c) {
 QGridLayout* buildOtherInputs(QDialog& dialog, StabilityDialogControls& c) {
     auto* grid = new QGridLayout;
     c.distanceCaption = makeCaption(&dialog);
-    c.distanceField = makeField(&dialog, kDigitsPointAndMinus);
+    c.distanceField = makeField(&dialog, kDigitsPointAndMinus, FieldQuantity::Length);
     c.distanceUnit = makeLabel(&dialog, false);
-    c.distanceUnit->setText(QStringLiteral("mm"));
     c.positionCaption = makeCaption(&dialog);
     c.positionCombo = new CaptionedComboBox(&dialog);
     c.positionCombo->setFont(formFont(8.25, false));

@@ -26,8 +26,8 @@ std::string namedHelpTexts() {
     std::string file = "[Button]\r\n4=Done\r\n5=Picture\r\n[MsgHelp]\r\n";
     for (int key = 1; key <= 24; ++key)
         file += std::to_string(key) + "=H" + std::to_string(key) + "\r\n";
-    for (const std::string key :
-         {"preview", "fullsize", "pages", "export", "halves", "stability", "stability2", "keys"})
+    for (const std::string key : {"preview", "fullsize", "pages", "export", "halves", "stability",
+                                  "stability2", "units", "keys"})
         file += key + "=H" + key + "\r\n";
     return file;
 }
@@ -129,7 +129,8 @@ TEST_F(HelpAboutWindow, HelpTextsFollowTheirLayoutTables) {
                            "H17\r\n\r\n"
                            "Hstability\r\n"
                            "Hstability2\r\n\r\n"
-                           "H18\r\n\r\n";
+                           "H18\r\n"
+                           "Hunits\r\n\r\n";
     const QString label2 = "H21\r\n"
                            "          H22\r\n"
                            "          H23\r\n"

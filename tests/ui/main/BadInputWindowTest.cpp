@@ -214,6 +214,7 @@ TEST_F(BadInputWindow, ReadOnlyProgramFolderKeepsThePickForTheRun) {
         window->chooseLanguage();
         for (const bool bothHalves : {true, false, true})
             window->fullSize().bothHalvesAction()->setChecked(bothHalves);
+        window->units().inchesAction()->trigger();
     }
     ::chmod(folder.path().c_str(), 0755);
     EXPECT_EQ(language.languageFile(), folder / "Fran\xc3\xa7"
@@ -226,6 +227,8 @@ TEST_F(BadInputWindow, ReadOnlyProgramFolderKeepsThePickForTheRun) {
     EXPECT_EQ(reports[1], fillIn(language.text(kChoiceNotRememberedMessage),
                                  {folder / "tz.ini", "13", "Permission denied"}));
     EXPECT_TRUE(window->fullSize().bothHalvesAction()->isChecked());
+    EXPECT_EQ(window->session().units().length, LengthUnit::Inch);
+    EXPECT_TRUE(window->units().inchesAction()->isChecked());
 }
 
 // At the first start a pick that tz.ini cannot keep must still let the window open.

@@ -47,20 +47,25 @@ const std::vector<TypedPanel> kWideWing = {{"2500", "2400", "2000", "-1500"},
 // A tail as large as the wide wing, far behind it, so the stability results are at their widest.
 void typeWideTail(const StabilityDialogControls& c) {
     c.withTailChoice->click();
-    c.rootChordFields[0]->setText(kWideWing[0][0]);
+    typeStored(c.rootChordFields[0], kWideWing[0][0]);
     for (int panel = 0; panel < kPanelCount; ++panel) {
-        c.tipChordFields[panel]->setText(kWideWing[panel][1]);
-        c.panelLengthFields[panel]->setText(kWideWing[panel][2]);
-        c.sweepOffsetFields[panel]->setText(kWideWing[panel][3]);
+        typeStored(c.tipChordFields[panel], kWideWing[panel][1]);
+        typeStored(c.panelLengthFields[panel], kWideWing[panel][2]);
+        typeStored(c.sweepOffsetFields[panel], kWideWing[panel][3]);
     }
-    c.distanceField->setText("99999");
+    typeStored(c.distanceField, "99999");
 }
 
+// In millimetres and grams, and in inches and ounces, whose words and captions differ.
 TEST_F(CaptionFit, EveryCaptionOfEveryWindowFitsInEveryLanguage) {
     const std::vector<std::string> languages = shippedLanguages();
     ASSERT_EQ(languages.size(), 6u);
-    for (const std::string& name : languages) {
-        SCOPED_TRACE(name);
+    std::vector<std::pair<std::string, bool>> runs;
+    for (const std::string& name : languages)
+        runs.insert(runs.end(), {{name, false}, {name, true}});
+    for (const auto& [name, inches] : runs) {
+        SCOPED_TRACE(name + (inches ? " in inches" : ""));
+        units = inches ? UnitChoice{LengthUnit::Inch, MassUnit::Ounce} : UnitChoice{};
         startWindow(name);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));

@@ -116,8 +116,7 @@ TEST_F(TranslationMap, EveryControlShowsItsOwnKey) {
         auto& help = dynamic_cast<HelpDialog&>(dialog);
         EXPECT_EQ(help.okButton()->text(), "Button/4");
         EXPECT_TRUE(help.helpLabel()->text().startsWith("MsgHelp/1\r\n     MsgHelp/2\r\n"));
-        EXPECT_TRUE(
-            help.helpLabel()->text().endsWith("MsgHelp/stability2\r\n\r\nMsgHelp/18\r\n\r\n"));
+        EXPECT_TRUE(help.helpLabel()->text().endsWith("MsgHelp/18\r\nMsgHelp/units\r\n\r\n"));
         EXPECT_TRUE(help.tipsLabel()->text().endsWith("MsgHelp/24\r\n          MsgHelp/keys"));
     });
     window->showHelp();
@@ -223,6 +222,37 @@ TEST_F(TranslationMap, EveryStabilityControlShowsItsOwnKey) {
         }
     });
     window->stability().showStability();
+    EXPECT_TRUE(prompter.modalScripts.empty());
+}
+
+// In inches and ounces: the Units menu, and every caption, tip and help line that names a unit.
+TEST_F(TranslationMap, EveryUnitCaptionShowsItsOwnKey) {
+    writeBytes(folder / "Named.lng", namedLanguageFile());
+    units = {LengthUnit::Inch, MassUnit::Ounce};
+    startWindow("Named");
+    const UnitsActions& menu = window->units();
+    EXPECT_EQ(menu.menu()->title(), "Units/Menu");
+    EXPECT_EQ(QStringList({menu.millimetresAction()->text(), menu.inchesAction()->text(),
+                           menu.gramsAction()->text(), menu.ouncesAction()->text()}),
+              QStringList({"Units/Millimetres", "Units/Inches", "Units/Grams", "Units/Ounces"}));
+    EXPECT_EQ(c().inputsGroup->title(), "Units/InputsTitle");
+    EXPECT_EQ(shownToolTip(c().sweepOffsetCaption->toolTip()), "Units/SweepTip");
+    EXPECT_EQ(c().gramsCaption->text(), "Units/Ounce");
+    prompter.modalScripts.push_back([](QDialog& dialog) {
+        const StabilityDialogControls& c = dynamic_cast<StabilityDialog&>(dialog).controls();
+        EXPECT_EQ(c.tailGroup->title(), "Units/TailTitle");
+        EXPECT_EQ(shownToolTip(c.rowCaptions[3]->toolTip()), "Units/TailSweepTip");
+        EXPECT_EQ(shownToolTip(c.distanceCaption->toolTip()), "Units/DistanceTip");
+        EXPECT_EQ(c.distanceUnit->text(), "Units/Inch");
+        EXPECT_EQ(c.distanceField->accessibleName(), "Stability/Distance, Units/Inch");
+    });
+    window->stability().showStability();
+    prompter.modalScripts.push_back([](QDialog& dialog) {
+        const QString help = dynamic_cast<HelpDialog&>(dialog).helpLabel()->text();
+        EXPECT_TRUE(help.startsWith("Units/HelpLengths\r\n")) << help.toStdString();
+        EXPECT_TRUE(help.contains("\r\nUnits/HelpWeight\r\n"));
+    });
+    window->showHelp();
     EXPECT_TRUE(prompter.modalScripts.empty());
 }
 

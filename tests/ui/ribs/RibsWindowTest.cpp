@@ -65,8 +65,8 @@ protected:
 TEST_F(RibsWindow, MenuSitsAfterStabilityAndFollowsTheLanguage) {
     startWindow();
     const QList<QAction*> bar = window->menuBar()->actions();
-    ASSERT_EQ(bar.size(), 5);
-    EXPECT_EQ(bar[3], window->ribs().menu()->menuAction());
+    ASSERT_EQ(bar.size(), 6);
+    EXPECT_EQ(bar[4], window->ribs().menu()->menuAction());
     EXPECT_EQ(window->ribs().menu()->title(), "&Ribs");
     prompter.modalScripts.push_back(pick(QStringLiteral("Fran\u00e7ais")));
     window->chooseLanguage();
@@ -94,6 +94,27 @@ TEST_F(RibsWindow, ValuesGoToTheListAsTheyAreTyped) {
         EXPECT_TRUE(c.ribCaption->text().startsWith("P2 R4  100.0: chord 100.0 mm"));
     });
     EXPECT_EQ(window->session().ribs().definition().settings.spacing, 100);
+}
+
+// In inches: fields, list and labels; a fraction typed changes only its own setting, and the
+// settings shown rounded keep their millimetres.
+TEST_F(RibsWindow, InchesInTheFieldsTheListAndTheLabels) {
+    units = {LengthUnit::Inch, MassUnit::Gram};
+    openTwoPanelWing("[Ribs]\r\nSpacing=60\r\nSheeting=1.5\r\n[Airfoils]\r\nRoot=NACA 2412\r\n");
+    openRibs([this](RibsDialog&, const RibsDialogControls& c) {
+        EXPECT_EQ(c.spacingField->text(), "2.3622");
+        c.leadingEdgeCutField->clear();
+        QTest::keyClicks(c.leadingEdgeCutField, "3/16");
+        c.ribList->selectRow(0);
+        EXPECT_EQ(c.ribView->rib()->label, "P1 R1  11.81");
+        EXPECT_EQ(c.ribList->item(0, 3)->text(), "11.811");
+        EXPECT_EQ(c.ribList->horizontalHeaderItem(3)->text(), textOf(kRibChordColumnInInches));
+        EXPECT_TRUE(c.ribCaption->text().startsWith("P1 R1  11.81: chord 11.811 in, "));
+    });
+    const RibSettings& settings = window->session().ribs().definition().settings;
+    EXPECT_EQ(settings.spacing, 60);
+    EXPECT_EQ(settings.sheeting, 1.5);
+    EXPECT_DOUBLE_EQ(settings.leadingEdgeCut, 4.7625);
 }
 
 TEST_F(RibsWindow, AValueOutOfRangeIsNamedAndItsFieldFocused) {
@@ -168,10 +189,13 @@ TEST_F(RibsWindow, GoWithTheWingAndRemoveAsks) {
 // The checks every window gets, in each of the six languages, with a rib's problems listed.
 TEST_F(RibsWindow, EveryControlIsNamedAndEveryCaptionFitsInEveryLanguage) {
     openTwoPanelWing("[Ribs]\r\nSpacing=60\r\nSheeting=20\r\n[Airfoils]\r\nRoot=NACA 2412\r\n");
-    for (const std::string& name : language.availableLanguages()) {
-        SCOPED_TRACE(name);
+    std::vector<std::pair<std::string, UnitChoice>> runs;
+    for (const std::string& name : language.availableLanguages())
+        runs.insert(runs.end(), {{name, {}}, {name, {LengthUnit::Inch, MassUnit::Ounce}}});
+    for (const auto& [name, inUnits] : runs) {
+        SCOPED_TRACE(name + (inUnits == UnitChoice{} ? "" : " in inches"));
         language.select(name);
-        window->translate();
+        window->units().choose(inUnits);
         openRibs([](RibsDialog& dialog, const RibsDialogControls& c) {
             dialog.show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));

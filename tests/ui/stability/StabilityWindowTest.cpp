@@ -96,10 +96,11 @@ protected:
 TEST_F(StabilityWindow, MenuSitsAfterLanguageAndFollowsTheLanguage) {
     startWindow();
     const QList<QAction*> bar = window->menuBar()->actions();
-    ASSERT_EQ(bar.size(), 5);
+    ASSERT_EQ(bar.size(), 6);
     EXPECT_EQ(bar[1], c().languageAction);
-    EXPECT_EQ(bar[2], window->stability().menu()->menuAction());
-    EXPECT_EQ(bar[4], c().helpMenu->menuAction());
+    EXPECT_EQ(bar[2], window->units().menu()->menuAction());
+    EXPECT_EQ(bar[3], window->stability().menu()->menuAction());
+    EXPECT_EQ(bar[5], c().helpMenu->menuAction());
     EXPECT_EQ(window->stability().menu()->title(), "&Stability");
     EXPECT_EQ(window->stability().tailAction()->text(), "&Tail and neutral point\u2026");
 
