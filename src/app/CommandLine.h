@@ -4,9 +4,11 @@
 #pragma once
 
 #include "app/DrawingJson.h"
+#include "geometry/Nesting.h"
 #include "i18n/LanguageState.h"
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +23,9 @@ enum class CommandAction {
     TilesPdf,
     RibsDxf,
     RibsSvg,
+    RibsPdf,
+    CoresPdf,
+    CoresDxf,
     Help,
     Version,
     UsageError
@@ -35,9 +40,11 @@ struct CommandRequest {
     std::string outputPath; // --preview-svg OUT.svg, --sheet-pdf OUT.pdf, --ribs-dxf OUT.dxf...
     std::string title;      // --title: the sheet's title, the file's bare name by default
     bool titleGiven = false;
-    std::string paper = "A4"; // --paper A4|Letter for --tiles-pdf, as written in the usage
-    bool bothHalves = false;  // --both-halves: the full-size figure of the whole wing
-    std::string problem;      // why the arguments were refused
+    std::string paper = "A4";         // --paper A4|Letter for --tiles-pdf, as written in the usage
+    bool bothHalves = false;          // --both-halves: the full-size figure of the whole wing
+    std::optional<NestingSheet> nest; // --nest WIDTHxHEIGHT: the cutter's sheets, mm
+    std::optional<double> kerf;       // --kerf MM: the laser's or the hot wire's
+    std::string problem;              // why the arguments were refused
 };
 
 CommandRequest parseCommandLine(const std::vector<std::string>& arguments);
@@ -57,7 +64,8 @@ bool prepareOutputRun(const CommandRequest& request, LanguageState& language, st
 // The sheet's title for a wing file: --title, else the file's bare name.
 std::string sheetTitle(const CommandRequest& request, const std::string& file);
 
-// Runs a plain action (everything but the window, --sheet-pdf, --export-svg and --tiles-pdf)
+// Runs a plain action (everything but the window and the actions that print or draw through Qt:
+// --sheet-pdf, --export-svg, --tiles-pdf, --ribs-pdf, --cores-pdf)
 // and returns the exit status:
 // 0 every file calculated, 1 some did not, 2 the arguments were wrong. It stops at the first
 // failure of `out`; the caller checks that (finishStandardOutput).

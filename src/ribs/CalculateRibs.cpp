@@ -3,6 +3,7 @@
 #include "ribs/CalculateRibs.h"
 
 #include "ribs/AirfoilSection.h"
+#include "ribs/JigTabs.h"
 #include "ribs/RibShape.h"
 
 #include <algorithm>
@@ -155,16 +156,37 @@ std::vector<RibStation> ribStations(const WingPlanform& planform, const RibSetti
     return stations;
 }
 
+std::vector<RibStation> panelEndStations(const WingPlanform& planform,
+                                         const RibSettings& settings) {
+    std::vector<RibStation> stations;
+    const std::vector<PanelEnds> ends = panelEnds(planform, settings.twist);
+    for (int panel = 0; panel <= planform.lastPanel; ++panel) {
+        const PanelEnds& end = ends[panel];
+        if (end.length <= 0)
+            continue;
+        stations.push_back(
+            {panel, 1, 0, end.rootStation, end.rootChord, end.rootLeadingEdge, end.rootTwist});
+        stations.push_back({panel, 2, 1, end.rootStation + end.length, end.tipChord,
+                            end.tipLeadingEdge, end.tipTwist});
+    }
+    return stations;
+}
+
 RibsReport calculateRibs(const WingPlanform& planform, const RibsDefinition& definition) {
+    if (const std::optional<RibSettingFault> fault = checkRibSettings(definition.settings))
+        return {RibsOutcome::SettingOutOfRange, {}, fault, {}};
+    const std::vector<RibStation> places = ribStations(planform, definition.settings);
+    if (static_cast<int>(places.size()) > kMostRibs)
+        return {RibsOutcome::TooManyRibs, {}, std::nullopt, {}};
+    return calculateRibsAt(planform, definition, places);
+}
+
+RibsReport calculateRibsAt(const WingPlanform& planform, const RibsDefinition& definition,
+                           const std::vector<RibStation>& places) {
     RibsReport report;
     const RibSettings& settings = definition.settings;
     if ((report.setting = checkRibSettings(settings))) {
         report.outcome = RibsOutcome::SettingOutOfRange;
-        return report;
-    }
-    const std::vector<RibStation> places = ribStations(planform, settings);
-    if (static_cast<int>(places.size()) > kMostRibs) {
-        report.outcome = RibsOutcome::TooManyRibs;
         return report;
     }
     StationSections made;
@@ -210,5 +232,6 @@ RibsReport calculateRibs(const WingPlanform& planform, const RibsDefinition& def
                  settings, rib);
         report.ribs.push_back(std::move(rib));
     }
+    addJigTabs(report.ribs, settings);
     return report;
 }

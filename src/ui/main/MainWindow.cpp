@@ -19,6 +19,7 @@
 #include "ui/main/WingFileDrops.h"
 #include "ui/ribs/RibsActions.h"
 #include "ui/stability/StabilityActions.h"
+#include "ui/templates/TemplateActions.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -37,7 +38,10 @@ MainWindow::MainWindow(Prompter& prompter, LanguageState& language)
     , fullSize_(new FullSizeActions(context_, *c_.fileMenu, c_.quitSeparator))
     , stability_(
           new StabilityActions(context_, c_.helpMenu->menuAction(), [this] { redrawPreview(); }))
-    , ribs_(new RibsActions(context_, c_.helpMenu->menuAction(), [this] { redrawPreview(); })) {
+    , ribs_(new RibsActions(context_, c_.helpMenu->menuAction(), [this] { redrawPreview(); }))
+    , templates_(new TemplateActions(context_, *c_.fileMenu, c_.quitSeparator, [this] {
+        return fullSize_->bothHalvesAction()->isChecked();
+    })) {
     // The window keeps the size of its form; the preview is drawn to that size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connectControls();
@@ -108,6 +112,7 @@ void MainWindow::translate() {
     fullSize_->translate();
     stability_->translate();
     ribs_->translate();
+    templates_->translate();
     nameControls();
 }
 

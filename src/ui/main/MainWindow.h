@@ -19,6 +19,7 @@ class LanguageState;
 class Prompter;
 class RibsActions;
 class StabilityActions;
+class TemplateActions;
 struct FileDialogRequest;
 
 class MainWindow : public QMainWindow {
@@ -53,6 +54,7 @@ public:
     FullSizeActions& fullSize() const { return *fullSize_; }
     StabilityActions& stability() const { return *stability_; }
     RibsActions& ribs() const { return *ribs_; }
+    TemplateActions& templates() const { return *templates_; }
     const WingSession& session() const { return session_; }
     bool hasValidResults() const { return session_.hasValidResults(); }
     bool rootChordHadFocus() const { return rootChordHadFocus_; }
@@ -89,6 +91,7 @@ private:
     FullSizeActions* fullSize_;
     StabilityActions* stability_;
     RibsActions* ribs_;
+    TemplateActions* templates_;
     QtTranslations qtTexts_;
     bool rootChordHadFocus_ = false;
     bool titleNamesFile_ = false; // until the next Clear

@@ -19,6 +19,7 @@
 #include "ui/dialogs/Prompter.h"
 #include "ui/ribs/RibView.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -104,6 +105,12 @@ void RibsDialog::connectControls() {
         connect(spar.sideCombo, &QComboBox::activated, this, typed);
     }
     fields.insert(fields.end(), c_.twistFields.begin(), c_.twistFields.end());
+    const JigControls& jig = c_.jig;
+    fields.insert(fields.end(), {jig.heightField, jig.frontField, jig.rearField, jig.widthField,
+                                 jig.coreKerfField});
+    connect(jig.tabsCheck, &QCheckBox::toggled, this, &RibsDialog::enableJigTabs);
+    connect(jig.tabsCheck, &QCheckBox::toggled, this, typed);
+    connect(jig.sideCombo, &QComboBox::activated, this, typed);
     for (WingField* field : fields) {
         connect(field, &QLineEdit::textChanged, this, typed);
         connect(field, &WingField::enterPressed, this, &RibsDialog::calculate);
@@ -143,8 +150,30 @@ void RibsDialog::showDefinition() {
         c_.airfoilCombos[panel + 1]->setEnabled(used);
         c_.airfoilCaptions[panel + 1]->setEnabled(used);
     }
+    showJigTabs(s.jig, s.coreKerf);
     showAirfoilChoices();
     showingSession_ = false;
+}
+
+void RibsDialog::showJigTabs(const JigTabSettings& tabs, double coreKerf) {
+    const std::string& separator = session_.decimalSeparator();
+    const JigControls& jig = c_.jig;
+    jig.tabsCheck->setChecked(tabs.enabled);
+    jig.heightField->setText(fieldText(tabs.height, separator));
+    jig.frontField->setText(fieldText(tabs.frontPercent, separator));
+    jig.rearField->setText(fieldText(tabs.rearPercent, separator));
+    jig.widthField->setText(fieldText(tabs.width, separator));
+    jig.sideCombo->setCurrentIndex(static_cast<int>(tabs.side));
+    jig.coreKerfField->setText(fieldText(coreKerf, separator));
+    enableJigTabs(tabs.enabled);
+}
+
+void RibsDialog::enableJigTabs(bool enabled) {
+    const JigControls& jig = c_.jig;
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             jig.heightCaption, jig.heightField, jig.frontCaption, jig.frontField, jig.rearCaption,
+             jig.rearField, jig.widthCaption, jig.widthField, jig.sideCaption, jig.sideCombo})
+        control->setEnabled(enabled);
 }
 
 void RibsDialog::showAirfoilChoices() {
@@ -250,6 +279,11 @@ RibSettings RibsDialog::typedSettings() const {
     }
     for (int panel = 0; panel < kPanelCount; ++panel)
         s.twist[panel] = number(c_.twistFields[panel]);
+    const JigControls& jig = c_.jig;
+    s.jig = {jig.tabsCheck->isChecked(), number(jig.heightField),
+             number(jig.frontField),     number(jig.rearField),
+             number(jig.widthField),     static_cast<BuildingSide>(jig.sideCombo->currentIndex())};
+    s.coreKerf = number(jig.coreKerfField);
     return s;
 }
 
@@ -306,6 +340,16 @@ QWidget* RibsDialog::fieldOf(const RibSettingFault& fault) const {
         return spar.widthField;
     case RibSetting::SparDepth:
         return spar.depthField;
+    case RibSetting::JigHeight:
+        return c_.jig.heightField;
+    case RibSetting::JigFront:
+        return c_.jig.frontField;
+    case RibSetting::JigRear:
+        return c_.jig.rearField;
+    case RibSetting::JigWidth:
+        return c_.jig.widthField;
+    case RibSetting::CoreKerf:
+        return c_.jig.coreKerfField;
     case RibSetting::Twist:
         break;
     }
@@ -401,8 +445,34 @@ void RibsDialog::nameControls() {
     for (int panel = 0; panel < kPanelCount; ++panel)
         c_.twistFields[panel]->setAccessibleName(fromUtf8(
             fillIn(text(kPanelFieldName), {text(kTwistGroupTitle), std::to_string(panel + 1)})));
+    const JigControls& jig = c_.jig;
+    for (const auto& [caption, field] : {std::pair{jig.heightCaption, jig.heightField},
+                                         {jig.frontCaption, jig.frontField},
+                                         {jig.rearCaption, jig.rearField},
+                                         {jig.widthCaption, jig.widthField},
+                                         {jig.coreKerfCaption, jig.coreKerfField}})
+        field->setAccessibleName(named(caption));
     c_.ribList->setAccessibleName(uiText(context_.language, kRibListName));
     c_.ribView->setAccessibleName(uiText(context_.language, kRibDrawingName));
+}
+
+void RibsDialog::translateJigTabs() {
+    const auto text = [this](TextKey key) {
+        return uiText(context_.language, key);
+    };
+    const JigControls& jig = c_.jig;
+    jig.group->setTitle(text(kJigGroupTitle));
+    jig.tabsCheck->setText(text(kJigTabsCheck));
+    jig.tabsCheck->setToolTip(plainToolTip(text(kJigTabsTip)));
+    jig.heightCaption->setText(text(kJigHeightCaption));
+    jig.frontCaption->setText(text(kJigFrontCaption));
+    jig.rearCaption->setText(text(kJigRearCaption));
+    jig.widthCaption->setText(text(kJigWidthCaption));
+    jig.sideCaption->setText(text(kJigSideCaption));
+    jig.sideCombo->setItemText(0, text(kRightSideUpChoice));
+    jig.sideCombo->setItemText(1, text(kUpsideDownChoice));
+    jig.coreKerfCaption->setText(text(kCoreKerfCaption));
+    jig.coreKerfCaption->setToolTip(plainToolTip(text(kCoreKerfTip)));
 }
 
 void RibsDialog::translate() {
@@ -441,6 +511,7 @@ void RibsDialog::translate() {
         c_.twistCaptions[panel]->setText(text(kPanelCaption) +
                                          QStringLiteral(" %1").arg(panel + 1));
 
+    translateJigTabs();
     c_.listGroup->setTitle(text(kRibListTitle));
     QStringList columns;
     for (const TextKey& column : kColumnTexts)
