@@ -17,8 +17,8 @@ int runTemplatesCommand(const CommandRequest& request, LanguageState& language, 
     if (!prepareOutputRun(request, language, err))
         return 2;
     const HeadlessApplication application;
-    const auto wing = openCalculatedWing(request.files.front(), systemDecimalSeparator(),
-                                         language.lookup(), err);
+    const auto wing =
+        openCalculatedWing(request.files.front(), systemDecimalSeparator(), language.lookup(), err);
     if (!wing)
         return 1;
     const auto parts = commandParts(request, *wing, err);

@@ -8,7 +8,9 @@ namespace {
 
 FullSizeFigure partFigure(const CutPart& part) {
     FullSizeFigure figure;
-    const auto onFigure = [](Point2D p) { return MmPoint{p.x, -p.y}; };
+    const auto onFigure = [](Point2D p) {
+        return MmPoint{p.x, -p.y};
+    };
     for (const Polygon& outline : part.outlines) {
         std::vector<MmPoint> corners;
         for (const Point2D& p : outline)
@@ -22,9 +24,9 @@ FullSizeFigure partFigure(const CutPart& part) {
     return figure;
 }
 
-std::optional<TemplateLayout>
-layoutIn(const std::vector<CutPart>& parts, PageArea area, PageOrientation orientation,
-         const std::function<double(const std::string&)>& widthMm) {
+std::optional<TemplateLayout> layoutIn(const std::vector<CutPart>& parts, PageArea area,
+                                       PageOrientation orientation,
+                                       const std::function<double(const std::string&)>& widthMm) {
     const std::optional<TileLayout> frame = pageFrame(area, orientation);
     if (!frame)
         return std::nullopt;
@@ -73,10 +75,10 @@ MmPoint onTemplatePage(const TemplateLayout& layout, const PartPlacement& at, Po
 }
 
 void drawNestedTemplatePage(const std::vector<CutPart>& parts, const TemplateLayout& layout,
-                            std::size_t page, const TemplatePageTexts& texts,
-                            SheetCanvas& canvas) {
+                            std::size_t page, const TemplatePageTexts& texts, SheetCanvas& canvas) {
     const TileLayout& frame = layout.frame;
-    drawPageHeader(frame, {}, pageOfPagesText(texts.pages.pageOfPages, page + 1, layout.pages.size()),
+    drawPageHeader(frame, {},
+                   pageOfPagesText(texts.pages.pageOfPages, page + 1, layout.pages.size()),
                    texts.pages.title, canvas);
     drawCalibrationBars(frame, texts.pages.rulerNote, canvas);
     drawFooterNote(frame, texts.note, frame.usable.width(), canvas);

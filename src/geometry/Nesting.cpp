@@ -5,8 +5,8 @@
 #include "geometry/Offset.h"
 
 #include <algorithm>
-#include <cmath>
 #include <array>
+#include <cmath>
 #include <limits>
 #include <numeric>
 
@@ -31,7 +31,8 @@ void spread(Profile& profile, Point2D a, Point2D b) {
         std::swap(a, b);
     const auto column = [&profile](double x) {
         const auto k = static_cast<std::ptrdiff_t>(std::floor((x - profile.left) / kColumnMm));
-        return std::clamp<std::ptrdiff_t>(k, 0, static_cast<std::ptrdiff_t>(profile.low.size()) - 1);
+        return std::clamp<std::ptrdiff_t>(k, 0,
+                                          static_cast<std::ptrdiff_t>(profile.low.size()) - 1);
     };
     const auto reach = [&profile](std::ptrdiff_t k, double y) {
         profile.low[k] = std::min(profile.low[k], y);
@@ -44,8 +45,9 @@ void spread(Profile& profile, Point2D a, Point2D b) {
     }
     // A straight edge is highest and lowest at the ends of its piece in each column.
     for (std::ptrdiff_t k = column(a.x); k <= column(b.x); ++k) {
-        for (const double x : {std::max(a.x, profile.left + static_cast<double>(k) * kColumnMm),
-                               std::min(b.x, profile.left + static_cast<double>(k + 1) * kColumnMm)})
+        for (const double x :
+             {std::max(a.x, profile.left + static_cast<double>(k) * kColumnMm),
+              std::min(b.x, profile.left + static_cast<double>(k + 1) * kColumnMm)})
             reach(k, a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x));
     }
 }
@@ -154,7 +156,8 @@ Nesting nestParts(const std::vector<Polygons>& footprints, const NestingSheet& s
         const Profile& p = profiles[i][0];
         return static_cast<double>(p.low.size()) * p.height();
     };
-    std::ranges::stable_sort(order, [&](std::size_t a, std::size_t b) { return size(a) > size(b); });
+    std::ranges::stable_sort(order,
+                             [&](std::size_t a, std::size_t b) { return size(a) > size(b); });
 
     Nesting nesting{0, std::vector<NestedPart>(footprints.size())};
     std::vector<Skyline> skylines;
@@ -181,9 +184,10 @@ Nesting nestParts(const std::vector<Polygons>& footprints, const NestingSheet& s
                 continue;
             }
             settle(skyline, *best.profile, best.spot);
-            const double x = margin + static_cast<double>(best.spot.column) * kColumnMm -
-                             best.profile->left;
-            nesting.parts[part] = {static_cast<int>(s), best.turned,
+            const double x =
+                margin + static_cast<double>(best.spot.column) * kColumnMm - best.profile->left;
+            nesting.parts[part] = {static_cast<int>(s),
+                                   best.turned,
                                    {x, fromTop ? sheet.height - best.spot.y : best.spot.y}};
             break;
         }

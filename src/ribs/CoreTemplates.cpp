@@ -148,8 +148,8 @@ CutPart corePart(const CoreTemplate& core, const std::vector<std::string>& lines
         distance(deepest->upperTickEnd, deepest->lowerTickEnd) - numberBand - kTextClearance;
     const double height = std::clamp(room / (static_cast<double>(lines.size()) * kLineSpacing),
                                      kSmallestText, kLargestText);
-    const Point2D centre = middle(deepest->lowerTickEnd, {deepest->upperTickEnd.x,
-                                                          deepest->upperTickEnd.y - numberBand});
+    const Point2D centre = middle(deepest->lowerTickEnd,
+                                  {deepest->upperTickEnd.x, deepest->upperTickEnd.y - numberBand});
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const double offset = (static_cast<double>(lines.size()) - 1) / 2 - static_cast<double>(i);
         PartText line =

@@ -17,9 +17,9 @@ inline constexpr int kCoreMarkStepPercent = 10;
 inline constexpr double kLeadInMm = 10;
 
 struct CoreMark {
-    int number = 0;      // 1 at 10 % of the chord
-    Point2D upper;       // where the chord's perpendicular meets the template's upper edge
-    Point2D lower;       // and its lower edge
+    int number = 0;       // 1 at 10 % of the chord
+    Point2D upper;        // where the chord's perpendicular meets the template's upper edge
+    Point2D lower;        // and its lower edge
     Point2D upperTickEnd; // the tick's inner end from each edge
     Point2D lowerTickEnd;
 };

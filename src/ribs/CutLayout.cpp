@@ -47,7 +47,9 @@ Box2D textBoxOf(const PartText& text) {
 
 Box2D partExtent(const CutPart& part) {
     std::optional<Box2D> extent;
-    const auto add = [&extent](const Box2D& box) { extent = extent ? united(*extent, box) : box; };
+    const auto add = [&extent](const Box2D& box) {
+        extent = extent ? united(*extent, box) : box;
+    };
     if (!part.outlines.empty())
         add(boundsOf(part.outlines));
     for (const PartText& text : part.texts)
@@ -74,7 +76,9 @@ Point2D placedBaseline(const PartText& text, const PartPlacement& at) {
 
 Box2D layoutBounds(const CutLayout& layout) {
     std::optional<Box2D> bounds;
-    const auto add = [&bounds](const Box2D& box) { bounds = bounds ? united(*bounds, box) : box; };
+    const auto add = [&bounds](const Box2D& box) {
+        bounds = bounds ? united(*bounds, box) : box;
+    };
     for (std::size_t i = 0; i < layout.parts.size(); ++i)
         add(placedBox(partExtent(layout.parts[i]), layout.placements[i]));
     for (const Box2D& sheet : layout.sheets)
@@ -123,7 +127,8 @@ NestedLayout layoutOnSheets(const std::vector<CutPart>& parts, const NestingShee
         const double left = placed.sheet * (sheet.width + kSheetSpacing);
         nested.layout.parts.push_back(parts[i]);
         nested.layout.placements.push_back(
-            {placed.turned, {onClipperGrid(placed.offset.x + left), onClipperGrid(placed.offset.y)}});
+            {placed.turned,
+             {onClipperGrid(placed.offset.x + left), onClipperGrid(placed.offset.y)}});
     }
     return nested;
 }

@@ -48,7 +48,7 @@ std::optional<TabPlace> placeTab(const Rib& rib, int tab, double percent, double
                                  bool upsideDown) {
     const double centre = rib.chord * percent / 100;
     TabPlace place{tab, centre - width / 2, centre + width / 2, 0};
-    double nearest = upsideDown ? 1e300 : -1e300; // the facing surface's point farthest in
+    double nearest = upsideDown ? 1e300 : -1e300;  // the facing surface's point farthest in
     double farthest = upsideDown ? -1e300 : 1e300; // the other surface's point nearest to it
     for (int i = 0; i < kSurfaceSamples; ++i) {
         const double x = place.left + width * i / (kSurfaceSamples - 1);
@@ -95,12 +95,14 @@ void cutTabs(Rib& rib, const std::vector<TabPlace>& places, double board, bool u
         const Point2D attachRight{place.right, place.attach};
         tabs.push_back(upsideDown ? Polygon{attachLeft, attachRight, footRight, footLeft}
                                   : Polygon{footLeft, footRight, attachRight, attachLeft});
-        rib.jigTabs.push_back({place.tab,
-                               {footLeft, footRight},
-                               {Point2D{place.left, facingSurface(rib, place.left, upsideDown)},
-                                Point2D{place.right, facingSurface(rib, place.right, upsideDown)}}});
+        rib.jigTabs.push_back(
+            {place.tab,
+             {footLeft, footRight},
+             {Point2D{place.left, facingSurface(rib, place.left, upsideDown)},
+              Point2D{place.right, facingSurface(rib, place.right, upsideDown)}}});
         for (const double y : {footLeft.y, footRight.y})
-            beyond = upsideDown ? std::max(beyond, y + kClearance) : std::min(beyond, y - kClearance);
+            beyond =
+                upsideDown ? std::max(beyond, y + kClearance) : std::min(beyond, y - kClearance);
     }
     rib.outlines = difference(unionOf(rib.outlines, tabs), notchesFacing(rib, upsideDown, beyond));
     rib.area = areaOf(rib.outlines);
@@ -121,7 +123,8 @@ void addJigTabs(std::vector<Rib>& ribs, const RibSettings& settings) {
             continue;
         const RibTurn turn(rib);
         for (const auto& [tab, percent] : {std::pair{0, jig.frontPercent}, {1, jig.rearPercent}}) {
-            const std::optional<TabPlace> place = placeTab(rib, tab, percent, jig.width, upsideDown);
+            const std::optional<TabPlace> place =
+                placeTab(rib, tab, percent, jig.width, upsideDown);
             if (!place) {
                 rib.problems.push_back({RibProblemKind::JigTabOutsideRib, tab});
                 continue;
@@ -131,9 +134,9 @@ void addJigTabs(std::vector<Rib>& ribs, const RibSettings& settings) {
             for (int k = 0; k < kSurfaceSamples; ++k) {
                 const double x = place->left + jig.width * k / (kSurfaceSamples - 1);
                 const double surface = facingSurface(rib, x, upsideDown);
-                const double reach = turn.height({x, surface}) +
-                                     (upsideDown ? 1 : -1) * jig.height * turn.cosine;
-                board = !board        ? reach
+                const double reach =
+                    turn.height({x, surface}) + (upsideDown ? 1 : -1) * jig.height * turn.cosine;
+                board = !board       ? reach
                         : upsideDown ? std::max(*board, reach)
                                      : std::min(*board, reach);
             }

@@ -46,8 +46,8 @@ TemplateParts coreTemplateParts(const WingSession& session, std::optional<double
     if (!session.hasValidResults())
         return {{}, text(kRibsNeedWingMessage), {}};
     const RibsDefinition& definition = session.ribs().definition();
-    const CoresReport cores = coreTemplates(session.planform(), definition,
-                                            kerf.value_or(definition.settings.coreKerf));
+    const CoresReport cores =
+        coreTemplates(session.planform(), definition, kerf.value_or(definition.settings.coreKerf));
     if (cores.outcome != RibsOutcome::Ok)
         return {{}, ribsMessage({cores.outcome, {}, cores.setting, cores.airfoil}, text), {}};
     TemplateParts made;

@@ -59,8 +59,7 @@ void setPaper(QPrinter& printer, const QPageSize& paper) {
     }
 }
 
-bool confirmPageCount(const FeatureContext& context, const PagesToPrint& pages,
-                      std::size_t count) {
+bool confirmPageCount(const FeatureContext& context, const PagesToPrint& pages, std::size_t count) {
     if (count <= kPagesWithoutAsking)
         return true;
     const std::string question =

@@ -24,16 +24,17 @@ QAction* insertAction(QMenu& menu, QAction* before) {
 
 void printTemplates(const FeatureContext& context, const std::vector<CutPart>& parts,
                     const TemplatePageTexts& texts, const std::array<TextKey, 4>& words) {
-    printPages(context,
-               {words[0], words[1], words[2], words[3], kTemplatesTooLargeMessage,
-                [&parts](const QPageLayout& paper) -> std::optional<std::size_t> {
-                    const auto layout = templateLayoutFor(parts, paper);
-                    if (!layout)
-                        return std::nullopt;
-                    return layout->pages.size();
-                },
-                [&](QPrinter& printer) { return printTemplatesOn(printer, parts, texts); },
-                [&](const QPageSize& paper) { return templatesPdf(parts, paper, texts); }});
+    printPages(context, {words[0], words[1], words[2], words[3], kTemplatesTooLargeMessage,
+                         [&parts](const QPageLayout& paper) -> std::optional<std::size_t> {
+                             const auto layout = templateLayoutFor(parts, paper);
+                             if (!layout)
+                                 return std::nullopt;
+                             return layout->pages.size();
+                         },
+                         [&](QPrinter& printer) { return printTemplatesOn(printer, parts, texts); },
+                         [&](const QPageSize& paper) {
+                             return templatesPdf(parts, paper, texts);
+                         }});
 }
 
 } // namespace
@@ -75,8 +76,7 @@ void TemplateActions::printRibTemplates() {
     const std::string title = titleForTemplates();
     if (title.empty())
         return;
-    const TemplateParts made =
-        ribTemplateParts(context_.session, RibPartUse::Paper, bothHalves_());
+    const TemplateParts made = ribTemplateParts(context_.session, RibPartUse::Paper, bothHalves_());
     if (!made.problem.empty()) {
         context_.prompter.messageBox(fromUtf8(made.problem), kExclamationMessage,
                                      uiText(context_.language, kProgramCaption));
