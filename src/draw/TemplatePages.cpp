@@ -4,12 +4,16 @@
 
 #include "draw/TileDrawing.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
-FullSizeFigure partFigure(const CutPart& part) {
-    FullSizeFigure figure;
-    const auto onFigure = [](Point2D p) {
-        return MmPoint{p.x, -p.y};
+// The part placed on the strip, the strip's y turned down as the figure's is.
+void addToFigure(const CutPart& part, const PartPlacement& at, FullSizeFigure& figure) {
+    const auto onFigure = [&at](Point2D p) {
+        const Point2D placed = placedPoint(p, at);
+        return MmPoint{placed.x, -placed.y};
     };
     for (const Polygon& outline : part.outlines) {
         std::vector<MmPoint> corners;
@@ -19,9 +23,41 @@ FullSizeFigure partFigure(const CutPart& part) {
     }
     for (const PartMark& mark : part.marks)
         figure.marks.push_back({{onFigure(mark.from), onFigure(mark.to)}, FigureLayer::Ribs});
-    for (const PartText& text : part.texts)
-        figure.texts.push_back({onFigure(text.baselineLeft), text.utf8, 0});
-    return figure;
+    for (const PartText& text : part.texts) {
+        const Point2D baseline = placedBaseline(text, at);
+        figure.texts.push_back({{baseline.x, -baseline.y}, text.utf8, 0});
+    }
+}
+
+std::optional<TiledParts> tiledParts(const std::vector<CutPart>& parts,
+                                     std::vector<std::size_t> tooLarge, const TileLayout& frame,
+                                     const std::function<double(const std::string&)>& widthMm) {
+    double longest = 0;
+    std::vector<Polygons> footprints;
+    for (const std::size_t i : tooLarge) {
+        const Box2D extent = partExtent(parts[i]);
+        longest = std::max(longest, extent.maxX - extent.minX);
+        footprints.push_back(footprintOf(parts[i]));
+    }
+    const double step = frame.window.width() - kTileOverlapMm;
+    const double margins = 2 * (kTemplateGapMm + kTilePaddingMm);
+    const double columns = std::max(1.0, std::ceil((longest + margins - kTileOverlapMm) / step));
+    const double strip = columns * step + kTileOverlapMm - 2 * kTilePaddingMm;
+    const Nesting nesting = nestParts(footprints, {strip, kLargestFigureMm, kTemplateGapMm});
+    TiledParts tiled{std::move(tooLarge), {}, {}, {}};
+    for (std::size_t k = 0; k < tiled.parts.size(); ++k) {
+        const NestedPart& nested = nesting.parts[k];
+        if (nested.sheet != 0)
+            return std::nullopt;
+        tiled.placements.push_back({nested.turned, nested.offset});
+        addToFigure(parts[tiled.parts[k]], tiled.placements.back(), tiled.figure);
+    }
+    measureTexts(tiled.figure, widthMm);
+    std::optional<TileLayout> tiles = layoutTilesIn(tiled.figure, frame.area, frame.orientation);
+    if (!tiles)
+        return std::nullopt;
+    tiled.tiles = std::move(*tiles);
+    return tiled;
 }
 
 std::optional<TemplateLayout> layoutIn(const std::vector<CutPart>& parts, PageArea area,
@@ -37,23 +73,24 @@ std::optional<TemplateLayout> layoutIn(const std::vector<CutPart>& parts, PageAr
     const Nesting nesting = nestParts(
         footprints, {frame->window.width(), frame->window.height(), kTemplateGapMm}, true);
     layout.pages.resize(static_cast<std::size_t>(nesting.sheets));
+    std::vector<std::size_t> tooLarge;
     for (std::size_t i = 0; i < parts.size(); ++i) {
         const NestedPart& nested = nesting.parts[i];
-        if (nested.sheet >= 0) {
-            TemplatePage& page = layout.pages[static_cast<std::size_t>(nested.sheet)];
-            page.parts.push_back(i);
-            page.placements.push_back({nested.turned, nested.offset});
+        if (nested.sheet < 0) {
+            tooLarge.push_back(i);
             continue;
         }
-        FullSizeFigure figure = partFigure(parts[i]);
-        measureTexts(figure, widthMm);
-        std::optional<TileLayout> tiles = layoutTilesIn(figure, area, orientation);
-        if (!tiles)
-            return std::nullopt;
-        for (std::size_t tile = 0; tile < tiles->pages.size(); ++tile)
-            layout.pages.push_back({{}, {}, layout.tiled.size(), tile});
-        layout.tiled.push_back({i, std::move(figure), std::move(*tiles)});
+        TemplatePage& page = layout.pages[static_cast<std::size_t>(nested.sheet)];
+        page.parts.push_back(i);
+        page.placements.push_back({nested.turned, nested.offset});
     }
+    if (tooLarge.empty())
+        return layout;
+    layout.tiled = tiledParts(parts, std::move(tooLarge), *frame, widthMm);
+    if (!layout.tiled)
+        return std::nullopt;
+    for (std::size_t tile = 0; tile < layout.tiled->tiles.pages.size(); ++tile)
+        layout.pages.push_back({{}, {}, tile});
     return layout;
 }
 
@@ -64,9 +101,13 @@ layoutTemplatePages(const std::vector<CutPart>& parts, const PaperAreas& paper,
                     const std::function<double(const std::string&)>& widthMm) {
     auto portrait = layoutIn(parts, paper.portrait, PageOrientation::Portrait, widthMm);
     auto landscape = layoutIn(parts, paper.landscape, PageOrientation::Landscape, widthMm);
-    if (portrait && landscape)
-        return landscape->pages.size() < portrait->pages.size() ? landscape : portrait;
-    return portrait ? portrait : landscape;
+    if (!portrait || !landscape)
+        return portrait ? portrait : landscape;
+    // A part kept whole is worth a page more: it needs no taping.
+    const auto rank = [](const TemplateLayout& layout) {
+        return std::pair{layout.tiled ? layout.tiled->parts.size() : 0, layout.pages.size()};
+    };
+    return rank(*landscape) < rank(*portrait) ? landscape : portrait;
 }
 
 MmPoint onTemplatePage(const TemplateLayout& layout, const PartPlacement& at, Point2D p) {
@@ -107,11 +148,10 @@ void drawNestedTemplatePage(const std::vector<CutPart>& parts, const TemplateLay
 
 TilePageTexts tiledPageTexts(const std::vector<CutPart>& parts, const TemplateLayout& layout,
                              std::size_t page, const TemplatePageTexts& texts) {
-    const TemplatePage& tile = layout.pages[page];
     TilePageTexts words = texts.pages;
     words.pageOfPages = pageOfPagesText(texts.pages.pageOfPages, page + 1, layout.pages.size());
-    const std::string& name = parts[layout.tiled[tile.tiled.value_or(0)].part].name;
-    if (!name.empty())
-        words.title = name + " \u2013 " + words.title;
+    if (layout.tiled && layout.tiled->parts.size() == 1 &&
+        !parts[layout.tiled->parts.front()].name.empty())
+        words.title = parts[layout.tiled->parts.front()].name + " \u2013 " + words.title;
     return words;
 }

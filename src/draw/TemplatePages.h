@@ -21,9 +21,11 @@ struct TemplatePageTexts {
     std::string note;    // how to use the templates
 };
 
-// A part too large for a page, as a figure tiled over pages of its own.
-struct TiledPart {
-    std::size_t part = 0;
+// The parts too large for a page, nested together on a strip as many windows wide as the
+// longest needs, and tiled over pages of their own as one figure.
+struct TiledParts {
+    std::vector<std::size_t> parts;
+    std::vector<PartPlacement> placements; // on the strip, y up; the figure's y is the strip's -y
     FullSizeFigure figure;
     TileLayout tiles;
 };
@@ -31,19 +33,18 @@ struct TiledPart {
 struct TemplatePage {
     std::vector<std::size_t> parts;
     std::vector<PartPlacement> placements; // window millimetres, y up from its bottom-left corner
-    std::optional<std::size_t> tiled;      // or one tile of a tiled part
-    std::size_t tile = 0;
+    std::optional<std::size_t> tile;       // or one tile of the tiled parts
 };
 
 struct TemplateLayout {
     TileLayout frame; // the page's margins, header, window and footer
     std::vector<TemplatePage> pages;
-    std::vector<TiledPart> tiled;
+    std::optional<TiledParts> tiled;
 };
 
-// Both orientations are tried and the one with fewer pages wins, portrait on a tie; nothing
-// when no window is left on the paper or a part needs more than kMostTiles pages. widthMm
-// measures a line of a figure's text as the pages print it.
+// Both orientations are tried: the one that tiles fewer parts wins, then the one with fewer
+// pages, then portrait; nothing when no window is left on the paper or the tiled parts need more
+// than kMostTiles pages. widthMm measures a line of a figure's text as the pages print it.
 std::optional<TemplateLayout>
 layoutTemplatePages(const std::vector<CutPart>& parts, const PaperAreas& paper,
                     const std::function<double(const std::string&)>& widthMm);
@@ -52,7 +53,8 @@ layoutTemplatePages(const std::vector<CutPart>& parts, const PaperAreas& paper,
 void drawNestedTemplatePage(const std::vector<CutPart>& parts, const TemplateLayout& layout,
                             std::size_t page, const TemplatePageTexts& texts, SheetCanvas& canvas);
 
-// The words of a tile of a tiled part: numbered among all the pages, the part named in the title.
+// The words of a tile of the tiled parts: numbered among all the pages, a part alone named in the
+// title.
 TilePageTexts tiledPageTexts(const std::vector<CutPart>& parts, const TemplateLayout& layout,
                              std::size_t page, const TemplatePageTexts& texts);
 

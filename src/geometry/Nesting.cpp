@@ -13,12 +13,15 @@
 namespace {
 
 constexpr double kColumnMm = 1;
+// Clipper's round corners lie up to 1 µm inside the true offset: parts are grown by this more.
+constexpr double kArcSlackMm = 0.002;
 constexpr double kNone = std::numeric_limits<double>::infinity();
 
 // A footprint's extent column by column from its left edge: the lowest and the highest of its
 // outline within each column, so that columns kept apart keep the parts apart.
 struct Profile {
     double left = 0;
+    double width = 0;
     double bottom = 0;
     double top = 0;
     std::vector<double> low;
@@ -54,7 +57,7 @@ void spread(Profile& profile, Point2D a, Point2D b) {
 
 Profile profileOf(const Polygons& grown) {
     const Box2D box = boundsOf(grown);
-    Profile profile{box.minX, box.minY, box.maxY, {}, {}};
+    Profile profile{box.minX, box.maxX - box.minX, box.minY, box.maxY, {}, {}};
     const auto columns =
         static_cast<std::size_t>(std::max(1.0, std::ceil((box.maxX - box.minX) / kColumnMm)));
     profile.low.assign(columns, kNone);
@@ -92,8 +95,10 @@ Polygons grownBy(const Polygons& footprint, double margin) {
     return grown;
 }
 
-// What lies on a sheet so far: the height of the highest part in each column.
+// What lies on a sheet so far: the height of the highest part in each column of its width
+// (the last column may be cut short).
 struct Skyline {
+    double width = 0;
     std::vector<double> heights;
     double lowest() const { return heights.empty() ? kNone : *std::ranges::min_element(heights); }
 };
@@ -108,9 +113,9 @@ struct Spot {
 Spot lowestSpot(const Skyline& skyline, const Profile& profile, double ceiling) {
     Spot best;
     const std::size_t columns = profile.low.size();
-    if (columns > skyline.heights.size())
-        return best;
-    for (std::size_t s = 0; s + columns <= skyline.heights.size(); ++s) {
+    for (std::size_t s = 0; s + columns <= skyline.heights.size() &&
+                            static_cast<double>(s) * kColumnMm + profile.width <= skyline.width;
+         ++s) {
         double y = -kNone;
         for (std::size_t k = 0; k < columns; ++k) {
             if (profile.low[k] != kNone)
@@ -143,11 +148,12 @@ Nesting nestParts(const std::vector<Polygons>& footprints, const NestingSheet& s
                   bool fromTop) {
     const double margin = sheet.gap / 2;
     const double ceiling = sheet.height - margin;
-    const auto columns = static_cast<std::size_t>(
-        std::max(0.0, std::floor((sheet.width - sheet.gap) / kColumnMm + 1e-9)));
+    const double width = std::max(0.0, sheet.width - sheet.gap);
+    const auto columns = static_cast<std::size_t>(std::ceil(width / kColumnMm));
     std::vector<std::array<Profile, 2>> profiles;
     for (const Polygons& footprint : footprints) {
-        const Polygons grown = grownBy(fromTop ? mirroredUpsideDown(footprint) : footprint, margin);
+        const Polygons grown =
+            grownBy(fromTop ? mirroredUpsideDown(footprint) : footprint, margin + kArcSlackMm);
         profiles.push_back({profileOf(grown), profileOf(turnedHalfRound(grown))});
     }
     std::vector<std::size_t> order(footprints.size());
@@ -165,7 +171,7 @@ Nesting nestParts(const std::vector<Polygons>& footprints, const NestingSheet& s
         for (std::size_t s = 0; s <= skylines.size(); ++s) {
             const bool fresh = s == skylines.size();
             if (fresh)
-                skylines.push_back({std::vector<double>(columns, margin)});
+                skylines.push_back({width, std::vector<double>(columns, margin)});
             Skyline& skyline = skylines[s];
             Candidate best;
             for (const bool turned : {false, true}) {

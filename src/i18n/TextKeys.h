@@ -521,8 +521,9 @@ inline constexpr std::array<TextKey, 9> kStabilityHelpLines{{
      "with a glide test before the first real flight."},
 }};
 
-// Every named key above, for the checks of the language files.
-inline constexpr std::array kNamedTextKeys{
+// Every named key above, for the checks of the language files. Through std::to_array: a deduced
+// std::array of more than 256 keys is beyond clang's limit of nested expressions.
+inline constexpr auto kNamedTextKeys = std::to_array<TextKey>({
     kProgramCaption,
     kRootChordCaption,
     kTipChordCaption,
@@ -782,4 +783,4 @@ inline constexpr std::array kNamedTextKeys{
     kCoreChordLine,
     kCoreSweepLine,
     kCoreKerfLine,
-};
+});

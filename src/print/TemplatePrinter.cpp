@@ -16,9 +16,8 @@ PageRun templateRun(const std::vector<CutPart>& parts, const TemplateLayout& lay
     return {layout.frame.orientation, layout.pages.size(), texts.pages.title,
             [&](QPainter& painter, std::size_t page) {
                 const TemplatePage& shown = layout.pages[page];
-                if (shown.tiled) {
-                    const TiledPart& tiled = layout.tiled[*shown.tiled];
-                    paintTilePage(painter, tiled.figure, tiled.tiles, shown.tile,
+                if (shown.tile) {
+                    paintTilePage(painter, layout.tiled->figure, layout.tiled->tiles, *shown.tile,
                                   tiledPageTexts(parts, layout, page, texts));
                     return;
                 }

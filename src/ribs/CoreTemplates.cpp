@@ -3,10 +3,10 @@
 #include "ribs/CoreTemplates.h"
 
 #include "geometry/Offset.h"
+#include "ribs/TrailingEdgeTurn.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
@@ -19,25 +19,11 @@ constexpr double kLargestText = 3;
 constexpr double kLineSpacing = 1.6; // per capital height
 constexpr double kTextClearance = 0.5;
 
-// Turned about the trailing edge by the twist, leading edge down, as the ribs turn on the wing.
-struct TurnAboutTrailingEdge {
-    double chord;
-    double sine;
-    double cosine;
-    TurnAboutTrailingEdge(double chordMm, double twist)
-        : chord(chordMm)
-        , sine(std::sin(twist * std::numbers::pi / 180))
-        , cosine(std::cos(twist * std::numbers::pi / 180)) {}
-    Point2D operator()(Point2D p) const {
-        const double x = p.x - chord;
-        return {chord + x * cosine - p.y * sine, x * sine + p.y * cosine};
-    }
-    Polygon operator()(Polygon polygon) const {
-        for (Point2D& p : polygon)
-            p = (*this)(p);
-        return polygon;
-    }
-};
+Polygon turned(Polygon polygon, const TrailingEdgeTurn& turn) {
+    for (Point2D& p : polygon)
+        p = turn(p);
+    return polygon;
+}
 
 RibsDefinition sectionsOnly(const RibsDefinition& definition) {
     RibsDefinition plain = definition;
@@ -57,7 +43,7 @@ Polygons grownWithLeadIn(const Polygon& section, double chord, double kerf) {
 }
 
 std::vector<CoreMark> marksOn(const Polygons& untwisted, double chord,
-                              const TurnAboutTrailingEdge& turn) {
+                              const TrailingEdgeTurn& turn) {
     std::vector<CoreMark> marks;
     for (int percent = kCoreMarkStepPercent; percent < 100; percent += kCoreMarkStepPercent) {
         const double x = chord * percent / 100;
@@ -82,12 +68,12 @@ CoreTemplate coreTemplate(const Rib& end, const RibStation& root, const RibStati
     core.sweepOffset = tip.leadingEdgeX - root.leadingEdgeX;
     core.kerf = kerf;
     core.airfoil = core.tip ? end.outerAirfoil : end.innerAirfoil;
-    const TurnAboutTrailingEdge turn(end.chord, end.twist);
+    const TrailingEdgeTurn turn(end.chord, end.twist);
     const Polygon section = end.outlines.empty() ? Polygon{} : end.outlines.front();
     const Polygons untwisted = grownWithLeadIn(section, end.chord, kerf);
-    core.section = turn(section);
+    core.section = turned(section, turn);
     for (const Polygon& polygon : untwisted)
-        core.outline.push_back(turn(polygon));
+        core.outline.push_back(turned(polygon, turn));
     core.marks = marksOn(untwisted, end.chord, turn);
     return core;
 }
@@ -96,13 +82,65 @@ double distance(Point2D a, Point2D b) {
     return std::hypot(a.x - b.x, a.y - b.y);
 }
 
-Point2D middle(Point2D a, Point2D b) {
-    return {(a.x + b.x) / 2, (a.y + b.y) / 2};
-}
-
 // A text centred on a point, reading left to right.
 PartText centredText(Point2D centre, double height, const std::string& utf8) {
     return {{centre.x - estimatedTextWidth(utf8, height) / 2, centre.y - height / 2}, height, utf8};
+}
+
+// The mark's number just under its upper tick, as large as the core's depth there allows.
+PartText numberUnderTick(const CoreMark& mark) {
+    const double room = distance(mark.upperTickEnd, mark.lowerTickEnd);
+    const double height = std::clamp(room / 5, kSmallestText, kLargestNumber);
+    const double along = (kTextClearance + height / 2) / std::max(room, 1e-9);
+    const Point2D below = mark.upperTickEnd;
+    return centredText({below.x + (mark.lowerTickEnd.x - below.x) * along,
+                        below.y + (mark.lowerTickEnd.y - below.y) * along},
+                       height, std::to_string(mark.number));
+}
+
+// What is free at a mark: between the bottom of its number and its lower tick.
+struct RoomAt {
+    double x = 0;
+    double top = 0;
+    double bottom = 0;
+};
+
+// The lines centred where the core is deepest, as large as the room at every mark they cover
+// allows, and kept in order when the template is turned.
+std::vector<PartText> textBlock(const std::vector<std::string>& lines,
+                                const std::vector<RoomAt>& rooms) {
+    if (lines.empty() || rooms.empty())
+        return {};
+    const RoomAt deepest =
+        std::ranges::max(rooms, {}, [](const RoomAt& room) { return room.top - room.bottom; });
+    const auto count = static_cast<double>(lines.size());
+    double height = kLargestText;
+    RoomAt fit = deepest;
+    for (; height > kSmallestText; height *= 0.9) {
+        double widest = 0;
+        for (const std::string& line : lines)
+            widest = std::max(widest, estimatedTextWidth(line, height));
+        fit = deepest;
+        for (const RoomAt& room : rooms) {
+            if (std::abs(room.x - deepest.x) <= widest / 2) {
+                fit.top = std::min(fit.top, room.top);
+                fit.bottom = std::max(fit.bottom, room.bottom);
+            }
+        }
+        if (count * height * kLineSpacing <= fit.top - fit.bottom)
+            break;
+    }
+    height = std::max(height, kSmallestText);
+    const Point2D centre{deepest.x, (fit.top + fit.bottom) / 2};
+    std::vector<PartText> block;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const double offset = (count - 1) / 2 - static_cast<double>(i);
+        PartText line =
+            centredText({centre.x, centre.y + offset * height * kLineSpacing}, height, lines[i]);
+        line.anchor = centre;
+        block.push_back(std::move(line));
+    }
+    return block;
 }
 
 } // namespace
@@ -124,38 +162,17 @@ CutPart corePart(const CoreTemplate& core, const std::vector<std::string>& lines
     CutPart part;
     part.name = lines.empty() ? std::string() : lines.front();
     part.outlines = core.outline;
-    std::optional<CoreMark> deepest;
+    std::vector<RoomAt> rooms;
     for (const CoreMark& mark : core.marks) {
         part.marks.push_back({mark.upper, mark.upperTickEnd});
         part.marks.push_back({mark.lower, mark.lowerTickEnd});
-        const double room = distance(mark.upperTickEnd, mark.lowerTickEnd);
-        const double height = std::clamp(room / 5, kSmallestText, kLargestNumber);
-        const Point2D below = mark.upperTickEnd;
-        const double along = (kTextClearance + height / 2) / std::max(room, 1e-9);
-        part.texts.push_back(centredText({below.x + (mark.lowerTickEnd.x - below.x) * along,
-                                          below.y + (mark.lowerTickEnd.y - below.y) * along},
-                                         height, std::to_string(mark.number)));
-        if (!deepest || room > distance(deepest->upperTickEnd, deepest->lowerTickEnd))
-            deepest = mark;
+        const PartText number = numberUnderTick(mark);
+        part.texts.push_back(number);
+        rooms.push_back({number.baselineLeft.x + estimatedTextWidth(number.utf8, number.height) / 2,
+                         textBoxOf(number).minY - kTextClearance,
+                         mark.lowerTickEnd.y + kTextClearance});
     }
-    if (!deepest || lines.empty())
-        return part;
-    // Between the numbers under the upper ticks and the lower ticks, where the core is deepest.
-    const double numberBand = std::clamp(distance(deepest->upperTickEnd, deepest->lowerTickEnd) / 5,
-                                         kSmallestText, kLargestNumber) +
-                              2 * kTextClearance;
-    const double room =
-        distance(deepest->upperTickEnd, deepest->lowerTickEnd) - numberBand - kTextClearance;
-    const double height = std::clamp(room / (static_cast<double>(lines.size()) * kLineSpacing),
-                                     kSmallestText, kLargestText);
-    const Point2D centre = middle(deepest->lowerTickEnd,
-                                  {deepest->upperTickEnd.x, deepest->upperTickEnd.y - numberBand});
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const double offset = (static_cast<double>(lines.size()) - 1) / 2 - static_cast<double>(i);
-        PartText line =
-            centredText({centre.x, centre.y + offset * height * kLineSpacing}, height, lines[i]);
-        line.anchor = centre;
-        part.texts.push_back(std::move(line));
-    }
+    const std::vector<PartText> block = textBlock(lines, rooms);
+    part.texts.insert(part.texts.end(), block.begin(), block.end());
     return part;
 }

@@ -3,10 +3,9 @@
 #include "ribs/JigTabs.h"
 
 #include "geometry/Offset.h"
+#include "ribs/TrailingEdgeTurn.h"
 
 #include <algorithm>
-#include <cmath>
-#include <numbers>
 #include <optional>
 
 namespace {
@@ -23,23 +22,6 @@ struct TabPlace {
     double left = 0;
     double right = 0;
     double attach = 0; // where the tab's top (bottom, upside down) lies inside the rib
-};
-
-// The rib's axes on the wing: turned about the trailing edge by the twist, leading edge down.
-struct RibTurn {
-    double chord;
-    double sine;
-    double cosine;
-    explicit RibTurn(const Rib& rib)
-        : chord(rib.chord)
-        , sine(std::sin(rib.twist * std::numbers::pi / 180))
-        , cosine(std::cos(rib.twist * std::numbers::pi / 180)) {}
-    // Above the untwisted chord plane.
-    double height(Point2D p) const { return (p.x - chord) * sine + p.y * cosine; }
-    // The point at x of the rib's axes at that height.
-    Point2D atHeight(double x, double height) const {
-        return {x, (height - (x - chord) * sine) / cosine};
-    }
 };
 
 // The surface facing the board across the tab's width, and the other one, each at the samples;
@@ -85,7 +67,7 @@ Polygons notchesFacing(const Rib& rib, bool upsideDown, double beyond) {
 }
 
 void cutTabs(Rib& rib, const std::vector<TabPlace>& places, double board, bool upsideDown) {
-    const RibTurn turn(rib);
+    const TrailingEdgeTurn turn(rib.chord, rib.twist);
     Polygons tabs;
     double beyond = upsideDown ? -1e300 : 1e300;
     for (const TabPlace& place : places) {
@@ -121,7 +103,7 @@ void addJigTabs(std::vector<Rib>& ribs, const RibSettings& settings) {
         Rib& rib = ribs[i];
         if (rib.outlines.empty())
             continue;
-        const RibTurn turn(rib);
+        const TrailingEdgeTurn turn(rib.chord, rib.twist);
         for (const auto& [tab, percent] : {std::pair{0, jig.frontPercent}, {1, jig.rearPercent}}) {
             const std::optional<TabPlace> place =
                 placeTab(rib, tab, percent, jig.width, upsideDown);
@@ -135,7 +117,7 @@ void addJigTabs(std::vector<Rib>& ribs, const RibSettings& settings) {
                 const double x = place->left + jig.width * k / (kSurfaceSamples - 1);
                 const double surface = facingSurface(rib, x, upsideDown);
                 const double reach =
-                    turn.height({x, surface}) + (upsideDown ? 1 : -1) * jig.height * turn.cosine;
+                    turn({x, surface}).y + (upsideDown ? 1 : -1) * jig.height * turn.cosine();
                 board = !board       ? reach
                         : upsideDown ? std::max(*board, reach)
                                      : std::min(*board, reach);

@@ -59,11 +59,10 @@ void expectCovered(const std::vector<MmSegment>& edges, const std::vector<MmSegm
 }
 
 TEST_F(TemplatesPdf, OutlinesAtOneToOneAndTrueBarsOnEveryPage) {
-    const std::string wing = saveWing(
-        "glider.txt", typedWing({{"420", "300", "150", "0"},
-                                 {"300", "200", "300", "40"},
-                                 {"200", "120", "200", "90"}},
-                                "30", "1500"));
+    const std::string wing = saveWing("glider.txt", typedWing({{"420", "300", "150", "0"},
+                                                               {"300", "200", "300", "40"},
+                                                               {"200", "120", "200", "90"}},
+                                                              "30", "1500"));
     writeBytes(folder / "glider.ribs", kRibs);
     WingSession session(systemDecimalSeparator(), language.lookup());
     ASSERT_TRUE(session.open(wing).calculated());
@@ -82,24 +81,26 @@ TEST_F(TemplatesPdf, OutlinesAtOneToOneAndTrueBarsOnEveryPage) {
                                        ? ribTemplateParts(session, RibPartUse::Paper, true)
                                        : coreTemplateParts(session);
         ASSERT_TRUE(made.problem.empty()) << made.problem;
-        const auto layout = templateLayoutFor(
-            made.parts, QPageLayout(paper, QPageLayout::Portrait, QMarginsF()));
+        const auto layout =
+            templateLayoutFor(made.parts, QPageLayout(paper, QPageLayout::Portrait, QMarginsF()));
         ASSERT_TRUE(layout);
-        EXPECT_FALSE(layout->tiled.empty()) << "the root is longer than a page";
+        ASSERT_TRUE(layout->tiled) << "the root is longer than a page";
         const std::size_t pages = layout->pages.size();
-        EXPECT_TRUE(runTool(QStringLiteral("pdfinfo"), {QString::fromStdString(pdf)})
-                        .out.contains(
-                            QRegularExpression(QStringLiteral(R"(Pages:\s+%1\n)").arg(pages))));
+        EXPECT_TRUE(
+            runTool(QStringLiteral("pdfinfo"), {QString::fromStdString(pdf)})
+                .out.contains(QRegularExpression(QStringLiteral(R"(Pages:\s+%1\n)").arg(pages))));
 
-        std::vector<std::vector<MmSegment>> tiledStrokes(layout->tiled.size());
+        std::vector<MmSegment> tiledStrokes;
         for (std::size_t k = 0; k < pages; ++k) {
             SCOPED_TRACE("page " + std::to_string(k + 1));
             const std::vector<PageLine> lines = pageLines(pdf, k + 1);
             for (const double mm : {100.0, 101.6}) {
-                EXPECT_TRUE(std::ranges::any_of(lines, [&](const PageLine& line) {
-                    return line.colour == kBlack && !line.dashed &&
-                           std::abs(line.length() - mm) <= 0.02;
-                })) << mm << " mm";
+                EXPECT_TRUE(std::ranges::any_of(lines,
+                                                [&](const PageLine& line) {
+                                                    return line.colour == kBlack && !line.dashed &&
+                                                           std::abs(line.length() - mm) <= 0.02;
+                                                }))
+                    << mm << " mm";
             }
             std::vector<MmSegment> strokes;
             for (const PageLine& line : lines) {
@@ -107,16 +108,14 @@ TEST_F(TemplatesPdf, OutlinesAtOneToOneAndTrueBarsOnEveryPage) {
                     strokes.push_back({{line.x1, line.y1}, {line.x2, line.y2}});
             }
             const TemplatePage& page = layout->pages[k];
-            if (page.tiled) {
-                const TiledPart& tiled = layout->tiled[*page.tiled];
-                const Tile& tile = tiled.tiles.pages[page.tile];
-                const MmRect& window = tiled.tiles.window;
+            if (page.tile) {
+                const Tile& tile = layout->tiled->tiles.pages[*page.tile];
+                const MmRect& window = layout->tiled->tiles.window;
                 for (const MmSegment& s : strokes)
-                    tiledStrokes[*page.tiled].push_back(
-                        {{tile.figureRect.left + s.from.x - window.left,
-                          tile.figureRect.top + s.from.y - window.top},
-                         {tile.figureRect.left + s.to.x - window.left,
-                          tile.figureRect.top + s.to.y - window.top}});
+                    tiledStrokes.push_back({{tile.figureRect.left + s.from.x - window.left,
+                                             tile.figureRect.top + s.from.y - window.top},
+                                            {tile.figureRect.left + s.to.x - window.left,
+                                             tile.figureRect.top + s.to.y - window.top}});
                 continue;
             }
             for (std::size_t i = 0; i < page.parts.size(); ++i) {
@@ -128,11 +127,15 @@ TEST_F(TemplatesPdf, OutlinesAtOneToOneAndTrueBarsOnEveryPage) {
                               strokes);
             }
         }
-        for (std::size_t t = 0; t < layout->tiled.size(); ++t) {
-            SCOPED_TRACE(made.parts[layout->tiled[t].part].name);
-            expectCovered(edgesOf(made.parts[layout->tiled[t].part].outlines,
-                                  [](Point2D p) { return MmPoint{p.x, -p.y}; }),
-                          tiledStrokes[t]);
+        const TiledParts& tiled = *layout->tiled;
+        for (std::size_t t = 0; t < tiled.parts.size(); ++t) {
+            SCOPED_TRACE(made.parts[tiled.parts[t]].name);
+            expectCovered(edgesOf(made.parts[tiled.parts[t]].outlines,
+                                  [&](Point2D p) {
+                                      const Point2D placed = placedPoint(p, tiled.placements[t]);
+                                      return MmPoint{placed.x, -placed.y};
+                                  }),
+                          tiledStrokes);
         }
     }
 }

@@ -76,7 +76,8 @@ Plane fitPlane(const std::vector<std::array<double, 3>>& points) {
     }
     Plane plane{m[0][3] / m[0][0], m[1][3] / m[1][1], m[2][3] / m[2][2], 0};
     for (const auto& [x, y, z] : points)
-        plane.worstMiss = std::max(plane.worstMiss, std::abs(plane.a * x + plane.b * y + plane.c - z));
+        plane.worstMiss =
+            std::max(plane.worstMiss, std::abs(plane.a * x + plane.b * y + plane.c - z));
     return plane;
 }
 
@@ -165,7 +166,8 @@ TEST(CoreTemplates, EveryPanelHasItsChordsMarksAndSweep) {
                 const double along = (p.x - far.x) * ux + (p.y - far.y) * uy;
                 EXPECT_NEAR(along, chord * mark.number / 10.0, 0.01) << "mark " << mark.number;
             }
-            const double across = (mark.upper.x - mark.lower.x) * -uy + (mark.upper.y - mark.lower.y) * ux;
+            const double across =
+                (mark.upper.x - mark.lower.x) * -uy + (mark.upper.y - mark.lower.y) * ux;
             EXPECT_GT(across, 0) << "the upper mark above the lower";
         }
         // The outline is the section grown by half the kerf, plus the lead-in behind it.

@@ -22,22 +22,14 @@ QAction* insertAction(QMenu& menu, QAction* before) {
     return action;
 }
 
-void printTemplates(const FeatureContext& context, const std::vector<CutPart>& parts,
-                    const TemplatePageTexts& texts, const std::array<TextKey, 4>& words) {
-    printPages(context, {words[0], words[1], words[2], words[3], kTemplatesTooLargeMessage,
-                         [&parts](const QPageLayout& paper) -> std::optional<std::size_t> {
-                             const auto layout = templateLayoutFor(parts, paper);
-                             if (!layout)
-                                 return std::nullopt;
-                             return layout->pages.size();
-                         },
-                         [&](QPrinter& printer) { return printTemplatesOn(printer, parts, texts); },
-                         [&](const QPageSize& paper) {
-                             return templatesPdf(parts, paper, texts);
-                         }});
-}
-
 } // namespace
+
+// Which templates, and the words that name them.
+struct TemplatesToPrint {
+    std::function<TemplateParts(const WingSession&)> parts;
+    TemplatePageTexts (*pageTexts)(const TextLookup&, std::string title);
+    std::array<TextKey, 4> words; // prints on, many pages, preview title, printed
+};
 
 TemplateActions::TemplateActions(const FeatureContext& context, QMenu& menu, QAction* before,
                                  std::function<bool()> bothHalves)
@@ -73,31 +65,44 @@ std::string TemplateActions::titleForTemplates() {
 }
 
 void TemplateActions::printRibTemplates() {
-    const std::string title = titleForTemplates();
-    if (title.empty())
-        return;
-    const TemplateParts made = ribTemplateParts(context_.session, RibPartUse::Paper, bothHalves_());
-    if (!made.problem.empty()) {
-        context_.prompter.messageBox(fromUtf8(made.problem), kExclamationMessage,
-                                     uiText(context_.language, kProgramCaption));
-        return;
-    }
-    printTemplates(context_, made.parts, ribTemplatePageTexts(context_.language.lookup(), title),
-                   {kRibTemplatesPrintsOn, kRibTemplatesManyPages, kRibTemplatesPreviewTitle,
-                    kRibTemplatesPrinted});
+    printTemplates({[this](const WingSession& session) {
+                        return ribTemplateParts(session, RibPartUse::Paper, bothHalves_());
+                    },
+                    ribTemplatePageTexts,
+                    {kRibTemplatesPrintsOn, kRibTemplatesManyPages, kRibTemplatesPreviewTitle,
+                     kRibTemplatesPrinted}});
 }
 
 void TemplateActions::printCoreTemplates() {
+    printTemplates({[](const WingSession& session) { return coreTemplateParts(session); },
+                    coreTemplatePageTexts,
+                    {kCoreTemplatesPrintsOn, kCoreTemplatesManyPages, kCoreTemplatesPreviewTitle,
+                     kCoreTemplatesPrinted}});
+}
+
+void TemplateActions::printTemplates(const TemplatesToPrint& templates) {
     const std::string title = titleForTemplates();
     if (title.empty())
         return;
-    const TemplateParts made = coreTemplateParts(context_.session);
+    const TemplateParts made = templates.parts(context_.session);
     if (!made.problem.empty()) {
         context_.prompter.messageBox(fromUtf8(made.problem), kExclamationMessage,
                                      uiText(context_.language, kProgramCaption));
         return;
     }
-    printTemplates(context_, made.parts, coreTemplatePageTexts(context_.language.lookup(), title),
-                   {kCoreTemplatesPrintsOn, kCoreTemplatesManyPages, kCoreTemplatesPreviewTitle,
-                    kCoreTemplatesPrinted});
+    const std::vector<CutPart>& parts = made.parts;
+    const TemplatePageTexts texts = templates.pageTexts(context_.language.lookup(), title);
+    const auto& [printsOn, manyPages, previewTitle, printed] = templates.words;
+    printPages(context_,
+               {printsOn, manyPages, previewTitle, printed, kTemplatesTooLargeMessage,
+                [&parts](const QPageLayout& paper) -> std::optional<std::size_t> {
+                    const auto layout = templateLayoutFor(parts, paper);
+                    if (!layout)
+                        return std::nullopt;
+                    return layout->pages.size();
+                },
+                [&](QPrinter& printer) { return printTemplatesOn(printer, parts, texts); },
+                [&](const QPageSize& paper) {
+                    return templatesPdf(parts, paper, texts);
+                }});
 }

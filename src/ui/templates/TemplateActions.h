@@ -12,6 +12,7 @@
 
 class QAction;
 class QMenu;
+struct TemplatesToPrint;
 
 class TemplateActions : public QObject {
     Q_OBJECT
@@ -31,6 +32,7 @@ public:
 private:
     // The title, or an empty one after telling why the wing has no templates yet.
     std::string titleForTemplates();
+    void printTemplates(const TemplatesToPrint& templates);
 
     FeatureContext context_;
     std::function<bool()> bothHalves_;
