@@ -66,9 +66,7 @@ void checkRib(const Rib& rib, double jigHeight) {
 
 // Nested on a sheet, every part lies on it, 5 mm in from its edges.
 void checkNesting(const std::vector<Rib>& ribs) {
-    std::vector<Polygons> footprints;
-    for (const Rib& rib : ribs)
-        footprints.push_back(footprintOf(ribPart(rib, RibPartUse::Cutter)));
+    const std::vector<Polygons> footprints = footprintsOf(ribParts(ribs, RibPartUse::Cutter));
     const NestingSheet sheet{600, 300, 5};
     const Nesting nesting = nestParts(footprints, sheet);
     for (std::size_t i = 0; i < ribs.size(); ++i) {

@@ -34,6 +34,7 @@ std::optional<TiledParts> tiledParts(const std::vector<CutPart>& parts,
                                      const std::function<double(const std::string&)>& widthMm) {
     double longest = 0;
     std::vector<Polygons> footprints;
+    footprints.reserve(tooLarge.size());
     for (const std::size_t i : tooLarge) {
         const Box2D extent = partExtent(parts[i]);
         longest = std::max(longest, extent.maxX - extent.minX);
@@ -67,11 +68,8 @@ std::optional<TemplateLayout> layoutIn(const std::vector<CutPart>& parts, PageAr
     if (!frame)
         return std::nullopt;
     TemplateLayout layout{*frame, {}, {}};
-    std::vector<Polygons> footprints;
-    for (const CutPart& part : parts)
-        footprints.push_back(footprintOf(part));
     const Nesting nesting = nestParts(
-        footprints, {frame->window.width(), frame->window.height(), kTemplateGapMm}, true);
+        footprintsOf(parts), {frame->window.width(), frame->window.height(), kTemplateGapMm}, true);
     layout.pages.resize(static_cast<std::size_t>(nesting.sheets));
     std::vector<std::size_t> tooLarge;
     for (std::size_t i = 0; i < parts.size(); ++i) {

@@ -100,7 +100,11 @@ Polygons grownBy(const Polygons& footprint, double margin) {
 struct Skyline {
     double width = 0;
     std::vector<double> heights;
-    double lowest() const { return heights.empty() ? kNone : *std::ranges::min_element(heights); }
+    double lowest() const {
+        if (heights.empty())
+            return kNone;
+        return *std::ranges::min_element(heights);
+    }
 };
 
 struct Spot {

@@ -108,11 +108,16 @@ Polygons footprintOf(const CutPart& part) {
     return footprint;
 }
 
-NestedLayout layoutOnSheets(const std::vector<CutPart>& parts, const NestingSheet& sheet) {
+std::vector<Polygons> footprintsOf(const std::vector<CutPart>& parts) {
     std::vector<Polygons> footprints;
+    footprints.reserve(parts.size());
     for (const CutPart& part : parts)
         footprints.push_back(footprintOf(part));
-    const Nesting nesting = nestParts(footprints, sheet);
+    return footprints;
+}
+
+NestedLayout layoutOnSheets(const std::vector<CutPart>& parts, const NestingSheet& sheet) {
+    const Nesting nesting = nestParts(footprintsOf(parts), sheet);
     NestedLayout nested;
     for (int s = 0; s < nesting.sheets; ++s) {
         const double left = s * (sheet.width + kSheetSpacing);

@@ -65,6 +65,7 @@ CutLayout layoutOneUnderAnother(std::vector<CutPart> parts, double gap);
 
 // What the nesting keeps apart: the part's outlines and the boxes of its texts and marks.
 Polygons footprintOf(const CutPart& part);
+std::vector<Polygons> footprintsOf(const std::vector<CutPart>& parts);
 
 // Gap between the sheets laid one after another along x.
 inline constexpr double kSheetSpacing = 5;
