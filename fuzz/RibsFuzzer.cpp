@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the .ribs reader and the rib geometry on any bytes: a definition that loads writes and
-// loads again unchanged, and every rib of a test wing lies within its chord and its section's
-// depth, finite, with problems that match what is left of it.
+// loads again unchanged, every rib of a test wing lies within its chord and its section's depth
+// (its jig tabs' height added), finite, with problems that match what is left of it, and nested
+// on a sheet every rib lies within the sheet's margins.
 #include "FuzzCheck.h"
 #include "base/TextEncoding.h"
 #include "calc/CalculateWing.h"
 #include "files/RibsFile.h"
 #include "ribs/CalculateRibs.h"
+#include "ribs/RibSheet.h"
 
 #include <algorithm>
 #include <cmath>
@@ -42,7 +44,8 @@ bool finite(const Polygons& outlines) {
     });
 }
 
-void checkRib(const Rib& rib) {
+// jigHeight: the shortest tab's, when the ribs stand on tabs.
+void checkRib(const Rib& rib, double jigHeight) {
     require(finite(rib.outlines), "a rib's corners are finite");
     require(rib.area >= -1e-6 && std::isfinite(rib.maxThickness),
             "a rib's area and thickness are numbers, the area not negative");
@@ -54,7 +57,33 @@ void checkRib(const Rib& rib) {
     const Box2D box = boundsOf(rib.outlines);
     // The section reaches no further than its chord, and an airfoil of chord 1 is far less deep.
     require(box.minX >= -1e-3 && box.maxX <= rib.chord + 1e-3, "a rib lies within its chord");
-    require(box.maxY - box.minY <= 2 * rib.chord, "a rib is no deeper than its chord allows");
+    // Tabs reach past the deepest rib by their height, and by as much as a twist of 45° lifts a
+    // chord of the test wing.
+    const double tabs = rib.jigTabs.empty() ? 0 : jigHeight + 250;
+    require(box.maxY - box.minY <= 2 * rib.chord + tabs,
+            "a rib is no deeper than its chord allows");
+}
+
+// Nested on a sheet, every part lies on it, 5 mm in from its edges.
+void checkNesting(const std::vector<Rib>& ribs) {
+    const std::vector<Polygons> footprints = footprintsOf(ribParts(ribs, RibPartUse::Cutter));
+    const NestingSheet sheet{600, 300, 5};
+    const Nesting nesting = nestParts(footprints, sheet);
+    for (std::size_t i = 0; i < ribs.size(); ++i) {
+        const NestedPart& part = nesting.parts[i];
+        if (part.sheet < 0)
+            continue;
+        require(part.sheet < nesting.sheets, "a part's sheet is one of the sheets");
+        for (const Polygon& outline : footprints[i]) {
+            for (const Point2D p : outline) {
+                const double x = (part.turned ? -p.x : p.x) + part.offset.x;
+                const double y = (part.turned ? -p.y : p.y) + part.offset.y;
+                require(x >= sheet.gap - 1e-3 && x <= sheet.width - sheet.gap + 1e-3 &&
+                            y >= sheet.gap - 1e-3 && y <= sheet.height - sheet.gap + 1e-3,
+                        "a nested part lies within its sheet's margins");
+            }
+        }
+    }
 }
 
 } // namespace
@@ -73,6 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     definition.settings.spacing = std::max(definition.settings.spacing, 20.0);
     const RibsReport report = calculateRibs(testPlanform(), definition);
     for (const Rib& rib : report.ribs)
-        checkRib(rib);
+        checkRib(rib, definition.settings.jig.height);
+    checkNesting(report.ribs);
     return 0;
 }

@@ -17,10 +17,13 @@
 #include "i18n/LanguageName.h"
 #include "i18n/LanguageState.h"
 #include "i18n/TextKeys.h"
+#include "ribs/RibSettings.h"
 #include "session/FullSizeText.h"
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <initializer_list>
 #include <optional>
 #include <ostream>
 
@@ -40,17 +43,31 @@ constexpr std::string_view kUsage =
     "       wingsheet --tiles-pdf OUT.pdf [--paper A4|Letter] [--both-halves] [--title TEXT]\n"
     "                 [--lang NAME] [--] FILE\n"
     "                                      the wing at 1:1, tiled over pages, into a PDF\n"
-    "       wingsheet --ribs-dxf OUT.dxf [--lang NAME] [--] FILE\n"
-    "       wingsheet --ribs-svg OUT.svg [--title TEXT] [--lang NAME] [--] FILE\n"
+    "       wingsheet --ribs-dxf OUT.dxf [--nest WxH] [--kerf MM] [--both-halves] [--lang NAME]\n"
+    "                 [--] FILE\n"
+    "       wingsheet --ribs-svg OUT.svg [--nest WxH] [--kerf MM] [--both-halves] [--title TEXT]\n"
+    "                 [--lang NAME] [--] FILE\n"
     "                                      every rib the .ribs beside FILE defines, one under\n"
-    "                                      another: outlines on CUT, labels on ENGRAVE\n"
+    "                                      another or nested on sheets: outlines on CUT, labels\n"
+    "                                      and marks on ENGRAVE, sheets on SHEET\n"
+    "       wingsheet --ribs-pdf OUT.pdf [--paper A4|Letter] [--both-halves] [--title TEXT]\n"
+    "                 [--lang NAME] [--] FILE\n"
+    "                                      the rib templates at 1:1, packed on pages\n"
+    "       wingsheet --cores-pdf OUT.pdf [--paper A4|Letter] [--kerf MM] [--title TEXT]\n"
+    "                 [--lang NAME] [--] FILE\n"
+    "       wingsheet --cores-dxf OUT.dxf [--nest WxH] [--kerf MM] [--lang NAME] [--] FILE\n"
+    "                                      each panel's root and tip template for a hot wire\n"
     "       wingsheet --help | --version\n"
     "\n"
     "  --json       one JSON object per file and line\n"
     "               (with a .ribs beside the wing, its ribs too)\n"
     "  --lang NAME  use NAME.lng for this run, not the language stored in tz.ini (or English)\n"
     "  --title TEXT the sheet's or the plan's title; the file's name when not given\n"
-    "  --both-halves  the whole wing, the half-wing and its mirror image (also --calc --json)\n"
+    "  --both-halves  the whole wing, the half-wing and its mirror image (also --calc --json);\n"
+    "               for the ribs, each rib twice, labelled L and R\n"
+    "  --nest WxH   pack the parts on sheets W by H mm (600x300), 5 mm apart and from the edges\n"
+    "  --kerf MM    grow the outlines by half the cutter's kerf (for the foam cores, the hot\n"
+    "               wire's; CoreKerf of the .ribs by default)\n"
     "  --units mm|in  the lengths of the printed texts (--calc, sheet, plan, rib labels)\n"
     "  --mass g|oz    the mass and the wing loading likewise; --calc --json then adds \"display\"\n"
     "  --           ends the options: every later argument is a file\n"
@@ -134,7 +151,8 @@ constexpr OutputOption kOutputOptions[] = {
     {"--preview-svg", CommandAction::PreviewSvg}, {"--sheet-pdf", CommandAction::SheetPdf},
     {"--export-dxf", CommandAction::ExportDxf},   {"--export-svg", CommandAction::ExportSvg},
     {"--tiles-pdf", CommandAction::TilesPdf},     {"--ribs-dxf", CommandAction::RibsDxf},
-    {"--ribs-svg", CommandAction::RibsSvg},
+    {"--ribs-svg", CommandAction::RibsSvg},       {"--ribs-pdf", CommandAction::RibsPdf},
+    {"--cores-pdf", CommandAction::CoresPdf},     {"--cores-dxf", CommandAction::CoresDxf},
 };
 
 const OutputOption* outputOption(const std::string& option) {
@@ -145,10 +163,36 @@ const OutputOption* outputOption(const std::string& option) {
     return nullptr;
 }
 
+// A length in mm as the options take it: a plain number with a point, 0 up to a kilometre.
+std::optional<double> lengthOf(std::string_view text) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        !(value >= 0 && value <= kLargestRibLength))
+        return std::nullopt;
+    return value;
+}
+
 // Options that take the next argument as their value.
 bool takesValue(const std::string& option) {
-    return option == "--lang" || option == "--title" || option == "--paper" ||
-           option == "--units" || option == "--mass" || outputOption(option);
+    return option == "--lang" || option == "--title" || option == "--paper" || option == "--nest" ||
+           option == "--kerf" || option == "--units" || option == "--mass" || outputOption(option);
+}
+
+bool isOneOf(CommandAction action, std::initializer_list<CommandAction> actions) {
+    return std::ranges::find(actions, action) != actions.end();
+}
+
+// "600x300": two lengths in mm, each with a point for decimals.
+std::optional<NestingSheet> sheetSize(std::string_view value) {
+    const std::size_t by = value.find_first_of("xX");
+    if (by == std::string_view::npos)
+        return std::nullopt;
+    const auto width = lengthOf(value.substr(0, by));
+    const auto height = lengthOf(value.substr(by + 1));
+    if (!width || !height || *width == 0 || *height == 0)
+        return std::nullopt;
+    return NestingSheet{*width, *height};
 }
 
 bool isFullSize(CommandAction action) {
@@ -158,7 +202,11 @@ bool isFullSize(CommandAction action) {
 
 // Two output files in one run would leave one of them silently unwritten.
 bool setOption(CommandRequest& request, const std::string& option, const std::string& value) {
-    if (option == "--lang") {
+    if (option == "--nest") {
+        request.nest = sheetSize(value);
+    } else if (option == "--kerf") {
+        request.kerf = lengthOf(value);
+    } else if (option == "--lang") {
         request.language = value;
     } else if (option == "--title") {
         request.title = value;
@@ -187,13 +235,13 @@ std::optional<std::string> paperName(const std::string& value) {
 
 // The options that were read must fit the action they go with.
 CommandRequest checked(CommandRequest request, bool paperGiven) {
-    const bool ribs =
-        request.action == CommandAction::RibsDxf || request.action == CommandAction::RibsSvg;
-    const bool drawing = request.action == CommandAction::PreviewSvg ||
-                         request.action == CommandAction::SheetPdf || isFullSize(request.action) ||
-                         ribs;
-    const bool titled = request.action == CommandAction::SheetPdf || isFullSize(request.action) ||
-                        request.action == CommandAction::RibsSvg;
+    using enum CommandAction;
+    const CommandAction action = request.action;
+    const bool templates = isOneOf(action, {RibsDxf, RibsSvg, RibsPdf, CoresPdf, CoresDxf});
+    const bool drawing =
+        action == PreviewSvg || action == SheetPdf || isFullSize(action) || templates;
+    const bool titled =
+        action == SheetPdf || isFullSize(action) || isOneOf(action, {RibsSvg, RibsPdf, CoresPdf});
     if (request.action == CommandAction::Window &&
         (request.json || !request.language.empty() || request.titleGiven))
         return refuse("--json, --lang and --title go with an action such as --calc");
@@ -217,18 +265,24 @@ CommandRequest checked(CommandRequest request, bool paperGiven) {
     if (drawing && request.json)
         return refuse("--json goes with --calc");
     if (request.titleGiven && !titled)
-        return refuse("--title goes with --sheet-pdf, --export-dxf, --export-svg, --tiles-pdf or "
-                      "--ribs-svg");
-    if (paperGiven && request.action != CommandAction::TilesPdf)
-        return refuse("--paper goes with --tiles-pdf");
+        return refuse("--title goes with --sheet-pdf, --export-dxf, --export-svg, --tiles-pdf, "
+                      "--ribs-svg, --ribs-pdf or --cores-pdf");
+    if (paperGiven && !isOneOf(action, {TilesPdf, RibsPdf, CoresPdf}))
+        return refuse("--paper goes with --tiles-pdf, --ribs-pdf or --cores-pdf");
+    if (request.nest && !isOneOf(action, {RibsDxf, RibsSvg, CoresDxf}))
+        return refuse("--nest goes with --ribs-dxf, --ribs-svg or --cores-dxf");
+    if (request.kerf && !isOneOf(action, {RibsDxf, RibsSvg, CoresDxf, CoresPdf}))
+        return refuse("--kerf goes with --ribs-dxf, --ribs-svg, --cores-dxf or --cores-pdf");
+    if (request.kerf && *request.kerf > kLargestKerf)
+        return refuse("--kerf takes up to 10 mm");
     const std::optional<std::string> paper = paperName(request.paper);
     if (!paper)
         return refuse("--paper takes A4 or Letter");
     request.paper = *paper;
-    if (request.bothHalves && !isFullSize(request.action) &&
-        !(request.action == CommandAction::Calc && request.json))
-        return refuse("--both-halves goes with --export-dxf, --export-svg, --tiles-pdf or --calc "
-                      "--json");
+    if (request.bothHalves && !isFullSize(action) &&
+        !isOneOf(action, {RibsDxf, RibsSvg, RibsPdf}) && !(action == Calc && request.json))
+        return refuse("--both-halves goes with --export-dxf, --export-svg, --tiles-pdf, the ribs' "
+                      "--ribs-dxf, --ribs-svg and --ribs-pdf, or --calc --json");
     if (std::ranges::count(request.files, kStandardStream) > 1)
         return refuse("standard input (-) holds one wing; it can be read only once");
     return request;
@@ -261,6 +315,10 @@ CommandRequest withValue(CommandRequest request, const std::string& option,
             return refuse("--mass takes g or oz");
         request.units.mass = *unit;
     }
+    if (option == "--nest" && !sheetSize(value))
+        return refuse("--nest takes the sheet's width and height in mm, as 600x300");
+    if (option == "--kerf" && !lengthOf(value))
+        return refuse("--kerf takes the kerf in mm, as 0.2");
     if (outputOption(option) && request.action == CommandAction::Calc)
         return refuse("--calc writes no file: give either --calc or an output option");
     if (!setOption(request, option, value))
@@ -382,13 +440,16 @@ int runCommand(const CommandRequest& request, LanguageState& language,
         return writeOutlineDxf(request, language, decimalSeparator, sheet.date, err);
     case CommandAction::RibsDxf:
     case CommandAction::RibsSvg:
+    case CommandAction::CoresDxf:
         if (!prepareOutputRun(request, language, err))
             return 2;
-        return writeRibSheet(request, language, decimalSeparator, err);
+        return writeCutSheet(request, language, decimalSeparator, err);
     case CommandAction::Window:
     case CommandAction::SheetPdf:
     case CommandAction::ExportSvg:
     case CommandAction::TilesPdf:
+    case CommandAction::RibsPdf:
+    case CommandAction::CoresPdf:
         err << "wingsheet: this action needs the window system\n";
         return 2;
     case CommandAction::Calc:

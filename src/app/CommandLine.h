@@ -5,9 +5,11 @@
 
 #include "app/DrawingJson.h"
 #include "calc/DisplayUnits.h"
+#include "geometry/Nesting.h"
 #include "i18n/LanguageState.h"
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +24,9 @@ enum class CommandAction {
     TilesPdf,
     RibsDxf,
     RibsSvg,
+    RibsPdf,
+    CoresPdf,
+    CoresDxf,
     Help,
     Version,
     UsageError
@@ -36,9 +41,11 @@ struct CommandRequest {
     std::string outputPath; // --preview-svg OUT.svg, --sheet-pdf OUT.pdf, --ribs-dxf OUT.dxf...
     std::string title;      // --title: the sheet's title, the file's bare name by default
     bool titleGiven = false;
-    std::string paper = "A4"; // --paper A4|Letter for --tiles-pdf, as written in the usage
-    bool bothHalves = false;  // --both-halves: the full-size figure of the whole wing
-    UnitChoice units;         // --units mm|in and --mass g|oz: the texts' units, never the files'
+    std::string paper = "A4";         // --paper A4|Letter for --tiles-pdf, as written in the usage
+    bool bothHalves = false;          // --both-halves: the full-size figure of the whole wing
+    std::optional<NestingSheet> nest; // --nest WIDTHxHEIGHT: the cutter's sheets, mm
+    std::optional<double> kerf;       // --kerf MM: the laser's or the hot wire's
+    UnitChoice units; // --units mm|in and --mass g|oz: the texts' units, never the files'
     bool unitsGiven = false;
     std::string problem; // why the arguments were refused
 };
@@ -60,7 +67,8 @@ bool prepareOutputRun(const CommandRequest& request, LanguageState& language, st
 // The sheet's title for a wing file: --title, else the file's bare name.
 std::string sheetTitle(const CommandRequest& request, const std::string& file);
 
-// Runs a plain action (everything but the window, --sheet-pdf, --export-svg and --tiles-pdf)
+// Runs a plain action (everything but the window and the actions that print or draw through Qt:
+// --sheet-pdf, --export-svg, --tiles-pdf, --ribs-pdf, --cores-pdf)
 // and returns the exit status:
 // 0 every file calculated, 1 some did not, 2 the arguments were wrong. It stops at the first
 // failure of `out`; the caller checks that (finishStandardOutput).

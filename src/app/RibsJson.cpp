@@ -18,19 +18,23 @@ std::string_view problemName(RibProblemKind kind) {
         return "NotchTooDeep";
     case RibProblemKind::NotchOutsideRib:
         return "NotchOutsideRib";
+    case RibProblemKind::JigTabOutsideRib:
+        return "JigTabOutsideRib";
     case RibProblemKind::NothingLeft:
         break;
     }
     return "NothingLeft";
 }
 
-// Each problem by its stable name, the spar of a notch from 1, and the window's words for it.
+// Each problem by its stable name, the spar of a notch (the tab of a jig tab's) from 1, and the
+// window's words for it.
 Json problemsJson(const Rib& rib, const TextLookup& text) {
     Json problems = Json::array();
     for (const RibProblem& problem : rib.problems) {
         Json entry = {{"kind", problemName(problem.kind)}};
         if (problem.spar >= 0)
-            entry["spar"] = problem.spar + 1;
+            entry[problem.kind == RibProblemKind::JigTabOutsideRib ? "tab" : "spar"] =
+                problem.spar + 1;
         entry["message"] = ribProblemsText({problem}, text);
         problems.push_back(std::move(entry));
     }

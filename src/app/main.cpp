@@ -6,6 +6,7 @@
 #include "app/HeadlessApplication.h"
 #include "app/NoDisplayReport.h"
 #include "app/SheetPdfCommand.h"
+#include "app/TemplatesCommand.h"
 #include "base/CheckedOutput.h"
 #include "base/ProgramFolder.h"
 #include "base/StandardStreams.h"
@@ -60,6 +61,8 @@ int main(int argc, char** argv) {
         return runSheetPdfCommand(request, language, std::cerr);
     if (request.action == CommandAction::ExportSvg || request.action == CommandAction::TilesPdf)
         return runFullSizeCommand(request, language, std::cerr);
+    if (request.action == CommandAction::RibsPdf || request.action == CommandAction::CoresPdf)
+        return runTemplatesCommand(request, language, std::cerr);
     if (request.action != CommandAction::Window)
         return runPlainCommand(request, language);
     const NoDisplayReport noDisplay;

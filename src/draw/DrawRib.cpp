@@ -43,6 +43,8 @@ bool drawRib(const Rib& rib, const Box2D& frame, PlanformCanvas& canvas, float w
                           static_cast<float>((widthTwips - width * scale) / 2), heightTwips / 2};
     canvas.setLineStyle(LineStyle::DashDotDot);
     canvas.lineInColour(map({0, 0}), map({rib.chord, 0}), kBlue);
+    for (const JigTab& tab : rib.jigTabs)
+        canvas.lineInColour(map(tab.cutLine[0]), map(tab.cutLine[1]), kBlue);
     canvas.setLineStyle(LineStyle::Solid);
     for (const Polygon& outline : rib.outlines) {
         for (std::size_t i = 0; i < outline.size(); ++i)

@@ -2,7 +2,8 @@
 // One rib to scale on a planform canvas, as the Ribs window shows the selected one: at the scale
 // that fits a frame (the largest rib of the wing, so a tip rib shows smaller than the root's)
 // into the area with a margin, its chord line dash-dot-dot in blue from the leading to the
-// trailing edge so the stock cuts show, its outline in black.
+// trailing edge so the stock cuts show, and so the lines where its jig tabs come off, its outline
+// in black.
 #pragma once
 
 #include "draw/PlanformCanvas.h"

@@ -3,12 +3,14 @@
 #include "draw/TileDrawing.h"
 
 #include "base/TextEncoding.h"
+#include "draw/FullSizeFigure.h"
 
 #include <algorithm>
 
 namespace {
 
 constexpr std::string_view kEllipsis = "\u2026";
+constexpr double kAscentPerEm = 0.905; // Arial's, to put a text's baseline where the figure says
 
 void useFont(SheetCanvas& canvas, float points, bool bold) {
     canvas.setFont("Arial", points);
@@ -48,6 +50,13 @@ void printPageText(SheetCanvas& canvas, MmPoint topLeft, const std::string& text
     canvas.setCurrentY(pageTwips(topLeft).y);
     canvas.printText(text, TextEnd::KeepLine);
     canvas.setBold(false);
+}
+
+void printOnBaseline(SheetCanvas& canvas, MmPoint baselineLeft, const std::string& text,
+                     double capitalMm) {
+    const double em = capitalMm / kCapHeightPerEm;
+    printPageText(canvas, {baselineLeft.x, baselineLeft.y - kAscentPerEm * em}, text,
+                  static_cast<float>(em * kPointsPerMm));
 }
 
 void printCentred(SheetCanvas& canvas, MmPoint centre, const std::string& text, float points,

@@ -24,6 +24,9 @@ void drawPageRect(SheetCanvas& canvas, const MmRect& rect, Rgb colour);
 // The top-left of the text's cell at the point, in the sheet's font; the pen ends after it.
 void printPageText(SheetCanvas& canvas, MmPoint topLeft, const std::string& text, float points,
                    bool bold = false);
+// A text whose baseline starts at the point, a capital capitalMm high, in the sheet's font.
+void printOnBaseline(SheetCanvas& canvas, MmPoint baselineLeft, const std::string& text,
+                     double capitalMm);
 // The text's cell centred on the point.
 void printCentred(SheetCanvas& canvas, MmPoint centre, const std::string& text, float points,
                   bool bold = false);

@@ -42,8 +42,15 @@ bool showsSomething(const FigureExtent& extent, const MmRect& rect) {
                                [&rect](const MmRect& box) { return box.intersects(rect); });
 }
 
-std::optional<TileLayout> layoutFor(const FullSizeFigure& figure, PageArea area,
-                                    PageOrientation orientation) {
+bool fewerPages(const TileLayout& a, const TileLayout& b) {
+    if (a.pages.size() != b.pages.size())
+        return a.pages.size() < b.pages.size();
+    return a.rows * a.columns < b.rows * b.columns;
+}
+
+} // namespace
+
+std::optional<TileLayout> pageFrame(PageArea area, PageOrientation orientation) {
     TileLayout layout;
     layout.orientation = orientation;
     layout.area = area;
@@ -51,10 +58,19 @@ std::optional<TileLayout> layoutFor(const FullSizeFigure& figure, PageArea area,
                      area.height - kTileMarginMm};
     layout.window = {layout.usable.left, layout.usable.top + kTileHeaderMm, layout.usable.right,
                      layout.usable.bottom - kTileFooterMm};
+    if (layout.window.width() <= kTileOverlapMm || layout.window.height() <= kTileOverlapMm)
+        return std::nullopt;
+    return layout;
+}
+
+std::optional<TileLayout> layoutTilesIn(const FullSizeFigure& figure, PageArea area,
+                                        PageOrientation orientation) {
+    std::optional<TileLayout> frame = pageFrame(area, orientation);
+    if (!frame)
+        return std::nullopt;
+    TileLayout& layout = *frame;
     const double windowWidth = layout.window.width();
     const double windowHeight = layout.window.height();
-    if (windowWidth <= kTileOverlapMm || windowHeight <= kTileOverlapMm)
-        return std::nullopt;
 
     MmRect bounds = figureBounds(figure);
     bounds = {bounds.left - kTilePaddingMm, bounds.top - kTilePaddingMm,
@@ -87,14 +103,6 @@ std::optional<TileLayout> layoutFor(const FullSizeFigure& figure, PageArea area,
     return layout;
 }
 
-bool fewerPages(const TileLayout& a, const TileLayout& b) {
-    if (a.pages.size() != b.pages.size())
-        return a.pages.size() < b.pages.size();
-    return a.rows * a.columns < b.rows * b.columns;
-}
-
-} // namespace
-
 PaperAreas wholePaper(PageArea portraitPaper) {
     return {portraitPaper, {portraitPaper.height, portraitPaper.width}};
 }
@@ -122,8 +130,8 @@ std::string rowLetters(int row) {
 }
 
 std::optional<TileLayout> layoutTiles(const FullSizeFigure& figure, const PaperAreas& paper) {
-    const auto portrait = layoutFor(figure, paper.portrait, PageOrientation::Portrait);
-    const auto landscape = layoutFor(figure, paper.landscape, PageOrientation::Landscape);
+    const auto portrait = layoutTilesIn(figure, paper.portrait, PageOrientation::Portrait);
+    const auto landscape = layoutTilesIn(figure, paper.landscape, PageOrientation::Landscape);
     if (portrait && landscape)
         return fewerPages(*landscape, *portrait) ? landscape : portrait;
     return portrait ? portrait : landscape;

@@ -70,6 +70,14 @@ std::string tileLabel(int row, int column);
 // The row's part of the label: "A", "B", ... "Z", "AA".
 std::string rowLetters(int row);
 
+// A page's frame alone: its area, the usable part within the margins and the window between
+// header and footer, with no tiles; nothing when the window is no wider than the overlap.
+std::optional<TileLayout> pageFrame(PageArea area, PageOrientation orientation);
+
+// The figure tiled in one orientation; nothing as layoutTiles says.
+std::optional<TileLayout> layoutTilesIn(const FullSizeFigure& figure, PageArea area,
+                                        PageOrientation orientation);
+
 // Both orientations are laid out and the one with fewer pages kept wins (then the one with the
 // smaller grid, then portrait). Nothing when neither leaves a window wider than the overlap or
 // keeps the grid within kMostTiles.

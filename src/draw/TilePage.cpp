@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr double kAscentPerEm = 0.905; // Arial's, to put a text's baseline where the figure says
 constexpr double kBarTickMm = 1.5;
 constexpr float kLabelPoints = 14;
 constexpr float kHeaderPoints = 10;
@@ -25,32 +24,28 @@ void drawFigureText(const TileLayout& layout, const Tile& tile, const FigureText
                     SheetCanvas& canvas) {
     if (!textBox(text).intersects(tile.figureRect))
         return;
-    const double em = kFigureTextHeightMm / kCapHeightPerEm;
-    const MmPoint baseline = layout.onPage(tile, text.baselineLeft);
-    printPageText(canvas, {baseline.x, baseline.y - kAscentPerEm * em}, text.utf8,
-                  figureTextPoints());
+    printOnBaseline(canvas, layout.onPage(tile, text.baselineLeft), text.utf8, kFigureTextHeightMm);
 }
 
-// The tile's label in bold, then "page k of n" and the title, shortened to end at the margin.
-void drawHeader(const TileLayout& layout, std::size_t page, const TilePageTexts& texts,
-                SheetCanvas& canvas) {
+} // namespace
+
+void drawPageHeader(const TileLayout& layout, const std::string& label, const std::string& pages,
+                    const std::string& title, SheetCanvas& canvas) {
     const MmPoint topLeft{layout.usable.left, layout.usable.top};
-    printPageText(canvas, topLeft, layout.pages[page].label, kLabelPoints, true);
+    printPageText(canvas, topLeft, label, kLabelPoints, true);
     const double x = canvas.pen().x / kTwipsPerMm;
-    const std::string pages =
-        "     " + pageOfPagesText(texts.pageOfPages, page + 1, layout.pages.size()) + "     ";
-    const double titleRoom = layout.usable.right - x - pageTextWidth(canvas, pages, kHeaderPoints);
+    const std::string spaced = (label.empty() ? "" : "     ") + pages + "     ";
+    const double titleRoom = layout.usable.right - x - pageTextWidth(canvas, spaced, kHeaderPoints);
     // On the label's baseline, near enough.
     printPageText(canvas, {x, topLeft.y + 1.4},
-                  pages + shortenedToFit(canvas, texts.title, kHeaderPoints, titleRoom),
-                  kHeaderPoints);
+                  spaced + shortenedToFit(canvas, title, kHeaderPoints, titleRoom), kHeaderPoints);
 }
 
-void drawCalibrationBars(const TileLayout& layout, const TilePageTexts& texts,
+void drawCalibrationBars(const TileLayout& layout, const std::string& rulerNote,
                          SheetCanvas& canvas) {
     const double footer = layout.window.bottom;
     const double left = layout.usable.left;
-    printPageText(canvas, {left, footer + 1.5}, texts.rulerNote, kFooterPoints);
+    printPageText(canvas, {left, footer + 1.5}, rulerNote, kFooterPoints);
     double y = footer + 10;
     for (const CalibrationBar& bar : kCalibrationBars) {
         const double right = left + bar.lengthMm;
@@ -62,17 +57,12 @@ void drawCalibrationBars(const TileLayout& layout, const TilePageTexts& texts,
     }
 }
 
-// Whole, in a smaller size where it is long, left of the map on page 1.
-void drawCutNote(const TileLayout& layout, std::size_t page, const TilePageTexts& texts,
-                 SheetCanvas& canvas) {
-    const double room = page == 0 ? kMapIndentMm - 2 : layout.usable.width();
+void drawFooterNote(const TileLayout& layout, const std::string& note, double widthMm,
+                    SheetCanvas& canvas) {
     const float points =
-        fittingPoints(canvas, texts.cutNote, kCutNotePoints, kSmallestCutNotePoints, room);
-    printPageText(canvas, {layout.usable.left, layout.window.bottom + kCutNoteMm}, texts.cutNote,
-                  points);
+        fittingPoints(canvas, note, kCutNotePoints, kSmallestCutNotePoints, widthMm);
+    printPageText(canvas, {layout.usable.left, layout.window.bottom + kCutNoteMm}, note, points);
 }
-
-} // namespace
 
 std::string pageOfPagesText(std::string_view pattern, std::size_t page, std::size_t pages) {
     return fillIn(pattern, {std::to_string(page), std::to_string(pages)});
@@ -104,10 +94,14 @@ void drawTileFigure(const FullSizeFigure& figure, const TileLayout& layout, std:
 
 void drawTileFurniture(const FullSizeFigure& figure, const TileLayout& layout, std::size_t page,
                        const TilePageTexts& texts, SheetCanvas& canvas) {
-    drawHeader(layout, page, texts, canvas);
+    drawPageHeader(layout, layout.pages[page].label,
+                   pageOfPagesText(texts.pageOfPages, page + 1, layout.pages.size()), texts.title,
+                   canvas);
     drawTileEdges(layout, layout.pages[page], canvas);
-    drawCalibrationBars(layout, texts, canvas);
-    drawCutNote(layout, page, texts, canvas);
+    drawCalibrationBars(layout, texts.rulerNote, canvas);
+    // Left of the map on page 1.
+    drawFooterNote(layout, texts.cutNote, page == 0 ? kMapIndentMm - 2 : layout.usable.width(),
+                   canvas);
     if (page == 0)
         drawAssemblyMap(figure, layout, texts.assemblyHeading, texts.mapKey, canvas);
 }

@@ -54,6 +54,19 @@ void drawTileFigure(const FullSizeFigure& figure, const TileLayout& layout, std:
 void drawTileFurniture(const FullSizeFigure& figure, const TileLayout& layout, std::size_t page,
                        const TilePageTexts& texts, SheetCanvas& canvas);
 
+// The label in bold, then the page's number among the pages and the title, shortened to end at
+// the margin.
+void drawPageHeader(const TileLayout& layout, const std::string& label, const std::string& pages,
+                    const std::string& title, SheetCanvas& canvas);
+
+// Under the window: the note on the ruler and the 100 mm and 4 in bars.
+void drawCalibrationBars(const TileLayout& layout, const std::string& rulerNote,
+                         SheetCanvas& canvas);
+
+// Below the bars, whole, in a smaller size where it is long.
+void drawFooterNote(const TileLayout& layout, const std::string& note, double widthMm,
+                    SheetCanvas& canvas);
+
 // The window in twips, for the device's clip.
 struct TwipRect {
     double left;

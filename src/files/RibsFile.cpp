@@ -35,6 +35,21 @@ constexpr std::array<LengthKey, 4> kLengthKeys{{
     {"TrailingEdgeCut", &RibSettings::trailingEdgeCut},
 }};
 
+struct JigKey {
+    std::string_view key;
+    double JigTabSettings::*value;
+};
+// In the order of RibSetting's JigHeight to JigWidth.
+constexpr std::array<JigKey, 4> kJigKeys{{
+    {"JigHeight", &JigTabSettings::height},
+    {"JigFront", &JigTabSettings::frontPercent},
+    {"JigRear", &JigTabSettings::rearPercent},
+    {"JigWidth", &JigTabSettings::width},
+}};
+constexpr std::string_view kJigTabsKey = "JigTabs";
+constexpr std::string_view kUpsideDownKey = "JigUpsideDown";
+constexpr std::string_view kCoreKerfKey = "CoreKerf";
+
 std::string numbered(std::string_view prefix, int index) {
     return std::string(prefix) + std::to_string(index + 1);
 }
@@ -102,6 +117,8 @@ struct Reading {
         read.fault = RibsFileFault{kind, std::move(where), {}, std::nullopt};
     }
     void badValue(std::string_view section, std::string_view key, std::string_view value) {
+        if (broken())
+            return; // the first fault is the one to mend first
         std::string where = "[";
         where.append(section).append("] ").append(key).append("=").append(value);
         fail(RibsFileFaultKind::BadValue, std::move(where));
@@ -157,6 +174,17 @@ std::optional<KeyValue> settingKey(const RibSettingFault& fault, const IniSectio
     case RibSetting::Twist:
         key = numbered("Twist", fault.index);
         break;
+    case RibSetting::JigHeight:
+    case RibSetting::JigFront:
+    case RibSetting::JigRear:
+    case RibSetting::JigWidth:
+        key = std::string(kJigKeys[static_cast<std::size_t>(fault.setting) -
+                                   static_cast<std::size_t>(RibSetting::JigHeight)]
+                              .key);
+        break;
+    case RibSetting::CoreKerf:
+        key = std::string(kCoreKerfKey);
+        break;
     }
     return KeyValue{key, findIniKey(ribs, key).value_or("")};
 }
@@ -173,8 +201,22 @@ void readSettings(const IniSection& ribs, Reading& reading) {
         else
             reading.badValue(kRibsSection, key, raw);
     };
+    // A switch is 0 or 1; missing, it stays off.
+    const auto readSwitch = [&](std::string_view key) {
+        const std::string raw = findIniKey(ribs, std::string(key)).value_or("");
+        const std::string_view text = withoutComment(raw);
+        if (!text.empty() && text != "0" && text != "1")
+            reading.badValue(kRibsSection, key, raw);
+        return text == "1";
+    };
     for (const LengthKey& length : kLengthKeys)
         readNumber(std::string(length.key), settings.*length.value);
+    settings.jig.enabled = readSwitch(kJigTabsKey);
+    for (const JigKey& jig : kJigKeys)
+        readNumber(std::string(jig.key), settings.jig.*jig.value);
+    if (readSwitch(kUpsideDownKey))
+        settings.jig.side = BuildingSide::UpsideDown;
+    readNumber(std::string(kCoreKerfKey), settings.coreKerf);
     for (int i = 0; i < kPanelCount && !reading.broken(); ++i)
         readNumber(numbered("Twist", i), settings.twist[i]);
     for (int i = 0; i < kSparCount && !reading.broken(); ++i) {
@@ -305,6 +347,11 @@ std::string ribsFileText(const RibsDefinition& definition) {
         addLine(text, numbered("Spar", i), sparText(settings.spars[i]));
     for (int i = 0; i < kPanelCount; ++i)
         addLine(text, numbered("Twist", i), numberText(settings.twist[i]));
+    addLine(text, kJigTabsKey, settings.jig.enabled ? "1" : "0");
+    for (const JigKey& jig : kJigKeys)
+        addLine(text, jig.key, numberText(settings.jig.*jig.value));
+    addLine(text, kUpsideDownKey, settings.jig.side == BuildingSide::UpsideDown ? "1" : "0");
+    addLine(text, kCoreKerfKey, numberText(settings.coreKerf));
     text.append("[Airfoils]").append(kCrlf);
     for (int station = 0; station < kAirfoilStationCount; ++station)
         addLine(text, station == 0 ? "Root" : numbered("Tip", station - 1),

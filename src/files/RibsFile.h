@@ -2,7 +2,9 @@
 // The ribs of a wing kept beside its file: NAME.ribs next to NAME.txt, a small INI file as
 // NAME.stab is, carrying every airfoil it names so the wing keeps its ribs on another machine.
 //   [Ribs]      Spacing, Sheeting, LeadingEdgeCut, TrailingEdgeCut (mm), Spar1..3
-//               ("position %,width mm,depth mm,top|bottom|both"), Twist1..5 (degrees)
+//               ("position %,width mm,depth mm,top|bottom|both"), Twist1..5 (degrees),
+//               JigTabs (0|1), JigHeight, JigFront, JigRear (% chord), JigWidth, JigUpsideDown
+//               (0|1), CoreKerf (mm, the hot wire's)
 //   [Airfoils]  Root, Tip1..5: an airfoil's name, "NACA dddd", or a .dat file beside the wing
 //   [Airfoil N] Points=n, 1..n = "x y" in Selig order, chord 1
 // Numbers are written with a point; a ";" starts a comment at the end of any value.

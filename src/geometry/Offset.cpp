@@ -88,6 +88,10 @@ Polygons intersection(const Polygons& subject, const Polygons& clipping) {
     return clip(subject, clipping, ClipperLib::ctIntersection);
 }
 
+Polygons unionOf(const Polygons& subject, const Polygons& more) {
+    return clip(subject, more, ClipperLib::ctUnion);
+}
+
 Polygons difference(const Polygons& subject, const Polygons& cuts) {
     return clip(subject, cuts, ClipperLib::ctDifference);
 }

@@ -20,6 +20,9 @@ Polygons insetPolygon(const Polygon& polygon, double inset);
 // What lies in both.
 Polygons intersection(const Polygons& subject, const Polygons& clip);
 
+// What lies in either.
+Polygons unionOf(const Polygons& subject, const Polygons& more);
+
 // What lies in subject but in none of cuts.
 Polygons difference(const Polygons& subject, const Polygons& cuts);
 

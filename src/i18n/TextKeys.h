@@ -58,6 +58,9 @@ inline constexpr TextKey kPrintPreviewAction{"File", "5", "Print pre&view\u2026"
 inline constexpr TextKey kPrintFullSizeAction{"File", "6", "Print f&ull size\u2026"};
 inline constexpr TextKey kExportOutlineAction{"File", "7", "E&xport outline\u2026"};
 inline constexpr TextKey kBothHalvesAction{"File", "8", "Full size: &both halves"};
+inline constexpr TextKey kPrintRibTemplatesAction{"File", "9", "Print &rib templates\u2026"};
+inline constexpr TextKey kPrintCoreTemplatesAction{"File", "10",
+                                                   "Print foam-&core templates\u2026"};
 inline constexpr TextKey kLanguageAction{"language", "1"};
 // Spelled in capitals where the chooser looks it up; sections match without regard to case.
 inline constexpr TextKey kLanguageDialogTitle{"LANGUAGE", "2"};
@@ -430,6 +433,63 @@ inline constexpr TextKey kAirfoilOpenEdgeNote{"Ribs", "OpenEdge",
 inline constexpr TextKey kAirfoilRepeatsNote{"Ribs", "Repeats", "%1 repeated points left out."};
 inline constexpr TextKey kAirfoilReversedNote{"Ribs", "Reversed",
                                               "Its lower surface came first: turned round."};
+// The jig tabs and the foam cores' kerf in the ribs window.
+inline constexpr TextKey kJigGroupTitle{"Ribs", "JigGroup", "Jig tabs and foam cores"};
+inline constexpr TextKey kJigTabsCheck{"Ribs", "JigTabs", "Jig tabs under each rib"};
+inline constexpr TextKey kJigTabsTip{
+    "Ribs", "JigTabsTip",
+    "Two tabs on each rib reach to one flat building board, so the wing built on it gets its "
+    "washout. Cut them off along the marked line once the wing is sheeted."};
+inline constexpr TextKey kJigHeightCaption{"Ribs", "JigHeight", "Shortest tab (mm):"};
+inline constexpr TextKey kJigFrontCaption{"Ribs", "JigFront", "Front tab (% of chord):"};
+inline constexpr TextKey kJigRearCaption{"Ribs", "JigRear", "Rear tab (% of chord):"};
+inline constexpr TextKey kJigWidthCaption{"Ribs", "JigWidth", "Tab width (mm):"};
+inline constexpr TextKey kJigSideCaption{"Ribs", "JigSide", "Wing built:"};
+inline constexpr TextKey kRightSideUpChoice{"Ribs", "RightSideUp", "right side up"};
+inline constexpr TextKey kUpsideDownChoice{"Ribs", "UpsideDown", "upside down"};
+inline constexpr TextKey kCoreKerfCaption{"Ribs", "CoreKerf", "Hot-wire kerf (mm):"};
+inline constexpr TextKey kCoreKerfTip{
+    "Ribs", "CoreKerfTip",
+    "The foam-core templates are grown by half of it, so the cores come out at size."};
+inline constexpr TextKey kJigTabOutsideProblem{"Ribs", "JigTabOutside",
+                                               "jig tab %1 where the rib has nothing"};
+
+// Section "Templates": the rib and foam-core templates, printed or cut, and their words.
+inline constexpr TextKey kTemplatesNeedRibsMessage{
+    "Templates", "NeedRibs",
+    "This wing has no ribs yet: define them first under Ribs > Ribs and airfoils."};
+inline constexpr TextKey kRibTemplatesNote{
+    "Templates", "RibNote",
+    "Cut along the black outlines. Dashed: the spars' centres and where the jig tabs come off."};
+inline constexpr TextKey kCoreTemplatesNote{
+    "Templates", "CoreNote",
+    "Cut along the black outlines. Marks 1 to 9 stand at the same percent of the chord on root "
+    "and tip; the wire enters along the straight lead-in."};
+inline constexpr TextKey kRibTemplatesPrintsOn{"Templates", "RibPrintsOn",
+                                               "Print the rib templates on"};
+inline constexpr TextKey kRibTemplatesManyPages{"Templates", "RibPages",
+                                                "The rib templates take %1 pages. Print them all?"};
+inline constexpr TextKey kRibTemplatesPreviewTitle{"Templates", "RibPreview",
+                                                   "Rib templates: %1 pages"};
+inline constexpr TextKey kRibTemplatesPrinted{"Templates", "RibPrinted",
+                                              "Rib templates printed (pages: %1)."};
+inline constexpr TextKey kCoreTemplatesPrintsOn{"Templates", "CorePrintsOn",
+                                                "Print the foam-core templates on"};
+inline constexpr TextKey kCoreTemplatesManyPages{
+    "Templates", "CorePages", "The foam-core templates take %1 pages. Print them all?"};
+inline constexpr TextKey kCoreTemplatesPreviewTitle{"Templates", "CorePreview",
+                                                    "Foam-core templates: %1 pages"};
+inline constexpr TextKey kCoreTemplatesPrinted{"Templates", "CorePrinted",
+                                               "Foam-core templates printed (pages: %1)."};
+inline constexpr TextKey kTemplatesTooLargeMessage{
+    "Templates", "TooLarge", "The templates need more pages than can be printed."};
+// The lines written on each foam-core template: %1 the panel, %2 its airfoil; a chord and a
+// twist; the tip's leading edge behind the root's; the kerf allowed for.
+inline constexpr TextKey kCoreRootLine{"Templates", "CoreRoot", "Panel %1, root: %2"};
+inline constexpr TextKey kCoreTipLine{"Templates", "CoreTip", "Panel %1, tip: %2"};
+inline constexpr TextKey kCoreChordLine{"Templates", "CoreChord", "Chord %1 mm, twist %2\u00b0"};
+inline constexpr TextKey kCoreSweepLine{"Templates", "CoreSweep", "Tip %1 mm behind the root"};
+inline constexpr TextKey kCoreKerfLine{"Templates", "CoreKerfLine", "Kerf %1 mm allowed for"};
 
 // The Units menu and the words of the units beyond millimetres and grams. The captions that name
 // a unit have a second text for inches or ounces, shown in their place.
@@ -501,8 +561,9 @@ inline constexpr std::array<TextKey, 9> kStabilityHelpLines{{
      "with a glide test before the first real flight."},
 }};
 
-// Every named key above, for the checks of the language files.
-inline constexpr std::array kNamedTextKeys{
+// Every named key above, for the checks of the language files. Through std::to_array: a deduced
+// std::array of more than 256 keys is beyond clang's limit of nested expressions.
+inline constexpr auto kNamedTextKeys = std::to_array<TextKey>({
     kProgramCaption,
     kRootChordCaption,
     kTipChordCaption,
@@ -544,6 +605,8 @@ inline constexpr std::array kNamedTextKeys{
     kPrintFullSizeAction,
     kExportOutlineAction,
     kBothHalvesAction,
+    kPrintRibTemplatesAction,
+    kPrintCoreTemplatesAction,
     kLanguageAction,
     kLanguageDialogTitle,
     kQtLocale,
@@ -730,6 +793,36 @@ inline constexpr std::array kNamedTextKeys{
     kAirfoilOpenEdgeNote,
     kAirfoilRepeatsNote,
     kAirfoilReversedNote,
+    kJigGroupTitle,
+    kJigTabsCheck,
+    kJigTabsTip,
+    kJigHeightCaption,
+    kJigFrontCaption,
+    kJigRearCaption,
+    kJigWidthCaption,
+    kJigSideCaption,
+    kRightSideUpChoice,
+    kUpsideDownChoice,
+    kCoreKerfCaption,
+    kCoreKerfTip,
+    kJigTabOutsideProblem,
+    kTemplatesNeedRibsMessage,
+    kRibTemplatesNote,
+    kCoreTemplatesNote,
+    kRibTemplatesPrintsOn,
+    kRibTemplatesManyPages,
+    kRibTemplatesPreviewTitle,
+    kRibTemplatesPrinted,
+    kCoreTemplatesPrintsOn,
+    kCoreTemplatesManyPages,
+    kCoreTemplatesPreviewTitle,
+    kCoreTemplatesPrinted,
+    kTemplatesTooLargeMessage,
+    kCoreRootLine,
+    kCoreTipLine,
+    kCoreChordLine,
+    kCoreSweepLine,
+    kCoreKerfLine,
     kUnitsMenu,
     kMillimetresChoice,
     kInchesChoice,
@@ -752,4 +845,4 @@ inline constexpr std::array kNamedTextKeys{
     kRibStationColumnInInches,
     kRibChordColumnInInches,
     kRibDrawingDescriptionInInches,
-};
+});

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The full-size figure tiled over pages at 1:1: into a PDF made in memory, or onto a printer as
-// its print dialog left it. The pages' layout is TileLayout's; this only paints it.
+// Pages at 1:1 into a PDF made in memory, or onto a printer as its print dialog left it: the
+// full-size figure tiled over pages, and the painting of any such run of pages (the templates
+// print through it too). The pages' layout is TileLayout's; this only paints it.
 #pragma once
 
 #include "draw/TileLayout.h"
@@ -8,9 +9,11 @@
 
 #include <QByteArray>
 #include <QPageSize>
+#include <functional>
 #include <string>
 
 class QPageLayout;
+class QPainter;
 class QPrinter;
 
 struct TilePrintOutcome {
@@ -35,3 +38,21 @@ TilePrintOutcome tilesPdf(const FullSizeFigure& figure, const QPageSize& paper,
 // On the printer's paper and within its printable area; sets the printer's orientation.
 TilePrintOutcome printTilesOn(QPrinter& printer, const FullSizeFigure& figure,
                               const TilePageTexts& texts);
+
+// One tile of a tiled figure: the figure cut at the window, its texts by the device's clip.
+void paintTilePage(QPainter& painter, const FullSizeFigure& figure, const TileLayout& layout,
+                   std::size_t page, const TilePageTexts& texts);
+
+// A run of pages of one orientation, each painted by paintPage on a painter whose twips start at
+// the printable area's top-left.
+using PagePainter = std::function<void(QPainter& painter, std::size_t page)>;
+struct PageRun {
+    PageOrientation orientation = PageOrientation::Portrait;
+    std::size_t pages = 0;
+    std::string title;
+    PagePainter paintPage;
+};
+TilePrintOutcome pagesPdf(const QPageSize& paper, const PageRun& run);
+TilePrintOutcome printPagesOn(QPrinter& printer, const PageRun& run);
+
+TilePrintOutcome tooManyPages();

@@ -3,6 +3,7 @@
 #include "ribs/CalculateRibs.h"
 
 #include "ribs/AirfoilSection.h"
+#include "ribs/JigTabs.h"
 #include "ribs/RibShape.h"
 
 #include <algorithm>
@@ -157,17 +158,38 @@ std::vector<RibStation> ribStations(const WingPlanform& planform, const RibSetti
     return stations;
 }
 
+std::vector<RibStation> panelEndStations(const WingPlanform& planform,
+                                         const RibSettings& settings) {
+    std::vector<RibStation> stations;
+    const std::vector<PanelEnds> ends = panelEnds(planform, settings.twist);
+    for (int panel = 0; panel <= planform.lastPanel; ++panel) {
+        const PanelEnds& end = ends[panel];
+        if (end.length <= 0)
+            continue;
+        stations.push_back(
+            {panel, 1, 0, end.rootStation, end.rootChord, end.rootLeadingEdge, end.rootTwist});
+        stations.push_back({panel, 2, 1, end.rootStation + end.length, end.tipChord,
+                            end.tipLeadingEdge, end.tipTwist});
+    }
+    return stations;
+}
+
 RibsReport calculateRibs(const WingPlanform& planform, const RibsDefinition& definition,
                          LengthUnit labelUnit) {
+    if (const std::optional<RibSettingFault> fault = checkRibSettings(definition.settings))
+        return {RibsOutcome::SettingOutOfRange, {}, fault, {}};
+    const std::vector<RibStation> places = ribStations(planform, definition.settings);
+    if (static_cast<int>(places.size()) > kMostRibs)
+        return {RibsOutcome::TooManyRibs, {}, std::nullopt, {}};
+    return calculateRibsAt(planform, definition, places, labelUnit);
+}
+
+RibsReport calculateRibsAt(const WingPlanform& planform, const RibsDefinition& definition,
+                           const std::vector<RibStation>& places, LengthUnit labelUnit) {
     RibsReport report;
     const RibSettings& settings = definition.settings;
     if ((report.setting = checkRibSettings(settings))) {
         report.outcome = RibsOutcome::SettingOutOfRange;
-        return report;
-    }
-    const std::vector<RibStation> places = ribStations(planform, settings);
-    if (static_cast<int>(places.size()) > kMostRibs) {
-        report.outcome = RibsOutcome::TooManyRibs;
         return report;
     }
     StationSections made;
@@ -213,5 +235,6 @@ RibsReport calculateRibs(const WingPlanform& planform, const RibsDefinition& def
                  settings, rib);
         report.ribs.push_back(std::move(rib));
     }
+    addJigTabs(report.ribs, settings);
     return report;
 }

@@ -39,6 +39,16 @@ struct RibStation {
 };
 std::vector<RibStation> ribStations(const WingPlanform& planform, const RibSettings& settings);
 
+// Each panel of some length at its root and at its tip, numbered 1 and 2: where the sections of
+// a panel's foam core end.
+std::vector<RibStation> panelEndStations(const WingPlanform& planform, const RibSettings& settings);
+
 // Each rib's label gives its chord in labelUnit, to 0.1 mm or 0.01 in.
 RibsReport calculateRibs(const WingPlanform& planform, const RibsDefinition& definition,
                          LengthUnit labelUnit = LengthUnit::Millimetre);
+
+// The ribs standing where the caller places them (ribStations, panelEndStations), shaped as the
+// definition says.
+RibsReport calculateRibsAt(const WingPlanform& planform, const RibsDefinition& definition,
+                           const std::vector<RibStation>& places,
+                           LengthUnit labelUnit = LengthUnit::Millimetre);

@@ -8,6 +8,7 @@
 #include "geometry/Polygon.h"
 #include "ribs/RibSettings.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -16,11 +17,12 @@ enum class RibProblemKind {
     NotchTooDeep,     // a spar notch reaches through the rib
     NotchOutsideRib,  // a spar's position lies where the rib has nothing
     NothingLeft,      // the leading- and trailing-edge cuts leave nothing
+    JigTabOutsideRib, // a jig tab's place lies where the rib has nothing
 };
 
 struct RibProblem {
     RibProblemKind kind = RibProblemKind::NothingLeft;
-    int spar = -1; // the spar of a notch problem, from 0
+    int spar = -1; // the spar of a notch problem, the tab of a jig tab's, from 0
     bool operator==(const RibProblem&) const = default;
 };
 
@@ -36,6 +38,14 @@ struct RibNotch {
     double floorBottom = 0;
 };
 
+// A jig tab as cut, in the rib's axes: its foot on the building board, corner by corner from the
+// front, and the line along which it comes off, on the sheeting's outer surface.
+struct JigTab {
+    int tab = 0; // 0 the front tab, 1 the rear
+    std::array<Point2D, 2> foot{};
+    std::array<Point2D, 2> cutLine{};
+};
+
 struct Rib {
     int panel = 0;           // from 0, as the panel arrays
     int number = 0;          // from 1 within its panel, as labelled: the panel's root rib is 1
@@ -49,10 +59,11 @@ struct Rib {
 
     Polygons outlines; // closed, counter-clockwise; more than one when the rib fell apart
     std::vector<RibNotch> notches;
-    std::string label;       // "P2 R3  182.4": panel, rib and chord
-    Point2D labelAt;         // the label's baseline start, inside the rib where it fits
-    double labelHeight = 0;  // of a capital letter
-    double area = 0;         // mm²
-    double maxThickness = 0; // of the section at this chord, less the sheeting on both sides
+    std::vector<JigTab> jigTabs; // part of the outlines
+    std::string label;           // "P2 R3  182.4": panel, rib and chord
+    Point2D labelAt;             // the label's baseline start, inside the rib where it fits
+    double labelHeight = 0;      // of a capital letter
+    double area = 0;             // mm²
+    double maxThickness = 0;     // of the section at this chord, less the sheeting on both sides
     std::vector<RibProblem> problems; // empty when the rib is whole
 };

@@ -14,6 +14,22 @@ bool isLength(double value) {
     return std::isfinite(value) && value >= 0 && value <= kLargestRibLength;
 }
 
+bool isPercent(double value) {
+    return std::isfinite(value) && value >= 0 && value <= 100;
+}
+
+std::optional<RibSettingFault> checkJigTabs(const JigTabSettings& jig) {
+    if (!isLength(jig.height))
+        return RibSettingFault{RibSetting::JigHeight};
+    if (!isPercent(jig.frontPercent))
+        return RibSettingFault{RibSetting::JigFront};
+    if (!isPercent(jig.rearPercent) || jig.rearPercent <= jig.frontPercent)
+        return RibSettingFault{RibSetting::JigRear};
+    if (!isLength(jig.width) || jig.width == 0)
+        return RibSettingFault{RibSetting::JigWidth};
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<RibSettingFault> checkRibSettings(const RibSettings& s) {
@@ -29,8 +45,7 @@ std::optional<RibSettingFault> checkRibSettings(const RibSettings& s) {
         const std::optional<SparNotch>& spar = s.spars[i];
         if (!spar)
             continue;
-        if (!std::isfinite(spar->positionPercent) || spar->positionPercent < 0 ||
-            spar->positionPercent > 100)
+        if (!isPercent(spar->positionPercent))
             return RibSettingFault{RibSetting::SparPosition, i};
         if (!isLength(spar->width) || spar->width == 0)
             return RibSettingFault{RibSetting::SparWidth, i};
@@ -41,7 +56,9 @@ std::optional<RibSettingFault> checkRibSettings(const RibSettings& s) {
         if (!std::isfinite(s.twist[i]) || std::abs(s.twist[i]) > kLargestTwist)
             return RibSettingFault{RibSetting::Twist, i};
     }
-    return std::nullopt;
+    if (!std::isfinite(s.coreKerf) || s.coreKerf < 0 || s.coreKerf > kLargestKerf)
+        return RibSettingFault{RibSetting::CoreKerf};
+    return checkJigTabs(s.jig);
 }
 
 std::optional<Airfoil> findAirfoil(const RibsDefinition& definition, std::string_view name) {

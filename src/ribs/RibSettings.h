@@ -27,6 +27,21 @@ struct SparNotch {
     bool operator==(const SparNotch&) const = default;
 };
 
+// How the wing lies on the building board while it is built on the jig tabs.
+enum class BuildingSide { RightSideUp, UpsideDown };
+
+// Two tabs under each rib (over it, upside down) reaching to one flat board; cut off once the
+// wing is sheeted. Height: the shortest tab's, mm; positions: % of the local chord.
+struct JigTabSettings {
+    bool enabled = false;
+    double height = 10;
+    double frontPercent = 15;
+    double rearPercent = 70;
+    double width = 6;
+    BuildingSide side = BuildingSide::RightSideUp;
+    bool operator==(const JigTabSettings&) const = default;
+};
+
 struct RibSettings {
     double spacing = 0; // the largest gap between two ribs; 0: ribs at the joints only
     double sheeting = 0;
@@ -34,6 +49,8 @@ struct RibSettings {
     double trailingEdgeCut = 0;
     std::array<std::optional<SparNotch>, kSparCount> spars{};
     PanelValues twist{}; // at each panel's tip
+    JigTabSettings jig;
+    double coreKerf = 1; // the hot wire's, allowed for on the foam-core templates
     bool operator==(const RibSettings&) const = default;
 };
 
@@ -59,7 +76,12 @@ enum class RibSetting {
     SparPosition,
     SparWidth,
     SparDepth,
-    Twist
+    Twist,
+    JigHeight,
+    JigFront,
+    JigRear,
+    JigWidth,
+    CoreKerf
 };
 struct RibSettingFault {
     RibSetting setting = RibSetting::Spacing;
@@ -67,8 +89,12 @@ struct RibSettingFault {
     bool operator==(const RibSettingFault&) const = default;
 };
 
-// Lengths from 0 to kLargestRibLength (a spar's width above 0), spar positions 0 to 100 %,
-// twists within ±kLargestTwist; nothing when all are.
+// A kerf beyond this, laser's or hot wire's, is a typing slip.
+inline constexpr double kLargestKerf = 10;
+
+// Lengths from 0 to kLargestRibLength (a spar's and a jig tab's width above 0), spar and tab
+// positions 0 to 100 % with the front tab ahead of the rear one, twists within ±kLargestTwist,
+// the kerf up to kLargestKerf; nothing when all are.
 std::optional<RibSettingFault> checkRibSettings(const RibSettings& settings);
 
 // The airfoil a station name stands for: the wing's own of that name (ASCII letter case aside),

@@ -3,6 +3,7 @@
 #include "ribs/RibShape.h"
 
 #include "geometry/Offset.h"
+#include "ribs/CutLayout.h"
 
 #include <algorithm>
 
@@ -15,8 +16,6 @@ constexpr double kClearance = 1;
 // The label's capital height: a third of the rib's depth where it goes, within these bounds.
 constexpr double kLargestLabel = 3;
 constexpr double kSmallestLabel = 1;
-// An engraving font's average character width per capital height.
-constexpr double kCharacterWidthPerCapital = 0.84;
 constexpr int kLabelCandidates = 12;
 
 // The stock at both edges: everything ahead of the leading-edge cut and behind the trailing-edge
@@ -89,10 +88,6 @@ bool sheetingTooThick(const Polygons& inset, double chord, const RibSettings& s)
            boundsOf(inset).maxX < chord - s.trailingEdgeCut - kReachTolerance;
 }
 
-double labelWidth(const std::string& label, double height) {
-    return static_cast<double>(label.size()) * height * kCharacterWidthPerCapital;
-}
-
 // Centred where the rib is deepest, clear of its ends when it is long enough.
 void placeLabel(Rib& rib) {
     if (rib.outlines.empty()) {
@@ -113,7 +108,7 @@ void placeLabel(Rib& rib) {
     }
     const double height =
         std::clamp((deepest.top - deepest.bottom) / 3, kSmallestLabel, kLargestLabel);
-    const double width = labelWidth(rib.label, height);
+    const double width = estimatedTextWidth(rib.label, height);
     const double centre = box.maxX - box.minX > width
                               ? std::clamp(deepestX, box.minX + width / 2, box.maxX - width / 2)
                               : (box.minX + box.maxX) / 2;
@@ -142,11 +137,4 @@ void shapeRib(const Polygon& section, const RibSettings& settings, Rib& rib) {
     }
     rib.area = areaOf(rib.outlines);
     placeLabel(rib);
-}
-
-Box2D labelBoxOf(const Rib& rib) {
-    const double descent = rib.labelHeight / 3;
-    return {rib.labelAt.x, rib.labelAt.y - descent,
-            rib.labelAt.x + labelWidth(rib.label, rib.labelHeight),
-            rib.labelAt.y + rib.labelHeight};
 }

@@ -10,7 +10,3 @@
 // members (outlines, notches, label place, area, problems) are filled; maxThickness is the
 // caller's, from the section's heights.
 void shapeRib(const Polygon& section, const RibSettings& settings, Rib& rib);
-
-// Where the label is expected to lie: its baseline start, its capital height, and the width an
-// engraving font's average character gives it (exact widths need the font).
-Box2D labelBoxOf(const Rib& rib);

@@ -3,45 +3,73 @@
 #include "ribs/RibSheet.h"
 
 #include "geometry/Offset.h"
-#include "ribs/RibShape.h"
-
-#include <algorithm>
 
 namespace {
 
-Box2D united(const Box2D& a, const Box2D& b) {
-    return {std::min(a.minX, b.minX), std::min(a.minY, b.minY), std::max(a.maxX, b.maxX),
-            std::max(a.maxY, b.maxY)};
+// A spar's centre across the rib, where the notch lies: from one surface to the other.
+std::optional<PartMark> sparCentre(const Rib& rib, const RibNotch& notch) {
+    const std::optional<VerticalSpan> span = verticalSpanAt(rib.outlines, notch.x);
+    if (!span)
+        return std::nullopt;
+    return PartMark{{notch.x, span->bottom}, {notch.x, span->top}};
 }
 
-Box2D moved(const Box2D& box, Point2D by) {
-    return {box.minX + by.x, box.minY + by.y, box.maxX + by.x, box.maxY + by.y};
+// Keeps the label's middle where it was.
+Rib labelledAs(Rib rib, const std::string& side) {
+    const double before = estimatedTextWidth(rib.label, rib.labelHeight);
+    const std::size_t gap = rib.label.find("  ");
+    rib.label.insert(gap == std::string::npos ? rib.label.size() : gap, " " + side);
+    rib.labelAt.x -= (estimatedTextWidth(rib.label, rib.labelHeight) - before) / 2;
+    return rib;
 }
 
 } // namespace
 
-Box2D ribExtent(const Rib& rib) {
-    const Box2D label = labelBoxOf(rib);
-    return rib.outlines.empty() ? label : united(boundsOf(rib.outlines), label);
+CutPart ribPart(const Rib& rib, RibPartUse use, double kerf) {
+    CutPart part;
+    part.name = rib.label;
+    if (kerf > 0) {
+        for (const Polygon& outline : rib.outlines) {
+            const Polygons grown = insetPolygon(outline, -kerf / 2);
+            part.outlines.insert(part.outlines.end(), grown.begin(), grown.end());
+        }
+    } else {
+        part.outlines = rib.outlines;
+    }
+    for (const JigTab& tab : rib.jigTabs)
+        part.marks.push_back({tab.cutLine[0], tab.cutLine[1]});
+    if (use == RibPartUse::Paper) {
+        for (const RibNotch& notch : rib.notches) {
+            if (const std::optional<PartMark> centre = sparCentre(rib, notch))
+                part.marks.push_back(*centre);
+        }
+    }
+    part.texts.push_back({rib.labelAt, rib.labelHeight, rib.label});
+    return part;
+}
+
+std::vector<CutPart> ribParts(const std::vector<Rib>& ribs, RibPartUse use, double kerf) {
+    std::vector<CutPart> parts;
+    parts.reserve(ribs.size());
+    for (const Rib& rib : ribs)
+        parts.push_back(ribPart(rib, use, kerf));
+    return parts;
 }
 
 std::vector<Point2D> ribSheetPlacements(const std::vector<Rib>& ribs) {
     std::vector<Point2D> placements;
-    double bottom = kRibSheetGap; // of the rib above, the first one's top at 0
-    for (const Rib& rib : ribs) {
-        const Box2D extent = ribExtent(rib);
-        const double y = onClipperGrid(bottom - kRibSheetGap - extent.maxY);
-        placements.push_back({0, y});
-        bottom = y + extent.minY;
-    }
+    for (const PartPlacement& placement :
+         layoutOneUnderAnother(ribParts(ribs, RibPartUse::Cutter), kRibSheetGap).placements)
+        placements.push_back(placement.offset);
     return placements;
 }
 
-Box2D ribSheetBounds(const std::vector<Rib>& ribs, const std::vector<Point2D>& placements) {
-    if (ribs.empty())
-        return {};
-    Box2D bounds = moved(ribExtent(ribs.front()), placements.front());
-    for (std::size_t i = 1; i < ribs.size(); ++i)
-        bounds = united(bounds, moved(ribExtent(ribs[i]), placements[i]));
-    return bounds;
+std::vector<Rib> ribsOfBothHalves(const std::vector<Rib>& ribs) {
+    std::vector<Rib> both;
+    both.reserve(2 * ribs.size());
+    for (const Rib& rib : ribs) {
+        both.push_back(labelledAs(rib, "L"));
+        both.push_back(labelledAs(rib, "R"));
+    }
+    return both;
 }

@@ -111,6 +111,16 @@ std::string ribSettingName(const RibSettingFault& fault, const TextLookup& text)
         return spar + ", " + text(kSparWidthCaption);
     case RibSetting::SparDepth:
         return spar + ", " + text(kSparDepthCaption);
+    case RibSetting::JigHeight:
+        return withoutColon(text(kJigHeightCaption));
+    case RibSetting::JigFront:
+        return withoutColon(text(kJigFrontCaption));
+    case RibSetting::JigRear:
+        return withoutColon(text(kJigRearCaption));
+    case RibSetting::JigWidth:
+        return withoutColon(text(kJigWidthCaption));
+    case RibSetting::CoreKerf:
+        return withoutColon(text(kCoreKerfCaption));
     case RibSetting::Twist:
         break;
     }
@@ -166,6 +176,9 @@ std::string ribProblemsText(const std::vector<RibProblem>& problems, const TextL
             break;
         case RibProblemKind::NothingLeft:
             joined += text(kNothingLeftProblem);
+            break;
+        case RibProblemKind::JigTabOutsideRib:
+            joined += fillIn(text(kJigTabOutsideProblem), {spar});
             break;
         }
     }

@@ -112,8 +112,40 @@ TEST_F(RibsCommandLine, RefusesAWingWithoutRibsAndWrongArguments) {
     for (const std::vector<std::string>& arguments :
          {std::vector<std::string>{"--ribs-dxf", "a.dxf", "--title", "T", wingPath},
           std::vector<std::string>{"--ribs-svg", "a.svg", wingPath, wingPath},
-          std::vector<std::string>{"--ribs-dxf", "a.dxf", "--export-dxf", "b.dxf", wingPath}})
-        EXPECT_EQ(run(arguments).status, 2) << arguments[0] << " " << arguments[2];
+          std::vector<std::string>{"--ribs-dxf", "a.dxf", "--export-dxf", "b.dxf", wingPath},
+          std::vector<std::string>{"--ribs-dxf", "a.dxf", "--nest", "600", wingPath},
+          std::vector<std::string>{"--ribs-dxf", "a.dxf", "--nest", "0x300", wingPath},
+          std::vector<std::string>{"--ribs-dxf", "a.dxf", "--kerf", "-0.2", wingPath},
+          std::vector<std::string>{"--cores-dxf", "a.dxf", "--kerf", "12", wingPath},
+          std::vector<std::string>{"--ribs-pdf", "a.pdf", "--nest", "600x300", wingPath},
+          std::vector<std::string>{"--ribs-pdf", "a.pdf", "--kerf", "0.2", wingPath},
+          std::vector<std::string>{"--ribs-dxf", "a.dxf", "--paper", "A4", wingPath},
+          std::vector<std::string>{"--cores-dxf", "a.dxf", "--both-halves", wingPath},
+          std::vector<std::string>{"--cores-dxf", "a.dxf", "--title", "T", wingPath}}) {
+        EXPECT_EQ(parseCommandLine(arguments).action, CommandAction::UsageError)
+            << arguments[0] << " " << arguments[2];
+        EXPECT_EQ(run(arguments).status, 2);
+    }
+}
+
+// Nested, each rib of both halves is there twice, labelled; a sheet too small is named with the
+// rib that does not fit, and nothing is written; the ribs' file is no output.
+TEST_F(RibsCommandLine, NestingNamesWhatDoesNotFitAndKeepsTheInputs) {
+    writeBytes(folder / "glider.ribs", kRibs);
+    const CommandRun both =
+        run({"--ribs-dxf", folder / "both.dxf", "--nest", "600x300", "--both-halves", wingPath});
+    EXPECT_EQ(both.status, 0) << both.err;
+    const std::string document = readBytes(folder / "both.dxf");
+    for (const char* label : {"P1 R6 L  200.0", "P1 R6 R  200.0", "\nSHEET\n"})
+        EXPECT_NE(document.find(label), std::string::npos) << label;
+    const CommandRun small =
+        run({"--ribs-svg", folder / "small.svg", "--nest", "150X100", wingPath});
+    EXPECT_EQ(small.status, 1);
+    EXPECT_NE(small.err.find("P1 R1  200.0: larger than a sheet"), std::string::npos) << small.err;
+    EXPECT_FALSE(std::filesystem::exists(folder / "small.svg"));
+    const std::string ribs = readBytes(folder / "glider.ribs");
+    EXPECT_EQ(run({"--cores-dxf", folder / "glider.ribs", wingPath}).status, 2);
+    EXPECT_EQ(readBytes(folder / "glider.ribs"), ribs);
 }
 
 } // namespace

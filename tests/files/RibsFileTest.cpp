@@ -35,6 +35,8 @@ RibsDefinition everyKey() {
     s.spars[0] = SparNotch{25, 6, 3, NotchSide::Top};
     s.spars[2] = SparNotch{62.5, 3, 2, NotchSide::Both};
     s.twist = {0, -0.5, -1.25};
+    s.jig = {true, 12.5, 20, 65, 5, BuildingSide::UpsideDown};
+    s.coreKerf = 0.8;
     definition.stationAirfoils = {"AG35", "", "NACA 0009"};
     definition.airfoils = {tenPoints("AG35")};
     return definition;
@@ -51,6 +53,8 @@ TEST(RibsFileText, WritesEveryKeyAndTheCarriedAirfoil) {
                                  "TrailingEdgeCut=10\r\nSpar1=25,6,3,top\r\nSpar2=\r\n"
                                  "Spar3=62.5,3,2,both\r\nTwist1=0\r\nTwist2=-0.5\r\n"
                                  "Twist3=-1.25\r\nTwist4=0\r\nTwist5=0\r\n"
+                                 "JigTabs=1\r\nJigHeight=12.5\r\nJigFront=20\r\nJigRear=65\r\n"
+                                 "JigWidth=5\r\nJigUpsideDown=1\r\nCoreKerf=0.8\r\n"
                                  "[Airfoils]\r\nRoot=AG35\r\nTip1=\r\nTip2=NACA 0009\r\n"
                                  "Tip3=\r\nTip4=\r\nTip5=\r\n"
                                  "[Airfoil AG35]\r\nPoints=10\r\n"
@@ -123,6 +127,12 @@ TEST(RibsFile, ABrokenFileSaysWhereItIsBroken) {
          "[Ribs] Spar1=120,6,3,top", 0},
         {"a twist beyond reason", ribs + "Twist2=60\n" + root, RibsFileFaultKind::BadValue,
          "[Ribs] Twist2=60", 0},
+        {"a jig switch that is a word", ribs + "JigTabs=yes\n" + root, RibsFileFaultKind::BadValue,
+         "[Ribs] JigTabs=yes", 0},
+        {"the rear tab ahead of the front one", ribs + "JigFront=60\nJigRear=40\n" + root,
+         RibsFileFaultKind::BadValue, "[Ribs] JigRear=40", 0},
+        {"a hot wire's kerf beyond reason", ribs + "CoreKerf=12\n" + root,
+         RibsFileFaultKind::BadValue, "[Ribs] CoreKerf=12", 0},
         {"no root airfoil", ribs, RibsFileFaultKind::BadValue, "[Airfoils] Root=", 0},
         {"an airfoil nowhere", ribs + root + "Tip1=AG35\n", RibsFileFaultKind::UnknownAirfoil,
          "AG35", 0},

@@ -119,7 +119,8 @@ struct KeyGroup {
 const KeyGroup kKeyGroups[] = {
     {"File menu",
      {kOpenAction, kSaveAsAction, kPrintAction, kPrintPreviewAction, kPrintFullSizeAction,
-      kExportOutlineAction, kBothHalvesAction, kQuitAction}},
+      kExportOutlineAction, kBothHalvesAction, kPrintRibTemplatesAction, kPrintCoreTemplatesAction,
+      kQuitAction}},
     {"Help menu", {kHelpAction, kAboutAction}},
     {"Units menu", {kMillimetresChoice, kInchesChoice, kGramsChoice, kOuncesChoice}},
     {"menu bar and buttons",

@@ -15,8 +15,11 @@
 #include "support/TypedWings.h"
 
 #include <QFileInfo>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <optional>
+#include <vector>
 
 // Panels whose corners need at most six significant digits, as Qt's SVG generator writes them.
 inline WingFields fivePanelWing() {
@@ -37,6 +40,45 @@ inline WingFields wing2600() {
 
 inline WingFields onePanel300() {
     return typedWing({{"200", "150", "300", "30"}}, "30", "600");
+}
+
+// Where along an edge a piece of a stroke lies, as [start, end] in mm from its first corner;
+// nothing when the piece is farther than tolerance from it.
+inline std::optional<std::pair<double, double>>
+alongEdge(const MmSegment& edge, const MmSegment& piece, double tolerance) {
+    const double dx = edge.to.x - edge.from.x;
+    const double dy = edge.to.y - edge.from.y;
+    const double length = std::hypot(dx, dy);
+    const auto project = [&](MmPoint p) {
+        const double along = ((p.x - edge.from.x) * dx + (p.y - edge.from.y) * dy) / length;
+        const double across =
+            std::abs((p.x - edge.from.x) * dy - (p.y - edge.from.y) * dx) / length;
+        return std::pair{along, across};
+    };
+    const auto [a, aOff] = project(piece.from);
+    const auto [b, bOff] = project(piece.to);
+    if (aOff > tolerance || bOff > tolerance || std::max(a, b) < -tolerance ||
+        std::min(a, b) > length + tolerance)
+        return std::nullopt;
+    return std::pair{std::min(a, b), std::max(a, b)};
+}
+
+// True when the pieces on the edge cover it from end to end without a gap over the tolerance.
+inline bool coversEdge(const MmSegment& edge, const std::vector<MmSegment>& pieces,
+                       double tolerance) {
+    std::vector<std::pair<double, double>> spans;
+    for (const MmSegment& piece : pieces) {
+        if (const auto span = alongEdge(edge, piece, tolerance))
+            spans.push_back(*span);
+    }
+    std::ranges::sort(spans);
+    double reached = 0;
+    for (const auto& [start, end] : spans) {
+        if (start > reached + tolerance)
+            return false;
+        reached = std::max(reached, end);
+    }
+    return reached >= std::hypot(edge.to.x - edge.from.x, edge.to.y - edge.from.y) - tolerance;
 }
 
 class FullSizeFiles : public testing::Test {
@@ -61,6 +103,18 @@ protected:
         WingSession session(systemDecimalSeparator(), language.lookup());
         EXPECT_TRUE(session.open(wing).calculated());
         return fullSizeFigureOf(session, {bareFileName(wing), todaysShortDate(), bothHalves});
+    }
+
+    // The strokes of a page of the PDF, as pdftocairo draws them, in mm from its top-left.
+    std::vector<PageLine> pageLines(const std::string& pdf, std::size_t page) const {
+        const QString number = QString::number(page);
+        const std::string svg = folder / ("page" + std::to_string(page) + ".svg");
+        const ToolRun run =
+            runTool(QStringLiteral("pdftocairo"),
+                    {QStringLiteral("-svg"), QStringLiteral("-f"), number, QStringLiteral("-l"),
+                     number, QString::fromStdString(pdf), QString::fromStdString(svg)});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        return strokedLines(QString::fromStdString(readBytes(svg)));
     }
 
     const QString kProgram = QStringLiteral(WINGSHEET_EXECUTABLE);

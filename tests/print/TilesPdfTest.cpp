@@ -46,43 +46,6 @@ bool insideWindow(const TileLayout& layout, const PageLine& line) {
     return inside(line.x1, line.y1) && inside(line.x2, line.y2);
 }
 
-// Where along the outline's edge a piece lies, as [start, end] in mm from its first corner;
-// nothing when the piece is not on the edge.
-std::optional<std::pair<double, double>> alongEdge(const MmSegment& edge, const MmSegment& piece) {
-    const double dx = edge.to.x - edge.from.x;
-    const double dy = edge.to.y - edge.from.y;
-    const double length = std::hypot(dx, dy);
-    const auto project = [&](MmPoint p) {
-        const double along = ((p.x - edge.from.x) * dx + (p.y - edge.from.y) * dy) / length;
-        const double across =
-            std::abs((p.x - edge.from.x) * dy - (p.y - edge.from.y) * dx) / length;
-        return std::pair{along, across};
-    };
-    const auto [a, aOff] = project(piece.from);
-    const auto [b, bOff] = project(piece.to);
-    if (aOff > kToleranceMm || bOff > kToleranceMm || std::max(a, b) < -kToleranceMm ||
-        std::min(a, b) > length + kToleranceMm)
-        return std::nullopt;
-    return std::pair{std::min(a, b), std::max(a, b)};
-}
-
-// True when the pieces on the edge cover it from end to end without a gap over the tolerance.
-bool coversEdge(const MmSegment& edge, const std::vector<MmSegment>& pieces) {
-    std::vector<std::pair<double, double>> spans;
-    for (const MmSegment& piece : pieces) {
-        if (const auto span = alongEdge(edge, piece))
-            spans.push_back(*span);
-    }
-    std::ranges::sort(spans);
-    double reached = 0;
-    for (const auto& [start, end] : spans) {
-        if (start > reached + kToleranceMm)
-            return false;
-        reached = std::max(reached, end);
-    }
-    return reached >= std::hypot(edge.to.x - edge.from.x, edge.to.y - edge.from.y) - kToleranceMm;
-}
-
 struct TilesCase {
     const char* name;
     WingFields fields;
@@ -103,16 +66,6 @@ protected:
         FullSizeFiles::SetUp();
         if (!havePoppler())
             GTEST_SKIP() << "Poppler's tools (poppler-utils) are not installed";
-    }
-
-    std::vector<PageLine> pageLines(const std::string& pdf, std::size_t page) const {
-        const QString number = QString::number(page);
-        const std::string svg = folder / ("page" + std::to_string(page) + ".svg");
-        const ToolRun run = runTool(QStringLiteral("pdftocairo"),
-                                    {QStringLiteral("-svg"), QStringLiteral("-f"), number,
-                                     QStringLiteral("-l"), number, q(pdf), q(svg)});
-        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-        return strokedLines(q(readBytes(svg)));
     }
 
     QString pageText(const std::string& pdf, std::size_t page) const {
@@ -183,14 +136,15 @@ TEST_F(TilesPdf, PagesBarsAndStitchedOutlineAreAsComputed) {
             }
         }
         for (const MmSegment& edge : outlineSegments(*figure))
-            EXPECT_TRUE(coversEdge(edge, pieces))
+            EXPECT_TRUE(coversEdge(edge, pieces, kToleranceMm))
                 << "(" << edge.from.x << ", " << edge.from.y << ") to (" << edge.to.x << ", "
                 << edge.to.y << ")";
         // Nothing black in a window but the outline.
         const std::vector<MmSegment> edges = outlineSegments(*figure);
         for (const MmSegment& piece : pieces)
-            EXPECT_TRUE(std::ranges::any_of(
-                edges, [&](const MmSegment& edge) { return alongEdge(edge, piece).has_value(); }));
+            EXPECT_TRUE(std::ranges::any_of(edges, [&](const MmSegment& edge) {
+                return alongEdge(edge, piece, kToleranceMm).has_value();
+            }));
     }
 }
 

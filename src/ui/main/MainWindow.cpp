@@ -19,6 +19,7 @@
 #include "ui/main/WingFileDrops.h"
 #include "ui/ribs/RibsActions.h"
 #include "ui/stability/StabilityActions.h"
+#include "ui/templates/TemplateActions.h"
 #include "ui/units/UnitsActions.h"
 
 #include <QAction>
@@ -39,7 +40,10 @@ MainWindow::MainWindow(Prompter& prompter, LanguageState& language)
     , units_(new UnitsActions(context_, c_.helpMenu->menuAction(), [this] { translate(); }))
     , stability_(
           new StabilityActions(context_, c_.helpMenu->menuAction(), [this] { redrawPreview(); }))
-    , ribs_(new RibsActions(context_, c_.helpMenu->menuAction(), [this] { redrawPreview(); })) {
+    , ribs_(new RibsActions(context_, c_.helpMenu->menuAction(), [this] { redrawPreview(); }))
+    , templates_(new TemplateActions(context_, *c_.fileMenu, c_.quitSeparator, [this] {
+        return fullSize_->bothHalvesAction()->isChecked();
+    })) {
     // The window keeps the size of its form; the preview is drawn to that size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connectControls();
@@ -115,6 +119,7 @@ void MainWindow::translate() {
     followSessionUnits(*this, session_);
     showFields();
     showResultTexts();
+    templates_->translate();
     nameControls();
 }
 

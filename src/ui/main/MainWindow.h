@@ -19,6 +19,7 @@ class LanguageState;
 class Prompter;
 class RibsActions;
 class StabilityActions;
+class TemplateActions;
 class UnitsActions;
 struct FileDialogRequest;
 
@@ -55,6 +56,7 @@ public:
     StabilityActions& stability() const { return *stability_; }
     RibsActions& ribs() const { return *ribs_; }
     UnitsActions& units() const { return *units_; }
+    TemplateActions& templates() const { return *templates_; }
     const WingSession& session() const { return session_; }
     bool hasValidResults() const { return session_.hasValidResults(); }
     bool rootChordHadFocus() const { return rootChordHadFocus_; }
@@ -94,6 +96,7 @@ private:
     UnitsActions* units_;
     StabilityActions* stability_;
     RibsActions* ribs_;
+    TemplateActions* templates_;
     QtTranslations qtTexts_;
     bool rootChordHadFocus_ = false;
     bool titleNamesFile_ = false; // until the next Clear

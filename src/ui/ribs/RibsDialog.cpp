@@ -21,6 +21,7 @@
 #include "ui/dialogs/Prompter.h"
 #include "ui/ribs/RibView.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -107,6 +108,12 @@ void RibsDialog::connectControls() {
         connect(spar.sideCombo, &QComboBox::activated, this, typed);
     }
     fields.insert(fields.end(), c_.twistFields.begin(), c_.twistFields.end());
+    const JigControls& jig = c_.jig;
+    fields.insert(fields.end(), {jig.heightField, jig.frontField, jig.rearField, jig.widthField,
+                                 jig.coreKerfField});
+    connect(jig.tabsCheck, &QCheckBox::toggled, this, &RibsDialog::enableJigTabs);
+    connect(jig.tabsCheck, &QCheckBox::toggled, this, typed);
+    connect(jig.sideCombo, &QComboBox::activated, this, typed);
     for (WingField* field : fields) {
         connect(field, &QLineEdit::textChanged, this, typed);
         connect(field, &WingField::enterPressed, this, &RibsDialog::calculate);
@@ -148,8 +155,29 @@ void RibsDialog::showDefinition() {
         c_.airfoilCombos[panel + 1]->setEnabled(used);
         c_.airfoilCaptions[panel + 1]->setEnabled(used);
     }
+    showJigTabs(s.jig, s.coreKerf);
     showAirfoilChoices();
     showingSession_ = false;
+}
+
+void RibsDialog::showJigTabs(const JigTabSettings& tabs, double coreKerf) {
+    const JigControls& jig = c_.jig;
+    jig.tabsCheck->setChecked(tabs.enabled);
+    jig.heightField->setText(shownValue(jig.heightField, tabs.height));
+    jig.frontField->setText(shownValue(jig.frontField, tabs.frontPercent));
+    jig.rearField->setText(shownValue(jig.rearField, tabs.rearPercent));
+    jig.widthField->setText(shownValue(jig.widthField, tabs.width));
+    jig.sideCombo->setCurrentIndex(static_cast<int>(tabs.side));
+    jig.coreKerfField->setText(shownValue(jig.coreKerfField, coreKerf));
+    enableJigTabs(tabs.enabled);
+}
+
+void RibsDialog::enableJigTabs(bool enabled) {
+    const JigControls& jig = c_.jig;
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             jig.heightCaption, jig.heightField, jig.frontCaption, jig.frontField, jig.rearCaption,
+             jig.rearField, jig.widthCaption, jig.widthField, jig.sideCaption, jig.sideCombo})
+        control->setEnabled(enabled);
 }
 
 void RibsDialog::showAirfoilChoices() {
@@ -269,6 +297,15 @@ RibSettings RibsDialog::typedSettings() const {
     }
     for (int panel = 0; panel < kPanelCount; ++panel)
         s.twist[panel] = typedValue(c_.twistFields[panel], now.twist[panel]);
+    const JigControls& jig = c_.jig;
+    const JigTabSettings& jigNow = now.jig;
+    s.jig = {jig.tabsCheck->isChecked(),
+             typedValue(jig.heightField, jigNow.height),
+             typedValue(jig.frontField, jigNow.frontPercent),
+             typedValue(jig.rearField, jigNow.rearPercent),
+             typedValue(jig.widthField, jigNow.width),
+             static_cast<BuildingSide>(jig.sideCombo->currentIndex())};
+    s.coreKerf = typedValue(jig.coreKerfField, now.coreKerf);
     return s;
 }
 
@@ -325,6 +362,16 @@ QWidget* RibsDialog::fieldOf(const RibSettingFault& fault) const {
         return spar.widthField;
     case RibSetting::SparDepth:
         return spar.depthField;
+    case RibSetting::JigHeight:
+        return c_.jig.heightField;
+    case RibSetting::JigFront:
+        return c_.jig.frontField;
+    case RibSetting::JigRear:
+        return c_.jig.rearField;
+    case RibSetting::JigWidth:
+        return c_.jig.widthField;
+    case RibSetting::CoreKerf:
+        return c_.jig.coreKerfField;
     case RibSetting::Twist:
         break;
     }
@@ -425,8 +472,34 @@ void RibsDialog::nameControls() {
     for (int panel = 0; panel < kPanelCount; ++panel)
         c_.twistFields[panel]->setAccessibleName(fromUtf8(
             fillIn(text(kPanelFieldName), {text(kTwistGroupTitle), std::to_string(panel + 1)})));
+    const JigControls& jig = c_.jig;
+    for (const auto& [caption, field] : {std::pair{jig.heightCaption, jig.heightField},
+                                         {jig.frontCaption, jig.frontField},
+                                         {jig.rearCaption, jig.rearField},
+                                         {jig.widthCaption, jig.widthField},
+                                         {jig.coreKerfCaption, jig.coreKerfField}})
+        field->setAccessibleName(named(caption));
     c_.ribList->setAccessibleName(uiText(context_.language, kRibListName));
     c_.ribView->setAccessibleName(uiText(context_.language, kRibDrawingName));
+}
+
+void RibsDialog::translateJigTabs() {
+    const auto text = [this](TextKey key) {
+        return uiText(context_.language, key);
+    };
+    const JigControls& jig = c_.jig;
+    jig.group->setTitle(text(kJigGroupTitle));
+    jig.tabsCheck->setText(text(kJigTabsCheck));
+    jig.tabsCheck->setToolTip(plainToolTip(text(kJigTabsTip)));
+    jig.heightCaption->setText(text(kJigHeightCaption));
+    jig.frontCaption->setText(text(kJigFrontCaption));
+    jig.rearCaption->setText(text(kJigRearCaption));
+    jig.widthCaption->setText(text(kJigWidthCaption));
+    jig.sideCaption->setText(text(kJigSideCaption));
+    jig.sideCombo->setItemText(0, text(kRightSideUpChoice));
+    jig.sideCombo->setItemText(1, text(kUpsideDownChoice));
+    jig.coreKerfCaption->setText(text(kCoreKerfCaption));
+    jig.coreKerfCaption->setToolTip(plainToolTip(text(kCoreKerfTip)));
 }
 
 void RibsDialog::translate() {
@@ -465,6 +538,7 @@ void RibsDialog::translate() {
         c_.twistCaptions[panel]->setText(text(kPanelCaption) +
                                          QStringLiteral(" %1").arg(panel + 1));
 
+    translateJigTabs();
     c_.listGroup->setTitle(text(kRibListTitle));
     QStringList columns;
     for (const TextKey& column : kColumnTexts)

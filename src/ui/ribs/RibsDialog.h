@@ -15,6 +15,7 @@
 #include <optional>
 
 struct FeatureContext;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -32,6 +33,24 @@ struct SparControls {
     WingField* widthField = nullptr;
     WingField* depthField = nullptr;
     QComboBox* sideCombo = nullptr; // none, top, bottom, both
+};
+
+// The jig tabs and, beside them, the hot wire's kerf of the foam-core templates.
+struct JigControls {
+    QGroupBox* group = nullptr;
+    QCheckBox* tabsCheck = nullptr;
+    QLabel* heightCaption = nullptr;
+    WingField* heightField = nullptr;
+    QLabel* frontCaption = nullptr;
+    WingField* frontField = nullptr;
+    QLabel* rearCaption = nullptr;
+    WingField* rearField = nullptr;
+    QLabel* widthCaption = nullptr;
+    WingField* widthField = nullptr;
+    QLabel* sideCaption = nullptr;
+    QComboBox* sideCombo = nullptr; // right side up, upside down
+    QLabel* coreKerfCaption = nullptr;
+    WingField* coreKerfField = nullptr;
 };
 
 struct RibsDialogControls {
@@ -56,6 +75,8 @@ struct RibsDialogControls {
     QGroupBox* twistGroup = nullptr;
     std::array<QLabel*, kPanelCount> twistCaptions{};
     std::array<WingField*, kPanelCount> twistFields{};
+
+    JigControls jig;
 
     QGroupBox* listGroup = nullptr;
     QTableWidget* ribList = nullptr;
@@ -100,11 +121,15 @@ private:
     double typedValue(const WingField* field, std::optional<double> current) const;
     RibSettings typedSettings() const;
     std::optional<RibSettingFault> applyTypedSettings();
+    void showJigTabs(const JigTabSettings& jig, double coreKerf);
+    // The tabs' values wait, greyed, while there are no tabs.
+    void enableJigTabs(bool enabled);
     void showRibs();
     void showRibRow(int row, const Rib& rib);
     void showSelectedRib();
     QWidget* fieldOf(const RibSettingFault& fault) const;
     void nameControls();
+    void translateJigTabs();
 
     const FeatureContext& context_;
     WingSession& session_;

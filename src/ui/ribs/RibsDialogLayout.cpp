@@ -10,6 +10,7 @@
 #include "ui/ribs/RibView.h"
 #include "ui/ribs/RibsDialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -111,6 +112,45 @@ QGroupBox* buildTwists(QDialog& dialog, RibsDialogControls& c) {
     return c.twistGroup;
 }
 
+// Under the drawing, where the tabs show: the switch and the board's side on the first row, the
+// tabs' sizes under them, the hot wire's kerf at the end of the first row.
+QGroupBox* buildJigTabs(QDialog& dialog, JigControls& c) {
+    c.group = makeGroup(&dialog);
+    auto* grid = new QGridLayout(c.group);
+    c.tabsCheck = new QCheckBox(c.group);
+    grid->addWidget(c.tabsCheck, 0, 0, 1, 2);
+    c.sideCaption = makeCaption(c.group);
+    c.sideCombo = makeCombo(c.group);
+    for (int side = 0; side < 2; ++side)
+        c.sideCombo->addItem(QString());
+    c.sideCaption->setBuddy(c.sideCombo);
+    grid->addWidget(c.sideCaption, 0, 2);
+    grid->addWidget(c.sideCombo, 0, 3, 1, 2, Qt::AlignLeft);
+    struct Place {
+        QLabel** caption;
+        WingField** field;
+        FieldQuantity quantity;
+        int row;
+        int column;
+    };
+    const std::array<Place, 5> places{{
+        {&c.heightCaption, &c.heightField, FieldQuantity::Length, 1, 0},
+        {&c.widthCaption, &c.widthField, FieldQuantity::Length, 2, 0},
+        {&c.frontCaption, &c.frontField, FieldQuantity::Plain, 1, 2},
+        {&c.rearCaption, &c.rearField, FieldQuantity::Plain, 2, 2},
+        {&c.coreKerfCaption, &c.coreKerfField, FieldQuantity::Length, 1, 5},
+    }};
+    for (const Place& place : places) {
+        *place.caption = makeCaption(c.group);
+        *place.field = makeField(c.group, kDigitsAndPoint, place.quantity);
+        (*place.caption)->setBuddy(*place.field);
+        grid->addWidget(*place.caption, place.row, place.column);
+        grid->addWidget(*place.field, place.row, place.column + 1);
+    }
+    grid->setColumnStretch(4, 1);
+    return c.group;
+}
+
 QGroupBox* buildList(QDialog& dialog, RibsDialogControls& c) {
     c.listGroup = makeGroup(&dialog);
     auto* layout = new QVBoxLayout(c.listGroup);
@@ -173,6 +213,7 @@ RibsDialogControls buildRibsDialogControls(QDialog& dialog) {
     auto* results = new QVBoxLayout;
     results->addWidget(buildList(dialog, c), 3);
     results->addWidget(buildDrawing(dialog, c), 2);
+    results->addWidget(buildJigTabs(dialog, c.jig));
     columns->addLayout(inputs);
     columns->addLayout(results, 1);
     layout->addLayout(columns, 1);

@@ -5,6 +5,7 @@
 #include "support/NoPrinter.h"
 #include "support/PdfTools.h"
 #include "ui/MainWindowFixture.h"
+#include "ui/templates/TemplateActions.h"
 
 #include <QAction>
 #include <QMenu>
@@ -45,6 +46,8 @@ TEST_F(FullSizeWindow, FileMenuHasTheNewEntriesAfterPrint) {
                                          window->fullSize().printFullSizeAction(),
                                          window->fullSize().exportOutlineAction(),
                                          window->fullSize().bothHalvesAction(),
+                                         window->templates().printRibTemplatesAction(),
+                                         window->templates().printCoreTemplatesAction(),
                                          nullptr,
                                          c().quitAction};
     ASSERT_EQ(entries.size(), static_cast<qsizetype>(expected.size()));

@@ -12,6 +12,7 @@
 #include "ui/ribs/RibsDialog.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -115,6 +116,32 @@ TEST_F(RibsWindow, InchesInTheFieldsTheListAndTheLabels) {
     EXPECT_EQ(settings.spacing, 60);
     EXPECT_EQ(settings.sheeting, 1.5);
     EXPECT_DOUBLE_EQ(settings.leadingEdgeCut, 4.7625);
+}
+
+// The tabs' values wait greyed until the tabs are asked for; then they go to the wing, the drawing
+// shows the tabs, and a rear tab ahead of the front one is named.
+TEST_F(RibsWindow, JigTabsAreSwitchedOnAndSized) {
+    openTwoPanelWing();
+    openRibs([this](RibsDialog&, const RibsDialogControls& c) {
+        const JigControls& jig = c.jig;
+        EXPECT_FALSE(jig.heightField->isEnabled());
+        EXPECT_TRUE(jig.coreKerfField->isEnabled()) << "the hot wire's, not the tabs'";
+        EXPECT_TRUE(c.ribView->rib()->jigTabs.empty());
+        jig.tabsCheck->click();
+        EXPECT_TRUE(jig.heightField->isEnabled());
+        jig.heightField->selectAll();
+        QTest::keyClicks(jig.heightField, "14");
+        choose(jig.sideCombo, "upside down");
+        EXPECT_EQ(c.ribView->rib()->jigTabs.size(), 2u);
+        jig.rearField->selectAll();
+        QTest::keyClicks(jig.rearField, "10");
+        EXPECT_EQ(c.problemLabel->text(), "This value is out of range: Rear tab (% of chord).");
+    });
+    const JigTabSettings& jig = window->session().ribs().definition().settings.jig;
+    EXPECT_TRUE(jig.enabled);
+    EXPECT_EQ(jig.height, 14);
+    EXPECT_EQ(jig.side, BuildingSide::UpsideDown);
+    EXPECT_EQ(jig.rearPercent, 70) << "the value out of range waits";
 }
 
 TEST_F(RibsWindow, AValueOutOfRangeIsNamedAndItsFieldFocused) {

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "draw/RibSheetSvg.h"
+#include "draw/CutLayoutSvg.h"
 
 #include "draw/FullSizeFigure.h"
 #include "geometry/Offset.h"
-#include "ribs/RibSheet.h"
 
 #include <charconv>
 #include <cmath>
@@ -47,19 +46,39 @@ std::string layerStart(std::string_view name, std::string_view style) {
            "\" inkscape:groupmode=\"layer\" " + std::string(style) + ">\n";
 }
 
-std::string pathOf(const Polygon& outline, Point2D at) {
+std::string pointsOf(const Polygon& corners) {
     std::string d;
+    for (const Point2D& p : corners)
+        d += (d.empty() ? "M" : " L") + number(onClipperGrid(p.x)) + " " +
+             number(-onClipperGrid(p.y));
+    return d;
+}
+
+std::string pathOf(const Polygon& outline, const PartPlacement& at) {
+    Polygon corners;
     for (const Point2D& p : outline)
-        d += (d.empty() ? "M" : " L") + number(onClipperGrid(p.x + at.x)) + " " +
-             number(-onClipperGrid(p.y + at.y));
-    return "<path d=\"" + d + " Z\"/>\n";
+        corners.push_back(placedPoint(p, at));
+    return "<path d=\"" + pointsOf(corners) + " Z\"/>\n";
+}
+
+std::string partEngraving(const CutPart& part, const PartPlacement& at) {
+    std::string engrave;
+    for (const PartMark& mark : part.marks)
+        engrave += "<path d=\"" + pointsOf({placedPoint(mark.from, at), placedPoint(mark.to, at)}) +
+                   "\" fill=\"none\" stroke=\"#0000ff\" stroke-width=\"0.1\"/>\n";
+    for (const PartText& text : part.texts) {
+        const Point2D baseline = placedBaseline(text, at);
+        engrave += "<text x=\"" + number(baseline.x) + "\" y=\"" + number(-baseline.y) +
+                   "\" font-size=\"" + number(text.height / kCapHeightPerEm) + "\">" +
+                   escaped(text.utf8) + "</text>\n";
+    }
+    return engrave;
 }
 
 } // namespace
 
-std::string ribSheetSvgDocument(const std::vector<Rib>& ribs,
-                                const std::vector<Point2D>& placements, std::string_view title) {
-    const Box2D bounds = ribSheetBounds(ribs, placements);
+std::string cutLayoutSvgDocument(const CutLayout& layout, std::string_view title) {
+    const Box2D bounds = layoutBounds(layout);
     const double left = std::floor(bounds.minX - kMarginMm);
     const double top = std::floor(-bounds.maxY - kMarginMm);
     const double width = std::ceil(bounds.maxX + kMarginMm) - left;
@@ -67,19 +86,22 @@ std::string ribSheetSvgDocument(const std::vector<Rib>& ribs,
     std::string cut = layerStart("CUT", "fill=\"none\" stroke=\"#000000\" stroke-width=\"0.1\"");
     std::string engrave = layerStart(
         "ENGRAVE", "fill=\"#0000ff\" stroke=\"none\" font-family=\"Liberation Sans, Arial\"");
-    for (std::size_t i = 0; i < ribs.size(); ++i) {
-        const Rib& rib = ribs[i];
-        for (const Polygon& outline : rib.outlines)
-            cut += pathOf(outline, placements[i]);
-        engrave += "<text x=\"" + number(rib.labelAt.x + placements[i].x) + "\" y=\"" +
-                   number(-(rib.labelAt.y + placements[i].y)) + "\" font-size=\"" +
-                   number(rib.labelHeight / kCapHeightPerEm) + "\">" + escaped(rib.label) +
-                   "</text>\n";
+    for (std::size_t i = 0; i < layout.parts.size(); ++i) {
+        for (const Polygon& outline : layout.parts[i].outlines)
+            cut += pathOf(outline, layout.placements[i]);
+        engrave += partEngraving(layout.parts[i], layout.placements[i]);
+    }
+    std::string sheets;
+    if (!layout.sheets.empty()) {
+        sheets = layerStart("SHEET", "fill=\"none\" stroke=\"#808080\" stroke-width=\"0.1\"");
+        for (const Box2D& sheet : layout.sheets)
+            sheets += "<path d=\"" + pointsOf(rectangle(sheet)) + " Z\"/>\n";
+        sheets += "</g>\n";
     }
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<svg xmlns=\"http://www.w3.org/2000/svg\" "
            "xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" width=\"" +
            number(width) + "mm\" height=\"" + number(height) + "mm\" viewBox=\"" + number(left) +
            " " + number(top) + " " + number(width) + " " + number(height) + "\">\n<title>" +
-           escaped(title) + "</title>\n" + cut + "</g>\n" + engrave + "</g>\n</svg>\n";
+           escaped(title) + "</title>\n" + sheets + cut + "</g>\n" + engrave + "</g>\n</svg>\n";
 }
