@@ -15,9 +15,11 @@ import json
 import math
 import os
 import shutil
-import subprocess
 import sys
 import tempfile
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
+from program_checks import check, run, verdict  # noqa: E402
 
 try:
     import ezdxf
@@ -35,20 +37,6 @@ SHAPED = ("[Ribs]\r\nSpacing=100\r\nSheeting=%g\r\nLeadingEdgeCut=%g\r\nTrailing
           % (SHEETING, LE_CUT, TE_CUT) +
           "".join("Spar%d=%g,%g,%g,%s\r\n" % ((i + 1,) + s) for i, s in enumerate(SPARS)) +
           AIRFOILS)
-failures = []
-
-
-def check(condition, message):
-    if not condition:
-        failures.append(message)
-
-
-def run(program, *arguments):
-    result = subprocess.run([program, *arguments], capture_output=True, text=True, timeout=60)
-    if result.returncode != 0:
-        sys.exit("wingsheet %s: exit %d\n%s" % (" ".join(arguments), result.returncode,
-                                                 result.stderr))
-    return result.stdout
 
 
 def selig_points(path):
@@ -193,9 +181,7 @@ def main(program, airfoils):
             max(p.bounds[3] for p in lower["outlines"]) + lower["placement"][1])
         check(gap >= 10 - 1e-6, "%s and %s only %.3f mm apart" % (upper["label"],
                                                                  lower["label"], gap))
-    for failure in failures:
-        print("FAIL:", failure)
-    return 1 if failures else 0
+    return verdict()
 
 
 if __name__ == "__main__":

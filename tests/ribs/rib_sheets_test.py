@@ -11,9 +11,11 @@ read back with ezdxf and checked with shapely:
 Exit 77 (skipped) without shapely or ezdxf."""
 import os
 import shutil
-import subprocess
 import sys
 import tempfile
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
+from program_checks import check, run, verdict  # noqa: E402
 
 try:
     import ezdxf
@@ -30,19 +32,6 @@ WING = ("V2M-Please don't Delete ....\r\n" +
 RIBS = ("[Ribs]\r\nSpacing=20\r\nSheeting=1.5\r\nLeadingEdgeCut=5\r\nTrailingEdgeCut=15\r\n"
         "Spar1=25,6,3,top\r\nSpar2=50,3,1.5,both\r\nTwist5=-3\r\nJigTabs=1\r\n"
         "[Airfoils]\r\nRoot=NACA 2412\r\nTip3=NACA 2410\r\n")
-failures = []
-
-
-def check(condition, message):
-    if not condition:
-        failures.append(message)
-
-
-def run(program, *arguments):
-    result = subprocess.run([program, *arguments], capture_output=True, text=True, timeout=60)
-    if result.returncode != 0:
-        sys.exit("wingsheet %s: exit %d\n%s" % (" ".join(arguments), result.returncode,
-                                                 result.stderr))
 
 
 def read(path):
@@ -121,9 +110,7 @@ def main(program):
     print("sheets: nested %d, shelf packer %d" % (len(sheets), baseline))
     check(len(sheets) <= 1.1 * baseline, "%d sheets, the shelf packer needs %d" %
           (len(sheets), baseline))
-    for failure in failures:
-        print("FAIL:", failure)
-    return 1 if failures else 0
+    return verdict()
 
 
 if __name__ == "__main__":
