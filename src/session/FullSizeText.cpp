@@ -60,8 +60,9 @@ std::vector<std::string> fullSizeTextLines(const WingSession& session, const std
 
 std::optional<FullSizeFigure> fullSizeFigureOf(const WingSession& session,
                                                const FullSizeRequest& request) {
-    FullSizeOptions options{
-        request.bothHalves, fullSizeTextLines(session, request.title, request.date), {}};
+    FullSizeOptions options;
+    options.bothHalves = request.bothHalves;
+    options.textLines = fullSizeTextLines(session, request.title, request.date);
     if (const auto stability = session.stabilityResults())
         options.stability = FigureStability{stability->neutralPoint, stability->balanceForMargin};
     options.ribs = session.ribStations();

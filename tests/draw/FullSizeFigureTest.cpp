@@ -9,6 +9,15 @@
 
 namespace {
 
+FullSizeOptions optionsOf(bool bothHalves, std::vector<std::string> textLines = {},
+                          std::optional<FigureStability> stability = {}) {
+    FullSizeOptions options;
+    options.bothHalves = bothHalves;
+    options.textLines = std::move(textLines);
+    options.stability = stability;
+    return options;
+}
+
 using Corners = std::vector<MmPoint>;
 
 struct OutlineCase {
@@ -69,7 +78,7 @@ TEST(FullSizeFigure, CarriesTheSheetsMarksAndTheMeanChordsEndsAtFullSize) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const auto figure =
-            buildFullSizeFigure(wing.planform, wing.results, {false, {}, row.stability});
+            buildFullSizeFigure(wing.planform, wing.results, optionsOf(false, {}, row.stability));
         ASSERT_TRUE(figure);
         std::vector<FigureLine> expected{
             {{{450, 85}, {470, 85}}, FigureLayer::Balance},
@@ -94,7 +103,7 @@ TEST(FullSizeFigure, CarriesTheSheetsMarksAndTheMeanChordsEndsAtFullSize) {
 TEST(FullSizeFigure, BothHalvesMirrorExactlyAboutTheRootAxis) {
     const TestWing wing = makeWing({{300, 200, 400, 50}, {200, 100, 300, 150}}, 300, 100, 230);
     const auto half = buildFullSizeFigure(wing.planform, wing.results, {});
-    const auto both = buildFullSizeFigure(wing.planform, wing.results, {true, {}});
+    const auto both = buildFullSizeFigure(wing.planform, wing.results, optionsOf(true));
     ASSERT_TRUE(half && both);
     EXPECT_TRUE(both->bothHalves);
     ASSERT_EQ(both->outlines.size(), 2 * half->outlines.size());
@@ -147,7 +156,7 @@ TEST(FullSizeFigure, OuterOutlineGoesRoundAllPanelsOnce) {
     for (const OuterCase& row : kOuterCases) {
         SCOPED_TRACE(row.name);
         const auto figure =
-            buildFullSizeFigure(row.wing.planform, row.wing.results, {row.bothHalves, {}});
+            buildFullSizeFigure(row.wing.planform, row.wing.results, optionsOf(row.bothHalves));
         ASSERT_TRUE(figure);
         EXPECT_EQ(outerOutline(*figure), row.outer);
     }
@@ -155,7 +164,8 @@ TEST(FullSizeFigure, OuterOutlineGoesRoundAllPanelsOnce) {
 
 TEST(FullSizeFigure, TextBlockStartsBelowEverythingElse) {
     const TestWing wing = workedWing();
-    const FullSizeOptions options{false, {"Wing : glider", "tab\there\x7f", "Span : 2 000.00 mm"}};
+    const FullSizeOptions options =
+        optionsOf(false, {"Wing : glider", "tab\there\x7f", "Span : 2 000.00 mm"});
     const auto figure = buildFullSizeFigure(wing.planform, wing.results, options);
     ASSERT_TRUE(figure);
     ASSERT_EQ(figure->texts.size(), 3u);
@@ -169,14 +179,16 @@ TEST(FullSizeFigure, TextBlockStartsBelowEverythingElse) {
     EXPECT_EQ(bounds.top, -30); // the root axis ahead of the wing
 
     // The whole wing's block starts at the root axis, not under the left tip.
-    const auto both = buildFullSizeFigure(wing.planform, wing.results, {true, {"Wing : glider"}});
+    const auto both =
+        buildFullSizeFigure(wing.planform, wing.results, optionsOf(true, {"Wing : glider"}));
     ASSERT_TRUE(both);
     EXPECT_EQ(both->texts.at(0).baselineLeft, figure->texts[0].baselineLeft);
 }
 
 TEST(FullSizeFigure, EstimatesTextByCharactersNotBytesUntilAFontMeasuresIt) {
     const TestWing wing = workedWing();
-    auto figure = buildFullSizeFigure(wing.planform, wing.results, {false, {"dm2", "dm\u00b2"}});
+    auto figure =
+        buildFullSizeFigure(wing.planform, wing.results, optionsOf(false, {"dm2", "dm\u00b2"}));
     ASSERT_TRUE(figure);
     EXPECT_DOUBLE_EQ(textBox(figure->texts[0]).width(), textBox(figure->texts[1]).width());
     measureTexts(*figure, [](const std::string& utf8) { return utf8 == "dm2" ? 7.5 : 8.0; });

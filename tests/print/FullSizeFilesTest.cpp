@@ -59,9 +59,10 @@ protected:
         return path;
     }
     std::string wingOf(const FileCase& row) {
-        if (row.stability)
+        if (row.stability) {
             EXPECT_EQ(saveStabilityFile(folder / (std::string(row.name) + ".stab"), *row.stability),
                       std::nullopt);
+        }
         if (row.ribs)
             writeBytes(folder / (std::string(row.name) + ".ribs"), row.ribs);
         return saveWing(std::string(row.name) + ".txt", row.fields);

@@ -115,8 +115,10 @@ TEST_F(TilesPdf, PagesBarsAndStitchedOutlineAreAsComputed) {
                 << text.toStdString();
             EXPECT_TRUE(text.contains(q(fillIn(language.text(kCutAndLayNote), {kScissors}))));
             for (const auto& [rowStep, columnStep] : {std::pair{0, -1}, {0, 1}, {-1, 0}, {1, 0}}) {
-                if (const Tile* next = layout->tileAt(tile.row + rowStep, tile.column + columnStep))
+                if (const Tile* next =
+                        layout->tileAt(tile.row + rowStep, tile.column + columnStep)) {
                     EXPECT_TRUE(text.contains(q(next->label))) << next->label;
+                }
             }
             const std::vector<PageLine> lines = pageLines(pdf, k);
             for (const double points : {283.46, 288.0}) { // 100 mm and 4 in
@@ -205,7 +207,7 @@ TEST_F(TilesPdf, OnAPrinterThePrintableAreaHoldsThePages) {
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     const TilePrintOutcome outcome =
-        printTilesOn(printer, *figure, {"printer", "page %1 of %2", "", ""});
+        printTilesOn(printer, *figure, {"printer", "page %1 of %2", "", "", "", ""});
     ASSERT_TRUE(outcome.printed) << outcome.failure;
     const auto layout = layoutTiles(measuredForPages(*figure), {{180, 267}, {267, 180}});
     ASSERT_TRUE(layout);

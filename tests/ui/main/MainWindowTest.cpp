@@ -287,8 +287,9 @@ TEST_F(MainWindowBehaviour, QuittingWithUnsavedChangesAsksFirst) {
             closeBox ? static_cast<void>(window->close()) : c().quitAction->trigger();
             EXPECT_EQ(window->isVisible(), !row.quits);
             ASSERT_EQ(prompter.messages.empty(), !row.answer);
-            if (row.answer)
+            if (row.answer) {
                 EXPECT_EQ(prompter.messages[0].style, kSaveDiscardQuestion);
+            }
             EXPECT_EQ(std::filesystem::exists(saved), row.quits && *row.saveAs);
             std::filesystem::remove(saved);
         }

@@ -149,7 +149,8 @@ TEST_F(PrintCommand, AnyNonEmptyTitlePrints) {
 TEST_F(PrintCommand, FailureShowsMessage16AndLeavesTheFolderAsItWas) {
     // An inner tip 1e39 mm behind the root: the scale fits the root and the last tip, the
     // outline leaves single precision.
-    const std::string e39 = "1" + std::string(39, '0');
+    std::string e39(40, '0');
+    e39.front() = '1';
     const struct {
         const char* name;
         std::vector<TypedPanel> panels;
