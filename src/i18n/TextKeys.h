@@ -165,7 +165,7 @@ inline constexpr TextKey kTranslatorEmail{"About", "email"};
 
 // The help window's lines ("MsgHelp" 1 to 18, then those of the later features) and its tips
 // (21 to 24, then the keys), in reading order.
-inline constexpr std::array<TextKey, 26> kHelpLines{{
+inline constexpr std::array<TextKey, 31> kHelpLines{{
     {"MsgHelp", "1"},
     {"MsgHelp", "2"},
     {"MsgHelp", "3"},
@@ -196,6 +196,20 @@ inline constexpr std::array<TextKey, 26> kHelpLines{{
      "Stability > Tail and neutral point... works out the neutral point of the wing and its tail"},
     {"MsgHelp", "stability2",
      "(or of a flying wing) and the CG for a static margin; a green mark on the drawing shows it."},
+    {"MsgHelp", "ribs",
+     "Ribs > Ribs and airfoils... gives every rib at its true chord: the airfoil at the root and "
+     "at"},
+    {"MsgHelp", "ribs2",
+     "each tip (a NACA section or an imported .dat file), spacing, sheeting, edge stock, spars,"},
+    {"MsgHelp", "ribs3",
+     "washout and jig tabs to a flat building board; Save As... keeps them in a .ribs file beside "
+     "the wing file."},
+    {"MsgHelp", "templates",
+     "File > Print rib templates... prints every rib at 1:1 to glue on balsa, packed on the "
+     "pages;"},
+    {"MsgHelp", "templates2",
+     "File > Print foam-core templates... prints the root and tip templates of each panel for a "
+     "hot wire."},
     {"MsgHelp", "18"},
     {"MsgHelp", "units",
      "The Units menu shows lengths in mm or inches (type 3.5, 3 1/2 or 7/16) and the weight in g "
@@ -379,11 +393,12 @@ inline constexpr TextKey kRibDrawingName{"Ribs", "DrawingName", "Drawing of the 
 inline constexpr TextKey kRibDrawingDescription{"Ribs", "DrawingText",
                                                 "%1: chord %2 mm, %3 mm thick, %4 mm\u00b2; %5"};
 inline constexpr TextKey kRibWhole{"Ribs", "Whole", "whole"};
-inline constexpr TextKey kRemoveRibsButton{"Ribs", "Remove", "&Remove"};
+inline constexpr TextKey kRemoveRibsButton{"Ribs", "Remove", "Remove\u2026"};
 inline constexpr TextKey kRemoveRibsTip{"Ribs", "RemoveTip", "Remove the ribs from this wing"};
 inline constexpr TextKey kRemoveRibsQuestion{
     "Ribs", "RemoveQuestion",
     "Remove the ribs and airfoils from this wing? The next Save as deletes its .ribs file."};
+inline constexpr TextKey kRibsCancelButton{"Ribs", "Cancel", "Cancel"};
 inline constexpr TextKey kSheetingTooThickProblem{"Ribs", "SheetingTooThick",
                                                   "sheeting thicker than half the rib"};
 inline constexpr TextKey kNotchTooDeepProblem{"Ribs", "NotchTooDeep",
@@ -527,6 +542,13 @@ inline constexpr TextKey kRibStationColumnInInches{"Units", "StationColumn", "St
 inline constexpr TextKey kRibChordColumnInInches{"Units", "ChordColumn", "Chord (in)"};
 inline constexpr TextKey kRibDrawingDescriptionInInches{
     "Units", "DrawingText", "%1: chord %2 in, %3 in thick, %4 in\u00b2; %5"};
+inline constexpr TextKey kJigHeightCaptionInInches{"Units", "JigHeight", "Shortest tab (in):"};
+inline constexpr TextKey kJigWidthCaptionInInches{"Units", "JigWidth", "Tab width (in):"};
+inline constexpr TextKey kCoreKerfCaptionInInches{"Units", "CoreKerf", "Hot-wire kerf (in):"};
+inline constexpr TextKey kCoreChordLineInInches{"Units", "CoreChord",
+                                                "Chord %1 in, twist %2\u00b0"};
+inline constexpr TextKey kCoreSweepLineInInches{"Units", "CoreSweep", "Tip %1 in behind the root"};
+inline constexpr TextKey kCoreKerfLineInInches{"Units", "CoreKerfLine", "Kerf %1 in allowed for"};
 
 // The method in plain words, shown in the stability window; the exact mean of line 9 follows
 // the quarter-chord points of line 2.
@@ -806,6 +828,7 @@ inline constexpr auto kNamedTextKeys = std::to_array<TextKey>({
     kCoreKerfCaption,
     kCoreKerfTip,
     kJigTabOutsideProblem,
+    kRibsCancelButton,
     kTemplatesNeedRibsMessage,
     kRibTemplatesNote,
     kCoreTemplatesNote,
@@ -845,4 +868,10 @@ inline constexpr auto kNamedTextKeys = std::to_array<TextKey>({
     kRibStationColumnInInches,
     kRibChordColumnInInches,
     kRibDrawingDescriptionInInches,
+    kJigHeightCaptionInInches,
+    kJigWidthCaptionInInches,
+    kCoreKerfCaptionInInches,
+    kCoreChordLineInInches,
+    kCoreSweepLineInInches,
+    kCoreKerfLineInInches,
 });

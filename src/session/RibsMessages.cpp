@@ -6,6 +6,7 @@
 #include "i18n/TextPattern.h"
 #include "session/AccessibleTexts.h"
 #include "session/OutcomeMessages.h"
+#include "session/UnitTexts.h"
 
 #include <cmath>
 #include <cstdio>
@@ -76,13 +77,13 @@ std::vector<std::string> importNotes(const AirfoilNotes& notes, std::string_view
 
 } // namespace
 
-std::string ribsMessage(const RibsReport& report, const TextLookup& text) {
+std::string ribsMessage(const RibsReport& report, const TextLookup& text, UnitChoice units) {
     switch (report.outcome) {
     case RibsOutcome::Ok:
         return {};
     case RibsOutcome::SettingOutOfRange:
         return fillIn(text(kRibSettingMessage),
-                      {ribSettingName(report.setting.value_or(RibSettingFault{}), text)});
+                      {ribSettingName(report.setting.value_or(RibSettingFault{}), text, units)});
     case RibsOutcome::UnknownAirfoil:
         return fillIn(text(kUnknownAirfoilMessage), {report.airfoil});
     case RibsOutcome::TooManyRibs:
@@ -93,7 +94,11 @@ std::string ribsMessage(const RibsReport& report, const TextLookup& text) {
     return text(kRibsNeedWingMessage);
 }
 
-std::string ribSettingName(const RibSettingFault& fault, const TextLookup& text) {
+std::string ribSettingName(const RibSettingFault& fault, const TextLookup& lookUp,
+                           UnitChoice units) {
+    const auto text = [&](TextKey key) {
+        return lookUp(inChosenUnits(key, units));
+    };
     const std::string spar =
         withoutColon(fillIn(text(kSparCaption), {std::to_string(fault.index + 1)}));
     switch (fault.setting) {

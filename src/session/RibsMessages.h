@@ -4,6 +4,7 @@
 // problems. The window shows them, the command line prints them.
 #pragma once
 
+#include "calc/DisplayUnits.h"
 #include "i18n/TextKey.h"
 #include "ribs/CalculateRibs.h"
 #include "session/WingRibs.h"
@@ -12,11 +13,13 @@
 #include <string_view>
 #include <vector>
 
-// "" when the ribs were worked out.
-std::string ribsMessage(const RibsReport& report, const TextLookup& text);
+// "" when the ribs were worked out; a setting is named in the units chosen.
+std::string ribsMessage(const RibsReport& report, const TextLookup& text, UnitChoice units = {});
 
-// The setting as the window names it: "Sheeting", "Spar 2: Width (mm)", "Washout..., panel 3".
-std::string ribSettingName(const RibSettingFault& fault, const TextLookup& text);
+// The setting as the window names it: "Sheeting", "Spar 2, Width (mm)", "Washout..., panel 3";
+// a caption that names millimetres names inches when they are chosen.
+std::string ribSettingName(const RibSettingFault& fault, const TextLookup& text,
+                           UnitChoice units = {});
 
 // The text of the key, the file's path on a line of its own, then what is broken in it or the
 // file layer's error.

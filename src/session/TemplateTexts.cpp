@@ -6,6 +6,7 @@
 #include "i18n/TextPattern.h"
 #include "session/FullSizeText.h"
 #include "session/RibsMessages.h"
+#include "session/UnitTexts.h"
 
 #include <cstdio>
 
@@ -31,7 +32,7 @@ TemplateParts ribTemplateParts(const WingSession& session, RibPartUse use, bool 
     const TextLookup& text = session.text();
     RibsReport report = session.calculateRibs();
     if (report.outcome != RibsOutcome::Ok)
-        return {{}, ribsMessage(report, text), {}};
+        return {{}, ribsMessage(report, text, session.units()), {}};
     TemplateParts made;
     for (const Rib& rib : report.ribs) {
         if (!rib.problems.empty())
@@ -49,22 +50,31 @@ TemplateParts coreTemplateParts(const WingSession& session, std::optional<double
     const CoresReport cores =
         coreTemplates(session.planform(), definition, kerf.value_or(definition.settings.coreKerf));
     if (cores.outcome != RibsOutcome::Ok)
-        return {{}, ribsMessage({cores.outcome, {}, cores.setting, cores.airfoil}, text), {}};
+        return {
+            {},
+            ribsMessage({cores.outcome, {}, cores.setting, cores.airfoil}, text, session.units()),
+            {}};
     TemplateParts made;
     for (const CoreTemplate& core : cores.templates)
-        made.parts.push_back(
-            corePart(core, coreTemplateLines(core, session.decimalSeparator(), text)));
+        made.parts.push_back(corePart(core, coreTemplateLines(core, session.displayUnits(),
+                                                              session.decimalSeparator(), text)));
     return made;
 }
 
-std::vector<std::string> coreTemplateLines(const CoreTemplate& core, std::string_view separator,
-                                           const TextLookup& text) {
+std::vector<std::string> coreTemplateLines(const CoreTemplate& core, const DisplayUnits& units,
+                                           std::string_view separator, const TextLookup& text) {
     const std::string panel = std::to_string(core.panel + 1);
-    return {fillIn(text(core.tip ? kCoreTipLine : kCoreRootLine), {panel, core.airfoil}),
-            fillIn(text(kCoreChordLine),
-                   {decimal(core.chord, 1, separator), decimal(core.twist, 2, separator)}),
-            fillIn(text(kCoreSweepLine), {decimal(core.sweepOffset, 1, separator)}),
-            fillIn(text(kCoreKerfLine), {decimal(core.kerf, 2, separator)})};
+    const auto line = [&](TextKey key) {
+        return text(inChosenUnits(key, units.choice()));
+    };
+    const auto length = [&](double mm, int millimetreDecimals) {
+        return decimal(units.length(mm), units.lengthDecimals(millimetreDecimals), separator);
+    };
+    return {
+        fillIn(text(core.tip ? kCoreTipLine : kCoreRootLine), {panel, core.airfoil}),
+        fillIn(line(kCoreChordLine), {length(core.chord, 1), decimal(core.twist, 2, separator)}),
+        fillIn(line(kCoreSweepLine), {length(core.sweepOffset, 1)}),
+        fillIn(line(kCoreKerfLine), {length(core.kerf, 2)})};
 }
 
 TemplatePageTexts ribTemplatePageTexts(const TextLookup& text, std::string title) {

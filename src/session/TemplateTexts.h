@@ -29,9 +29,9 @@ TemplateParts ribTemplateParts(const WingSession& session, RibPartUse use, bool 
 TemplateParts coreTemplateParts(const WingSession& session, std::optional<double> kerf = {});
 
 // What is written on a foam-core template: what it is, its chord and twist, the sweep offset
-// between the panel's two templates, the kerf.
-std::vector<std::string> coreTemplateLines(const CoreTemplate& core, std::string_view separator,
-                                           const TextLookup& text);
+// between the panel's two templates, the kerf; the lengths in the chosen units.
+std::vector<std::string> coreTemplateLines(const CoreTemplate& core, const DisplayUnits& units,
+                                           std::string_view separator, const TextLookup& text);
 
 TemplatePageTexts ribTemplatePageTexts(const TextLookup& text, std::string title);
 TemplatePageTexts coreTemplatePageTexts(const TextLookup& text, std::string title);

@@ -26,6 +26,12 @@ constexpr UnitCaption kUnitCaptions[] = {
     {kRibStationColumn, kRibStationColumnInInches, false},
     {kRibChordColumn, kRibChordColumnInInches, false},
     {kRibDrawingDescription, kRibDrawingDescriptionInInches, false},
+    {kJigHeightCaption, kJigHeightCaptionInInches, false},
+    {kJigWidthCaption, kJigWidthCaptionInInches, false},
+    {kCoreKerfCaption, kCoreKerfCaptionInInches, false},
+    {kCoreChordLine, kCoreChordLineInInches, false},
+    {kCoreSweepLine, kCoreSweepLineInInches, false},
+    {kCoreKerfLine, kCoreKerfLineInInches, false},
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "files/WingFile.h"
 #include "i18n/TextKeys.h"
 #include "session/RibsMessages.h"
+#include "session/TemplateTexts.h"
 #include "session/WingSession.h"
 #include "support/NamedTexts.h"
 #include "support/TestFolder.h"
@@ -88,6 +89,21 @@ TEST(RibsMessages, NameWhatIsWrongAndWhere) {
     const RibsReport tooMany{RibsOutcome::TooManyRibs, {}, std::nullopt, {}};
     const RibsReport badWidth{
         RibsOutcome::SettingOutOfRange, {}, RibSettingFault{RibSetting::SparWidth, 1}, {}};
+    const UnitChoice inches{LengthUnit::Inch, MassUnit::Gram};
+    CoreTemplate core;
+    core.panel = 1;
+    core.tip = true;
+    core.chord = 254;
+    core.twist = -1.5;
+    core.sweepOffset = 25.4;
+    core.kerf = 1.27;
+    core.airfoil = "NACA 0009";
+    const auto coreLines = [&](const DisplayUnits& units) {
+        std::string joined;
+        for (const std::string& line : coreTemplateLines(core, units, ".", englishText))
+            joined += line + "|";
+        return joined;
+    };
     const std::vector<RibProblem> problems{{RibProblemKind::SheetingTooThick},
                                            {RibProblemKind::NotchTooDeep, 2}};
     const struct {
@@ -104,6 +120,15 @@ TEST(RibsMessages, NameWhatIsWrongAndWhere) {
          "This spacing makes more than 2000 ribs: choose a larger one."},
         {"a setting", ribsMessage(badWidth, englishText),
          "This value is out of range: Spar 2, Width (mm)."},
+        {"a setting in inches", ribsMessage(badWidth, englishText, inches),
+         "This value is out of range: Spar 2, Width (in)."},
+        {"a foam core", coreLines({}),
+         "Panel 2, tip: NACA 0009|Chord 254.0 mm, twist -1.50\xc2\xb0|Tip 25.4 mm behind the root|"
+         "Kerf 1.27 mm allowed for|"},
+        {"a foam core in inches", coreLines(DisplayUnits(inches, {})),
+         "Panel 2, tip: NACA 0009|Chord 10.000 in, twist -1.50\xc2\xb0|Tip 1.000 in behind the "
+         "root|"
+         "Kerf 0.0500 in allowed for|"},
         {"problems", ribProblemsText(problems, englishText),
          "sheeting thicker than half the rib; spar 3 notched through the rib"},
     };

@@ -30,7 +30,7 @@ struct HelpRow {
 };
 
 // The inputs are indented under their heading, the sweep's two cases deeper still; each command
-// of the File and Stability menus follows the one before it.
+// of the File, Stability and Ribs menus follows the one before it.
 constexpr HelpRow kMainText[] = {
     {kHelpLines[0], 0, 1},  {kHelpLines[1], 5, 1},  {kHelpLines[2], 5, 1},  {kHelpLines[3], 5, 1},
     {kHelpLines[4], 5, 1},  {kHelpLines[5], 8, 1},  {kHelpLines[6], 8, 1},  {kHelpLines[7], 5, 2},
@@ -38,7 +38,8 @@ constexpr HelpRow kMainText[] = {
     {kHelpLines[12], 0, 2}, {kHelpLines[13], 0, 1}, {kHelpLines[14], 0, 1}, {kHelpLines[15], 0, 2},
     {kHelpLines[16], 0, 1}, {kHelpLines[17], 0, 1}, {kHelpLines[18], 0, 1}, {kHelpLines[19], 0, 2},
     {kHelpLines[20], 0, 1}, {kHelpLines[21], 0, 2}, {kHelpLines[22], 0, 1}, {kHelpLines[23], 0, 2},
-    {kHelpLines[24], 0, 1}, {kHelpLines[25], 0, 2},
+    {kHelpLines[24], 0, 1}, {kHelpLines[25], 0, 1}, {kHelpLines[26], 0, 1}, {kHelpLines[27], 0, 1},
+    {kHelpLines[28], 0, 2}, {kHelpLines[29], 0, 1}, {kHelpLines[30], 0, 2},
 };
 
 // The tips: a heading and four indented lines, with no break after the last.
@@ -84,12 +85,12 @@ HelpDialog::HelpDialog(QWidget* owner, Prompter& prompter, const LanguageState& 
     , units_(units)
     , iconLabel_(placeLabel(this, QString(), twipsRect(120, 120, 495, 495)))
     // Wider and taller than the first help window, for the lines of the later features.
-    , helpLabel_(placeLabel(this, QStringLiteral("info"), twipsRect(720, 120, 8655, 6975)))
-    , tipsLabel_(placeLabel(this, QStringLiteral("merci"), twipsRect(720, 7200, 7095, 1335)))
-    , sketchButton_(placeButton(this, QStringLiteral("Croquis"), twipsRect(8055, 7440, 1215, 255)))
-    , okButton_(placeButton(this, QStringLiteral("OK"), twipsRect(8055, 7800, 1215, 375))) {
+    , helpLabel_(placeLabel(this, QStringLiteral("info"), twipsRect(720, 120, 8655, 8700)))
+    , tipsLabel_(placeLabel(this, QStringLiteral("merci"), twipsRect(720, 8925, 7095, 1335)))
+    , sketchButton_(placeButton(this, QStringLiteral("Croquis"), twipsRect(8055, 9165, 1215, 255)))
+    , okButton_(placeButton(this, QStringLiteral("OK"), twipsRect(8055, 9525, 1215, 375))) {
     setWindowTitle(QStringLiteral("Informations :"));
-    setUpAuxiliaryWindow(*this, 9600, 8655);
+    setUpAuxiliaryWindow(*this, 9600, 10380);
     const int iconSize = twipsToPixels(495);
     iconLabel_->setPixmap(
         style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(iconSize, iconSize));

@@ -83,7 +83,11 @@ QString shownName(const QString& name) {
 } // namespace
 
 RibsDialog::RibsDialog(const FeatureContext& context, std::function<void()> ribsChanged)
-    : QDialog(&context.window)
+    : EditingDialog(&context.window, context.prompter, context.language,
+                    [this, atOpening = context.session.ribs()] {
+                        session_.ribs() = atOpening;
+                        ribsChanged_();
+                    })
     , context_(context)
     , session_(context.session)
     , ribsChanged_(std::move(ribsChanged))
@@ -122,9 +126,10 @@ void RibsDialog::connectControls() {
         connect(c_.airfoilCombos[station], &QComboBox::activated, this,
                 [this, station](int index) { chooseAirfoil(station, index); });
     connect(c_.ribList, &QTableWidget::itemSelectionChanged, this, &RibsDialog::showSelectedRib);
-    connect(c_.calculateButton, &QPushButton::clicked, this, &RibsDialog::calculate);
-    connect(c_.removeButton, &QPushButton::clicked, this, &RibsDialog::removeRibs);
-    connect(c_.okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(c_.buttons.calculate, &QPushButton::clicked, this, &RibsDialog::calculate);
+    connectEditingButtons(
+        c_.buttons, [this] { return uiText(context_.language, kRemoveRibsQuestion); },
+        [this] { removeRibs(); });
 }
 
 // Panels beyond the wing's last have no tip to choose for and no washout.
@@ -318,28 +323,28 @@ std::optional<RibSettingFault> RibsDialog::applyTypedSettings() {
     return fault;
 }
 
+QString RibsDialog::settingMessage(const RibSettingFault& fault) const {
+    return fromUtf8(ribsMessage({RibsOutcome::SettingOutOfRange, {}, fault, {}},
+                                context_.language.lookup(), session_.units()));
+}
+
 void RibsDialog::calculate() {
     if (const std::optional<RibSettingFault> fault = applyTypedSettings()) {
         showRibs();
-        const TextLookup text = context_.language.lookup();
-        context_.prompter.messageBox(
-            fromUtf8(fillIn(text(kRibSettingMessage), {ribSettingName(*fault, text)})),
-            kExclamationMessage, uiText(context_.language, kProgramCaption));
+        context_.prompter.messageBox(settingMessage(*fault), kExclamationMessage,
+                                     uiText(context_.language, kProgramCaption));
         fieldOf(*fault)->setFocus(Qt::OtherFocusReason);
         return;
     }
     showRibs();
     const RibsReport report = session_.calculateRibs();
     if (report.outcome != RibsOutcome::Ok)
-        context_.prompter.messageBox(fromUtf8(ribsMessage(report, context_.language.lookup())),
-                                     kExclamationMessage,
-                                     uiText(context_.language, kProgramCaption));
+        context_.prompter.messageBox(
+            fromUtf8(ribsMessage(report, context_.language.lookup(), session_.units())),
+            kExclamationMessage, uiText(context_.language, kProgramCaption));
 }
 
 void RibsDialog::removeRibs() {
-    if (context_.prompter.messageBox(uiText(context_.language, kRemoveRibsQuestion),
-                                     kOkCancelQuestion, windowTitle()) != MessageAnswer::Ok)
-        return;
     session_.ribs().remove();
     showDefinition();
     showRibs();
@@ -383,9 +388,9 @@ void RibsDialog::showRibs() {
     const TextLookup text = context_.language.lookup();
     const int selected = std::max(0, c_.ribList->currentRow());
     RibsReport report = session_.calculateRibs();
-    QString problem = fromUtf8(ribsMessage(report, text));
+    QString problem = fromUtf8(ribsMessage(report, text, session_.units()));
     if (const std::optional<RibSettingFault> fault = checkRibSettings(typedSettings()))
-        problem = fromUtf8(fillIn(text(kRibSettingMessage), {ribSettingName(*fault, text)}));
+        problem = settingMessage(*fault);
     ribs_ = std::move(report.ribs);
     c_.ribList->setRowCount(static_cast<int>(ribs_.size()));
     for (std::size_t i = 0; i < ribs_.size(); ++i)
@@ -485,7 +490,7 @@ void RibsDialog::nameControls() {
 
 void RibsDialog::translateJigTabs() {
     const auto text = [this](TextKey key) {
-        return uiText(context_.language, key);
+        return uiText(context_.language, inChosenUnits(key, session_.units()));
     };
     const JigControls& jig = c_.jig;
     jig.group->setTitle(text(kJigGroupTitle));
@@ -545,10 +550,7 @@ void RibsDialog::translate() {
         columns << text(column);
     c_.ribList->setHorizontalHeaderLabels(columns);
     c_.drawingGroup->setTitle(text(kRibDrawingTitle));
-    c_.calculateButton->setText(text(kCalculateButton));
-    c_.removeButton->setText(text(kRemoveRibsButton));
-    c_.removeButton->setToolTip(plainToolTip(text(kRemoveRibsTip)));
-    c_.okButton->setText(text(kOkButton));
+    translateEditingButtons(c_.buttons, {kRemoveRibsButton, kRemoveRibsTip, kRibsCancelButton});
     nameControls();
     showRibs();
 }

@@ -2,14 +2,15 @@
 // The Ribs window: a view of the session's ribs. The airfoil of the root and of each panel's
 // tip, the spacing, sheeting, stock, spars and washout go to the session as they are chosen or
 // typed, and the list of every rib and the drawing of the selected one follow at once; a value
-// out of range is named under the list, and by a message on Enter or Calculate.
+// out of range is named under the list, and by a message on Enter or Calculate. Cancel or
+// Escape gives the session back the ribs it had when the window opened.
 #pragma once
 
 #include "calc/WingPlanform.h"
 #include "ribs/CalculateRibs.h"
 #include "session/AirfoilChoices.h"
+#include "ui/common/EditingDialog.h"
 
-#include <QDialog>
 #include <array>
 #include <functional>
 #include <optional>
@@ -19,7 +20,6 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QPushButton;
 class QTableWidget;
 class RibView;
 class WingField;
@@ -85,15 +85,13 @@ struct RibsDialogControls {
     RibView* ribView = nullptr;
     QLabel* ribCaption = nullptr; // what the drawing shows, in words
 
-    QPushButton* calculateButton = nullptr;
-    QPushButton* removeButton = nullptr;
-    QPushButton* okButton = nullptr;
+    EditingButtons buttons;
 };
 
 // Creates the controls in their layout, without texts, owned by the dialog.
 RibsDialogControls buildRibsDialogControls(QDialog& dialog);
 
-class RibsDialog : public QDialog {
+class RibsDialog : public EditingDialog {
     Q_OBJECT
 public:
     // ribsChanged runs whenever the ribs may have changed, so the owner can redraw what shows
@@ -107,10 +105,10 @@ public:
     // The values as typed go to the session; a value out of range is named in a message and
     // its field gets the focus.
     void calculate();
-    void removeRibs();
 
 private:
     void connectControls();
+    void removeRibs();
     void showDefinition();
     void showAirfoilChoices();
     void chooseAirfoil(int station, int index);
@@ -121,6 +119,7 @@ private:
     double typedValue(const WingField* field, std::optional<double> current) const;
     RibSettings typedSettings() const;
     std::optional<RibSettingFault> applyTypedSettings();
+    QString settingMessage(const RibSettingFault& fault) const;
     void showJigTabs(const JigTabSettings& jig, double coreKerf);
     // The tabs' values wait, greyed, while there are no tabs.
     void enableJigTabs(bool enabled);

@@ -183,20 +183,6 @@ QGroupBox* buildDrawing(QDialog& dialog, RibsDialogControls& c) {
     return c.drawingGroup;
 }
 
-QHBoxLayout* buildButtons(QDialog& dialog, RibsDialogControls& c) {
-    auto* row = new QHBoxLayout;
-    c.calculateButton = makeButton(&dialog);
-    c.removeButton = makeButton(&dialog);
-    c.okButton = makeButton(&dialog);
-    // Enter applies what was typed, as on the main window; Esc closes.
-    c.calculateButton->setDefault(true);
-    row->addStretch(1);
-    row->addWidget(c.calculateButton);
-    row->addWidget(c.removeButton);
-    row->addWidget(c.okButton);
-    return row;
-}
-
 } // namespace
 
 RibsDialogControls buildRibsDialogControls(QDialog& dialog) {
@@ -217,6 +203,6 @@ RibsDialogControls buildRibsDialogControls(QDialog& dialog) {
     columns->addLayout(inputs);
     columns->addLayout(results, 1);
     layout->addLayout(columns, 1);
-    layout->addLayout(buildButtons(dialog, c));
+    layout->addLayout(buildEditingButtons(dialog, c.buttons));
     return c;
 }

@@ -57,24 +57,20 @@ QString percentText(double value, const std::string& separator) {
     return resultText(value, separator) + QStringLiteral(" %");
 }
 
-// A tooltip shown as written, and the same words, without the tooltip's markup, for a screen
-// reader, which would otherwise be given the markup.
-void setTip(QWidget* widget, const QString& tip) {
-    widget->setToolTip(plainToolTip(tip));
-    widget->setAccessibleDescription(tip);
-}
-
 } // namespace
 
 StabilityDialog::StabilityDialog(QWidget* owner, Prompter& prompter, const LanguageState& language,
                                  WingSession& session, std::function<void()> stabilityChanged)
-    : QDialog(owner)
+    : EditingDialog(owner, prompter, language,
+                    [this, atOpening = session.stability()] {
+                        session_.stability() = atOpening;
+                        stabilityChanged_();
+                    })
     , prompter_(prompter)
     , language_(language)
     , session_(session)
     , stabilityChanged_(std::move(stabilityChanged))
-    , c_(buildStabilityDialogControls(*this))
-    , atOpening_(session.stability()) {
+    , c_(buildStabilityDialogControls(*this)) {
     followSessionUnits(*this, session_);
     connectControls();
     translate();
@@ -112,10 +108,9 @@ void StabilityDialog::connectControls() {
     connectField(c_.marginField,
                  [this](const std::string& text) { session_.stability().setMarginText(text); });
     connect(c_.positionCombo, &QComboBox::activated, this, &StabilityDialog::pickPosition);
-    connect(c_.calculateButton, &QPushButton::clicked, this, &StabilityDialog::calculate);
-    connect(c_.removeButton, &QPushButton::clicked, this, &StabilityDialog::removeStability);
-    connect(c_.okButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(c_.cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(c_.buttons.calculate, &QPushButton::clicked, this, &StabilityDialog::calculate);
+    connectEditingButtons(
+        c_.buttons, [this] { return removeQuestion(); }, [this] { removeStability(); });
 }
 
 // Every change goes to the session; the chained root chords come back from it.
@@ -180,7 +175,7 @@ void StabilityDialog::showLayout() {
              c_.positionCombo, c_.efficiencyCaption, c_.efficiencyField})
         control->setEnabled(hasTail);
     for (QWidget* control : std::initializer_list<QWidget*>{c_.marginCaption, c_.marginField,
-                                                            c_.marginUnit, c_.removeButton})
+                                                            c_.marginUnit, c_.buttons.remove})
         control->setEnabled(chosen);
 }
 
@@ -208,22 +203,16 @@ void StabilityDialog::calculate() {
                              kExclamationMessage, uiText(language_, kProgramCaption));
 }
 
-void StabilityDialog::removeStability() {
-    // A wing not saved yet has no name: the question then names the pattern, NAME.stab.
+// A wing not saved yet has no name: the question then names the pattern, NAME.stab.
+QString StabilityDialog::removeQuestion() const {
     const std::string wingName = session_.fileName().empty() ? "NAME.txt" : session_.fileName();
-    const QString question =
-        fromUtf8(fillIn(language_.text(kRemoveStabilityQuestion), {stabilityFilePath(wingName)}));
-    if (prompter_.messageBox(question, kOkCancelQuestion, uiText(language_, kProgramCaption)) !=
-        MessageAnswer::Ok)
-        return;
-    session_.stability().remove();
-    showEdit();
+    return fromUtf8(
+        fillIn(language_.text(kRemoveStabilityQuestion), {stabilityFilePath(wingName)}));
 }
 
-void StabilityDialog::reject() {
-    session_.stability() = atOpening_;
-    stabilityChanged_();
-    QDialog::reject();
+void StabilityDialog::removeStability() {
+    session_.stability().remove();
+    showEdit();
 }
 
 void StabilityDialog::showCurrentResults() {
@@ -317,12 +306,9 @@ void StabilityDialog::translate() {
     c_.helpText->setPlainText(help.join(QStringLiteral("\n\n")));
     c_.helpText->setAccessibleName(c_.helpGroup->title());
 
-    c_.removeButton->setText(uiText(language_, kRemoveStabilityButton));
-    setTip(c_.removeButton, uiText(language_, kRemoveStabilityTip));
-    c_.calculateButton->setText(uiText(language_, kCalculateButton));
-    setTip(c_.calculateButton, uiText(language_, kStabilityCalculateTip));
-    c_.okButton->setText(uiText(language_, kOkButton));
-    c_.cancelButton->setText(uiText(language_, kStabilityCancelButton));
+    translateEditingButtons(c_.buttons,
+                            {kRemoveStabilityButton, kRemoveStabilityTip, kStabilityCancelButton});
+    setTip(c_.buttons.calculate, uiText(language_, kStabilityCalculateTip));
 }
 
 void StabilityDialog::translateInputs() {

@@ -7,8 +7,8 @@
 
 #include "calc/WingFields.h"
 #include "session/WingStability.h"
+#include "ui/common/EditingDialog.h"
 
-#include <QDialog>
 #include <array>
 #include <functional>
 
@@ -19,7 +19,6 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
-class QPushButton;
 class QRadioButton;
 class WingField;
 class WingSession;
@@ -70,10 +69,7 @@ struct StabilityDialogControls {
 
     QGroupBox* helpGroup = nullptr;
     QPlainTextEdit* helpText = nullptr; // read-only, so a screen reader reads it as text
-    QPushButton* removeButton = nullptr;
-    QPushButton* calculateButton = nullptr;
-    QPushButton* okButton = nullptr;
-    QPushButton* cancelButton = nullptr;
+    EditingButtons buttons;
 };
 
 // Creates the controls in their layout, without texts, owned by the dialog.
@@ -82,7 +78,7 @@ StabilityDialogControls buildStabilityDialogControls(QDialog& dialog);
 // A warning is written in red, the warning label always, a result while it is one.
 void showAsWarning(QLabel* label, bool warning);
 
-class StabilityDialog : public QDialog {
+class StabilityDialog : public EditingDialog {
     Q_OBJECT
 public:
     // stabilityChanged runs whenever the neutral point may have moved or gone, so the owner can
@@ -95,14 +91,14 @@ public:
     // Sets every text and accessible name in the current language.
     void translate();
     void calculate();
-    // Asks first: the next Save as deletes the file that keeps the data.
-    void removeStability();
-    void reject() override;
 
 private:
     std::array<const StabilityPanelFields*, 4> panelRows() const;
     std::array<const StabilityResultRow*, 8> resultRows() const;
     void connectControls();
+    // Asked before Remove: the next Save as deletes the file that keeps the data.
+    QString removeQuestion() const;
+    void removeStability();
     void connectField(WingField* field, std::function<void(const std::string&)> forward);
     void chooseLayout(bool hasTail);
     void pickPosition(int index);
@@ -125,6 +121,5 @@ private:
     WingSession& session_;
     std::function<void()> stabilityChanged_;
     StabilityDialogControls c_;
-    const WingStability atOpening_;
     bool showingSession_ = false; // fields are being set from the session, not typed
 };

@@ -165,23 +165,6 @@ QLabel* buildWarning(QDialog& dialog, StabilityDialogControls& c) {
     return c.warningLabel;
 }
 
-// Remove stands apart on the left, away from OK and from Enter's Calculate.
-QHBoxLayout* buildButtons(QDialog& dialog, StabilityDialogControls& c) {
-    auto* row = new QHBoxLayout;
-    c.removeButton = makeButton(&dialog);
-    c.calculateButton = makeButton(&dialog);
-    c.okButton = makeButton(&dialog);
-    c.cancelButton = makeButton(&dialog);
-    // Enter runs the calculation, as on the main window; Escape cancels.
-    c.calculateButton->setDefault(true);
-    row->addWidget(c.removeButton);
-    row->addStretch(1);
-    row->addWidget(c.calculateButton);
-    row->addWidget(c.okButton);
-    row->addWidget(c.cancelButton);
-    return row;
-}
-
 // The main window's order: panel by panel, then the other inputs, then the buttons.
 void setKeyboardOrder(StabilityDialogControls& c) {
     QList<QWidget*> order{c.withTailChoice, c.noTailChoice};
@@ -189,7 +172,8 @@ void setKeyboardOrder(StabilityDialogControls& c) {
         order << c.rootChordFields[panel] << c.tipChordFields[panel] << c.panelLengthFields[panel]
               << c.sweepOffsetFields[panel];
     order << c.distanceField << c.positionCombo << c.efficiencyField << c.marginField
-          << c.calculateButton << c.okButton << c.cancelButton << c.removeButton << c.helpText;
+          << c.buttons.calculate << c.buttons.ok << c.buttons.cancel << c.buttons.remove
+          << c.helpText;
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -215,7 +199,7 @@ StabilityDialogControls buildStabilityDialogControls(QDialog& dialog) {
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(columns, 1);
     layout->addWidget(buildWarning(dialog, c));
-    layout->addLayout(buildButtons(dialog, c));
+    layout->addLayout(buildEditingButtons(dialog, c.buttons));
     setKeyboardOrder(c);
     return c;
 }

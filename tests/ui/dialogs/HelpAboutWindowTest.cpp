@@ -26,8 +26,9 @@ std::string namedHelpTexts() {
     std::string file = "[Button]\r\n4=Done\r\n5=Picture\r\n[MsgHelp]\r\n";
     for (int key = 1; key <= 24; ++key)
         file += std::to_string(key) + "=H" + std::to_string(key) + "\r\n";
-    for (const std::string key : {"preview", "fullsize", "pages", "export", "halves", "stability",
-                                  "stability2", "units", "keys"})
+    for (const std::string key :
+         {"preview", "fullsize", "pages", "export", "halves", "stability", "stability2", "ribs",
+          "ribs2", "ribs3", "templates", "templates2", "units", "keys"})
         file += key + "=H" + key + "\r\n";
     return file;
 }
@@ -129,6 +130,11 @@ TEST_F(HelpAboutWindow, HelpTextsFollowTheirLayoutTables) {
                            "H17\r\n\r\n"
                            "Hstability\r\n"
                            "Hstability2\r\n\r\n"
+                           "Hribs\r\n"
+                           "Hribs2\r\n"
+                           "Hribs3\r\n"
+                           "Htemplates\r\n"
+                           "Htemplates2\r\n\r\n"
                            "H18\r\n"
                            "Hunits\r\n\r\n";
     const QString label2 = "H21\r\n"
@@ -141,7 +147,8 @@ TEST_F(HelpAboutWindow, HelpTextsFollowTheirLayoutTables) {
     for (const bool named : {true, false}) {
         startWindow(named ? "Named" : "Bare");
         openHelp([&](HelpDialog& help) {
-            EXPECT_EQ(help.helpLabel()->text(), named ? label1 : withoutHelpTexts(label1));
+            EXPECT_EQ(help.helpLabel()->text().toStdString(),
+                      (named ? label1 : withoutHelpTexts(label1)).toStdString());
             EXPECT_EQ(help.tipsLabel()->text(), named ? label2 : withoutHelpTexts(label2));
             EXPECT_EQ(help.okButton()->text(), named ? "Done" : "");
             EXPECT_EQ(help.windowTitle(), "Informations :");

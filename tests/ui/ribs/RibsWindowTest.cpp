@@ -97,6 +97,41 @@ TEST_F(RibsWindow, ValuesGoToTheListAsTheyAreTyped) {
     EXPECT_EQ(window->session().ribs().definition().settings.spacing, 100);
 }
 
+// Cancel, Escape and the close box give the wing back the ribs it had at the opening; OK keeps
+// the edits.
+TEST_F(RibsWindow, CancelAndEscapeGiveBackTheRibsAtOpening) {
+    openTwoPanelWing("[Ribs]\r\nSpacing=60\r\n[Airfoils]\r\nRoot=NACA 2412\r\n");
+    enum class Close { Cancel, Escape, CloseBox, Ok };
+    for (const Close close : {Close::Cancel, Close::Escape, Close::CloseBox, Close::Ok}) {
+        SCOPED_TRACE(static_cast<int>(close));
+        const RibsDefinition atOpening = window->session().ribs().definition();
+        openRibs([&](RibsDialog& dialog, const RibsDialogControls& c) {
+            dialog.show();
+            dialog.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+            choose(c.airfoilCombos[0], "NACA 0012");
+            c.spacingField->selectAll();
+            QTest::keyClicks(c.spacingField, "100");
+            if (close == Close::Cancel)
+                c.buttons.cancel->click();
+            else if (close == Close::Escape)
+                QTest::keyClick(c.spacingField, Qt::Key_Escape);
+            else if (close == Close::CloseBox)
+                dialog.close();
+            else
+                c.buttons.ok->click();
+            EXPECT_FALSE(dialog.isVisible());
+        });
+        const RibsDefinition& after = window->session().ribs().definition();
+        if (close == Close::Ok) {
+            EXPECT_EQ(after.settings.spacing, 100);
+            EXPECT_EQ(after.stationAirfoils[0], "NACA 0012");
+        } else {
+            EXPECT_EQ(after, atOpening);
+        }
+    }
+}
+
 // In inches: fields, list and labels; a fraction typed changes only its own setting, and the
 // settings shown rounded keep their millimetres.
 TEST_F(RibsWindow, InchesInTheFieldsTheListAndTheLabels) {
@@ -111,6 +146,8 @@ TEST_F(RibsWindow, InchesInTheFieldsTheListAndTheLabels) {
         EXPECT_EQ(c.ribList->item(0, 3)->text(), "11.811");
         EXPECT_EQ(c.ribList->horizontalHeaderItem(3)->text(), textOf(kRibChordColumnInInches));
         EXPECT_TRUE(c.ribCaption->text().startsWith("P1 R1  11.81: chord 11.811 in, "));
+        EXPECT_EQ(c.jig.heightCaption->text(), textOf(kJigHeightCaptionInInches));
+        EXPECT_EQ(c.jig.coreKerfCaption->text(), textOf(kCoreKerfCaptionInInches));
     });
     const RibSettings& settings = window->session().ribs().definition().settings;
     EXPECT_EQ(settings.spacing, 60);
@@ -189,7 +226,7 @@ TEST_F(RibsWindow, AirfoilsAreChosenAndImported) {
 
 TEST_F(RibsWindow, GoWithTheWingAndRemoveAsks) {
     openTwoPanelWing();
-    openRibs([](RibsDialog&, const RibsDialogControls& c) { c.calculateButton->click(); });
+    openRibs([](RibsDialog&, const RibsDialogControls& c) { c.buttons.calculate->click(); });
     prompter.fileAnswers.push_back(QString::fromStdString(folder / "saved.txt"));
     window->saveWingFileAs();
     const RibsFileRead saved = loadRibsFile(folder / "saved.ribs");
@@ -205,9 +242,9 @@ TEST_F(RibsWindow, GoWithTheWingAndRemoveAsks) {
     prompter.messageAnswers = {MessageAnswer::Cancel, MessageAnswer::Ok};
     openRibs([](RibsDialog&, const RibsDialogControls& c) {
         choose(c.airfoilCombos[0], "NACA 0012");
-        c.removeButton->click();
+        c.buttons.remove->click();
         EXPECT_EQ(c.airfoilCombos[0]->currentText(), "NACA 0012") << "cancelled";
-        c.removeButton->click();
+        c.buttons.remove->click();
         EXPECT_EQ(c.airfoilCombos[0]->currentText(), "NACA 2412");
     });
     EXPECT_FALSE(window->session().ribs().exists());

@@ -118,7 +118,7 @@ TEST_F(StabilityWindow, OpensWithNothingChosenAndTheMainGridsFields) {
         EXPECT_FALSE(c.withTailChoice->isChecked());
         EXPECT_FALSE(c.noTailChoice->isChecked());
         for (const QWidget* control : std::initializer_list<const QWidget*>{
-                 c.tailGroup, c.distanceField, c.positionCombo, c.marginField, c.removeButton})
+                 c.tailGroup, c.distanceField, c.positionCombo, c.marginField, c.buttons.remove})
             EXPECT_FALSE(control->isEnabled());
         EXPECT_EQ(c.marginField->text(), "10");
         EXPECT_EQ(c.efficiencyField->text(), decimal("0.60"));
@@ -127,7 +127,7 @@ TEST_F(StabilityWindow, OpensWithNothingChosenAndTheMainGridsFields) {
             EXPECT_EQ(c.rootChordFields[panel]->isEnabledTo(c.tailGroup), panel == 0);
             EXPECT_NE(qobject_cast<WingField*>(c.sweepOffsetFields[panel]), nullptr);
         }
-        EXPECT_TRUE(c.calculateButton->isDefault());
+        EXPECT_TRUE(c.buttons.calculate->isDefault());
     });
     EXPECT_FALSE(window->session().stability().exists());
     openStability(
@@ -203,10 +203,10 @@ TEST_F(StabilityWindow, ThePreviewDescriptionFollowsTheGreenMark) {
     EXPECT_FALSE(c().preview->accessibleDescription().contains("green mark"));
     openStability([&](StabilityDialog&, const StabilityDialogControls& c) {
         typeRectangularTail(c);
-        c.calculateButton->click();
+        c.buttons.calculate->click();
         EXPECT_TRUE(this->c().preview->accessibleDescription().endsWith(" " + mark))
             << this->c().preview->accessibleDescription().toStdString();
-        c.removeButton->click();
+        c.buttons.remove->click();
         EXPECT_FALSE(this->c().preview->accessibleDescription().contains("green mark"));
     });
 }
@@ -269,7 +269,7 @@ TEST_F(StabilityWindow, EachRefusalShowsItsOwnMessageAndNoTick) {
         prompter.messages.clear();
         openStability([&](StabilityDialog&, const StabilityDialogControls& c) {
             refusal.type(c);
-            c.calculateButton->click();
+            c.buttons.calculate->click();
             ASSERT_EQ(prompter.messages.size(), 1u);
             EXPECT_EQ(prompter.messages[0].text, textOf(refusal.message));
             EXPECT_EQ(prompter.messages[0].style, kExclamationMessage);
@@ -325,13 +325,13 @@ TEST_F(StabilityWindow, RemoveAsksThenDropsTheDataAndTheTick) {
     calculateRectangularWing();
     openStability([this](StabilityDialog&, const StabilityDialogControls& c) {
         typeRectangularTail(c);
-        c.calculateButton->click();
+        c.buttons.calculate->click();
         ASSERT_GT(greenPixels(), 0);
-        EXPECT_FALSE(c.removeButton->text().contains(u'&'));
+        EXPECT_FALSE(c.buttons.remove->text().contains(u'&'));
         prompter.messageAnswers = {MessageAnswer::Cancel, MessageAnswer::Ok};
-        c.removeButton->click();
+        c.buttons.remove->click();
         EXPECT_GT(greenPixels(), 0);
-        c.removeButton->click();
+        c.buttons.remove->click();
         ASSERT_EQ(prompter.messages.size(), 2u);
         EXPECT_EQ(prompter.messages[0].text,
                   "Remove the tail and neutral-point data from this wing? The next Save as also "
@@ -477,7 +477,7 @@ TEST_F(StabilityWindow, AFailedOpenKeepsTheTailAndTheTick) {
     calculateRectangularWing();
     openStability([](StabilityDialog&, const StabilityDialogControls& c) {
         typeRectangularTail(c);
-        c.calculateButton->click();
+        c.buttons.calculate->click();
     });
     ASSERT_GT(greenPixels(), 0);
     writeBytes(folder / "short.txt", kTwoPanelWingFile.substr(0, 60));
