@@ -35,6 +35,7 @@ std::vector<DxfLayer> layers(const FullSizeFigure& figure) {
 void writeOutline(DL_Dxf& dxf, DxfByteWriter& writer, const std::vector<MmPoint>& corners,
                   const std::string& layer) {
     std::vector<Point2D> points;
+    points.reserve(corners.size());
     for (const MmPoint& corner : corners)
         points.push_back(dxfPoint(corner));
     writeClosedPolyline(dxf, writer, points, layer);
