@@ -31,12 +31,6 @@ std::optional<FileError> lastError() {
     return errorFromErrno(errno);
 }
 
-// The folder part of a path with its trailing separator, "" for a bare name.
-std::string folderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 std::string nameOf(const std::string& path) {
     return path.substr(folderOf(path).size());
 }
@@ -387,4 +381,15 @@ std::optional<FileError> writeStandardOutput(std::string_view bytes) {
     if (error && error->number == EBADF)
         return kStandardOutputClosed;
     return error;
+}
+
+std::optional<FileError> removeFileIfPresent(const std::string& path) {
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT)
+        return errorFromErrno(errno);
+    return std::nullopt;
+}
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }

@@ -32,5 +32,11 @@
 //   same path left behind (a regular file of this user that no running save holds) is removed.
 std::optional<FileError> writeOutputFile(const std::string& path, std::string_view bytes);
 
+// Removes the file at the path; one that is not there already is no failure.
+std::optional<FileError> removeFileIfPresent(const std::string& path);
+
+// The folder part of a path with its trailing separator, "" for a bare name.
+std::string folderOf(const std::string& path);
+
 // Writes the bytes to standard output, checked, for the command line's "-".
 std::optional<FileError> writeStandardOutput(std::string_view bytes);

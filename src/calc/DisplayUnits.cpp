@@ -2,6 +2,7 @@
 
 #include "calc/DisplayUnits.h"
 
+#include "base/TextEncoding.h"
 #include "calc/FormatResult.h"
 #include "calc/ParseNumber.h"
 
@@ -76,15 +77,6 @@ std::string fieldNumber(double value, std::string_view decimalSeparator) {
                        decimalSeparator);
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        const auto lower = [](char c) {
-            return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-        };
-        return lower(x) == lower(y);
-    });
-}
-
 } // namespace
 
 std::string_view unitName(LengthUnit unit) {
@@ -97,7 +89,7 @@ std::string_view unitName(MassUnit unit) {
 
 std::optional<LengthUnit> lengthUnitNamed(std::string_view name) {
     for (const LengthUnit unit : {LengthUnit::Millimetre, LengthUnit::Inch}) {
-        if (equalsIgnoringCase(name, unitName(unit)))
+        if (equalsIgnoringAsciiCase(name, unitName(unit)))
             return unit;
     }
     return std::nullopt;
@@ -105,7 +97,7 @@ std::optional<LengthUnit> lengthUnitNamed(std::string_view name) {
 
 std::optional<MassUnit> massUnitNamed(std::string_view name) {
     for (const MassUnit unit : {MassUnit::Gram, MassUnit::Ounce}) {
-        if (equalsIgnoringCase(name, unitName(unit)))
+        if (equalsIgnoringAsciiCase(name, unitName(unit)))
             return unit;
     }
     return std::nullopt;

@@ -77,3 +77,9 @@ std::string formatGeneral(double value, std::string_view decimalSeparator) {
         text.replace(point, 1, decimalSeparator);
     return text == "-0" ? "0" : text;
 }
+
+std::string shortestNumber(double value) {
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value + 0.0).ptr;
+    return std::string(buffer, end);
+}

@@ -13,3 +13,7 @@ std::string formatResult(double value, std::string_view decimalSeparator);
 // The general number form of the printed table: up to 15 significant digits, no trailing
 // zeros, the locale's decimal separator (so 0.1 + 0.2 prints as 0.3).
 std::string formatGeneral(double value, std::string_view decimalSeparator);
+
+// The shortest text that reads back as the same number, with a point whatever the locale and
+// never "-0": what files and drawings for other programs carry.
+std::string shortestNumber(double value);

@@ -112,3 +112,13 @@ double parseNumber(std::string_view text, std::string_view decimalSeparator) {
         return outOfRangeValue(number);
     return value;
 }
+
+std::optional<double> plainNumber(std::string_view text) {
+    if (text.starts_with('+'))
+        text.remove_prefix(1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}

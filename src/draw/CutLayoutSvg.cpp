@@ -2,21 +2,15 @@
 
 #include "draw/CutLayoutSvg.h"
 
+#include "calc/FormatResult.h"
 #include "draw/FullSizeFigure.h"
 #include "geometry/Offset.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace {
 
 constexpr double kMarginMm = 5;
-
-std::string number(double value) {
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value + 0.0).ptr;
-    return std::string(buffer, end);
-}
 
 std::string escaped(std::string_view text) {
     std::string xml;
@@ -49,8 +43,8 @@ std::string layerStart(std::string_view name, std::string_view style) {
 std::string pointsOf(const Polygon& corners) {
     std::string d;
     for (const Point2D& p : corners)
-        d += (d.empty() ? "M" : " L") + number(onClipperGrid(p.x)) + " " +
-             number(-onClipperGrid(p.y));
+        d += (d.empty() ? "M" : " L") + shortestNumber(onClipperGrid(p.x)) + " " +
+             shortestNumber(-onClipperGrid(p.y));
     return d;
 }
 
@@ -68,9 +62,10 @@ std::string partEngraving(const CutPart& part, const PartPlacement& at) {
                    "\" fill=\"none\" stroke=\"#0000ff\" stroke-width=\"0.1\"/>\n";
     for (const PartText& text : part.texts) {
         const Point2D baseline = placedBaseline(text, at);
-        engrave += "<text x=\"" + number(baseline.x) + "\" y=\"" + number(-baseline.y) +
-                   "\" font-size=\"" + number(text.height / kCapHeightPerEm) + "\">" +
-                   escaped(text.utf8) + "</text>\n";
+        engrave += "<text x=\"" + shortestNumber(baseline.x) + "\" y=\"" +
+                   shortestNumber(-baseline.y) + "\" font-size=\"" +
+                   shortestNumber(text.height / kCapHeightPerEm) + "\">" + escaped(text.utf8) +
+                   "</text>\n";
     }
     return engrave;
 }
@@ -101,7 +96,8 @@ std::string cutLayoutSvgDocument(const CutLayout& layout, std::string_view title
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<svg xmlns=\"http://www.w3.org/2000/svg\" "
            "xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" width=\"" +
-           number(width) + "mm\" height=\"" + number(height) + "mm\" viewBox=\"" + number(left) +
-           " " + number(top) + " " + number(width) + " " + number(height) + "\">\n<title>" +
-           escaped(title) + "</title>\n" + sheets + cut + "</g>\n" + engrave + "</g>\n</svg>\n";
+           shortestNumber(width) + "mm\" height=\"" + shortestNumber(height) + "mm\" viewBox=\"" +
+           shortestNumber(left) + " " + shortestNumber(top) + " " + shortestNumber(width) + " " +
+           shortestNumber(height) + "\">\n<title>" + escaped(title) + "</title>\n" + sheets + cut +
+           "</g>\n" + engrave + "</g>\n</svg>\n";
 }

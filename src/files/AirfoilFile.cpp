@@ -4,9 +4,9 @@
 
 #include "base/TextEncoding.h"
 #include "base/TextLines.h"
+#include "calc/ParseNumber.h"
 #include "files/WingFilePath.h"
 
-#include <charconv>
 #include <cmath>
 #include <vector>
 
@@ -21,16 +21,6 @@ struct CoordinateLine {
 };
 
 constexpr std::string_view kBlanks = " \t\v\f";
-
-std::optional<double> numberOf(std::string_view token) {
-    if (token.starts_with('+'))
-        token.remove_prefix(1);
-    double value = 0;
-    const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);
-    if (error != std::errc() || end != token.data() + token.size())
-        return std::nullopt;
-    return value;
-}
 
 std::vector<std::string_view> tokensOf(std::string_view text) {
     std::vector<std::string_view> tokens;
@@ -48,8 +38,8 @@ CoordinateLine classify(std::string_view text, int number) {
     if (tokens.empty())
         return {LineKind::Blank, {}, number};
     if (tokens.size() == 2) {
-        const auto x = numberOf(tokens[0]);
-        const auto y = numberOf(tokens[1]);
+        const auto x = plainNumber(tokens[0]);
+        const auto y = plainNumber(tokens[1]);
         if (x && y)
             return {LineKind::Point, {*x, *y}, number};
     }

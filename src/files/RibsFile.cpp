@@ -4,15 +4,14 @@
 
 #include "base/OutputFile.h"
 #include "base/TextEncoding.h"
+#include "calc/FormatResult.h"
+#include "calc/ParseNumber.h"
 #include "i18n/IniText.h"
 #include "ribs/NacaAirfoil.h"
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <charconv>
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -54,41 +53,20 @@ std::string numbered(std::string_view prefix, int index) {
     return std::string(prefix) + std::to_string(index + 1);
 }
 
-// The shortest text that reads back as the same number, with a point whatever the locale.
-std::string numberText(double value) {
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value + 0.0).ptr;
-    return std::string(buffer, end);
-}
-
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kIniBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kIniBlanks) - first + 1);
-}
-
 // A hand-written value may end in "; comment", as the file's description shows it.
 std::string_view withoutComment(std::string_view value) {
-    return trimmed(value.substr(0, value.find(';')));
+    return trimBlanks(value.substr(0, value.find(';')));
 }
 
 std::optional<double> numberOf(std::string_view text) {
-    text = trimmed(text);
-    if (text.starts_with('+'))
-        text.remove_prefix(1);
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
+    return plainNumber(trimBlanks(text));
 }
 
 std::string sparText(const std::optional<SparNotch>& spar) {
     if (!spar)
         return {};
-    return numberText(spar->positionPercent) + "," + numberText(spar->width) + "," +
-           numberText(spar->depth) + "," +
+    return shortestNumber(spar->positionPercent) + "," + shortestNumber(spar->width) + "," +
+           shortestNumber(spar->depth) + "," +
            std::string(kSideNames[static_cast<std::size_t>(spar->side)]);
 }
 
@@ -132,7 +110,7 @@ std::optional<SparNotch> sparOf(std::string_view text, bool& readable) {
     std::array<std::string_view, 4> fields;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const std::size_t comma = text.find(',');
-        fields[i] = trimmed(text.substr(0, comma));
+        fields[i] = trimBlanks(text.substr(0, comma));
         text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
         if (comma == std::string_view::npos && i + 1 < fields.size())
             break;
@@ -278,12 +256,6 @@ bool namesDatFile(std::string_view name) {
                                    kAirfoilFileExtension);
 }
 
-bool isCarried(const RibsDefinition& definition, std::string_view name) {
-    return std::ranges::any_of(definition.airfoils, [name](const Airfoil& airfoil) {
-        return equalsIgnoringAsciiCase(airfoil.name, name);
-    });
-}
-
 // A section of the station's name wins over a NACA section of that name.
 void readStations(const std::vector<IniSection>& sections, Reading& reading) {
     RibsDefinition& definition = reading.read.definition;
@@ -298,7 +270,7 @@ void readStations(const std::vector<IniSection>& sections, Reading& reading) {
                 reading.badValue(kAirfoilsSection, key, "");
             continue;
         }
-        if (namesDatFile(name) || isCarried(definition, name))
+        if (namesDatFile(name) || carriedAirfoil(definition, name))
             continue;
         if (const IniSection* section =
                 findIniSection(sections, std::string(kAirfoilSectionPrefix) + name))
@@ -306,11 +278,6 @@ void readStations(const std::vector<IniSection>& sections, Reading& reading) {
         else if (!nacaAirfoil(name))
             reading.fail(RibsFileFaultKind::UnknownAirfoil, name);
     }
-}
-
-std::string folderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 // Each station that names a .dat file gets the airfoil read from it, under its own name.
@@ -342,27 +309,24 @@ std::string ribsFileText(const RibsDefinition& definition) {
     const RibSettings& settings = definition.settings;
     std::string text = "[Ribs]\r\n";
     for (const LengthKey& length : kLengthKeys)
-        addLine(text, length.key, numberText(settings.*length.value));
+        addLine(text, length.key, shortestNumber(settings.*length.value));
     for (int i = 0; i < kSparCount; ++i)
         addLine(text, numbered("Spar", i), sparText(settings.spars[i]));
     for (int i = 0; i < kPanelCount; ++i)
-        addLine(text, numbered("Twist", i), numberText(settings.twist[i]));
+        addLine(text, numbered("Twist", i), shortestNumber(settings.twist[i]));
     addLine(text, kJigTabsKey, settings.jig.enabled ? "1" : "0");
     for (const JigKey& jig : kJigKeys)
-        addLine(text, jig.key, numberText(settings.jig.*jig.value));
+        addLine(text, jig.key, shortestNumber(settings.jig.*jig.value));
     addLine(text, kUpsideDownKey, settings.jig.side == BuildingSide::UpsideDown ? "1" : "0");
-    addLine(text, kCoreKerfKey, numberText(settings.coreKerf));
+    addLine(text, kCoreKerfKey, shortestNumber(settings.coreKerf));
     text.append("[Airfoils]").append(kCrlf);
     for (int station = 0; station < kAirfoilStationCount; ++station)
         addLine(text, station == 0 ? "Root" : numbered("Tip", station - 1),
                 definition.stationAirfoils[station]);
     std::vector<std::string> written;
     for (const std::string& name : definition.stationAirfoils) {
-        const auto carried = std::ranges::find_if(definition.airfoils, [&name](const Airfoil& a) {
-            return equalsIgnoringAsciiCase(a.name, name);
-        });
-        if (name.empty() || carried == definition.airfoils.end() ||
-            std::ranges::count(written, carried->name) > 0)
+        const Airfoil* carried = carriedAirfoil(definition, name);
+        if (name.empty() || !carried || std::ranges::count(written, carried->name) > 0)
             continue;
         addAirfoilSection(text, *carried);
         written.push_back(carried->name);
@@ -406,7 +370,5 @@ std::optional<FileError> saveRibsFile(const std::string& path, const RibsDefinit
 }
 
 std::optional<FileError> removeRibsFile(const std::string& path) {
-    if (::unlink(path.c_str()) != 0 && errno != ENOENT)
-        return errorFromErrno(errno);
-    return std::nullopt;
+    return removeFileIfPresent(path);
 }

@@ -8,8 +8,6 @@
 #include "i18n/IniText.h"
 
 #include <array>
-#include <cerrno>
-#include <unistd.h>
 
 namespace {
 
@@ -120,7 +118,5 @@ std::optional<FileError> saveStabilityFile(const std::string& path, const Stabil
 }
 
 std::optional<FileError> removeStabilityFile(const std::string& path) {
-    if (::unlink(path.c_str()) != 0 && errno != ENOENT)
-        return errorFromErrno(errno);
-    return std::nullopt;
+    return removeFileIfPresent(path);
 }

@@ -86,15 +86,6 @@ Polygons mirroredUpsideDown(Polygons polygons) {
     return polygons;
 }
 
-Polygons grownBy(const Polygons& footprint, double margin) {
-    Polygons grown;
-    for (const Polygon& polygon : footprint) {
-        const Polygons outward = insetPolygon(polygon, -margin);
-        grown.insert(grown.end(), outward.begin(), outward.end());
-    }
-    return grown;
-}
-
 // What lies on a sheet so far: the height of the highest part in each column of its width
 // (the last column may be cut short).
 struct Skyline {

@@ -106,3 +106,12 @@ double areaOf(const Polygons& polygons) {
         area += signedArea(polygon);
     return area;
 }
+
+Polygons grownBy(const Polygons& polygons, double margin) {
+    Polygons grown;
+    for (const Polygon& polygon : polygons) {
+        const Polygons outward = insetPolygon(polygon, -margin);
+        grown.insert(grown.end(), outward.begin(), outward.end());
+    }
+    return grown;
+}

@@ -17,6 +17,9 @@ double onClipperGrid(double mm);
 // (true to 1 µm), as an exact inset does. Outwards for a negative inset.
 Polygons insetPolygon(const Polygon& polygon, double inset);
 
+// Each polygon grown outward by the margin on its own, not merged with the others.
+Polygons grownBy(const Polygons& polygons, double margin);
+
 // What lies in both.
 Polygons intersection(const Polygons& subject, const Polygons& clip);
 

@@ -86,10 +86,3 @@ std::optional<VerticalSpan> verticalSpanAt(const Polygons& polygons, double x) {
 Polygon rectangle(const Box2D& box) {
     return {{box.minX, box.minY}, {box.maxX, box.minY}, {box.maxX, box.maxY}, {box.minX, box.maxY}};
 }
-
-Polygon translated(const Polygon& polygon, Point2D by) {
-    Polygon moved = polygon;
-    for (Point2D& p : moved)
-        p = {p.x + by.x, p.y + by.y};
-    return moved;
-}

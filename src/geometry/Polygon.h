@@ -3,6 +3,7 @@
 // What the rib geometry hands on to drawings, files and cutters.
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 #include <optional>
 #include <vector>
@@ -12,6 +13,10 @@ struct Point2D {
     double y = 0;
     bool operator==(const Point2D&) const = default;
 };
+
+inline double distance(Point2D a, Point2D b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
 
 // Closed: the last point joins the first, which is not repeated.
 using Polygon = std::vector<Point2D>;
@@ -51,5 +56,3 @@ struct VerticalSpan {
 std::optional<VerticalSpan> verticalSpanAt(const Polygons& polygons, double x);
 
 Polygon rectangle(const Box2D& box);
-
-Polygon translated(const Polygon& polygon, Point2D by);

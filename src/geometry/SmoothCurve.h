@@ -23,7 +23,6 @@ public:
     // The parameter runs from 0 at the first point to length() at the last.
     double length() const { return parameters_.back(); }
     double parameterOf(std::size_t point) const { return parameters_[point]; }
-    std::size_t pointCount() const { return parameters_.size(); }
     Point2D at(double parameter) const;
 
     // Where the curve between the points `from` and `to` (either order) first reaches x, walking

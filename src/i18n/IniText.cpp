@@ -32,10 +32,6 @@ std::string_view trimmed(std::string_view text, std::string_view blanks) {
     return text.substr(first, last - first + 1);
 }
 
-std::string_view trimBlanks(std::string_view text) {
-    return trimmed(text, kIniBlanks);
-}
-
 // The section and key names the program passes in lose their spaces only, as with the profile
 // functions: a tab there is part of the name, which no name in the file can match.
 std::string_view trimPassedName(std::string_view name) {
@@ -181,4 +177,8 @@ std::optional<std::string> findIniKey(const IniSection& section, std::string_vie
             return value;
     }
     return std::nullopt;
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    return trimmed(text, kIniBlanks);
 }

@@ -13,6 +13,9 @@
 // as one, as space and tab do.
 inline constexpr std::string_view kIniBlanks = " \t\v";
 
+// The text without the blanks around it.
+std::string_view trimBlanks(std::string_view text);
+
 // The trimmed, unquoted value of the first key of that name in the first section of that name
 // (names compared without regard to ASCII letter case); nullopt when the section or key is missing.
 std::optional<std::string> findIniValue(std::string_view content, std::string_view section,

@@ -34,10 +34,6 @@ Point2D middle(Point2D a, Point2D b) {
     return {(a.x + b.x) / 2, (a.y + b.y) / 2};
 }
 
-double distance(Point2D a, Point2D b) {
-    return std::hypot(a.x - b.x, a.y - b.y);
-}
-
 // A closed trailing edge is written twice, as the first and the last point: once is the polygon.
 Polygon outlineOf(const std::vector<Point2D>& points) {
     Polygon outline(points);

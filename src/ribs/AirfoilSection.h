@@ -26,7 +26,6 @@ public:
 
     const Airfoil& airfoil() const { return airfoil_; }
     const SmoothCurve& curve() const { return curve_; }
-    std::size_t leadingEdge() const { return leadingEdge_; }
 
     // Heights on the smooth curve; a station beyond a surface's end takes that end's height.
     SectionOrdinates ordinatesAt(const ChordStations& stations) const;

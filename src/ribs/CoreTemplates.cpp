@@ -78,10 +78,6 @@ CoreTemplate coreTemplate(const Rib& end, const RibStation& root, const RibStati
     return core;
 }
 
-double distance(Point2D a, Point2D b) {
-    return std::hypot(a.x - b.x, a.y - b.y);
-}
-
 // A text centred on a point, reading left to right.
 PartText centredText(Point2D centre, double height, const std::string& utf8) {
     return {{centre.x - estimatedTextWidth(utf8, height) / 2, centre.y - height / 2}, height, utf8};

@@ -61,11 +61,16 @@ std::optional<RibSettingFault> checkRibSettings(const RibSettings& s) {
     return checkJigTabs(s.jig);
 }
 
+const Airfoil* carriedAirfoil(const RibsDefinition& definition, std::string_view name) {
+    const auto carried = std::ranges::find_if(definition.airfoils, [name](const Airfoil& airfoil) {
+        return equalsIgnoringAsciiCase(airfoil.name, name);
+    });
+    return carried == definition.airfoils.end() ? nullptr : &*carried;
+}
+
 std::optional<Airfoil> findAirfoil(const RibsDefinition& definition, std::string_view name) {
-    for (const Airfoil& airfoil : definition.airfoils) {
-        if (equalsIgnoringAsciiCase(airfoil.name, name))
-            return airfoil;
-    }
+    if (const Airfoil* carried = carriedAirfoil(definition, name))
+        return *carried;
     return nacaAirfoil(name);
 }
 
@@ -80,10 +85,8 @@ std::string stationAirfoilName(const RibsDefinition& definition, int station) {
 std::string addAirfoil(RibsDefinition& definition, Airfoil airfoil) {
     const std::string base = airfoil.name;
     for (int copy = 2;; ++copy) {
-        const auto same = std::ranges::find_if(definition.airfoils, [&airfoil](const Airfoil& a) {
-            return equalsIgnoringAsciiCase(a.name, airfoil.name);
-        });
-        if (same == definition.airfoils.end())
+        const Airfoil* same = carriedAirfoil(definition, airfoil.name);
+        if (!same)
             break;
         if (same->points == airfoil.points)
             return same->name;

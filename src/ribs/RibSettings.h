@@ -97,6 +97,9 @@ inline constexpr double kLargestKerf = 10;
 // the kerf up to kLargestKerf; nothing when all are.
 std::optional<RibSettingFault> checkRibSettings(const RibSettings& settings);
 
+// The airfoil of that name the wing carries, the case of its letters aside; null if none.
+const Airfoil* carriedAirfoil(const RibsDefinition& definition, std::string_view name);
+
 // The airfoil a station name stands for: the wing's own of that name (ASCII letter case aside),
 // else a generated NACA section; nothing when neither.
 std::optional<Airfoil> findAirfoil(const RibsDefinition& definition, std::string_view name);

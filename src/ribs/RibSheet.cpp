@@ -28,14 +28,7 @@ Rib labelledAs(Rib rib, const std::string& side) {
 CutPart ribPart(const Rib& rib, RibPartUse use, double kerf) {
     CutPart part;
     part.name = rib.label;
-    if (kerf > 0) {
-        for (const Polygon& outline : rib.outlines) {
-            const Polygons grown = insetPolygon(outline, -kerf / 2);
-            part.outlines.insert(part.outlines.end(), grown.begin(), grown.end());
-        }
-    } else {
-        part.outlines = rib.outlines;
-    }
+    part.outlines = kerf > 0 ? grownBy(rib.outlines, kerf / 2) : rib.outlines;
     for (const JigTab& tab : rib.jigTabs)
         part.marks.push_back({tab.cutLine[0], tab.cutLine[1]});
     if (use == RibPartUse::Paper) {

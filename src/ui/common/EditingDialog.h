@@ -53,8 +53,9 @@ protected:
                                std::function<void()> remove);
     void translateEditingButtons(const EditingButtons& buttons, const EditingButtonTexts& texts);
 
-private:
     Prompter& prompter_;
     const LanguageState& language_;
+
+private:
     std::function<void()> restore_;
 };

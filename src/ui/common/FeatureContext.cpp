@@ -5,6 +5,7 @@
 #include "base/OutputFile.h"
 #include "i18n/TextKeys.h"
 #include "session/OutcomeMessages.h"
+#include "session/WingSession.h"
 #include "ui/common/LanguageText.h"
 #include "ui/common/PathText.h"
 #include "ui/dialogs/Prompter.h"
@@ -24,6 +25,10 @@ bool writeOutputOrTell(const FeatureContext& context, const QString& path, std::
     return true;
 }
 
+MessageAnswer tell(const FeatureContext& context, const QString& text, MessageStyle style) {
+    return context.prompter.messageBox(text, style, uiText(context.language, kProgramCaption));
+}
+
 QString askSheetTitle(const FeatureContext& context) {
     const QString prompt = QStringLiteral("\r\n\r\n") + uiText(context.language, kTitlePrompt);
     const QString boxTitle = uiText(context.language, kTitleBoxTitle);
@@ -38,4 +43,13 @@ QString dialogFolder(const FeatureContext& context, const std::function<QString(
 
 void rememberFolderOf(const FeatureContext& context, const QString& path) {
     context.choices.remembered.setFolder(QFileInfo(path).absolutePath().toStdString());
+}
+
+bool askPrintTitle(const FeatureContext& context) {
+    if (!context.session.hasValidResults()) {
+        tell(context, uiText(context.language, kPrintNeedsCalculationMessage), kCriticalMessage);
+        return false;
+    }
+    context.choices.printTitle = askSheetTitle(context);
+    return !context.choices.printTitle.isEmpty();
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "session/RememberedChoices.h"
+#include "ui/dialogs/Prompter.h"
 
 #include <QString>
 #include <functional>
@@ -36,8 +37,15 @@ void showFileError(const FeatureContext& context, const FileError& error);
 // could not.
 bool writeOutputOrTell(const FeatureContext& context, const QString& path, std::string_view bytes);
 
+// A message box titled with the program's caption.
+MessageAnswer tell(const FeatureContext& context, const QString& text, MessageStyle style);
+
 // The title of a sheet or plan, offered with the default title each time; empty when cancelled.
 QString askSheetTitle(const FeatureContext& context);
+
+// As a print begins: without a valid calculation message 10, then the title, kept in the
+// choices; false when there is nothing to print.
+bool askPrintTitle(const FeatureContext& context);
 
 // Where every file dialog starts: the folder of the last file opened or written, in this run or
 // an earlier one, while it is there; before, the folder firstFolder gives (and may make).

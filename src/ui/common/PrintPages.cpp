@@ -20,10 +20,6 @@ constexpr std::size_t kPagesWithoutAsking = 20;
 
 constexpr QPageSize::PageSizeId kPapers[] = {QPageSize::A4, QPageSize::Letter};
 
-MessageAnswer tell(const FeatureContext& context, const QString& text, MessageStyle style) {
-    return context.prompter.messageBox(text, style, uiText(context.language, kProgramCaption));
-}
-
 // The paper chosen last time, or where there is none the paper of the user's country.
 int firstPaper(const RememberedChoices& remembered) {
     for (int i = 0; i < static_cast<int>(std::size(kPapers)); ++i) {

@@ -91,16 +91,14 @@ void FullSizeActions::exportOutline() {
     const auto figure =
         fullSizeFigureOf(session, {title.toStdString(), todaysShortDate(), bothHalves()});
     if (!figure) {
-        prompter.messageBox(uiText(language, kTooLargeMessage), kExclamationMessage,
-                            uiText(language, kProgramCaption));
+        tell(context_, uiText(language, kTooLargeMessage), kExclamationMessage);
         return;
     }
     std::string document;
     if (static_cast<OutlineType>(choice.typeIndex) == OutlineType::Svg) {
         const auto svg = outlineSvgDocument(*figure, title);
         if (!svg) {
-            prompter.messageBox(uiText(language, kPrintFailedMessage), kCriticalMessage,
-                                uiText(language, kProgramCaption));
+            tell(context_, uiText(language, kPrintFailedMessage), kCriticalMessage);
             return;
         }
         document = bytesOf(*svg);

@@ -13,29 +13,16 @@
 
 #include <QPrinter>
 
-namespace {
-
-void tellTooLarge(const FeatureContext& context) {
-    context.prompter.messageBox(uiText(context.language, kTooLargeMessage), kExclamationMessage,
-                                uiText(context.language, kProgramCaption));
-}
-
-} // namespace
-
 void printFullSize(const FeatureContext& context, bool bothHalves) {
     const LanguageState& language = context.language;
-    if (!context.session.hasValidResults()) {
-        context.prompter.messageBox(uiText(language, kPrintNeedsCalculationMessage),
-                                    kCriticalMessage, uiText(language, kProgramCaption));
+    if (!askPrintTitle(context))
+        return;
+    const std::string title = context.choices.printTitle.toStdString();
+    const auto figure = fullSizeFigureOf(context.session, {title, todaysShortDate(), bothHalves});
+    if (!figure) {
+        tell(context, uiText(language, kTooLargeMessage), kExclamationMessage);
         return;
     }
-    context.choices.printTitle = askSheetTitle(context);
-    const std::string title = context.choices.printTitle.toStdString();
-    if (title.empty())
-        return;
-    const auto figure = fullSizeFigureOf(context.session, {title, todaysShortDate(), bothHalves});
-    if (!figure)
-        return tellTooLarge(context);
     const FullSizeFigure measured = measuredForPages(*figure);
     const TilePageTexts texts = tilePageTexts(language.lookup(), title);
     printPages(context, {kFullSizePrintsOnMessage, kManyPagesMessage, kPagesPreviewTitle,

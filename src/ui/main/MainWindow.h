@@ -81,7 +81,6 @@ private:
     void showTitle();
     bool mayDiscardChanges();
     FileDialogRequest wingFileDialog(const QString& title) const;
-    bool askPrintTitle();
     void redrawPreview();
     // What a screen reader hears of the form, the results and the preview, as they are now.
     void nameControls();

@@ -76,20 +76,8 @@ void MainWindow::printSheet() {
     showBox(prompter_, language_, pdfWrittenMessage(language_, 1, pdf), kPlainMessage);
 }
 
-// As Print begins: without a valid calculation message 10, then the title; false when there is
-// nothing to print.
-bool MainWindow::askPrintTitle() {
-    if (!session_.hasValidResults()) {
-        showBox(prompter_, language_, uiText(language_, kPrintNeedsCalculationMessage),
-                kCriticalMessage);
-        return false;
-    }
-    choices_.printTitle = askSheetTitle(context_);
-    return !choices_.printTitle.isEmpty();
-}
-
 void MainWindow::printPreview() {
-    if (!askPrintTitle())
+    if (!askPrintTitle(context_))
         return;
     const SheetInputs inputs =
         session_.sheetInputs(choices_.printTitle.toStdString(), todaysShortDate());

@@ -36,6 +36,5 @@ void RibsActions::showRibs() {
 
 void RibsActions::showFileProblem(const RibsFileProblem& problem, TextKey intro) {
     const TextLookup text = context_.language.lookup();
-    context_.prompter.messageBox(fromUtf8(ribsFileMessage(problem, intro, text)),
-                                 kExclamationMessage, uiText(context_.language, kProgramCaption));
+    tell(context_, fromUtf8(ribsFileMessage(problem, intro, text)), kExclamationMessage);
 }

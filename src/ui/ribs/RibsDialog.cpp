@@ -161,7 +161,6 @@ void RibsDialog::showDefinition() {
         c_.airfoilCaptions[panel + 1]->setEnabled(used);
     }
     showJigTabs(s.jig, s.coreKerf);
-    showAirfoilChoices();
     showingSession_ = false;
 }
 
@@ -260,8 +259,7 @@ void RibsDialog::importAirfoil(int station, const std::string& path) {
         fromUtf8(airfoilImportMessage(imported, pathText(path).toStdString(),
                                       session_.decimalSeparator(), context_.language.lookup()));
     if (imported.name.empty()) {
-        context_.prompter.messageBox(message, kExclamationMessage,
-                                     uiText(context_.language, kProgramCaption));
+        tell(context_, message, kExclamationMessage);
         return;
     }
     session_.ribs().setStationAirfoil(station, imported.name);
@@ -329,24 +327,19 @@ QString RibsDialog::settingMessage(const RibSettingFault& fault) const {
 }
 
 void RibsDialog::calculate() {
-    if (const std::optional<RibSettingFault> fault = applyTypedSettings()) {
-        showRibs();
-        context_.prompter.messageBox(settingMessage(*fault), kExclamationMessage,
-                                     uiText(context_.language, kProgramCaption));
-        fieldOf(*fault)->setFocus(Qt::OtherFocusReason);
+    const std::optional<RibSettingFault> fault = applyTypedSettings();
+    const QString problem = showRibs();
+    if (problem.isEmpty())
         return;
-    }
-    showRibs();
-    const RibsReport report = session_.calculateRibs();
-    if (report.outcome != RibsOutcome::Ok)
-        context_.prompter.messageBox(
-            fromUtf8(ribsMessage(report, context_.language.lookup(), session_.units())),
-            kExclamationMessage, uiText(context_.language, kProgramCaption));
+    tell(context_, problem, kExclamationMessage);
+    if (fault)
+        fieldOf(*fault)->setFocus(Qt::OtherFocusReason);
 }
 
 void RibsDialog::removeRibs() {
     session_.ribs().remove();
     showDefinition();
+    showAirfoilChoices();
     showRibs();
 }
 
@@ -384,7 +377,7 @@ QWidget* RibsDialog::fieldOf(const RibSettingFault& fault) const {
 }
 
 // The list keeps the selected row where it can; under it, why it is empty or a value waits.
-void RibsDialog::showRibs() {
+QString RibsDialog::showRibs() {
     const TextLookup text = context_.language.lookup();
     const int selected = std::max(0, c_.ribList->currentRow());
     RibsReport report = session_.calculateRibs();
@@ -402,6 +395,7 @@ void RibsDialog::showRibs() {
         c_.ribList->selectRow(std::min(selected, static_cast<int>(ribs_.size()) - 1));
     showSelectedRib();
     ribsChanged_();
+    return problem;
 }
 
 void RibsDialog::showRibRow(int row, const Rib& rib) {

@@ -123,7 +123,8 @@ private:
     void showJigTabs(const JigTabSettings& jig, double coreKerf);
     // The tabs' values wait, greyed, while there are no tabs.
     void enableJigTabs(bool enabled);
-    void showRibs();
+    // What the label under the list says, "" when nothing is wrong.
+    QString showRibs();
     void showRibRow(int row, const Rib& rib);
     void showSelectedRib();
     QWidget* fieldOf(const RibSettingFault& fault) const;

@@ -37,6 +37,5 @@ void StabilityActions::showStability() {
 
 void StabilityActions::showFileProblem(const StabilityFileProblem& problem, TextKey intro) {
     const TextLookup text = context_.language.lookup();
-    context_.prompter.messageBox(fromUtf8(stabilityFileMessage(problem, intro, text)),
-                                 kExclamationMessage, uiText(context_.language, kProgramCaption));
+    tell(context_, fromUtf8(stabilityFileMessage(problem, intro, text)), kExclamationMessage);
 }

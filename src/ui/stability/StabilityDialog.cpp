@@ -66,8 +66,6 @@ StabilityDialog::StabilityDialog(QWidget* owner, Prompter& prompter, const Langu
                         session_.stability() = atOpening;
                         stabilityChanged_();
                     })
-    , prompter_(prompter)
-    , language_(language)
     , session_(session)
     , stabilityChanged_(std::move(stabilityChanged))
     , c_(buildStabilityDialogControls(*this)) {

@@ -116,8 +116,6 @@ private:
     void translateInputs();
     void translateResults();
 
-    Prompter& prompter_;
-    const LanguageState& language_;
     WingSession& session_;
     std::function<void()> stabilityChanged_;
     StabilityDialogControls c_;

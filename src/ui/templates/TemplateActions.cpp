@@ -51,15 +51,14 @@ void TemplateActions::translate() {
 
 std::string TemplateActions::titleForTemplates() {
     const LanguageState& language = context_.language;
-    const auto tell = [&](TextKey message) {
-        context_.prompter.messageBox(uiText(language, message), kExclamationMessage,
-                                     uiText(language, kProgramCaption));
+    const auto refuse = [&](TextKey message) {
+        tell(context_, uiText(language, message), kExclamationMessage);
         return std::string();
     };
     if (!context_.session.hasValidResults())
-        return tell(kPrintNeedsCalculationMessage);
+        return refuse(kPrintNeedsCalculationMessage);
     if (!context_.session.ribs().exists())
-        return tell(kTemplatesNeedRibsMessage);
+        return refuse(kTemplatesNeedRibsMessage);
     context_.choices.printTitle = askSheetTitle(context_);
     return context_.choices.printTitle.toStdString();
 }
@@ -86,8 +85,7 @@ void TemplateActions::printTemplates(const TemplatesToPrint& templates) {
         return;
     const TemplateParts made = templates.parts(context_.session);
     if (!made.problem.empty()) {
-        context_.prompter.messageBox(fromUtf8(made.problem), kExclamationMessage,
-                                     uiText(context_.language, kProgramCaption));
+        tell(context_, fromUtf8(made.problem), kExclamationMessage);
         return;
     }
     const std::vector<CutPart>& parts = made.parts;
