@@ -83,3 +83,14 @@ std::string shortestNumber(double value) {
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value + 0.0).ptr;
     return std::string(buffer, end);
 }
+
+std::string formatFixed(double value, int decimals, std::string_view decimalSeparator) {
+    char buffer[400]; // the longest double in fixed notation, with its sign and point
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value + 0.0,
+                                   std::chars_format::fixed, decimals)
+                         .ptr;
+    std::string text(buffer, end);
+    if (const std::size_t point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, decimalSeparator);
+    return text;
+}

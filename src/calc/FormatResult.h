@@ -14,6 +14,10 @@ std::string formatResult(double value, std::string_view decimalSeparator);
 // zeros, the locale's decimal separator (so 0.1 + 0.2 prints as 0.3).
 std::string formatGeneral(double value, std::string_view decimalSeparator);
 
+// Fixed notation with exactly that many decimals, as printf's "%.*f" but whatever the C locale:
+// the GUI toolkit switches it to the user's, which would write "1,5" into files and labels.
+std::string formatFixed(double value, int decimals, std::string_view decimalSeparator = ".");
+
 // The shortest text that reads back as the same number, with a point whatever the locale and
 // never "-0": what files and drawings for other programs carry.
 std::string shortestNumber(double value);

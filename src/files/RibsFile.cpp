@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
 namespace {
 
@@ -71,9 +70,7 @@ std::string sparText(const std::optional<SparNotch>& spar) {
 }
 
 std::string pointText(Point2D p) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.6f %.6f", p.x + 0.0, p.y + 0.0);
-    return text;
+    return formatFixed(p.x, 6) + " " + formatFixed(p.y, 6);
 }
 
 void addLine(std::string& text, std::string_view key, std::string_view value) {

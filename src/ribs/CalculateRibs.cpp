@@ -2,13 +2,13 @@
 
 #include "ribs/CalculateRibs.h"
 
+#include "calc/FormatResult.h"
 #include "ribs/AirfoilSection.h"
 #include "ribs/JigTabs.h"
 #include "ribs/RibShape.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <map>
 #include <memory>
 
@@ -53,10 +53,10 @@ int intervalsOf(double length, double spacing) {
 
 std::string labelOf(int panel, int number, double chord, LengthUnit unit) {
     const bool inches = unit == LengthUnit::Inch;
-    char text[64];
-    std::snprintf(text, sizeof text, "P%d R%d  %.*f", panel + 1, number, inches ? 2 : 1,
-                  inches ? chord / kMillimetresPerInch : chord);
-    return text;
+    std::string label = "P";
+    label.append(std::to_string(panel + 1)).append(" R").append(std::to_string(number));
+    return label.append("  ").append(
+        formatFixed(inches ? chord / kMillimetresPerInch : chord, inches ? 2 : 1));
 }
 
 // The sections of one panel's two ends, sampled once at the stations both share.

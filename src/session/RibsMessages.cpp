@@ -2,21 +2,24 @@
 
 #include "session/RibsMessages.h"
 
+#include "calc/FormatResult.h"
 #include "i18n/TextKeys.h"
 #include "i18n/TextPattern.h"
 #include "session/AccessibleTexts.h"
 #include "session/OutcomeMessages.h"
 #include "session/UnitTexts.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
-std::string number(double value, const char* format, std::string_view separator) {
+// Six significant digits, as printf's "%.6g" but whatever the C locale.
+std::string sixDigits(double value, std::string_view separator) {
     char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    std::string shown(text);
+    const auto end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6).ptr;
+    std::string shown(text, end);
     if (const std::size_t point = shown.find('.'); point != std::string::npos)
         shown.replace(point, 1, separator);
     return shown;
@@ -60,13 +63,13 @@ std::vector<std::string> importNotes(const AirfoilNotes& notes, std::string_view
                                      const TextLookup& text) {
     std::vector<std::string> lines;
     if (notes.scale != 1)
-        lines.push_back(fillIn(text(kAirfoilScaledNote), {number(notes.scale, "%.6g", separator)}));
+        lines.push_back(fillIn(text(kAirfoilScaledNote), {sixDigits(notes.scale, separator)}));
     if (std::abs(notes.turnDegrees) >= 0.001)
         lines.push_back(
-            fillIn(text(kAirfoilTurnedNote), {number(notes.turnDegrees, "%.3f", separator)}));
+            fillIn(text(kAirfoilTurnedNote), {formatFixed(notes.turnDegrees, 3, separator)}));
     if (notes.trailingEdgeGap > 0)
         lines.push_back(fillIn(text(kAirfoilOpenEdgeNote),
-                               {number(notes.trailingEdgeGap * 100, "%.3f", separator)}));
+                               {formatFixed(notes.trailingEdgeGap * 100, 3, separator)}));
     if (notes.duplicatesDropped > 0)
         lines.push_back(
             fillIn(text(kAirfoilRepeatsNote), {std::to_string(notes.duplicatesDropped)}));

@@ -2,24 +2,14 @@
 
 #include "session/TemplateTexts.h"
 
+#include "calc/FormatResult.h"
 #include "i18n/TextKeys.h"
 #include "i18n/TextPattern.h"
 #include "session/FullSizeText.h"
 #include "session/RibsMessages.h"
 #include "session/UnitTexts.h"
 
-#include <cstdio>
-
 namespace {
-
-std::string decimal(double value, int decimals, std::string_view separator) {
-    char text[48];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value + 0.0);
-    std::string shown(text);
-    if (const std::size_t point = shown.find('.'); point != std::string::npos)
-        shown.replace(point, 1, separator);
-    return shown;
-}
 
 TemplatePageTexts pageTexts(const TextLookup& text, std::string title, TextKey note) {
     return {tilePageTexts(text, std::move(title)), text(note)};
@@ -68,13 +58,13 @@ std::vector<std::string> coreTemplateLines(const CoreTemplate& core, const Displ
         return text(inChosenUnits(key, units.choice()));
     };
     const auto length = [&](double mm, int millimetreDecimals) {
-        return decimal(units.length(mm), units.lengthDecimals(millimetreDecimals), separator);
+        return formatFixed(units.length(mm), units.lengthDecimals(millimetreDecimals), separator);
     };
-    return {
-        fillIn(text(core.tip ? kCoreTipLine : kCoreRootLine), {panel, core.airfoil}),
-        fillIn(line(kCoreChordLine), {length(core.chord, 1), decimal(core.twist, 2, separator)}),
-        fillIn(line(kCoreSweepLine), {length(core.sweepOffset, 1)}),
-        fillIn(line(kCoreKerfLine), {length(core.kerf, 2)})};
+    return {fillIn(text(core.tip ? kCoreTipLine : kCoreRootLine), {panel, core.airfoil}),
+            fillIn(line(kCoreChordLine),
+                   {length(core.chord, 1), formatFixed(core.twist, 2, separator)}),
+            fillIn(line(kCoreSweepLine), {length(core.sweepOffset, 1)}),
+            fillIn(line(kCoreKerfLine), {length(core.kerf, 2)})};
 }
 
 TemplatePageTexts ribTemplatePageTexts(const TextLookup& text, std::string title) {

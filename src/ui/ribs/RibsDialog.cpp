@@ -2,6 +2,7 @@
 
 #include "ui/ribs/RibsDialog.h"
 
+#include "calc/FormatResult.h"
 #include "calc/ParseNumber.h"
 #include "draw/DrawRib.h"
 #include "files/AirfoilFile.h"
@@ -33,7 +34,6 @@
 #include <QTableWidget>
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 
 namespace {
 
@@ -59,9 +59,7 @@ QString fieldText(double value, const std::string& separator) {
 }
 
 QString fixed(double value, int decimals, const std::string& separator) {
-    char buffer[48];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value + 0.0);
-    return withSeparator(buffer, separator);
+    return fromUtf8(formatFixed(value, decimals, separator));
 }
 
 // The drawing shows every rib at one scale: the one that fits the largest.
