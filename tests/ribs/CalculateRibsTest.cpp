@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The ribs of a wing: where they stand, their chord, leading edge, twist and blend as the
-// planform has them, the shape of a rib at a joint against its section worked out by hand, and
-// each rib that cannot be made named with its problem.
+// planform has them, and each rib that cannot be made named with its problem. Their shapes are
+// checked against shapely in rib_shapes_test.py.
 #include "ribs/CalculateRibs.h"
 
 #include "calc/CalculateWing.h"
 #include "geometry/Offset.h"
-#include "ribs/NacaAirfoil.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -109,21 +108,8 @@ TEST(CalculateRibs, EachRibStandsWhereThePlanformPutsIt) {
         EXPECT_EQ(rib.innerAirfoil, e.inner);
         EXPECT_EQ(rib.outerAirfoil, e.outer);
         EXPECT_TRUE(rib.problems.empty());
-        ASSERT_EQ(rib.outlines.size(), 1u);
-        const Box2D box = boundsOf(rib.outlines);
-        EXPECT_NEAR(box.minX, 0, 1e-4);
-        EXPECT_NEAR(box.maxX, rib.chord, 1e-4);
+        EXPECT_EQ(rib.outlines.size(), 1u);
     }
-}
-
-// At the tip the section is NACA 0009 alone: its area at the tip chord, and the rib's.
-TEST(CalculateRibs, ARibAtAStationIsItsSectionAtTrueSize) {
-    const RibsReport report = calculateRibs(twoPanels(), twoAirfoils());
-    ASSERT_EQ(report.outcome, RibsOutcome::Ok);
-    const Rib& tip = report.ribs.back();
-    const double sectionArea = signedArea(nacaAirfoil("NACA 0009")->points);
-    EXPECT_NEAR(tip.area, sectionArea * 120 * 120, 1e-4 * tip.area);
-    EXPECT_NEAR(tip.maxThickness, 0.09 * 120, 0.01);
 }
 
 Rib onlyRibWith(const std::function<void(RibSettings&)>& change) {
@@ -211,9 +197,6 @@ TEST(CalculateRibs, NotchesAndCutsLieWhereAsked) {
     // NACA 0012 is 11.88 % thick at 25 %: 11.88 mm above and below, less the sheeting.
     EXPECT_NEAR(notch.floorTop, 11.88 - 1.5 - 3, 0.01);
     EXPECT_NEAR(notch.floorBottom, -(11.88 - 1.5 - 3), 0.01);
-    const Box2D box = boundsOf(rib.outlines);
-    EXPECT_NEAR(box.minX, 6, 1e-4);
-    EXPECT_NEAR(box.maxX, 180, 1e-4);
     const auto inNotch = verticalSpanAt(rib.outlines, 50);
     ASSERT_TRUE(inNotch);
     EXPECT_NEAR(inNotch->top, notch.floorTop, 1e-4);
