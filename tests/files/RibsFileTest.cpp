@@ -109,42 +109,38 @@ TEST(RibsFile, ABrokenFileSaysWhereItIsBroken) {
                                folder / "crossing.dat");
     const std::string ribs = "[Ribs]\nSpacing=60\n";
     const std::string root = "[Airfoils]\nRoot=NACA 2412\n";
+    using enum RibsFileFaultKind;
     const struct {
         const char* name;
         std::string text;
         RibsFileFaultKind kind;
         std::string where;
-        int line;
+        int line = 0; // of the airfoil's points
     } rows[] = {
-        {"a stability file", "[Stability]\nHasTail=0\n", RibsFileFaultKind::NoRibsSection, "", 0},
-        {"a word", "[Ribs]\nSpacing=wide\n" + root, RibsFileFaultKind::BadValue,
-         "[Ribs] Spacing=wide", 0},
-        {"a negative length", "[Ribs]\nSheeting=-1\n" + root, RibsFileFaultKind::BadValue,
-         "[Ribs] Sheeting=-1", 0},
-        {"a side unknown", ribs + "Spar2=25,6,3,up\n" + root, RibsFileFaultKind::BadValue,
-         "[Ribs] Spar2=25,6,3,up", 0},
-        {"a spar off the chord", ribs + "Spar1=120,6,3,top\n" + root, RibsFileFaultKind::BadValue,
-         "[Ribs] Spar1=120,6,3,top", 0},
-        {"a twist beyond reason", ribs + "Twist2=60\n" + root, RibsFileFaultKind::BadValue,
-         "[Ribs] Twist2=60", 0},
-        {"a jig switch that is a word", ribs + "JigTabs=yes\n" + root, RibsFileFaultKind::BadValue,
-         "[Ribs] JigTabs=yes", 0},
-        {"the rear tab ahead of the front one", ribs + "JigFront=60\nJigRear=40\n" + root,
-         RibsFileFaultKind::BadValue, "[Ribs] JigRear=40", 0},
-        {"a hot wire's kerf beyond reason", ribs + "CoreKerf=12\n" + root,
-         RibsFileFaultKind::BadValue, "[Ribs] CoreKerf=12", 0},
-        {"no root airfoil", ribs, RibsFileFaultKind::BadValue, "[Airfoils] Root=", 0},
-        {"an airfoil nowhere", ribs + root + "Tip1=AG35\n", RibsFileFaultKind::UnknownAirfoil,
-         "AG35", 0},
+        {"a stability file", "[Stability]\nHasTail=0\n", NoRibsSection, ""},
+        {"a word", "[Ribs]\nSpacing=wide\n" + root, BadValue, "[Ribs] Spacing=wide"},
+        {"a negative length", "[Ribs]\nSheeting=-1\n" + root, BadValue, "[Ribs] Sheeting=-1"},
+        {"a side unknown", ribs + "Spar2=25,6,3,up\n" + root, BadValue, "[Ribs] Spar2=25,6,3,up"},
+        {"a spar off the chord", ribs + "Spar1=120,6,3,top\n" + root, BadValue,
+         "[Ribs] Spar1=120,6,3,top"},
+        {"a twist beyond reason", ribs + "Twist2=60\n" + root, BadValue, "[Ribs] Twist2=60"},
+        {"a jig switch that is a word", ribs + "JigTabs=yes\n" + root, BadValue,
+         "[Ribs] JigTabs=yes"},
+        {"the rear tab ahead of the front one", ribs + "JigFront=60\nJigRear=40\n" + root, BadValue,
+         "[Ribs] JigRear=40"},
+        {"a hot wire's kerf beyond reason", ribs + "CoreKerf=12\n" + root, BadValue,
+         "[Ribs] CoreKerf=12"},
+        {"no root airfoil", ribs, BadValue, "[Airfoils] Root="},
+        {"an airfoil nowhere", ribs + root + "Tip1=AG35\n", UnknownAirfoil, "AG35"},
         {"a point missing", ribs + "[Airfoils]\nRoot=X\n[Airfoil X]\nPoints=3\n1=1 0\n3=1 0\n",
-         RibsFileFaultKind::BadValue, "[Airfoil X] 2=", 0},
+         BadValue, "[Airfoil X] 2="},
         {"too few points",
-         ribs + "[Airfoils]\nRoot=X\n[Airfoil X]\nPoints=3\n1=1 0\n2=0 0\n3=1 0\n",
-         RibsFileFaultKind::BadAirfoil, "[Airfoil X]", 3},
-        {"a .dat file missing", ribs + "[Airfoils]\nRoot=ag35.dat\n",
-         RibsFileFaultKind::AirfoilFileError, folder / "ag35.dat", 0},
-        {"a .dat file that crosses itself", ribs + "[Airfoils]\nRoot=crossing.dat\n",
-         RibsFileFaultKind::BadAirfoil, folder / "crossing.dat", 42},
+         ribs + "[Airfoils]\nRoot=X\n[Airfoil X]\nPoints=3\n1=1 0\n2=0 0\n3=1 0\n", BadAirfoil,
+         "[Airfoil X]", 3},
+        {"a .dat file missing", ribs + "[Airfoils]\nRoot=ag35.dat\n", AirfoilFileError,
+         folder / "ag35.dat"},
+        {"a .dat file that crosses itself", ribs + "[Airfoils]\nRoot=crossing.dat\n", BadAirfoil,
+         folder / "crossing.dat", 42},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

@@ -157,22 +157,19 @@ def main(program, airfoils):
               % (shaped[key]["label"], got.area, shaped[key]["area"]))
 
     # Between stations, the section is the blend of the two ends.
-    inner, outer = outline(plain[(1, 1)]), outline(plain[(2, 1)])
-    for key in ((1, 2), (1, 3), (2, 2)):
-        rib = plain[key]
-        chord, blend = rib["chord"], rib["blend"]
-        ends = (inner, plain[(1, 1)]["chord"]) if key[0] == 1 else (outer, plain[(2, 1)]["chord"])
-        far = (outer, plain[(2, 1)]["chord"]) if key[0] == 1 else (outline(plain[(2, 3)]),
-                                                                   plain[(2, 3)]["chord"])
-        worst = 0
-        for i in range(1, 50):
-            u = i / 50
-            a = [v / ends[1] for v in vertical_span(ends[0], u * ends[1])]
-            b = [v / far[1] for v in vertical_span(far[0], u * far[1])]
-            got = vertical_span(outline(rib), u * chord)
-            for k in range(2):
-                worst = max(worst, abs(got[k] - ((1 - blend) * a[k] + blend * b[k]) * chord))
-        check(worst < 0.0005 * chord, "%s: %.4f mm off the blend" % (rib["label"], worst))
+    def span(key, u):
+        return vertical_span(outline(plain[key]), u * plain[key]["chord"])
+
+    ends = {(1, 2): ((1, 1), (2, 1)), (1, 3): ((1, 1), (2, 1)), (2, 2): ((2, 1), (2, 3))}
+    for key, (inner, outer) in ends.items():
+        rib, worst = plain[key], 0
+        for u in (i / 50 for i in range(1, 50)):
+            a = [v / plain[inner]["chord"] for v in span(inner, u)]
+            b = [v / plain[outer]["chord"] for v in span(outer, u)]
+            for k, got in enumerate(span(key, u)):
+                blended = ((1 - rib["blend"]) * a[k] + rib["blend"] * b[k]) * rib["chord"]
+                worst = max(worst, abs(got - blended))
+        check(worst < 0.0005 * rib["chord"], "%s: %.4f mm off the blend" % (rib["label"], worst))
 
     # One under the other, 10 mm apart.
     ordered = sorted(shaped.values(), key=lambda r: -r["placement"][1])

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Ribs > Ribs and airfoils, driven as a user would: the menu after Stability, values that go to
 // the list at once, a value out of range named with its field focused, airfoils chosen and
-// imported, Remove that asks, the .ribs through Save as and Open, names for a screen reader and
+// imported, Remove that asks, a broken .ribs named, names for a screen reader and
 // captions that fit in every language.
-#include "files/RibsFile.h"
 #include "support/WingTexts.h"
 #include "ui/MainWindowFixture.h"
 #include "ui/WindowChecks.h"
@@ -224,21 +223,14 @@ TEST_F(RibsWindow, AirfoilsAreChosenAndImported) {
     EXPECT_EQ(prompter.fileDialogs.back().filter, "Airfoil coordinates (*.dat *.DAT)");
 }
 
-TEST_F(RibsWindow, GoWithTheWingAndRemoveAsks) {
-    openTwoPanelWing();
-    openRibs([](RibsDialog&, const RibsDialogControls& c) { c.buttons.calculate->click(); });
-    prompter.fileAnswers.push_back(QString::fromStdString(folder / "saved.txt"));
-    window->saveWingFileAs();
-    const RibsFileRead saved = loadRibsFile(folder / "saved.ribs");
-    ASSERT_EQ(saved.state, RibsFileState::Loaded);
-    EXPECT_EQ(saved.definition.stationAirfoils[0], "NACA 2412");
-
-    writeBytes(folder / "saved.ribs", "[Ribs]\r\nSpacing=-5\r\n");
-    prompter.messages.clear();
-    window->openWingFileAt(folder / "saved.txt");
+// A broken .ribs is named when the wing opens (Save as and Open are the session's); Remove asks.
+TEST_F(RibsWindow, ABrokenFileIsNamedAndRemoveAsks) {
+    startWindow();
+    writeBytes(folder / "two.txt", kTwoPanelWingFile);
+    writeBytes(folder / "two.ribs", "[Ribs]\r\nSpacing=-5\r\n");
+    window->openWingFileAt(folder / "two.txt");
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_TRUE(prompter.messages[0].text.contains("This value cannot be used: [Ribs] Spacing=-5"));
-
     prompter.messageAnswers = {MessageAnswer::Cancel, MessageAnswer::Ok};
     openRibs([](RibsDialog&, const RibsDialogControls& c) {
         choose(c.airfoilCombos[0], "NACA 0012");
