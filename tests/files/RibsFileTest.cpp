@@ -5,10 +5,23 @@
 
 #include "support/TestFolder.h"
 
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
+
+// The window's C locale is the user's, as the GUI toolkit sets it: here German, whose printf
+// writes "1,5". Made from the system's locale sources into the folder; false where there are none.
+bool useGermanNumbers(const TestFolder& folder) {
+    const std::string made = "localedef -i de_DE -f UTF-8 " + folder.path() + "/de_DE.UTF-8";
+    if (std::system((made + " >/dev/null 2>&1").c_str()) != 0)
+        return false;
+    setenv("LOCPATH", folder.path().c_str(), 1);
+    return std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+}
 
 // Ten points of a small symmetric section, already normalised.
 Airfoil tenPoints(std::string name) {
@@ -64,6 +77,16 @@ TEST(RibsFileText, WritesEveryKeyAndTheCarriedAirfoil) {
                                  "7=0.400000 -0.050000\r\n8=0.700000 -0.030000\r\n"
                                  "9=0.900000 -0.010000\r\n10=1.000000 0.000000\r\n";
     EXPECT_EQ(ribsFileText(everyKey()), expected);
+
+    const TestFolder folder;
+    if (!useGermanNumbers(folder))
+        GTEST_SKIP() << "no German locale to be made";
+    char printed[16];
+    std::snprintf(printed, sizeof printed, "%.1f", 1.5);
+    const std::string text = ribsFileText(everyKey());
+    std::setlocale(LC_NUMERIC, "C");
+    ASSERT_STREQ(printed, "1,5");
+    EXPECT_EQ(text, expected) << "the file's numbers whatever the locale";
 }
 
 TEST(RibsFile, SaveThenLoadGivesTheSameRibs) {
