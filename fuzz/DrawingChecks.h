@@ -51,8 +51,10 @@ inline void drawPreviewAndSheet(const WingPlanform& planform, const WingResults&
 
 inline void drawFullSize(const WingPlanform& planform, const WingResults& results,
                          bool bothHalves) {
-    const auto figure =
-        buildFullSizeFigure(planform, results, {bothHalves, {"Wing : fuzz", "Date : today"}});
+    FullSizeOptions options;
+    options.bothHalves = bothHalves;
+    options.textLines = {"Wing : fuzz", "Date : today"};
+    const auto figure = buildFullSizeFigure(planform, results, options);
     if (!figure)
         return;
     const std::size_t panels = static_cast<std::size_t>(planform.lastPanel) + 1;
@@ -68,7 +70,8 @@ inline void drawFullSize(const WingPlanform& planform, const WingResults& result
         return;
     require(!layout->pages.empty() && layout->rows * layout->columns <= kMostTiles,
             "a tiled figure keeps a page and stays within the limit");
-    const TilePageTexts texts{"fuzz", "page %1 of %2", "bars", "map"};
+    const TilePageTexts texts{"fuzz", "page %1 of %2", "bars",
+                              "map",  "cut and join",  "rows, columns"};
     for (const std::size_t page : {std::size_t{0}, layout->pages.size() - 1}) {
         RecordingCanvas canvas;
         drawTileFigure(*figure, *layout, page, canvas);
