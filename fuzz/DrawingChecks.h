@@ -75,7 +75,7 @@ inline void drawFullSize(const WingPlanform& planform, const WingResults& result
     for (const std::size_t page : {std::size_t{0}, layout->pages.size() - 1}) {
         RecordingCanvas canvas;
         drawTileFigure(*figure, *layout, page, canvas);
-        drawTileFurniture(*figure, *layout, page, texts, canvas);
+        drawTileFurniture(*figure, *layout, page, {page + 1, layout->pages.size()}, texts, canvas);
         require(strokesAreFinite(canvas), "page strokes and texts are finite");
     }
 }

@@ -40,10 +40,9 @@ std::optional<TiledParts> tiledParts(const std::vector<CutPart>& parts,
         longest = std::max(longest, extent.maxX - extent.minX);
         footprints.push_back(footprintOf(parts[i]));
     }
-    const double step = frame.window.width() - kTileOverlapMm;
     const double margins = 2 * (kTemplateGapMm + kTilePaddingMm);
-    const double columns = std::max(1.0, std::ceil((longest + margins - kTileOverlapMm) / step));
-    const double strip = columns * step + kTileOverlapMm - 2 * kTilePaddingMm;
+    const int columns = windowsAcross(longest + margins, frame.window.width());
+    const double strip = coveredBy(columns, frame.window.width()) - 2 * kTilePaddingMm;
     const Nesting nesting = nestParts(footprints, {strip, kLargestFigureMm, kTemplateGapMm});
     TiledParts tiled{std::move(tooLarge), {}, {}, {}};
     for (std::size_t k = 0; k < tiled.parts.size(); ++k) {
@@ -137,17 +136,14 @@ void drawNestedTemplatePage(const std::vector<CutPart>& parts, const TemplateLay
                          kPageMarkMm);
         for (const PartText& text : part.texts) {
             const Point2D baseline = placedBaseline(text, at);
-            printOnBaseline(canvas,
-                            {frame.window.left + baseline.x, frame.window.bottom - baseline.y},
-                            text.utf8, text.height);
+            printOnBaseline(canvas, onTemplatePage(layout, {}, baseline), text.utf8, text.height);
         }
     }
 }
 
 TilePageTexts tiledPageTexts(const std::vector<CutPart>& parts, const TemplateLayout& layout,
-                             std::size_t page, const TemplatePageTexts& texts) {
+                             const TemplatePageTexts& texts) {
     TilePageTexts words = texts.pages;
-    words.pageOfPages = pageOfPagesText(texts.pages.pageOfPages, page + 1, layout.pages.size());
     if (layout.tiled && layout.tiled->parts.size() == 1 &&
         !parts[layout.tiled->parts.front()].name.empty())
         words.title = parts[layout.tiled->parts.front()].name + " \u2013 " + words.title;

@@ -53,10 +53,9 @@ layoutTemplatePages(const std::vector<CutPart>& parts, const PaperAreas& paper,
 void drawNestedTemplatePage(const std::vector<CutPart>& parts, const TemplateLayout& layout,
                             std::size_t page, const TemplatePageTexts& texts, SheetCanvas& canvas);
 
-// The words of a tile of the tiled parts: numbered among all the pages, a part alone named in the
-// title.
+// The words of the tiles of the tiled parts: a part alone is named in the title.
 TilePageTexts tiledPageTexts(const std::vector<CutPart>& parts, const TemplateLayout& layout,
-                             std::size_t page, const TemplatePageTexts& texts);
+                             const TemplatePageTexts& texts);
 
 // Where a nested part's point lies on its page, in page millimetres (y down).
 MmPoint onTemplatePage(const TemplateLayout& layout, const PartPlacement& at, Point2D p);

@@ -7,16 +7,9 @@
 
 namespace {
 
-// How many windows, each overlapping the last, cover an extent.
-int windowsAcross(double extent, double window) {
-    const double step = window - kTileOverlapMm;
-    return std::max(1, static_cast<int>(std::ceil((extent - kTileOverlapMm) / step)));
-}
-
 // Centres a grid of count windows on an extent.
 double gridStart(double low, double extent, int count, double window) {
-    const double covered = count * (window - kTileOverlapMm) + kTileOverlapMm;
-    return low - (covered - extent) / 2;
+    return low - (coveredBy(count, window) - extent) / 2;
 }
 
 // Everything of the figure a tile may show: its lines, and the boxes its texts are expected in.
@@ -49,6 +42,15 @@ bool fewerPages(const TileLayout& a, const TileLayout& b) {
 }
 
 } // namespace
+
+int windowsAcross(double extent, double window) {
+    const double step = window - kTileOverlapMm;
+    return std::max(1, static_cast<int>(std::ceil((extent - kTileOverlapMm) / step)));
+}
+
+double coveredBy(int count, double window) {
+    return count * (window - kTileOverlapMm) + kTileOverlapMm;
+}
 
 std::optional<TileLayout> pageFrame(PageArea area, PageOrientation orientation) {
     TileLayout layout;

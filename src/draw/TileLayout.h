@@ -70,6 +70,12 @@ std::string tileLabel(int row, int column);
 // The row's part of the label: "A", "B", ... "Z", "AA".
 std::string rowLetters(int row);
 
+// How many windows, each overlapping the last by kTileOverlapMm, cover an extent; at least one.
+int windowsAcross(double extent, double window);
+
+// The extent that count windows, each overlapping the last, cover together.
+double coveredBy(int count, double window);
+
 // A page's frame alone: its area, the usable part within the margins and the window between
 // header and footer, with no tiles; nothing when the window is no wider than the overlap.
 std::optional<TileLayout> pageFrame(PageArea area, PageOrientation orientation);

@@ -93,9 +93,9 @@ void drawTileFigure(const FullSizeFigure& figure, const TileLayout& layout, std:
 }
 
 void drawTileFurniture(const FullSizeFigure& figure, const TileLayout& layout, std::size_t page,
-                       const TilePageTexts& texts, SheetCanvas& canvas) {
+                       PageNumber numbered, const TilePageTexts& texts, SheetCanvas& canvas) {
     drawPageHeader(layout, layout.pages[page].label,
-                   pageOfPagesText(texts.pageOfPages, page + 1, layout.pages.size()), texts.title,
+                   pageOfPagesText(texts.pageOfPages, numbered.number, numbered.count), texts.title,
                    canvas);
     drawTileEdges(layout, layout.pages[page], canvas);
     drawCalibrationBars(layout, texts.rulerNote, canvas);

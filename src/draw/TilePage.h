@@ -41,6 +41,13 @@ struct TilePageTexts {
 // The pattern with %1 replaced by the page and %2 by the number of pages.
 std::string pageOfPagesText(std::string_view pattern, std::size_t page, std::size_t pages);
 
+// Where a page stands among the pages printed together, counted from 1: the plan's tiles are its
+// only pages, the rib templates' tiles follow their nested pages.
+struct PageNumber {
+    std::size_t number;
+    std::size_t count;
+};
+
 // A figure text line's width in millimetres as the pages print it, from the fonts' metrics: the
 // layout keeps exactly the pages a text reaches.
 std::function<double(const std::string&)> pageTextWidthOf(const TextMetrics& metrics);
@@ -50,9 +57,9 @@ std::function<double(const std::string&)> pageTextWidthOf(const TextMetrics& met
 void drawTileFigure(const FullSizeFigure& figure, const TileLayout& layout, std::size_t page,
                     SheetCanvas& canvas);
 
-// Everything on the page but the figure.
+// Everything on the page but the figure; the header numbers the page by numbered.
 void drawTileFurniture(const FullSizeFigure& figure, const TileLayout& layout, std::size_t page,
-                       const TilePageTexts& texts, SheetCanvas& canvas);
+                       PageNumber numbered, const TilePageTexts& texts, SheetCanvas& canvas);
 
 // The label in bold, then the page's number among the pages and the title, shortened to end at
 // the margin.

@@ -22,23 +22,20 @@ constexpr std::array<std::string_view, 3> kSideNames{"top", "bottom", "both"};
 // A section's point count beyond this is a broken value, not a long list to wait for.
 constexpr double kMostListedPoints = 100000;
 
-struct LengthKey {
+// A key whose value is one number of Settings.
+template <class Settings> struct NumberKey {
     std::string_view key;
-    double RibSettings::*value;
+    double Settings::*value;
 };
-constexpr std::array<LengthKey, 4> kLengthKeys{{
+constexpr std::array<NumberKey<RibSettings>, 4> kLengthKeys{{
     {"Spacing", &RibSettings::spacing},
     {"Sheeting", &RibSettings::sheeting},
     {"LeadingEdgeCut", &RibSettings::leadingEdgeCut},
     {"TrailingEdgeCut", &RibSettings::trailingEdgeCut},
 }};
 
-struct JigKey {
-    std::string_view key;
-    double JigTabSettings::*value;
-};
 // In the order of RibSetting's JigHeight to JigWidth.
-constexpr std::array<JigKey, 4> kJigKeys{{
+constexpr std::array<NumberKey<JigTabSettings>, 4> kJigKeys{{
     {"JigHeight", &JigTabSettings::height},
     {"JigFront", &JigTabSettings::frontPercent},
     {"JigRear", &JigTabSettings::rearPercent},
@@ -184,10 +181,10 @@ void readSettings(const IniSection& ribs, Reading& reading) {
             reading.badValue(kRibsSection, key, raw);
         return text == "1";
     };
-    for (const LengthKey& length : kLengthKeys)
+    for (const auto& length : kLengthKeys)
         readNumber(std::string(length.key), settings.*length.value);
     settings.jig.enabled = readSwitch(kJigTabsKey);
-    for (const JigKey& jig : kJigKeys)
+    for (const auto& jig : kJigKeys)
         readNumber(std::string(jig.key), settings.jig.*jig.value);
     if (readSwitch(kUpsideDownKey))
         settings.jig.side = BuildingSide::UpsideDown;
@@ -305,14 +302,14 @@ std::string ribsFilePath(const std::string& wingPath) {
 std::string ribsFileText(const RibsDefinition& definition) {
     const RibSettings& settings = definition.settings;
     std::string text = "[Ribs]\r\n";
-    for (const LengthKey& length : kLengthKeys)
+    for (const auto& length : kLengthKeys)
         addLine(text, length.key, shortestNumber(settings.*length.value));
     for (int i = 0; i < kSparCount; ++i)
         addLine(text, numbered("Spar", i), sparText(settings.spars[i]));
     for (int i = 0; i < kPanelCount; ++i)
         addLine(text, numbered("Twist", i), shortestNumber(settings.twist[i]));
     addLine(text, kJigTabsKey, settings.jig.enabled ? "1" : "0");
-    for (const JigKey& jig : kJigKeys)
+    for (const auto& jig : kJigKeys)
         addLine(text, jig.key, shortestNumber(settings.jig.*jig.value));
     addLine(text, kUpsideDownKey, settings.jig.side == BuildingSide::UpsideDown ? "1" : "0");
     addLine(text, kCoreKerfKey, shortestNumber(settings.coreKerf));

@@ -108,6 +108,8 @@ double areaOf(const Polygons& polygons) {
 }
 
 Polygons grownBy(const Polygons& polygons, double margin) {
+    if (margin <= 0)
+        return polygons;
     Polygons grown;
     for (const Polygon& polygon : polygons) {
         const Polygons outward = insetPolygon(polygon, -margin);

@@ -17,7 +17,8 @@ double onClipperGrid(double mm);
 // (true to 1 µm), as an exact inset does. Outwards for a negative inset.
 Polygons insetPolygon(const Polygon& polygon, double inset);
 
-// Each polygon grown outward by the margin on its own, not merged with the others.
+// Each polygon grown outward by the margin on its own, not merged with the others; as they are
+// for a margin of 0 or less.
 Polygons grownBy(const Polygons& polygons, double margin);
 
 // What lies in both.

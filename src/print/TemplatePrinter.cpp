@@ -18,7 +18,8 @@ PageRun templateRun(const std::vector<CutPart>& parts, const TemplateLayout& lay
                 const TemplatePage& shown = layout.pages[page];
                 if (shown.tile) {
                     paintTilePage(painter, layout.tiled->figure, layout.tiled->tiles, *shown.tile,
-                                  tiledPageTexts(parts, layout, page, texts));
+                                  {page + 1, layout.pages.size()},
+                                  tiledPageTexts(parts, layout, texts));
                     return;
                 }
                 const PageArea& area = layout.frame.area;

@@ -40,10 +40,11 @@ TilePrintOutcome paintPages(QPagedPaintDevice& device, const PageRun& run) {
 
 PageRun tileRun(const FullSizeFigure& figure, const TileLayout& layout,
                 const TilePageTexts& texts) {
-    return {layout.orientation, layout.pages.size(), texts.title,
-            [&figure, &layout, &texts](QPainter& painter, std::size_t page) {
-                paintTilePage(painter, figure, layout, page, texts);
-            }};
+    return {
+        layout.orientation, layout.pages.size(), texts.title,
+        [&figure, &layout, &texts](QPainter& painter, std::size_t page) {
+            paintTilePage(painter, figure, layout, page, {page + 1, layout.pages.size()}, texts);
+        }};
 }
 
 } // namespace
@@ -64,7 +65,7 @@ TilePrintOutcome tooManyPages() {
 
 // The figure's texts are cut at the window's edges by the device; its lines come cut already.
 void paintTilePage(QPainter& painter, const FullSizeFigure& figure, const TileLayout& layout,
-                   std::size_t page, const TilePageTexts& texts) {
+                   std::size_t page, PageNumber numbered, const TilePageTexts& texts) {
     const QSizeF areaTwips(layout.area.width * kTwipsPerMm, layout.area.height * kTwipsPerMm);
     QPainterCanvas canvas(painter, areaTwips);
     const double pixelsPerTwip = painter.device()->logicalDpiX() / kTwipsPerInch;
@@ -74,7 +75,7 @@ void paintTilePage(QPainter& painter, const FullSizeFigure& figure, const TileLa
                                window.width * pixelsPerTwip, window.height * pixelsPerTwip));
     drawTileFigure(figure, layout, page, canvas);
     painter.restore();
-    drawTileFurniture(figure, layout, page, texts, canvas);
+    drawTileFurniture(figure, layout, page, numbered, texts, canvas);
 }
 
 TilePrintOutcome pagesPdf(const QPageSize& paper, const PageRun& run) {

@@ -41,7 +41,7 @@ TilePrintOutcome printTilesOn(QPrinter& printer, const FullSizeFigure& figure,
 
 // One tile of a tiled figure: the figure cut at the window, its texts by the device's clip.
 void paintTilePage(QPainter& painter, const FullSizeFigure& figure, const TileLayout& layout,
-                   std::size_t page, const TilePageTexts& texts);
+                   std::size_t page, PageNumber numbered, const TilePageTexts& texts);
 
 // A run of pages of one orientation, each painted by paintPage on a painter whose twips start at
 // the printable area's top-left.

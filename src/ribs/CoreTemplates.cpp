@@ -37,7 +37,7 @@ RibsDefinition sectionsOnly(const RibsDefinition& definition) {
 }
 
 Polygons grownWithLeadIn(const Polygon& section, double chord, double kerf) {
-    Polygons grown = kerf > 0 ? insetPolygon(section, -kerf / 2) : Polygons{section};
+    Polygons grown = grownBy({section}, kerf / 2);
     const double half = std::max(kLeadInHalfHeight, kerf / 2);
     return unionOf(grown, {rectangle({chord - half, -half, chord + kLeadInMm, half})});
 }

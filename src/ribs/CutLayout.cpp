@@ -2,6 +2,7 @@
 
 #include "ribs/CutLayout.h"
 
+#include "base/TextEncoding.h"
 #include "geometry/Offset.h"
 
 #include <algorithm>
@@ -33,9 +34,7 @@ Box2D placedBox(const Box2D& box, const PartPlacement& at) {
 } // namespace
 
 double estimatedTextWidth(std::string_view utf8, double height) {
-    const auto characters = std::ranges::count_if(
-        utf8, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
-    return static_cast<double>(characters) * height * kCharacterWidthPerCapital;
+    return static_cast<double>(countCharacters(utf8)) * height * kCharacterWidthPerCapital;
 }
 
 Box2D textBoxOf(const PartText& text) {

@@ -28,7 +28,7 @@ Rib labelledAs(Rib rib, const std::string& side) {
 CutPart ribPart(const Rib& rib, RibPartUse use, double kerf) {
     CutPart part;
     part.name = rib.label;
-    part.outlines = kerf > 0 ? grownBy(rib.outlines, kerf / 2) : rib.outlines;
+    part.outlines = grownBy(rib.outlines, kerf / 2);
     for (const JigTab& tab : rib.jigTabs)
         part.marks.push_back({tab.cutLine[0], tab.cutLine[1]});
     if (use == RibPartUse::Paper) {

@@ -30,7 +30,7 @@ protected:
     RecordingCanvas drawPage(std::size_t page) const {
         RecordingCanvas canvas;
         drawTileFigure(figure, layout, page, canvas);
-        drawTileFurniture(figure, layout, page, texts, canvas);
+        drawTileFurniture(figure, layout, page, {page + 1, layout.pages.size()}, texts, canvas);
         return canvas;
     }
 
@@ -148,7 +148,8 @@ TEST(TileMap, KeepsItsLabelsAtEverySize) {
         const auto layout = layoutTiles(*figure, wholePaper(kA4));
         ASSERT_TRUE(layout);
         RecordingCanvas canvas;
-        drawTileFurniture(*figure, *layout, 0, {"", "", "", "Map", "", "Rows, columns"}, canvas);
+        drawTileFurniture(*figure, *layout, 0, {1, layout->pages.size()},
+                          {"", "", "", "Map", "", "Rows, columns"}, canvas);
         std::vector<RecordedText> labels;
         std::ranges::copy_if(canvas.texts(), std::back_inserter(labels), [&](const auto& text) {
             return text.size <= 5 && text.y > layout->window.bottom * kTwipsPerMm &&

@@ -116,10 +116,10 @@ void MainWindow::translate() {
     units_->translate();
     stability_->translate();
     ribs_->translate();
+    templates_->translate();
     followSessionUnits(*this, session_);
     showFields();
     showResultTexts();
-    templates_->translate();
     nameControls();
 }
 
