@@ -68,10 +68,11 @@ std::string formatResult(double value, std::string_view decimalSeparator) {
     return negative ? "-" + text : text;
 }
 
-std::string formatGeneral(double value, std::string_view decimalSeparator) {
+std::string formatGeneral(double value, std::string_view decimalSeparator, int significantDigits) {
     char buffer[40];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr;
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                   std::chars_format::general, significantDigits)
+                         .ptr;
     std::string text(buffer, end);
     if (const auto point = text.find('.'); point != std::string::npos)
         text.replace(point, 1, decimalSeparator);

@@ -12,7 +12,8 @@ std::string formatResult(double value, std::string_view decimalSeparator);
 
 // The general number form of the printed table: up to 15 significant digits, no trailing
 // zeros, the locale's decimal separator (so 0.1 + 0.2 prints as 0.3).
-std::string formatGeneral(double value, std::string_view decimalSeparator);
+std::string formatGeneral(double value, std::string_view decimalSeparator,
+                          int significantDigits = 15);
 
 // Fixed notation with exactly that many decimals, as printf's "%.*f" but whatever the C locale:
 // the GUI toolkit switches it to the user's, which would write "1,5" into files and labels.

@@ -189,9 +189,9 @@ void readSettings(const IniSection& ribs, Reading& reading) {
     if (readSwitch(kUpsideDownKey))
         settings.jig.side = BuildingSide::UpsideDown;
     readNumber(std::string(kCoreKerfKey), settings.coreKerf);
-    for (int i = 0; i < kPanelCount && !reading.broken(); ++i)
+    for (int i = 0; i < kPanelCount; ++i)
         readNumber(numbered("Twist", i), settings.twist[i]);
-    for (int i = 0; i < kSparCount && !reading.broken(); ++i) {
+    for (int i = 0; i < kSparCount; ++i) {
         const std::string raw = findIniKey(ribs, numbered("Spar", i)).value_or("");
         bool readable = true;
         settings.spars[i] = sparOf(withoutComment(raw), readable);

@@ -9,21 +9,9 @@
 #include "session/OutcomeMessages.h"
 #include "session/UnitTexts.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace {
-
-// Six significant digits, as printf's "%.6g" but whatever the C locale.
-std::string sixDigits(double value, std::string_view separator) {
-    char text[64];
-    const auto end =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6).ptr;
-    std::string shown(text, end);
-    if (const std::size_t point = shown.find('.'); point != std::string::npos)
-        shown.replace(point, 1, separator);
-    return shown;
-}
 
 TextKey airfoilFaultText(AirfoilFault fault) {
     switch (fault) {
@@ -63,7 +51,8 @@ std::vector<std::string> importNotes(const AirfoilNotes& notes, std::string_view
                                      const TextLookup& text) {
     std::vector<std::string> lines;
     if (notes.scale != 1)
-        lines.push_back(fillIn(text(kAirfoilScaledNote), {sixDigits(notes.scale, separator)}));
+        lines.push_back(
+            fillIn(text(kAirfoilScaledNote), {formatGeneral(notes.scale, separator, 6)}));
     if (std::abs(notes.turnDegrees) >= 0.001)
         lines.push_back(
             fillIn(text(kAirfoilTurnedNote), {formatFixed(notes.turnDegrees, 3, separator)}));

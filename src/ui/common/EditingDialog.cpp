@@ -9,6 +9,7 @@
 #include "ui/dialogs/Prompter.h"
 
 #include <QHBoxLayout>
+#include <QMainWindow>
 #include <QPushButton>
 
 QHBoxLayout* buildEditingButtons(QWidget& dialog, EditingButtons& buttons) {
@@ -31,11 +32,9 @@ void setTip(QWidget* widget, const QString& tip) {
     widget->setAccessibleDescription(tip);
 }
 
-EditingDialog::EditingDialog(QWidget* owner, Prompter& prompter, const LanguageState& language,
-                             std::function<void()> restore)
-    : QDialog(owner)
-    , prompter_(prompter)
-    , language_(language)
+EditingDialog::EditingDialog(const FeatureContext& context, std::function<void()> restore)
+    : QDialog(&context.window)
+    , context_(context)
     , restore_(std::move(restore)) {}
 
 void EditingDialog::reject() {
@@ -48,8 +47,7 @@ void EditingDialog::connectEditingButtons(const EditingButtons& buttons,
                                           std::function<void()> remove) {
     connect(buttons.remove, &QPushButton::clicked, this,
             [this, question = std::move(question), remove = std::move(remove)] {
-                if (prompter_.messageBox(question(), kOkCancelQuestion,
-                                         uiText(language_, kProgramCaption)) == MessageAnswer::Ok)
+                if (tell(context_, question(), kOkCancelQuestion) == MessageAnswer::Ok)
                     remove();
             });
     connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -58,9 +56,9 @@ void EditingDialog::connectEditingButtons(const EditingButtons& buttons,
 
 void EditingDialog::translateEditingButtons(const EditingButtons& buttons,
                                             const EditingButtonTexts& texts) {
-    buttons.remove->setText(uiText(language_, texts.remove));
-    setTip(buttons.remove, uiText(language_, texts.removeTip));
-    buttons.calculate->setText(uiText(language_, kCalculateButton));
-    buttons.ok->setText(uiText(language_, kOkButton));
-    buttons.cancel->setText(uiText(language_, texts.cancel));
+    buttons.remove->setText(uiText(context_.language, texts.remove));
+    setTip(buttons.remove, uiText(context_.language, texts.removeTip));
+    buttons.calculate->setText(uiText(context_.language, kCalculateButton));
+    buttons.ok->setText(uiText(context_.language, kOkButton));
+    buttons.cancel->setText(uiText(context_.language, texts.cancel));
 }

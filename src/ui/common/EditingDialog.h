@@ -6,12 +6,11 @@
 #pragma once
 
 #include "i18n/TextKey.h"
+#include "ui/common/FeatureContext.h"
 
 #include <QDialog>
 #include <functional>
 
-class LanguageState;
-class Prompter;
 class QHBoxLayout;
 class QPushButton;
 
@@ -41,8 +40,7 @@ class EditingDialog : public QDialog {
     Q_OBJECT
 public:
     // restore gives the session back what it had at the opening and redraws what shows it.
-    EditingDialog(QWidget* owner, Prompter& prompter, const LanguageState& language,
-                  std::function<void()> restore);
+    EditingDialog(const FeatureContext& context, std::function<void()> restore);
 
     void reject() override;
 
@@ -53,8 +51,7 @@ protected:
                                std::function<void()> remove);
     void translateEditingButtons(const EditingButtons& buttons, const EditingButtonTexts& texts);
 
-    Prompter& prompter_;
-    const LanguageState& language_;
+    const FeatureContext context_;
 
 private:
     std::function<void()> restore_;

@@ -10,11 +10,13 @@
 #include "ui/common/PathText.h"
 #include "ui/dialogs/Prompter.h"
 
+#include <QAction>
 #include <QFileInfo>
+#include <QMenu>
 
 void showFileError(const FeatureContext& context, const FileError& error) {
-    context.prompter.messageBox(fromUtf8(fileErrorMessage(error, context.language.lookup())),
-                                kInformationMessage, uiText(context.language, kProgramCaption));
+    tell(context, fromUtf8(fileErrorMessage(error, context.language.lookup())),
+         kInformationMessage);
 }
 
 bool writeOutputOrTell(const FeatureContext& context, const QString& path, std::string_view bytes) {
@@ -23,6 +25,12 @@ bool writeOutputOrTell(const FeatureContext& context, const QString& path, std::
         return false;
     }
     return true;
+}
+
+QAction* insertMenuAction(QMenu& menu, QAction* before, const QString& builtInText) {
+    auto* action = new QAction(builtInText, &menu);
+    menu.insertAction(before, action);
+    return action;
 }
 
 MessageAnswer tell(const FeatureContext& context, const QString& text, MessageStyle style) {

@@ -12,7 +12,9 @@
 
 class LanguageState;
 class Prompter;
+class QAction;
 class QMainWindow;
+class QMenu;
 class WingSession;
 struct FileError;
 
@@ -36,6 +38,10 @@ void showFileError(const FeatureContext& context, const FileError& error);
 // Writes through the program's output routine; false, after the file error message, when it
 // could not.
 bool writeOutputOrTell(const FeatureContext& context, const QString& path, std::string_view bytes);
+
+// A feature's entry in a menu of the main window, put before the entry `before`; its text is
+// builtInText until the feature translates it.
+QAction* insertMenuAction(QMenu& menu, QAction* before, const QString& builtInText = {});
 
 // A message box titled with the program's caption.
 MessageAnswer tell(const FeatureContext& context, const QString& text, MessageStyle style);

@@ -23,22 +23,16 @@ namespace {
 
 enum class OutlineType { Dxf, Svg }; // in the order the export dialog offers them
 
-QAction* insertAction(QMenu& menu, QAction* before, const QString& builtInText) {
-    auto* action = new QAction(builtInText, &menu);
-    menu.insertAction(before, action);
-    return action;
-}
-
 } // namespace
 
 FullSizeActions::FullSizeActions(const FeatureContext& context, QMenu& menu, QAction* before)
     : QObject(&context.window)
     , context_(context)
     , printFullSizeAction_(
-          insertAction(menu, before, QStringLiteral("Imprimer en &grandeur réelle…")))
-    , exportOutlineAction_(insertAction(menu, before, QStringLiteral("E&xporter le contour…")))
-    , bothHalvesAction_(
-          insertAction(menu, before, QStringLiteral("Grandeur réelle : les &deux demi-ailes"))) {
+          insertMenuAction(menu, before, QStringLiteral("Imprimer en &grandeur réelle…")))
+    , exportOutlineAction_(insertMenuAction(menu, before, QStringLiteral("E&xporter le contour…")))
+    , bothHalvesAction_(insertMenuAction(
+          menu, before, QStringLiteral("Grandeur réelle : les &deux demi-ailes"))) {
     bothHalvesAction_->setCheckable(true);
     bothHalvesAction_->setChecked(context.choices.remembered.bothHalves());
     connect(printFullSizeAction_, &QAction::triggered, this,

@@ -194,7 +194,7 @@ void MainWindow::calculate() {
 void MainWindow::showCalculationMessage(const CalcReport& report) {
     const QString text =
         fromUtf8(calculationMessage(report, language_.lookup())); // before the title
-    prompter_.messageBox(text, kExclamationMessage, uiText(language_, kProgramCaption));
+    tell(context_, text, kExclamationMessage);
     if (const std::optional<InputField> field = fieldAtFault(report)) {
         WingField* shown = fieldFor(c_, *field);
         shown->setFocus(Qt::OtherFocusReason);

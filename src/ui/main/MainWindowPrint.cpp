@@ -20,12 +20,6 @@ namespace {
 
 const QString kPdfPrinter = QStringLiteral("PDF");
 
-// Every box of the command has the program's caption as its title, looked up after the text.
-MessageAnswer showBox(Prompter& prompter, const LanguageState& language, const QString& text,
-                      MessageStyle style) {
-    return prompter.messageBox(text, style, uiText(language, kProgramCaption));
-}
-
 // Where the sheet goes: the printer, or the PDF file the user picks; empty when they cancel.
 SheetTarget askTarget(const FeatureContext& context, const QString& printer,
                       const QString& printsOn, const QString& title) {
@@ -39,15 +33,13 @@ SheetTarget askTarget(const FeatureContext& context, const QString& printer,
 
 void MainWindow::printSheet() {
     if (!session_.hasValidResults()) {
-        showBox(prompter_, language_, uiText(language_, kPrintNeedsCalculationMessage),
-                kCriticalMessage);
+        tell(context_, uiText(language_, kPrintNeedsCalculationMessage), kCriticalMessage);
         return;
     }
     const QString printer = defaultPrinterName();
     const QString printsOn =
         uiText(language_, kPrintsOnMessage) + u' ' + (printer.isEmpty() ? kPdfPrinter : printer);
-    if (showBox(prompter_, language_, printsOn + QStringLiteral(" ?"), kOkCancelQuestion) ==
-        MessageAnswer::Cancel)
+    if (tell(context_, printsOn + QStringLiteral(" ?"), kOkCancelQuestion) == MessageAnswer::Cancel)
         return;
     choices_.printTitle = askSheetTitle(context_);
     if (choices_.printTitle.isEmpty())
@@ -64,16 +56,16 @@ void MainWindow::printSheet() {
     if (outcome.fileError)
         return showFileError(context_, *outcome.fileError);
     if (!outcome.printed) {
-        showBox(prompter_, language_, uiText(language_, kPrintFailedMessage), kCriticalMessage);
+        tell(context_, uiText(language_, kPrintFailedMessage), kCriticalMessage);
         return;
     }
     if (!target.isPdf()) {
-        showBox(prompter_, language_, uiText(language_, kSheetPrintedMessage), kPlainMessage);
+        tell(context_, uiText(language_, kSheetPrintedMessage), kPlainMessage);
         return;
     }
     const QString pdf = pathText(target.pdfPath);
     rememberFolderOf(context_, pdf);
-    showBox(prompter_, language_, pdfWrittenMessage(language_, 1, pdf), kPlainMessage);
+    tell(context_, pdfWrittenMessage(language_, 1, pdf), kPlainMessage);
 }
 
 void MainWindow::printPreview() {
@@ -84,7 +76,7 @@ void MainWindow::printPreview() {
     // A sheet that would stop half-way is not shown as if it were whole.
     RecordingCanvas rehearsal;
     if (!drawSheet(session_.planform(), session_.results(), inputs, rehearsal).printed) {
-        showBox(prompter_, language_, uiText(language_, kPrintFailedMessage), kCriticalMessage);
+        tell(context_, uiText(language_, kPrintFailedMessage), kCriticalMessage);
         return;
     }
     QPrinter printer(QPrinter::HighResolution);

@@ -33,7 +33,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <algorithm>
-#include <charconv>
 
 namespace {
 
@@ -53,9 +52,7 @@ QString withSeparator(std::string text, const std::string& separator) {
 
 // A setting as the field shows it: the shortest text that reads back the same.
 QString fieldText(double value, const std::string& separator) {
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value + 0.0).ptr;
-    return withSeparator(std::string(buffer, end), separator);
+    return withSeparator(shortestNumber(value), separator);
 }
 
 QString fixed(double value, int decimals, const std::string& separator) {
@@ -81,16 +78,14 @@ QString shownName(const QString& name) {
 } // namespace
 
 RibsDialog::RibsDialog(const FeatureContext& context, std::function<void()> ribsChanged)
-    : EditingDialog(&context.window, context.prompter, context.language,
+    : EditingDialog(context,
                     [this, atOpening = context.session.ribs()] {
-                        session_.ribs() = atOpening;
+                        context_.session.ribs() = atOpening;
                         ribsChanged_();
                     })
-    , context_(context)
-    , session_(context.session)
     , ribsChanged_(std::move(ribsChanged))
     , c_(buildRibsDialogControls(*this)) {
-    followSessionUnits(*this, session_);
+    followSessionUnits(*this, context_.session);
     connectControls();
     showDefinition();
     translate();
@@ -132,7 +127,7 @@ void RibsDialog::connectControls() {
 
 // Panels beyond the wing's last have no tip to choose for and no washout.
 void RibsDialog::showDefinition() {
-    const RibSettings& s = session_.ribs().definition().settings;
+    const RibSettings& s = context_.session.ribs().definition().settings;
     showingSession_ = true;
     const auto show = [this](WingField* field, std::optional<double> value) {
         field->setText(value ? shownValue(field, *value) : QString());
@@ -149,10 +144,10 @@ void RibsDialog::showDefinition() {
         show(row.depthField, spar ? std::optional(spar->depth) : std::nullopt);
         row.sideCombo->setCurrentIndex(spar ? static_cast<int>(spar->side) + 1 : 0);
     }
-    const bool known = session_.hasValidResults();
+    const bool known = context_.session.hasValidResults();
     for (int panel = 0; panel < kPanelCount; ++panel) {
         show(c_.twistFields[panel], s.twist[panel]);
-        const bool used = !known || panel <= session_.planform().lastPanel;
+        const bool used = !known || panel <= context_.session.planform().lastPanel;
         c_.twistFields[panel]->setEnabled(used);
         c_.twistCaptions[panel]->setEnabled(used);
         c_.airfoilCombos[panel + 1]->setEnabled(used);
@@ -183,7 +178,7 @@ void RibsDialog::enableJigTabs(bool enabled) {
 }
 
 void RibsDialog::showAirfoilChoices() {
-    const RibsDefinition& definition = session_.ribs().definition();
+    const RibsDefinition& definition = context_.session.ribs().definition();
     const std::vector<NamedFile> folderFiles = listAirfoilFiles(context_.language.places());
     const bool wasShowing = showingSession_;
     showingSession_ = true;
@@ -223,7 +218,7 @@ void RibsDialog::chooseAirfoil(int station, int index) {
     switch (choice.kind) {
     case AirfoilChoiceKind::Inward:
     case AirfoilChoiceKind::Named:
-        session_.ribs().setStationAirfoil(station, choice.name);
+        context_.session.ribs().setStationAirfoil(station, choice.name);
         break;
     case AirfoilChoiceKind::FolderFile:
         importAirfoil(station, choice.path);
@@ -252,21 +247,21 @@ void RibsDialog::chooseAirfoil(int station, int index) {
 }
 
 void RibsDialog::importAirfoil(int station, const std::string& path) {
-    const AirfoilImport imported = session_.ribs().importAirfoil(path);
-    const QString message =
-        fromUtf8(airfoilImportMessage(imported, pathText(path).toStdString(),
-                                      session_.decimalSeparator(), context_.language.lookup()));
+    const AirfoilImport imported = context_.session.ribs().importAirfoil(path);
+    const QString message = fromUtf8(airfoilImportMessage(imported, pathText(path).toStdString(),
+                                                          context_.session.decimalSeparator(),
+                                                          context_.language.lookup()));
     if (imported.name.empty()) {
         tell(context_, message, kExclamationMessage);
         return;
     }
-    session_.ribs().setStationAirfoil(station, imported.name);
+    context_.session.ribs().setStationAirfoil(station, imported.name);
     context_.prompter.messageBox(message, kInformationMessage,
                                  uiText(context_.language, kImportAirfoilTitle));
 }
 
 QString RibsDialog::shownValue(const WingField* field, double value) const {
-    return field->shownText(fieldText(value, session_.decimalSeparator()).toStdString());
+    return field->shownText(fieldText(value, context_.session.decimalSeparator()).toStdString());
 }
 
 // A field still showing the wing's value keeps it to the last digit: inches are shown rounded,
@@ -274,11 +269,11 @@ QString RibsDialog::shownValue(const WingField* field, double value) const {
 double RibsDialog::typedValue(const WingField* field, std::optional<double> current) const {
     if (current && field->text() == shownValue(field, *current))
         return *current;
-    return parseNumber(field->storedText(), session_.decimalSeparator());
+    return parseNumber(field->storedText(), context_.session.decimalSeparator());
 }
 
 RibSettings RibsDialog::typedSettings() const {
-    const RibSettings& now = session_.ribs().definition().settings;
+    const RibSettings& now = context_.session.ribs().definition().settings;
     RibSettings s;
     s.spacing = typedValue(c_.spacingField, now.spacing);
     s.sheeting = typedValue(c_.sheetingField, now.sheeting);
@@ -315,13 +310,13 @@ std::optional<RibSettingFault> RibsDialog::applyTypedSettings() {
     const RibSettings settings = typedSettings();
     std::optional<RibSettingFault> fault = checkRibSettings(settings);
     if (!fault)
-        session_.ribs().setSettings(settings);
+        context_.session.ribs().setSettings(settings);
     return fault;
 }
 
 QString RibsDialog::settingMessage(const RibSettingFault& fault) const {
     return fromUtf8(ribsMessage({RibsOutcome::SettingOutOfRange, {}, fault, {}},
-                                context_.language.lookup(), session_.units()));
+                                context_.language.lookup(), context_.session.units()));
 }
 
 void RibsDialog::calculate() {
@@ -335,7 +330,7 @@ void RibsDialog::calculate() {
 }
 
 void RibsDialog::removeRibs() {
-    session_.ribs().remove();
+    context_.session.ribs().remove();
     showDefinition();
     showAirfoilChoices();
     showRibs();
@@ -378,8 +373,8 @@ QWidget* RibsDialog::fieldOf(const RibSettingFault& fault) const {
 QString RibsDialog::showRibs() {
     const TextLookup text = context_.language.lookup();
     const int selected = std::max(0, c_.ribList->currentRow());
-    RibsReport report = session_.calculateRibs();
-    QString problem = fromUtf8(ribsMessage(report, text, session_.units()));
+    RibsReport report = context_.session.calculateRibs();
+    QString problem = fromUtf8(ribsMessage(report, text, context_.session.units()));
     if (const std::optional<RibSettingFault> fault = checkRibSettings(typedSettings()))
         problem = settingMessage(*fault);
     ribs_ = std::move(report.ribs);
@@ -397,8 +392,8 @@ QString RibsDialog::showRibs() {
 }
 
 void RibsDialog::showRibRow(int row, const Rib& rib) {
-    const std::string& separator = session_.decimalSeparator();
-    const DisplayUnits units = session_.displayUnits();
+    const std::string& separator = context_.session.decimalSeparator();
+    const DisplayUnits units = context_.session.displayUnits();
     const QString arrow = QStringLiteral(" \u2192 ");
     const QString inner = fromUtf8(rib.innerAirfoil);
     const QString outer = fromUtf8(rib.outerAirfoil);
@@ -433,8 +428,8 @@ void RibsDialog::showSelectedRib() {
         return;
     }
     const Rib& rib = ribs_[static_cast<std::size_t>(row)];
-    const std::string& separator = session_.decimalSeparator();
-    const DisplayUnits units = session_.displayUnits();
+    const std::string& separator = context_.session.decimalSeparator();
+    const DisplayUnits units = context_.session.displayUnits();
     const auto length = [&](double mm, int millimetreDecimals) {
         return fixed(mm, units.lengthDecimals(millimetreDecimals), separator).toStdString();
     };
@@ -455,7 +450,7 @@ void RibsDialog::nameControls() {
     const auto named = [](const QLabel* caption, const std::string& unit = {}) {
         return fromUtf8(withoutColon(caption->text().toStdString()) + unit);
     };
-    const std::string length = ", " + session_.displayUnits().lengthWord();
+    const std::string length = ", " + context_.session.displayUnits().lengthWord();
     c_.spacingField->setAccessibleName(named(c_.spacingCaption, length));
     c_.sheetingField->setAccessibleName(named(c_.sheetingCaption, length));
     c_.leadingEdgeCutField->setAccessibleName(named(c_.leadingEdgeCutCaption, length));
@@ -482,7 +477,7 @@ void RibsDialog::nameControls() {
 
 void RibsDialog::translateJigTabs() {
     const auto text = [this](TextKey key) {
-        return uiText(context_.language, inChosenUnits(key, session_.units()));
+        return uiText(context_.language, inChosenUnits(key, context_.session.units()));
     };
     const JigControls& jig = c_.jig;
     jig.group->setTitle(text(kJigGroupTitle));
@@ -501,7 +496,7 @@ void RibsDialog::translateJigTabs() {
 
 void RibsDialog::translate() {
     const auto text = [this](TextKey key) {
-        return uiText(context_.language, inChosenUnits(key, session_.units()));
+        return uiText(context_.language, inChosenUnits(key, context_.session.units()));
     };
     setWindowTitle(plainWindowTitle(text(kRibsTitle)));
     c_.airfoilsGroup->setTitle(text(kAirfoilsGroupTitle));

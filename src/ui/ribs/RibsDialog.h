@@ -15,7 +15,6 @@
 #include <functional>
 #include <optional>
 
-struct FeatureContext;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -23,7 +22,6 @@ class QLabel;
 class QTableWidget;
 class RibView;
 class WingField;
-class WingSession;
 struct RibSettingFault;
 struct RibsReport;
 
@@ -131,8 +129,6 @@ private:
     void nameControls();
     void translateJigTabs();
 
-    const FeatureContext& context_;
-    WingSession& session_;
     std::function<void()> ribsChanged_;
     RibsDialogControls c_;
     std::array<std::vector<AirfoilChoice>, kAirfoilStationCount> choices_;

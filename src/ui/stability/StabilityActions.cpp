@@ -30,8 +30,7 @@ void StabilityActions::translate() {
 }
 
 void StabilityActions::showStability() {
-    StabilityDialog stability(&context_.window, context_.prompter, context_.language,
-                              context_.session, stabilityChanged_);
+    StabilityDialog stability(context_, stabilityChanged_);
     context_.prompter.runModal(stability);
 }
 

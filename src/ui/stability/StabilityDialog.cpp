@@ -59,17 +59,16 @@ QString percentText(double value, const std::string& separator) {
 
 } // namespace
 
-StabilityDialog::StabilityDialog(QWidget* owner, Prompter& prompter, const LanguageState& language,
-                                 WingSession& session, std::function<void()> stabilityChanged)
-    : EditingDialog(owner, prompter, language,
-                    [this, atOpening = session.stability()] {
-                        session_.stability() = atOpening;
+StabilityDialog::StabilityDialog(const FeatureContext& context,
+                                 std::function<void()> stabilityChanged)
+    : EditingDialog(context,
+                    [this, atOpening = context.session.stability()] {
+                        context_.session.stability() = atOpening;
                         stabilityChanged_();
                     })
-    , session_(session)
     , stabilityChanged_(std::move(stabilityChanged))
     , c_(buildStabilityDialogControls(*this)) {
-    followSessionUnits(*this, session_);
+    followSessionUnits(*this, context_.session);
     connectControls();
     translate();
     showFields();
@@ -96,15 +95,18 @@ void StabilityDialog::connectControls() {
         for (int panel = 0; panel < kPanelCount; ++panel)
             connectField((*rows[row])[panel],
                          [this, field = kRowFields[row], panel](const std::string& text) {
-                             session_.stability().setPanelText(field, panel, text);
+                             context_.session.stability().setPanelText(field, panel, text);
                          });
     }
-    connectField(c_.distanceField,
-                 [this](const std::string& text) { session_.stability().setDistanceText(text); });
-    connectField(c_.efficiencyField,
-                 [this](const std::string& text) { session_.stability().setEfficiencyText(text); });
-    connectField(c_.marginField,
-                 [this](const std::string& text) { session_.stability().setMarginText(text); });
+    connectField(c_.distanceField, [this](const std::string& text) {
+        context_.session.stability().setDistanceText(text);
+    });
+    connectField(c_.efficiencyField, [this](const std::string& text) {
+        context_.session.stability().setEfficiencyText(text);
+    });
+    connectField(c_.marginField, [this](const std::string& text) {
+        context_.session.stability().setMarginText(text);
+    });
     connect(c_.positionCombo, &QComboBox::activated, this, &StabilityDialog::pickPosition);
     connect(c_.buttons.calculate, &QPushButton::clicked, this, &StabilityDialog::calculate);
     connectEditingButtons(
@@ -120,7 +122,7 @@ void StabilityDialog::connectField(WingField* field,
 }
 
 void StabilityDialog::chooseLayout(bool hasTail) {
-    session_.stability().setHasTail(hasTail);
+    context_.session.stability().setHasTail(hasTail);
     showEdit();
 }
 
@@ -129,8 +131,8 @@ void StabilityDialog::pickPosition(int index) {
         c_.efficiencyField->setFocus(Qt::OtherFocusReason);
         return;
     }
-    c_.efficiencyField->setText(
-        fromUtf8(efficiencyText(kPositionEfficiencies[index], session_.decimalSeparator())));
+    c_.efficiencyField->setText(fromUtf8(
+        efficiencyText(kPositionEfficiencies[index], context_.session.decimalSeparator())));
 }
 
 void StabilityDialog::showEdit() {
@@ -141,7 +143,7 @@ void StabilityDialog::showEdit() {
 
 // Only fields whose text differs are set, so the one being typed in keeps its cursor.
 void StabilityDialog::showFields() {
-    const StabilityFields& fields = session_.stability().fields();
+    const StabilityFields& fields = context_.session.stability().fields();
     showingSession_ = true;
     for (int panel = 0; panel < kPanelCount; ++panel) {
         showSessionText(c_.rootChordFields[panel], fields.tail.rootChord[panel]);
@@ -160,8 +162,8 @@ void StabilityDialog::showFields() {
 // Until a tail or a flying wing is chosen nothing else can be typed, so no data exist that would
 // silently be a flying wing's. A flying wing has no tail to describe; the margin applies to both.
 void StabilityDialog::showLayout() {
-    const bool chosen = session_.stability().exists();
-    const bool hasTail = chosen && session_.stability().fields().hasTail;
+    const bool chosen = context_.session.stability().exists();
+    const bool hasTail = chosen && context_.session.stability().fields().hasTail;
     // An exclusive group keeps one button checked; with none chosen both must be clear.
     c_.layoutChoice->setExclusive(chosen);
     c_.withTailChoice->setChecked(hasTail);
@@ -179,8 +181,8 @@ void StabilityDialog::showLayout() {
 
 // The choice names the tail position whose efficiency is typed, else "other value".
 void StabilityDialog::showPosition() {
-    const double typed =
-        parseNumber(session_.stability().fields().efficiency, session_.decimalSeparator());
+    const double typed = parseNumber(context_.session.stability().fields().efficiency,
+                                     context_.session.decimalSeparator());
     int position = kOtherPosition;
     for (std::size_t i = 0; i < kPositionEfficiencies.size(); ++i) {
         if (std::abs(typed - kPositionEfficiencies[i]) < 1e-9)
@@ -190,39 +192,40 @@ void StabilityDialog::showPosition() {
 }
 
 void StabilityDialog::calculate() {
-    const StabilityReport report = session_.calculateStability();
+    const StabilityReport report = context_.session.calculateStability();
     if (report.outcome == StabilityOutcome::Ok)
         showResults(report.results);
     else
         clearResults();
     stabilityChanged_();
     if (report.outcome != StabilityOutcome::Ok)
-        prompter_.messageBox(fromUtf8(stabilityMessage(report, language_.lookup())),
-                             kExclamationMessage, uiText(language_, kProgramCaption));
+        tell(context_, fromUtf8(stabilityMessage(report, context_.language.lookup())),
+             kExclamationMessage);
 }
 
 // A wing not saved yet has no name: the question then names the pattern, NAME.stab.
 QString StabilityDialog::removeQuestion() const {
-    const std::string wingName = session_.fileName().empty() ? "NAME.txt" : session_.fileName();
+    const std::string wingName =
+        context_.session.fileName().empty() ? "NAME.txt" : context_.session.fileName();
     return fromUtf8(
-        fillIn(language_.text(kRemoveStabilityQuestion), {stabilityFilePath(wingName)}));
+        fillIn(context_.language.text(kRemoveStabilityQuestion), {stabilityFilePath(wingName)}));
 }
 
 void StabilityDialog::removeStability() {
-    session_.stability().remove();
+    context_.session.stability().remove();
     showEdit();
 }
 
 void StabilityDialog::showCurrentResults() {
-    if (const std::optional<StabilityResults> results = session_.stabilityResults())
+    if (const std::optional<StabilityResults> results = context_.session.stabilityResults())
         showResults(*results);
     else
         clearResults();
 }
 
 void StabilityDialog::showResults(const StabilityResults& r) {
-    const std::string& separator = session_.decimalSeparator();
-    const DisplayUnits units = session_.displayUnits();
+    const std::string& separator = context_.session.decimalSeparator();
+    const DisplayUnits units = context_.session.displayUnits();
     const auto number = [&separator](double value) {
         return resultText(value, separator);
     };
@@ -243,7 +246,7 @@ void StabilityDialog::showResults(const StabilityResults& r) {
     c_.balanceForMargin.percentValue->setText(percentText(r.balanceForMarginPercent, separator));
     c_.marginAtBalance.value->setText(percentText(r.marginAtBalance, separator));
     showAsWarning(c_.marginAtBalance.value, r.marginAtBalance < 0);
-    c_.warningLabel->setText(fromUtf8(stabilityWarning(r, language_.lookup())));
+    c_.warningLabel->setText(fromUtf8(stabilityWarning(r, context_.language.lookup())));
     nameResults();
 }
 
@@ -273,7 +276,7 @@ void StabilityDialog::nameResults() {
 
 // The tail's fields are named as its messages name them; the others by caption and unit.
 void StabilityDialog::nameFields() {
-    const TextLookup text = language_.lookup();
+    const TextLookup text = context_.language.lookup();
     const auto rows = panelRows();
     for (std::size_t row = 0; row < rows.size(); ++row) {
         for (int panel = 0; panel < kPanelCount; ++panel)
@@ -284,38 +287,38 @@ void StabilityDialog::nameFields() {
         return fromUtf8(withoutColon(text(key)) + unit);
     };
     c_.distanceField->setAccessibleName(
-        caption(kTailDistanceCaption, ", " + session_.displayUnits().lengthWord()));
+        caption(kTailDistanceCaption, ", " + context_.session.displayUnits().lengthWord()));
     c_.positionCombo->setAccessibleName(caption(kTailPositionCaption));
     c_.efficiencyField->setAccessibleName(caption(kEfficiencyCaption));
     c_.marginField->setAccessibleName(caption(kMarginCaption, ", %"));
 }
 
 void StabilityDialog::translate() {
-    setWindowTitle(plainWindowTitle(uiText(language_, kStabilityTitle)));
+    setWindowTitle(plainWindowTitle(uiText(context_.language, kStabilityTitle)));
     translateInputs();
     nameFields();
     translateResults();
     showCurrentResults(); // the warnings are words of the language too
 
-    c_.helpGroup->setTitle(uiText(language_, kStabilityHelpTitle));
+    c_.helpGroup->setTitle(uiText(context_.language, kStabilityHelpTitle));
     QStringList help;
     for (const TextKey& line : kStabilityHelpLines)
-        help << uiText(language_, line);
+        help << uiText(context_.language, line);
     c_.helpText->setPlainText(help.join(QStringLiteral("\n\n")));
     c_.helpText->setAccessibleName(c_.helpGroup->title());
 
     translateEditingButtons(c_.buttons,
                             {kRemoveStabilityButton, kRemoveStabilityTip, kStabilityCancelButton});
-    setTip(c_.buttons.calculate, uiText(language_, kStabilityCalculateTip));
+    setTip(c_.buttons.calculate, uiText(context_.language, kStabilityCalculateTip));
 }
 
 void StabilityDialog::translateInputs() {
     const auto text = [this](TextKey key) {
-        return uiText(language_, key);
+        return uiText(context_.language, key);
     };
     c_.withTailChoice->setText(text(kWithTailChoice));
     c_.noTailChoice->setText(text(kNoTailCheck));
-    const UnitChoice units = session_.units();
+    const UnitChoice units = context_.session.units();
     c_.tailGroup->setTitle(text(inChosenUnits(kTailGroupTitle, units)));
     const QString panel = text(kPanelCaption);
     for (int i = 0; i < kPanelCount; ++i)
@@ -326,7 +329,7 @@ void StabilityDialog::translateInputs() {
 
     c_.distanceCaption->setText(text(kTailDistanceCaption));
     setTip(c_.distanceCaption, text(inChosenUnits(kTailDistanceTip, units)));
-    c_.distanceUnit->setText(fromUtf8(session_.displayUnits().lengthWord()));
+    c_.distanceUnit->setText(fromUtf8(context_.session.displayUnits().lengthWord()));
     c_.positionCaption->setText(text(kTailPositionCaption));
     for (int i = 0; i < static_cast<int>(kPositionTexts.size()); ++i)
         c_.positionCombo->setItemText(i, text(kPositionTexts[i]));
@@ -338,7 +341,7 @@ void StabilityDialog::translateInputs() {
 
 void StabilityDialog::translateResults() {
     const auto text = [this](TextKey key) {
-        return uiText(language_, key);
+        return uiText(context_.language, key);
     };
     c_.resultsGroup->setTitle(text(kResultsTitle));
     c_.tailArea.caption->setText(text(kTailAreaCaption));

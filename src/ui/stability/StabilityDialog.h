@@ -12,8 +12,6 @@
 #include <array>
 #include <functional>
 
-class LanguageState;
-class Prompter;
 class QButtonGroup;
 class QComboBox;
 class QGroupBox;
@@ -21,7 +19,6 @@ class QLabel;
 class QPlainTextEdit;
 class QRadioButton;
 class WingField;
-class WingSession;
 struct StabilityResults;
 
 using StabilityPanelFields = std::array<WingField*, kPanelCount>;
@@ -83,8 +80,7 @@ class StabilityDialog : public EditingDialog {
 public:
     // stabilityChanged runs whenever the neutral point may have moved or gone, so the owner can
     // redraw what marks it.
-    StabilityDialog(QWidget* owner, Prompter& prompter, const LanguageState& language,
-                    WingSession& session, std::function<void()> stabilityChanged);
+    StabilityDialog(const FeatureContext& context, std::function<void()> stabilityChanged);
 
     const StabilityDialogControls& controls() const { return c_; }
 
@@ -116,7 +112,6 @@ private:
     void translateInputs();
     void translateResults();
 
-    WingSession& session_;
     std::function<void()> stabilityChanged_;
     StabilityDialogControls c_;
     bool showingSession_ = false; // fields are being set from the session, not typed

@@ -14,16 +14,6 @@
 #include <QMenu>
 #include <QPageLayout>
 
-namespace {
-
-QAction* insertAction(QMenu& menu, QAction* before) {
-    auto* action = new QAction(&menu);
-    menu.insertAction(before, action);
-    return action;
-}
-
-} // namespace
-
 // Which templates, and the words that name them.
 struct TemplatesToPrint {
     std::function<TemplateParts(const WingSession&)> parts;
@@ -36,8 +26,8 @@ TemplateActions::TemplateActions(const FeatureContext& context, QMenu& menu, QAc
     : QObject(&context.window)
     , context_(context)
     , bothHalves_(std::move(bothHalves))
-    , printRibTemplatesAction_(insertAction(menu, before))
-    , printCoreTemplatesAction_(insertAction(menu, before)) {
+    , printRibTemplatesAction_(insertMenuAction(menu, before))
+    , printCoreTemplatesAction_(insertMenuAction(menu, before)) {
     connect(printRibTemplatesAction_, &QAction::triggered, this,
             &TemplateActions::printRibTemplates);
     connect(printCoreTemplatesAction_, &QAction::triggered, this,
