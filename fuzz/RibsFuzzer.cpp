@@ -76,8 +76,7 @@ void checkNesting(const std::vector<Rib>& ribs) {
         require(part.sheet < nesting.sheets, "a part's sheet is one of the sheets");
         for (const Polygon& outline : footprints[i]) {
             for (const Point2D p : outline) {
-                const double x = (part.turned ? -p.x : p.x) + part.offset.x;
-                const double y = (part.turned ? -p.y : p.y) + part.offset.y;
+                const auto [x, y] = placedPoint(p, part.placement);
                 require(x >= sheet.gap - 1e-3 && x <= sheet.width - sheet.gap + 1e-3 &&
                             y >= sheet.gap - 1e-3 && y <= sheet.height - sheet.gap + 1e-3,
                         "a nested part lies within its sheet's margins");

@@ -202,11 +202,7 @@ bool isFullSize(CommandAction action) {
 
 // Two output files in one run would leave one of them silently unwritten.
 bool setOption(CommandRequest& request, const std::string& option, const std::string& value) {
-    if (option == "--nest") {
-        request.nest = sheetSize(value);
-    } else if (option == "--kerf") {
-        request.kerf = lengthOf(value);
-    } else if (option == "--lang") {
+    if (option == "--lang") {
         request.language = value;
     } else if (option == "--title") {
         request.title = value;
@@ -215,7 +211,7 @@ bool setOption(CommandRequest& request, const std::string& option, const std::st
         request.paper = value;
     } else if (option == "--units" || option == "--mass") {
         request.unitsGiven = true;
-    } else {
+    } else if (outputOption(option)) {
         if (!request.outputPath.empty())
             return false;
         request.outputPath = value;
@@ -315,10 +311,16 @@ CommandRequest withValue(CommandRequest request, const std::string& option,
             return refuse("--mass takes g or oz");
         request.units.mass = *unit;
     }
-    if (option == "--nest" && !sheetSize(value))
-        return refuse("--nest takes the sheet's width and height in mm, as 600x300");
-    if (option == "--kerf" && !lengthOf(value))
-        return refuse("--kerf takes the kerf in mm, as 0.2");
+    if (option == "--nest") {
+        request.nest = sheetSize(value);
+        if (!request.nest)
+            return refuse("--nest takes the sheet's width and height in mm, as 600x300");
+    }
+    if (option == "--kerf") {
+        request.kerf = lengthOf(value);
+        if (!request.kerf)
+            return refuse("--kerf takes the kerf in mm, as 0.2");
+    }
     if (outputOption(option) && request.action == CommandAction::Calc)
         return refuse("--calc writes no file: give either --calc or an output option");
     if (!setOption(request, option, value))

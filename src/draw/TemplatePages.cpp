@@ -49,7 +49,7 @@ std::optional<TiledParts> tiledParts(const std::vector<CutPart>& parts,
         const NestedPart& nested = nesting.parts[k];
         if (nested.sheet != 0)
             return std::nullopt;
-        tiled.placements.push_back({nested.turned, nested.offset});
+        tiled.placements.push_back(nested.placement);
         addToFigure(parts[tiled.parts[k]], tiled.placements.back(), tiled.figure);
     }
     measureTexts(tiled.figure, widthMm);
@@ -79,7 +79,7 @@ std::optional<TemplateLayout> layoutIn(const std::vector<CutPart>& parts, PageAr
         }
         TemplatePage& page = layout.pages[static_cast<std::size_t>(nested.sheet)];
         page.parts.push_back(i);
-        page.placements.push_back({nested.turned, nested.offset});
+        page.placements.push_back(nested.placement);
     }
     if (tooLarge.empty())
         return layout;

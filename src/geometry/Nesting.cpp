@@ -139,6 +139,11 @@ struct Candidate {
 
 } // namespace
 
+Point2D placedPoint(Point2D p, const PartPlacement& at) {
+    return at.turned ? Point2D{at.offset.x - p.x, at.offset.y - p.y}
+                     : Point2D{p.x + at.offset.x, p.y + at.offset.y};
+}
+
 Nesting nestParts(const std::vector<Polygons>& footprints, const NestingSheet& sheet,
                   bool fromTop) {
     const double margin = sheet.gap / 2;
@@ -187,9 +192,9 @@ Nesting nestParts(const std::vector<Polygons>& footprints, const NestingSheet& s
             settle(skyline, *best.profile, best.spot);
             const double x =
                 margin + static_cast<double>(best.spot.column) * kColumnMm - best.profile->left;
-            nesting.parts[part] = {static_cast<int>(s),
-                                   best.turned,
-                                   {x, fromTop ? sheet.height - best.spot.y : best.spot.y}};
+            nesting.parts[part] = {
+                static_cast<int>(s),
+                {best.turned, {x, fromTop ? sheet.height - best.spot.y : best.spot.y}}};
             break;
         }
     }

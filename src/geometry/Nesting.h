@@ -17,11 +17,17 @@ struct NestingSheet {
     double gap = 5; // between parts, and from a part to the sheet's edges
 };
 
-// A part's point p goes to (turned ? -p : p) + offset on its sheet; sheet -1: no sheet holds it.
-struct NestedPart {
-    int sheet = -1;
+// A part's point p lies at (turned ? -p : p) + offset.
+struct PartPlacement {
     bool turned = false;
     Point2D offset;
+};
+Point2D placedPoint(Point2D p, const PartPlacement& at);
+
+// Where a part lies on its sheet; sheet -1: no sheet holds it.
+struct NestedPart {
+    int sheet = -1;
+    PartPlacement placement;
 };
 
 struct Nesting {

@@ -9,6 +9,9 @@
 
 namespace {
 
+// Gap between the sheets laid one after another along x.
+constexpr double kSheetSpacing = 5;
+
 // An engraving font's average character width per capital height.
 constexpr double kCharacterWidthPerCapital = 0.84;
 // A mark is kept clear of other parts as a box this thick at least.
@@ -56,11 +59,6 @@ Box2D partExtent(const CutPart& part) {
     for (const PartMark& mark : part.marks)
         add(markBox(mark));
     return extent.value_or(Box2D{});
-}
-
-Point2D placedPoint(Point2D p, const PartPlacement& at) {
-    return at.turned ? Point2D{at.offset.x - p.x, at.offset.y - p.y}
-                     : Point2D{p.x + at.offset.x, p.y + at.offset.y};
 }
 
 Point2D placedBaseline(const PartText& text, const PartPlacement& at) {
@@ -130,9 +128,9 @@ NestedLayout layoutOnSheets(const std::vector<CutPart>& parts, const NestingShee
         }
         const double left = placed.sheet * (sheet.width + kSheetSpacing);
         nested.layout.parts.push_back(parts[i]);
+        const Point2D offset = placed.placement.offset;
         nested.layout.placements.push_back(
-            {placed.turned,
-             {onClipperGrid(placed.offset.x + left), onClipperGrid(placed.offset.y)}});
+            {placed.placement.turned, {onClipperGrid(offset.x + left), onClipperGrid(offset.y)}});
     }
     return nested;
 }

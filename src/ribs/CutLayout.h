@@ -42,13 +42,8 @@ Box2D textBoxOf(const PartText& text);
 // Everything the part occupies: outlines, marks and texts.
 Box2D partExtent(const CutPart& part);
 
-// A part's point p lies at (turned ? -p : p) + offset. Texts keep reading left to right: each
-// text's anchor turns with the part, the text itself does not.
-struct PartPlacement {
-    bool turned = false;
-    Point2D offset;
-};
-Point2D placedPoint(Point2D p, const PartPlacement& at);
+// Where a placed part's text begins. Texts keep reading left to right: each text's anchor turns
+// with the part, the text itself does not.
 Point2D placedBaseline(const PartText& text, const PartPlacement& at);
 
 struct CutLayout {
@@ -66,9 +61,6 @@ CutLayout layoutOneUnderAnother(std::vector<CutPart> parts, double gap);
 // What the nesting keeps apart: the part's outlines and the boxes of its texts and marks.
 Polygons footprintOf(const CutPart& part);
 std::vector<Polygons> footprintsOf(const std::vector<CutPart>& parts);
-
-// Gap between the sheets laid one after another along x.
-inline constexpr double kSheetSpacing = 5;
 
 // The parts nested on as many sheets as they need, the sheets one after another along x; with
 // the parts no sheet holds, which are left out.

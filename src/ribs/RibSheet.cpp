@@ -23,8 +23,6 @@ Rib labelledAs(Rib rib, const std::string& side) {
     return rib;
 }
 
-} // namespace
-
 CutPart ribPart(const Rib& rib, RibPartUse use, double kerf) {
     CutPart part;
     part.name = rib.label;
@@ -40,6 +38,8 @@ CutPart ribPart(const Rib& rib, RibPartUse use, double kerf) {
     part.texts.push_back({rib.labelAt, rib.labelHeight, rib.label});
     return part;
 }
+
+} // namespace
 
 std::vector<CutPart> ribParts(const std::vector<Rib>& ribs, RibPartUse use, double kerf) {
     std::vector<CutPart> parts;

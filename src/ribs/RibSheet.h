@@ -14,7 +14,6 @@ inline constexpr double kRibSheetGap = 10;
 
 enum class RibPartUse { Cutter, Paper };
 
-CutPart ribPart(const Rib& rib, RibPartUse use, double kerf = 0);
 std::vector<CutPart> ribParts(const std::vector<Rib>& ribs, RibPartUse use, double kerf = 0);
 
 // The translation of each rib's own origin one under the other, in the order of the ribs.
